@@ -1,0 +1,24 @@
+// tavro-cli: the design calculation from the command line, over the same
+// procedure and in-memory window the tests use.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tavro::cli {
+
+// Exit statuses.
+inline constexpr int kExitDesigned = 0;
+inline constexpr int kExitUsage = 1;
+inline constexpr int kExitInputRejected = 2;
+inline constexpr int kExitCalculationFailed = 3;
+
+// The user's decimal separator from the environment's locale ("." when the
+// locale's is not a single character).
+char LocaleDecimalSeparator();
+
+// args[0] is the program name.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tavro::cli

@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "cli/command_line.h"
+
+int main(int argc, char** argv) {
+  return tavro::cli::RunCli(std::vector<std::string>(argv, argv + argc), std::cout, std::cerr);
+}

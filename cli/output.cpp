@@ -1,0 +1,192 @@
+#include "cli/output.h"
+
+#include <rapidjson/prettywriter.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <charconv>
+#include <sstream>
+
+#include "design/decimal.h"
+#include "design/texts.h"
+
+namespace tavro::cli {
+
+using design::Field;
+namespace texts = design::texts;
+
+namespace {
+
+// Display width of UTF-8 text: one column per code point.
+std::size_t Columns(std::string_view text) {
+  std::size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+std::string PadRight(std::string_view text, std::size_t width) {
+  std::string padded(text);
+  const std::size_t used = Columns(text);
+  if (used < width) padded.append(width - used, ' ');
+  return padded;
+}
+
+std::string PadLeft(std::string_view text, std::size_t width) {
+  const std::size_t used = Columns(text);
+  return std::string(used < width ? width - used : 0, ' ') + std::string(text);
+}
+
+constexpr std::size_t kCaptionWidth = 72;
+
+void Line(std::ostream& os, std::string_view caption, std::string_view value) {
+  os << "  " << PadRight(caption, kCaptionWidth) << value << '\n';
+}
+
+}  // namespace
+
+std::string RenderText(const design::MemoryWindow& w, const design::DesignProcedure& procedure) {
+  std::ostringstream os;
+  os << texts::kInputsGroup << '\n';
+  for (Field f : {Field::Edit1, Field::Edit2, Field::Edit3}) Line(os, texts::InputCaption(f), w.Text(f));
+  Line(os, texts::kLimbsCaption, procedure.State().LimbsText);
+  for (Field f : {Field::Edit5, Field::Edit6}) Line(os, texts::InputCaption(f), w.Text(f));
+
+  os << '\n' << texts::kOutputsGroup << '\n';
+  for (Field f : texts::kOutputFields) Line(os, texts::OutputCaption(f), w.Text(f));
+
+  os << '\n' << texts::kNomogramGroup << '\n';
+  for (const texts::NomogramRow& row : texts::kNomogramRows) {
+    std::string caption = std::string(row.Caption) + " " + std::string(row.Symbol);
+    if (!row.Unit.empty()) caption += ", " + std::string(row.Unit);
+    std::string value = w.Text(row.First);
+    if (row.HasSecond) value = PadRight(value, 14) + PadRight(row.Middle, 10) + w.Text(row.Second);
+    Line(os, caption, value);
+  }
+
+  os << '\n' << texts::kLoadGroup << '\n';
+  os << "  " << PadLeft("%", 5) << "  " << PadRight(texts::kLoadCurrentCaption, 22)
+     << PadRight(texts::kLoadVoltageCaption, 29) << PadRight("γ", 14) << "√2·cos ψ\n";
+  for (int row = 0; row < design::kLoadRows; ++row) {
+    const design::LoadRowTexts t =
+        design::FormatLoadRow(procedure.Table(), row, procedure.DecimalSeparator());
+    os << "  " << PadLeft(t.Percent, 5) << "  " << PadRight(t.Current, 22) << PadRight(t.Voltage, 29)
+       << PadRight(t.Gamma, 14) << t.Sqrt2CosPsi << '\n';
+  }
+  return os.str();
+}
+
+namespace {
+
+using Writer = rapidjson::PrettyWriter<rapidjson::StringBuffer>;
+
+// 21 significant digits: enough to tell any two extended values apart.
+void Number(Writer& json, std::string_view key, long double value) {
+  char buffer[64];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 21);
+  json.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
+  json.RawValue(buffer, static_cast<std::size_t>(written.ptr - buffer), rapidjson::kNumberType);
+}
+
+void String(Writer& json, std::string_view text) {
+  json.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void Key(Writer& json, std::string_view key) {
+  json.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
+}
+
+}  // namespace
+
+std::string RenderJson(const design::MemoryWindow& w, const design::DesignProcedure& procedure) {
+  const design::CompletedDesign& d = *procedure.LastDesign();
+  const design::LoadTable& table = procedure.Table();
+  rapidjson::StringBuffer buffer;
+  Writer json(buffer);
+  json.SetIndent(' ', 2);
+  json.StartObject();
+
+  Key(json, "inputs");
+  json.StartObject();
+  Number(json, "U0", d.Inputs.U0);
+  Number(json, "I0", d.Inputs.I0);
+  Number(json, "Kp", d.Inputs.Kp);
+  Key(json, "Limbs");
+  json.Int(d.Inputs.Limbs);
+  Number(json, "Bm", d.Inputs.Bm);
+  Number(json, "Ud", d.Inputs.Ud);
+  json.EndObject();
+
+  Key(json, "parameters");
+  json.StartObject();
+  Number(json, "Rtr", d.Parameters.Rtr);
+  Number(json, "Rd", d.Parameters.Rd);
+  Number(json, "Rsum", d.Parameters.Rsum);
+  Number(json, "Ls", d.Parameters.Ls);
+  Number(json, "Phi", d.Parameters.Phi);
+  Number(json, "A", d.A);
+  json.EndObject();
+
+  Key(json, "angles");
+  json.StartObject();
+  Number(json, "Psi", d.Point.Psi);
+  Number(json, "Beta", d.Point.Beta);
+  json.EndObject();
+
+  Key(json, "coefficients");
+  json.StartObject();
+  Number(json, "B", d.Coefficients.B);
+  Number(json, "D", d.Coefficients.D);
+  Number(json, "F", d.Coefficients.F);
+  Number(json, "H", d.Coefficients.H);
+  json.EndObject();
+
+  Key(json, "results");
+  json.StartObject();
+  Number(json, "U2", d.Results.U2);
+  Number(json, "I2", d.Results.I2);
+  Number(json, "I1", d.Results.I1);
+  Number(json, "Pframe", d.Results.Pframe);
+  Number(json, "Urev", d.Results.Urev);
+  Number(json, "Idrms", d.Results.Idrms);
+  Number(json, "Idpk", d.Results.Idpk);
+  Number(json, "Cf", d.Results.Cf);
+  json.EndObject();
+
+  Key(json, "load_table");
+  json.StartArray();
+  for (int k = 0; k < design::kLoadRows; ++k) {
+    json.StartObject();
+    Number(json, "Current", table.Current[k]);
+    Number(json, "Gamma", table.Gamma[k]);
+    Number(json, "Psi", table.Psi[k]);
+    Number(json, "Voltage", table.Voltage[k]);
+    Number(json, "Sqrt2CosPsi", table.Sqrt2CosPsi[k]);
+    json.EndObject();
+  }
+  json.EndArray();
+
+  Key(json, "fields");
+  json.StartObject();
+  for (int i = 0; i < design::kFieldCount; ++i) {
+    const Field f = design::FieldAt(i);
+    Key(json, design::FieldName(f));
+    String(json, w.Text(f));
+  }
+  json.EndObject();
+
+  json.EndObject();
+  return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
+}
+
+std::string RenderJsonError(std::string_view message) {
+  rapidjson::StringBuffer buffer;
+  rapidjson::Writer<rapidjson::StringBuffer> json(buffer);
+  json.StartObject();
+  json.Key("error");
+  json.String(message.data(), static_cast<rapidjson::SizeType>(message.size()));
+  json.EndObject();
+  return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
+}
+
+}  // namespace tavro::cli

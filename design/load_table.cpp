@@ -1,0 +1,99 @@
+#include "design/load_table.h"
+
+#include <cmath>
+
+#include "design/decimal.h"
+#include "design/operating_point.h"
+#include "mathem/angle_equations.h"
+#include "mathem/extended.h"
+#include "mathem/faults.h"
+
+namespace tavro::design {
+
+using mathem::FaultScope;
+
+namespace {
+
+void VerifyLoadRow(long double psi, long double beta, long double t, long double Phi) {
+  const mathem::AngleResiduals r = mathem::LoadResiduals(psi, beta, t, Phi);
+  if (!(std::fabs(r.F1) <= kResidualTolerance && std::fabs(r.F2) <= kResidualTolerance)) {
+    throw NotConverged("a load-characteristic angle does not solve its equations");
+  }
+}
+
+}  // namespace
+
+LoadAngles BuildLoadCharacteristic(long double Phi, long double target) {
+  FaultScope faults;
+  const long double h = target / kLoadSteps;
+  long double x = h;
+  LoadAngles angles;
+  angles.Psi[0] = 0.0L;
+  int sinceStored = 1;
+  int row = 0;
+  long double psi0 = 1.0L;
+  long double beta0 = target > 15.0L ? 4.0L : 3.0L;
+  long double psi = 0.0L;
+  long double beta = 0.0L;
+
+  // The first solve, at t = h, is never stored.
+  mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0);
+  psi0 = psi;
+  beta0 = beta;
+  angles.Solves = 1;
+  while (angles.Solves < kLoadSteps) {
+    x = x + h;
+    mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0);
+    psi0 = psi;
+    beta0 = beta;
+    ++angles.Solves;
+    if (++sinceStored == kStepsPerRow) {
+      VerifyLoadRow(psi, beta, x, Phi);
+      angles.Psi[++row] = psi;
+      sinceStored = 0;
+    }
+  }
+  if (!(std::fabs(x - target) <= mathem::kStepTolerance)) {
+    throw NotConverged("the load continuation missed its target");
+  }
+  faults.Check(angles);
+  return angles;
+}
+
+LoadTable FillLoadTable(long double I0, long double U0, long double U2, long double Rsum,
+                        long double Phi) {
+  FaultScope faults;
+  LoadTable t;
+  const long double factor = Rsum / (2.0L * U2);
+
+  t.Current[0] = 0.0L;
+  t.CurrentStep = 0.05L * I0;
+  for (int k = 1; k < kLoadRows; ++k) t.Current[k] = k * t.CurrentStep;
+  t.Current[kRatedRow] = I0;
+
+  for (int k = 1; k < kLoadRows; ++k) t.Gamma[k] = factor * t.Current[k];
+  t.Gamma[0] = 0.0L;
+
+  t.Psi = BuildLoadCharacteristic(Phi, t.Gamma[kLoadRows - 1]).Psi;
+
+  const long double sqrt2 = std::sqrt(2.0L);
+  for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = std::cos(t.Psi[k]) * (sqrt2 * U2);
+  t.Voltage[0] = sqrt2 * U2;
+  t.Voltage[kRatedRow] = U0;
+
+  for (int k = 1; k < kLoadRows; ++k) t.Sqrt2CosPsi[k] = std::cos(t.Psi[k]) * sqrt2;
+  t.Sqrt2CosPsi[0] = sqrt2;
+
+  faults.Check(t);
+  return t;
+}
+
+std::string PercentText(int row) { return std::to_string(5 * row) + "%"; }
+
+LoadRowTexts FormatLoadRow(const LoadTable& table, int row, char separator) {
+  return {FormatResult(table.Current[row], separator), FormatResult(table.Voltage[row], separator),
+          FormatResult(table.Gamma[row], separator),
+          FormatResult(table.Sqrt2CosPsi[row], separator), PercentText(row)};
+}
+
+}  // namespace tavro::design

@@ -1,0 +1,79 @@
+#include "design/operating_point.h"
+
+#include <cmath>
+
+#include "mathem/angle_equations.h"
+#include "mathem/extended.h"
+
+namespace tavro::design {
+
+using mathem::FaultScope;
+
+ModelParameters DeriveModelParameters(const DesignInputs& in) {
+  FaultScope faults;
+  ModelParameters p;
+  // The quotient (50·Limbs·Bm)/(U0·I0), with 50·Limbs an integer, enters Rtr
+  // as a factor and Ls as a divisor, raised to the power 1/4 both times.
+  const long double limbsFrequency = static_cast<long double>(50 * in.Limbs);
+  const long double fourthRoot = std::pow(limbsFrequency * in.Bm / (in.U0 * in.I0), 0.25L);
+  p.Rtr = 3.5L * in.U0 / (kMainsFrequency * in.I0 * in.Bm) * fourthRoot;
+  p.MeanDiodeCurrent = 0.5L * in.I0;
+  p.Rd = in.Ud / (3.0L * p.MeanDiodeCurrent);
+  p.Rsum = p.Rtr + 2.0L * p.Rd;
+  p.Klimb = in.Limbs == 1 ? 1.0L : 0.5L;
+  p.Ls = (0.005L * p.Klimb * in.Limbs * in.U0 / (kMainsFrequency * in.I0 * in.Bm)) /
+         fourthRoot;
+  p.Phi = std::atan2(kHundredPi * p.Ls / p.Rsum, 1.0L);
+  faults.Check(p);
+  return p;
+}
+
+long double LoadCoefficient(const DesignInputs& in, long double Rsum) {
+  FaultScope faults;
+  const long double A = in.I0 * Rsum / (2.0L * in.U0);
+  faults.Check(A);
+  return A;
+}
+
+long double Degrees(long double radians) {
+  FaultScope faults;
+  const long double degrees = radians * 180.0L * mathem::kInvPi;
+  faults.Check(degrees);
+  return degrees;
+}
+
+RatedPoint TrackRatedPoint(long double A, long double Phi) {
+  FaultScope faults;
+  const long double h = A / kRatedSteps;
+  long double x = 0.0L + h;
+  long double psi0 = 1.0L;
+  long double beta0 = A > 15.0L ? 4.0L : 3.0L;
+  RatedPoint point{};
+
+  mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0);
+  psi0 = point.Psi;
+  beta0 = point.Beta;
+  point.Solves = 1;
+  // x advances by repeated addition. Within 1000 steps it lands within 1e-10
+  // of any A up to 20; a continuation that does not is stopped, not left to run.
+  do {
+    if (point.Solves == kRatedSteps) throw NotConverged("the rated continuation missed A");
+    x = x + h;
+    mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0);
+    psi0 = point.Psi;
+    beta0 = point.Beta;
+    ++point.Solves;
+  } while (!(std::fabs(x - A) <= mathem::kStepTolerance));
+  faults.Check(point);
+  return point;
+}
+
+void VerifyRatedPoint(const RatedPoint& point, long double A, long double Phi) {
+  const mathem::AngleResiduals r = mathem::RatedResiduals(point.Psi, point.Beta, A, Phi);
+  const bool solved = std::fabs(r.F1) <= kResidualTolerance && std::fabs(r.F2) <= kResidualTolerance;
+  const bool physical = point.Psi > 0.0L && point.Psi < mathem::kHalfPi &&
+                        point.Beta > mathem::kHalfPi - point.Psi;
+  if (!solved || !physical) throw NotConverged("the rated operating point does not solve its equations");
+}
+
+}  // namespace tavro::design

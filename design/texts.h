@@ -1,0 +1,79 @@
+// Every text the design calculation shows: its messages and the captions of
+// the window's fields (shared by the Qt window and the command-line tool).
+#pragma once
+
+#include <string_view>
+
+#include "design/window.h"
+
+namespace tavro::design::texts {
+
+inline constexpr std::string_view kApplicationTitle = "Tavro";
+
+// Input reading, in the order the fields are checked.
+inline constexpr std::string_view kVoltageNotPositive =
+    "Выпрямленное напряжение должно быть положительным";
+inline constexpr std::string_view kCurrentNotPositive = "Выпрямленный ток должен быть положительным";
+inline constexpr std::string_view kCurrentBelow20mA = "Выпрямленный ток должен быть не менее 20 мА";
+inline constexpr std::string_view kRippleNotPositive =
+    "Коэффициент пульсации должен быть положительным";
+inline constexpr std::string_view kRippleAbove15 = "Коэффициент пульсации должен быть не более 15%";
+inline constexpr std::string_view kFluxNotPositive = "Магнитная индукция должна быть положительной";
+inline constexpr std::string_view kDiodeDropNotPositive =
+    "Падение напряжения на вентиле должно быть положительным";
+inline constexpr std::string_view kFormatError =
+    "Неверный формат вводимых чисел. Проверьте входные данные.";
+
+// The calculation.
+inline constexpr std::string_view kCoefficientAbove20 =
+    "Коэффициент A превысил значение 20. Скорректируйте входные данные.";
+inline constexpr std::string_view kCalculationError =
+    "Ошибка при вычислениях. Скорректируйте входные данные.";
+
+// Group captions.
+inline constexpr std::string_view kInputsGroup = "Входные данные";
+inline constexpr std::string_view kOutputsGroup = "Выходные данные (питающая сеть 220 В / 50 Гц)";
+inline constexpr std::string_view kNomogramGroup = "Расчётные параметры номограмм";
+inline constexpr std::string_view kLoadGroup = "Нагрузочная характеристика выпрямителя";
+
+// Captions of the input fields; the limbs caption belongs to the radio buttons.
+inline constexpr std::string_view kLimbsCaption =
+    "Число стержней трансформатора, на которых расположены его обмотки";
+std::string_view InputCaption(Field field);  // Edit1, Edit2, Edit3, Edit5, Edit6
+
+// Captions of the design results (GroupBox3), in the window's order.
+inline constexpr Field kOutputFields[] = {Field::Edit7,  Field::Edit13, Field::Edit14,
+                                          Field::Edit15, Field::Edit16, Field::Edit17,
+                                          Field::Edit18, Field::Edit19, Field::Edit27};
+std::string_view OutputCaption(Field field);
+
+// The nomogram group (GroupBox1): a caption, the symbol, a unit, the first
+// field, then for the angles "= радиан" and the field in radians, and for the
+// last row the √2·cos ψ field.
+struct NomogramRow {
+  std::string_view Caption;
+  std::string_view Symbol;
+  std::string_view Unit;
+  Field First;
+  std::string_view Middle;
+  Field Second;
+  bool HasSecond;
+};
+inline constexpr NomogramRow kNomogramRows[] = {
+    {"Угол", "φ", "°", Field::Edit4, "= радиан", Field::Edit20, true},
+    {"Угол", "ψ", "°", Field::Edit21, "= радиан", Field::Edit23, true},
+    {"Угол", "β", "°", Field::Edit22, "= радиан", Field::Edit24, true},
+    {"Коэффициент", "A", "", Field::Edit8, "", Field::Edit8, false},
+    {"Коэффициент", "B", "", Field::Edit9, "", Field::Edit9, false},
+    {"Коэффициент", "D", "", Field::Edit10, "", Field::Edit10, false},
+    {"Коэффициент", "F", "", Field::Edit11, "", Field::Edit11, false},
+    {"Коэффициент", "H", "", Field::Edit12, "", Field::Edit12, false},
+    {"Коэффициент", "γ", "", Field::Edit28, "√2·cos ψ", Field::Edit29, true},
+};
+
+// The load characteristic under the slider.
+inline constexpr std::string_view kPercentCaption = "Процент от номинального выпрямленного тока,";
+inline constexpr std::string_view kLoadCurrentCaption = "Выпрямленный ток, А";
+inline constexpr std::string_view kLoadVoltageCaption = "Выпрямленное напряжение, В";
+
+}  // namespace tavro::design::texts

@@ -1,0 +1,139 @@
+#include "mathem/angle_equations.h"
+
+#include <cmath>
+
+#include "mathem/extended.h"
+#include "mathem/faults.h"
+#include "mathem/givens.h"
+
+namespace tavro::mathem {
+namespace {
+
+struct Linearisation {
+  Vector2 F;
+  Matrix2 J;
+};
+
+// The pulse at the current iterate: R and S shape the pulse, E is its
+// exponential factor at β, Q is minus its integral over [π/2 − ψ, β].
+struct PulseTerms {
+  long double R;
+  long double S;
+  long double E;
+  long double Q;
+};
+
+PulseTerms Terms(long double psi, long double beta, long double phi, long double k) {
+  PulseTerms p;
+  p.R = std::cos(phi) / std::cos(psi);
+  p.S = 1.0L - p.R * std::cos(psi + phi);
+  p.E = std::exp((kHalfPi - beta - psi) * k);
+  p.Q = p.R * (std::cos(beta - phi) - std::sin(psi + phi)) + (p.S / k) * (p.E - 1.0L) + beta +
+        psi - kHalfPi;
+  return p;
+}
+
+// The second equation and its Jacobian row are common to both systems.
+void EndOfConductionRow(const PulseTerms& p, long double psi, long double beta, long double phi,
+                        long double k, Linearisation& lin) {
+  const long double tanPsi = std::tan(psi);
+  lin.F[1] = p.R * std::sin(beta - phi) - 1.0L + p.S * p.E;
+  lin.J[1][0] = p.R * (p.E * (std::sin(psi + phi) - tanPsi * std::cos(psi + phi)) -
+                       tanPsi * std::sin(phi - beta)) -
+                p.S * p.E * k;
+  lin.J[1][1] = p.R * std::cos(phi - beta) - p.S * p.E * k;
+}
+
+Linearisation RatedSystem(long double psi, long double beta, long double t, long double phi,
+                          long double k) {
+  const PulseTerms p = Terms(psi, beta, phi, k);
+  Linearisation lin;
+  lin.F[0] = t + p.Q * kInvTwoPi;
+  const long double sinPhiOverCosPsi = std::sin(phi) / std::cos(psi);
+  lin.J[0][0] = kInvTwoPi * (sinPhiOverCosPsi * sinPhiOverCosPsi * (p.E - 1.0L) +
+                             p.R * (std::tan(psi) * (std::cos(phi - beta) - std::sin(psi + phi)) -
+                                    std::cos(psi + phi)) -
+                             p.S * p.E + 1.0L);
+  lin.J[0][1] = kInvTwoPi * (p.R * std::sin(phi - beta) - p.S * p.E + 1.0L);
+  EndOfConductionRow(p, psi, beta, phi, k, lin);
+  return lin;
+}
+
+Linearisation LoadSystem(long double psi, long double beta, long double t, long double phi,
+                         long double k) {
+  const PulseTerms p = Terms(psi, beta, phi, k);
+  // √2·π is formed first; G = cos ψ/(√2·π) is √2·cos ψ times the 1/(2π) of
+  // the rated equation.
+  const long double sqrt2Pi = std::sqrt(2.0L) * kPi;
+  const long double G = std::cos(psi) / sqrt2Pi;
+  Linearisation lin;
+  lin.F[0] = t + G * p.Q;
+  lin.J[0][0] =
+      -(1.0L / sqrt2Pi) * std::sin(psi) * (std::tan(phi) * (p.E - 1.0L) + beta + psi - kHalfPi);
+  lin.J[0][1] = G * (1.0L - p.R * std::sin(beta - phi) - p.S * p.E);
+  EndOfConductionRow(p, psi, beta, phi, k, lin);
+  return lin;
+}
+
+using System = Linearisation (*)(long double, long double, long double, long double, long double);
+
+AngleResiduals Residuals(System system, long double Psi, long double Beta, long double t,
+                         long double Phi) {
+  FaultScope faults;
+  const long double k = 1.0L / std::tan(Phi);
+  const Linearisation lin = system(Psi, Beta, t, Phi, k);
+  faults.Check(lin.F);
+  return {lin.F[0], lin.F[1]};
+}
+
+void SolveAngles(System system, long double& Psi, long double& Beta, long double t,
+                 long double Phi, long double Psi0, long double Beta0, int* steps) {
+  FaultScope faults;
+  const long double k = 1.0L / std::tan(Phi);  // φ = 0 faults here, outputs untouched
+  faults.Check(k);
+  Psi = Psi0;
+  Beta = Beta0;
+  if (steps != nullptr) *steps = 0;
+
+  long double psi = Psi0;
+  long double beta = Beta0;
+  for (int step = 1; step <= kNewtonStepLimit; ++step) {
+    const Linearisation lin = system(psi, beta, t, Phi, k);
+    Vector2 d{};
+    SolveLinearGivens(lin.J, {-lin.F[0], -lin.F[1]}, d);
+    // Full Newton step: no damping, no line search, no clamping.
+    const long double psiNext = psi + d[0];
+    const long double betaNext = beta + d[1];
+    const bool converged = std::fabs(psiNext - psi) < kStepTolerance &&
+                           std::fabs(betaNext - beta) < kStepTolerance;
+    faults.Check(psiNext, betaNext);
+    Psi = psiNext;
+    Beta = betaNext;
+    if (steps != nullptr) *steps = step;
+    if (converged) return;
+    psi = psiNext;
+    beta = betaNext;
+  }
+}
+
+}  // namespace
+
+AngleResiduals RatedResiduals(long double Psi, long double Beta, long double t, long double Phi) {
+  return Residuals(RatedSystem, Psi, Beta, t, Phi);
+}
+
+AngleResiduals LoadResiduals(long double Psi, long double Beta, long double t, long double Phi) {
+  return Residuals(LoadSystem, Psi, Beta, t, Phi);
+}
+
+void SolveAnglesRated(long double& Psi, long double& Beta, long double t, long double Phi,
+                      long double Psi0, long double Beta0, int* steps) {
+  SolveAngles(RatedSystem, Psi, Beta, t, Phi, Psi0, Beta0, steps);
+}
+
+void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, long double Phi,
+                     long double Psi0, long double Beta0, int* steps) {
+  SolveAngles(LoadSystem, Psi, Beta, t, Phi, Psi0, Beta0, steps);
+}
+
+}  // namespace tavro::mathem

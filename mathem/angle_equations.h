@@ -1,0 +1,38 @@
+// The conduction-angle equations of the bridge and their Newton solution.
+//
+// While a pair of diodes conducts, the transformer's leakage inductance and
+// the path resistance shape a current pulse that starts at the mains phase
+// π/2 − ψ (where the secondary voltage first exceeds the capacitor voltage)
+// and ends at β (where the current returns to zero). φ is the impedance angle
+// of the conduction path. Two equations fix ψ and β:
+//  - F1: the charge of one pulse matches the load (coefficient t = A for the
+//    rated design; t = Gamma, scaled by cos ψ/(π·√2), for the load table);
+//  - F2: the pulse current is zero again at β.
+// Both are solved by full Newton steps from the caller's start values, at most
+// 1000 steps, until both angles move by less than 1e-10. Non-convergence is
+// not reported (the last iterate is returned); a floating-point fault throws
+// FloatingPointFault with the outputs holding the last stored iterate.
+#pragma once
+
+namespace tavro::mathem {
+
+struct AngleResiduals {
+  long double F1;
+  long double F2;
+};
+
+// Residuals of the rated-load equations at (Psi, Beta) for A = t.
+AngleResiduals RatedResiduals(long double Psi, long double Beta, long double t, long double Phi);
+
+// Residuals of the load-characteristic equations at (Psi, Beta) for Gamma = t.
+AngleResiduals LoadResiduals(long double Psi, long double Beta, long double t, long double Phi);
+
+// Psi and Beta receive Psi0 and Beta0 before the first step and every iterate
+// after it. When `steps` is given it receives the number of Newton steps made.
+void SolveAnglesRated(long double& Psi, long double& Beta, long double t, long double Phi,
+                      long double Psi0, long double Beta0, int* steps = nullptr);
+
+void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, long double Phi,
+                     long double Psi0, long double Beta0, int* steps = nullptr);
+
+}  // namespace tavro::mathem

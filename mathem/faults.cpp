@@ -1,0 +1,34 @@
+#include "mathem/faults.h"
+
+namespace tavro::mathem {
+namespace {
+
+std::string Describe(int flags) {
+  std::string text = "floating-point fault:";
+  if (flags & FE_INVALID) text += " invalid operation";
+  if (flags & FE_DIVBYZERO) text += " division by zero";
+  if (flags & FE_OVERFLOW) text += " overflow";
+  return text;
+}
+
+}  // namespace
+
+FloatingPointFault::FloatingPointFault(int raisedFlags)
+    : NumericalFailure(Describe(raisedFlags)), flags_(raisedFlags) {}
+
+FaultScope::FaultScope() {
+  std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+FaultScope::~FaultScope() {
+  const int raisedHere = std::fetestexcept(FE_ALL_EXCEPT);
+  std::fesetexceptflag(&saved_, FE_ALL_EXCEPT & ~raisedHere);
+}
+
+void FaultScope::ThrowIfRaised() {
+  const int raised = std::fetestexcept(kTrappedFlags);
+  if (raised != 0) throw FloatingPointFault(raised);
+}
+
+}  // namespace tavro::mathem

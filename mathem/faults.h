@@ -1,0 +1,63 @@
+// Failures of the numerical routines.
+//
+// A floating-point fault (invalid operation, division by zero, overflow) must
+// end a routine as if the hardware had trapped at the faulting operation. The
+// routines run with the status flags of <cfenv>: a FaultScope clears them on
+// entry, and every value a routine hands out (an output argument, a result) is
+// first passed through FaultScope::Check, which throws FloatingPointFault if a
+// fault has been raised since. So nothing is stored after a fault. Underflow,
+// denormal operands and inexact results stay silent.
+#pragma once
+
+#include <cfenv>
+#include <stdexcept>
+#include <string>
+
+namespace tavro::mathem {
+
+// Any failure of a numerical routine; the design calculation catches this.
+class NumericalFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class FloatingPointFault : public NumericalFailure {
+ public:
+  explicit FloatingPointFault(int raisedFlags);
+  int Flags() const { return flags_; }
+
+ private:
+  int flags_;
+};
+
+inline constexpr int kTrappedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+// Saves and clears the status flags on entry; on exit restores the caller's
+// flags and keeps those raised inside, so an enclosing scope still sees them.
+class FaultScope {
+ public:
+  FaultScope();
+  ~FaultScope();
+  FaultScope(const FaultScope&) = delete;
+  FaultScope& operator=(const FaultScope&) = delete;
+
+  // Throws FloatingPointFault when a trapped fault was raised in this scope.
+  // The values about to be stored are pinned first, so the compiler cannot
+  // move their computation past the test.
+  template <typename... Values>
+  void Check(const Values&... values) const {
+    (Pin(values), ...);
+    ThrowIfRaised();
+  }
+
+ private:
+  template <typename Value>
+  static void Pin(const Value& value) {
+    __asm__ volatile("" : : "m"(value) : "memory");
+  }
+  static void ThrowIfRaised();
+
+  std::fexcept_t saved_;
+};
+
+}  // namespace tavro::mathem

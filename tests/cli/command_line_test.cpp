@@ -1,0 +1,112 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+#include <rapidjson/document.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "design/texts.h"
+
+namespace tavro::cli {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "tavro-cli");
+  std::ostringstream out, err;
+  const int status = RunCli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+const std::vector<std::string> kWorkedExample = {
+    "--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1",
+    "--flux", "1,2", "--diode-drop", "0,7", "--decimal-separator", ","};
+
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+TEST(Cli, PrintsTheWindowsResultsAndTheLoadCharacteristic) {
+  const CliRun r = Cli(kWorkedExample);
+  EXPECT_EQ(r.status, kExitDesigned);
+  EXPECT_TRUE(r.err.empty());
+  EXPECT_NE(r.out.find("Действующее напряжение вторичной обмотки, В"), std::string::npos);
+  EXPECT_NE(r.out.find("1,25570E+01"), std::string::npos);  // U2
+  EXPECT_NE(r.out.find("1,98443E+04"), std::string::npos);  // Cf
+  EXPECT_NE(r.out.find("120%  1,20000E+00"), std::string::npos);
+  EXPECT_NE(r.out.find("  0%  0,00000E+00"), std::string::npos);
+}
+
+TEST(Cli, JsonCarriesEveryNumberWith21Digits) {
+  const CliRun r = Cli(With(kWorkedExample, {"--json"}));
+  ASSERT_EQ(r.status, kExitDesigned);
+  rapidjson::Document doc;
+  doc.Parse<rapidjson::kParseFullPrecisionFlag>(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError()) << r.out;
+
+  EXPECT_EQ(doc["inputs"]["Limbs"].GetInt(), 1);
+  EXPECT_NEAR(doc["parameters"]["Phi"].GetDouble(), 0.106, 0.0005);
+  EXPECT_NEAR(doc["parameters"]["A"].GetDouble(), 0.0825, 0.00005);
+  EXPECT_NEAR(doc["angles"]["Psi"].GetDouble(), 0.829, 0.0005);
+  EXPECT_NEAR(doc["angles"]["Beta"].GetDouble(), 2.50, 0.005);
+  EXPECT_NEAR(doc["results"]["U2"].GetDouble(), 12.6, 0.05);
+  EXPECT_NEAR(doc["results"]["Cf"].GetDouble(), 19800, 50);
+  for (const char* group : {"parameters", "coefficients", "results"}) {
+    EXPECT_TRUE(doc[group].IsObject()) << group;
+  }
+  const auto& table = doc["load_table"];
+  ASSERT_EQ(table.Size(), 25u);
+  EXPECT_NEAR(table[24]["Voltage"].GetDouble(), 11.3, 0.05);
+  EXPECT_EQ(table[20]["Current"].GetDouble(), 1.0);
+  EXPECT_EQ(std::string(doc["fields"]["Edit7"].GetString()), "1,25570E+01");
+  EXPECT_EQ(std::string(doc["fields"]["Label37"].GetString()), "100%");
+  EXPECT_EQ(std::string(doc["fields"]["Edit1"].GetString()), "12");
+  // 21 significant digits of the extended value, not a double's 17.
+  EXPECT_NE(r.out.find("\"Rsum\": 1.98007748018818771261"), std::string::npos) << r.out;
+}
+
+TEST(Cli, RejectedInputsExitWith2AndTheirMessage) {
+  CliRun r = Cli(With(kWorkedExample, {"--voltage=-1"}));
+  EXPECT_EQ(r.status, kExitInputRejected);
+  EXPECT_EQ(r.err, std::string(design::texts::kVoltageNotPositive) + "\n");
+  EXPECT_TRUE(r.out.empty());
+
+  // An option left out is an empty field.
+  r = Cli({"--current", "1"});
+  EXPECT_EQ(r.status, kExitInputRejected);
+  EXPECT_EQ(r.err, std::string(design::texts::kFormatError) + "\n");
+
+  r = Cli(With(kWorkedExample, {"--decimal-separator", ".", "--json"}));
+  EXPECT_EQ(r.status, kExitInputRejected);
+  EXPECT_EQ(r.out, "{\"error\":\"" + std::string(design::texts::kFormatError) + "\"}\n");
+}
+
+TEST(Cli, RefusedAndFailedCalculationsExitWith3) {
+  CliRun r = Cli(With(kWorkedExample, {"--voltage", "0,01"}));
+  EXPECT_EQ(r.status, kExitCalculationFailed);
+  EXPECT_EQ(r.err, std::string(design::texts::kCoefficientAbove20) + "\n");
+
+  r = Cli(With(kWorkedExample, {"--voltage", "1e4000", "--current", "1e4000", "--json"}));
+  EXPECT_EQ(r.status, kExitCalculationFailed);
+  EXPECT_NE(r.out.find(std::string(design::texts::kCalculationError)), std::string::npos);
+}
+
+TEST(Cli, UsageErrorsExitWith1) {
+  EXPECT_EQ(Cli(With(kWorkedExample, {"--limbs", "3"})).status, kExitUsage);
+  EXPECT_EQ(Cli(With(kWorkedExample, {"--decimal-separator", ";"})).status, kExitUsage);
+  EXPECT_EQ(Cli({"--frequency", "60"}).status, kExitUsage);
+  const CliRun help = Cli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--diode-drop"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavro::cli

@@ -1,0 +1,24 @@
+// The design the tests keep returning to: 12 V, 1 A, 1 %, one limb, 1.2 T,
+// 0.7 V, typed with a comma as the decimal separator.
+#pragma once
+
+#include "design/memory_window.h"
+
+namespace tavro::test {
+
+inline void TypeInputs(design::MemoryWindow& w, const char* u0, const char* i0, const char* kp,
+                       int limbs, const char* bm, const char* ud) {
+  using design::Field;
+  w.Type(Field::Edit1, u0);
+  w.Type(Field::Edit2, i0);
+  w.Type(Field::Edit3, kp);
+  w.ChooseLimbs(limbs);
+  w.Type(Field::Edit5, bm);
+  w.Type(Field::Edit6, ud);
+}
+
+inline void TypeWorkedExample(design::MemoryWindow& w) {
+  TypeInputs(w, "12", "1", "1", 1, "1,2", "0,7");
+}
+
+}  // namespace tavro::test

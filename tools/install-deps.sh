@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs the Debian packages Tavro needs to build and test, and only those
+# that are missing, so a second run costs nothing. Extra package names given
+# as arguments are installed too (the screenshot and fuzzing targets use this).
+set -eu
+
+packages="g++ make cmake pkg-config
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev rapidjson-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  fontconfig fonts-dejavu-core fonts-liberation"
+
+missing=""
+for p in $packages "$@"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+# A fresh machine may have empty package lists; refresh them only when needed.
+if ! $sudo apt-get install -y --no-install-recommends $missing; then
+  $sudo apt-get update
+  $sudo apt-get install -y --no-install-recommends $missing
+fi

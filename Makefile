@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test screenshot clean
 
 all: build
 
@@ -18,9 +18,12 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Until the window lands, `run` designs the worked example on the command line.
 run: build
-	$(BUILD)/cli/tavro-cli --voltage 12 --current 1 --ripple 1 --limbs 1 --flux 1.2 --diode-drop 0.7 --decimal-separator .
+	$(BUILD)/app/tavro
+
+# Remakes docs/window.png under Xvfb.
+screenshot: build
+	./tools/screenshot.sh
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

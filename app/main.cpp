@@ -1,0 +1,24 @@
+// tavro: the design calculator's window.
+#include <QApplication>
+#include <cstdio>
+
+#include "app/app_texts.h"
+#include "app/display_check.h"
+#include "app/main_window.h"
+#include "design/texts.h"
+
+int main(int argc, char** argv) {
+  using namespace tavro;
+  if (!app::DisplayAvailable()) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(app::texts::kNoDisplay.size()),
+                 app::texts::kNoDisplay.data());
+    return 1;
+  }
+  QApplication application(argc, argv);
+  // The title only; a display name would be appended to the window caption.
+  QApplication::setApplicationName(QString::fromUtf8(design::texts::kApplicationTitle.data(),
+                                                     static_cast<qsizetype>(design::texts::kApplicationTitle.size())));
+  app::TForm1 Form1(app::SystemDecimalSeparator());
+  Form1.show();
+  return QApplication::exec();
+}

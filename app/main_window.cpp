@@ -1,0 +1,144 @@
+#include "app/main_window.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLocale>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <exception>
+
+#include "app/app_texts.h"
+#include "app/fonts.h"
+#include "report/report_texts.h"
+
+namespace tavro::app {
+
+using design::Field;
+using design::Group;
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The width a line edit gives its text: inside the frame and the text margins.
+int TextWidth(const QLineEdit& edit) {
+  constexpr int kFrameAndMargins = 2 * 2 + 2 * 2;
+  return edit.width() - kFrameAndMargins;
+}
+
+}  // namespace
+
+char SystemDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  if (point.size() == 1 && point[0].unicode() < 0x80) return static_cast<char>(point[0].unicode());
+  return '.';
+}
+
+TForm1::TForm1(char decimalSeparator, QWidget* parent)
+    : QMainWindow(parent),
+      controls_(BuildForm(*this)),
+      procedure_(decimalSeparator),
+      message_(ModalMessageSink(this)),
+      error_(ModalErrorSink(this)) {
+  setObjectName("Form1");
+  setWindowTitle(Q(texts::kCaption));
+  // Fixed size, minimise but no maximise.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(controls_.button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  // Every user action on the slider changes its value (the program's own
+  // moves are blocked), and a drag ends with a release.
+  connect(controls_.trackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
+  connect(controls_.trackBar1, &QSlider::sliderReleased, this, &TForm1::TrackBar1Change);
+  connect(controls_.n3, &QAction::triggered, this, &TForm1::N3Click);
+  connect(controls_.n4, &QAction::triggered, this, &TForm1::N4Click);
+  connect(controls_.n5, &QAction::triggered, this, &TForm1::N5Click);
+
+  FormCreate();
+}
+
+void TForm1::FormCreate() {
+  Guarded([this] { procedure_.FormCreate(*this); });
+}
+
+template <typename Handler>
+void TForm1::Guarded(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    error_(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    error_(QStringLiteral("Unknown error"));
+  }
+}
+
+void TForm1::Button1Click() {
+  Guarded([this] { procedure_.Button1Click(*this); });
+}
+
+void TForm1::TrackBar1Change() {
+  Guarded([this] { procedure_.TrackBar1Change(*this); });
+}
+
+void TForm1::N3Click() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) ShowMessage(report::texts::kCalculateFirst);
+  });
+}
+
+void TForm1::N4Click() { QCoreApplication::quit(); }
+
+void TForm1::N5Click() {
+  Guarded([this] { ShowMessage(texts::kAbout); });
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  if (const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+std::string TForm1::Text(Field field) const {
+  if (field == Field::Label37) return controls_.label37->text().toStdString();
+  return controls_.Edit(field)->text().toStdString();
+}
+
+void TForm1::SetText(Field field, std::string_view text) {
+  if (field == Field::Label37) {
+    controls_.label37->setText(Q(text));
+  } else {
+    QLineEdit* edit = controls_.Edit(field);
+    const QString shown = Q(text);
+    edit->setFont(FieldFontFitting(shown, TextWidth(*edit)));
+    edit->setText(shown);
+    edit->setCursorPosition(0);
+  }
+}
+
+bool TForm1::RadioButton2Checked() const { return controls_.radioButton2->isChecked(); }
+
+void TForm1::SetGroupEnabled(Group group, bool enabled) {
+  controls_.Group(group)->setEnabled(enabled);
+}
+
+int TForm1::TrackBarPosition() const { return controls_.trackBar1->value(); }
+
+void TForm1::SetTrackBarPosition(int position) {
+  const QSignalBlocker quiet(controls_.trackBar1);
+  controls_.trackBar1->setValue(position);
+}
+
+void TForm1::ShowMessage(std::string_view text) { message_(Q(text)); }
+
+}  // namespace tavro::app

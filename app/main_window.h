@@ -1,0 +1,66 @@
+// TForm1, the program's only window: a thin view over the design procedure.
+// It implements the window operations the procedure needs and forwards the
+// button, the slider and the menu to the procedure's handlers; no formula
+// lives here.
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/form_layout.h"
+#include "app/messages.h"
+#include "design/procedure.h"
+#include "design/window.h"
+
+namespace tavro::app {
+
+// The user's decimal separator from the system locale ('.' when it is not a
+// single ASCII character).
+char SystemDecimalSeparator();
+
+class TForm1 : public QMainWindow, public design::DesignWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(char decimalSeparator, QWidget* parent = nullptr);
+
+  // Where messages and uncaught errors go; by default modal dialogs.
+  void SetMessageSink(MessageSink sink) { message_ = std::move(sink); }
+  void SetErrorSink(MessageSink sink) { error_ = std::move(sink); }
+
+  const FormControls& Controls() const { return controls_; }
+  const design::DesignProcedure& Procedure() const { return procedure_; }
+
+  // design::DesignWindow
+  std::string Text(design::Field field) const override;
+  void SetText(design::Field field, std::string_view text) override;
+  bool RadioButton2Checked() const override;
+  void SetGroupEnabled(design::Group group, bool enabled) override;
+  int TrackBarPosition() const override;
+  void SetTrackBarPosition(int position) override;
+  void ShowMessage(std::string_view text) override;
+
+ public slots:
+  void Button1Click();
+  void TrackBar1Change();
+  void N3Click();
+  void N4Click();
+  void N5Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormCreate();
+  // Runs a handler; an error it does not catch goes to the error box and
+  // the program carries on.
+  template <typename Handler>
+  void Guarded(Handler&& handler);
+
+  FormControls controls_;
+  design::DesignProcedure procedure_;
+  MessageSink message_;
+  MessageSink error_;
+  bool centred_ = false;
+};
+
+}  // namespace tavro::app

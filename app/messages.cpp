@@ -1,0 +1,53 @@
+#include "app/messages.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "design/texts.h"
+
+namespace tavro::app {
+namespace {
+
+std::unique_ptr<QMessageBox> Build(QWidget* owner, const QString& text, QMessageBox::Icon icon) {
+  auto box = std::make_unique<QMessageBox>(owner);
+  box->setWindowTitle(QString::fromUtf8(design::texts::kApplicationTitle.data(),
+                                        static_cast<qsizetype>(design::texts::kApplicationTitle.size())));
+  box->setIcon(icon);
+  // Message lines are separated by CR LF; the dialog breaks lines at LF.
+  box->setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  box->setTextFormat(Qt::PlainText);
+  box->setStandardButtons(QMessageBox::Ok);
+  box->setWindowModality(Qt::ApplicationModal);
+  return box;
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* owner, const QString& text) {
+  return Build(owner, text, QMessageBox::NoIcon);
+}
+
+std::unique_ptr<QMessageBox> BuildErrorBox(QWidget* owner, const QString& text) {
+  return Build(owner, text, QMessageBox::Critical);
+}
+
+void RunCentred(QMessageBox& box) {
+  box.show();
+  QScreen* screen = box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    QRect frame = box.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    box.move(frame.topLeft());
+  }
+  box.exec();
+}
+
+MessageSink ModalMessageSink(QWidget* owner) {
+  return [owner](const QString& text) { RunCentred(*BuildMessageBox(owner, text)); };
+}
+
+MessageSink ModalErrorSink(QWidget* owner) {
+  return [owner](const QString& text) { RunCentred(*BuildErrorBox(owner, text)); };
+}
+
+}  // namespace tavro::app

@@ -1,0 +1,64 @@
+// A main window with its messages recorded instead of shown, and a watchdog
+// that fails the test (and closes the dialog) if a modal dialog ever opens.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+
+namespace tavro::test {
+
+class FormTest : public ::testing::Test {
+ protected:
+  FormTest() {
+    form.SetMessageSink([this](const QString& text) { messages.push_back(text); });
+    form.SetErrorSink([this](const QString& text) { errors.push_back(text); });
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
+        modal->close();
+      }
+    });
+    watchdog.start(50);
+    form.show();
+  }
+
+  QLineEdit* Edit(design::Field field) const { return form.Controls().Edit(field); }
+  std::string Shown(design::Field field) const { return form.Text(field); }
+
+  void TypeInto(design::Field field, const QString& text) {
+    Edit(field)->clear();
+    QTest::keyClicks(Edit(field), text);
+  }
+
+  void TypeWorkedExample() {
+    TypeInto(design::Field::Edit1, "12");
+    TypeInto(design::Field::Edit2, "1");
+    TypeInto(design::Field::Edit3, "1");
+    TypeInto(design::Field::Edit5, "1,2");
+    TypeInto(design::Field::Edit6, "0,7");
+  }
+
+  void Calculate() { QTest::mouseClick(form.Controls().button1, Qt::LeftButton); }
+
+  std::vector<std::string> AllTexts() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < design::kFieldCount; ++i) texts.push_back(form.Text(design::FieldAt(i)));
+    return texts;
+  }
+
+  app::TForm1 form{','};
+  std::vector<QString> messages;
+  std::vector<QString> errors;
+  QTimer watchdog;
+};
+
+}  // namespace tavro::test

@@ -1,5 +1,7 @@
 // tavro: the design calculator's window.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 
 #include "app/app_texts.h"
@@ -18,6 +20,12 @@ int main(int argc, char** argv) {
   // The title only; a display name would be appended to the window caption.
   QApplication::setApplicationName(QString::fromUtf8(design::texts::kApplicationTitle.data(),
                                                      static_cast<qsizetype>(design::texts::kApplicationTitle.size())));
+  // The interface is Russian whatever the locale, the toolkit's own dialogs too.
+  QTranslator toolkitTexts;
+  if (toolkitTexts.load(QStringLiteral("qtbase_ru"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&toolkitTexts);
+  }
   app::TForm1 Form1(app::SystemDecimalSeparator());
   Form1.show();
   return QApplication::exec();

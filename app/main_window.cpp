@@ -1,15 +1,19 @@
 #include "app/main_window.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <exception>
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
+#include "report/report_file.h"
 #include "report/report_texts.h"
 
 namespace tavro::app {
@@ -35,6 +39,21 @@ char SystemDecimalSeparator() {
   const QString point = QLocale::system().decimalPoint();
   if (point.size() == 1 && point[0].unicode() < 0x80) return static_cast<char>(point[0].unicode());
   return '.';
+}
+
+std::string SystemTimeSeparator() {
+  const QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+  qsizetype i = format.indexOf(QRegularExpression("[hH]"));
+  if (i < 0) return ":";
+  while (i < format.size() && (format[i] == 'h' || format[i] == 'H')) ++i;
+  if (i >= format.size() || format[i].isLetter() || format[i] == '\'') return ":";
+  return QString(format[i]).toStdString();
+}
+
+report::ReportTime LocalTimeNow() {
+  const QDateTime now = QDateTime::currentDateTime();
+  return {now.date().day(), now.date().month(), now.date().year(), now.time().hour(),
+          now.time().minute()};
 }
 
 TForm1::TForm1(char decimalSeparator, QWidget* parent)
@@ -72,7 +91,7 @@ void TForm1::Guarded(Handler&& handler) {
   try {
     handler();
   } catch (const std::exception& e) {
-    error_(QString::fromLocal8Bit(e.what()));
+    error_(QString::fromUtf8(e.what()));
   } catch (...) {
     error_(QStringLiteral("Unknown error"));
   }
@@ -88,7 +107,19 @@ void TForm1::TrackBar1Change() {
 
 void TForm1::N3Click() {
   Guarded([this] {
-    if (!procedure_.State().Calculated) ShowMessage(report::texts::kCalculateFirst);
+    if (!procedure_.State().Calculated) {
+      ShowMessage(report::texts::kCalculateFirst);
+      return;
+    }
+    QString fileName;
+    fileDialog_(this, Q(report::texts::kDefaultExtension), Q(report::texts::kDialogFilter),
+                Q(report::texts::kInitialFolder), Q(report::texts::kDialogTitle), fileName, false);
+    if (fileName.isEmpty()) return;  // cancelled
+    const report::ReportContent content = report::ContentOf(*this, procedure_);
+    // A write that fails throws; Guarded shows it in the error box.
+    report::AppendReport(QFile::encodeName(fileName).toStdString(), [&] {
+      return report::EncodeReport(report::ReportLines(content, clock_(), timeSeparator_));
+    });
   });
 }
 

@@ -10,12 +10,20 @@
 #include "app/messages.h"
 #include "design/procedure.h"
 #include "design/window.h"
+#include "report/open_save.h"
+#include "report/report_text.h"
 
 namespace tavro::app {
 
 // The user's decimal separator from the system locale ('.' when it is not a
 // single ASCII character).
 char SystemDecimalSeparator();
+
+// The separator between hours and minutes in the system locale's time format.
+std::string SystemTimeSeparator();
+
+// The local date and time, now.
+report::ReportTime LocalTimeNow();
 
 class TForm1 : public QMainWindow, public design::DesignWindow {
   Q_OBJECT
@@ -26,6 +34,10 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // Where messages and uncaught errors go; by default modal dialogs.
   void SetMessageSink(MessageSink sink) { message_ = std::move(sink); }
   void SetErrorSink(MessageSink sink) { error_ = std::move(sink); }
+  // The save dialog, the clock and the time separator of the report.
+  void SetFileDialog(report::FileDialog dialog) { fileDialog_ = std::move(dialog); }
+  void SetClock(std::function<report::ReportTime()> clock) { clock_ = std::move(clock); }
+  void SetTimeSeparator(std::string separator) { timeSeparator_ = std::move(separator); }
 
   const FormControls& Controls() const { return controls_; }
   const design::DesignProcedure& Procedure() const { return procedure_; }
@@ -60,6 +72,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   design::DesignProcedure procedure_;
   MessageSink message_;
   MessageSink error_;
+  report::FileDialog fileDialog_ = report::ShowFileDialog;
+  std::function<report::ReportTime()> clock_ = LocalTimeNow;
+  std::string timeSeparator_ = SystemTimeSeparator();
   bool centred_ = false;
 };
 

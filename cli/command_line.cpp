@@ -4,11 +4,16 @@
 #include <locale.h>
 
 #include <CLI/CLI.hpp>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <optional>
 
 #include "cli/output.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
+#include "report/report_file.h"
+#include "report/report_text.h"
 
 namespace tavro::cli {
 
@@ -23,10 +28,43 @@ char LocaleDecimalSeparator() {
   return separator;
 }
 
+std::string LocaleTimeSeparator() {
+  const locale_t user = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
+  if (user == static_cast<locale_t>(nullptr)) return ":";
+  const std::string format = nl_langinfo_l(T_FMT, user);
+  freelocale(user);
+  // "%H:%M:%S", "%H.%M", "%T", "%r", ...: the character after the hour.
+  const std::size_t hour = format.find_first_of("HIkl", format.find('%'));
+  if (hour == std::string::npos || hour + 1 >= format.size()) return ":";
+  const char separator = format[hour + 1];
+  if (separator == '%' || std::isalnum(static_cast<unsigned char>(separator))) return ":";
+  return std::string(1, separator);
+}
+
 namespace {
 
+// The time a report is dated with: SOURCE_DATE_EPOCH (seconds since 1970,
+// printed in UTC so the bytes do not depend on the time zone) when it is set,
+// else the local time now. Nothing when SOURCE_DATE_EPOCH is not a number.
+std::optional<report::ReportTime> ReportTimeNow() {
+  std::tm parts{};
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+    char* end = nullptr;
+    errno = 0;
+    const long long seconds = std::strtoll(epoch, &end, 10);
+    if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0) return std::nullopt;
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    if (gmtime_r(&t, &parts) == nullptr) return std::nullopt;
+  } else {
+    const std::time_t t = std::time(nullptr);
+    localtime_r(&t, &parts);
+  }
+  return report::ReportTime{parts.tm_mday, parts.tm_mon + 1, parts.tm_year + 1900, parts.tm_hour,
+                            parts.tm_min};
+}
+
 struct Options {
-  std::string voltage, current, ripple, flux, diodeDrop, separator;
+  std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile;
   int limbs = 1;
   bool json = false;
 };
@@ -45,10 +83,14 @@ void Describe(CLI::App& app, Options& o) {
                  "decimal separator of inputs and results (default: the locale's)")
       ->check(CLI::IsMember({",", "."}));
   app.add_flag("--json", o.json, "print one JSON object");
+  app.add_option("--report", o.reportFile,
+                 "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's "
+                 "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set");
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
-      "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed.");
+      "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
+      "4 report not written.");
 }
 
 }  // namespace
@@ -90,6 +132,22 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                                                           : kExitCalculationFailed;
   }
   out << (o.json ? RenderJson(window, procedure) : RenderText(window, procedure));
+  if (o.reportFile.empty()) return kExitDesigned;
+
+  std::optional<report::ReportTime> time = ReportTimeNow();
+  if (!time) {
+    err << "SOURCE_DATE_EPOCH must be a number of seconds since 1970\n";
+    return kExitUsage;
+  }
+  const report::ReportContent content = report::ContentOf(window, procedure);
+  try {
+    report::AppendReport(o.reportFile, [&] {
+      return report::EncodeReport(report::ReportLines(content, *time, LocaleTimeSeparator()));
+    });
+  } catch (const report::ReportWriteError& e) {
+    err << e.what() << '\n';
+    return kExitReportNotWritten;
+  }
   return kExitDesigned;
 }
 

@@ -13,10 +13,14 @@ inline constexpr int kExitDesigned = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitInputRejected = 2;
 inline constexpr int kExitCalculationFailed = 3;
+inline constexpr int kExitReportNotWritten = 4;
 
 // The user's decimal separator from the environment's locale ("." when the
 // locale's is not a single character).
 char LocaleDecimalSeparator();
+
+// The separator between hours and minutes in the environment's time format.
+std::string LocaleTimeSeparator();
 
 // args[0] is the program name.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

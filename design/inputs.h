@@ -20,10 +20,23 @@ struct DesignInputs {
   long double Ud;  // forward drop of one diode, V
 };
 
+// The input texts exactly as typed, and the limbs as text.
+struct InputTexts {
+  std::string U0;
+  std::string I0;
+  std::string Kp;
+  std::string Limbs;
+  std::string Bm;
+  std::string Ud;
+};
+
 // What the handlers keep between presses.
 struct CalcState {
   bool Calculated = false;  // a calculation has run to its end
   std::string LimbsText;    // "1" or "2", as last read
+  // The inputs of the calculation whose results are shown, as read when it
+  // ran; the report prints these, not fields edited since.
+  InputTexts CalculatedInputs;
 };
 
 // The first bad input: its message, and whether it was a number-format error

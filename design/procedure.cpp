@@ -122,6 +122,9 @@ ClickOutcome DesignProcedure::Button1Click(DesignWindow& window) {
   // The table is replaced whole, only now that it is complete.
   table_ = table;
   lastDesign_ = design;
+  state_.CalculatedInputs = {window.Text(Field::Edit1), window.Text(Field::Edit2),
+                             window.Text(Field::Edit3), state_.LimbsText,
+                             window.Text(Field::Edit5), window.Text(Field::Edit6)};
   state_.Calculated = true;
   window.SetGroupEnabled(Group::GroupBox4, true);
   window.SetGroupEnabled(Group::GroupBox3, true);

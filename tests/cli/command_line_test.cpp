@@ -1,8 +1,14 @@
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <rapidjson/document.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -106,6 +112,67 @@ TEST(Cli, UsageErrorsExitWith1) {
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--diode-drop"), std::string::npos);
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Sets an environment variable for one test.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value != nullptr) {
+      ::setenv(name, value, 1);
+    } else {
+      ::unsetenv(name);
+    }
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(Cli, ReportIsTheWindowsReportByteForByte) {
+  // 2026-12-08 14:10 UTC, the time of the golden report.
+  const ScopedEnv epoch("SOURCE_DATE_EPOCH", "1796739000");
+  const ScopedEnv locale("LC_ALL", "C");
+  const std::string file =
+      (std::filesystem::temp_directory_path() / ("tavro-cli-" + std::to_string(::getpid()))).string();
+  std::filesystem::remove(file);
+  EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file})).status, kExitDesigned);
+  EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file, "--json"})).status, kExitDesigned);
+  const std::string golden = Read(std::string(TAVRO_TEST_DATA) + "/worked_example.txt");
+  ASSERT_FALSE(golden.empty());
+  EXPECT_EQ(Read(file), golden + golden);
+  std::filesystem::remove(file);
+}
+
+TEST(Cli, AReportThatCannotBeWrittenExitsWith4) {
+  const CliRun r = Cli(With(kWorkedExample, {"--report", "/dev/full"}));
+  EXPECT_EQ(r.status, kExitReportNotWritten);
+  EXPECT_NE(r.err.find("/dev/full"), std::string::npos);
+  // No report for a design that did not complete.
+  const CliRun rejected = Cli(With(kWorkedExample, {"--voltage", "0", "--report", "/dev/full"}));
+  EXPECT_EQ(rejected.status, kExitInputRejected);
+}
+
+TEST(Cli, SourceDateEpochMustBeANumber) {
+  const ScopedEnv epoch("SOURCE_DATE_EPOCH", "yesterday");
+  const std::string file =
+      (std::filesystem::temp_directory_path() / ("tavro-cli-e-" + std::to_string(::getpid()))).string();
+  EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file})).status, kExitUsage);
+  EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 }  // namespace

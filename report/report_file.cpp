@@ -1,0 +1,116 @@
+#include "report/report_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "report/report_texts.h"
+
+namespace tavro::report {
+
+ReportWriteError::ReportWriteError(const std::string& path, int errorNumber)
+    : std::runtime_error(std::string(texts::kWriteFailed) + " " + path + ": " +
+                         std::strerror(errorNumber)),
+      errorNumber_(errorNumber) {}
+
+namespace {
+
+// An open report file and how to put it back.
+class AppendTarget {
+ public:
+  explicit AppendTarget(const std::string& path) : path_(path) {
+    // O_NONBLOCK keeps a FIFO without a reader from hanging the window.
+    constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK;
+    for (int attempt = 0; attempt < 2 && fd_ < 0; ++attempt) {
+      fd_ = ::open(path.c_str(), kFlags);
+      if (fd_ >= 0 || errno != ENOENT) break;
+      // Not there: create it, and know that this save did.
+      fd_ = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+      created_ = fd_ >= 0;
+      if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ < 0) throw ReportWriteError(path_, errno);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) Fail(errno);
+    regular_ = S_ISREG(st.st_mode);
+    originalSize_ = st.st_size;
+    const int flags = ::fcntl(fd_, F_GETFL);
+    if (flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(errno);
+  }
+
+  ~AppendTarget() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+
+  AppendTarget(const AppendTarget&) = delete;
+  AppendTarget& operator=(const AppendTarget&) = delete;
+
+  void Write(const std::string& bytes) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+      const ssize_t n = ::write(fd_, p, left);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        Fail(errno);
+      }
+      p += n;
+      left -= static_cast<std::size_t>(n);
+    }
+  }
+
+  void Finish() {
+    if (regular_ && ::fsync(fd_) != 0) Fail(errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) Fail(errno);
+  }
+
+  // Puts the file back as it was and reports the error.
+  [[noreturn]] void Fail(int errorNumber) {
+    if (created_) {
+      ::unlink(path_.c_str());
+    } else if (regular_) {
+      if (fd_ >= 0) {
+        (void)::ftruncate(fd_, originalSize_);
+      } else {
+        (void)::truncate(path_.c_str(), originalSize_);
+      }
+    }
+    throw ReportWriteError(path_, errorNumber);
+  }
+
+  void Abandon() {
+    try {
+      Fail(0);
+    } catch (const ReportWriteError&) {
+    }
+  }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool created_ = false;
+  bool regular_ = false;
+  off_t originalSize_ = 0;
+};
+
+}  // namespace
+
+void AppendReport(const std::string& path, const std::function<std::string()>& compose) {
+  AppendTarget target(path);
+  std::string bytes;
+  try {
+    bytes = compose();
+  } catch (...) {
+    target.Abandon();
+    throw;
+  }
+  target.Write(bytes);
+  target.Finish();
+}
+
+}  // namespace tavro::report

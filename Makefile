@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test screenshot clean
+.PHONY: all deps configure build run test screenshot fuzz check-sanitize clean
 
 all: build
 
@@ -28,5 +28,21 @@ screenshot: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Fuzzing with libFuzzer (clang), both targets side by side for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	./tools/fuzz.sh $(FUZZ_SECONDS)
+
+# The core and its tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+check-sanitize: deps
+	./tools/install-deps.sh clang-14 libclang-rt-14-dev
+	cmake -S . -B $(SANITIZE_BUILD) -DTAVRO_GUI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
+	    -fsanitize-ignorelist=$(CURDIR)/cmake/sanitizer-ignorelist.txt"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz $(SANITIZE_BUILD)

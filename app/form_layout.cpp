@@ -6,6 +6,7 @@
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
+#include "app/qt_text.h"
 #include "design/texts.h"
 
 namespace tavro::app {
@@ -15,10 +16,6 @@ using design::Group;
 namespace dtexts = design::texts;
 
 namespace {
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int kRowTop = 24;    // first row of fields in a group
 constexpr int kRowPitch = 32;  // rows of the result groups

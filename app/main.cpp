@@ -7,6 +7,7 @@
 #include "app/app_texts.h"
 #include "app/display_check.h"
 #include "app/main_window.h"
+#include "app/qt_text.h"
 #include "design/texts.h"
 
 int main(int argc, char** argv) {
@@ -18,8 +19,7 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   // The title only; a display name would be appended to the window caption.
-  QApplication::setApplicationName(QString::fromUtf8(design::texts::kApplicationTitle.data(),
-                                                     static_cast<qsizetype>(design::texts::kApplicationTitle.size())));
+  QApplication::setApplicationName(app::Q(design::texts::kApplicationTitle));
   // The interface is Russian whatever the locale, the toolkit's own dialogs too.
   QTranslator toolkitTexts;
   if (toolkitTexts.load(QStringLiteral("qtbase_ru"),

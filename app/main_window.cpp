@@ -13,6 +13,7 @@
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
+#include "app/qt_text.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
 
@@ -22,10 +23,6 @@ using design::Field;
 using design::Group;
 
 namespace {
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The width a line edit gives its text: inside the frame and the text margins.
 int TextWidth(const QLineEdit& edit) {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/qt_text.h"
 #include "design/texts.h"
 
 namespace tavro::app {
@@ -10,8 +11,7 @@ namespace {
 
 std::unique_ptr<QMessageBox> Build(QWidget* owner, const QString& text, QMessageBox::Icon icon) {
   auto box = std::make_unique<QMessageBox>(owner);
-  box->setWindowTitle(QString::fromUtf8(design::texts::kApplicationTitle.data(),
-                                        static_cast<qsizetype>(design::texts::kApplicationTitle.size())));
+  box->setWindowTitle(Q(design::texts::kApplicationTitle));
   box->setIcon(icon);
   // Message lines are separated by CR LF; the dialog breaks lines at LF.
   box->setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));

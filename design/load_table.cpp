@@ -36,14 +36,18 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target) {
   long double psi = 0.0L;
   long double beta = 0.0L;
 
+  mathem::NewtonTrace trace;
+
   // The first solve, at t = h, is never stored.
-  mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0);
+  mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0, &trace);
+  RequireConverged(trace, "load continuation");
   psi0 = psi;
   beta0 = beta;
   angles.Solves = 1;
   while (angles.Solves < kLoadSteps) {
     x = x + h;
-    mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0);
+    mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0, &trace);
+    RequireConverged(trace, "load continuation");
     psi0 = psi;
     beta0 = beta;
     ++angles.Solves;

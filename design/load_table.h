@@ -36,9 +36,9 @@ struct LoadAngles {
 // Solves the load equations from t = target/1200 to target in 1200 steps and
 // keeps Psi after every 50th step (row k at t = k·target/24). All 1200 steps
 // are made even for a target so small that the stop distance of 1e-10 is
-// reached early, so every row is solved. Throws NotConverged if a stored
-// angle does not solve the load equations at its own t, or if 1200 steps do
-// not reach the target.
+// reached early, so every row is solved. Throws NotConverged if a solve does
+// not converge, if a stored angle does not solve the load equations at its
+// own t, or if 1200 steps do not reach the target.
 LoadAngles BuildLoadCharacteristic(long double Phi, long double target);
 
 // Builds a complete new table; the caller replaces its table only when this

@@ -1,6 +1,7 @@
 #include "design/operating_point.h"
 
 #include <cmath>
+#include <string>
 
 #include "mathem/angle_equations.h"
 #include "mathem/extended.h"
@@ -42,6 +43,12 @@ long double Degrees(long double radians) {
   return degrees;
 }
 
+void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation) {
+  if (!trace.Converged) {
+    throw NotConverged(std::string("a Newton solve of the ") + continuation + " did not converge");
+  }
+}
+
 RatedPoint TrackRatedPoint(long double A, long double Phi) {
   FaultScope faults;
   const long double h = A / kRatedSteps;
@@ -49,8 +56,10 @@ RatedPoint TrackRatedPoint(long double A, long double Phi) {
   long double psi0 = 1.0L;
   long double beta0 = A > 15.0L ? 4.0L : 3.0L;
   RatedPoint point{};
+  mathem::NewtonTrace trace;
 
-  mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0);
+  mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0, &trace);
+  RequireConverged(trace, "rated continuation");
   psi0 = point.Psi;
   beta0 = point.Beta;
   point.Solves = 1;
@@ -59,7 +68,8 @@ RatedPoint TrackRatedPoint(long double A, long double Phi) {
   do {
     if (point.Solves == kRatedSteps) throw NotConverged("the rated continuation missed A");
     x = x + h;
-    mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0);
+    mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0, &trace);
+    RequireConverged(trace, "rated continuation");
     psi0 = point.Psi;
     beta0 = point.Beta;
     ++point.Solves;

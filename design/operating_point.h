@@ -8,6 +8,7 @@
 #pragma once
 
 #include "design/inputs.h"
+#include "mathem/angle_equations.h"
 #include "mathem/faults.h"
 
 namespace tavro::design {
@@ -18,6 +19,12 @@ class NotConverged : public mathem::NumericalFailure {
  public:
   using mathem::NumericalFailure::NumericalFailure;
 };
+
+// A continuation relies on every solve starting near its root; a solve that
+// runs its 1000 steps without meeting the tolerance has lost the branch, so
+// the continuation stops there (rather than spend seconds on a point that
+// could not be shown) and throws NotConverged.
+void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation);
 
 struct ModelParameters {
   long double Rtr;               // winding resistance, ohm
@@ -52,7 +59,7 @@ inline constexpr int kRatedSteps = 1000;
 
 // Continuation from A/1000 to A; stops once the stepped value is within 1e-10
 // of A (for A below about 1e-7 before the 1000th solve). Throws NotConverged
-// if 1000 solves do not reach A.
+// if a solve does not converge or 1000 solves do not reach A.
 RatedPoint TrackRatedPoint(long double A, long double Phi);
 
 // The reported point must solve the rated equations at A (|F1|, |F2| at most

@@ -87,13 +87,15 @@ AngleResiduals Residuals(System system, long double Psi, long double Beta, long 
 }
 
 void SolveAngles(System system, long double& Psi, long double& Beta, long double t,
-                 long double Phi, long double Psi0, long double Beta0, int* steps) {
+                 long double Phi, long double Psi0, long double Beta0, NewtonTrace* trace) {
   FaultScope faults;
   const long double k = 1.0L / std::tan(Phi);  // φ = 0 faults here, outputs untouched
   faults.Check(k);
   Psi = Psi0;
   Beta = Beta0;
-  if (steps != nullptr) *steps = 0;
+  NewtonTrace ignored;
+  NewtonTrace& report = trace != nullptr ? *trace : ignored;
+  report = {};
 
   long double psi = Psi0;
   long double beta = Beta0;
@@ -109,7 +111,8 @@ void SolveAngles(System system, long double& Psi, long double& Beta, long double
     faults.Check(psiNext, betaNext);
     Psi = psiNext;
     Beta = betaNext;
-    if (steps != nullptr) *steps = step;
+    report.Steps = step;
+    report.Converged = converged;
     if (converged) return;
     psi = psiNext;
     beta = betaNext;
@@ -127,13 +130,13 @@ AngleResiduals LoadResiduals(long double Psi, long double Beta, long double t, l
 }
 
 void SolveAnglesRated(long double& Psi, long double& Beta, long double t, long double Phi,
-                      long double Psi0, long double Beta0, int* steps) {
-  SolveAngles(RatedSystem, Psi, Beta, t, Phi, Psi0, Beta0, steps);
+                      long double Psi0, long double Beta0, NewtonTrace* trace) {
+  SolveAngles(RatedSystem, Psi, Beta, t, Phi, Psi0, Beta0, trace);
 }
 
 void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, long double Phi,
-                     long double Psi0, long double Beta0, int* steps) {
-  SolveAngles(LoadSystem, Psi, Beta, t, Phi, Psi0, Beta0, steps);
+                     long double Psi0, long double Beta0, NewtonTrace* trace) {
+  SolveAngles(LoadSystem, Psi, Beta, t, Phi, Psi0, Beta0, trace);
 }
 
 }  // namespace tavro::mathem

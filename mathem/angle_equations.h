@@ -27,12 +27,20 @@ AngleResiduals RatedResiduals(long double Psi, long double Beta, long double t, 
 // Residuals of the load-characteristic equations at (Psi, Beta) for Gamma = t.
 AngleResiduals LoadResiduals(long double Psi, long double Beta, long double t, long double Phi);
 
+// How a solve went, for callers that want to know (the solvers themselves
+// report nothing): the Newton steps made, and whether the last one met the
+// tolerance.
+struct NewtonTrace {
+  int Steps = 0;
+  bool Converged = false;
+};
+
 // Psi and Beta receive Psi0 and Beta0 before the first step and every iterate
-// after it. When `steps` is given it receives the number of Newton steps made.
+// after it.
 void SolveAnglesRated(long double& Psi, long double& Beta, long double t, long double Phi,
-                      long double Psi0, long double Beta0, int* steps = nullptr);
+                      long double Psi0, long double Beta0, NewtonTrace* trace = nullptr);
 
 void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, long double Phi,
-                     long double Psi0, long double Beta0, int* steps = nullptr);
+                     long double Psi0, long double Beta0, NewtonTrace* trace = nullptr);
 
 }  // namespace tavro::mathem

@@ -13,7 +13,9 @@
 #include "app/app_texts.h"
 #include "app/display_check.h"
 #include "app/form_fixture.h"
+#include "common/files.h"
 #include "app/messages.h"
+#include "app/qt_text.h"
 #include "design/decimal.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
@@ -24,10 +26,6 @@ namespace {
 
 using design::Field;
 using design::Group;
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class MainWindow : public test::FormTest {};
 
@@ -310,37 +308,17 @@ TEST(MessageBoxes, AreCaptionedTavroWithOneOkButton) {
   EXPECT_EQ(error->windowTitle(), "Tavro");
 }
 
-class Environment {
- public:
-  explicit Environment(const char* name) : name_(name), had_(qEnvironmentVariableIsSet(name)) {
-    value_ = qgetenv(name);
-  }
-  ~Environment() {
-    if (had_) {
-      qputenv(name_, value_);
-    } else {
-      qunsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  bool had_;
-  QByteArray value_;
-};
-
 TEST(DisplayCheck, TellsWhetherTheWindowCanOpen) {
-  Environment platform("QT_QPA_PLATFORM"), display("DISPLAY"), wayland("WAYLAND_DISPLAY");
-  qunsetenv("QT_QPA_PLATFORM");
-  qunsetenv("WAYLAND_DISPLAY");
-  qunsetenv("DISPLAY");
+  test::ScopedEnv platform("QT_QPA_PLATFORM", nullptr);
+  test::ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+  test::ScopedEnv display("DISPLAY", nullptr);
   EXPECT_FALSE(DisplayAvailable());
-  qputenv("DISPLAY", ":4711");
+  display.Set(":4711");
   EXPECT_FALSE(DisplayAvailable());
-  qputenv("DISPLAY", "remotehost:0");
+  display.Set("remotehost:0");
   EXPECT_TRUE(DisplayAvailable());
-  qunsetenv("DISPLAY");
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  display.Set(nullptr);
+  platform.Set("offscreen");
   EXPECT_TRUE(DisplayAvailable());
 }
 

@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "app/form_fixture.h"
+#include "common/files.h"
 #include "design/texts.h"
 #include "report/report_texts.h"
 
@@ -14,10 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string Read(const fs::path& path) { return test::ReadFile(path.string()); }
 
 struct DialogCall {
   QString defaultExt, filter, initialDir, title, fileName;
@@ -88,7 +83,7 @@ TEST_F(SaveReport, AppendsTheGoldenReportEachTime) {
   answer = QString::fromStdString(file.string());
   Save();
   Save();
-  const std::string golden = Read(std::string(TAVRO_TEST_DATA) + "/worked_example.txt");
+  const std::string golden = test::GoldenReport();
   ASSERT_FALSE(golden.empty());
   EXPECT_EQ(Read(file), golden + golden);
   EXPECT_TRUE(messages.empty());

@@ -6,13 +6,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "common/files.h"
 #include "design/texts.h"
 
 namespace tavro::cli {
@@ -114,34 +112,7 @@ TEST(Cli, UsageErrorsExitWith1) {
   EXPECT_NE(help.out.find("--diode-drop"), std::string::npos);
 }
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Sets an environment variable for one test.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 TEST(Cli, ReportIsTheWindowsReportByteForByte) {
   // 2026-12-08 14:10 UTC, the time of the golden report.
@@ -152,9 +123,9 @@ TEST(Cli, ReportIsTheWindowsReportByteForByte) {
   std::filesystem::remove(file);
   EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file})).status, kExitDesigned);
   EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file, "--json"})).status, kExitDesigned);
-  const std::string golden = Read(std::string(TAVRO_TEST_DATA) + "/worked_example.txt");
+  const std::string golden = test::GoldenReport();
   ASSERT_FALSE(golden.empty());
-  EXPECT_EQ(Read(file), golden + golden);
+  EXPECT_EQ(test::ReadFile(file), golden + golden);
   std::filesystem::remove(file);
 }
 

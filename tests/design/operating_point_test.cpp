@@ -65,6 +65,15 @@ TEST(TrackRatedPoint, AContinuationThatCannotReachItsTargetIsStopped) {
   EXPECT_THROW(TrackRatedPoint(1e9L, 0.3L), mathem::NumericalFailure);
 }
 
+TEST(TrackRatedPoint, StopsAtTheFirstSolveThatDoesNotConverge) {
+  // 1 V, 1e4000 A: Phi is all but π/2 and Newton wanders off from the first
+  // solve. Left to run, 1000 solves of 1000 steps would freeze the window for
+  // seconds before failing anyway.
+  const DesignInputs in{1, 1e4000L, 1, 1, 1.2L, 0.7L};
+  const ModelParameters p = DeriveModelParameters(in);
+  EXPECT_THROW(TrackRatedPoint(LoadCoefficient(in, p.Rsum), p.Phi), NotConverged);
+}
+
 TEST(VerifyRatedPoint, RefusesPointsThatDoNotSolveOrAreNotPhysical) {
   const long double phi = 0.3L, A = 0.05L;
   const RatedPoint good = TrackRatedPoint(A, phi);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <vector>
 
@@ -192,6 +193,14 @@ TEST_F(Procedure, AnOperatingPointOutsideItsRangeIsNotShown) {
   EXPECT_EQ(window.Messages(), std::vector<std::string>{std::string(texts::kCalculationError)});
   EXPECT_EQ(window.Writes(), (std::vector<Field>{Field::Edit20, Field::Edit4, Field::Edit8}));
   EXPECT_TRUE(window.Text(Field::Edit23).empty());
+}
+
+TEST_F(Procedure, AHopelessDesignIsAnsweredAtOnce) {
+  TypeInputs(window, "12", "1e4000", "1", 1, "1,2", "0,7");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Press(), ClickOutcome::CalculationFailed);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(window.Messages(), std::vector<std::string>{std::string(texts::kCalculationError)});
 }
 
 TEST_F(Procedure, FaultsInTheModelEndThePressBeforeAnyWrite) {

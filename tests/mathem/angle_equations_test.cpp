@@ -18,9 +18,10 @@ using test::PulseIntegral;
 
 TEST(SolveAnglesRated, ConvergesInAFewStepsToTheCheckPoint) {
   long double psi = 0, beta = 0;
-  int steps = 0;
-  SolveAnglesRated(psi, beta, 0.2L, 0.8L, 1.0L, 3.0L, &steps);
-  EXPECT_LE(steps, 8);
+  NewtonTrace trace;
+  SolveAnglesRated(psi, beta, 0.2L, 0.8L, 1.0L, 3.0L, &trace);
+  EXPECT_LE(trace.Steps, 8);
+  EXPECT_TRUE(trace.Converged);
   EXPECT_NEAR_X(psi, 1.09L, 0.005L);
   EXPECT_NEAR_X(beta, 3.30L, 0.005L);
   // The pulse ends at β, and its integral over the conduction interval is 2π·t.
@@ -36,9 +37,9 @@ TEST(SolveAnglesRated, StartingAtTheSolutionTakesOneStep) {
   long double psi = 0, beta = 0;
   SolveAnglesRated(psi, beta, 0.2L, 0.8L, 1.0L, 3.0L);
   long double psi2 = 0, beta2 = 0;
-  int steps = 0;
-  SolveAnglesRated(psi2, beta2, 0.2L, 0.8L, psi, beta, &steps);
-  EXPECT_EQ(steps, 1);
+  NewtonTrace trace;
+  SolveAnglesRated(psi2, beta2, 0.2L, 0.8L, psi, beta, &trace);
+  EXPECT_EQ(trace.Steps, 1);
   EXPECT_NEAR_X(psi2, psi, 1e-10L);
   EXPECT_NEAR_X(beta2, beta, 1e-10L);
 }
@@ -61,9 +62,10 @@ TEST(SolveAngles, ReturnsTheLastIterateSilentlyAfter1000Steps) {
   // From a start this far off, Newton wanders without meeting the tolerance
   // and without a fault.
   long double psi = 0, beta = 0;
-  int steps = 0;
-  EXPECT_NO_THROW(SolveAnglesRated(psi, beta, -0.3L, 0.3L, 0.2L, 0.5L, &steps));
-  EXPECT_EQ(steps, 1000);
+  NewtonTrace trace;
+  EXPECT_NO_THROW(SolveAnglesRated(psi, beta, -0.3L, 0.3L, 0.2L, 0.5L, &trace));
+  EXPECT_EQ(trace.Steps, 1000);
+  EXPECT_FALSE(trace.Converged);
   EXPECT_TRUE(std::isfinite(psi) && std::isfinite(beta));
 }
 
@@ -76,16 +78,15 @@ TEST(SolveAnglesLoad, MatchesTheRatedSystemAtTheEquivalentCoefficient) {
       SCOPED_TRACE(::testing::Message() << "phi " << static_cast<double>(phi) << " A "
                                         << static_cast<double>(A));
       long double psiR = 0, betaR = 0;
-      int stepsR = 0;
+      NewtonTrace rated, load;
       long double psiL = 0, betaL = 0, t = 0;
       try {
         // Without a continuation some of these solves run off and fault.
-        SolveAnglesRated(psiR, betaR, A, phi, 1.0L, 3.0L, &stepsR);
-        if (stepsR == 1000 || !(psiR > 0 && psiR < kHalfPi)) continue;
+        SolveAnglesRated(psiR, betaR, A, phi, 1.0L, 3.0L, &rated);
+        if (!rated.Converged || !(psiR > 0 && psiR < kHalfPi)) continue;
         t = std::sqrt(2.0L) * A * std::cos(psiR);
-        int stepsL = 0;
-        SolveAnglesLoad(psiL, betaL, t, phi, 1.0L, 3.0L, &stepsL);
-        if (stepsL == 1000) continue;
+        SolveAnglesLoad(psiL, betaL, t, phi, 1.0L, 3.0L, &load);
+        if (!load.Converged) continue;
       } catch (const FloatingPointFault&) {
         continue;
       }

@@ -13,17 +13,15 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
+
+#include "common/files.h"
 
 namespace tavro::report {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string Read(const fs::path& path) { return test::ReadFile(path.string()); }
 
 void Write(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
+#include "common/files.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
 #include "design/worked_example.h"
@@ -15,11 +12,6 @@ namespace tavro::report {
 namespace {
 
 constexpr ReportTime kSaved{8, 12, 2026, 14, 10};
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The report's lines as the file holds them: Windows-1251 bytes, CR LF removed.
 std::vector<std::string> ByteLines(const std::string& bytes) {
@@ -53,7 +45,7 @@ class WorkedExampleReport : public ::testing::Test {
 };
 
 TEST_F(WorkedExampleReport, MatchesTheGoldenFileByteForByte) {
-  const std::string golden = ReadFile(std::string(TAVRO_TEST_DATA) + "/worked_example.txt");
+  const std::string golden = test::GoldenReport();
   ASSERT_FALSE(golden.empty());
   EXPECT_EQ(Bytes(), golden);
 }

@@ -15,6 +15,30 @@ inline constexpr std::string_view kExitItem = "Выход";
 inline constexpr std::string_view kHelpMenu = "Справка";
 inline constexpr std::string_view kAboutItem = "О программе...";
 
+// The plots (beyond the original window).
+inline constexpr std::string_view kPlotsMenu = "Графики";
+inline constexpr std::string_view kLoadPlotItem = "Нагрузочная характеристика...";
+inline constexpr std::string_view kPulsePlotItem = "Форма тока вентиля...";
+inline constexpr std::string_view kLoadPlotTitle = "Нагрузочная характеристика выпрямителя";
+inline constexpr std::string_view kLoadPlotX = "Выпрямленный ток, А";
+inline constexpr std::string_view kLoadPlotY = "Выпрямленное напряжение, В";
+inline constexpr std::string_view kLoadPlotLegend = "U(I), 0 … 120 % номинального тока";
+inline constexpr std::string_view kRatedPoint = "Номинальный режим";
+inline constexpr std::string_view kSliderPoint = "Положение ползунка";
+inline constexpr std::string_view kPulsePlotTitle = "Форма тока вентиля";
+inline constexpr std::string_view kPulsePlotX = "Фаза напряжения сети, °";
+inline constexpr std::string_view kPulsePlotY = "Ток вентиля, А";
+inline constexpr std::string_view kPulsePlotLegend = "Ток вентиля за период сети";
+inline constexpr std::string_view kConductionStart = "Начало проводимости:";
+inline constexpr std::string_view kConductionEnd = "Конец проводимости:";
+inline constexpr std::string_view kPulsePeak = "Максимум:";
+inline constexpr std::string_view kRmsNote = "Действующее значение:";
+inline constexpr std::string_view kPeakNote = "Амплитудное значение:";
+inline constexpr std::string_view kSavePng = "Сохранить PNG...";
+inline constexpr std::string_view kSaveSvg = "Сохранить SVG...";
+inline constexpr std::string_view kSavePlotTitle = "Сохранить график";
+inline constexpr std::string_view kPlotNotSaved = "Не удалось сохранить график в файл";
+
 inline constexpr std::string_view kCalculateButton = "Расчёт";
 inline constexpr std::string_view kLimbsOne = "1";
 inline constexpr std::string_view kLimbsTwo = "2";

@@ -180,6 +180,14 @@ void BuildMenu(QMainWindow& window, FormControls& c) {
   help->setObjectName("N2");
   c.n5 = help->addAction(Q(texts::kAboutItem));
   c.n5->setObjectName("N5");
+  // The plots show a complete calculation; they start greyed.
+  QMenu* plots = window.menuBar()->addMenu(Q(texts::kPlotsMenu));
+  plots->setObjectName("N6");
+  c.n7 = plots->addAction(Q(texts::kLoadPlotItem));
+  c.n7->setObjectName("N7");
+  c.n8 = plots->addAction(Q(texts::kPulsePlotItem));
+  c.n8->setObjectName("N8");
+  for (QAction* item : {c.n7, c.n8}) item->setEnabled(false);
 }
 
 void SetTabOrder(const FormControls& c) {

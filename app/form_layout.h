@@ -32,6 +32,8 @@ struct FormControls {
   QAction* n3 = nullptr;  // "Сохранить данные..."
   QAction* n4 = nullptr;  // "Выход"
   QAction* n5 = nullptr;  // "О программе..."
+  QAction* n7 = nullptr;  // "Нагрузочная характеристика..."
+  QAction* n8 = nullptr;  // "Форма тока вентиля..."
 
   QLineEdit* Edit(design::Field field) const { return edits[static_cast<int>(field) - 1]; }
   QGroupBox* Group(design::Group group) const { return groups[static_cast<int>(group) - 1]; }

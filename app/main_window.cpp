@@ -14,6 +14,7 @@
 #include "app/app_texts.h"
 #include "app/fonts.h"
 #include "app/qt_text.h"
+#include "design/diode_current.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
 
@@ -75,6 +76,8 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(controls_.n3, &QAction::triggered, this, &TForm1::N3Click);
   connect(controls_.n4, &QAction::triggered, this, &TForm1::N4Click);
   connect(controls_.n5, &QAction::triggered, this, &TForm1::N5Click);
+  connect(controls_.n7, &QAction::triggered, this, &TForm1::N7Click);
+  connect(controls_.n8, &QAction::triggered, this, &TForm1::N8Click);
 
   FormCreate();
 }
@@ -95,11 +98,47 @@ void TForm1::Guarded(Handler&& handler) {
 }
 
 void TForm1::Button1Click() {
-  Guarded([this] { procedure_.Button1Click(*this); });
+  Guarded([this] {
+    procedure_.Button1Click(*this);
+    RefreshPlots();
+  });
 }
 
 void TForm1::TrackBar1Change() {
-  Guarded([this] { procedure_.TrackBar1Change(*this); });
+  Guarded([this] {
+    procedure_.TrackBar1Change(*this);
+    if (loadPlot_) loadPlot_->ShowRow(TrackBarPosition());
+  });
+}
+
+void TForm1::RefreshPlots() {
+  const bool calculated = procedure_.State().Calculated;
+  controls_.n7->setEnabled(calculated);
+  controls_.n8->setEnabled(calculated);
+  if (!calculated) return;
+  const char separator = procedure_.DecimalSeparator();
+  if (loadPlot_) loadPlot_->Show(procedure_.Table(), TrackBarPosition(), separator);
+  if (pulsePlot_) pulsePlot_->Show(design::DiodeCurrent(*procedure_.LastDesign()), separator);
+}
+
+void TForm1::N7Click() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    if (!loadPlot_) loadPlot_ = new LoadCharacteristicWindow(this);
+    loadPlot_->Show(procedure_.Table(), TrackBarPosition(), procedure_.DecimalSeparator());
+    loadPlot_->show();
+    loadPlot_->raise();
+  });
+}
+
+void TForm1::N8Click() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    if (!pulsePlot_) pulsePlot_ = new DiodeCurrentWindow(this);
+    pulsePlot_->Show(design::DiodeCurrent(*procedure_.LastDesign()), procedure_.DecimalSeparator());
+    pulsePlot_->show();
+    pulsePlot_->raise();
+  });
 }
 
 void TForm1::N3Click() {

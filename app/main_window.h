@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/form_layout.h"
 #include "app/messages.h"
+#include "app/plot_windows.h"
 #include "design/procedure.h"
 #include "design/window.h"
 #include "report/open_save.h"
@@ -57,12 +59,16 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void N3Click();
   void N4Click();
   void N5Click();
+  void N7Click();
+  void N8Click();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate();
+  // After a press: the plots menu follows Calculated, open plots the design.
+  void RefreshPlots();
   // Runs a handler; an error it does not catch goes to the error box and
   // the program carries on.
   template <typename Handler>
@@ -76,6 +82,8 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   std::function<report::ReportTime()> clock_ = LocalTimeNow;
   std::string timeSeparator_ = SystemTimeSeparator();
   bool centred_ = false;
+  QPointer<LoadCharacteristicWindow> loadPlot_;
+  QPointer<DiodeCurrentWindow> pulsePlot_;
 };
 
 }  // namespace tavro::app

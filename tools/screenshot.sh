@@ -1,10 +1,12 @@
 #!/bin/sh
-# Remakes docs/window.png: the window after the worked example, as a user sees
-# it, typed in under Xvfb with a small window manager for the title bar.
-#   tools/screenshot.sh [output.png]
+# Remakes the pictures in docs/: the window after the worked example, and the
+# two plots of the "Графики" menu, typed and clicked in as a user would under
+# Xvfb, with a small window manager for the title bars.
+#   tools/screenshot.sh [folder]
 set -eu
 cd "$(dirname "$0")/.."
-out="${1:-docs/window.png}"
+out="${1:-docs}"
+mkdir -p "$out"
 ./tools/install-deps.sh xvfb xauth imagemagick xdotool openbox
 [ -x build/app/tavro ] || make build
 
@@ -17,11 +19,17 @@ sleep 1
 # A comma as the decimal separator, as in the Russian locale.
 LC_NUMERIC=ru_RU.UTF-8 ./build/app/tavro >/dev/null 2>&1 &
 app=$!
+window() {  # the tavro window whose title is $1
+  for id in $(xdotool search --class tavro 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return; }
+  done
+}
 for _ in 1 2 3 4 5 6 7 8 9 10; do
-  win=$(xdotool search --class tavro 2>/dev/null | tail -1) && [ -n "$win" ] && break
+  main=$(window "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности рассеяния трансформатора")
+  [ -n "$main" ] && break
   sleep 0.5
 done
-xdotool windowactivate --sync "$win"
+xdotool windowactivate --sync "$main"
 sleep 0.5
 # Edit1, Edit2, Edit3, the limbs (one), Edit5, Edit6, then the button.
 for v in 12 1 1; do xdotool type --delay 40 "$v"; sleep 0.2; xdotool key Tab; sleep 0.2; done
@@ -29,10 +37,23 @@ xdotool key Tab; sleep 0.2
 for v in 1,2 0,7; do xdotool type --delay 40 "$v"; sleep 0.2; xdotool key Tab; sleep 0.2; done
 xdotool key space
 sleep 1
-import -frame -window "$win" "$OUT"
+import -frame -window "$main" "$OUT/window.png"
+# "Графики": its two items, one after the other.
+for item in 32 54; do
+  xdotool windowactivate --sync "$main"; sleep 0.3
+  xdotool mousemove --window "$main" 153 10 click 1; sleep 0.5
+  xdotool mousemove --window "$main" 200 "$item" click 1; sleep 1
+done
+capture() {  # raises the window titled $1 and writes it to $2
+  id=$(window "$1")
+  xdotool windowactivate --sync "$id"; sleep 0.5
+  import -frame -window "$id" "$2"
+}
+capture "Нагрузочная характеристика выпрямителя" "$OUT/load_characteristic.png"
+capture "Форма тока вентиля" "$OUT/diode_current.png"
 kill "$app"
 INNER
 chmod +x "$inner"
-OUT="$out" xvfb-run -a -s "-screen 0 1024x800x24" "$inner"
+OUT="$out" xvfb-run -a -s "-screen 0 1280x900x24" "$inner"
 rm -f "$inner"
-echo "wrote $out"
+echo "wrote $out/window.png, $out/load_characteristic.png, $out/diode_current.png"

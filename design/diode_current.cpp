@@ -1,0 +1,34 @@
+#include "design/diode_current.h"
+
+#include "design/operating_point.h"
+#include "mathem/extended.h"
+#include "mathem/faults.h"
+#include "mathem/pulse_factors.h"
+#include "mathem/pulse_samples.h"
+
+namespace tavro::design {
+
+DiodeCurrentWaveform DiodeCurrent(const CompletedDesign& d, int intervals) {
+  mathem::FaultScope faults;
+  const long double Psi = d.Point.Psi;
+  const long double Beta = d.Point.Beta;
+  const long double Phi = d.Parameters.Phi;
+  const long double amperes = d.Inputs.U0 / d.Parameters.Rsum;
+  const auto point = [&](long double x) {
+    return WaveformPoint{Degrees(x), mathem::PulseAt(x, Psi, Phi, Beta) * amperes};
+  };
+
+  DiodeCurrentWaveform w;
+  for (const mathem::PulseSample& s : mathem::PulseSamples(Psi, Phi, Beta, intervals)) {
+    w.Points.push_back({Degrees(s.X), s.I * amperes});
+  }
+  w.Start = {Degrees(mathem::kHalfPi - Psi), 0.0L};
+  w.End = {Degrees(mathem::WrapToPeriod(Beta)), 0.0L};
+  w.Peak = point(mathem::WrapToPeriod(mathem::LocatePulsePeak(Psi, Phi).X));
+  w.Rms = d.Results.Idrms;
+  w.Max = d.Results.Idpk;
+  faults.Check(w.Start, w.End, w.Peak);
+  return w;
+}
+
+}  // namespace tavro::design

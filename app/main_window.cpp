@@ -116,30 +116,32 @@ void TForm1::RefreshPlots() {
   controls_.n7->setEnabled(calculated);
   controls_.n8->setEnabled(calculated);
   if (!calculated) return;
-  const char separator = procedure_.DecimalSeparator();
-  if (loadPlot_) loadPlot_->Show(procedure_.Table(), TrackBarPosition(), separator);
-  if (pulsePlot_) pulsePlot_->Show(design::DiodeCurrent(*procedure_.LastDesign()), separator);
+  if (loadPlot_) ShowDesignIn(*loadPlot_);
+  if (pulsePlot_) ShowDesignIn(*pulsePlot_);
 }
 
-void TForm1::N7Click() {
-  Guarded([this] {
+void TForm1::ShowDesignIn(LoadCharacteristicWindow& window) {
+  window.Show(procedure_.Table(), TrackBarPosition(), procedure_.DecimalSeparator());
+}
+
+void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
+  window.Show(design::DiodeCurrent(*procedure_.LastDesign()), procedure_.DecimalSeparator());
+}
+
+template <typename Window>
+void TForm1::OpenPlot(QPointer<Window>& window) {
+  Guarded([&] {
     if (!procedure_.State().Calculated) return;
-    if (!loadPlot_) loadPlot_ = new LoadCharacteristicWindow(this);
-    loadPlot_->Show(procedure_.Table(), TrackBarPosition(), procedure_.DecimalSeparator());
-    loadPlot_->show();
-    loadPlot_->raise();
+    if (!window) window = new Window(this);
+    ShowDesignIn(*window);
+    window->show();
+    window->raise();
   });
 }
 
-void TForm1::N8Click() {
-  Guarded([this] {
-    if (!procedure_.State().Calculated) return;
-    if (!pulsePlot_) pulsePlot_ = new DiodeCurrentWindow(this);
-    pulsePlot_->Show(design::DiodeCurrent(*procedure_.LastDesign()), procedure_.DecimalSeparator());
-    pulsePlot_->show();
-    pulsePlot_->raise();
-  });
-}
+void TForm1::N7Click() { OpenPlot(loadPlot_); }
+
+void TForm1::N8Click() { OpenPlot(pulsePlot_); }
 
 void TForm1::N3Click() {
   Guarded([this] {

@@ -69,6 +69,11 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void FormCreate();
   // After a press: the plots menu follows Calculated, open plots the design.
   void RefreshPlots();
+  // Opens (or raises) a plot window and shows the last complete design in it.
+  template <typename Window>
+  void OpenPlot(QPointer<Window>& window);
+  void ShowDesignIn(LoadCharacteristicWindow& window);
+  void ShowDesignIn(DiodeCurrentWindow& window);
   // Runs a handler; an error it does not catch goes to the error box and
   // the program carries on.
   template <typename Handler>

@@ -9,30 +9,10 @@
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
+#include "mathem/pulse_shape.h"
 
 namespace tavro::mathem {
 namespace {
-
-// Computed once per call, in this order, and read by every slope evaluation.
-struct PulseShape {
-  long double R;
-  long double S;
-  long double k;  // cot φ
-  long double h;  // π/2 − ψ, where conduction starts
-};
-
-PulseShape Shape(long double Psi, long double Phi) {
-  PulseShape p;
-  p.R = std::cos(Phi) / std::cos(Psi);
-  p.S = 1.0L - p.R * std::cos(Psi + Phi);
-  p.k = 1.0L / std::tan(Phi);
-  p.h = kHalfPi - Psi;
-  return p;
-}
-
-long double Slope(const PulseShape& p, long double Phi, long double x) {
-  return p.R * std::cos(x - Phi) - std::exp((p.h - x) * p.k) * (p.k * p.S);
-}
 
 // A pass that moves neither end ends the search: an exact zero of the slope
 // at the midpoint is the peak itself; otherwise neither half holds a sign
@@ -47,16 +27,16 @@ PulsePeak Bisect(const PulseShape& p, long double Phi) {
     const long double width = hi - lo;
     const long double mid = (lo + hi) * 0.5L;
     // Every product is formed from fresh slope evaluations.
-    const long double lowerHalf = Slope(p, Phi, lo) * Slope(p, Phi, mid);
+    const long double lowerHalf = SlopeAt(p, Phi, lo) * SlopeAt(p, Phi, mid);
     faults.Check(lowerHalf);
     if (lowerHalf < 0.0L) {
       hi = mid;
     } else {
-      const long double upperHalf = Slope(p, Phi, mid) * Slope(p, Phi, hi);
+      const long double upperHalf = SlopeAt(p, Phi, mid) * SlopeAt(p, Phi, hi);
       faults.Check(upperHalf);
       if (upperHalf < 0.0L) {
         lo = mid;
-      } else if (Slope(p, Phi, mid) == 0.0L) {
+      } else if (SlopeAt(p, Phi, mid) == 0.0L) {
         break;
       } else {
         throw NumericalFailure("the diode current pulse has no maximum in [pi/2, pi]");
@@ -72,14 +52,14 @@ PulsePeak Bisect(const PulseShape& p, long double Phi) {
 
 long double PulseSlope(long double x, long double Psi, long double Phi) {
   FaultScope faults;
-  const long double slope = Slope(Shape(Psi, Phi), Phi, x);
+  const long double slope = SlopeAt(ShapeOf(Psi, Phi), Phi, x);
   faults.Check(slope);
   return slope;
 }
 
 PulsePeak LocatePulsePeak(long double Psi, long double Phi) {
   FaultScope faults;
-  const PulseShape p = Shape(Psi, Phi);
+  const PulseShape p = ShapeOf(Psi, Phi);
   faults.Check(p);
   return Bisect(p, Phi);
 }
@@ -87,10 +67,10 @@ PulsePeak LocatePulsePeak(long double Psi, long double Phi) {
 long double PeakCurrentFactor(long double Psi, long double Phi, long double /*Beta*/,
                               long double A) {
   FaultScope faults;
-  const PulseShape p = Shape(Psi, Phi);
+  const PulseShape p = ShapeOf(Psi, Phi);
   faults.Check(p);
   const long double x = Bisect(p, Phi).X;
-  const long double result = ((p.R * std::sin(x - Phi) - 1.0L) + std::exp((p.h - x) * p.k) * p.S) / A;
+  const long double result = CurrentAt(p, Phi, x) / A;
   faults.Check(result);
   return result;
 }

@@ -6,27 +6,17 @@
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
+#include "mathem/pulse_shape.h"
 
 namespace tavro::mathem {
-namespace {
-
-long double Pulse(long double x, long double Psi, long double Phi) {
-  const long double k = 1.0L / std::tan(Phi);
-  const long double R = std::cos(Phi) / std::cos(Psi);
-  const long double S = 1.0L - R * std::cos(Psi + Phi);
-  return R * std::sin(x - Phi) - 1.0L + S * std::exp((kHalfPi - Psi - x) * k);
-}
-
-}  // namespace
-
 long double WrapToPeriod(long double x) { return x > 2.0L * kPi ? x - 2.0L * kPi : x; }
 
 long double PulseAt(long double x, long double Psi, long double Phi, long double Beta) {
   FaultScope faults;
-  const long double start = kHalfPi - Psi;
+  const PulseShape p = ShapeOf(Psi, Phi);
   long double i = 0.0L;
   for (const long double phase : {x, x + 2.0L * kPi}) {
-    if (phase >= start && phase <= Beta) i = Pulse(phase, Psi, Phi);
+    if (phase >= p.h && phase <= Beta) i = CurrentAt(p, Phi, phase);
   }
   faults.Check(i);
   return i;

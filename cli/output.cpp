@@ -5,7 +5,9 @@
 #include <rapidjson/writer.h>
 
 #include <charconv>
+#include <initializer_list>
 #include <sstream>
+#include <utility>
 
 #include "design/decimal.h"
 #include "design/texts.h"
@@ -96,6 +98,19 @@ void Key(Writer& json, std::string_view key) {
   json.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
 }
 
+using NamedNumbers = std::initializer_list<std::pair<std::string_view, long double>>;
+
+void Members(Writer& json, NamedNumbers members) {
+  for (const auto& [key, value] : members) Number(json, key, value);
+}
+
+void Object(Writer& json, std::string_view key, NamedNumbers members) {
+  Key(json, key);
+  json.StartObject();
+  Members(json, members);
+  json.EndObject();
+}
+
 }  // namespace
 
 std::string RenderJson(const design::MemoryWindow& w, const design::DesignProcedure& procedure) {
@@ -108,60 +123,33 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
 
   Key(json, "inputs");
   json.StartObject();
-  Number(json, "U0", d.Inputs.U0);
-  Number(json, "I0", d.Inputs.I0);
-  Number(json, "Kp", d.Inputs.Kp);
+  Members(json, {{"U0", d.Inputs.U0}, {"I0", d.Inputs.I0}, {"Kp", d.Inputs.Kp}});
   Key(json, "Limbs");
   json.Int(d.Inputs.Limbs);
-  Number(json, "Bm", d.Inputs.Bm);
-  Number(json, "Ud", d.Inputs.Ud);
+  Members(json, {{"Bm", d.Inputs.Bm}, {"Ud", d.Inputs.Ud}});
   json.EndObject();
 
-  Key(json, "parameters");
-  json.StartObject();
-  Number(json, "Rtr", d.Parameters.Rtr);
-  Number(json, "Rd", d.Parameters.Rd);
-  Number(json, "Rsum", d.Parameters.Rsum);
-  Number(json, "Ls", d.Parameters.Ls);
-  Number(json, "Phi", d.Parameters.Phi);
-  Number(json, "A", d.A);
-  json.EndObject();
-
-  Key(json, "angles");
-  json.StartObject();
-  Number(json, "Psi", d.Point.Psi);
-  Number(json, "Beta", d.Point.Beta);
-  json.EndObject();
-
-  Key(json, "coefficients");
-  json.StartObject();
-  Number(json, "B", d.Coefficients.B);
-  Number(json, "D", d.Coefficients.D);
-  Number(json, "F", d.Coefficients.F);
-  Number(json, "H", d.Coefficients.H);
-  json.EndObject();
-
-  Key(json, "results");
-  json.StartObject();
-  Number(json, "U2", d.Results.U2);
-  Number(json, "I2", d.Results.I2);
-  Number(json, "I1", d.Results.I1);
-  Number(json, "Pframe", d.Results.Pframe);
-  Number(json, "Urev", d.Results.Urev);
-  Number(json, "Idrms", d.Results.Idrms);
-  Number(json, "Idpk", d.Results.Idpk);
-  Number(json, "Cf", d.Results.Cf);
-  json.EndObject();
+  Object(json, "parameters",
+         {{"Rtr", d.Parameters.Rtr}, {"Rd", d.Parameters.Rd}, {"Rsum", d.Parameters.Rsum},
+          {"Ls", d.Parameters.Ls}, {"Phi", d.Parameters.Phi}, {"A", d.A}});
+  Object(json, "angles", {{"Psi", d.Point.Psi}, {"Beta", d.Point.Beta}});
+  Object(json, "coefficients",
+         {{"B", d.Coefficients.B}, {"D", d.Coefficients.D}, {"F", d.Coefficients.F},
+          {"H", d.Coefficients.H}});
+  Object(json, "results",
+         {{"U2", d.Results.U2}, {"I2", d.Results.I2}, {"I1", d.Results.I1},
+          {"Pframe", d.Results.Pframe}, {"Urev", d.Results.Urev}, {"Idrms", d.Results.Idrms},
+          {"Idpk", d.Results.Idpk}, {"Cf", d.Results.Cf}});
 
   Key(json, "load_table");
   json.StartArray();
   for (int k = 0; k < design::kLoadRows; ++k) {
     json.StartObject();
-    Number(json, "Current", table.Current[k]);
-    Number(json, "Gamma", table.Gamma[k]);
-    Number(json, "Psi", table.Psi[k]);
-    Number(json, "Voltage", table.Voltage[k]);
-    Number(json, "Sqrt2CosPsi", table.Sqrt2CosPsi[k]);
+    Members(json, {{"Current", table.Current[k]},
+                   {"Gamma", table.Gamma[k]},
+                   {"Psi", table.Psi[k]},
+                   {"Voltage", table.Voltage[k]},
+                   {"Sqrt2CosPsi", table.Sqrt2CosPsi[k]}});
     json.EndObject();
   }
   json.EndArray();

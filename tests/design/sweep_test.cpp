@@ -58,6 +58,34 @@ TEST_P(Sweep, EveryPressKeepsTheOutcomeRule) {
 
 INSTANTIATE_TEST_SUITE_P(Voltages, Sweep, ::testing::ValuesIn(kVoltages));
 
+// Every realistic design (5 to 1000 V, 0.02 to 50 A, 0.8 to 1.8 T, 0.3 to
+// 1.5 V, one or two limbs) is solved: the checks that refuse an unsolved
+// operating point must never refuse one of these.
+class RealisticDesigns : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RealisticDesigns, AreAllCompleted) {
+  for (const char* current : {"0.02", "0.05", "0.2", "1", "3", "10", "50"}) {
+    for (const char* flux : {"0.8", "1.2", "1.8"}) {
+      for (const char* drop : {"0.3", "0.7", "1.5"}) {
+        for (int limbs : {1, 2}) {
+          MemoryWindow window;
+          DesignProcedure procedure('.');
+          test::TypeInputs(window, GetParam(), current, "1", limbs, flux, drop);
+          const ClickOutcome outcome = procedure.Button1Click(window);
+          EXPECT_EQ(outcome, ClickOutcome::Complete)
+              << "U0 " << GetParam() << ", I0 " << current << ", limbs " << limbs << ", Bm "
+              << flux << ", Ud " << drop << ": "
+              << (window.Messages().empty() ? "" : window.Messages()[0]);
+          EXPECT_TRUE(test::CheckOutcome(outcome, window, procedure).empty());
+        }
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Voltages, RealisticDesigns,
+                         ::testing::Values("5", "7", "12", "24", "48", "110", "300", "1000"));
+
 std::string Exact(long double value) {
   char buffer[64];
   const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 21);

@@ -163,10 +163,12 @@ void BuildLoadCharacteristic(FormControls& c) {
   bevel->setGeometry(536, 18, 9, 74);
 
   // Right of the bevel: the chosen row's current and voltage.
-  MakeLabel(g, dtexts::kLoadCurrentCaption, {552, 27, 184, kFieldHeight}, Qt::AlignRight);
-  MakeEdit(c, g, Field::Edit25, {744, 27, 105, kFieldHeight}, true);
-  MakeLabel(g, dtexts::kLoadVoltageCaption, {552, 59, 184, kFieldHeight}, Qt::AlignRight);
-  MakeEdit(c, g, Field::Edit26, {744, 59, 105, kFieldHeight}, true);
+  const auto row = [&](std::string_view caption, Field field, int y) {
+    MakeLabel(g, caption, {552, y, 184, kFieldHeight}, Qt::AlignRight);
+    MakeEdit(c, g, field, {744, y, 105, kFieldHeight}, true);
+  };
+  row(dtexts::kLoadCurrentCaption, Field::Edit25, 27);
+  row(dtexts::kLoadVoltageCaption, Field::Edit26, 59);
 }
 
 void BuildMenu(QMainWindow& window, FormControls& c) {

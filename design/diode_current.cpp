@@ -1,9 +1,10 @@
 #include "design/diode_current.h"
 
+#include <algorithm>
+
 #include "design/operating_point.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
-#include "mathem/pulse_factors.h"
 #include "mathem/pulse_samples.h"
 
 namespace tavro::design {
@@ -14,9 +15,6 @@ DiodeCurrentWaveform DiodeCurrent(const CompletedDesign& d, int intervals) {
   const long double Beta = d.Point.Beta;
   const long double Phi = d.Parameters.Phi;
   const long double amperes = d.Inputs.U0 / d.Parameters.Rsum;
-  const auto point = [&](long double x) {
-    return WaveformPoint{Degrees(x), mathem::PulseAt(x, Psi, Phi, Beta) * amperes};
-  };
 
   DiodeCurrentWaveform w;
   for (const mathem::PulseSample& s : mathem::PulseSamples(Psi, Phi, Beta, intervals)) {
@@ -24,7 +22,11 @@ DiodeCurrentWaveform DiodeCurrent(const CompletedDesign& d, int intervals) {
   }
   w.Start = {Degrees(mathem::kHalfPi - Psi), 0.0L};
   w.End = {Degrees(mathem::WrapToPeriod(Beta)), 0.0L};
-  w.Peak = point(mathem::WrapToPeriod(mathem::LocatePulsePeak(Psi, Phi).X));
+  // The samples include the peak itself.
+  w.Peak = *std::max_element(w.Points.begin(), w.Points.end(),
+                             [](const WaveformPoint& a, const WaveformPoint& b) {
+                               return a.Amperes < b.Amperes;
+                             });
   w.Rms = d.Results.Idrms;
   w.Max = d.Results.Idpk;
   faults.Check(w.Start, w.End, w.Peak);

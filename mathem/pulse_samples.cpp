@@ -11,13 +11,23 @@
 namespace tavro::mathem {
 long double WrapToPeriod(long double x) { return x > 2.0L * kPi ? x - 2.0L * kPi : x; }
 
-long double PulseAt(long double x, long double Psi, long double Phi, long double Beta) {
-  FaultScope faults;
-  const PulseShape p = ShapeOf(Psi, Phi);
+namespace {
+
+// The current at x over one period: the pulse within [h, β], its tail past 2π
+// at the start, zero elsewhere.
+long double CurrentInPeriod(const PulseShape& p, long double Phi, long double Beta, long double x) {
   long double i = 0.0L;
   for (const long double phase : {x, x + 2.0L * kPi}) {
     if (phase >= p.h && phase <= Beta) i = CurrentAt(p, Phi, phase);
   }
+  return i;
+}
+
+}  // namespace
+
+long double PulseAt(long double x, long double Psi, long double Phi, long double Beta) {
+  FaultScope faults;
+  const long double i = CurrentInPeriod(ShapeOf(Psi, Phi), Phi, Beta, x);
   faults.Check(i);
   return i;
 }
@@ -31,9 +41,15 @@ std::vector<PulseSample> PulseSamples(long double Psi, long double Phi, long dou
   phases.push_back(WrapToPeriod(LocatePulsePeak(Psi, Phi).X));
   std::sort(phases.begin(), phases.end());
 
+  FaultScope faults;
+  const PulseShape p = ShapeOf(Psi, Phi);
   std::vector<PulseSample> samples;
   samples.reserve(phases.size());
-  for (const long double x : phases) samples.push_back({x, PulseAt(x, Psi, Phi, Beta)});
+  for (const long double x : phases) {
+    const long double i = CurrentInPeriod(p, Phi, Beta, x);
+    faults.Check(i);
+    samples.push_back({x, i});
+  }
   return samples;
 }
 

@@ -71,6 +71,13 @@ class AppendTarget {
 
   // Puts the file back as it was and reports the error.
   [[noreturn]] void Fail(int errorNumber) {
+    Restore();
+    throw ReportWriteError(path_, errorNumber);
+  }
+
+  // Puts the file back as it was: removed if this save created it, else cut
+  // back to its old length.
+  void Restore() {
     if (created_) {
       ::unlink(path_.c_str());
     } else if (regular_) {
@@ -79,14 +86,6 @@ class AppendTarget {
       } else {
         (void)::truncate(path_.c_str(), originalSize_);
       }
-    }
-    throw ReportWriteError(path_, errorNumber);
-  }
-
-  void Abandon() {
-    try {
-      Fail(0);
-    } catch (const ReportWriteError&) {
     }
   }
 
@@ -106,7 +105,7 @@ void AppendReport(const std::string& path, const std::function<std::string()>& c
   try {
     bytes = compose();
   } catch (...) {
-    target.Abandon();
+    target.Restore();
     throw;
   }
   target.Write(bytes);

@@ -54,6 +54,10 @@ std::string DateLine(const ReportTime& t, std::string_view timeSeparator) {
          TwoDigits(t.Hour) + std::string(timeSeparator) + TwoDigits(t.Minute);
 }
 
+std::string AngleLine(const char* label, const std::string& degrees, const std::string& radians) {
+  return label + degrees + " градусов" + "  =  " + radians + " радиан";
+}
+
 // P = 5·k right-aligned in 7 columns, then the four values between the bars
 // of the header above.
 std::string TableRow(const ReportContent& c, int k) {
@@ -102,9 +106,9 @@ std::vector<std::string> ReportLines(const ReportContent& c, const ReportTime& t
       "",
       "РАСЧЁТНЫЕ ПАРАМЕТРЫ НОМОГРАММ:",
       "",
-      "Угол Phi:       " + c.PhiDegrees + " градусов" + "  =  " + c.Phi + " радиан",
-      "Угол Psi:       " + c.PsiDegrees + " градусов" + "  =  " + c.Psi + " радиан",
-      "Угол Beta:      " + c.BetaDegrees + " градусов" + "  =  " + c.Beta + " радиан",
+      AngleLine("Угол Phi:       ", c.PhiDegrees, c.Phi),
+      AngleLine("Угол Psi:       ", c.PsiDegrees, c.Psi),
+      AngleLine("Угол Beta:      ", c.BetaDegrees, c.Beta),
       "Коэффициент A:  " + c.A,
       "Коэффициент B:  " + c.B,
       "Коэффициент D:  " + c.D,

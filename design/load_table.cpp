@@ -23,7 +23,7 @@ void VerifyLoadRow(long double psi, long double beta, long double t, long double
 
 }  // namespace
 
-LoadAngles BuildLoadCharacteristic(long double Phi, long double target) {
+LoadAngles BuildLoadCharacteristic(long double Phi, long double target, mathem::AngleSolver solve) {
   FaultScope faults;
   const long double h = target / kLoadSteps;
   long double x = h;
@@ -37,22 +37,27 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target) {
   long double beta = 0.0L;
 
   mathem::NewtonTrace trace;
+  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Phi);
 
   // The first solve, at t = h, is never stored.
-  mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0, &trace);
+  solve(psi, beta, x, phi, psi0, beta0, &trace);
   RequireConverged(trace, "load continuation");
   psi0 = psi;
   beta0 = beta;
   angles.Solves = 1;
   while (angles.Solves < kLoadSteps) {
     x = x + h;
-    mathem::SolveAnglesLoad(psi, beta, x, Phi, psi0, beta0, &trace);
+    solve(psi, beta, x, phi, psi0, beta0, &trace);
     RequireConverged(trace, "load continuation");
     psi0 = psi;
     beta0 = beta;
     ++angles.Solves;
     if (++sinceStored == kStepsPerRow) {
       VerifyLoadRow(psi, beta, x, Phi);
+      // More load current starts conduction earlier: ψ grows from row to
+      // row. A row below the one before has a solution of another branch,
+      // which Newton can land on once ψ has run past π/2.
+      if (!(psi >= angles.Psi[row])) throw NotConverged("the load continuation left its branch");
       angles.Psi[++row] = psi;
       sinceStored = 0;
     }
@@ -65,7 +70,7 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target) {
 }
 
 LoadTable FillLoadTable(long double I0, long double U0, long double U2, long double Rsum,
-                        long double Phi) {
+                        long double Phi, mathem::AngleSolver solve) {
   FaultScope faults;
   LoadTable t;
   const long double factor = Rsum / (2.0L * U2);
@@ -78,7 +83,7 @@ LoadTable FillLoadTable(long double I0, long double U0, long double U2, long dou
   for (int k = 1; k < kLoadRows; ++k) t.Gamma[k] = factor * t.Current[k];
   t.Gamma[0] = 0.0L;
 
-  t.Psi = BuildLoadCharacteristic(Phi, t.Gamma[kLoadRows - 1]).Psi;
+  t.Psi = BuildLoadCharacteristic(Phi, t.Gamma[kLoadRows - 1], solve).Psi;
 
   const long double sqrt2 = std::sqrt(2.0L);
   for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = std::cos(t.Psi[k]) * (sqrt2 * U2);
@@ -92,7 +97,9 @@ LoadTable FillLoadTable(long double I0, long double U0, long double U2, long dou
   return t;
 }
 
-std::string PercentText(int row) { return std::to_string(5 * row) + "%"; }
+std::string PercentText(int row) {
+  return std::to_string(5 * row) + "%";
+}
 
 LoadRowTexts FormatLoadRow(const LoadTable& table, int row, char separator) {
   return {FormatResult(table.Current[row], separator), FormatResult(table.Voltage[row], separator),

@@ -10,22 +10,24 @@
 #include <array>
 #include <string>
 
+#include "mathem/angle_equations.h"
+
 namespace tavro::design {
 
-inline constexpr int kLoadRows = 25;        // 0 %, 5 %, ..., 120 %
-inline constexpr int kRatedRow = 20;        // 100 %
-inline constexpr int kLoadSteps = 1200;     // Newton solves of the continuation
-inline constexpr int kStepsPerRow = 50;     // 1200 steps / 24 stored rows
+inline constexpr int kLoadRows = 25;     // 0 %, 5 %, ..., 120 %
+inline constexpr int kRatedRow = 20;     // 100 %
+inline constexpr int kLoadSteps = 1200;  // Newton solves of the continuation
+inline constexpr int kStepsPerRow = 50;  // 1200 steps / 24 stored rows
 
 using LoadColumn = std::array<long double, kLoadRows>;
 
 struct LoadTable {
   long double CurrentStep = 0.0L;  // 5 % of the rated current, A
   LoadColumn Current{};            // A
-  LoadColumn Gamma{};
+  LoadColumn Gamma{};              // Rsum·I/(2·U2)
   LoadColumn Psi{};                // rad
   LoadColumn Voltage{};            // V
-  LoadColumn Sqrt2CosPsi{};
+  LoadColumn Sqrt2CosPsi{};        // nomogram value √2·cos ψ
 };
 
 struct LoadAngles {
@@ -38,13 +40,14 @@ struct LoadAngles {
 // are made even for a target so small that the stop distance of 1e-10 is
 // reached early, so every row is solved. Throws NotConverged if a solve does
 // not converge, if a stored angle does not solve the load equations at its
-// own t, or if 1200 steps do not reach the target.
-LoadAngles BuildLoadCharacteristic(long double Phi, long double target);
+// own t or is below the row before, or if 1200 steps do not reach the target.
+LoadAngles BuildLoadCharacteristic(long double Phi, long double target,
+                                   mathem::AngleSolver solve = mathem::SolveAnglesLoad);
 
 // Builds a complete new table; the caller replaces its table only when this
 // returns. Row 20 holds exactly I0 and U0.
 LoadTable FillLoadTable(long double I0, long double U0, long double U2, long double Rsum,
-                        long double Phi);
+                        long double Phi, mathem::AngleSolver solve = mathem::SolveAnglesLoad);
 
 // What the slider shows for one row, in field order Edit25, Edit26, Edit28,
 // Edit29, then the percentage label.

@@ -22,8 +22,7 @@ ModelParameters DeriveModelParameters(const DesignInputs& in) {
   p.Rd = in.Ud / (3.0L * p.MeanDiodeCurrent);
   p.Rsum = p.Rtr + 2.0L * p.Rd;
   p.Klimb = in.Limbs == 1 ? 1.0L : 0.5L;
-  p.Ls = (0.005L * p.Klimb * in.Limbs * in.U0 / (kMainsFrequency * in.I0 * in.Bm)) /
-         fourthRoot;
+  p.Ls = (0.005L * p.Klimb * in.Limbs * in.U0 / (kMainsFrequency * in.I0 * in.Bm)) / fourthRoot;
   p.Phi = std::atan2(kHundredPi * p.Ls / p.Rsum, 1.0L);
   faults.Check(p);
   return p;
@@ -49,7 +48,7 @@ void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation
   }
 }
 
-RatedPoint TrackRatedPoint(long double A, long double Phi) {
+RatedPoint TrackRatedPoint(long double A, long double Phi, mathem::AngleSolver solve) {
   FaultScope faults;
   const long double h = A / kRatedSteps;
   long double x = 0.0L + h;
@@ -57,8 +56,9 @@ RatedPoint TrackRatedPoint(long double A, long double Phi) {
   long double beta0 = A > 15.0L ? 4.0L : 3.0L;
   RatedPoint point{};
   mathem::NewtonTrace trace;
+  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Phi);
 
-  mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0, &trace);
+  solve(point.Psi, point.Beta, x, phi, psi0, beta0, &trace);
   RequireConverged(trace, "rated continuation");
   psi0 = point.Psi;
   beta0 = point.Beta;
@@ -68,7 +68,7 @@ RatedPoint TrackRatedPoint(long double A, long double Phi) {
   do {
     if (point.Solves == kRatedSteps) throw NotConverged("the rated continuation missed A");
     x = x + h;
-    mathem::SolveAnglesRated(point.Psi, point.Beta, x, Phi, psi0, beta0, &trace);
+    solve(point.Psi, point.Beta, x, phi, psi0, beta0, &trace);
     RequireConverged(trace, "rated continuation");
     psi0 = point.Psi;
     beta0 = point.Beta;
@@ -80,10 +80,12 @@ RatedPoint TrackRatedPoint(long double A, long double Phi) {
 
 void VerifyRatedPoint(const RatedPoint& point, long double A, long double Phi) {
   const mathem::AngleResiduals r = mathem::RatedResiduals(point.Psi, point.Beta, A, Phi);
-  const bool solved = std::fabs(r.F1) <= kResidualTolerance && std::fabs(r.F2) <= kResidualTolerance;
-  const bool physical = point.Psi > 0.0L && point.Psi < mathem::kHalfPi &&
-                        point.Beta > mathem::kHalfPi - point.Psi;
-  if (!solved || !physical) throw NotConverged("the rated operating point does not solve its equations");
+  const bool solved =
+      std::fabs(r.F1) <= kResidualTolerance && std::fabs(r.F2) <= kResidualTolerance;
+  const bool physical =
+      point.Psi > 0.0L && point.Psi < mathem::kHalfPi && point.Beta > mathem::kHalfPi - point.Psi;
+  if (!solved || !physical)
+    throw NotConverged("the rated operating point does not solve its equations");
 }
 
 }  // namespace tavro::design

@@ -36,8 +36,9 @@ struct ModelParameters {
   long double Phi;               // impedance angle of the conduction path, rad
 };
 
-inline constexpr long double kMainsFrequency = 50.0L;            // Hz
-inline constexpr long double kHundredPi = 314.15926535897932384L;  // 100π, the 50 Hz angular frequency
+inline constexpr long double kMainsFrequency = 50.0L;  // Hz
+inline constexpr long double kHundredPi =
+    314.15926535897932384L;  // 100π, the 50 Hz angular frequency
 inline constexpr long double kMaxCoefficientA = 20.0L;
 
 // Rtr, the mean diode current, Rd, Rsum, Klimb, Ls, Phi, in that order.
@@ -57,10 +58,19 @@ struct RatedPoint {
 
 inline constexpr int kRatedSteps = 1000;
 
+// The Newton solvers the two continuations call: the calculation's own; the
+// tests and the bench put others in their place (a straightforward evaluation
+// to compare with, a counting one).
+struct AngleSolvers {
+  mathem::AngleSolver Rated = mathem::SolveAnglesRated;
+  mathem::AngleSolver Load = mathem::SolveAnglesLoad;
+};
+
 // Continuation from A/1000 to A; stops once the stepped value is within 1e-10
 // of A (for A below about 1e-7 before the 1000th solve). Throws NotConverged
 // if a solve does not converge or 1000 solves do not reach A.
-RatedPoint TrackRatedPoint(long double A, long double Phi);
+RatedPoint TrackRatedPoint(long double A, long double Phi,
+                           mathem::AngleSolver solve = mathem::SolveAnglesRated);
 
 // The reported point must solve the rated equations at A (|F1|, |F2| at most
 // 1e-9) with 0 < Psi < π/2 and Beta past the start of conduction; otherwise

@@ -35,8 +35,9 @@ enum class BlockEnd { Complete, CoefficientRefused };
 
 // The guarded block: from clearing Calculated to the filled load table.
 // Throws on any failure.
-BlockEnd Calculate(DesignWindow& window, char separator, const DesignInputs& in,
-                   CalcState& state, CompletedDesign& design, LoadTable& table) {
+BlockEnd Calculate(DesignWindow& window, char separator, const AngleSolvers& solvers,
+                   const DesignInputs& in, CalcState& state, CompletedDesign& design,
+                   LoadTable& table) {
   mathem::FaultScope faults;
   ResultWriter out(window, separator, faults);
   state.Calculated = false;
@@ -51,7 +52,7 @@ BlockEnd Calculate(DesignWindow& window, char separator, const DesignInputs& in,
   const long double A = design.A;
   out.Show(Field::Edit8, A);
 
-  design.Point = TrackRatedPoint(A, Phi);
+  design.Point = TrackRatedPoint(A, Phi, solvers.Rated);
   VerifyRatedPoint(design.Point, A, Phi);
   const long double Psi = design.Point.Psi;
   const long double Beta = design.Point.Beta;
@@ -80,13 +81,14 @@ BlockEnd Calculate(DesignWindow& window, char separator, const DesignInputs& in,
   // The capacitor's working voltage is the diode's reverse voltage, as shown.
   window.SetText(Field::Edit27, window.Text(Field::Edit16));
 
-  table = FillLoadTable(in.I0, in.U0, r.U2, design.Parameters.Rsum, Phi);
+  table = FillLoadTable(in.I0, in.U0, r.U2, design.Parameters.Rsum, Phi, solvers.Load);
   return BlockEnd::Complete;
 }
 
 }  // namespace
 
-DesignProcedure::DesignProcedure(char decimalSeparator) : separator_(decimalSeparator) {}
+DesignProcedure::DesignProcedure(char decimalSeparator, AngleSolvers solvers)
+    : separator_(decimalSeparator), solvers_(solvers) {}
 
 void DesignProcedure::FormCreate(DesignWindow& window) {
   window.SetGroupEnabled(Group::GroupBox4, false);
@@ -108,7 +110,7 @@ ClickOutcome DesignProcedure::Button1Click(DesignWindow& window) {
   LoadTable table;
   BlockEnd end{};
   try {
-    end = Calculate(window, separator_, in, state_, design, table);
+    end = Calculate(window, separator_, solvers_, in, state_, design, table);
   } catch (...) {
     // A floating-point fault, an unsolved operating point or anything else.
     window.ShowMessage(texts::kCalculationError);

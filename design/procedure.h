@@ -38,7 +38,7 @@ enum class ClickOutcome {
 
 class DesignProcedure {
  public:
-  explicit DesignProcedure(char decimalSeparator);
+  explicit DesignProcedure(char decimalSeparator, AngleSolvers solvers = {});
 
   char DecimalSeparator() const { return separator_; }
 
@@ -54,6 +54,7 @@ class DesignProcedure {
 
  private:
   char separator_;
+  AngleSolvers solvers_;
   CalcState state_;
   LoadTable table_;
   std::optional<CompletedDesign> lastDesign_;

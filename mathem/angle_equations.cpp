@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "mathem/angle_trig.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/givens.h"
@@ -14,83 +15,89 @@ struct Linearisation {
   Matrix2 J;
 };
 
-// The pulse at the current iterate: R and S shape the pulse, E is its
-// exponential factor at β, Q is minus its integral over [π/2 − ψ, β].
+// Everything a step needs of the iterate (ψ, β), each evaluated once. In
+// floating point φ − β is exactly −(β − φ), so sin(φ − β) = −sin(β − φ) and
+// cos(φ − β) = cos(β − φ): one evaluation serves both forms.
 struct PulseTerms {
-  long double R;
-  long double S;
-  long double E;
-  long double Q;
+  SinCos Psi;      // ψ
+  SinCos PsiPhi;   // ψ + φ
+  SinCos BetaPhi;  // β − φ
+  long double TanPsi;
+  long double R;  // cos φ / cos ψ
+  long double S;  // 1 − R·cos(ψ + φ)
+  long double E;  // exp((π/2 − β − ψ)·k), the exponential factor at β
+  long double Q;  // minus the integral of the pulse over [π/2 − ψ, β]
 };
 
-PulseTerms Terms(long double psi, long double beta, long double phi, long double k) {
+inline PulseTerms Terms(long double psi, long double beta, const ImpedanceAngle& phi) {
   PulseTerms p;
-  p.R = std::cos(phi) / std::cos(psi);
-  p.S = 1.0L - p.R * std::cos(psi + phi);
-  p.E = std::exp((kHalfPi - beta - psi) * k);
-  p.Q = p.R * (std::cos(beta - phi) - std::sin(psi + phi)) + (p.S / k) * (p.E - 1.0L) + beta +
-        psi - kHalfPi;
+  p.Psi = SinCosOf(psi);
+  p.PsiPhi = SinCosOf(psi + phi.Phi);
+  p.BetaPhi = SinCosOf(beta - phi.Phi);
+  p.TanPsi = TanOf(psi);
+  p.R = phi.Cos / p.Psi.Cos;
+  p.S = 1.0L - p.R * p.PsiPhi.Cos;
+  p.E = std::exp((kHalfPi - beta - psi) * phi.Cot);
+  p.Q =
+      p.R * (p.BetaPhi.Cos - p.PsiPhi.Sin) + (p.S / phi.Cot) * (p.E - 1.0L) + beta + psi - kHalfPi;
   return p;
 }
 
 // The second equation and its Jacobian row are common to both systems.
-void EndOfConductionRow(const PulseTerms& p, long double psi, long double beta, long double phi,
-                        long double k, Linearisation& lin) {
-  const long double tanPsi = std::tan(psi);
-  lin.F[1] = p.R * std::sin(beta - phi) - 1.0L + p.S * p.E;
-  lin.J[1][0] = p.R * (p.E * (std::sin(psi + phi) - tanPsi * std::cos(psi + phi)) -
-                       tanPsi * std::sin(phi - beta)) -
-                p.S * p.E * k;
-  lin.J[1][1] = p.R * std::cos(phi - beta) - p.S * p.E * k;
+void EndOfConductionRow(const PulseTerms& p, const ImpedanceAngle& phi, Linearisation& lin) {
+  const long double sinPhiMinusBeta = -p.BetaPhi.Sin;
+  lin.F[1] = p.R * p.BetaPhi.Sin - 1.0L + p.S * p.E;
+  lin.J[1][0] =
+      p.R * (p.E * (p.PsiPhi.Sin - p.TanPsi * p.PsiPhi.Cos) - p.TanPsi * sinPhiMinusBeta) -
+      p.S * p.E * phi.Cot;
+  lin.J[1][1] = p.R * p.BetaPhi.Cos - p.S * p.E * phi.Cot;
 }
 
-Linearisation RatedSystem(long double psi, long double beta, long double t, long double phi,
-                          long double k) {
-  const PulseTerms p = Terms(psi, beta, phi, k);
-  Linearisation lin;
-  lin.F[0] = t + p.Q * kInvTwoPi;
-  const long double sinPhiOverCosPsi = std::sin(phi) / std::cos(psi);
-  lin.J[0][0] = kInvTwoPi * (sinPhiOverCosPsi * sinPhiOverCosPsi * (p.E - 1.0L) +
-                             p.R * (std::tan(psi) * (std::cos(phi - beta) - std::sin(psi + phi)) -
-                                    std::cos(psi + phi)) -
-                             p.S * p.E + 1.0L);
-  lin.J[0][1] = kInvTwoPi * (p.R * std::sin(phi - beta) - p.S * p.E + 1.0L);
-  EndOfConductionRow(p, psi, beta, phi, k, lin);
-  return lin;
-}
+struct RatedSystem {
+  static Linearisation At(long double psi, long double beta, long double t,
+                          const ImpedanceAngle& phi) {
+    const PulseTerms p = Terms(psi, beta, phi);
+    Linearisation lin;
+    lin.F[0] = t + p.Q * kInvTwoPi;
+    const long double sinPhiOverCosPsi = phi.Sin / p.Psi.Cos;
+    lin.J[0][0] = kInvTwoPi * (sinPhiOverCosPsi * sinPhiOverCosPsi * (p.E - 1.0L) +
+                               p.R * (p.TanPsi * (p.BetaPhi.Cos - p.PsiPhi.Sin) - p.PsiPhi.Cos) -
+                               p.S * p.E + 1.0L);
+    lin.J[0][1] = kInvTwoPi * (p.R * -p.BetaPhi.Sin - p.S * p.E + 1.0L);
+    EndOfConductionRow(p, phi, lin);
+    return lin;
+  }
+};
 
-Linearisation LoadSystem(long double psi, long double beta, long double t, long double phi,
-                         long double k) {
-  const PulseTerms p = Terms(psi, beta, phi, k);
-  // √2·π is formed first; G = cos ψ/(√2·π) is √2·cos ψ times the 1/(2π) of
-  // the rated equation.
-  const long double sqrt2Pi = std::sqrt(2.0L) * kPi;
-  const long double G = std::cos(psi) / sqrt2Pi;
-  Linearisation lin;
-  lin.F[0] = t + G * p.Q;
-  lin.J[0][0] =
-      -(1.0L / sqrt2Pi) * std::sin(psi) * (std::tan(phi) * (p.E - 1.0L) + beta + psi - kHalfPi);
-  lin.J[0][1] = G * (1.0L - p.R * std::sin(beta - phi) - p.S * p.E);
-  EndOfConductionRow(p, psi, beta, phi, k, lin);
-  return lin;
-}
+struct LoadSystem {
+  static Linearisation At(long double psi, long double beta, long double t,
+                          const ImpedanceAngle& phi) {
+    const PulseTerms p = Terms(psi, beta, phi);
+    // √2·π is formed first; G = cos ψ/(√2·π) is √2·cos ψ times the 1/(2π) of
+    // the rated equation.
+    const long double sqrt2Pi = std::sqrt(2.0L) * kPi;
+    const long double G = p.Psi.Cos / sqrt2Pi;
+    Linearisation lin;
+    lin.F[0] = t + G * p.Q;
+    lin.J[0][0] = -(1.0L / sqrt2Pi) * p.Psi.Sin * (phi.Tan * (p.E - 1.0L) + beta + psi - kHalfPi);
+    lin.J[0][1] = G * (1.0L - p.R * p.BetaPhi.Sin - p.S * p.E);
+    EndOfConductionRow(p, phi, lin);
+    return lin;
+  }
+};
 
-using System = Linearisation (*)(long double, long double, long double, long double, long double);
-
-AngleResiduals Residuals(System system, long double Psi, long double Beta, long double t,
-                         long double Phi) {
+template <typename System>
+AngleResiduals Residuals(long double Psi, long double Beta, long double t, long double Phi) {
   FaultScope faults;
-  const long double k = 1.0L / std::tan(Phi);
-  const Linearisation lin = system(Psi, Beta, t, Phi, k);
+  const Linearisation lin = System::At(Psi, Beta, t, ImpedanceAngleOf(Phi));
   faults.Check(lin.F);
   return {lin.F[0], lin.F[1]};
 }
 
-void SolveAngles(System system, long double& Psi, long double& Beta, long double t,
-                 long double Phi, long double Psi0, long double Beta0, NewtonTrace* trace) {
+template <typename System>
+void SolveAngles(long double& Psi, long double& Beta, long double t, const ImpedanceAngle& phi,
+                 long double Psi0, long double Beta0, NewtonTrace* trace) {
   FaultScope faults;
-  const long double k = 1.0L / std::tan(Phi);  // φ = 0 faults here, outputs untouched
-  faults.Check(k);
   Psi = Psi0;
   Beta = Beta0;
   NewtonTrace ignored;
@@ -100,14 +107,17 @@ void SolveAngles(System system, long double& Psi, long double& Beta, long double
   long double psi = Psi0;
   long double beta = Beta0;
   for (int step = 1; step <= kNewtonStepLimit; ++step) {
-    const Linearisation lin = system(psi, beta, t, Phi, k);
+    const Linearisation lin = System::At(psi, beta, t, phi);
+    // The step's own check below covers the linear solve: nothing of it is
+    // stored before then.
     Vector2 d{};
-    SolveLinearGivens(lin.J, {-lin.F[0], -lin.F[1]}, d);
+    RotateAndSubstitute(lin.J, {-lin.F[0], -lin.F[1]},
+                        [&d](int i, long double value) { d[i] = value; });
     // Full Newton step: no damping, no line search, no clamping.
     const long double psiNext = psi + d[0];
     const long double betaNext = beta + d[1];
-    const bool converged = std::fabs(psiNext - psi) < kStepTolerance &&
-                           std::fabs(betaNext - beta) < kStepTolerance;
+    const bool converged =
+        std::fabs(psiNext - psi) < kStepTolerance && std::fabs(betaNext - beta) < kStepTolerance;
     faults.Check(psiNext, betaNext);
     Psi = psiNext;
     Beta = betaNext;
@@ -121,22 +131,44 @@ void SolveAngles(System system, long double& Psi, long double& Beta, long double
 
 }  // namespace
 
+ImpedanceAngle ImpedanceAngleOf(long double Phi) {
+  FaultScope faults;
+  ImpedanceAngle phi;
+  phi.Phi = Phi;
+  phi.Tan = std::tan(Phi);
+  phi.Cot = 1.0L / phi.Tan;  // φ = 0 faults here, before any solve stores
+  phi.Sin = std::sin(Phi);
+  phi.Cos = std::cos(Phi);
+  faults.Check(phi);
+  return phi;
+}
+
 AngleResiduals RatedResiduals(long double Psi, long double Beta, long double t, long double Phi) {
-  return Residuals(RatedSystem, Psi, Beta, t, Phi);
+  return Residuals<RatedSystem>(Psi, Beta, t, Phi);
 }
 
 AngleResiduals LoadResiduals(long double Psi, long double Beta, long double t, long double Phi) {
-  return Residuals(LoadSystem, Psi, Beta, t, Phi);
+  return Residuals<LoadSystem>(Psi, Beta, t, Phi);
+}
+
+void SolveAnglesRated(long double& Psi, long double& Beta, long double t, const ImpedanceAngle& phi,
+                      long double Psi0, long double Beta0, NewtonTrace* trace) {
+  SolveAngles<RatedSystem>(Psi, Beta, t, phi, Psi0, Beta0, trace);
+}
+
+void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, const ImpedanceAngle& phi,
+                     long double Psi0, long double Beta0, NewtonTrace* trace) {
+  SolveAngles<LoadSystem>(Psi, Beta, t, phi, Psi0, Beta0, trace);
 }
 
 void SolveAnglesRated(long double& Psi, long double& Beta, long double t, long double Phi,
                       long double Psi0, long double Beta0, NewtonTrace* trace) {
-  SolveAngles(RatedSystem, Psi, Beta, t, Phi, Psi0, Beta0, trace);
+  SolveAngles<RatedSystem>(Psi, Beta, t, ImpedanceAngleOf(Phi), Psi0, Beta0, trace);
 }
 
 void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, long double Phi,
                      long double Psi0, long double Beta0, NewtonTrace* trace) {
-  SolveAngles(LoadSystem, Psi, Beta, t, Phi, Psi0, Beta0, trace);
+  SolveAngles<LoadSystem>(Psi, Beta, t, ImpedanceAngleOf(Phi), Psi0, Beta0, trace);
 }
 
 }  // namespace tavro::mathem

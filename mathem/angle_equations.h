@@ -12,6 +12,11 @@
 // 1000 steps, until both angles move by less than 1e-10. Non-convergence is
 // not reported (the last iterate is returned); a floating-point fault throws
 // FloatingPointFault with the outputs holding the last stored iterate.
+//
+// A design makes 2200 solves of about three steps each, so a step evaluates
+// every sine, cosine and tangent it needs once: sin and cos of ψ, ψ + φ and
+// β − φ, tan ψ and one exponential. What depends on φ alone is evaluated once
+// per continuation (ImpedanceAngle).
 #pragma once
 
 namespace tavro::mathem {
@@ -35,6 +40,19 @@ struct NewtonTrace {
   bool Converged = false;
 };
 
+// What the equations need of the impedance angle φ; the same for every solve
+// of a continuation.
+struct ImpedanceAngle {
+  long double Phi;
+  long double Tan;  // tan φ
+  long double Cot;  // k = 1/tan φ
+  long double Sin;
+  long double Cos;
+};
+
+// Throws FloatingPointFault for φ = 0 (k divides by zero).
+ImpedanceAngle ImpedanceAngleOf(long double Phi);
+
 // Psi and Beta receive Psi0 and Beta0 before the first step and every iterate
 // after it.
 void SolveAnglesRated(long double& Psi, long double& Beta, long double t, long double Phi,
@@ -42,5 +60,17 @@ void SolveAnglesRated(long double& Psi, long double& Beta, long double t, long d
 
 void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, long double Phi,
                      long double Psi0, long double Beta0, NewtonTrace* trace = nullptr);
+
+// The same solves with the φ terms computed once by the caller.
+void SolveAnglesRated(long double& Psi, long double& Beta, long double t, const ImpedanceAngle& phi,
+                      long double Psi0, long double Beta0, NewtonTrace* trace = nullptr);
+
+void SolveAnglesLoad(long double& Psi, long double& Beta, long double t, const ImpedanceAngle& phi,
+                     long double Psi0, long double Beta0, NewtonTrace* trace = nullptr);
+
+// Either solver, as the continuations call it.
+using AngleSolver = void (*)(long double& Psi, long double& Beta, long double t,
+                             const ImpedanceAngle& phi, long double Psi0, long double Beta0,
+                             NewtonTrace* trace);
 
 }  // namespace tavro::mathem

@@ -17,11 +17,14 @@ FloatingPointFault::FloatingPointFault(int raisedFlags)
     : NumericalFailure(Describe(raisedFlags)), flags_(raisedFlags) {}
 
 FaultScope::FaultScope() {
+  if (std::fetestexcept(kTrappedFlags) == 0) return;
+  restore_ = true;
   std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
   std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 FaultScope::~FaultScope() {
+  if (!restore_) return;
   const int raisedHere = std::fetestexcept(FE_ALL_EXCEPT);
   std::fesetexceptflag(&saved_, FE_ALL_EXCEPT & ~raisedHere);
 }

@@ -1,39 +1,260 @@
-// How long a press of "Расчёт" takes, and its two continuations.
+// How long a press of "Расчёт" takes, its two continuations and each
+// numerical routine on its own. The whole press is repeated and reported as
+// median, mean and spread; the same press with the straightforward evaluation
+// of the angle equations is there to compare with.
 #include <benchmark/benchmark.h>
 
+#include <sstream>
+#include <string>
+
+#include "bench/bench_designs.h"
+#include "cli/batch.h"
+#include "common/straightforward_angles.h"
+#include "design/decimal.h"
+#include "design/design_results.h"
 #include "design/load_table.h"
-#include "design/memory_window.h"
 #include "design/operating_point.h"
 #include "design/procedure.h"
+#include "mathem/angle_equations.h"
+#include "mathem/angle_trig.h"
+#include "mathem/givens.h"
+#include "mathem/pulse_factors.h"
 
 namespace {
 
-using namespace tavro::design;
+using namespace tavro;
+using design::ClickOutcome;
 
-void WholeCalculation(benchmark::State& state) {
-  MemoryWindow window;
-  window.Type(Field::Edit1, "12");
-  window.Type(Field::Edit2, "1");
-  window.Type(Field::Edit3, "1");
-  window.Type(Field::Edit5, "1,2");
-  window.Type(Field::Edit6, "0,7");
-  DesignProcedure procedure(',');
+constexpr int kRepetitions = 15;
+
+void Press(benchmark::State& state, const bench::BenchDesign& d, design::AngleSolvers solvers) {
+  design::MemoryWindow window;
+  bench::Type(window, d);
+  design::DesignProcedure procedure('.', solvers);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(procedure.Button1Click(window));
+    if (procedure.Button1Click(window) != ClickOutcome::Complete) {
+      state.SkipWithError("the design did not complete");
+      break;
+    }
     window.ForgetHistory();
   }
 }
-BENCHMARK(WholeCalculation)->Unit(benchmark::kMillisecond);
+
+void WholeCalculation(benchmark::State& state) {
+  Press(state, bench::kBenchDesigns[state.range(0)], {});
+}
+BENCHMARK(WholeCalculation)
+    ->ArgName("design")
+    ->DenseRange(0, bench::kBenchDesigns.size() - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+
+void WholeCalculationStraightforward(benchmark::State& state) {
+  Press(state, bench::kBenchDesigns[state.range(0)], test::StraightforwardSolvers());
+}
+BENCHMARK(WholeCalculationStraightforward)
+    ->ArgName("design")
+    ->DenseRange(0, bench::kBenchDesigns.size() - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The worked example's model, solved once, for the routines below.
+struct WorkedExample {
+  design::CompletedDesign design;
+  design::LoadTable table;
+  WorkedExample() {
+    design::MemoryWindow window;
+    bench::Type(window, bench::kBenchDesigns[0]);
+    design::DesignProcedure procedure('.');
+    procedure.Button1Click(window);
+    design = *procedure.LastDesign();
+    table = procedure.Table();
+  }
+  long double Phi() const { return design.Parameters.Phi; }
+  long double Psi() const { return design.Point.Psi; }
+  long double Beta() const { return design.Point.Beta; }
+};
+
+const WorkedExample& Example() {
+  static const WorkedExample example;
+  return example;
+}
 
 void RatedContinuation(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(TrackRatedPoint(0.0825L, 0.106L));
+  const WorkedExample& e = Example();
+  for (auto _ : state) benchmark::DoNotOptimize(design::TrackRatedPoint(e.design.A, e.Phi()));
 }
 BENCHMARK(RatedContinuation)->Unit(benchmark::kMillisecond);
 
 void LoadContinuation(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(BuildLoadCharacteristic(0.106L, 0.0946L));
+  const WorkedExample& e = Example();
+  const long double target = e.table.Gamma[design::kLoadRows - 1];
+  for (auto _ : state) benchmark::DoNotOptimize(design::BuildLoadCharacteristic(e.Phi(), target));
 }
 BENCHMARK(LoadContinuation)->Unit(benchmark::kMillisecond);
+
+// One solve as the continuation makes it: from the point one step (A/1000)
+// below.
+void SolveAnglesRated(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(e.Phi());
+  const long double A = e.design.A;
+  long double psi0 = 0, beta0 = 0;
+  mathem::SolveAnglesRated(psi0, beta0, A * 0.999L, phi, e.Psi(), e.Beta());
+  for (auto _ : state) {
+    long double psi = 0, beta = 0;
+    mathem::SolveAnglesRated(psi, beta, A, phi, psi0, beta0);
+    benchmark::DoNotOptimize(psi);
+    benchmark::DoNotOptimize(beta);
+  }
+}
+BENCHMARK(SolveAnglesRated);
+
+void SolveAnglesLoad(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(e.Phi());
+  const long double t = e.table.Gamma[design::kRatedRow];
+  long double psi0 = 0, beta0 = 0;
+  mathem::SolveAnglesLoad(psi0, beta0, t * (1.0L - 1.0L / 1200), phi, 1.0L, 3.0L);
+  for (auto _ : state) {
+    long double psi = 0, beta = 0;
+    mathem::SolveAnglesLoad(psi, beta, t, phi, psi0, beta0);
+    benchmark::DoNotOptimize(psi);
+    benchmark::DoNotOptimize(beta);
+  }
+}
+BENCHMARK(SolveAnglesLoad);
+
+void SolveLinearGivens(benchmark::State& state) {
+  const mathem::Matrix2 M{{{0.3L, -1.7L}, {2.9L, 0.4L}}};
+  const mathem::Vector2 b{1.0L, -2.0L};
+  for (auto _ : state) {
+    mathem::Vector2 x{};
+    mathem::SolveLinearGivens(M, b, x);
+    benchmark::DoNotOptimize(x);
+  }
+}
+BENCHMARK(SolveLinearGivens);
+
+void SinCosOf(benchmark::State& state) {
+  long double x = 2.5L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(mathem::SinCosOf(x));
+    x += 1e-9L;
+  }
+}
+BENCHMARK(SinCosOf);
+
+void TanOf(benchmark::State& state) {
+  long double x = 1.2L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(mathem::TanOf(x));
+    x += 1e-9L;
+  }
+}
+BENCHMARK(TanOf);
+
+void InvSqrt2Cos(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  for (auto _ : state) benchmark::DoNotOptimize(mathem::InvSqrt2Cos(e.Psi()));
+}
+BENCHMARK(InvSqrt2Cos);
+
+void RmsCurrentFactor(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(mathem::RmsCurrentFactor(e.Psi(), e.Phi(), e.Beta(), e.design.A));
+  }
+}
+BENCHMARK(RmsCurrentFactor);
+
+void PeakCurrentFactor(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(mathem::PeakCurrentFactor(e.Psi(), e.Phi(), e.Beta(), e.design.A));
+  }
+}
+BENCHMARK(PeakCurrentFactor);
+
+void RippleCapacitance(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(mathem::RippleCapacitance(e.Psi(), e.Phi(), e.Beta()));
+  }
+}
+BENCHMARK(RippleCapacitance);
+
+void DeriveModelParameters(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  for (auto _ : state) benchmark::DoNotOptimize(design::DeriveModelParameters(e.design.Inputs));
+}
+BENCHMARK(DeriveModelParameters);
+
+void ParseDecimal(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(design::ParseDecimal("1,2345E+01", ','));
+}
+BENCHMARK(ParseDecimal);
+
+void FormatResult(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  for (auto _ : state) benchmark::DoNotOptimize(design::FormatResult(e.design.Results.Cf, ','));
+}
+BENCHMARK(FormatResult);
+
+void TrackBar1Change(benchmark::State& state) {
+  design::MemoryWindow window;
+  bench::Type(window, bench::kBenchDesigns[0]);
+  design::DesignProcedure procedure('.');
+  procedure.Button1Click(window);
+  int position = 0;
+  for (auto _ : state) {
+    window.MoveSlider(position);
+    procedure.TrackBar1Change(window);
+    position = (position + 1) % design::kLoadRows;
+    window.ForgetHistory();
+  }
+}
+BENCHMARK(TrackBar1Change);
+
+// tavro-cli --batch over realistic designs (5 V to 1 kV, 20 mA to 50 A, both
+// limb counts), with one thread and with two; items are designs.
+std::string RealisticDesigns() {
+  std::string text = "U0,I0,Kp,Limbs,Bm,Ud\n";
+  for (const char* u0 : {"5", "12", "48", "220", "1000"}) {
+    for (const char* i0 : {"0.02", "0.5", "3", "50"}) {
+      for (const char* bm : {"0.8", "1.5"}) {
+        for (const char* ud : {"0.3", "1.2"}) {
+          for (const char* limbs : {"1", "2"}) {
+            text += std::string(u0) + "," + i0 + ",1," + limbs + "," + bm + "," + ud + "\n";
+          }
+        }
+      }
+    }
+  }
+  return text;
+}
+
+void Batch(benchmark::State& state) {
+  const std::string input = RealisticDesigns();
+  const int jobs = static_cast<int>(state.range(0));
+  long designs = 0;
+  for (auto _ : state) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    const cli::BatchSummary summary = cli::RunBatch(in, out, jobs);
+    if (summary.WithMessage != 0) {
+      state.SkipWithError("a realistic design did not complete");
+      break;
+    }
+    designs += summary.Designs;
+  }
+  state.SetItemsProcessed(designs);
+  state.counters["designs/s per thread"] =
+      benchmark::Counter(static_cast<double>(designs) / jobs, benchmark::Counter::kIsRate);
+}
+BENCHMARK(Batch)->ArgName("jobs")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -8,7 +8,9 @@
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <thread>
 
+#include "cli/batch.h"
 #include "cli/output.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
@@ -43,6 +45,10 @@ std::string LocaleTimeSeparator() {
 
 namespace {
 
+int DefaultJobs() {
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
 // The time a report is dated with: SOURCE_DATE_EPOCH (seconds since 1970,
 // printed in UTC so the bytes do not depend on the time zone) when it is set,
 // else the local time now. Nothing when SOURCE_DATE_EPOCH is not a number.
@@ -67,37 +73,54 @@ struct Options {
   std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile;
   int limbs = 1;
   bool json = false;
+  bool batch = false;
+  int jobs = DefaultJobs();
 };
 
 void Describe(CLI::App& app, Options& o) {
   // As with most tools, an option given twice takes its last value.
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  app.add_option("--voltage", o.voltage, "rated rectified voltage, V (Edit1)");
-  app.add_option("--current", o.current, "rated rectified current, A (Edit2)");
-  app.add_option("--ripple", o.ripple, "ripple factor of the rectified voltage, % (Edit3)");
-  app.add_option("--limbs", o.limbs, "transformer limbs that carry windings")
-      ->check(CLI::IsMember({1, 2}));
-  app.add_option("--flux", o.flux, "peak flux density in the core, T (Edit5)");
-  app.add_option("--diode-drop", o.diodeDrop, "forward voltage drop of one diode, V (Edit6)");
-  app.add_option("--decimal-separator", o.separator,
-                 "decimal separator of inputs and results (default: the locale's)")
-      ->check(CLI::IsMember({",", "."}));
-  app.add_flag("--json", o.json, "print one JSON object");
-  app.add_option("--report", o.reportFile,
-                 "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's "
-                 "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set");
+  const std::vector<CLI::Option*> single = {
+      app.add_option("--voltage", o.voltage, "rated rectified voltage, V (Edit1)"),
+      app.add_option("--current", o.current, "rated rectified current, A (Edit2)"),
+      app.add_option("--ripple", o.ripple, "ripple factor of the rectified voltage, % (Edit3)"),
+      app.add_option("--limbs", o.limbs, "transformer limbs that carry windings")
+          ->check(CLI::IsMember({1, 2})),
+      app.add_option("--flux", o.flux, "peak flux density in the core, T (Edit5)"),
+      app.add_option("--diode-drop", o.diodeDrop, "forward voltage drop of one diode, V (Edit6)"),
+      app.add_option("--decimal-separator", o.separator,
+                     "decimal separator of inputs and results (default: the locale's)")
+          ->check(CLI::IsMember({",", "."})),
+      app.add_flag("--json", o.json, "print one JSON object"),
+      app.add_option("--report", o.reportFile,
+                     "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's "
+                     "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set")};
+  CLI::Option* batch = app.add_flag(
+      "--batch", o.batch,
+      "read designs from standard input, one per line: U0,I0,Kp,Limbs,Bm,Ud with \".\" before "
+      "the fraction (a first line starting with U0 is a header; blank and # lines are skipped); "
+      "write one CSV row per design in input order: the inputs, Phi, A, Psi, Beta, B, D, F, H, "
+      "U2, I2, I1, Pframe, Urev, Idrms, Idpk, Cf and the load characteristic's own voltage at "
+      "the rated current, exactly, or the message for a design that is rejected or fails");
+  for (CLI::Option* option : single) batch->excludes(option);
+  app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
+      ->check(CLI::Range(1, 1024))
+      ->needs(batch);
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
-      "4 report not written.");
+      "4 report not written; with --batch 0 when every design was calculated, 2 when some row "
+      "holds a message.");
 }
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CLI::App app{"Tavro: single-phase bridge rectifier with a capacitor filter, "
-               "taking the transformer's leakage inductance into account"};
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  CLI::App app{
+      "Tavro: single-phase bridge rectifier with a capacitor filter, "
+      "taking the transformer's leakage inductance into account"};
   Options o;
   Describe(app, o);
   std::vector<const char*> argv;
@@ -107,6 +130,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e, out, err);
     return code == 0 ? kExitDesigned : kExitUsage;
+  }
+
+  if (o.batch) {
+    const BatchSummary summary = RunBatch(in, out, o.jobs);
+    return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
   }
 
   const char separator = o.separator.empty() ? LocaleDecimalSeparator() : o.separator[0];

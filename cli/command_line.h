@@ -2,6 +2,7 @@
 // procedure and in-memory window the tests use.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,7 +23,8 @@ char LocaleDecimalSeparator();
 // The separator between hours and minutes in the environment's time format.
 std::string LocaleTimeSeparator();
 
-// args[0] is the program name.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// args[0] is the program name; in is read only by --batch.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace tavro::cli

@@ -3,5 +3,6 @@
 #include "cli/command_line.h"
 
 int main(int argc, char** argv) {
-  return tavro::cli::RunCli(std::vector<std::string>(argv, argv + argc), std::cout, std::cerr);
+  return tavro::cli::RunCli(std::vector<std::string>(argv, argv + argc), std::cin, std::cout,
+                            std::cerr);
 }

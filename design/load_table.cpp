@@ -88,6 +88,7 @@ LoadTable FillLoadTable(long double I0, long double U0, long double U2, long dou
   const long double sqrt2 = std::sqrt(2.0L);
   for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = std::cos(t.Psi[k]) * (sqrt2 * U2);
   t.Voltage[0] = sqrt2 * U2;
+  t.RatedRowModelVoltage = t.Voltage[kRatedRow];
   t.Voltage[kRatedRow] = U0;
 
   for (int k = 1; k < kLoadRows; ++k) t.Sqrt2CosPsi[k] = std::cos(t.Psi[k]) * sqrt2;

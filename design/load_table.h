@@ -28,6 +28,10 @@ struct LoadTable {
   LoadColumn Psi{};                // rad
   LoadColumn Voltage{};            // V
   LoadColumn Sqrt2CosPsi{};        // nomogram value √2·cos ψ
+  // The voltage the load characteristic gives at the rated current, before
+  // row 20 shows U0 itself; how close it comes to U0 tells how well the two
+  // continuations agree. Not shown in the window.
+  long double RatedRowModelVoltage = 0.0L;  // V
 };
 
 struct LoadAngles {

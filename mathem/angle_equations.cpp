@@ -15,11 +15,19 @@ struct Linearisation {
   Matrix2 J;
 };
 
+// Below this the exponential is zero in extended precision (2^-16446, half
+// the smallest denormal, is e^-11399.5). A design with a tiny φ (k = cot φ in
+// the thousands) sits there at every step, and the library's exponential
+// spends most of its time on its underflow handling; the answer is the same 0.
+inline constexpr long double kExpIsZeroBelow = -11500.0L;
+
+inline long double ExpOf(long double x) { return x < kExpIsZeroBelow ? 0.0L : std::exp(x); }
+
 // Everything a step needs of the iterate (ψ, β), each evaluated once. In
 // floating point φ − β is exactly −(β − φ), so sin(φ − β) = −sin(β − φ) and
 // cos(φ − β) = cos(β − φ): one evaluation serves both forms.
 struct PulseTerms {
-  SinCos Psi;      // ψ
+  SinCos Psi;      // ψ (the sine only for the load equations)
   SinCos PsiPhi;   // ψ + φ
   SinCos BetaPhi;  // β − φ
   long double TanPsi;
@@ -29,15 +37,17 @@ struct PulseTerms {
   long double Q;  // minus the integral of the pulse over [π/2 − ψ, β]
 };
 
-inline PulseTerms Terms(long double psi, long double beta, const ImpedanceAngle& phi) {
+// The rated equations need no sin ψ: Psi.Sin is then left at zero.
+inline PulseTerms Terms(long double psi, long double beta, const ImpedanceAngle& phi,
+                        bool needSinPsi) {
   PulseTerms p;
-  p.Psi = SinCosOf(psi);
+  p.Psi = needSinPsi ? SinCosOf(psi) : SinCos{0.0L, CosOf(psi)};
   p.PsiPhi = SinCosOf(psi + phi.Phi);
   p.BetaPhi = SinCosOf(beta - phi.Phi);
   p.TanPsi = TanOf(psi);
   p.R = phi.Cos / p.Psi.Cos;
   p.S = 1.0L - p.R * p.PsiPhi.Cos;
-  p.E = std::exp((kHalfPi - beta - psi) * phi.Cot);
+  p.E = ExpOf((kHalfPi - beta - psi) * phi.Cot);
   p.Q =
       p.R * (p.BetaPhi.Cos - p.PsiPhi.Sin) + (p.S / phi.Cot) * (p.E - 1.0L) + beta + psi - kHalfPi;
   return p;
@@ -56,7 +66,7 @@ void EndOfConductionRow(const PulseTerms& p, const ImpedanceAngle& phi, Linearis
 struct RatedSystem {
   static Linearisation At(long double psi, long double beta, long double t,
                           const ImpedanceAngle& phi) {
-    const PulseTerms p = Terms(psi, beta, phi);
+    const PulseTerms p = Terms(psi, beta, phi, false);
     Linearisation lin;
     lin.F[0] = t + p.Q * kInvTwoPi;
     const long double sinPhiOverCosPsi = phi.Sin / p.Psi.Cos;
@@ -72,7 +82,7 @@ struct RatedSystem {
 struct LoadSystem {
   static Linearisation At(long double psi, long double beta, long double t,
                           const ImpedanceAngle& phi) {
-    const PulseTerms p = Terms(psi, beta, phi);
+    const PulseTerms p = Terms(psi, beta, phi, true);
     // √2·π is formed first; G = cos ψ/(√2·π) is √2·cos ψ times the 1/(2π) of
     // the rated equation.
     const long double sqrt2Pi = std::sqrt(2.0L) * kPi;

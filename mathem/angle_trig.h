@@ -109,6 +109,23 @@ inline SinCos SinCosOf(long double x) {
   }
 }
 
+// The cosine alone, from one library evaluation: cos(Hi + Lo) needs sin Hi
+// (or in the odd quadrants cos Hi) only in the correction Lo·sin Hi, where
+// the first terms of its series, Hi − Hi³/6 (1 − Hi²/2), are exact to far
+// below the last bit since |Lo| is below 2^-64·|Hi|.
+inline long double CosOf(long double x) {
+  using namespace angle_trig;
+  if (!NeedsReduction(x)) return std::cos(x);
+  const Reduced r = Reduce(x);
+  const long double square = r.Hi * r.Hi;
+  switch (r.Quadrant) {
+    case 0: return std::cos(r.Hi) - r.Lo * (r.Hi * (1.0L - square / 6.0L));
+    case 1: return -(std::sin(r.Hi) + r.Lo * (1.0L - 0.5L * square));
+    case 2: return -(std::cos(r.Hi) - r.Lo * (r.Hi * (1.0L - square / 6.0L)));
+    default: return std::sin(r.Hi) + r.Lo * (1.0L - 0.5L * square);
+  }
+}
+
 // The tangent function of the reduced argument (−1/tan r in the odd
 // quadrants), never a quotient of sine and cosine.
 inline long double TanOf(long double x) {

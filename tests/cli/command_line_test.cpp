@@ -25,7 +25,8 @@ struct CliRun {
 CliRun Cli(std::vector<std::string> args) {
   args.insert(args.begin(), "tavro-cli");
   std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
+  std::istringstream in;
+  const int status = RunCli(args, in, out, err);
   return {status, out.str(), err.str()};
 }
 

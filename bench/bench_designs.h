@@ -1,0 +1,38 @@
+// The designs the bench measures: the worked example (A ≈ 0.08) and a
+// low-voltage design whose coefficient A ≈ 18.9 is near the limit of 20, where
+// the rated continuation starts β at 4.
+#pragma once
+
+#include <array>
+
+#include "design/memory_window.h"
+
+namespace tavro::bench {
+
+struct BenchDesign {
+  const char* Name;
+  const char* U0;
+  const char* I0;
+  const char* Kp;
+  int Limbs;
+  const char* Bm;
+  const char* Ud;
+};
+
+inline constexpr std::array<BenchDesign, 2> kBenchDesigns{{
+    {"worked example 12 V 1 A", "12", "1", "1", 1, "1.2", "0.7"},
+    {"high A 0.025 V 1 A", "0.025", "1", "1", 1, "1.2", "0.7"},
+}};
+
+// Typed with "." as the decimal separator.
+inline void Type(design::MemoryWindow& window, const BenchDesign& d) {
+  using design::Field;
+  window.Type(Field::Edit1, d.U0);
+  window.Type(Field::Edit2, d.I0);
+  window.Type(Field::Edit3, d.Kp);
+  window.ChooseLimbs(d.Limbs);
+  window.Type(Field::Edit5, d.Bm);
+  window.Type(Field::Edit6, d.Ud);
+}
+
+}  // namespace tavro::bench

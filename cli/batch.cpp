@@ -1,0 +1,185 @@
+#include "cli/batch.h"
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <initializer_list>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "design/memory_window.h"
+#include "design/procedure.h"
+
+namespace tavro::cli {
+namespace {
+
+using design::Field;
+
+constexpr std::string_view kColumns =
+    "line,U0,I0,Kp,Limbs,Bm,Ud,Phi,A,Psi,Beta,B,D,F,H,U2,I2,I1,Pframe,Urev,Idrms,Idpk,Cf,"
+    "Urated_model,message";
+constexpr int kResultColumns = 17;  // Phi ... Urated_model
+constexpr std::size_t kInputCount = 6;
+
+// Designs read before they are calculated and written: bounds the memory a
+// long input needs while keeping every thread busy.
+constexpr std::size_t kChunk = 512;
+
+std::string_view Trim(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = s.find_last_not_of(" \t\r");
+  return s.substr(first, last - first + 1);
+}
+
+std::vector<std::string_view> Split(std::string_view line) {
+  std::vector<std::string_view> fields;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = line.find(',', start);
+    fields.push_back(Trim(line.substr(start, comma - start)));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return fields;
+}
+
+// RFC 4180: a field with a comma, a quote or a line break is quoted.
+std::string Quoted(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string q = "\"";
+  for (char c : text) {
+    if (c == '"') q += '"';
+    q += c;
+  }
+  return q + '"';
+}
+
+// The shortest text that reads back to exactly this extended value.
+std::string Exact(long double value) {
+  char buffer[64];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, written.ptr);
+}
+
+std::string Join(std::initializer_list<long double> values) {
+  std::string row;
+  for (long double v : values) row += "," + Exact(v);
+  return row;
+}
+
+BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields,
+                    std::string_view message) {
+  std::string row = std::to_string(lineNumber);
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    row += ',';
+    if (i < fields.size()) row += Quoted(fields[i]);
+  }
+  row.append(kResultColumns, ',');
+  return {row + ',' + Quoted(message), false};
+}
+
+bool Skipped(std::string_view line) {
+  const std::string_view t = Trim(line);
+  return t.empty() || t.front() == '#';
+}
+
+bool IsHeader(std::string_view line) {
+  const std::string_view t = Trim(line);
+  return t.size() >= 2 && (t[0] == 'U' || t[0] == 'u') && t[1] == '0' &&
+         (t.size() == 2 || t[2] == ',' || t[2] == ' ' || t[2] == '\t');
+}
+
+struct Line {
+  long Number;
+  std::string Text;
+};
+
+}  // namespace
+
+std::string BatchHeader() {
+  return std::string(kColumns);
+}
+
+BatchRow CalculateRow(long lineNumber, const std::string& line) {
+  const std::vector<std::string_view> fields = Split(line);
+  if (fields.size() != kInputCount) {
+    return MessageRow(lineNumber, fields,
+                      "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found " +
+                          std::to_string(fields.size()));
+  }
+  if (fields[3] != "1" && fields[3] != "2") {
+    return MessageRow(lineNumber, fields, "Limbs must be 1 or 2");
+  }
+
+  design::MemoryWindow window;
+  design::DesignProcedure procedure('.');
+  window.Type(Field::Edit1, fields[0]);
+  window.Type(Field::Edit2, fields[1]);
+  window.Type(Field::Edit3, fields[2]);
+  window.ChooseLimbs(fields[3] == "2" ? 2 : 1);
+  window.Type(Field::Edit5, fields[4]);
+  window.Type(Field::Edit6, fields[5]);
+  if (procedure.Button1Click(window) != design::ClickOutcome::Complete) {
+    return MessageRow(lineNumber, fields, window.Messages().back());
+  }
+
+  const design::CompletedDesign& d = *procedure.LastDesign();
+  const design::DesignResults& r = d.Results;
+  const design::NomogramCoefficients& c = d.Coefficients;
+  std::string row = std::to_string(lineNumber);
+  row += Join({d.Inputs.U0, d.Inputs.I0, d.Inputs.Kp});
+  row += "," + std::to_string(d.Inputs.Limbs);
+  row += Join({d.Inputs.Bm, d.Inputs.Ud, d.Parameters.Phi, d.A, d.Point.Psi, d.Point.Beta, c.B, c.D,
+               c.F, c.H, r.U2, r.I2, r.I1, r.Pframe, r.Urev, r.Idrms, r.Idpk, r.Cf,
+               procedure.Table().RatedRowModelVoltage});
+  return {row + ',', true};
+}
+
+BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs) {
+  jobs = std::max(jobs, 1);
+  BatchSummary summary;
+  out << kColumns << '\n';
+
+  long lineNumber = 0;
+  bool first = true;
+  std::string text;
+  std::vector<Line> chunk;
+  std::vector<BatchRow> rows;
+  bool more = true;
+  while (more) {
+    chunk.clear();
+    while (chunk.size() < kChunk && (more = static_cast<bool>(std::getline(in, text)))) {
+      ++lineNumber;
+      if (Skipped(text)) continue;
+      const bool header = first && IsHeader(text);
+      first = false;
+      if (!header) chunk.push_back({lineNumber, text});
+    }
+
+    rows.assign(chunk.size(), BatchRow{});
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+      for (std::size_t i = next++; i < chunk.size(); i = next++) {
+        rows[i] = CalculateRow(chunk[i].Number, chunk[i].Text);
+      }
+    };
+    const std::size_t helpers =
+        std::min(static_cast<std::size_t>(jobs - 1), chunk.empty() ? 0 : chunk.size() - 1);
+    std::vector<std::jthread> threads;
+    for (std::size_t t = 0; t < helpers; ++t) threads.emplace_back(work);
+    work();
+    threads.clear();  // joins
+
+    for (const BatchRow& row : rows) {
+      out << row.Text << '\n';
+      ++summary.Designs;
+      summary.WithMessage += row.Designed ? 0 : 1;
+    }
+  }
+  out.flush();
+  return summary;
+}
+
+}  // namespace tavro::cli

@@ -1,0 +1,41 @@
+// tavro-cli --batch: many designs, one per line of standard input, one CSV
+// row per design on standard output, in input order.
+//
+// Input: the six inputs U0, I0, Kp, Limbs, Bm, Ud separated by commas, numbers
+// in the C locale's syntax ("." before the fraction, as in 0.7 or 1.2e-3),
+// read as the window reads its fields. Blank lines and lines starting with
+// "#" are skipped; a first line starting with "U0" is a header.
+// Output: a header, then per design the input line's number, the inputs and
+// Phi, A, Psi, Beta, B, D, F, H, U2, I2, I1, Pframe, Urev, Idrms, Idpk, Cf and
+// the load characteristic's own voltage at the rated current, each as the
+// shortest decimal that reads back to the same extended value; or, for a
+// design that is rejected or fails, the inputs as typed and the message the
+// window would show, in the last column. One bad line never stops the batch.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace tavro::cli {
+
+struct BatchSummary {
+  long Designs = 0;
+  long WithMessage = 0;  // rejected, refused or failed
+};
+
+// jobs threads calculate side by side (at least one); rows keep input order.
+BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs);
+
+struct BatchRow {
+  std::string Text;  // without a line ending
+  bool Designed;     // false: the row holds a message
+};
+
+// One design's row, from one input line.
+BatchRow CalculateRow(long lineNumber, const std::string& line);
+
+// The header row of the output.
+std::string BatchHeader();
+
+}  // namespace tavro::cli

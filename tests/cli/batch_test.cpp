@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "common/csv.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
 #include "design/texts.h"
@@ -27,32 +28,6 @@ struct BatchRun {
   std::string err;
 };
 
-// Splits one CSV record, undoing the quoting of RFC 4180.
-std::vector<std::string> Fields(const std::string& record) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (std::size_t i = 0; i < record.size(); ++i) {
-    const char c = record[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < record.size() && record[i + 1] == '"') {
-        fields.back() += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        fields.back() += c;
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
-
 BatchRun Batch(const std::string& input, std::vector<std::string> options = {}) {
   std::vector<std::string> args{"tavro-cli", "--batch"};
   args.insert(args.end(), options.begin(), options.end());
@@ -63,7 +38,7 @@ BatchRun Batch(const std::string& input, std::vector<std::string> options = {}) 
   std::string line;
   std::getline(lines, line);
   EXPECT_EQ(line, BatchHeader());
-  while (std::getline(lines, line)) run.rows.push_back(Fields(line));
+  while (std::getline(lines, line)) run.rows.push_back(test::CsvFields(line));
   return run;
 }
 

@@ -42,8 +42,8 @@ inline constexpr long double kRoundToInteger = 0x1.8p63L;
 // Within this, n stays below 2^10 and every product below is exact.
 inline constexpr long double kReductionLimit = 1024.0L;
 
-// x = Hi + Lo + n·π/2 with |Hi + Lo| ≤ π/4 (up to the rounding of n) and
-// |Lo| at most half an ulp of Hi.
+// x = Hi + Lo + n·π/2 with |Hi| ≤ π/4 (up to the rounding of n) and Lo below
+// an ulp of Hi.
 struct Reduced {
   long double Hi;
   long double Lo;
@@ -61,16 +61,15 @@ inline Reduced Reduce(long double x) {
   // x and n·P1 lie within a factor of two of each other, so their difference
   // is exact (Sterbenz), and so is n·P2.
   const long double r1 = x - n * kHalfPiPart1;
-  const long double w = -(n * kHalfPiPart2);
-  // r1 + w as its rounded sum and the error of that sum (Knuth's two-sum);
-  // the third part of π/2 joins the error.
-  const long double sum = r1 + w;
-  const long double r1Back = sum - w;
-  const long double wBack = sum - r1Back;
-  const long double error = (r1 - r1Back) + (w - wBack) - n * kHalfPiPart3;
+  const long double w = n * kHalfPiPart2;
   Reduced r;
-  r.Hi = sum + error;
-  r.Lo = error - (r.Hi - sum);
+  r.Hi = r1 - w;
+  // The rounding error of that difference (Dekker's fast two-sum: w, below
+  // 1e-13, is far smaller than r1 unless x lies that close to a multiple of
+  // π/2, where the error term is still right but for its own last bits),
+  // then the third part of π/2. Hi is not renormalised: the corrections
+  // below take Lo to first order, and Lo stays below an ulp of Hi.
+  r.Lo = ((r1 - r.Hi) - w) - n * kHalfPiPart3;
   // n mod 4 from the low bits of the significand of n + 1.5·2^63 (the first
   // eight bytes of the x87 format): converting to an integer would switch
   // the x87 rounding mode twice.

@@ -1,9 +1,9 @@
 // How many Newton steps a press makes and how many transcendental functions
 // each step evaluates. The program is linked with the linker's --wrap for the
-// C library's extended-precision functions, so every call the calculation
-// makes into them passes a counter first; a sine and cosine pair from
-// sincosl is one evaluation. The same press with the straightforward
-// evaluation of the angle equations is counted beside it.
+// C library's extended-precision functions and for the calculation's own
+// SinCosOf, so every call passes a counter first; a sine and cosine pair
+// (sincosl, SinCosOf) is one evaluation. The same press with the
+// straightforward evaluation of the angle equations is counted beside it.
 #include <array>
 #include <cstdio>
 #include <string>
@@ -11,14 +11,15 @@
 #include "bench/bench_designs.h"
 #include "common/straightforward_angles.h"
 #include "design/procedure.h"
+#include "mathem/angle_trig.h"
 
 namespace {
 
-enum Function { kSin, kCos, kSinCos, kTan, kExp, kAtan, kAtan2, kPow, kLog, kFunctionCount };
-constexpr std::array<const char*, kFunctionCount> kNames{"sin",  "cos",   "sincos", "tan", "exp",
-                                                         "atan", "atan2", "pow",    "log"};
+enum Function { kSin, kCos, kSinCos, kSinCosOf, kTan, kExp, kAtan, kAtan2, kPow, kLog, kCount };
+constexpr std::array<const char*, kCount> kNames{"sin", "cos",  "sincos", "SinCosOf", "tan",
+                                                 "exp", "atan", "atan2",  "pow",      "log"};
 
-using Counts = std::array<long, kFunctionCount>;
+using Counts = std::array<long, kCount>;
 Counts gCalls{};
 
 long Total(const Counts& c) {
@@ -29,14 +30,22 @@ long Total(const Counts& c) {
 
 Counts Minus(const Counts& a, const Counts& b) {
   Counts d{};
-  for (int i = 0; i < kFunctionCount; ++i) d[i] = a[i] - b[i];
+  for (int i = 0; i < kCount; ++i) d[i] = a[i] - b[i];
   return d;
 }
 
 }  // namespace
 
-// The wrapped functions: count, then call the library's own.
+// The wrapped functions: count, then call the real one. SinCosOf is wrapped
+// by its C++ name, tavro::mathem::SinCosOf(long double).
 extern "C" {
+tavro::mathem::SinCos __real__ZN5tavro6mathem8SinCosOfEe(long double);
+
+tavro::mathem::SinCos __wrap__ZN5tavro6mathem8SinCosOfEe(long double x) {
+  ++gCalls[kSinCosOf];
+  return __real__ZN5tavro6mathem8SinCosOfEe(x);
+}
+
 long double __real_sinl(long double);
 long double __real_cosl(long double);
 void __real_sincosl(long double, long double*, long double*);
@@ -108,7 +117,7 @@ void Tally(mathem::AngleSolver solver, long double& psi, long double& beta, long
   const Counts before = gCalls;
   solver(psi, beta, t, phi, psi0, beta0, &used);
   const Counts inside = Minus(gCalls, before);
-  for (int i = 0; i < kFunctionCount; ++i) gTally.Calls[i] += inside[i];
+  for (int i = 0; i < kCount; ++i) gTally.Calls[i] += inside[i];
   ++gTally.Solves;
   gTally.Steps += used.Steps;
 }
@@ -128,7 +137,7 @@ void CountedLoad(long double& psi, long double& beta, long double t,
 std::string Breakdown(const Counts& c, double perStep) {
   std::string text;
   char part[64];
-  for (int i = 0; i < kFunctionCount; ++i) {
+  for (int i = 0; i < kCount; ++i) {
     if (c[i] == 0) continue;
     std::snprintf(part, sizeof part, "%s%s %.2f", text.empty() ? "" : ", ", kNames[i],
                   static_cast<double>(c[i]) / perStep);

@@ -27,7 +27,7 @@ inline long double ExpOf(long double x) { return x < kExpIsZeroBelow ? 0.0L : st
 // floating point φ − β is exactly −(β − φ), so sin(φ − β) = −sin(β − φ) and
 // cos(φ − β) = cos(β − φ): one evaluation serves both forms.
 struct PulseTerms {
-  SinCos Psi;      // ψ (the sine only for the load equations)
+  SinCos Psi;      // ψ (the sine serves the load equations only)
   SinCos PsiPhi;   // ψ + φ
   SinCos BetaPhi;  // β − φ
   long double TanPsi;
@@ -37,11 +37,9 @@ struct PulseTerms {
   long double Q;  // minus the integral of the pulse over [π/2 − ψ, β]
 };
 
-// The rated equations need no sin ψ: Psi.Sin is then left at zero.
-inline PulseTerms Terms(long double psi, long double beta, const ImpedanceAngle& phi,
-                        bool needSinPsi) {
+inline PulseTerms Terms(long double psi, long double beta, const ImpedanceAngle& phi) {
   PulseTerms p;
-  p.Psi = needSinPsi ? SinCosOf(psi) : SinCos{0.0L, CosOf(psi)};
+  p.Psi = SinCosOf(psi);
   p.PsiPhi = SinCosOf(psi + phi.Phi);
   p.BetaPhi = SinCosOf(beta - phi.Phi);
   p.TanPsi = TanOf(psi);
@@ -66,7 +64,7 @@ void EndOfConductionRow(const PulseTerms& p, const ImpedanceAngle& phi, Linearis
 struct RatedSystem {
   static Linearisation At(long double psi, long double beta, long double t,
                           const ImpedanceAngle& phi) {
-    const PulseTerms p = Terms(psi, beta, phi, false);
+    const PulseTerms p = Terms(psi, beta, phi);
     Linearisation lin;
     lin.F[0] = t + p.Q * kInvTwoPi;
     const long double sinPhiOverCosPsi = phi.Sin / p.Psi.Cos;
@@ -82,7 +80,7 @@ struct RatedSystem {
 struct LoadSystem {
   static Linearisation At(long double psi, long double beta, long double t,
                           const ImpedanceAngle& phi) {
-    const PulseTerms p = Terms(psi, beta, phi, true);
+    const PulseTerms p = Terms(psi, beta, phi);
     // √2·π is formed first; G = cos ψ/(√2·π) is √2·cos ψ times the 1/(2π) of
     // the rated equation.
     const long double sqrt2Pi = std::sqrt(2.0L) * kPi;

@@ -51,6 +51,40 @@ TEST(AngleTrig, AgreesWithTheLibraryToTheLastBit) {
   EXPECT_GT(worst.sin, 0.0L);  // (the check itself can see a difference)
 }
 
+#ifdef TAVRO_HAVE_QUADMATH
+// The 113-bit functions of GCC's libquadmath serve as the true values.
+extern "C" __float128 sinq(__float128);
+extern "C" __float128 cosq(__float128);
+extern "C" __float128 tanq(__float128);
+
+long double UlpsFromTrue(long double value, __float128 truth) {
+  const long double nearest = static_cast<long double>(truth);
+  const long double magnitude = std::fabs(nearest);
+  const long double ulp =
+      std::nextafter(magnitude, std::numeric_limits<long double>::infinity()) - magnitude;
+  const __float128 error = static_cast<__float128>(value) - truth;
+  return static_cast<long double>(error < 0 ? -error : error) / ulp;
+}
+
+TEST(AngleTrig, SineAndCosineAreWithinAnUlpOfTheTrueValue) {
+  long double sin = 0, cos = 0, tan = 0;
+  std::mt19937_64 random(8);
+  std::uniform_real_distribution<double> angle(-6.5, 6.5);
+  for (int i = 0; i < 100000; ++i) {
+    const long double x =
+        static_cast<long double>(angle(random)) + static_cast<long double>(angle(random)) * 1e-17L;
+    const SinCos sc = SinCosOf(x);
+    sin = std::max(sin, UlpsFromTrue(sc.Sin, sinq(x)));
+    cos = std::max(cos, UlpsFromTrue(sc.Cos, cosq(x)));
+    tan = std::max(tan, UlpsFromTrue(TanOf(x), tanq(x)));
+  }
+  // Half an ulp is the rounding of the true value itself.
+  EXPECT_LE(sin, 1.1L);
+  EXPECT_LE(cos, 1.1L);
+  EXPECT_LE(tan, 2.5L);  // the odd quadrants divide once more
+}
+#endif
+
 TEST(AngleTrig, ZeroIsExactAndHugeAndNonFiniteArgumentsGoToTheLibrary) {
   for (const long double zero : {0.0L, -0.0L}) {
     const SinCos sc = SinCosOf(zero);

@@ -4,6 +4,7 @@
 // of the angle equations is there to compare with.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 
@@ -146,6 +147,17 @@ void SinCosOf(benchmark::State& state) {
   }
 }
 BENCHMARK(SinCosOf);
+
+// The C library's own extended sine of an angle beyond π/4: a yardstick of
+// the machine's speed in the same run (a virtual machine's varies).
+void LibrarySine(benchmark::State& state) {
+  long double x = 2.5L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(std::sin(x));
+    x += 1e-9L;
+  }
+}
+BENCHMARK(LibrarySine);
 
 void TanOf(benchmark::State& state) {
   long double x = 1.2L;

@@ -71,19 +71,24 @@ Reduced Reduce(long double x) {
   return r;
 }
 
-// sin and cos of Hi + Lo for |Hi| ≤ π/4. The cosine is formed as
-// w + ((1 − w) − z/2) + … with w = 1 − z/2, so that the rounding of 1 − z/2
-// is not lost.
+// sin and cos of Hi + Lo for |Hi| ≤ π/4, z = Hi². The two leading terms of
+// each series are added last, in order; the small tail behind them is summed
+// in pairs (Estrin's scheme), which halves the chain of dependent operations
+// of a step and leaves its rounding far below the last bit. The cosine is
+// formed as w + ((1 − w) − z/2) + … with w = 1 − z/2, so that the rounding of
+// 1 − z/2 is not lost.
 SinCos SeriesAt(long double hi, long double lo) {
   const long double z = hi * hi;
-  long double ps = kSin[9];
-  for (int i = 8; i >= 1; --i) ps = ps * z + kSin[i];
-  long double pc = kCos[8];
-  for (int i = 7; i >= 0; --i) pc = pc * z + kCos[i];
-  const long double s = hi + hi * z * (kSin[0] + z * ps);
+  const long double z2 = z * z;
+  const long double z4 = z2 * z2;
+  const long double sinTail = (kSin[2] + kSin[3] * z) + (kSin[4] + kSin[5] * z) * z2 +
+                              ((kSin[6] + kSin[7] * z) + (kSin[8] + kSin[9] * z) * z2) * z4;
+  const long double cosTail = (kCos[2] + kCos[3] * z) + (kCos[4] + kCos[5] * z) * z2 +
+                              ((kCos[6] + kCos[7] * z) + kCos[8] * z2) * z4;
+  const long double s = hi + hi * z * (kSin[0] + z * (kSin[1] + z * sinTail));
   const long double halfZ = 0.5L * z;
   const long double w = 1.0L - halfZ;
-  const long double c = w + (((1.0L - w) - halfZ) + z * z * pc);
+  const long double c = w + (((1.0L - w) - halfZ) + z2 * (kCos[0] + z * (kCos[1] + z * cosTail)));
   return {s + lo * c, c - lo * s};
 }
 

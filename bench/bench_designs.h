@@ -26,13 +26,7 @@ inline constexpr std::array<BenchDesign, 2> kBenchDesigns{{
 
 // Typed with "." as the decimal separator.
 inline void Type(design::MemoryWindow& window, const BenchDesign& d) {
-  using design::Field;
-  window.Type(Field::Edit1, d.U0);
-  window.Type(Field::Edit2, d.I0);
-  window.Type(Field::Edit3, d.Kp);
-  window.ChooseLimbs(d.Limbs);
-  window.Type(Field::Edit5, d.Bm);
-  window.Type(Field::Edit6, d.Ud);
+  window.TypeInputs(d.U0, d.I0, d.Kp, d.Limbs, d.Bm, d.Ud);
 }
 
 }  // namespace tavro::bench

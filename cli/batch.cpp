@@ -14,8 +14,6 @@
 namespace tavro::cli {
 namespace {
 
-using design::Field;
-
 constexpr std::string_view kColumns =
     "line,U0,I0,Kp,Limbs,Bm,Ud,Phi,A,Psi,Beta,B,D,F,H,U2,I2,I1,Pframe,Urev,Idrms,Idpk,Cf,"
     "Urated_model,message";
@@ -115,12 +113,8 @@ BatchRow CalculateRow(long lineNumber, const std::string& line) {
 
   design::MemoryWindow window;
   design::DesignProcedure procedure('.');
-  window.Type(Field::Edit1, fields[0]);
-  window.Type(Field::Edit2, fields[1]);
-  window.Type(Field::Edit3, fields[2]);
-  window.ChooseLimbs(fields[3] == "2" ? 2 : 1);
-  window.Type(Field::Edit5, fields[4]);
-  window.Type(Field::Edit6, fields[5]);
+  window.TypeInputs(fields[0], fields[1], fields[2], fields[3] == "2" ? 2 : 1, fields[4],
+                    fields[5]);
   if (procedure.Button1Click(window) != design::ClickOutcome::Complete) {
     return MessageRow(lineNumber, fields, window.Messages().back());
   }

@@ -19,8 +19,6 @@
 
 namespace tavro::cli {
 
-using design::Field;
-
 char LocaleDecimalSeparator() {
   const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
   if (user == static_cast<locale_t>(nullptr)) return '.';
@@ -141,12 +139,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   design::MemoryWindow window;
   design::DesignProcedure procedure(separator);
   procedure.FormCreate(window);
-  window.Type(Field::Edit1, o.voltage);
-  window.Type(Field::Edit2, o.current);
-  window.Type(Field::Edit3, o.ripple);
-  window.ChooseLimbs(o.limbs);
-  window.Type(Field::Edit5, o.flux);
-  window.Type(Field::Edit6, o.diodeDrop);
+  window.TypeInputs(o.voltage, o.current, o.ripple, o.limbs, o.flux, o.diodeDrop);
 
   const design::ClickOutcome outcome = procedure.Button1Click(window);
   if (outcome != design::ClickOutcome::Complete) {

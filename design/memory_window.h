@@ -28,6 +28,10 @@ class MemoryWindow : public DesignWindow {
   // What a user does.
   void Type(Field field, std::string_view text) { texts_[Index(field)] = std::string(text); }
   void ChooseLimbs(int limbs) { twoLimbs_ = limbs == 2; }
+  // All six inputs, in the window's order: Edit1, Edit2, Edit3, the limbs
+  // choice, Edit5, Edit6.
+  void TypeInputs(std::string_view U0, std::string_view I0, std::string_view Kp, int limbs,
+                  std::string_view Bm, std::string_view Ud);
   void MoveSlider(int position) { position_ = position; }
 
   bool GroupEnabled(Group group) const { return enabled_[static_cast<int>(group) - 1]; }

@@ -8,13 +8,7 @@ namespace tavro::test {
 
 inline void TypeInputs(design::MemoryWindow& w, const char* u0, const char* i0, const char* kp,
                        int limbs, const char* bm, const char* ud) {
-  using design::Field;
-  w.Type(Field::Edit1, u0);
-  w.Type(Field::Edit2, i0);
-  w.Type(Field::Edit3, kp);
-  w.ChooseLimbs(limbs);
-  w.Type(Field::Edit5, bm);
-  w.Type(Field::Edit6, ud);
+  w.TypeInputs(u0, i0, kp, limbs, bm, ud);
 }
 
 inline void TypeWorkedExample(design::MemoryWindow& w) {

@@ -96,35 +96,30 @@ void LoadContinuation(benchmark::State& state) {
 }
 BENCHMARK(LoadContinuation)->Unit(benchmark::kMillisecond);
 
-// One solve as the continuation makes it: from the point one step (A/1000)
-// below.
-void SolveAnglesRated(benchmark::State& state) {
-  const WorkedExample& e = Example();
-  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(e.Phi());
-  const long double A = e.design.A;
+// One solve as a continuation makes it: from the solution one step below t.
+void OneSolve(benchmark::State& state, mathem::AngleSolver solve, long double t,
+              long double stepBelow, long double psiStart, long double betaStart) {
+  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Example().Phi());
   long double psi0 = 0, beta0 = 0;
-  mathem::SolveAnglesRated(psi0, beta0, A * 0.999L, phi, e.Psi(), e.Beta());
+  solve(psi0, beta0, t - stepBelow, phi, psiStart, betaStart, nullptr);
   for (auto _ : state) {
     long double psi = 0, beta = 0;
-    mathem::SolveAnglesRated(psi, beta, A, phi, psi0, beta0);
+    solve(psi, beta, t, phi, psi0, beta0, nullptr);
     benchmark::DoNotOptimize(psi);
     benchmark::DoNotOptimize(beta);
   }
 }
+
+void SolveAnglesRated(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  const long double A = e.design.A;
+  OneSolve(state, mathem::SolveAnglesRated, A, A * 0.001L, e.Psi(), e.Beta());
+}
 BENCHMARK(SolveAnglesRated);
 
 void SolveAnglesLoad(benchmark::State& state) {
-  const WorkedExample& e = Example();
-  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(e.Phi());
-  const long double t = e.table.Gamma[design::kRatedRow];
-  long double psi0 = 0, beta0 = 0;
-  mathem::SolveAnglesLoad(psi0, beta0, t * (1.0L - 1.0L / 1200), phi, 1.0L, 3.0L);
-  for (auto _ : state) {
-    long double psi = 0, beta = 0;
-    mathem::SolveAnglesLoad(psi, beta, t, phi, psi0, beta0);
-    benchmark::DoNotOptimize(psi);
-    benchmark::DoNotOptimize(beta);
-  }
+  const long double t = Example().table.Gamma[design::kRatedRow];
+  OneSolve(state, mathem::SolveAnglesLoad, t, t / 1200, 1.0L, 3.0L);
 }
 BENCHMARK(SolveAnglesLoad);
 

@@ -1,0 +1,96 @@
+#include "design/calculate.h"
+
+#include <limits>
+
+#include "mathem/faults.h"
+#include "mathem/pulse_factors.h"
+
+namespace tavro::design {
+namespace {
+
+constexpr long double kNotComputed = std::numeric_limits<long double>::quiet_NaN();
+
+// Runs one stage; a numerical failure inside becomes the calculation's
+// Failure at that stage.
+template <typename Step>
+bool RunStage(FailureStage stage, Failure& failure, Step&& step) {
+  try {
+    step();
+    return true;
+  } catch (const mathem::FloatingPointFault& fault) {
+    failure = {stage, fault.what(), fault.Flags(), failure.Phi, failure.A};
+  } catch (const std::exception& error) {
+    failure = {stage, error.what(), 0, failure.Phi, failure.A};
+  }
+  return false;
+}
+
+}  // namespace
+
+Calculation Calculate(const DesignInputs& in, const CalculationOptions& options) {
+  Design d;
+  d.Inputs = in;
+  Failure failure{FailureStage::ModelParameters, {}, 0, kNotComputed, kNotComputed};
+
+  if (!RunStage(FailureStage::ModelParameters, failure, [&] {
+        d.Parameters = DeriveModelParameters(in);
+        failure.Phi = d.Parameters.Phi;
+        d.A = LoadCoefficient(in, d.Parameters.Rsum);
+        failure.A = d.A;
+      }))
+    return failure;
+  if (d.A > kMaxCoefficientA) {
+    return Failure{FailureStage::CoefficientAbove20, "the load coefficient A is above 20", 0,
+                   d.Parameters.Phi, d.A};
+  }
+
+  const long double Phi = d.Parameters.Phi;
+  if (!RunStage(FailureStage::RatedContinuation, failure, [&] {
+        d.Point = TrackRatedPoint(d.A, Phi, options.Solvers.Rated);
+        VerifyRatedPoint(d.Point, d.A, Phi);
+      }))
+    return failure;
+
+  const long double Psi = d.Point.Psi;
+  const long double Beta = d.Point.Beta;
+  if (!RunStage(FailureStage::Coefficients, failure, [&] {
+        mathem::FaultScope faults;
+        NomogramCoefficients c;
+        c.B = mathem::InvSqrt2Cos(Psi);
+        c.D = mathem::RmsCurrentFactor(Psi, Phi, Beta, d.A);
+        c.F = mathem::PeakCurrentFactor(Psi, Phi, Beta, d.A);
+        c.H = mathem::RippleCapacitance(Psi, Phi, Beta);
+        faults.Check(c);
+        d.Coefficients = c;
+      }))
+    return failure;
+
+  if (!RunStage(FailureStage::Results, failure, [&] {
+        mathem::FaultScope faults;
+        const DesignResults r = ComputeDesignResults(in, d.Parameters.Rsum, d.Coefficients);
+        faults.Check(r);
+        d.Results = r;
+      }))
+    return failure;
+
+  if (!RunStage(FailureStage::LoadContinuation, failure, [&] {
+        d.Load = FillLoadTable(in.I0, in.U0, d.Results.U2, d.Parameters.Rsum, Phi,
+                               options.Solvers.Load);
+      }))
+    return failure;
+  return d;
+}
+
+const char* StageName(FailureStage stage) {
+  switch (stage) {
+    case FailureStage::ModelParameters: return "model-parameters";
+    case FailureStage::CoefficientAbove20: return "coefficient-above-20";
+    case FailureStage::RatedContinuation: return "rated-continuation";
+    case FailureStage::Coefficients: return "coefficients";
+    case FailureStage::Results: return "results";
+    case FailureStage::LoadContinuation: return "load-continuation";
+  }
+  return "unknown";
+}
+
+}  // namespace tavro::design

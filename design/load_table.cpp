@@ -5,6 +5,7 @@
 #include "design/decimal.h"
 #include "design/operating_point.h"
 #include "mathem/angle_equations.h"
+#include "mathem/angle_trig.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 
@@ -55,9 +56,12 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target, mathem::
     if (++sinceStored == kStepsPerRow) {
       VerifyLoadRow(psi, beta, x, Phi);
       // More load current starts conduction earlier: ψ grows from row to
-      // row. A row below the one before has a solution of another branch,
-      // which Newton can land on once ψ has run past π/2.
-      if (!(psi >= angles.Psi[row])) throw NotConverged("the load continuation left its branch");
+      // row, and conduction cannot start half a period early (ψ below π).
+      // A row outside that has a solution of another branch, which Newton
+      // can land on once ψ has run past π/2 (below the row before, or ψ
+      // a whole number of periods on).
+      if (!(psi >= angles.Psi[row] && psi < mathem::kPi))
+        throw NotConverged("the load continuation left its branch");
       angles.Psi[++row] = psi;
       sinceStored = 0;
     }
@@ -86,12 +90,12 @@ LoadTable FillLoadTable(long double I0, long double U0, long double U2, long dou
   t.Psi = BuildLoadCharacteristic(Phi, t.Gamma[kLoadRows - 1], solve).Psi;
 
   const long double sqrt2 = std::sqrt(2.0L);
-  for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = std::cos(t.Psi[k]) * (sqrt2 * U2);
+  for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = mathem::LibraryCos(t.Psi[k]) * (sqrt2 * U2);
   t.Voltage[0] = sqrt2 * U2;
   t.RatedRowModelVoltage = t.Voltage[kRatedRow];
   t.Voltage[kRatedRow] = U0;
 
-  for (int k = 1; k < kLoadRows; ++k) t.Sqrt2CosPsi[k] = std::cos(t.Psi[k]) * sqrt2;
+  for (int k = 1; k < kLoadRows; ++k) t.Sqrt2CosPsi[k] = mathem::LibraryCos(t.Psi[k]) * sqrt2;
   t.Sqrt2CosPsi[0] = sqrt2;
 
   faults.Check(t);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "mathem/angle_trig.h"
+#include "mathem/exponential.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/givens.h"
@@ -14,14 +15,6 @@ struct Linearisation {
   Vector2 F;
   Matrix2 J;
 };
-
-// Below this the exponential is zero in extended precision (2^-16446, half
-// the smallest denormal, is e^-11399.5). A design with a tiny φ (k = cot φ in
-// the thousands) sits there at every step, and the library's exponential
-// spends most of its time on its underflow handling; the answer is the same 0.
-inline constexpr long double kExpIsZeroBelow = -11500.0L;
-
-inline long double ExpOf(long double x) { return x < kExpIsZeroBelow ? 0.0L : std::exp(x); }
 
 // Everything a step needs of the iterate (ψ, β), each evaluated once. In
 // floating point φ − β is exactly −(β − φ), so sin(φ − β) = −sin(β − φ) and
@@ -143,10 +136,10 @@ ImpedanceAngle ImpedanceAngleOf(long double Phi) {
   FaultScope faults;
   ImpedanceAngle phi;
   phi.Phi = Phi;
-  phi.Tan = std::tan(Phi);
+  phi.Tan = LibraryTan(Phi);
   phi.Cot = 1.0L / phi.Tan;  // φ = 0 faults here, before any solve stores
-  phi.Sin = std::sin(Phi);
-  phi.Cos = std::cos(Phi);
+  phi.Sin = LibrarySin(Phi);
+  phi.Cos = LibraryCos(Phi);
   faults.Check(phi);
   return phi;
 }

@@ -94,7 +94,9 @@ SinCos SeriesAt(long double hi, long double lo) {
 
 }  // namespace
 
-SinCos SinCosOf(long double x) {
+namespace {
+
+SinCos SinCosComputed(long double x) {
   const long double size = std::fabs(x);
   if (size < kTiny) return {x, 1.0L};
   if (size <= kQuarterPi) return SeriesAt(x, 0.0L);
@@ -113,7 +115,7 @@ SinCos SinCosOf(long double x) {
   }
 }
 
-long double TanOf(long double x) {
+long double TanComputed(long double x) {
   const long double size = std::fabs(x);
   if (size <= kQuarterPi || !(size < kReductionLimit)) return std::tan(x);
   const Reduced r = Reduce(x);
@@ -121,5 +123,14 @@ long double TanOf(long double x) {
   const long double tanR = t + r.Lo * (1.0L + t * t);
   return (r.Quadrant & 1U) == 0 ? tanR : -1.0L / tanR;
 }
+
+}  // namespace
+
+SinCos SinCosOf(long double x) {
+  const SinCos v = SinCosComputed(x);
+  return {Perturbed(v.Sin), Perturbed(v.Cos)};
+}
+
+long double TanOf(long double x) { return Perturbed(TanComputed(x)); }
 
 }  // namespace tavro::mathem

@@ -14,6 +14,10 @@
 // are the library's.
 #pragma once
 
+#include <cmath>
+
+#include "mathem/perturb.h"
+
 namespace tavro::mathem {
 
 struct SinCos {
@@ -26,5 +30,13 @@ SinCos SinCosOf(long double x);
 // The library's tangent function of the reduced angle (−1/tan r in the odd
 // quadrants), never a quotient of sine and cosine.
 long double TanOf(long double x);
+
+// The C library's sine, cosine and tangent (C code without x87 transcendental
+// instructions, so the same on every processor) for the closed forms outside
+// the Newton steps. Every trigonometric value of the calculation comes from
+// one of these functions or from the two above.
+inline long double LibrarySin(long double x) { return Perturbed(std::sin(x)); }
+inline long double LibraryCos(long double x) { return Perturbed(std::cos(x)); }
+inline long double LibraryTan(long double x) { return Perturbed(std::tan(x)); }
 
 }  // namespace tavro::mathem

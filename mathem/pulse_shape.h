@@ -8,7 +8,11 @@
 
 #include <cmath>
 
+#include "mathem/angle_trig.h"
+#include "mathem/exponential.h"
 #include "mathem/extended.h"
+#include "mathem/angle_trig.h"
+#include "mathem/exponential.h"
 
 namespace tavro::mathem {
 
@@ -22,19 +26,19 @@ struct PulseShape {
 // R, S, k and h, computed in that order.
 inline PulseShape ShapeOf(long double Psi, long double Phi) {
   PulseShape p;
-  p.R = std::cos(Phi) / std::cos(Psi);
-  p.S = 1.0L - p.R * std::cos(Psi + Phi);
-  p.k = 1.0L / std::tan(Phi);
+  p.R = LibraryCos(Phi) / LibraryCos(Psi);
+  p.S = 1.0L - p.R * LibraryCos(Psi + Phi);
+  p.k = 1.0L / LibraryTan(Phi);
   p.h = kHalfPi - Psi;
   return p;
 }
 
 inline long double CurrentAt(const PulseShape& p, long double Phi, long double x) {
-  return (p.R * std::sin(x - Phi) - 1.0L) + std::exp((p.h - x) * p.k) * p.S;
+  return (p.R * LibrarySin(x - Phi) - 1.0L) + ExpOf((p.h - x) * p.k) * p.S;
 }
 
 inline long double SlopeAt(const PulseShape& p, long double Phi, long double x) {
-  return p.R * std::cos(x - Phi) - std::exp((p.h - x) * p.k) * (p.k * p.S);
+  return p.R * LibraryCos(x - Phi) - ExpOf((p.h - x) * p.k) * (p.k * p.S);
 }
 
 }  // namespace tavro::mathem

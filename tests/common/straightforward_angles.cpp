@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "mathem/angle_trig.h"
+#include "mathem/exponential.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/givens.h"
@@ -28,22 +30,22 @@ struct PulseTerms {
 
 PulseTerms Terms(long double psi, long double beta, long double phi, long double k) {
   PulseTerms p;
-  p.R = std::cos(phi) / std::cos(psi);
-  p.S = 1.0L - p.R * std::cos(psi + phi);
-  p.E = std::exp((kHalfPi - beta - psi) * k);
-  p.Q = p.R * (std::cos(beta - phi) - std::sin(psi + phi)) + (p.S / k) * (p.E - 1.0L) + beta + psi -
+  p.R = mathem::LibraryCos(phi) / mathem::LibraryCos(psi);
+  p.S = 1.0L - p.R * mathem::LibraryCos(psi + phi);
+  p.E = mathem::ExpOf((kHalfPi - beta - psi) * k);
+  p.Q = p.R * (mathem::LibraryCos(beta - phi) - mathem::LibrarySin(psi + phi)) + (p.S / k) * (p.E - 1.0L) + beta + psi -
         kHalfPi;
   return p;
 }
 
 void EndOfConductionRow(const PulseTerms& p, long double psi, long double beta, long double phi,
                         long double k, Linearisation& lin) {
-  const long double tanPsi = std::tan(psi);
-  lin.F[1] = p.R * std::sin(beta - phi) - 1.0L + p.S * p.E;
-  lin.J[1][0] = p.R * (p.E * (std::sin(psi + phi) - tanPsi * std::cos(psi + phi)) -
-                       tanPsi * std::sin(phi - beta)) -
+  const long double tanPsi = mathem::LibraryTan(psi);
+  lin.F[1] = p.R * mathem::LibrarySin(beta - phi) - 1.0L + p.S * p.E;
+  lin.J[1][0] = p.R * (p.E * (mathem::LibrarySin(psi + phi) - tanPsi * mathem::LibraryCos(psi + phi)) -
+                       tanPsi * mathem::LibrarySin(phi - beta)) -
                 p.S * p.E * k;
-  lin.J[1][1] = p.R * std::cos(phi - beta) - p.S * p.E * k;
+  lin.J[1][1] = p.R * mathem::LibraryCos(phi - beta) - p.S * p.E * k;
 }
 
 Linearisation RatedSystem(long double psi, long double beta, long double t, long double phi,
@@ -51,13 +53,13 @@ Linearisation RatedSystem(long double psi, long double beta, long double t, long
   const PulseTerms p = Terms(psi, beta, phi, k);
   Linearisation lin;
   lin.F[0] = t + p.Q * kInvTwoPi;
-  const long double sinPhiOverCosPsi = std::sin(phi) / std::cos(psi);
+  const long double sinPhiOverCosPsi = mathem::LibrarySin(phi) / mathem::LibraryCos(psi);
   lin.J[0][0] =
       kInvTwoPi *
       (sinPhiOverCosPsi * sinPhiOverCosPsi * (p.E - 1.0L) +
-       p.R * (std::tan(psi) * (std::cos(phi - beta) - std::sin(psi + phi)) - std::cos(psi + phi)) -
+       p.R * (mathem::LibraryTan(psi) * (mathem::LibraryCos(phi - beta) - mathem::LibrarySin(psi + phi)) - mathem::LibraryCos(psi + phi)) -
        p.S * p.E + 1.0L);
-  lin.J[0][1] = kInvTwoPi * (p.R * std::sin(phi - beta) - p.S * p.E + 1.0L);
+  lin.J[0][1] = kInvTwoPi * (p.R * mathem::LibrarySin(phi - beta) - p.S * p.E + 1.0L);
   EndOfConductionRow(p, psi, beta, phi, k, lin);
   return lin;
 }
@@ -66,12 +68,12 @@ Linearisation LoadSystem(long double psi, long double beta, long double t, long 
                          long double k) {
   const PulseTerms p = Terms(psi, beta, phi, k);
   const long double sqrt2Pi = std::sqrt(2.0L) * mathem::kPi;
-  const long double G = std::cos(psi) / sqrt2Pi;
+  const long double G = mathem::LibraryCos(psi) / sqrt2Pi;
   Linearisation lin;
   lin.F[0] = t + G * p.Q;
   lin.J[0][0] =
-      -(1.0L / sqrt2Pi) * std::sin(psi) * (std::tan(phi) * (p.E - 1.0L) + beta + psi - kHalfPi);
-  lin.J[0][1] = G * (1.0L - p.R * std::sin(beta - phi) - p.S * p.E);
+      -(1.0L / sqrt2Pi) * mathem::LibrarySin(psi) * (mathem::LibraryTan(phi) * (p.E - 1.0L) + beta + psi - kHalfPi);
+  lin.J[0][1] = G * (1.0L - p.R * mathem::LibrarySin(beta - phi) - p.S * p.E);
   EndOfConductionRow(p, psi, beta, phi, k, lin);
   return lin;
 }
@@ -81,7 +83,7 @@ using System = Linearisation (*)(long double, long double, long double, long dou
 void Solve(System system, long double& Psi, long double& Beta, long double t, long double Phi,
            long double Psi0, long double Beta0, mathem::NewtonTrace* trace) {
   mathem::FaultScope faults;
-  const long double k = 1.0L / std::tan(Phi);
+  const long double k = 1.0L / mathem::LibraryTan(Phi);
   faults.Check(k);
   Psi = Psi0;
   Beta = Beta0;

@@ -27,6 +27,10 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&toolkitTexts);
   }
   app::TForm1 Form1(app::SystemDecimalSeparator());
+  Form1.RestoreSession();
   Form1.show();
+  // tavro FILE: a design file given on the command line is opened at start.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) Form1.Files().Open(arguments.at(1));
   return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -13,10 +15,14 @@
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
+#include "app/keyboard.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
+#include "app/tooltips.h"
 #include "design/diode_current.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
+#include "report/results_table.h"
 
 namespace tavro::app {
 
@@ -79,6 +85,24 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(controls_.n7, &QAction::triggered, this, &TForm1::N7Click);
   connect(controls_.n8, &QAction::triggered, this, &TForm1::N8Click);
 
+  // Everyday use: design files, keyboard, stale marking, copy, help, PDF.
+  MakeClientScrollable(*this);
+  actions_ = AddEverydayMenus(*this, controls_);
+  files_ = new DesignFiles(*this, controls_, procedure_.DecimalSeparator(),
+                           [this](const QString& text) { message_(text); });
+  stale_ = new StaleResults(controls_, *statusBar());
+  statusBar()->setSizeGripEnabled(false);
+  InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });
+  InstallTooltips(controls_);
+  connect(actions_.openDesign, &QAction::triggered, files_, &DesignFiles::OpenWithDialog);
+  connect(actions_.saveDesign, &QAction::triggered, files_, &DesignFiles::Save);
+  connect(actions_.saveDesignAs, &QAction::triggered, files_, &DesignFiles::SaveAs);
+  connect(actions_.recent, &QMenu::aboutToShow, files_,
+          [this] { files_->FillRecentMenu(*actions_.recent); });
+  connect(actions_.copyResults, &QAction::triggered, this, &TForm1::CopyResults);
+  connect(actions_.method, &QAction::triggered, this, &TForm1::ShowMethod);
+  connect(actions_.exportPdf, &QAction::triggered, this, &TForm1::ExportPdf);
+
   FormCreate();
 }
 
@@ -99,9 +123,60 @@ void TForm1::Guarded(Handler&& handler) {
 
 void TForm1::Button1Click() {
   Guarded([this] {
-    procedure_.Button1Click(*this);
+    const design::ClickOutcome outcome = procedure_.Button1Click(*this);
     RefreshPlots();
+    AfterPress(outcome);
   });
+}
+
+void TForm1::AfterPress(design::ClickOutcome outcome) {
+  stale_->Pressed(outcome == design::ClickOutcome::Complete);
+  const bool calculated = procedure_.State().Calculated;
+  actions_.copyResults->setEnabled(calculated);
+  actions_.exportPdf->setEnabled(calculated);
+  if (outcome == design::ClickOutcome::InputRejected) FocusRejectedField();
+}
+
+void TForm1::FocusRejectedField() {
+  // The message has been closed; reading again names the field it was about.
+  design::CalcState scratch;
+  const design::InputReading reading =
+      design::ReadDesignInputs(*this, procedure_.DecimalSeparator(), scratch);
+  if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
+    QLineEdit* field = controls_.Edit(rejection->Source);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+  }
+}
+
+void TForm1::CopyResults() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    const report::ReportContent content = report::ContentOf(*this, procedure_);
+    QGuiApplication::clipboard()->setText(Q(report::ResultsTabSeparated(content)));
+  });
+}
+
+void TForm1::ShowMethod() {
+  if (!method_) method_ = new MethodWindow(this);
+  method_->show();
+  method_->raise();
+  method_->activateWindow();
+}
+
+void TForm1::ExportPdf() {}
+
+void TForm1::RestoreSession() {
+  rememberSession_ = true;
+  if (const std::optional<QPoint> position = files_->RestoreSession()) {
+    move(*position);
+    centred_ = true;
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (rememberSession_) files_->StoreSession(pos());
+  QMainWindow::closeEvent(event);
 }
 
 void TForm1::TrackBar1Change() {
@@ -161,7 +236,11 @@ void TForm1::N3Click() {
   });
 }
 
-void TForm1::N4Click() { QCoreApplication::quit(); }
+void TForm1::N4Click() {
+  // The session is kept as when the window is closed.
+  if (rememberSession_) files_->StoreSession(pos());
+  QCoreApplication::quit();
+}
 
 void TForm1::N5Click() {
   Guarded([this] { ShowMessage(texts::kAbout); });
@@ -169,13 +248,16 @@ void TForm1::N5Click() {
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (centred_) return;
+  if (fitted_) return;
+  fitted_ = true;
+  const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (s == nullptr) return;
+  // A window larger than the screen shrinks to it and scrolls its content.
+  if (FitToScreen(*this, s->availableGeometry()) || centred_) return;
   centred_ = true;
-  if (const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  QRect frame = frameGeometry();
+  frame.moveCenter(s->availableGeometry().center());
+  move(frame.topLeft());
 }
 
 std::string TForm1::Text(Field field) const {

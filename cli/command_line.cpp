@@ -12,6 +12,7 @@
 
 #include "cli/batch.h"
 #include "cli/output.h"
+#include "design/design_file.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
 #include "report/report_file.h"
@@ -68,7 +69,7 @@ std::optional<report::ReportTime> ReportTimeNow() {
 }
 
 struct Options {
-  std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile;
+  std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile, designFile;
   int limbs = 1;
   bool json = false;
   bool batch = false;
@@ -90,6 +91,9 @@ void Describe(CLI::App& app, Options& o) {
                      "decimal separator of inputs and results (default: the locale's)")
           ->check(CLI::IsMember({",", "."})),
       app.add_flag("--json", o.json, "print one JSON object"),
+      app.add_option("--design", o.designFile,
+                     "read the inputs from a design file (.tavro) saved by the window; an input "
+                     "option given as well takes its place"),
       app.add_option("--report", o.reportFile,
                      "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's "
                      "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set")};
@@ -108,8 +112,28 @@ void Describe(CLI::App& app, Options& o) {
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
-      "4 report not written; with --batch 0 when every design was calculated, 2 when some row "
-      "holds a message.");
+      "4 report not written, 5 design file not read; with --batch 0 when every design was "
+      "calculated, 2 when some row holds a message.");
+}
+
+// The inputs of a design file, in the separator in use, for every input
+// option not given on the command line; the message when the file is refused.
+std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, Options& o) {
+  const design::DesignFileReading reading = design::ReadDesignFile(o.designFile, separator);
+  if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
+    return design::DescribeDesignFileError(o.designFile, *error);
+  }
+  const design::InputTexts& in = std::get<design::DesignFile>(reading).Inputs;
+  const auto take = [&](const char* option, std::string& text, const std::string& fromFile) {
+    if (app.count(option) == 0) text = fromFile;
+  };
+  take("--voltage", o.voltage, in.U0);
+  take("--current", o.current, in.I0);
+  take("--ripple", o.ripple, in.Kp);
+  take("--flux", o.flux, in.Bm);
+  take("--diode-drop", o.diodeDrop, in.Ud);
+  if (app.count("--limbs") == 0) o.limbs = in.Limbs == "2" ? 2 : 1;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -136,6 +160,12 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
 
   const char separator = o.separator.empty() ? LocaleDecimalSeparator() : o.separator[0];
+  if (!o.designFile.empty()) {
+    if (auto message = TakeDesignFile(app, separator, o)) {
+      err << *message << '\n';
+      return kExitDesignFile;
+    }
+  }
   design::MemoryWindow window;
   design::DesignProcedure procedure(separator);
   procedure.FormCreate(window);

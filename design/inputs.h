@@ -39,11 +39,12 @@ struct CalcState {
   InputTexts CalculatedInputs;
 };
 
-// The first bad input: its message, and whether it was a number-format error
-// (which also clears CalcState::Calculated).
+// The first bad input: its message, whether it was a number-format error
+// (which also clears CalcState::Calculated), and the field it came from.
 struct InputRejection {
   std::string_view Message;
   bool FormatError;
+  Field Source = Field::Edit1;
 };
 
 using InputReading = std::variant<DesignInputs, InputRejection>;

@@ -30,6 +30,7 @@ void MakeClientScrollable(QMainWindow& window) {
   auto* scroll = new ClientScrollArea(&window);
   scroll->setObjectName("ClientScrollArea");
   scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
   scroll->setWidgetResizable(false);
   scroll->setWidget(client);
   window.setCentralWidget(scroll);
@@ -37,7 +38,7 @@ void MakeClientScrollable(QMainWindow& window) {
 
 bool FitToScreen(QMainWindow& window, const QRect& available) {
   window.layout()->activate();
-  const QSize full = window.layout()->sizeHint();
+  const QSize full = window.layout()->totalSizeHint();
   const QMargins frame = FrameMargins(window);
   const QSize room(available.width() - frame.left() - frame.right(),
                    available.height() - frame.top() - frame.bottom());

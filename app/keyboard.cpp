@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QApplication>
 #include <QMenuBar>
-#include <QProxyStyle>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/qt_text.h"
 
@@ -57,16 +57,44 @@ class KeyFilter : public QObject {
   QSet<QWidget*> inputs_;
 };
 
-// The application's style, except that pressing and releasing Alt alone
-// opens the menu bar (as on Windows).
-class AltKeyStyle : public QProxyStyle {
+// Alt pressed and released on its own opens the first menu, as F10 does.
+class AltAlone : public QObject {
  public:
-  using QProxyStyle::QProxyStyle;
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* answer) const override {
-    if (hint == SH_MenuBar_AltKeyNavigation) return 1;
-    return QProxyStyle::styleHint(hint, option, widget, answer);
+  AltAlone(QMainWindow& window, std::function<void()> open)
+      : QObject(&window), window_(window), open_(std::move(open)) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        armed_ = key.key() == Qt::Key_Alt && !key.isAutoRepeat() && window_.isActiveWindow() &&
+                 QApplication::activePopupWidget() == nullptr;
+        break;
+      }
+      case QEvent::KeyRelease: {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (armed_ && key.key() == Qt::Key_Alt) {
+          // Once the release has been delivered, so it does not close the menu.
+          armed_ = false;
+          QTimer::singleShot(0, &window_, open_);
+          return true;
+        }
+        break;
+      }
+      case QEvent::MouseButtonPress:
+        armed_ = false;
+        break;
+      default:
+        break;
+    }
+    return false;
   }
+
+ private:
+  QMainWindow& window_;
+  std::function<void()> open_;
+  bool armed_ = false;
 };
 
 }  // namespace
@@ -92,19 +120,17 @@ void InstallKeyboardFlow(QMainWindow& window, const FormControls& c,
   c.button1->setAutoDefault(true);
   c.trackBar1->setFocusPolicy(Qt::StrongFocus);
 
-  auto* style = new AltKeyStyle(QApplication::style()->name());
-  style->setParent(&window);
-  window.menuBar()->setStyle(style);
-
-  // F10 opens the first menu, as in most desktop programs.
-  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &window);
-  QObject::connect(f10, &QShortcut::activated, &window, [&window] {
+  // F10, or Alt on its own, opens the first menu, as in most desktop programs.
+  const auto openMenu = [&window] {
     QMenuBar* bar = window.menuBar();
     if (!bar->actions().isEmpty()) {
       bar->setFocus(Qt::MenuBarFocusReason);
       bar->setActiveAction(bar->actions().first());
     }
-  });
+  };
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &window);
+  QObject::connect(f10, &QShortcut::activated, &window, openMenu);
+  qApp->installEventFilter(new AltAlone(window, openMenu));
 }
 
 }  // namespace tavro::app

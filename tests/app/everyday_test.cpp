@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QTemporaryDir>
 
@@ -70,6 +71,14 @@ TEST_F(Everyday, AltCombinationsNeverTypeIntoAField) {
   QKeyEvent altEf(QEvent::KeyPress, 0x0424, Qt::AltModifier, QString::fromUtf8("ф"));
   QApplication::sendEvent(Edit(Field::Edit1), &altEf);
   EXPECT_EQ(Edit(Field::Edit1)->text(), "12");
+
+  // Alt on its own opens the menu bar's first menu.
+  QApplication::setActiveWindow(&form);
+  QTest::keyPress(Edit(Field::Edit1), Qt::Key_Alt, Qt::AltModifier);
+  QTest::keyRelease(Edit(Field::Edit1), Qt::Key_Alt);
+  QApplication::processEvents();
+  EXPECT_EQ(form.menuBar()->activeAction(), form.menuBar()->actions().value(0));
+  QTest::keyClick(form.menuBar(), Qt::Key_Escape);
 }
 
 TEST_F(Everyday, TabSkipsTheResultsButReachesTheSliderAndClickSelectsAResult) {

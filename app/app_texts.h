@@ -68,7 +68,6 @@ inline constexpr std::string_view kOpenDesignTitle = "Открыть проек�
 inline constexpr std::string_view kSaveDesignTitle = "Сохранить проект как...";
 inline constexpr std::string_view kPdfFilter = "Документы PDF (*.pdf)|*.pdf";
 inline constexpr std::string_view kPdfTitle = "Экспорт в PDF";
-inline constexpr std::string_view kPdfNotWritten = "Не удалось записать файл PDF «%1».";
 inline constexpr std::string_view kStaleNote =
     "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».";
 inline constexpr std::string_view kMethodMissing = "Описание методики не входит в эту сборку.";

@@ -20,6 +20,7 @@
 #include "app/screen_fit.h"
 #include "app/tooltips.h"
 #include "design/diode_current.h"
+#include "pdf/pdf_report.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
@@ -164,7 +165,25 @@ void TForm1::ShowMethod() {
   method_->activateWindow();
 }
 
-void TForm1::ExportPdf() {}
+void TForm1::ExportPdf() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) {
+      ShowMessage(report::texts::kCalculateFirst);
+      return;
+    }
+    QString fileName;
+    if (!pdfDialog_(this, QStringLiteral("pdf"), Q(texts::kPdfFilter), QString(),
+                    Q(texts::kPdfTitle), fileName, false) ||
+        fileName.isEmpty()) {
+      return;
+    }
+    // A file that cannot be written throws; Guarded shows it in the error box.
+    pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
+                        {report::ContentOf(*this, procedure_),
+                         design::DiodeCurrent(*procedure_.LastDesign()), clock_(),
+                         timeSeparator_, {}});
+  });
+}
 
 void TForm1::RestoreSession() {
   rememberSession_ = true;

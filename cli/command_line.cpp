@@ -12,6 +12,8 @@
 
 #include "cli/batch.h"
 #include "cli/output.h"
+#include "cli/pdf_output.h"
+#include "design/diode_current.h"
 #include "design/design_file.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
@@ -69,7 +71,7 @@ std::optional<report::ReportTime> ReportTimeNow() {
 }
 
 struct Options {
-  std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile, designFile;
+  std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile, designFile, pdfFile;
   int limbs = 1;
   bool json = false;
   bool batch = false;
@@ -96,7 +98,10 @@ void Describe(CLI::App& app, Options& o) {
                      "option given as well takes its place"),
       app.add_option("--report", o.reportFile,
                      "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's "
-                     "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set")};
+                     "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set"),
+      app.add_option("--pdf", o.pdfFile,
+                     "write the printable A4 report (PDF) to FILE, replacing it, as the window's "
+                     "\"Экспорт в PDF...\" does; no display needed")};
   CLI::Option* batch = app.add_flag(
       "--batch", o.batch,
       "read designs from standard input, one per line: U0,I0,Kp,Limbs,Bm,Ud with \".\" before "
@@ -112,7 +117,7 @@ void Describe(CLI::App& app, Options& o) {
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
-      "4 report not written, 5 design file not read; with --batch 0 when every design was "
+      "4 report or PDF not written, 5 design file not read; with --batch 0 when every design was "
       "calculated, 2 when some row holds a message.");
 }
 
@@ -183,7 +188,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                                                           : kExitCalculationFailed;
   }
   out << (o.json ? RenderJson(window, procedure) : RenderText(window, procedure));
-  if (o.reportFile.empty()) return kExitDesigned;
+  if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
 
   std::optional<report::ReportTime> time = ReportTimeNow();
   if (!time) {
@@ -192,10 +197,16 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   const report::ReportContent content = report::ContentOf(window, procedure);
   try {
-    report::AppendReport(o.reportFile, [&] {
-      return report::EncodeReport(report::ReportLines(content, *time, LocaleTimeSeparator()));
-    });
-  } catch (const report::ReportWriteError& e) {
+    if (!o.reportFile.empty()) {
+      report::AppendReport(o.reportFile, [&] {
+        return report::EncodeReport(report::ReportLines(content, *time, LocaleTimeSeparator()));
+      });
+    }
+    if (!o.pdfFile.empty()) {
+      WritePdf(o.pdfFile, {content, design::DiodeCurrent(*procedure.LastDesign()), *time,
+                           LocaleTimeSeparator(), {}});
+    }
+  } catch (const std::exception& e) {
     err << e.what() << '\n';
     return kExitReportNotWritten;
   }

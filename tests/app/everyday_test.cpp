@@ -15,6 +15,7 @@
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
 #include "common/files.h"
+#include "common/pdf_text.h"
 #include "design/texts.h"
 
 namespace tavro::app {
@@ -166,6 +167,28 @@ TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
   EXPECT_EQ(rated[1], "1,00000E+00");
   EXPECT_EQ(rated[2], "1,20000E+01");
   EXPECT_EQ(rated[3], Q(Shown(Field::Edit28)));
+}
+
+TEST_F(Everyday, ExportPdfWritesTheDocumentOfTheShownDesign) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("design.pdf");
+  form.SetPdfFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                            const QString&, QString& name, bool) {
+    name = path;
+    return true;
+  });
+  form.SetClock([] { return report::ReportTime{8, 12, 2026, 14, 10}; });
+  form.Actions().exportPdf->trigger();  // greyed before a calculation: nothing happens
+  EXPECT_FALSE(QFile::exists(path));
+  TypeWorkedExample();
+  Calculate();
+  form.Actions().exportPdf->trigger();
+  EXPECT_TRUE(errors.empty());
+  const std::string text = test::PdfText(path.toStdString());
+  for (const std::string& expected :
+       {std::string("08.12.2026 14:10"), Shown(Field::Edit7), Shown(Field::Edit19), Shown(Field::Edit11)}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
 }
 
 class DesignFilesInWindow : public test::FormTest {

@@ -225,6 +225,25 @@ TEST_F(DesignFilesInWindow, SavedInputsOpenAgainUnderTheOtherSeparator) {
   EXPECT_EQ(form.Files().RecentFiles().value(0), QFileInfo(Path("example.tavro")).absoluteFilePath());
 }
 
+TEST_F(DesignFilesInWindow, TheLastInputsAndPositionComeBackAtTheNextStart) {
+  {
+    app::TForm1 first(',');
+    first.RestoreSession();
+    first.show();
+    first.Files().Apply({{"24", "2", "3", "2", "1,5", "0,9"}, ','});
+    first.move(100, 120);
+    first.close();
+  }
+  app::TForm1 next('.');
+  next.RestoreSession();
+  EXPECT_EQ(next.Text(Field::Edit1), "24");
+  EXPECT_EQ(next.Text(Field::Edit5), "1.5");
+  EXPECT_TRUE(next.Controls().radioButton2->isChecked());
+  EXPECT_EQ(next.pos(), QPoint(100, 120));
+  // The window the tests use does not take part.
+  EXPECT_TRUE(Edit(Field::Edit1)->text().isEmpty());
+}
+
 TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
   TypeWorkedExample();
   Calculate();

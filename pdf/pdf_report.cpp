@@ -89,6 +89,8 @@ class Document {
 };
 
 void Section(Document& doc, const report::ResultSection& section) {
+  // A section stays on one page.
+  doc.Need(14 + 5.2 * static_cast<double>(section.Rows.size()));
   doc.Heading(Q(section.Title));
   const std::vector<double> widths = {112, 40, 22};
   const std::vector<Qt::Alignment> aligns = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft};

@@ -19,7 +19,9 @@ constexpr const char* kRecentKey = "recent_files";
 constexpr const char* kLastInputsKey = "last_inputs";
 constexpr const char* kPositionKey = "window_position";
 
-std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string Native(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace
 
@@ -103,7 +105,9 @@ bool DesignFiles::WriteTo(const QString& path) {
   return true;
 }
 
-QStringList DesignFiles::RecentFiles() const { return Settings()->value(kRecentKey).toStringList(); }
+QStringList DesignFiles::RecentFiles() const {
+  return Settings()->value(kRecentKey).toStringList();
+}
 
 void DesignFiles::Remember(const QString& path) {
   const QString full = QFileInfo(path).absoluteFilePath();

@@ -9,8 +9,8 @@
 namespace tavro::app {
 namespace {
 
-QAction* Item(QMenu& menu, QAction* before, std::string_view text, int mnemonic,
-              const char* name, QList<QKeySequence> keys = {}) {
+QAction* Item(QMenu& menu, QAction* before, std::string_view text, int mnemonic, const char* name,
+              QList<QKeySequence> keys = {}) {
   auto* action = new QAction(WithMnemonic(text, mnemonic), &menu);
   action->setObjectName(name);
   action->setShortcuts(keys);

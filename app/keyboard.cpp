@@ -1,7 +1,7 @@
 #include "app/keyboard.h"
 
-#include <QKeyEvent>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTimer>

@@ -180,8 +180,10 @@ void TForm1::ExportPdf() {
     // A file that cannot be written throws; Guarded shows it in the error box.
     pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
                         {report::ContentOf(*this, procedure_),
-                         design::DiodeCurrent(*procedure_.LastDesign()), clock_(),
-                         timeSeparator_, {}});
+                         design::DiodeCurrent(*procedure_.LastDesign()),
+                         clock_(),
+                         timeSeparator_,
+                         {}});
   });
 }
 

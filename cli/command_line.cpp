@@ -13,8 +13,8 @@
 #include "cli/batch.h"
 #include "cli/output.h"
 #include "cli/pdf_output.h"
-#include "design/diode_current.h"
 #include "design/design_file.h"
+#include "design/diode_current.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
 #include "report/report_file.h"
@@ -203,8 +203,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       });
     }
     if (!o.pdfFile.empty()) {
-      WritePdf(o.pdfFile, {content, design::DiodeCurrent(*procedure.LastDesign()), *time,
-                           LocaleTimeSeparator(), {}});
+      WritePdf(o.pdfFile, {content,
+                           design::DiodeCurrent(*procedure.LastDesign()),
+                           *time,
+                           LocaleTimeSeparator(),
+                           {}});
     }
   } catch (const std::exception& e) {
     err << e.what() << '\n';

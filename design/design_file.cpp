@@ -26,7 +26,7 @@ struct InputEntry {
 };
 
 constexpr InputEntry kTextEntries[] = {
-    {"voltage", &InputTexts::U0}, {"current", &InputTexts::I0}, {"ripple", &InputTexts::Kp},
+    {"voltage", &InputTexts::U0}, {"current", &InputTexts::I0},    {"ripple", &InputTexts::Kp},
     {"flux", &InputTexts::Bm},    {"diode_drop", &InputTexts::Ud},
 };
 constexpr const char* kLimbsKey = "limbs";
@@ -65,8 +65,8 @@ std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char f
         m->value.GetStringLength() > kMaxInputText) {
       return Error(DesignFileProblem::BadEntry, std::string("inputs.") + e.Key);
     }
-    out.*e.Text = WithSeparator(std::string(m->value.GetString(), m->value.GetStringLength()),
-                                from, to);
+    out.*e.Text =
+        WithSeparator(std::string(m->value.GetString(), m->value.GetStringLength()), from, to);
   }
   const auto limbs = inputs.FindMember(kLimbsKey);
   if (limbs == inputs.MemberEnd() || !limbs->value.IsInt() ||
@@ -82,7 +82,8 @@ std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char f
 std::string Fill(std::string_view pattern, std::string_view first, std::string_view second) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() &&
+        (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
       out += pattern[i + 1] == '1' ? first : second;
       ++i;
     } else {
@@ -208,13 +209,27 @@ std::optional<DesignFileError> WriteDesignFile(const std::string& path, const De
 std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error) {
   std::string_view pattern;
   switch (error.Problem) {
-    case DesignFileProblem::CannotRead: pattern = texts::kDesignFileCannotRead; break;
-    case DesignFileProblem::CannotWrite: pattern = texts::kDesignFileCannotWrite; break;
-    case DesignFileProblem::NotJson: pattern = texts::kDesignFileNotJson; break;
-    case DesignFileProblem::NotADesign: pattern = texts::kDesignFileNotADesign; break;
-    case DesignFileProblem::NewerVersion: pattern = texts::kDesignFileNewerVersion; break;
-    case DesignFileProblem::UnknownEntry: pattern = texts::kDesignFileUnknownEntry; break;
-    case DesignFileProblem::BadEntry: pattern = texts::kDesignFileBadEntry; break;
+    case DesignFileProblem::CannotRead:
+      pattern = texts::kDesignFileCannotRead;
+      break;
+    case DesignFileProblem::CannotWrite:
+      pattern = texts::kDesignFileCannotWrite;
+      break;
+    case DesignFileProblem::NotJson:
+      pattern = texts::kDesignFileNotJson;
+      break;
+    case DesignFileProblem::NotADesign:
+      pattern = texts::kDesignFileNotADesign;
+      break;
+    case DesignFileProblem::NewerVersion:
+      pattern = texts::kDesignFileNewerVersion;
+      break;
+    case DesignFileProblem::UnknownEntry:
+      pattern = texts::kDesignFileUnknownEntry;
+      break;
+    case DesignFileProblem::BadEntry:
+      pattern = texts::kDesignFileBadEntry;
+      break;
   }
   return Fill(pattern, path, error.Detail);
 }

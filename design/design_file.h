@@ -33,13 +33,13 @@ struct DesignFile {
 };
 
 enum class DesignFileProblem {
-  CannotRead,     // no such file, no access
-  CannotWrite,    // the folder or disk refused the file
-  NotJson,        // damaged: not JSON at all, or cut short
-  NotADesign,     // some other JSON file
-  NewerVersion,   // written by a later version of the program
-  UnknownEntry,   // an entry this version does not know
-  BadEntry,       // an entry missing or of the wrong kind
+  CannotRead,    // no such file, no access
+  CannotWrite,   // the folder or disk refused the file
+  NotJson,       // damaged: not JSON at all, or cut short
+  NotADesign,    // some other JSON file
+  NewerVersion,  // written by a later version of the program
+  UnknownEntry,  // an entry this version does not know
+  BadEntry,      // an entry missing or of the wrong kind
 };
 
 struct DesignFileError {

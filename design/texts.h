@@ -78,7 +78,8 @@ inline constexpr std::string_view kLoadVoltageCaption = "Выпрямленно�
 
 // Design files: what is wrong with a file that cannot be opened or saved.
 // "%1" is the file's name, "%2" the detail (an entry, a position, a reason).
-inline constexpr std::string_view kDesignFileCannotRead = "Не удалось открыть файл проекта «%1»: %2";
+inline constexpr std::string_view kDesignFileCannotRead =
+    "Не удалось открыть файл проекта «%1»: %2";
 inline constexpr std::string_view kDesignFileCannotWrite =
     "Не удалось сохранить файл проекта «%1»: %2";
 inline constexpr std::string_view kDesignFileNotJson =

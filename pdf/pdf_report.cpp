@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "design/decimal.h"
+#include "design/texts.h"
 #include "pdf/pdf_texts.h"
 
 namespace tavro::pdf {
@@ -22,9 +23,13 @@ constexpr double kPageWidth = 210.0;
 constexpr double kPageHeight = 297.0;
 constexpr double kTextWidth = kPageWidth - 2 * kMargin;
 
-double Mm(double mm) { return mm * kDpi / 25.4; }
+double Mm(double mm) {
+  return mm * kDpi / 25.4;
+}
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // A page in millimetres, with a cursor that runs down it and a new page when
 // a block does not fit.
@@ -100,7 +105,7 @@ void Section(Document& doc, const report::ResultSection& section) {
 }
 
 void LoadTable(Document& doc, const report::ReportContent& content) {
-  doc.Heading(Q(std::string(texts::kLoadTable)));
+  doc.Heading(Q(std::string(design::texts::kLoadGroup)));
   const std::vector<double> widths = {30, 36, 40, 34, 34};
   const std::vector<Qt::Alignment> aligns(5, Qt::AlignRight);
   const std::vector<std::vector<std::string>> rows = report::LoadTableRows(content);
@@ -177,7 +182,8 @@ void Plot(Document& doc, const Axes& a, const Series& s, char separator, const Q
   p.setBrush(Qt::NoBrush);
   p.drawRect(area);
   doc.SetFont(8.5);
-  p.drawText(QRectF(area.left(), area.bottom() + Mm(5), area.width(), Mm(5)), Qt::AlignHCenter, a.X);
+  p.drawText(QRectF(area.left(), area.bottom() + Mm(5), area.width(), Mm(5)), Qt::AlignHCenter,
+             a.X);
   p.save();
   p.translate(area.left() - Mm(14), area.center().y());
   p.rotate(-90);
@@ -219,9 +225,9 @@ void LoadPlot(Document& doc, const report::ReportContent& c) {
   const double xStep = NiceStep(maxI, 6);
   const double yStep = NiceStep(maxU, 6);
   Plot(doc,
-       {Q(std::string(texts::kLoadPlot)), Q(std::string(texts::kLoadPlotX)),
-        Q(std::string(texts::kLoadPlotY)), 0, std::ceil(maxI / xStep) * xStep, xStep, 0,
-        std::ceil(maxU * 1.05 / yStep) * yStep, yStep},
+       {Q(std::string(texts::kLoadPlot)), Q(std::string(design::texts::kLoadCurrentCaption)),
+        Q(std::string(design::texts::kLoadVoltageCaption)), 0, std::ceil(maxI / xStep) * xStep,
+        xStep, 0, std::ceil(maxU * 1.05 / yStep) * yStep, yStep},
        s, c.DecimalSeparator, Q(std::string(texts::kLoadPlotNote)));
 }
 
@@ -237,13 +243,13 @@ void PulsePlot(Document& doc, const design::DiodeCurrentWaveform& w, char separa
              {static_cast<double>(w.Peak.Degrees), static_cast<double>(w.Peak.Amperes)}};
   const double yStep = NiceStep(std::max(maxA, 1e-9), 6);
   const auto shown = [&](long double v) { return Q(design::FormatResult(v, separator)); };
-  const QString note = Q(std::string(texts::kPulseNote))
-                           .arg(shown(w.Start.Degrees), shown(w.End.Degrees),
-                                shown(w.Peak.Amperes), shown(w.Rms));
+  const QString note =
+      Q(std::string(texts::kPulseNote))
+          .arg(shown(w.Start.Degrees), shown(w.End.Degrees), shown(w.Peak.Amperes), shown(w.Rms));
   Plot(doc,
        {Q(std::string(texts::kPulsePlot)), Q(std::string(texts::kPulsePlotX)),
-        Q(std::string(texts::kPulsePlotY)), 0, 360, 30, 0,
-        std::ceil(maxA * 1.05 / yStep) * yStep, yStep},
+        Q(std::string(texts::kPulsePlotY)), 0, 360, 30, 0, std::ceil(maxA * 1.05 / yStep) * yStep,
+        yStep},
        s, separator, note);
 }
 
@@ -349,8 +355,7 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Coil(40, 18, 42, -1);
   k.Line(40, 18, 40, top);
   k.Line(40, 42, 40, bottom);
-  k.Label(30, labels,
-          Q(std::string(texts::kSecondary)).arg(Q(c.U2), Q(c.I2), Q(c.I1), Q(c.Pframe)),
+  k.Label(30, labels, Q(std::string(texts::kSecondary)).arg(Q(c.U2), Q(c.I2), Q(c.I1), Q(c.Pframe)),
           Qt::AlignLeft);
   // The bridge: AC at the top and bottom corners, + on the right, − on the left.
   const QPointF n(70, top), s(70, bottom), w(55, 30), e(85, 30);
@@ -362,8 +367,8 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Diode(s, e);
   for (QPointF q : {n, s, w, e}) k.Dot(q.x(), q.y());
   k.Label(70, 24, QStringLiteral("VD1–VD4"), Qt::AlignHCenter);
-  k.Label(90, labels,
-          Q(std::string(texts::kDiodes)).arg(Q(c.Urev), Q(c.Idrms), Q(c.Idpk)), Qt::AlignLeft);
+  k.Label(90, labels, Q(std::string(texts::kDiodes)).arg(Q(c.Urev), Q(c.Idrms), Q(c.Idpk)),
+          Qt::AlignLeft);
   // Rails to the filter and the load.
   const double minus = minusRail;
   k.Line(e.x(), e.y(), 95, 30);

@@ -17,7 +17,7 @@
 namespace tavro::pdf {
 
 struct PdfReport {
-  report::ReportContent Content;             // the texts as the window shows them
+  report::ReportContent Content;              // the texts as the window shows them
   design::DiodeCurrentWaveform DiodeCurrent;  // the second plot
   report::ReportTime Time;
   std::string TimeSeparator = ":";

@@ -1,5 +1,6 @@
 // The PDF report's own texts: its title, headings, plot captions and the
-// labels of the circuit drawing. Tables reuse the names of report/results_table.
+// labels of the circuit drawing. Tables reuse the names of report/results_table,
+// the load characteristic the window's captions (design/texts.h).
 #pragma once
 
 #include <string_view>
@@ -11,10 +12,7 @@ inline constexpr std::string_view kTitle =
     "рассеяния трансформатора";
 inline constexpr std::string_view kDate = "Дата расчёта:";
 inline constexpr std::string_view kCircuit = "Схема выпрямителя";
-inline constexpr std::string_view kLoadTable = "Нагрузочная характеристика выпрямителя";
 inline constexpr std::string_view kLoadPlot = "Нагрузочная характеристика";
-inline constexpr std::string_view kLoadPlotX = "Выпрямленный ток, А";
-inline constexpr std::string_view kLoadPlotY = "Выпрямленное напряжение, В";
 inline constexpr std::string_view kLoadPlotNote =
     "Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен "
     "номинальный режим.";
@@ -27,8 +25,7 @@ inline constexpr std::string_view kPulseNote =
     "максимум %3 А, действующее значение %4 А.";
 inline constexpr std::string_view kMains = "Сеть 220 В, 50 Гц";
 // %1 U2, %2 I2, %3 I1, %4 frame power.
-inline constexpr std::string_view kSecondary =
-    "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А";
+inline constexpr std::string_view kSecondary = "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А";
 // %1 reverse voltage, %2 rms and %3 peak current of a diode.
 inline constexpr std::string_view kDiodes = "Uобр = %1 В\nIд = %2 А\nIд max = %3 А";
 // %1 capacitance, %2 working voltage.

@@ -45,7 +45,9 @@ std::vector<ResultSection> ResultSections(const ReportContent& c) {
 std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c) {
   std::vector<std::vector<std::string>> rows = {{"Ток, % от номинального", "Выпрямленный ток, А",
                                                  "Выпрямленное напряжение, В", "γ", "√2·cos ψ"}};
-  const auto shown = [&](long double value) { return design::FormatResult(value, c.DecimalSeparator); };
+  const auto shown = [&](long double value) {
+    return design::FormatResult(value, c.DecimalSeparator);
+  };
   for (int k = 0; k < design::kLoadRows; ++k) {
     rows.push_back({std::to_string(5 * k), shown(c.Table.Current[k]), shown(c.Table.Voltage[k]),
                     shown(c.Table.Gamma[k]), shown(c.Table.Sqrt2CosPsi[k])});

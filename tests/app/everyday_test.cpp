@@ -38,9 +38,10 @@ TEST_F(Everyday, MenusKeepTheirCaptionsWithMnemonicsAndShortcuts) {
     QKeySequence key;
   };
   const EverydayActions& a = form.Actions();
-  const Key keys[] = {{c.n3, QKeySequence("Ctrl+S")},         {c.n4, QKeySequence("Ctrl+Q")},
-                      {a.openDesign, QKeySequence("Ctrl+O")}, {a.saveDesignAs, QKeySequence("Ctrl+Shift+S")},
-                      {a.exportPdf, QKeySequence("Ctrl+P")},  {a.method, QKeySequence("F1")}};
+  const Key keys[] = {
+      {c.n3, QKeySequence("Ctrl+S")},         {c.n4, QKeySequence("Ctrl+Q")},
+      {a.openDesign, QKeySequence("Ctrl+O")}, {a.saveDesignAs, QKeySequence("Ctrl+Shift+S")},
+      {a.exportPdf, QKeySequence("Ctrl+P")},  {a.method, QKeySequence("F1")}};
   for (const Key& k : keys) {
     EXPECT_TRUE(k.action->shortcuts().contains(k.key)) << k.action->text().toStdString();
     EXPECT_TRUE(k.action->text().contains('&')) << k.action->text().toStdString();
@@ -185,8 +186,8 @@ TEST_F(Everyday, ExportPdfWritesTheDocumentOfTheShownDesign) {
   form.Actions().exportPdf->trigger();
   EXPECT_TRUE(errors.empty());
   const std::string text = test::PdfText(path.toStdString());
-  for (const std::string& expected :
-       {std::string("08.12.2026 14:10"), Shown(Field::Edit7), Shown(Field::Edit19), Shown(Field::Edit11)}) {
+  for (const std::string& expected : {std::string("08.12.2026 14:10"), Shown(Field::Edit7),
+                                      Shown(Field::Edit19), Shown(Field::Edit11)}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
 }
@@ -222,7 +223,8 @@ TEST_F(DesignFilesInWindow, SavedInputsOpenAgainUnderTheOtherSeparator) {
   EXPECT_EQ(point.Text(Field::Edit6), "0.7");
   EXPECT_EQ(point.Text(Field::Edit1), "12");
   EXPECT_TRUE(point.Controls().radioButton2->isChecked());
-  EXPECT_EQ(form.Files().RecentFiles().value(0), QFileInfo(Path("example.tavro")).absoluteFilePath());
+  EXPECT_EQ(form.Files().RecentFiles().value(0),
+            QFileInfo(Path("example.tavro")).absoluteFilePath());
 }
 
 TEST_F(DesignFilesInWindow, TheLastInputsAndPositionComeBackAtTheNextStart) {
@@ -267,8 +269,8 @@ TEST_F(Everyday, MethodOpensInAWindowAndEveryFieldHasATooltip) {
   auto* window = form.findChild<MethodWindow*>("MethodWindow");
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
-  const QString markdown = QString::fromStdString(
-      test::ReadFile(std::string(TAVRO_SOURCE_DIR) + "/docs/method.md"));
+  const QString markdown =
+      QString::fromStdString(test::ReadFile(std::string(TAVRO_SOURCE_DIR) + "/docs/method.md"));
   EXPECT_EQ(MethodMarkdown(), markdown);
   EXPECT_FALSE(window->Browser().toPlainText().isEmpty());
   for (const QLineEdit* edit : form.Controls().edits) {

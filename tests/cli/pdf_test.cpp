@@ -28,20 +28,21 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
   test::ScopedEnv epoch("SOURCE_DATE_EPOCH", "1796739000");  // 08.12.2026 14:10 UTC
   test::ScopedEnv display("DISPLAY", nullptr);
   ASSERT_EQ(RunTool({"--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1", "--flux",
-                 "1,2", "--diode-drop", "0,7", "--decimal-separator", ",", "--pdf", path}),
+                     "1,2", "--diode-drop", "0,7", "--decimal-separator", ",", "--pdf", path}),
             kExitDesigned);
   const std::string text = test::PdfText(path);
   ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed; see tools/install-deps.sh";
   EXPECT_GE(test::PdfPages(path), 2);
   for (const char* expected : {
            "08.12.2026 14:10",
-           "Максимальная магнитная индукция в сердечнике", "1,2 Тл",
-           "1,25570E+01 В",       // U2, also in the circuit drawing
-           "1,98443E+04 мкФ",     // Cf
-           "1,77582E+01",         // Urev and the capacitor's working voltage
-           "8,25032E-02",         // A
-           "1,96466E+04",         // H
-           "4,74882E+01",         // ψ in degrees
+           "Максимальная магнитная индукция в сердечнике",
+           "1,2 Тл",
+           "1,25570E+01 В",    // U2, also in the circuit drawing
+           "1,98443E+04 мкФ",  // Cf
+           "1,77582E+01",      // Urev and the capacitor's working voltage
+           "8,25032E-02",      // A
+           "1,96466E+04",      // H
+           "4,74882E+01",      // ψ in degrees
            "Cф = 1,98443E+04 мкФ",
            "Нагрузочная характеристика",
            "Форма тока вентиля",
@@ -66,9 +67,9 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
 TEST(CliPdf, AFileThatCannotBeWrittenIsReported) {
   std::string err;
   EXPECT_EQ(RunTool({"--voltage", "12", "--current", "1", "--ripple", "1", "--flux", "1.2",
-                 "--diode-drop", "0.7", "--decimal-separator", ".", "--pdf",
-                 "/nonexistent-folder/x.pdf"},
-                &err),
+                     "--diode-drop", "0.7", "--decimal-separator", ".", "--pdf",
+                     "/nonexistent-folder/x.pdf"},
+                    &err),
             kExitReportNotWritten);
   EXPECT_NE(err.find("/nonexistent-folder/x.pdf"), std::string::npos) << err;
 }

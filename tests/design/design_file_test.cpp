@@ -34,10 +34,11 @@ TEST(DesignFile, RoundTripGivesTheSameNumbersUnderEitherSeparator) {
       EXPECT_EQ(file.Inputs.Limbs, "2");
       EXPECT_EQ(file.Inputs.U0, "12");
       for (auto text : {&InputTexts::Bm, &InputTexts::Ud}) {
-        EXPECT_EQ(ParseDecimal(file.Inputs.*text, read), ParseDecimal(original.Inputs.*text, written));
+        EXPECT_EQ(ParseDecimal(file.Inputs.*text, read),
+                  ParseDecimal(original.Inputs.*text, written));
       }
-      EXPECT_EQ(file.Inputs.Ud, written == read ? original.Inputs.Ud
-                                                : "  0" + std::string(1, read) + "7E0 ");
+      EXPECT_EQ(file.Inputs.Ud,
+                written == read ? original.Inputs.Ud : "  0" + std::string(1, read) + "7E0 ");
     }
   }
 }
@@ -76,13 +77,12 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
       {R"({"format":"tavro-design","version":2,"mains":{}})", DesignFileProblem::NewerVersion, "2"},
       {R"({"format":"tavro-design","version":1.5})", DesignFileProblem::NewerVersion, "1.5"},
       {R"({"format":"tavro-design","version":"1"})", DesignFileProblem::BadEntry, "version"},
-      {v1 + inputs + R"(,"mains":{"voltage":"230"}})", DesignFileProblem::UnknownEntry,
-       "mains"},
+      {v1 + inputs + R"(,"mains":{"voltage":"230"}})", DesignFileProblem::UnknownEntry, "mains"},
       {v1 + R"("inputs":{"voltage":"12","shunt":"1"}})", DesignFileProblem::UnknownEntry,
        "inputs.shunt"},
       {v1 + R"("inputs":{"voltage":12}})", DesignFileProblem::BadEntry, "inputs.voltage"},
       {v1 + R"("inputs":{"voltage":"12","current":"1","ripple":"1","limbs":3,"flux":"1",)"
-                 R"("diode_drop":"1"}})",
+            R"("diode_drop":"1"}})",
        DesignFileProblem::BadEntry, "inputs.limbs"},
       {R"({"format":"tavro-design","version":1,"decimal_separator":";","inputs":{}})",
        DesignFileProblem::BadEntry, "decimal_separator"},
@@ -103,8 +103,9 @@ TEST(DesignFile, MessagesNameTheFileAndTheEntry) {
       DescribeDesignFileError("/tmp/a%2.tavro", {DesignFileProblem::UnknownEntry, "mains"});
   EXPECT_NE(message.find("«/tmp/a%2.tavro»"), std::string::npos) << message;
   EXPECT_NE(message.find("«mains»"), std::string::npos) << message;
-  EXPECT_NE(DescribeDesignFileError("x", {DesignFileProblem::NewerVersion, "3"}).find("версия формата 3"),
-            std::string::npos);
+  EXPECT_NE(
+      DescribeDesignFileError("x", {DesignFileProblem::NewerVersion, "3"}).find("версия формата 3"),
+      std::string::npos);
 }
 
 TEST(DesignFile, MissingFilesAndFoldersAreReportedNotCreated) {

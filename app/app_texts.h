@@ -1,7 +1,10 @@
 // The window's own texts: caption, menus and the About message.
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "tavro/version.h"
 
 namespace tavro::app::texts {
 
@@ -47,8 +50,21 @@ inline constexpr std::string_view kLimbsTwo = "2";
 inline constexpr std::string_view kAbout =
     "Версия: 2.0\r\nАвтор программы: mq270\r\ne-mail: mq270@tavro.example";
 
+// The About message as shown: the three lines and the release of this build.
+inline std::string AboutMessage() {
+  return std::string(kAbout) + "\r\nTavro " + std::string(release::kVersion);
+}
+
 inline constexpr std::string_view kNoDisplay =
     "tavro: no graphical display is available (DISPLAY is unset or unreachable); "
     "tavro-cli designs the rectifier on the command line, see tavro-cli --help";
+
+inline constexpr std::string_view kUsage =
+    "Usage: tavro [Qt options]\n"
+    "       tavro --version | --help\n"
+    "Opens the window that designs a single-phase bridge rectifier with a capacitor filter.\n"
+    "  --version  print the version and exit\n"
+    "  --help     print this help and exit\n"
+    "tavro-cli designs the rectifier on the command line; see tavro(1) and tavro-cli(1).\n";
 
 }  // namespace tavro::app::texts

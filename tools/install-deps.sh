@@ -8,7 +8,8 @@ packages="g++ make cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev rapidjson-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
-  fontconfig fonts-dejavu-core fonts-liberation"
+  fontconfig fonts-dejavu-core fonts-liberation
+  dpkg-dev file desktop-file-utils appstream"
 
 missing=""
 for p in $packages "$@"; do

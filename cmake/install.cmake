@@ -1,6 +1,8 @@
 # What `cmake --install` puts where (GNU layout): the programs, the menu entry,
 # the icon, the AppStream metainfo, the manual pages and the documents. The
-# Debian package (cmake/packaging.cmake) is made from the same rules.
+# Debian package (cmake/packaging.cmake) is made from the same rules: it takes
+# every rule without a COMPONENT, so give none (the licence text alone is left
+# out, on purpose).
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 

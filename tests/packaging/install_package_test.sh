@@ -34,6 +34,14 @@ for f in usr/bin/tavro-cli usr/share/man/man1/tavro-cli.1.gz usr/share/doc/tavro
   usr/share/doc/tavro/changelog.gz; do
   [ -f "$root/$f" ] || fail "/$f is not installed"
 done
+if [ -e "$root/usr/bin/tavro" ]; then
+  for f in usr/share/man/man1/tavro.1.gz usr/share/icons/hicolor/scalable/apps/tavro.svg \
+    usr/share/icons/hicolor/48x48/apps/tavro.png; do
+    [ -f "$root/$f" ] || fail "/$f is not installed"
+  done
+  ls "$root"/usr/share/applications/*.desktop "$root"/usr/share/metainfo/*.metainfo.xml \
+    >/dev/null || fail "no menu entry or AppStream data"
+fi
 [ ! -e "$root/usr/share/doc/tavro/LICENSE" ] || fail "the licence text is installed twice"
 
 [ "$("$root/usr/bin/tavro-cli" --version)" = "tavro-cli $version" ] || fail "tavro-cli --version"

@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench screenshot fuzz check-sanitize check-perturbed clean
+.PHONY: all deps configure build run test package bench screenshot fuzz check-sanitize check-perturbed clean
 
 all: build
 
@@ -27,6 +27,14 @@ screenshot: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package build/tavro_VERSION_ARCH.deb, checked as a distribution
+# checks it: lintian (no errors or warnings), the menu entry and the AppStream
+# data. `make test` installs it into a scratch root and runs it.
+package: build
+	./tools/install-deps.sh lintian
+	cmake --build $(BUILD) --target package
+	./tools/check-package.sh $(BUILD)
 
 # Times of a press and of each routine (medians of repeated runs), Newton
 # steps per solve and transcendental evaluations per step, and the largest

@@ -1,9 +1,11 @@
 // The window's own texts: caption, menus and the About message.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "design/window.h"
+#include "tavro/version.h"
 
 namespace tavro::app::texts {
 
@@ -48,6 +50,11 @@ inline constexpr std::string_view kLimbsTwo = "2";
 // Three lines separated by CR LF.
 inline constexpr std::string_view kAbout =
     "Версия: 2.0\r\nАвтор программы: mq270\r\ne-mail: mq270@tavro.example";
+
+// The About message as shown: the three lines and the release of this build.
+inline std::string AboutMessage() {
+  return std::string(kAbout) + "\r\nTavro " + std::string(release::kVersion);
+}
 
 inline constexpr std::string_view kNoDisplay =
     "tavro: no graphical display is available (DISPLAY is unset or unreachable); "
@@ -154,5 +161,13 @@ inline constexpr FieldTip kFieldTips[] = {
 inline constexpr std::string_view kLimbsTip =
     "Число стержней магнитопровода, на которых расположены обмотки: 1 — обмотки на одном "
     "стержне (броневой сердечник), 2 — на двух стержнях (стержневой сердечник).";
+inline constexpr std::string_view kUsage =
+    "Usage: tavro [Qt options] [FILE.tavro]\n"
+    "       tavro --version | --help\n"
+    "Opens the window that designs a single-phase bridge rectifier with a capacitor filter;\n"
+    "a design file given is opened at start.\n"
+    "  --version  print the version and exit\n"
+    "  --help     print this help and exit\n"
+    "tavro-cli designs the rectifier on the command line; see tavro(1) and tavro-cli(1).\n";
 
 }  // namespace tavro::app::texts

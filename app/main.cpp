@@ -1,17 +1,25 @@
 // tavro: the design calculator's window.
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/app_texts.h"
 #include "app/display_check.h"
+#include "app/info_options.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "design/texts.h"
 
 int main(int argc, char** argv) {
   using namespace tavro;
+  if (const auto answer = app::AnswerInfoOption(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::fputs(answer->c_str(), stdout);
+    return 0;
+  }
   if (!app::DisplayAvailable()) {
     std::fprintf(stderr, "%.*s\n", static_cast<int>(app::texts::kNoDisplay.size()),
                  app::texts::kNoDisplay.data());
@@ -20,6 +28,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // The title only; a display name would be appended to the window caption.
   QApplication::setApplicationName(app::Q(design::texts::kApplicationTitle));
+  // The menu entry and the icon of an installed copy.
+  QGuiApplication::setDesktopFileName(app::Q(release::kDesktopId));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tavro")));
   // The interface is Russian whatever the locale, the toolkit's own dialogs too.
   QTranslator toolkitTexts;
   if (toolkitTexts.load(QStringLiteral("qtbase_ru"),
@@ -30,7 +41,12 @@ int main(int argc, char** argv) {
   Form1.RestoreSession();
   Form1.show();
   // tavro FILE: a design file given on the command line is opened at start.
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) Form1.Files().Open(arguments.at(1));
+  const QStringList arguments = QApplication::arguments().mid(1);  // Qt's own are gone
+  for (const QString& argument : arguments) {
+    if (!argument.startsWith('-')) {
+      Form1.Files().Open(argument);
+      break;
+    }
+  }
   return QApplication::exec();
 }

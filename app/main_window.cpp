@@ -264,7 +264,7 @@ void TForm1::N4Click() {
 }
 
 void TForm1::N5Click() {
-  Guarded([this] { ShowMessage(texts::kAbout); });
+  Guarded([this] { ShowMessage(texts::AboutMessage()); });
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -19,6 +19,7 @@
 #include "design/procedure.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
+#include "tavro/version.h"
 
 namespace tavro::cli {
 
@@ -113,6 +114,7 @@ void Describe(CLI::App& app, Options& o) {
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))
       ->needs(batch);
+  app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"

@@ -81,11 +81,10 @@ class AppendTarget {
     if (created_) {
       ::unlink(path_.c_str());
     } else if (regular_) {
-      if (fd_ >= 0) {
-        (void)::ftruncate(fd_, originalSize_);
-      } else {
-        (void)::truncate(path_.c_str(), originalSize_);
-      }
+      // Best effort: the error reported is the one that made the save fail.
+      const int cut = fd_ >= 0 ? ::ftruncate(fd_, originalSize_)
+                               : ::truncate(path_.c_str(), originalSize_);
+      static_cast<void>(cut);
     }
   }
 

@@ -9,7 +9,8 @@ packages="g++ make cmake pkg-config
   libcli11-dev rapidjson-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   fontconfig fonts-dejavu-core fonts-liberation
-  poppler-utils"
+  poppler-utils
+  dpkg-dev file desktop-file-utils appstream"
 
 missing=""
 for p in $packages "$@"; do

@@ -262,11 +262,12 @@ TEST_F(MainWindow, TwoLimbsAreReadFromTheSecondRadioButton) {
   EXPECT_EQ(form.Procedure().State().LimbsText, "2");
 }
 
-TEST_F(MainWindow, AboutShowsThreeLines) {
+TEST_F(MainWindow, AboutShowsThreeLinesAndTheRelease) {
   form.Controls().n5->trigger();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], QString::fromUtf8("Версия: 2.0\r\nАвтор программы: mq270\r\n"
-                                           "e-mail: mq270@tavro.example"));
+                                           "e-mail: mq270@tavro.example\r\nTavro ") +
+                             Q(release::kVersion));
 }
 
 TEST_F(MainWindow, SaveIsRefusedBeforeACalculation) {

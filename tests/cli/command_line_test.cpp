@@ -14,6 +14,7 @@
 #include "common/files.h"
 #include "design/design_file.h"
 #include "design/texts.h"
+#include "tavro/version.h"
 
 namespace tavro::cli {
 namespace {
@@ -113,6 +114,9 @@ TEST(Cli, UsageErrorsExitWith1) {
   const CliRun help = Cli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--diode-drop"), std::string::npos);
+  const CliRun version = Cli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "tavro-cli " + std::string(release::kVersion) + "\n");
 }
 
 using test::ScopedEnv;

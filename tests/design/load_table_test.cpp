@@ -38,7 +38,7 @@ TEST(FillLoadTable, WorkedExampleRows) {
   EXPECT_NEAR_X(t.Sqrt2CosPsi[20], 0.956L, 0.0005L);
   EXPECT_NEAR_X(t.Psi[20], kRatedPsi, 1e-9L);
   // The model's own voltage there, kept aside, is the rated voltage again.
-  EXPECT_EQ(t.RatedRowModelVoltage, std::cos(t.Psi[20]) * (sqrt2 * kU2));
+  EXPECT_NEAR_X(t.RatedRowModelVoltage, std::cos(t.Psi[20]) * (sqrt2 * kU2), 1e-17L);
   EXPECT_NEAR_X(t.RatedRowModelVoltage, kU0, 1e-8L);
 
   // 120 %: 24 times the step, a product.

@@ -17,8 +17,9 @@ cat > "$inner" <<'INNER'
 set -eu
 openbox >/dev/null 2>&1 &
 sleep 1
-# A comma as the decimal separator, as in the Russian locale.
-LC_NUMERIC=ru_RU.UTF-8 ./build/app/tavro >/dev/null 2>&1 &
+# A comma as the decimal separator, as in the Russian locale; a fresh settings
+# folder, so inputs remembered from other runs stay out of the picture.
+XDG_CONFIG_HOME=$(mktemp -d) LC_NUMERIC=ru_RU.UTF-8 ./build/app/tavro >/dev/null 2>&1 &
 app=$!
 window() {  # the tavro window whose title is $1
   for id in $(xdotool search --class tavro 2>/dev/null); do

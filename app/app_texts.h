@@ -77,6 +77,7 @@ inline constexpr std::string_view kPdfFilter = "Документы PDF (*.pdf)|*
 inline constexpr std::string_view kPdfTitle = "Экспорт в PDF";
 inline constexpr std::string_view kStaleNote =
     "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».";
+inline constexpr std::string_view kCurrentDesign = "Проект: %1";
 inline constexpr std::string_view kMethodMissing = "Описание методики не входит в эту сборку.";
 
 // Tooltips: what a field holds, its unit and the usual range.

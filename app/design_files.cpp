@@ -64,6 +64,7 @@ bool DesignFiles::Open(const QString& path) {
   Apply(std::get<design::DesignFile>(reading));
   current_ = path;
   Remember(path);
+  emit CurrentFileChanged(path);
   return true;
 }
 
@@ -102,6 +103,7 @@ bool DesignFiles::WriteTo(const QString& path) {
   }
   current_ = path;
   Remember(path);
+  emit CurrentFileChanged(path);
   return true;
 }
 

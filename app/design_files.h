@@ -51,6 +51,10 @@ class DesignFiles : public QObject {
 
   static constexpr int kRecentFiles = 8;
 
+ signals:
+  // A design file was opened or saved: the window's inputs now belong to it.
+  void CurrentFileChanged(const QString& path);
+
  private:
   std::unique_ptr<QSettings> Settings() const;
   bool WriteTo(const QString& path);

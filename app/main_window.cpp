@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLocale>
@@ -93,6 +95,12 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
                            [this](const QString& text) { message_(text); });
   stale_ = new StaleResults(controls_, *statusBar());
   statusBar()->setSizeGripEnabled(false);
+  auto* designName = new QLabel(statusBar());
+  designName->setObjectName("CurrentDesign");
+  statusBar()->addPermanentWidget(designName);
+  connect(files_, &DesignFiles::CurrentFileChanged, designName, [designName](const QString& path) {
+    designName->setText(Q(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
+  });
   InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });
   InstallTooltips(controls_);
   connect(actions_.openDesign, &QAction::triggered, files_, &DesignFiles::OpenWithDialog);
@@ -159,7 +167,12 @@ void TForm1::CopyResults() {
 }
 
 void TForm1::ShowMethod() {
-  if (!method_) method_ = new MethodWindow(this);
+  if (!method_) {
+    method_ = new MethodWindow(this);
+    QRect place = method_->frameGeometry();
+    place.moveCenter(frameGeometry().center());
+    method_->move(place.topLeft());
+  }
   method_->show();
   method_->raise();
   method_->activateWindow();

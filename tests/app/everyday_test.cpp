@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -223,6 +224,8 @@ TEST_F(DesignFilesInWindow, SavedInputsOpenAgainUnderTheOtherSeparator) {
   EXPECT_EQ(point.Text(Field::Edit6), "0.7");
   EXPECT_EQ(point.Text(Field::Edit1), "12");
   EXPECT_TRUE(point.Controls().radioButton2->isChecked());
+  EXPECT_EQ(point.findChild<QLabel*>("CurrentDesign")->text(),
+            QString::fromUtf8("Проект: example.tavro"));
   EXPECT_EQ(form.Files().RecentFiles().value(0),
             QFileInfo(Path("example.tavro")).absoluteFilePath());
 }

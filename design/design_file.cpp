@@ -1,7 +1,9 @@
 #include "design/design_file.h"
 
 #include <rapidjson/document.h>
+#include <rapidjson/encodings.h>
 #include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
 #include <rapidjson/prettywriter.h>
 #include <rapidjson/stringbuffer.h>
 
@@ -52,28 +54,49 @@ bool IsInputKey(std::string_view key) {
   return false;
 }
 
+// The member's value, or nothing.
+const rapidjson::Value* Member(const rapidjson::Value& object, const char* key) {
+  return object.HasMember(key) ? &object[key] : nullptr;
+}
+
+// Well-formed UTF-8. The parser checks the file's bytes, but turns an escaped
+// lone surrogate ("\udc00") into bytes that are not UTF-8.
+bool ValidUtf8(std::string_view text) {
+  struct Discard {
+    void Put(char) {}
+  } sink;
+  rapidjson::MemoryStream in(text.data(), text.size());
+  while (in.Tell() < text.size()) {
+    if (!rapidjson::UTF8<>::Validate(in, sink)) return false;
+  }
+  return true;
+}
+
+// A string value whole, embedded NUL characters included.
+std::string_view View(const rapidjson::Value& value) {
+  return {value.GetString(), value.GetStringLength()};
+}
+
 std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char from, char to,
                                           InputTexts& out) {
   if (!inputs.IsObject()) return Error(DesignFileProblem::BadEntry, "inputs");
-  for (auto m = inputs.MemberBegin(); m != inputs.MemberEnd(); ++m) {
-    const std::string key(m->name.GetString(), m->name.GetStringLength());
+  for (const auto& m : inputs.GetObject()) {
+    const std::string key(View(m.name));
     if (!IsInputKey(key)) return Error(DesignFileProblem::UnknownEntry, "inputs." + key);
   }
   for (const InputEntry& e : kTextEntries) {
-    const auto m = inputs.FindMember(e.Key);
-    if (m == inputs.MemberEnd() || !m->value.IsString() ||
-        m->value.GetStringLength() > kMaxInputText) {
+    const rapidjson::Value* text = Member(inputs, e.Key);
+    if (text == nullptr || !text->IsString() || text->GetStringLength() > kMaxInputText ||
+        !ValidUtf8(View(*text))) {
       return Error(DesignFileProblem::BadEntry, std::string("inputs.") + e.Key);
     }
-    out.*e.Text =
-        WithSeparator(std::string(m->value.GetString(), m->value.GetStringLength()), from, to);
+    out.*e.Text = WithSeparator(std::string(View(*text)), from, to);
   }
-  const auto limbs = inputs.FindMember(kLimbsKey);
-  if (limbs == inputs.MemberEnd() || !limbs->value.IsInt() ||
-      (limbs->value.GetInt() != 1 && limbs->value.GetInt() != 2)) {
+  const rapidjson::Value* limbs = Member(inputs, kLimbsKey);
+  if (limbs == nullptr || !limbs->IsInt() || (limbs->GetInt() != 1 && limbs->GetInt() != 2)) {
     return Error(DesignFileProblem::BadEntry, std::string("inputs.") + kLimbsKey);
   }
-  out.Limbs = std::to_string(limbs->value.GetInt());
+  out.Limbs = std::to_string(limbs->GetInt());
   return std::nullopt;
 }
 
@@ -138,39 +161,37 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
                      std::to_string(doc.GetErrorOffset()));
   }
   if (!doc.IsObject()) return Error(DesignFileProblem::NotADesign);
-  const auto format = doc.FindMember("format");
-  if (format == doc.MemberEnd() || !format->value.IsString() ||
-      std::string_view(format->value.GetString()) != kDesignFileFormat) {
+  const rapidjson::Value* format = Member(doc, "format");
+  if (format == nullptr || !format->IsString() || View(*format) != kDesignFileFormat) {
     return Error(DesignFileProblem::NotADesign);
   }
-  const auto version = doc.FindMember("version");
-  if (version != doc.MemberEnd() && version->value.IsNumber() && !version->value.IsInt() &&
-      version->value.GetDouble() > kDesignFileVersion) {
+  const rapidjson::Value* version = Member(doc, "version");
+  if (version != nullptr && version->IsNumber() && !version->IsInt() &&
+      version->GetDouble() > kDesignFileVersion) {
     char shown[32];
-    std::snprintf(shown, sizeof shown, "%g", version->value.GetDouble());
+    std::snprintf(shown, sizeof shown, "%g", version->GetDouble());
     return Error(DesignFileProblem::NewerVersion, shown);
   }
-  if (version == doc.MemberEnd() || !version->value.IsInt() || version->value.GetInt() < 1) {
+  if (version == nullptr || !version->IsInt() || version->GetInt() < 1) {
     return Error(DesignFileProblem::BadEntry, "version");
   }
-  if (version->value.GetInt() > kDesignFileVersion) {
-    return Error(DesignFileProblem::NewerVersion, std::to_string(version->value.GetInt()));
+  if (version->GetInt() > kDesignFileVersion) {
+    return Error(DesignFileProblem::NewerVersion, std::to_string(version->GetInt()));
   }
-  for (auto m = doc.MemberBegin(); m != doc.MemberEnd(); ++m) {
-    const std::string key(m->name.GetString(), m->name.GetStringLength());
+  const rapidjson::Value& root = doc;
+  for (const auto& m : root.GetObject()) {
+    const std::string key(View(m.name));
     if (!Known(key, kTopKeys)) return Error(DesignFileProblem::UnknownEntry, key);
   }
   DesignFile file;
-  const auto sep = doc.FindMember("decimal_separator");
-  if (sep == doc.MemberEnd() || !sep->value.IsString() ||
-      (std::string_view(sep->value.GetString()) != "," &&
-       std::string_view(sep->value.GetString()) != ".")) {
+  const rapidjson::Value* sep = Member(doc, "decimal_separator");
+  if (sep == nullptr || !sep->IsString() || (View(*sep) != "," && View(*sep) != ".")) {
     return Error(DesignFileProblem::BadEntry, "decimal_separator");
   }
-  const char from = sep->value.GetString()[0];
-  const auto inputs = doc.FindMember("inputs");
-  if (inputs == doc.MemberEnd()) return Error(DesignFileProblem::BadEntry, "inputs");
-  if (auto error = ReadInputs(inputs->value, from, separator, file.Inputs)) return *error;
+  const char from = View(*sep)[0];
+  const rapidjson::Value* inputs = Member(doc, "inputs");
+  if (inputs == nullptr) return Error(DesignFileProblem::BadEntry, "inputs");
+  if (auto error = ReadInputs(*inputs, from, separator, file.Inputs)) return *error;
   file.DecimalSeparator = separator;
   return file;
 }

@@ -81,6 +81,8 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
       {v1 + R"("inputs":{"voltage":"12","shunt":"1"}})", DesignFileProblem::UnknownEntry,
        "inputs.shunt"},
       {v1 + R"("inputs":{"voltage":12}})", DesignFileProblem::BadEntry, "inputs.voltage"},
+      // An escaped lone surrogate is not text.
+      {v1 + R"("inputs":{"voltage":"1\udc00"}})", DesignFileProblem::BadEntry, "inputs.voltage"},
       {v1 + R"("inputs":{"voltage":"12","current":"1","ripple":"1","limbs":3,"flux":"1",)"
             R"("diode_drop":"1"}})",
        DesignFileProblem::BadEntry, "inputs.limbs"},

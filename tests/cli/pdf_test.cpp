@@ -33,6 +33,7 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
   const std::string text = test::PdfText(path);
   ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed; see tools/install-deps.sh";
   EXPECT_GE(test::PdfPages(path), 2);
+  EXPECT_EQ(test::PdfImages(path), 0);  // the plots and the circuit are drawn, not pictures
   for (const char* expected : {
            "08.12.2026 14:10",
            "Максимальная магнитная индукция в сердечнике",

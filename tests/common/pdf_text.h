@@ -31,4 +31,17 @@ inline int PdfPages(const std::string& path) {
   return pages;
 }
 
+// Raster images in the document (pdfimages lists them under a two-line
+// header); -1 when the tool cannot read the file.
+inline int PdfImages(const std::string& path) {
+  const std::string command = "pdfimages -list '" + path + "' 2>/dev/null";
+  int lines = 0;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) ++lines;
+    if (::pclose(pipe) != 0) return -1;
+  }
+  return lines - 2;
+}
+
 }  // namespace tavro::test

@@ -15,6 +15,7 @@ inline constexpr int kExitUsage = 1;
 inline constexpr int kExitInputRejected = 2;
 inline constexpr int kExitCalculationFailed = 3;
 inline constexpr int kExitReportNotWritten = 4;
+inline constexpr int kExitSimulationFailed = 5;  // --simulate or --spice
 
 // The user's decimal separator from the environment's locale ("." when the
 // locale's is not a single character).

@@ -101,7 +101,7 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   f.Idpk = MaxOver(t, v[kD1], last);
   // D1's pulse in the last period; a real diode's reverse recovery dips
   // below zero after it ends.
-  const double fall = PulseEnd(t, v[kD1], last, 1e-3 * f.Idpk);
+  const double fall = PulseEnd(t, v[kD1], last, kConductionLevel * values.I0);
   f.BetaDegrees = (fall - last.From) / T * 360.0;
   state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage);
   Report(limits, "steady", 1.0);

@@ -93,12 +93,14 @@ double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Wind
   for (std::size_t i = peak + 1; i < t.size() && t[i - 1] <= w.To; ++i) {
     if (v[i] > level) continue;
     const std::size_t b = i - 1;
-    if (b == 0 || b == peak || !(v[b - 1] > v[b])) {
-      return t[b] + (v[b] - level) / (v[b] - v[i]) * (t[i] - t[b]);
-    }
+    const double crossing = t[b] + (v[b] - level) / (v[b] - v[i]) * (t[i] - t[b]);
+    // A current that drops to nothing within one step (an ideal diode):
+    // continue its fall from the two samples before the drop.
+    const bool dropped = v[b] > 10.0 * level;
+    if (!dropped || b == 0 || b == peak || !(v[b - 1] > v[b])) return crossing;
     const std::size_t a = b - 1;
     const double end = t[b] + v[b] * (t[b] - t[a]) / (v[a] - v[b]);
-    return std::clamp(end, t[b], t[i]);
+    return std::clamp(end, t[b], crossing);
   }
   return std::numeric_limits<double>::quiet_NaN();
 }

@@ -22,10 +22,10 @@ double MinOver(const std::vector<double>& t, const std::vector<double>& v, Windo
 double FourierAmplitude(const std::vector<double>& t, const std::vector<double>& v, Window w,
                         double frequency);
 // The end of the pulse that peaks in the window: where the current, falling
-// after its peak, reaches zero. Found at the first sample at or below `level`
-// and placed where the line through the two samples before it meets zero
-// (an ideal diode's current drops to nothing within one step). NaN when the
-// current does not fall to the level in the window.
+// after its peak, first passes `level` (interpolated); but where it drops
+// from above ten times the level within one step (an ideal diode's current
+// does), where the line through the two samples before the drop meets zero. NaN when the current does not
+// fall to the level in the window.
 double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w,
                 double level);
 

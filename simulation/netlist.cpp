@@ -73,7 +73,9 @@ void Measurements(std::ostream& out, const CircuitValues& v, const CircuitSetup&
   out << ".meas tran idavg AVG i(vd1)" << window << '\n';
   out << ".meas tran idrms RMS i(vd1)" << window << '\n';
   out << ".meas tran idpk MAX i(vd1)" << window << '\n';
-  out << ".meas tran tbeta WHEN i(vd1)=" << Num(1e-6 * v.I0) << " FALL=LAST" << window << '\n';
+  // The period starts at the EMF's rise through zero, with D1 off: its
+  // current's first fall in the window ends its pulse.
+  out << ".meas tran tbeta WHEN i(vd1)=" << Num(kConductionLevel * v.I0) << " FALL=1" << window << '\n';
   out << ".meas tran beta param='(tbeta-" << Num((last - 1.0) * T) << ")*"
       << Num(360.0 * v.Frequency) << "'\n";
 }

@@ -22,6 +22,9 @@ inline constexpr double kShuntResistance = 1e9;  // ohm, from every node to grou
 inline constexpr double kMaxStepPerPeriod = 1.0 / 1000.0;  // 20 µs at 50 Hz
 inline constexpr const char* kIdealDiodeModel = ".model TAVRO_IDEAL D(IS=1e-06 N=0.0001)";
 
+// A diode conducts while its current exceeds this part of the rated current.
+inline constexpr double kConductionLevel = 1e-4;
+
 // Names of the sensed quantities as ngspice calls its vectors.
 inline constexpr const char* kOutputVoltage = "v(out)";
 inline constexpr const char* kDiode1Current = "i(vd1)";

@@ -101,17 +101,51 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   f.Idpk = MaxOver(t, v[kD1], last);
   // D1's pulse in the last period; a real diode's reverse recovery dips
   // below zero after it ends.
-  const double fall = PulseEnd(t, v[kD1], last, kConductionLevel * values.I0);
+  const double fall = PulseEnd(t, v[kD1], last, kConductionLevel * values.I0, setup.Diode.Ideal);
   f.BetaDegrees = (fall - last.From) / T * 360.0;
   state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage);
   Report(limits, "steady", 1.0);
   return state;
 }
 
+namespace {
+
+constexpr double kSurgePeriods = 1.25;
+
+struct SwitchOn {
+  double Peak;
+  Trace Samples;
+};
+
+SwitchOn RunSwitchOn(const CircuitValues& values, const CircuitSetup& setup, double phase,
+                     const SimulationLimits& limits) {
+  const double T = 1.0 / values.Frequency;
+  RunPlan plan;
+  plan.Periods = kSurgePeriods;
+  plan.PhaseDegrees = phase;
+  plan.CapacitorStart = 0.0;
+  RunRequest request;
+  request.Vectors = VectorNames(setup);
+  request.StopTime = kSurgePeriods * T;
+  request.WallLimitSeconds = limits.WallSecondsPerRun;
+  request.Cancel = limits.Cancel;
+  SwitchOn run{0.0, NgSpice::Instance().Run(Lines(Netlist(values, setup, plan)), request)};
+  const Window all{0.0, request.StopTime};
+  run.Peak = std::max(MaxOver(run.Samples.Time, run.Samples.Values[kD1], all),
+                      MaxOver(run.Samples.Time, run.Samples.Values[kD2], all));
+  return run;
+}
+
+}  // namespace
+
+double SwitchOnPeak(const CircuitValues& values, const CircuitSetup& setup, double phaseDegrees,
+                    const SimulationLimits& limits) {
+  return RunSwitchOn(values, setup, phaseDegrees, limits).Peak;
+}
+
 Surge SimulateSurge(const CircuitValues& values, const CircuitSetup& setup,
                     const SimulationLimits& limits) {
   const double T = 1.0 / values.Frequency;
-  constexpr double kSurgePeriods = 1.25;
   std::map<double, double> peaks;
   Trace worstTrace;
   double worstPeak = -1.0;
@@ -119,28 +153,15 @@ Surge SimulateSurge(const CircuitValues& values, const CircuitSetup& setup,
   int runs = 0;
   constexpr int kExpectedRuns = 25;
   const auto peakAt = [&](double phase) {
-    if (auto found = peaks.find(phase); found != peaks.end()) return found->second;
-    RunPlan plan;
-    plan.Periods = kSurgePeriods;
-    plan.PhaseDegrees = phase;
-    plan.CapacitorStart = 0.0;
-    RunRequest request;
-    request.Vectors = VectorNames(setup);
-    request.StopTime = kSurgePeriods * T;
-    request.WallLimitSeconds = limits.WallSecondsPerRun;
-    request.Cancel = limits.Cancel;
-    Trace trace = NgSpice::Instance().Run(Lines(Netlist(values, setup, plan)), request);
-    const Window all{0.0, request.StopTime};
-    const double peak = std::max(MaxOver(trace.Time, trace.Values[kD1], all),
-                                 MaxOver(trace.Time, trace.Values[kD2], all));
-    peaks[phase] = peak;
-    if (peak > worstPeak) {
-      worstPeak = peak;
+    if (peaks.count(phase) != 0) return;
+    SwitchOn run = RunSwitchOn(values, setup, phase, limits);
+    peaks[phase] = run.Peak;
+    if (run.Peak > worstPeak) {
+      worstPeak = run.Peak;
       worstPhase = phase;
-      worstTrace = std::move(trace);
+      worstTrace = std::move(run.Samples);
     }
     Report(limits, "surge", static_cast<double>(++runs) / kExpectedRuns);
-    return peak;
   };
 
   for (int phase = 0; phase <= 180; phase += 10) peakAt(phase);

@@ -79,6 +79,11 @@ struct Surge {
 Surge SimulateSurge(const CircuitValues& values, const CircuitSetup& setup,
                     const SimulationLimits& limits);
 
+// The largest diode current in the first 1.25 periods after switching on at
+// one mains phase, the capacitor empty.
+double SwitchOnPeak(const CircuitValues& values, const CircuitSetup& setup, double phaseDegrees,
+                    const SimulationLimits& limits);
+
 // One line of a comparison: the method's figure (NaN where the method gives
 // none), the simulated one and their difference in % of the method's.
 struct ComparisonRow {

@@ -84,7 +84,7 @@ double FourierAmplitude(const std::vector<double>& t, const std::vector<double>&
 }
 
 double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w,
-                double level) {
+                double level, bool abrupt) {
   std::size_t peak = t.size();
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i] < w.From || t[i] > w.To) continue;
@@ -96,8 +96,7 @@ double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Wind
     const double crossing = t[b] + (v[b] - level) / (v[b] - v[i]) * (t[i] - t[b]);
     // A current that drops to nothing within one step (an ideal diode):
     // continue its fall from the two samples before the drop.
-    const bool dropped = v[b] > 10.0 * level;
-    if (!dropped || b == 0 || b == peak || !(v[b - 1] > v[b])) return crossing;
+    if (!abrupt || b == 0 || b == peak || !(v[b - 1] > v[b])) return crossing;
     const std::size_t a = b - 1;
     const double end = t[b] + v[b] * (t[b] - t[a]) / (v[a] - v[b]);
     return std::clamp(end, t[b], crossing);

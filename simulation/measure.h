@@ -22,12 +22,13 @@ double MinOver(const std::vector<double>& t, const std::vector<double>& v, Windo
 double FourierAmplitude(const std::vector<double>& t, const std::vector<double>& v, Window w,
                         double frequency);
 // The end of the pulse that peaks in the window: where the current, falling
-// after its peak, first passes `level` (interpolated); but where it drops
-// from above ten times the level within one step (an ideal diode's current
-// does), where the line through the two samples before the drop meets zero. NaN when the current does not
+// after its peak, first passes `level` (interpolated), as ngspice's .meas
+// WHEN finds it. An ideal diode's current drops to nothing within one step:
+// with `abrupt`, where the line through the two samples before that step
+// meets zero. NaN when the current does not
 // fall to the level in the window.
 double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w,
-                double level);
+                double level, bool abrupt);
 
 // Watches a signal as it is computed and tells when its mean over whole
 // periods has settled: the mean of a period differs from the previous

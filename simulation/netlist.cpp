@@ -82,6 +82,11 @@ void Measurements(std::ostream& out, const CircuitValues& v, const CircuitSetup&
 
 }  // namespace
 
+Snubber SnubberOf(const CircuitValues& v) {
+  const double c = kSnubberCurrentShare * v.I0 / (2.0 * M_PI * v.Frequency * v.EmfPeak);
+  return {std::sqrt(v.Ls / c), c};
+}
+
 std::string Netlist(const CircuitValues& v, const CircuitSetup& s, const RunPlan& p) {
   Validate(v, s, p);
   const double T = 1.0 / v.Frequency;
@@ -94,8 +99,9 @@ std::string Netlist(const CircuitValues& v, const CircuitSetup& s, const RunPlan
   out << "Rtr e tl " << Num(v.Rtr) << '\n';
   out << "Ls tl sec " << Num(v.Ls) << " IC=0\n";
   out << "* Snubber across the bridge input (numerical damping only)\n";
-  out << "Rsn sec sn " << Num(kSnubberResistance) << '\n';
-  out << "Csn sn acb " << Num(kSnubberCapacitance) << '\n';
+  const Snubber snubber = SnubberOf(v);
+  out << "Rsn sec sn " << Num(snubber.R) << '\n';
+  out << "Csn sn acb " << Num(snubber.C) << '\n';
   out << "* Bridge; Vsec senses the secondary current, Vd1 and Vd2 the diodes'\n";
   out << "Vsec sec br 0\n";
   out << "Vd1 br a1 0\n";

@@ -16,8 +16,15 @@
 
 namespace tavro::simulation {
 
-inline constexpr double kSnubberResistance = 10.0;  // ohm
-inline constexpr double kSnubberCapacitance = 100e-9;  // F
+// The snubber: a capacitor whose mains-frequency current is a hundred-
+// thousandth of the rated current, and the resistance that damps it with the
+// leakage inductance (√(Ls/C)).
+inline constexpr double kSnubberCurrentShare = 1e-5;
+struct Snubber {
+  double R;  // ohm
+  double C;  // F
+};
+Snubber SnubberOf(const CircuitValues& values);
 inline constexpr double kShuntResistance = 1e9;  // ohm, from every node to ground
 inline constexpr double kMaxStepPerPeriod = 1.0 / 1000.0;  // 20 µs at 50 Hz
 inline constexpr const char* kIdealDiodeModel = ".model TAVRO_IDEAL D(IS=1e-06 N=0.0001)";

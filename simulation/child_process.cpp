@@ -130,6 +130,7 @@ std::string HelperProcess::Exchange(const std::string& line, double seconds) {
     if (const std::size_t end = pending_.find('\n'); end != std::string::npos) {
       std::string answer = pending_.substr(0, end);
       pending_.erase(0, end + 1);
+      if (answer.rfind("{\"progress\"", 0) == 0) continue;  // not asked for here
       return answer;
     }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -4,6 +4,7 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -204,6 +205,8 @@ std::string EncodeRequest(const SimulationRequest& r) {
   w.Bool(r.Surge);
   w.Key("waveforms");
   w.Bool(r.Waveforms);
+  w.Key("progress");
+  w.Bool(r.Progress);
   Number(w, "wall_seconds_per_run", r.WallSecondsPerRun);
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize());
@@ -245,6 +248,7 @@ SimulationRequest DecodeRequest(std::string_view line) {
   flag("circuit", r.Circuit);
   flag("surge", r.Surge);
   flag("waveforms", r.Waveforms);
+  flag("progress", r.Progress);
   if (doc.HasMember("wall_seconds_per_run")) {
     r.WallSecondsPerRun = RequirePositive(ReadNumber(doc, "wall_seconds_per_run"), "the time limit");
   }
@@ -369,10 +373,49 @@ SimulationReport DecodeReport(std::string_view line) {
   return r;
 }
 
+std::string EncodeProgress(const Progress& progress) {
+  rapidjson::StringBuffer buffer;
+  Writer w(buffer);
+  w.StartObject();
+  Number(w, "progress", progress.Fraction);
+  w.Key("step");
+  w.String(progress.Step.c_str());
+  w.EndObject();
+  return std::string(buffer.GetString(), buffer.GetSize());
+}
+
+std::optional<Progress> DecodeProgress(std::string_view line) {
+  if (line.rfind("{\"progress\"", 0) != 0) return std::nullopt;
+  rapidjson::Document doc;
+  doc.Parse(line.data(), line.size());
+  if (doc.HasParseError() || !doc.IsObject()) return std::nullopt;
+  Progress p{ReadNumber(doc, "progress"), {}};
+  if (doc.HasMember("step") && doc["step"].IsString()) p.Step = doc["step"].GetString();
+  if (!std::isfinite(p.Fraction)) return std::nullopt;
+  return p;
+}
+
 SimulationReport Simulate(const SimulationRequest& request, const SimulationLimits& given) {
   SimulationReport report;
   SimulationLimits limits = given;
   limits.WallSecondsPerRun = request.WallSecondsPerRun;
+  // The steps' shares of the whole: the surge makes some 25 short runs.
+  const double method = request.MethodCheck ? 0.1 : 0.0;
+  const double circuit = request.Circuit ? 0.3 : 0.0;
+  const double surge = request.Surge ? 0.6 : 0.0;
+  const double total = std::max(method + circuit + surge, 1e-9);
+  std::string step = "method";
+  double before = 0.0, share = method;
+  if (given.Progress) {
+    limits.Progress = [&](const std::string&, double fraction) {
+      given.Progress(step, (before + share * fraction) / total);
+    };
+  }
+  const auto next = [&](const char* name, double nextShare) {
+    before += share;
+    step = name;
+    share = nextShare;
+  };
   try {
     const design::Calculation calculation =
         design::Calculate(request.Inputs, design::CalculationOptions{request.Mains, {}});
@@ -384,7 +427,7 @@ SimulationReport Simulate(const SimulationRequest& request, const SimulationLimi
     }
     const design::Design& design = std::get<design::Design>(calculation);
     const CircuitValues values = ValuesOf(design, request.Mains);
-    const MethodFigures method = FiguresOf(design);
+    const MethodFigures figures = FiguresOf(design);
     CircuitSetup setup;
     setup.Diode = DiodeOf(request);
     setup.Load = request.Load;
@@ -392,8 +435,10 @@ SimulationReport Simulate(const SimulationRequest& request, const SimulationLimi
     report.DiodeName = setup.Diode.ModelName;
     report.LoadName = LoadName(request.Load);
     report.Esr = request.Esr;
-    if (request.MethodCheck) report.Method = CheckMethod(values, method, limits);
-    if (request.Circuit) report.Circuit = CheckCircuit(values, method, setup, limits);
+    if (request.MethodCheck) report.Method = CheckMethod(values, figures, limits);
+    next("circuit", circuit);
+    if (request.Circuit) report.Circuit = CheckCircuit(values, figures, setup, limits);
+    next("surge", surge);
     if (request.Surge) report.SurgeResult = SimulateSurge(values, setup, limits);
     if (!request.Waveforms) {
       if (report.Method) report.Method->State.LastTwoPeriods = {};

@@ -26,6 +26,7 @@ struct SimulationRequest {
   bool Circuit = true;
   bool Surge = true;
   bool Waveforms = false;  // the samples for the plots
+  bool Progress = false;   // progress lines before the report
   double WallSecondsPerRun = 20.0;
 };
 
@@ -58,6 +59,16 @@ SimulationRequest DecodeRequest(std::string_view line);
 std::string EncodeReport(const SimulationReport& report);
 // A report that does not parse comes back as not Ok, with the reason.
 SimulationReport DecodeReport(std::string_view line);
+
+// A progress line: {"progress": 0.42, "step": "surge"}; the overall fraction
+// of the request done and the step under way ("method", "circuit", "surge").
+struct Progress {
+  double Fraction;
+  std::string Step;
+};
+std::string EncodeProgress(const Progress& progress);
+// Nothing when the line is not a progress line.
+std::optional<Progress> DecodeProgress(std::string_view line);
 
 // Calculates the design and runs what the request asks for, in this process.
 // Failures come back in the report, never as exceptions.

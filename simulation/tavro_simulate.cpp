@@ -29,7 +29,17 @@ int main() {
       report = setupFailure;
     } else {
       try {
-        report = Simulate(DecodeRequest(line));
+        const SimulationRequest request = DecodeRequest(line);
+        SimulationLimits limits;
+        double shown = -1.0;
+        if (request.Progress) {
+          limits.Progress = [&](const std::string& step, double fraction) {
+            if (fraction < shown + 0.01 && fraction < 1.0) return;
+            shown = fraction;
+            std::cout << EncodeProgress({fraction, step}) << '\n' << std::flush;
+          };
+        }
+        report = Simulate(request, limits);
       } catch (const RejectedValue& e) {
         report.ErrorKind = "rejected";
         report.Error = e.what();

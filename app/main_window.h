@@ -10,6 +10,7 @@
 #include "app/form_layout.h"
 #include "app/messages.h"
 #include "app/plot_windows.h"
+#include "app/simulation_window.h"
 #include "design/procedure.h"
 #include "design/window.h"
 #include "report/open_save.h"
@@ -61,6 +62,14 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void N5Click();
   void N7Click();
   void N8Click();
+  // "Проверка моделированием..." and Файл → "Экспорт схемы SPICE...".
+  void OpenSimulation();
+  void ExportSpice();
+
+ public:
+  QAction* SimulationItem() const { return simulationItem_; }
+  QAction* ExportSpiceItem() const { return exportSpiceItem_; }
+  SimulationWindow* Simulation() const { return simulation_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -89,6 +98,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   bool centred_ = false;
   QPointer<LoadCharacteristicWindow> loadPlot_;
   QPointer<DiodeCurrentWindow> pulsePlot_;
+  QAction* simulationItem_ = nullptr;
+  QAction* exportSpiceItem_ = nullptr;
+  QPointer<SimulationWindow> simulation_;
 };
 
 }  // namespace tavro::app

@@ -136,14 +136,14 @@ SteadyState ReadState(const Value& object) {
   return s;
 }
 
-long ResidentKb() {
+}  // namespace
+
+long ResidentKilobytes() {
   std::ifstream statm("/proc/self/statm");
   long pages = 0, resident = 0;
   statm >> pages >> resident;
   return resident * (::sysconf(_SC_PAGESIZE) / 1024);
 }
-
-}  // namespace
 
 const char* LoadName(LoadKind load) {
   switch (load) {
@@ -422,7 +422,7 @@ SimulationReport Simulate(const SimulationRequest& request, const SimulationLimi
     if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
       report.ErrorKind = "design";
       report.Error = std::string("the design is not complete: ") + failure->Reason;
-      report.MemoryKb = ResidentKb();
+      report.MemoryKb = ResidentKilobytes();
       return report;
     }
     const design::Design& design = std::get<design::Design>(calculation);
@@ -456,7 +456,7 @@ SimulationReport Simulate(const SimulationRequest& request, const SimulationLimi
     report.ErrorKind = "failed";
     report.Error = e.what();
   }
-  report.MemoryKb = ResidentKb();
+  report.MemoryKb = ResidentKilobytes();
   return report;
 }
 

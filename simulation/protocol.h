@@ -70,6 +70,9 @@ std::string EncodeProgress(const Progress& progress);
 // Nothing when the line is not a progress line.
 std::optional<Progress> DecodeProgress(std::string_view line);
 
+// This process's resident memory, kB.
+long ResidentKilobytes();
+
 // Calculates the design and runs what the request asks for, in this process.
 // Failures come back in the report, never as exceptions.
 SimulationReport Simulate(const SimulationRequest& request, const SimulationLimits& limits = {});

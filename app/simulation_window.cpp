@@ -231,17 +231,23 @@ void SimulationWindow::Run() {
   limit_.start(timeLimit_);
 }
 
-void SimulationWindow::Cancel() {
-  if (process_ == nullptr) return;
+void SimulationWindow::Release(bool kill) {
   QProcess* p = process_;
   process_ = nullptr;
   p->disconnect(this);
-  p->kill();
-  p->waitForFinished(1000);
+  if (kill) {
+    p->kill();
+    p->waitForFinished(1000);
+  }
   p->deleteLater();
   limit_.stop();
   run_->setEnabled(true);
   cancel_->setEnabled(false);
+}
+
+void SimulationWindow::Cancel() {
+  if (process_ == nullptr) return;
+  Release(true);
   status_->setText(Q(texts::kSimulationCancelled));
   emit Finished();
 }
@@ -260,13 +266,7 @@ void SimulationWindow::ReadAnswer() {
       continue;
     }
     const simulation::SimulationReport report = simulation::DecodeReport(line);
-    QProcess* finished = process_;
-    process_ = nullptr;
-    finished->disconnect(this);
-    finished->deleteLater();
-    limit_.stop();
-    run_->setEnabled(true);
-    cancel_->setEnabled(false);
+    Release(false);
     if (!report.Ok) {
       status_->clear();
       message_(Q(texts::kSimulationFailed) + QString::fromStdString(report.Error));
@@ -281,15 +281,7 @@ void SimulationWindow::ReadAnswer() {
 
 void SimulationWindow::Ended(const QString& failure) {
   if (process_ == nullptr) return;
-  QProcess* p = process_;
-  process_ = nullptr;
-  p->disconnect(this);
-  p->kill();
-  p->waitForFinished(1000);
-  p->deleteLater();
-  limit_.stop();
-  run_->setEnabled(true);
-  cancel_->setEnabled(false);
+  Release(true);
   status_->clear();
   message_(Q(texts::kSimulationFailed) + failure);
   emit Finished();

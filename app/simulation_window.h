@@ -72,6 +72,8 @@ class SimulationWindow : public QWidget {
 
  private:
   void ReadAnswer();
+  // Lets go of the helper (killing it first when asked) and readies Run.
+  void Release(bool kill);
   void Ended(const QString& failure);
   void ShowReport(const simulation::SimulationReport& report);
   void ShowPlots(const simulation::SimulationReport& report);

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Remakes the pictures in docs/: the window after the worked example, and the
-# two plots of the "Графики" menu, typed and clicked in as a user would under
-# Xvfb, with a small window manager for the title bars.
+# Remakes the pictures in docs/: the window after the worked example, the
+# two plots of the "Графики" menu and the simulation check's window, typed
+# and clicked in as a user would under Xvfb, with a small window manager for
+# the title bars.
 #   tools/screenshot.sh [folder]
 set -eu
 cd "$(dirname "$0")/.."
@@ -51,9 +52,19 @@ capture() {  # raises the window titled $1 and writes it to $2
 }
 capture "Нагрузочная характеристика выпрямителя" "$OUT/load_characteristic.png"
 capture "Форма тока вентиля" "$OUT/diode_current.png"
+# "Моделирование" → "Проверка моделированием...", then "Запустить".
+xdotool windowactivate --sync "$main"; sleep 0.3
+xdotool mousemove --window "$main" 250 10 click 1; sleep 0.5
+xdotool mousemove --window "$main" 290 32 click 1; sleep 1
+sim=$(window "Проверка моделированием")
+xdotool windowactivate --sync "$sim"; sleep 0.5
+xdotool windowsize "$sim" 1240 720; sleep 0.5
+xdotool mousemove --window "$sim" 50 118 click 1
+sleep 4
+capture "Проверка моделированием" "$OUT/simulation.png"
 kill "$app"
 INNER
 chmod +x "$inner"
 OUT="$out" xvfb-run -a -s "-screen 0 1280x900x24" "$inner"
 rm -f "$inner"
-echo "wrote $out/window.png, $out/load_characteristic.png, $out/diode_current.png"
+echo "wrote $out/window.png, $out/load_characteristic.png, $out/diode_current.png, $out/simulation.png"

@@ -1,5 +1,7 @@
 #include "simulation/child_process.h"
 
+#include "tavro/version.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -26,10 +28,11 @@ std::string HelperPath() {
   std::error_code ec;
   const fs::path self = fs::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const fs::path beside = self.parent_path() / "tavro-simulate";
-    if (fs::exists(beside, ec)) return beside.string();
+    for (const fs::path& dir : {self.parent_path(), self.parent_path() / release::kHelperDir}) {
+      const fs::path helper = (dir / "tavro-simulate").lexically_normal();
+      if (fs::exists(helper, ec)) return helper.string();
+    }
   }
-  if (fs::exists(TAVRO_HELPER_INSTALL_PATH, ec)) return TAVRO_HELPER_INSTALL_PATH;
   return TAVRO_HELPER_BUILD_PATH;
 }
 

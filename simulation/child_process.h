@@ -16,8 +16,8 @@ class HelperFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// TAVRO_SIMULATE if set; else tavro-simulate beside the running program; else
-// the installed helper; else the one in the build tree.
+// TAVRO_SIMULATE if set; else tavro-simulate beside the running program or in
+// the installed helpers' folder relative to it; else the one in the build tree.
 std::string HelperPath();
 
 class HelperProcess {

@@ -33,8 +33,10 @@ std::string SpiceLibDir() {
     return dir;
   }
   std::error_code ec;
-  if (fs::exists(fs::path(TAVRO_SPICE_INSTALL_DIR) / "scripts" / "spinit", ec)) {
-    return TAVRO_SPICE_INSTALL_DIR;
+  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const fs::path installed = (self.parent_path() / TAVRO_SPICE_FROM_HELPER).lexically_normal();
+    if (fs::exists(installed / "scripts" / "spinit", ec)) return installed.string();
   }
   return TAVRO_SPICE_SOURCE_DIR;
 }

@@ -65,7 +65,8 @@ struct RunRequest {
 };
 
 // The folder with scripts/spinit that SPICE_LIB_DIR names: TAVRO_SPICE_LIB_DIR
-// if set, else the installed one, else the one in the source tree.
+// if set, else the installed one (found from the helper's own place), else
+// the one in the source tree.
 std::string SpiceLibDir();
 
 // Keeps a user's .spiceinit (read from the working folder and from HOME)

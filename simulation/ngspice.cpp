@@ -14,6 +14,10 @@
 #include <mutex>
 #include <string_view>
 
+// ngspice keeps part of every run's allocations for good (tavro_simulate.cpp
+// says how the helper copes); the sanitizer build's leak checker is told so.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libngspice.so\n"; }
+
 namespace tavro::simulation {
 
 const char* RunFailureName(RunFailure kind) {

@@ -57,8 +57,7 @@ std::pair<double, double> Wall(const std::string& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const design::Design d =
-      std::get<design::Design>(design::Calculate({12, 1, 1, 1, 1.2L, 0.7L}));
+  const design::Design d = std::get<design::Design>(design::Calculate({12, 1, 1, 1, 1.2L, 0.7L}));
   const simulation::CircuitValues values = simulation::ValuesOf(d);
   const simulation::MethodFigures method = simulation::FiguresOf(d);
   const simulation::DiodeModel& m = simulation::ShippedDiode("1N4007");
@@ -79,8 +78,8 @@ int main(int argc, char** argv) {
   const std::string input = "/tmp/tavro_bench_designs.csv";
   {
     std::ofstream designs(input);
-    const char* lines[] = {"12,1,1,1,1.2,0.7", "24,2,1,2,1.2,0.7", "5,0.1,1,1,1.2,0.7",
-                           "48,5,2,2,1.5,1", "300,0.5,1,1,1.2,0.7", "110,3,2,1,1.4,0.9",
+    const char* lines[] = {"12,1,1,1,1.2,0.7",   "24,2,1,2,1.2,0.7",    "5,0.1,1,1,1.2,0.7",
+                           "48,5,2,2,1.5,1",     "300,0.5,1,1,1.2,0.7", "110,3,2,1,1.4,0.9",
                            "15,0.5,3,1,1.2,0.7", "60,1,1,2,1.3,0.8"};
     for (int k = 0; k < 5; ++k) {
       for (const char* l : lines) designs << l << '\n';
@@ -89,15 +88,15 @@ int main(int argc, char** argv) {
   const std::string cli = argc > 1 ? argv[1] : "build/cli/tavro-cli";
   const auto one = Wall(cli + " --batch --simulate --jobs 1 < " + input + " > /dev/null");
   const auto two = Wall(cli + " --batch --simulate --jobs 2 < " + input + " > /dev/null");
-  std::printf("--batch --simulate, 40 designs: --jobs 1 %.2f s (cpu %.2f s), --jobs 2 %.2f s "
-              "(cpu %.2f s), speed-up %.2f; load average now %s\n",
-              one.first, one.second, two.first, two.second, one.first / two.first,
-              [] {
-                std::ifstream load("/proc/loadavg");
-                static std::string text;
-                std::getline(load, text);
-                return text.c_str();
-              }());
+  std::printf(
+      "--batch --simulate, 40 designs: --jobs 1 %.2f s (cpu %.2f s), --jobs 2 %.2f s "
+      "(cpu %.2f s), speed-up %.2f; load average now %s\n",
+      one.first, one.second, two.first, two.second, one.first / two.first, [] {
+        std::ifstream load("/proc/loadavg");
+        static std::string text;
+        std::getline(load, text);
+        return text.c_str();
+      }());
 
   // Memory of one helper over 500 consecutive simulations of the real circuit.
   simulation::HelperProcess helper;
@@ -107,14 +106,14 @@ int main(int argc, char** argv) {
   const std::string line = simulation::EncodeRequest(request);
   long first = 0, after10 = 0, last = 0;
   for (int i = 1; i <= 500; ++i) {
-    const simulation::SimulationReport r =
-        simulation::DecodeReport(helper.Exchange(line, 60));
+    const simulation::SimulationReport r = simulation::DecodeReport(helper.Exchange(line, 60));
     if (i == 1) first = r.MemoryKb;
     if (i == 10) after10 = r.MemoryKb;
     last = r.MemoryKb;
   }
-  std::printf("helper memory: %ld kB after 1, %ld kB after 10, %ld kB after 500 simulations "
-              "(growth 10 -> 500: %ld kB)\n",
-              first, after10, last, last - after10);
+  std::printf(
+      "helper memory: %ld kB after 1, %ld kB after 10, %ld kB after 500 simulations "
+      "(growth 10 -> 500: %ld kB)\n",
+      first, after10, last, last - after10);
   return 0;
 }

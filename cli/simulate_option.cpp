@@ -49,8 +49,8 @@ std::string Number(double v) {
 std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
   std::ostringstream out;
   for (const auto& r : rows) {
-    out << "  " << simulation::texts::QuantityName(r.Quantity) << ": " << Number(r.Method)
-        << " / " << Number(r.Simulated);
+    out << "  " << simulation::texts::QuantityName(r.Quantity) << ": " << Number(r.Method) << " / "
+        << Number(r.Simulated);
     if (std::isfinite(r.DifferencePercent)) out << " (" << Number(r.DifferencePercent) << " %)";
     out << '\n';
   }
@@ -60,17 +60,18 @@ std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
 std::string Text(const SimulationReport& r) {
   namespace t = simulation::texts;
   std::ostringstream out;
-  out << "\n" << t::kMethodCheck << " — " << (r.Method->Passed ? t::kPassed : t::kFailed)
+  out << "\n"
+      << t::kMethodCheck << " — " << (r.Method->Passed ? t::kPassed : t::kFailed)
       << "\n  (расчёт / моделирование)\n"
       << Table(r.Method->Rows);
   out << "\n" << t::kCircuitCheck << ": " << r.DiodeName << ", " << r.LoadName;
   if (r.Esr > 0.0) out << ", ESR " << Number(r.Esr);
   out << ", " << r.Circuit->State.Periods << " периодов"
-      << (r.Circuit->State.Settled ? "" : std::string(" — ") + std::string(t::kNotSettled))
-      << "\n" << Table(r.Circuit->Rows);
-  out << "\n" << t::kSurge << "\n  " << t::kWorstPhase << ": "
-      << Number(r.SurgeResult->WorstPhaseDegrees) << "\n  " << t::kWorstPeak << ": "
-      << Number(r.SurgeResult->WorstPeak) << '\n';
+      << (r.Circuit->State.Settled ? "" : std::string(" — ") + std::string(t::kNotSettled)) << "\n"
+      << Table(r.Circuit->Rows);
+  out << "\n"
+      << t::kSurge << "\n  " << t::kWorstPhase << ": " << Number(r.SurgeResult->WorstPhaseDegrees)
+      << "\n  " << t::kWorstPeak << ": " << Number(r.SurgeResult->WorstPeak) << '\n';
   return out.str();
 }
 
@@ -92,8 +93,7 @@ bool WriteNetlist(const SimulateOptions& o, const SimulationRequest& request, in
   } else {
     source = "model typed by the user";
   }
-  const std::string text =
-      simulation::StandaloneNetlist(*d, request.Mains, setup, periods, source);
+  const std::string text = simulation::StandaloneNetlist(*d, request.Mains, setup, periods, source);
   std::ofstream file(o.SpiceFile, std::ios::binary | std::ios::trunc);
   file << text;
   file.close();
@@ -133,8 +133,8 @@ std::string WithMember(const std::string& json, const std::string& key, const st
          json.substr(close);
 }
 
-bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& inputs,
-                          bool asJson, std::string& output, std::ostream& err) {
+bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& inputs, bool asJson,
+                          std::string& output, std::ostream& err) {
   if (!o.Simulate && o.SpiceFile.empty()) return true;
   SimulationRequest request;
   try {
@@ -147,7 +147,8 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& 
   try {
     simulation::HelperProcess helper;
     if (o.Simulate) {
-      const std::string answer = helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit);
+      const std::string answer =
+          helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit);
       const SimulationReport report = simulation::DecodeReport(answer);
       if (!report.Ok) {
         err << "simulation: " << report.Error << '\n';
@@ -159,8 +160,8 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& 
       // The netlist ends where the embedded simulation of it settles.
       SimulationRequest steady = request;
       steady.MethodCheck = steady.Surge = false;
-      const SimulationReport report =
-          simulation::DecodeReport(helper.Exchange(simulation::EncodeRequest(steady), kHelperTimeLimit));
+      const SimulationReport report = simulation::DecodeReport(
+          helper.Exchange(simulation::EncodeRequest(steady), kHelperTimeLimit));
       if (report.Ok) periods = report.Circuit->State.Periods;
     }
   } catch (const simulation::HelperFailure& e) {

@@ -55,7 +55,9 @@ HelperProcess::HelperProcess(std::string path) : path_(std::move(path)) {
   ::signal(SIGPIPE, SIG_IGN);
 }
 
-HelperProcess::~HelperProcess() { Stop(); }
+HelperProcess::~HelperProcess() {
+  Stop();
+}
 
 void HelperProcess::Start() {
   int in[2], out[2];
@@ -127,8 +129,7 @@ std::string HelperProcess::Exchange(const std::string& line, double seconds) {
     if (n <= 0) break;  // the helper is gone; its end is read below
     sent += static_cast<std::size_t>(n);
   }
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   while (true) {
     if (const std::size_t end = pending_.find('\n'); end != std::string::npos) {
       std::string answer = pending_.substr(0, end);

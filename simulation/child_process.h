@@ -5,9 +5,9 @@
 // helper. Side-by-side simulations use one helper each.
 #pragma once
 
+#include <sys/types.h>
 #include <stdexcept>
 #include <string>
-#include <sys/types.h>
 
 namespace tavro::simulation {
 

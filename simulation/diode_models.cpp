@@ -27,19 +27,19 @@ struct Parameter {
 };
 
 constexpr Parameter kParameters[] = {
-    {"IS", Range::Positive},    {"JS", Range::Positive},       {"JSW", Range::NonNegative},
-    {"N", Range::Positive},     {"RS", Range::NonNegative},    {"IK", Range::NonNegative},
-    {"IKF", Range::NonNegative}, {"IKR", Range::NonNegative},  {"TT", Range::NonNegative},
-    {"CJO", Range::NonNegative}, {"CJ0", Range::NonNegative},  {"CJ", Range::NonNegative},
-    {"VJ", Range::Positive},    {"PB", Range::Positive},       {"M", Range::Fraction},
-    {"MJ", Range::Fraction},    {"FC", Range::Fraction},       {"CJP", Range::NonNegative},
+    {"IS", Range::Positive},      {"JS", Range::Positive},     {"JSW", Range::NonNegative},
+    {"N", Range::Positive},       {"RS", Range::NonNegative},  {"IK", Range::NonNegative},
+    {"IKF", Range::NonNegative},  {"IKR", Range::NonNegative}, {"TT", Range::NonNegative},
+    {"CJO", Range::NonNegative},  {"CJ0", Range::NonNegative}, {"CJ", Range::NonNegative},
+    {"VJ", Range::Positive},      {"PB", Range::Positive},     {"M", Range::Fraction},
+    {"MJ", Range::Fraction},      {"FC", Range::Fraction},     {"CJP", Range::NonNegative},
     {"CJSW", Range::NonNegative}, {"PHP", Range::Positive},    {"MJSW", Range::Fraction},
-    {"FCS", Range::Fraction},   {"BV", Range::Positive},       {"IBV", Range::Positive},
-    {"NBV", Range::Positive},   {"TCV", Range::Any},           {"EG", Range::Positive},
-    {"XTI", Range::Any},        {"KF", Range::NonNegative},    {"AF", Range::Positive},
-    {"TNOM", Range::Any},       {"TRS", Range::Any},           {"TRS1", Range::Any},
-    {"TRS2", Range::Any},       {"TM1", Range::Any},           {"TM2", Range::Any},
-    {"TTT1", Range::Any},       {"TTT2", Range::Any},          {"ISR", Range::NonNegative},
+    {"FCS", Range::Fraction},     {"BV", Range::Positive},     {"IBV", Range::Positive},
+    {"NBV", Range::Positive},     {"TCV", Range::Any},         {"EG", Range::Positive},
+    {"XTI", Range::Any},          {"KF", Range::NonNegative},  {"AF", Range::Positive},
+    {"TNOM", Range::Any},         {"TRS", Range::Any},         {"TRS1", Range::Any},
+    {"TRS2", Range::Any},         {"TM1", Range::Any},         {"TM2", Range::Any},
+    {"TTT1", Range::Any},         {"TTT2", Range::Any},        {"ISR", Range::NonNegative},
     {"NR", Range::Positive},
 };
 
@@ -53,12 +53,17 @@ const Parameter* Find(const std::string& name) {
 void Check(const Parameter& p, double value) {
   const std::string what = std::string("diode parameter ") + p.Name;
   switch (p.Allowed) {
-    case Range::Positive: RequirePositive(value, what); break;
-    case Range::NonNegative: RequireNonNegative(value, what); break;
+    case Range::Positive:
+      RequirePositive(value, what);
+      break;
+    case Range::NonNegative:
+      RequireNonNegative(value, what);
+      break;
     case Range::Fraction:
       if (!(value >= 0.0 && value < 1.0)) throw RejectedValue(what + " must lie in [0, 1)");
       break;
-    case Range::Any: break;
+    case Range::Any:
+      break;
   }
 }
 
@@ -101,7 +106,8 @@ DiodeModel ValidateModelLine(std::string_view text) {
       std::size_t j = i + 1;
       while (j < text.size() && (text[j] == ' ' || text[j] == '\t')) ++j;
       if (j >= text.size()) break;
-      if (text[j] != '+') throw RejectedValue("a model must be one .model line (or + continuations)");
+      if (text[j] != '+')
+        throw RejectedValue("a model must be one .model line (or + continuations)");
       joined += ' ';
       i = j;
       continue;
@@ -109,7 +115,8 @@ DiodeModel ValidateModelLine(std::string_view text) {
     if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
       throw RejectedValue("the model line holds a control character");
     }
-    if (static_cast<unsigned char>(c) >= 0x80) throw RejectedValue("the model line holds a non-ASCII character");
+    if (static_cast<unsigned char>(c) >= 0x80)
+      throw RejectedValue("the model line holds a non-ASCII character");
     if (c == ';' || c == '$' || c == '{' || c == '}' || c == '\'') {
       throw RejectedValue(std::string("the model line holds '") + c + "'");
     }
@@ -145,7 +152,9 @@ DiodeModel ValidateModelLine(std::string_view text) {
   return DiodeModel{name, {}, {}, line.str()};
 }
 
-std::string_view DiodeLibraryText() { return kDiodeLibraryText; }
+std::string_view DiodeLibraryText() {
+  return kDiodeLibraryText;
+}
 
 const std::vector<DiodeModel>& ShippedDiodes() {
   static const std::vector<DiodeModel> models = [] {

@@ -7,7 +7,9 @@
 namespace tavro::simulation {
 namespace {
 
-std::string N(long double v) { return SpiceNumber(static_cast<double>(v)); }
+std::string N(long double v) {
+  return SpiceNumber(static_cast<double>(v));
+}
 
 }  // namespace
 
@@ -21,12 +23,12 @@ std::string StandaloneNetlist(const design::Design& d, const design::Mains& main
   plan.Measurements = true;
   plan.Comments = {
       "Inputs: U0 = " + N(in.U0) + " V, I0 = " + N(in.I0) + " A, Kp = " + N(in.Kp) +
-          " %, limbs = " + std::to_string(in.Limbs) + ", Bm = " + N(in.Bm) + " T, Ud = " +
-          N(in.Ud) + " V",
+          " %, limbs = " + std::to_string(in.Limbs) + ", Bm = " + N(in.Bm) +
+          " T, Ud = " + N(in.Ud) + " V",
       "Mains: " + N(mains.Voltage) + " V, " + N(mains.Frequency) + " Hz",
-      "Design: U2 = " + N(d.Results.U2) + " V, Rtr = " + N(d.Parameters.Rtr) + " ohm, Ls = " +
-          N(d.Parameters.Ls) + " H, Rd = " + N(d.Parameters.Rd) + " ohm, Cf = " +
-          N(d.Results.Cf) + " uF",
+      "Design: U2 = " + N(d.Results.U2) + " V, Rtr = " + N(d.Parameters.Rtr) +
+          " ohm, Ls = " + N(d.Parameters.Ls) + " H, Rd = " + N(d.Parameters.Rd) +
+          " ohm, Cf = " + N(d.Results.Cf) + " uF",
       "Method: I2 = " + N(d.Results.I2) + " A, Idrms = " + N(d.Results.Idrms) +
           " A, Idpk = " + N(d.Results.Idpk) + " A",
       std::string("Diode: ") +

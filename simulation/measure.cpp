@@ -83,8 +83,8 @@ double FourierAmplitude(const std::vector<double>& t, const std::vector<double>&
   return 2.0 / (w.To - w.From) * std::hypot(c, s);
 }
 
-double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w,
-                double level, bool abrupt) {
+double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w, double level,
+                bool abrupt) {
   std::size_t peak = t.size();
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i] < w.From || t[i] > w.To) continue;

@@ -27,8 +27,8 @@ double FourierAmplitude(const std::vector<double>& t, const std::vector<double>&
 // with `abrupt`, where the line through the two samples before that step
 // meets zero. NaN when the current does not
 // fall to the level in the window.
-double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w,
-                double level, bool abrupt);
+double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w, double level,
+                bool abrupt);
 
 // Watches a signal as it is computed and tells when its mean over whole
 // periods has settled: the mean of a period differs from the previous

@@ -10,7 +10,9 @@ namespace {
 
 using N = std::string;
 
-N Num(double v) { return SpiceNumber(v); }
+N Num(double v) {
+  return SpiceNumber(v);
+}
 
 // One diode between anode and cathode: the model alone, or the ideal switch
 // in series with the method's resistance (through an inner node).
@@ -64,7 +66,9 @@ void Measurements(std::ostream& out, const CircuitValues& v, const CircuitSetup&
     case LoadKind::Resistive:
       out << ".meas tran i0 param='vmean/" << Num(v.U0 / v.I0) << "'\n";
       break;
-    case LoadKind::ConstantCurrent: out << ".meas tran i0 param='" << Num(v.I0) << "'\n"; break;
+    case LoadKind::ConstantCurrent:
+      out << ".meas tran i0 param='" << Num(v.I0) << "'\n";
+      break;
     case LoadKind::ConstantVoltage:
       out << ".meas tran i0 AVG i(vload)" << window << '\n';
       break;
@@ -75,7 +79,8 @@ void Measurements(std::ostream& out, const CircuitValues& v, const CircuitSetup&
   out << ".meas tran idpk MAX i(vd1)" << window << '\n';
   // The period starts at the EMF's rise through zero, with D1 off: its
   // current's first fall in the window ends its pulse.
-  out << ".meas tran tbeta WHEN i(vd1)=" << Num(kConductionLevel * v.I0) << " FALL=1" << window << '\n';
+  out << ".meas tran tbeta WHEN i(vd1)=" << Num(kConductionLevel * v.I0) << " FALL=1" << window
+      << '\n';
   out << ".meas tran beta param='(tbeta-" << Num((last - 1.0) * T) << ")*"
       << Num(360.0 * v.Frequency) << "'\n";
 }
@@ -122,9 +127,15 @@ std::string Netlist(const CircuitValues& v, const CircuitSetup& s, const RunPlan
   }
   out << "* Load\n";
   switch (s.Load) {
-    case LoadKind::Resistive: out << "Rload out 0 " << Num(v.U0 / v.I0) << '\n'; break;
-    case LoadKind::ConstantCurrent: out << "Iload out 0 DC " << Num(v.I0) << '\n'; break;
-    case LoadKind::ConstantVoltage: out << "Vload out 0 DC " << Num(v.U0) << '\n'; break;
+    case LoadKind::Resistive:
+      out << "Rload out 0 " << Num(v.U0 / v.I0) << '\n';
+      break;
+    case LoadKind::ConstantCurrent:
+      out << "Iload out 0 DC " << Num(v.I0) << '\n';
+      break;
+    case LoadKind::ConstantVoltage:
+      out << "Vload out 0 DC " << Num(v.U0) << '\n';
+      break;
   }
   if (p.Measurements && s.Load != LoadKind::ConstantVoltage) {
     const double w2 = 2.0 * 2.0 * M_PI * v.Frequency;
@@ -135,8 +146,7 @@ std::string Netlist(const CircuitValues& v, const CircuitSetup& s, const RunPlan
   out << (s.Diode.Ideal ? kIdealDiodeModel : s.Diode.ModelLine) << '\n';
   out << ".options rshunt=" << Num(kShuntResistance) << '\n';
   const double maxStep = T * kMaxStepPerPeriod;
-  out << ".tran " << Num(maxStep) << ' ' << Num(p.Periods * T) << " 0 " << Num(maxStep)
-      << " uic\n";
+  out << ".tran " << Num(maxStep) << ' ' << Num(p.Periods * T) << " 0 " << Num(maxStep) << " uic\n";
   if (p.Measurements) Measurements(out, v, s, p);
   out << ".end\n";
   return out.str();

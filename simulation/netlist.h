@@ -25,7 +25,7 @@ struct Snubber {
   double C;  // F
 };
 Snubber SnubberOf(const CircuitValues& values);
-inline constexpr double kShuntResistance = 1e9;  // ohm, from every node to ground
+inline constexpr double kShuntResistance = 1e9;            // ohm, from every node to ground
 inline constexpr double kMaxStepPerPeriod = 1.0 / 1000.0;  // 20 µs at 50 Hz
 inline constexpr const char* kIdealDiodeModel = ".model TAVRO_IDEAL D(IS=1e-06 N=0.0001)";
 

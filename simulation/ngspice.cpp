@@ -16,17 +16,24 @@
 
 // ngspice keeps part of every run's allocations for good (tavro_simulate.cpp
 // says how the helper copes); the sanitizer build's leak checker is told so.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libngspice.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libngspice.so\n";
+}
 
 namespace tavro::simulation {
 
 const char* RunFailureName(RunFailure kind) {
   switch (kind) {
-    case RunFailure::Rejected: return "rejected";
-    case RunFailure::Stalled: return "stalled";
-    case RunFailure::Cancelled: return "cancelled";
-    case RunFailure::Incomplete: return "incomplete";
-    case RunFailure::Library: return "library";
+    case RunFailure::Rejected:
+      return "rejected";
+    case RunFailure::Stalled:
+      return "stalled";
+    case RunFailure::Cancelled:
+      return "cancelled";
+    case RunFailure::Incomplete:
+      return "incomplete";
+    case RunFailure::Library:
+      return "library";
   }
   return "unknown";
 }
@@ -107,9 +114,9 @@ struct NgSpice::Shared {
   std::mutex mutex;
   std::condition_variable changed;
   std::vector<std::string> output;
-  bool exited = false;   // the library called its exit callback
-  int started = 0;       // background runs started ...
-  int finished = 0;      // ... and finished
+  bool exited = false;  // the library called its exit callback
+  int started = 0;      // background runs started ...
+  int finished = 0;     // ... and finished
   bool stopRequested = false;
   // Per run: where each asked-for vector sits in the data callback's array.
   std::vector<std::string> wanted;
@@ -133,7 +140,9 @@ int OnChar(char* text, int, void* self) {
   return 0;
 }
 
-int OnStat(char*, int, void*) { return 0; }
+int OnStat(char*, int, void*) {
+  return 0;
+}
 
 int OnExit(int, NG_BOOL, NG_BOOL, int, void* self) {
   auto* shared = static_cast<NgSpice*>(self)->shared_;
@@ -220,7 +229,8 @@ void NgSpice::Load() {
   lib->vecInfo = reinterpret_cast<VecInfoFn>(::dlsym(lib->handle, "ngGet_Vec_Info"));
   if (!lib->init || !lib->command || !lib->circ || !lib->vecInfo) {
     ::dlclose(lib->handle);
-    throw SimulationError(RunFailure::Library, "libngspice.so.0 lacks the shared-library interface");
+    throw SimulationError(RunFailure::Library,
+                          "libngspice.so.0 lacks the shared-library interface");
   }
   {
     const std::lock_guard lock(shared_->mutex);
@@ -312,8 +322,8 @@ Trace NgSpice::Run(const std::vector<std::string>& netlist, const RunRequest& re
   RunFailure haltReason = RunFailure::Stalled;
   {
     std::unique_lock lock(s.mutex);
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::duration<double>(request.WallLimitSeconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::duration<double>(request.WallLimitSeconds);
     const auto done = [&] { return s.finished > finishedBefore || s.exited; };
     while (!done()) {
       if (s.stopRequested) {
@@ -362,9 +372,9 @@ Trace NgSpice::Run(const std::vector<std::string>& netlist, const RunRequest& re
     trace.EndTime = settledHalt ? s.stopAfter : request.StopTime;
     const double reached = trace.Time.back();
     if (!(reached >= trace.EndTime * (1.0 - 1e-9))) {
-      throw SimulationError(RunFailure::Incomplete,
-                            "the simulation ended at " + std::to_string(reached) + " s of " +
-                                std::to_string(trace.EndTime) + " s");
+      throw SimulationError(RunFailure::Incomplete, "the simulation ended at " +
+                                                        std::to_string(reached) + " s of " +
+                                                        std::to_string(trace.EndTime) + " s");
     }
     for (const std::string& wanted : request.Vectors) {
       name = wanted;

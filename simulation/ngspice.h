@@ -23,11 +23,11 @@ namespace tavro::simulation {
 
 // Why a run produced no usable data.
 enum class RunFailure {
-  Rejected,   // the netlist did not parse or the analysis aborted
-  Stalled,    // stopped by the watchdog
-  Cancelled,  // stopped on request
-  Incomplete, // no time vector, or it ends short of where it had to
-  Library,    // the library could not be loaded or initialised
+  Rejected,    // the netlist did not parse or the analysis aborted
+  Stalled,     // stopped by the watchdog
+  Cancelled,   // stopped on request
+  Incomplete,  // no time vector, or it ends short of where it had to
+  Library,     // the library could not be loaded or initialised
 };
 
 class SimulationError : public std::runtime_error {
@@ -54,8 +54,8 @@ struct RunRequest {
   // ngspice's vector names: "out" for a node voltage, "vd1#branch" for the
   // current through a voltage source.
   std::vector<std::string> Vectors;
-  double StopTime = 0.0;          // the .tran stop time, s
-  double WallLimitSeconds = 30.0; // the watchdog
+  double StopTime = 0.0;           // the .tran stop time, s
+  double WallLimitSeconds = 30.0;  // the watchdog
   // Called for every accepted time point with the values of Vectors; returns
   // the time from which the run may stop (it is halted once past it), or a
   // negative number to go on. Runs on the simulator's thread.

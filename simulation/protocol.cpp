@@ -4,12 +4,12 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
-#include <unistd.h>
 
 #include "design/calculate.h"
 #include "simulation/diode_models.h"
@@ -39,7 +39,9 @@ long double ReadExact(const Value& v, const char* what) {
   return value;
 }
 
-void Key(Writer& w, const char* key) { w.Key(key); }
+void Key(Writer& w, const char* key) {
+  w.Key(key);
+}
 
 void Number(Writer& w, const char* key, double value) {
   w.Key(key);
@@ -53,7 +55,8 @@ void Number(Writer& w, const char* key, double value) {
 double ReadNumber(const Value& object, const char* key) {
   if (!object.IsObject()) return std::numeric_limits<double>::quiet_NaN();
   const auto m = object.FindMember(key);
-  if (m == object.MemberEnd() || !m->value.IsNumber()) return std::numeric_limits<double>::quiet_NaN();
+  if (m == object.MemberEnd() || !m->value.IsNumber())
+    return std::numeric_limits<double>::quiet_NaN();
   return m->value.GetDouble();
 }
 
@@ -130,8 +133,10 @@ void WriteState(Writer& w, const SteadyState& s, bool waveforms) {
 
 SteadyState ReadState(const Value& object) {
   SteadyState s;
-  if (object.HasMember("periods") && object["periods"].IsInt()) s.Periods = object["periods"].GetInt();
-  if (object.HasMember("settled") && object["settled"].IsBool()) s.Settled = object["settled"].GetBool();
+  if (object.HasMember("periods") && object["periods"].IsInt())
+    s.Periods = object["periods"].GetInt();
+  if (object.HasMember("settled") && object["settled"].IsBool())
+    s.Settled = object["settled"].GetBool();
   s.LastTwoPeriods = ReadWaveforms(object, "waveforms");
   return s;
 }
@@ -147,9 +152,12 @@ long ResidentKilobytes() {
 
 const char* LoadName(LoadKind load) {
   switch (load) {
-    case LoadKind::Resistive: return "resistive";
-    case LoadKind::ConstantCurrent: return "current";
-    case LoadKind::ConstantVoltage: return "voltage";
+    case LoadKind::Resistive:
+      return "resistive";
+    case LoadKind::ConstantCurrent:
+      return "current";
+    case LoadKind::ConstantVoltage:
+      return "voltage";
   }
   return "resistive";
 }
@@ -173,9 +181,11 @@ std::string EncodeRequest(const SimulationRequest& r) {
   w.StartObject();
   Key(w, "inputs");
   w.StartObject();
-  const std::pair<const char*, long double> inputs[] = {
-      {"U0", r.Inputs.U0}, {"I0", r.Inputs.I0}, {"Kp", r.Inputs.Kp},
-      {"Bm", r.Inputs.Bm}, {"Ud", r.Inputs.Ud}};
+  const std::pair<const char*, long double> inputs[] = {{"U0", r.Inputs.U0},
+                                                        {"I0", r.Inputs.I0},
+                                                        {"Kp", r.Inputs.Kp},
+                                                        {"Bm", r.Inputs.Bm},
+                                                        {"Ud", r.Inputs.Ud}};
   for (const auto& [name, value] : inputs) {
     w.Key(name);
     w.String(Exact(value).c_str());
@@ -215,7 +225,8 @@ std::string EncodeRequest(const SimulationRequest& r) {
 SimulationRequest DecodeRequest(std::string_view line) {
   rapidjson::Document doc;
   doc.Parse(line.data(), line.size());
-  if (doc.HasParseError() || !doc.IsObject()) throw RejectedValue("the request is not a JSON object");
+  if (doc.HasParseError() || !doc.IsObject())
+    throw RejectedValue("the request is not a JSON object");
   SimulationRequest r;
   if (!doc.HasMember("inputs") || !doc["inputs"].IsObject()) throw RejectedValue("no inputs");
   const Value& in = doc["inputs"];
@@ -240,7 +251,8 @@ SimulationRequest DecodeRequest(std::string_view line) {
     r.DiodeModel = doc["diode_model"].GetString();
   }
   if (doc.HasMember("esr")) r.Esr = RequireNonNegative(ReadNumber(doc, "esr"), "the ESR");
-  if (doc.HasMember("load") && doc["load"].IsString()) r.Load = LoadFromName(doc["load"].GetString());
+  if (doc.HasMember("load") && doc["load"].IsString())
+    r.Load = LoadFromName(doc["load"].GetString());
   const auto flag = [&](const char* key, bool& value) {
     if (doc.HasMember(key) && doc[key].IsBool()) value = doc[key].GetBool();
   };
@@ -250,7 +262,8 @@ SimulationRequest DecodeRequest(std::string_view line) {
   flag("waveforms", r.Waveforms);
   flag("progress", r.Progress);
   if (doc.HasMember("wall_seconds_per_run")) {
-    r.WallSecondsPerRun = RequirePositive(ReadNumber(doc, "wall_seconds_per_run"), "the time limit");
+    r.WallSecondsPerRun =
+        RequirePositive(ReadNumber(doc, "wall_seconds_per_run"), "the time limit");
   }
   return r;
 }
@@ -369,7 +382,8 @@ SimulationReport DecodeReport(std::string_view line) {
     surge.WorstTransient = ReadWaveforms(s, "waveforms");
     r.SurgeResult = surge;
   }
-  if (doc.HasMember("memory_kb") && doc["memory_kb"].IsInt64()) r.MemoryKb = doc["memory_kb"].GetInt64();
+  if (doc.HasMember("memory_kb") && doc["memory_kb"].IsInt64())
+    r.MemoryKb = doc["memory_kb"].GetInt64();
   return r;
 }
 

@@ -30,7 +30,9 @@ double RequireNonNegative(double value, std::string_view what) {
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The scale a SPICE suffix stands for, or 0 when the rest is not a suffix.
 double Scale(std::string_view rest) {
@@ -52,9 +54,7 @@ double Scale(std::string_view rest) {
 }  // namespace
 
 double ParseSpiceNumber(std::string_view text) {
-  const auto bad = [&] {
-    return RejectedValue("\"" + std::string(text) + "\" is not a number");
-  };
+  const auto bad = [&] { return RejectedValue("\"" + std::string(text) + "\" is not a number"); };
   if (text.empty() || text.front() == '+') throw bad();
   double value = 0.0;
   const char* end = text.data() + text.size();

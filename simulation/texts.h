@@ -7,8 +7,9 @@
 
 namespace tavro::simulation::texts {
 
-inline constexpr std::string_view kMethodCheck = "Проверка допущений метода (идеальные вентили, "
-                                                 "сопротивления метода, нагрузка — источник U0)";
+inline constexpr std::string_view kMethodCheck =
+    "Проверка допущений метода (идеальные вентили, "
+    "сопротивления метода, нагрузка — источник U0)";
 inline constexpr std::string_view kCircuitCheck = "Реальная схема";
 inline constexpr std::string_view kSurge = "Бросок тока при включении (конденсатор разряжен)";
 inline constexpr std::string_view kWorstPhase = "Наихудшая фаза включения, °";

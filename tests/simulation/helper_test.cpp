@@ -29,7 +29,8 @@ SimulationRequest WorkedExampleRequest() {
 }
 
 std::string Script(const std::string& name, const std::string& body) {
-  const fs::path path = fs::temp_directory_path() / ("tavro_" + name + "_" + std::to_string(::getpid()));
+  const fs::path path =
+      fs::temp_directory_path() / ("tavro_" + name + "_" + std::to_string(::getpid()));
   std::ofstream(path) << "#!/bin/sh\n" << body << '\n';
   fs::permissions(path, fs::perms::owner_all);
   return path.string();
@@ -97,9 +98,20 @@ CliRun Cli(std::vector<std::string> args, const std::string& input = "") {
   return {status, out.str(), err.str()};
 }
 
-const std::vector<std::string> kWorkedExample = {
-    "--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1",
-    "--flux", "1.2", "--diode-drop", "0.7", "--decimal-separator", "."};
+const std::vector<std::string> kWorkedExample = {"--voltage",
+                                                 "12",
+                                                 "--current",
+                                                 "1",
+                                                 "--ripple",
+                                                 "1",
+                                                 "--limbs",
+                                                 "1",
+                                                 "--flux",
+                                                 "1.2",
+                                                 "--diode-drop",
+                                                 "0.7",
+                                                 "--decimal-separator",
+                                                 "."};
 
 TEST(Cli, SimulateAddsTheChecksToTheJsonAndTheNetlistRunsInNgspice) {
   test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
@@ -134,9 +146,11 @@ TEST(Cli, SimulateAddsTheChecksToTheJsonAndTheNetlistRunsInNgspice) {
 }
 
 TEST(Cli, RejectedModelNeverReachesTheSimulator) {
-  test::ScopedEnv helper("TAVRO_SIMULATE", Script("never", "touch /tmp/tavro_started_$$; exit 9").c_str());
+  test::ScopedEnv helper("TAVRO_SIMULATE",
+                         Script("never", "touch /tmp/tavro_started_$$; exit 9").c_str());
   std::vector<std::string> args = kWorkedExample;
-  for (const char* a : {"--simulate", "--diode-model", ".model x D(IS=1n)\n.control"}) args.push_back(a);
+  for (const char* a : {"--simulate", "--diode-model", ".model x D(IS=1n)\n.control"})
+    args.push_back(a);
   const CliRun r = Cli(args);
   EXPECT_EQ(r.status, cli::kExitSimulationFailed);
   EXPECT_NE(r.err.find("one .model line"), std::string::npos) << r.err;
@@ -151,7 +165,8 @@ TEST(Cli, BatchSimulateAppendsTheCircuitsFigures) {
   std::getline(lines, header);
   std::getline(lines, first);
   EXPECT_NE(header.find(",Vmean_sim,"), std::string::npos);
-  EXPECT_EQ(std::count(header.begin(), header.end(), ','), std::count(first.begin(), first.end(), ','));
+  EXPECT_EQ(std::count(header.begin(), header.end(), ','),
+            std::count(first.begin(), first.end(), ','));
   EXPECT_NE(first.find(",11.96"), std::string::npos) << first;
 }
 

@@ -23,8 +23,8 @@ CircuitSetup With1N4007() {
 }
 
 TEST(Netlist, WorkedExampleMatchesTheGoldenFile) {
-  const std::string text = StandaloneNetlist(test::WorkedExample(), {}, With1N4007(), 10,
-                                             ShippedDiode("1N4007").Source);
+  const std::string text =
+      StandaloneNetlist(test::WorkedExample(), {}, With1N4007(), 10, ShippedDiode("1N4007").Source);
   EXPECT_EQ(text, test::ReadFile(std::string(TAVRO_SIMULATION_GOLDEN) + "/worked_example.cir"));
 }
 
@@ -78,18 +78,18 @@ TEST(DiodeModels, ModelLinesAreRewrittenFromCheckedValues) {
   EXPECT_EQ(ValidateModelLine(".MODEL dx d (Is=10n, rs=0.05\n+ N=1.8 bv=1.00k)").Line,
             ".model dx D(IS=1e-08 RS=0.05 N=1.8 BV=1000)");
   const char* bad[] = {
-      ".model dx D(IS=1.0.4abc)",             // ngspice would read 1.0
-      ".model dx D(IS=)",                     // missing value
-      ".model dx D(IS=1n IS=2n)",             // twice
-      ".model dx D(XYZ=1)",                   // unknown parameter
-      ".model dx NPN(IS=1n)",                 // not a diode
-      ".model dx D(N=-1)",                    // out of range
-      ".model dx D(M=1.5)",                   // grading coefficient beyond 1
-      ".model dx D(IS=1n)\n.control",         // a second line
-      ".model dx D(IS={1n})",                 // expressions
-      ".model dx D(IS=1n) ; comment",         // trailing text
-      "R1 a b 1",                             // not a model
-      ".model D(IS=1n)",                      // no name
+      ".model dx D(IS=1.0.4abc)",      // ngspice would read 1.0
+      ".model dx D(IS=)",              // missing value
+      ".model dx D(IS=1n IS=2n)",      // twice
+      ".model dx D(XYZ=1)",            // unknown parameter
+      ".model dx NPN(IS=1n)",          // not a diode
+      ".model dx D(N=-1)",             // out of range
+      ".model dx D(M=1.5)",            // grading coefficient beyond 1
+      ".model dx D(IS=1n)\n.control",  // a second line
+      ".model dx D(IS={1n})",          // expressions
+      ".model dx D(IS=1n) ; comment",  // trailing text
+      "R1 a b 1",                      // not a model
+      ".model D(IS=1n)",               // no name
   };
   for (const char* text : bad) EXPECT_THROW(ValidateModelLine(text), RejectedValue) << text;
 }

@@ -14,6 +14,8 @@ inline design::Design DesignOf(long double U0, long double I0, long double Kp, i
 }
 
 // 12 V, 1 A, 1 %, one limb, 1.2 T, 0.7 V.
-inline design::Design WorkedExample() { return DesignOf(12, 1, 1, 1, 1.2L, 0.7L); }
+inline design::Design WorkedExample() {
+  return DesignOf(12, 1, 1, 1, 1.2L, 0.7L);
+}
 
 }  // namespace tavro::test

@@ -114,8 +114,8 @@ TEST(Surge, WorkedExampleIsWorstNearSixtyDegrees) {
 
 TEST(Runner, WatchdogStopsAStalledRunAndTheNextRunWorks) {
   // A transient of ten seconds in 1 ns steps would run for hours.
-  const std::vector<std::string> stalled = {
-      "* stalled", "V1 a 0 SIN(0 1 50)", "R1 a b 1", "C1 b 0 1u", ".tran 1n 10 0 1n", ".end"};
+  const std::vector<std::string> stalled = {"* stalled", "V1 a 0 SIN(0 1 50)", "R1 a b 1",
+                                            "C1 b 0 1u", ".tran 1n 10 0 1n",   ".end"};
   RunRequest request;
   request.Vectors = {"b"};
   request.StopTime = 10.0;
@@ -131,9 +131,8 @@ TEST(Runner, WatchdogStopsAStalledRunAndTheNextRunWorks) {
 }
 
 TEST(Runner, ParseErrorsAreFailuresThoughNgspiceReportsSuccess) {
-  const std::vector<std::string> broken = {"* broken", "V1 a 0 SIN(0 1 50)",
-                                           "D1 a b NOSUCHMODEL", "R1 b 0 1", ".tran 1u 1m",
-                                           ".end"};
+  const std::vector<std::string> broken = {"* broken", "V1 a 0 SIN(0 1 50)", "D1 a b NOSUCHMODEL",
+                                           "R1 b 0 1", ".tran 1u 1m",        ".end"};
   RunRequest request;
   request.Vectors = {"b"};
   request.StopTime = 1e-3;

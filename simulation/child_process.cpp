@@ -1,5 +1,6 @@
 #include "simulation/child_process.h"
 
+#include "simulation/program_files.h"
 #include "tavro/version.h"
 
 #include <fcntl.h>
@@ -21,19 +22,10 @@ extern char** environ;
 namespace tavro::simulation {
 
 std::string HelperPath() {
-  namespace fs = std::filesystem;
-  if (const char* path = std::getenv("TAVRO_SIMULATE"); path != nullptr && *path != '\0') {
-    return path;
-  }
-  std::error_code ec;
-  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    for (const fs::path& dir : {self.parent_path(), self.parent_path() / release::kHelperDir}) {
-      const fs::path helper = (dir / "tavro-simulate").lexically_normal();
-      if (fs::exists(helper, ec)) return helper.string();
-    }
-  }
-  return TAVRO_HELPER_BUILD_PATH;
+  return LocateFile(
+      "TAVRO_SIMULATE",
+      {"tavro-simulate", std::filesystem::path(release::kHelperDir) / "tavro-simulate"}, {},
+      TAVRO_HELPER_BUILD_PATH);
 }
 
 std::string DescribeEnd(int status) {

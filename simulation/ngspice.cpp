@@ -14,6 +14,8 @@
 #include <mutex>
 #include <string_view>
 
+#include "simulation/program_files.h"
+
 // ngspice keeps part of every run's allocations for good (tavro_simulate.cpp
 // says how the helper copes); the sanitizer build's leak checker is told so.
 extern "C" const char* __lsan_default_suppressions() {
@@ -39,17 +41,8 @@ const char* RunFailureName(RunFailure kind) {
 }
 
 std::string SpiceLibDir() {
-  namespace fs = std::filesystem;
-  if (const char* dir = std::getenv("TAVRO_SPICE_LIB_DIR"); dir != nullptr && *dir != '\0') {
-    return dir;
-  }
-  std::error_code ec;
-  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    const fs::path installed = (self.parent_path() / TAVRO_SPICE_FROM_HELPER).lexically_normal();
-    if (fs::exists(installed / "scripts" / "spinit", ec)) return installed.string();
-  }
-  return TAVRO_SPICE_SOURCE_DIR;
+  return LocateFile("TAVRO_SPICE_LIB_DIR", {TAVRO_SPICE_FROM_HELPER}, "scripts/spinit",
+                    TAVRO_SPICE_SOURCE_DIR);
 }
 
 void IsolateFromUserSettings() {

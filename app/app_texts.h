@@ -100,6 +100,12 @@ inline constexpr std::string_view kStepSurge = "Включение...";
 inline constexpr std::string_view kSimulationDone = "Готово";
 inline constexpr std::string_view kSimulationCancelled = "Моделирование отменено";
 inline constexpr std::string_view kSimulationFailed = "Моделирование не удалось: ";
+inline constexpr std::string_view kHelperCrashed = "программа моделирования завершилась аварийно";
+inline constexpr std::string_view kHelperExited =
+    "программа моделирования завершилась без ответа (код %1)";
+inline constexpr std::string_view kHelperSilent =
+    "программа моделирования не ответила за %1 с и остановлена";
+inline constexpr std::string_view kHelperNotStarted = "не удалось запустить программу моделирования ";
 inline constexpr std::string_view kBadEsr = "ESR конденсатора должно быть неотрицательным числом";
 inline constexpr std::string_view kVoutPlot = "Выходное напряжение";
 inline constexpr std::string_view kDiodePlot = "Ток вентиля";

@@ -142,10 +142,8 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   layout->addLayout(body, 1);
 
   limit_.setSingleShot(true);
-  connect(&limit_, &QTimer::timeout, this, [this] {
-    Ended(QString::fromStdString("the simulation helper did not answer within " +
-                                 std::to_string(timeLimit_ / 1000) + " s and was stopped"));
-  });
+  connect(&limit_, &QTimer::timeout, this,
+          [this] { Ended(Q(texts::kHelperSilent).arg(timeLimit_ / 1000)); });
 }
 
 SimulationWindow::~SimulationWindow() {
@@ -211,14 +209,12 @@ void SimulationWindow::Run() {
   connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
     ReadAnswer();
     if (process_ == nullptr) return;  // it answered
-    Ended(status == QProcess::CrashExit
-              ? QStringLiteral("the simulation helper crashed")
-              : QStringLiteral("the simulation helper exited with status %1 without an answer")
-                    .arg(code));
+    Ended(status == QProcess::CrashExit ? Q(texts::kHelperCrashed)
+                                        : Q(texts::kHelperExited).arg(code));
   });
   connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) {
-      Ended(QString("cannot start the simulation helper ") + helper_);
+      Ended(Q(texts::kHelperNotStarted) + helper_);
     }
   });
   run_->setEnabled(false);

@@ -65,28 +65,39 @@ TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurge) {
   EXPECT_GT(window->SettledPeriods(), 0);
 }
 
-TEST_F(SimulationWindowTest, ACrashingHelperGivesAMessageAndTheWindowCarriesOn) {
-  QTemporaryDir dir;
-  const QString script = dir.filePath("crash.sh");
-  QFile file(script);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("#!/bin/sh\nkill -SEGV $$\n");
+QString Script(const QTemporaryDir& dir, const char* name, const char* body) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  file.write(QByteArray("#!/bin/sh\n") + body + "\n");
   file.close();
   file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
 
+TEST_F(SimulationWindowTest, ACrashingOrHangingHelperGivesAMessageAndTheWindowCarriesOn) {
+  QTemporaryDir dir;
   SimulationWindow* window = Open();
   ASSERT_NE(window, nullptr);
-  window->SetHelper(script);
+  window->SetHelper(Script(dir, "crash.sh", "kill -SEGV $$"));
   ASSERT_TRUE(RunToEnd(*window));
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages.front().contains("crashed")) << messages.front().toStdString();
+  EXPECT_TRUE(messages.back().contains("аварийно")) << messages.back().toStdString();
   EXPECT_TRUE(window->RunButton()->isEnabled());
   EXPECT_FALSE(window->Running());
+
+  window->SetHelper(Script(dir, "hang.sh", "exec sleep 30"));
+  window->SetTimeLimit(300);
+  ASSERT_TRUE(RunToEnd(*window));
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(messages.back().contains("не ответила")) << messages.back().toStdString();
+  EXPECT_FALSE(window->Running());
+  window->SetTimeLimit(120000);
 
   // The real helper works in the same window afterwards.
   window->SetHelper(TAVRO_SIMULATE_HELPER);
   ASSERT_TRUE(RunToEnd(*window));
-  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages.size(), 2u);
   EXPECT_TRUE(window->LastReport().has_value());
 }
 

@@ -43,6 +43,7 @@ bench: build
 	$(BUILD)/bench/tavro_bench
 	$(BUILD)/bench/tavro_evaluations
 	$(BUILD)/bench/tavro_solver_comparison
+	$(BUILD)/bench/tavro_simulation_bench $(BUILD)/cli/tavro-cli
 
 # Fuzzing with libFuzzer (clang), both targets side by side for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60

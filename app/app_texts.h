@@ -173,3 +173,52 @@ inline constexpr std::string_view kUsage =
     "tavro-cli designs the rectifier on the command line; see tavro(1) and tavro-cli(1).\n";
 
 }  // namespace tavro::app::texts
+
+// The simulation check (beyond the original window).
+namespace tavro::app::texts {
+
+inline constexpr std::string_view kSimulationMenu = "Моделирование";
+inline constexpr std::string_view kSimulationItem = "Проверка моделированием...";
+inline constexpr std::string_view kSimulationTitle = "Проверка моделированием";
+inline constexpr std::string_view kExportSpiceItem = "Экспорт схемы SPICE...";
+inline constexpr std::string_view kExportSpiceTitle = "Экспорт схемы SPICE";
+inline constexpr std::string_view kExportSpiceFilter = "Схемы SPICE (*.cir)";
+inline constexpr std::string_view kExportSpiceExtension = "cir";
+inline constexpr std::string_view kSpiceNotWritten = "Не удалось записать схему в файл";
+inline constexpr std::string_view kSimulationSettings = "Схема";
+inline constexpr std::string_view kDiodeLabel = "Вентили:";
+inline constexpr std::string_view kOwnModel = "Своя модель (.model)";
+inline constexpr std::string_view kModelLabel = "Строка .model:";
+inline constexpr std::string_view kEsrLabel = "ESR конденсатора, Ом:";
+inline constexpr std::string_view kLoadLabel = "Нагрузка:";
+inline constexpr std::string_view kResistiveLoad = "Резистор U0/I0";
+inline constexpr std::string_view kCurrentLoad = "Источник тока I0";
+inline constexpr std::string_view kRunButton = "Запустить";
+inline constexpr std::string_view kCancelButton = "Отмена";
+inline constexpr std::string_view kQuantityColumn = "Величина";
+inline constexpr std::string_view kMethodColumn = "Расчёт";
+inline constexpr std::string_view kSimulatedColumn = "Моделирование";
+inline constexpr std::string_view kDifferenceColumn = "Расхождение, %";
+inline constexpr std::string_view kStepMethod = "Допущения метода...";
+inline constexpr std::string_view kStepCircuit = "Реальная схема...";
+inline constexpr std::string_view kStepSurge = "Включение...";
+inline constexpr std::string_view kSimulationDone = "Готово";
+inline constexpr std::string_view kSimulationCancelled = "Моделирование отменено";
+inline constexpr std::string_view kSimulationFailed = "Моделирование не удалось: ";
+inline constexpr std::string_view kHelperCrashed = "программа моделирования завершилась аварийно";
+inline constexpr std::string_view kHelperExited =
+    "программа моделирования завершилась без ответа (код %1)";
+inline constexpr std::string_view kHelperSilent =
+    "программа моделирования не ответила за %1 с и остановлена";
+inline constexpr std::string_view kHelperNotStarted = "не удалось запустить программу моделирования ";
+inline constexpr std::string_view kBadEsr = "ESR конденсатора должно быть неотрицательным числом";
+inline constexpr std::string_view kVoutPlot = "Выходное напряжение";
+inline constexpr std::string_view kDiodePlot = "Ток вентиля";
+inline constexpr std::string_view kCapacitorPlot = "Ток конденсатора";
+inline constexpr std::string_view kSurgePlot = "Включение";
+inline constexpr std::string_view kTimeAxis = "Время, мс";
+inline constexpr std::string_view kVoltageAxis = "Напряжение, В";
+inline constexpr std::string_view kCurrentAxis = "Ток, А";
+inline constexpr std::string_view kPeriodsNote = "Установившийся режим: %1 периодов";
+
+}  // namespace tavro::app::texts

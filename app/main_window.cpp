@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -88,6 +90,17 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(controls_.n7, &QAction::triggered, this, &TForm1::N7Click);
   connect(controls_.n8, &QAction::triggered, this, &TForm1::N8Click);
 
+  // The simulation check: Файл → "Экспорт схемы SPICE..." above "Выход", and
+  // its own menu; both wait for a complete calculation.
+  exportSpiceItem_ = new QAction(Q(texts::kExportSpiceItem), this);
+  if (QMenu* file = qobject_cast<QMenu*>(controls_.n4->parent())) {
+    file->insertAction(controls_.n4, exportSpiceItem_);
+  }
+  simulationItem_ = menuBar()->addMenu(Q(texts::kSimulationMenu))->addAction(Q(texts::kSimulationItem));
+  for (QAction* item : {simulationItem_, exportSpiceItem_}) item->setEnabled(false);
+  connect(simulationItem_, &QAction::triggered, this, &TForm1::OpenSimulation);
+  connect(exportSpiceItem_, &QAction::triggered, this, &TForm1::ExportSpice);
+
   // Everyday use: design files, keyboard, stale marking, copy, help, PDF.
   MakeClientScrollable(*this);
   actions_ = AddEverydayMenus(*this, controls_);
@@ -111,6 +124,12 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(actions_.copyResults, &QAction::triggered, this, &TForm1::CopyResults);
   connect(actions_.method, &QAction::triggered, this, &TForm1::ShowMethod);
   connect(actions_.exportPdf, &QAction::triggered, this, &TForm1::ExportPdf);
+  // The simulation menu and item get their mnemonics too.
+  if (auto* simulation = qobject_cast<QMenu*>(simulationItem_->parent())) {
+    simulation->setTitle(WithMnemonic(texts::kSimulationMenu, 0));
+  }
+  simulationItem_->setText(WithMnemonic(texts::kSimulationItem, 0));
+  exportSpiceItem_->setText(WithMnemonic(texts::kExportSpiceItem, 9));
 
   FormCreate();
 }
@@ -224,7 +243,10 @@ void TForm1::RefreshPlots() {
   const bool calculated = procedure_.State().Calculated;
   controls_.n7->setEnabled(calculated);
   controls_.n8->setEnabled(calculated);
+  simulationItem_->setEnabled(calculated);
+  exportSpiceItem_->setEnabled(calculated);
   if (!calculated) return;
+  if (simulation_) simulation_->SetDesign(procedure_.LastDesign()->Inputs);
   if (loadPlot_) ShowDesignIn(*loadPlot_);
   if (pulsePlot_) ShowDesignIn(*pulsePlot_);
 }
@@ -251,6 +273,37 @@ void TForm1::OpenPlot(QPointer<Window>& window) {
 void TForm1::N7Click() { OpenPlot(loadPlot_); }
 
 void TForm1::N8Click() { OpenPlot(pulsePlot_); }
+
+void TForm1::OpenSimulation() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    if (!simulation_) {
+      simulation_ = new SimulationWindow(procedure_.DecimalSeparator(), this);
+      simulation_->SetMessageSink(message_);
+      simulation_->SetDesign(procedure_.LastDesign()->Inputs);
+    }
+    simulation_->show();
+    simulation_->raise();
+  });
+}
+
+void TForm1::ExportSpice() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    SimulationSettings settings;
+    int periods = 0;
+    if (simulation_) {
+      if (const auto typed = simulation_->Settings()) {
+        settings = *typed;
+      } else {
+        return;
+      }
+      periods = simulation_->SettledPeriods();
+    }
+    ExportSpiceNetlist(this, procedure_.LastDesign()->Inputs, settings, periods, fileDialog_,
+                       message_);
+  });
+}
 
 void TForm1::N3Click() {
   Guarded([this] {

@@ -13,6 +13,7 @@
 #include "app/help_window.h"
 #include "app/messages.h"
 #include "app/plot_windows.h"
+#include "app/simulation_window.h"
 #include "app/stale_results.h"
 #include "design/procedure.h"
 #include "design/window.h"
@@ -77,6 +78,14 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void CopyResults();
   void ShowMethod();
   void ExportPdf();
+  // "Проверка моделированием..." and Файл → "Экспорт схемы SPICE...".
+  void OpenSimulation();
+  void ExportSpice();
+
+ public:
+  QAction* SimulationItem() const { return simulationItem_; }
+  QAction* ExportSpiceItem() const { return exportSpiceItem_; }
+  SimulationWindow* Simulation() const { return simulation_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -117,6 +126,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   QPointer<MethodWindow> method_;
   report::FileDialog pdfDialog_ = report::ShowReplacingFileDialog;
   bool rememberSession_ = false;
+  QAction* simulationItem_ = nullptr;
+  QAction* exportSpiceItem_ = nullptr;
+  QPointer<SimulationWindow> simulation_;
 };
 
 }  // namespace tavro::app

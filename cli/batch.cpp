@@ -131,10 +131,11 @@ BatchRow CalculateRow(long lineNumber, const std::string& line) {
   return {row + ',', true};
 }
 
-BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs) {
+BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
+                      const BatchExtension* extension) {
   jobs = std::max(jobs, 1);
   BatchSummary summary;
-  out << kColumns << '\n';
+  out << kColumns << (extension != nullptr ? extension->Columns : "") << '\n';
 
   long lineNumber = 0;
   bool first = true;
@@ -165,6 +166,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs) {
     for (std::size_t t = 0; t < helpers; ++t) threads.emplace_back(work);
     work();
     threads.clear();  // joins
+    if (extension != nullptr) extension->Extend(rows);
 
     for (const BatchRow& row : rows) {
       out << row.Text << '\n';

@@ -15,7 +15,9 @@
 
 #include <istream>
 #include <ostream>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace tavro::cli {
 
@@ -24,8 +26,18 @@ struct BatchSummary {
   long WithMessage = 0;  // rejected, refused or failed
 };
 
+struct BatchRow;
+
+// More columns after the message (the simulation's): their header and what
+// fills them, given the calculated rows of one chunk.
+struct BatchExtension {
+  std::string Columns;  // ",name,name..."
+  std::function<void(std::vector<BatchRow>& rows)> Extend;
+};
+
 // jobs threads calculate side by side (at least one); rows keep input order.
-BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs);
+BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
+                      const BatchExtension* extension = nullptr);
 
 struct BatchRow {
   std::string Text;  // without a line ending

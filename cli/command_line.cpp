@@ -13,6 +13,7 @@
 #include "cli/batch.h"
 #include "cli/output.h"
 #include "cli/pdf_output.h"
+#include "cli/simulate_option.h"
 #include "design/design_file.h"
 #include "design/diode_current.h"
 #include "design/memory_window.h"
@@ -77,6 +78,7 @@ struct Options {
   bool json = false;
   bool batch = false;
   int jobs = DefaultJobs();
+  SimulateOptions simulation;
 };
 
 void Describe(CLI::App& app, Options& o) {
@@ -115,12 +117,13 @@ void Describe(CLI::App& app, Options& o) {
       ->check(CLI::Range(1, 1024))
       ->needs(batch);
   app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
+  DescribeSimulation(app, o.simulation);
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
-      "4 report or PDF not written, 5 design file not read; with --batch 0 when every design was "
-      "calculated, 2 when some row holds a message.");
+      "4 report or PDF not written, 5 simulation or netlist failed, 6 design file not read; with "
+      "--batch 0 when every design was calculated, 2 when some row holds a message.");
 }
 
 // The inputs of a design file, in the separator in use, for every input
@@ -162,7 +165,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
 
   if (o.batch) {
-    const BatchSummary summary = RunBatch(in, out, o.jobs);
+    const BatchExtension simulation =
+        o.simulation.Simulate ? SimulationColumns(o.simulation, o.jobs) : BatchExtension{};
+    const BatchSummary summary =
+        RunBatch(in, out, o.jobs, o.simulation.Simulate ? &simulation : nullptr);
     return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
   }
 
@@ -189,7 +195,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return outcome == design::ClickOutcome::InputRejected ? kExitInputRejected
                                                           : kExitCalculationFailed;
   }
-  out << (o.json ? RenderJson(window, procedure) : RenderText(window, procedure));
+  std::string shown = o.json ? RenderJson(window, procedure) : RenderText(window, procedure);
+  const bool simulated =
+      RunSimulationOptions(o.simulation, procedure.LastDesign()->Inputs, o.json, shown, err);
+  out << shown;
+  if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
 
   std::optional<report::ReportTime> time = ReportTimeNow();

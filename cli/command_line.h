@@ -15,7 +15,8 @@ inline constexpr int kExitUsage = 1;
 inline constexpr int kExitInputRejected = 2;
 inline constexpr int kExitCalculationFailed = 3;
 inline constexpr int kExitReportNotWritten = 4;
-inline constexpr int kExitDesignFile = 5;  // missing, damaged or foreign design file
+inline constexpr int kExitSimulationFailed = 5;  // --simulate or --spice
+inline constexpr int kExitDesignFile = 6;  // missing, damaged or foreign design file
 
 // The user's decimal separator from the environment's locale ("." when the
 // locale's is not a single character).

@@ -13,6 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TAVRO_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The simulation helper loads ngspice at run time, which dpkg-shlibdeps
+# cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libngspice0")
 # The fonts the window is laid out for, and the toolkit's own Russian texts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

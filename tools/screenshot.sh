@@ -1,8 +1,8 @@
 #!/bin/sh
-# Remakes the pictures in docs/: the window after the worked example, and the
-# two plots of the "Графики" menu, typed and clicked in as a user would under
-# Xvfb, with a small window manager for the title bars; and the first page of
-# the PDF report.
+# Remakes the pictures in docs/: the window after the worked example, the
+# two plots of the "Графики" menu and the simulation check's window, typed
+# and clicked in as a user would under Xvfb, with a small window manager for
+# the title bars; and the first page of the PDF report.
 #   tools/screenshot.sh [folder]
 set -eu
 cd "$(dirname "$0")/.."
@@ -53,6 +53,16 @@ capture() {  # raises the window titled $1 and writes it to $2
 }
 capture "Нагрузочная характеристика выпрямителя" "$OUT/load_characteristic.png"
 capture "Форма тока вентиля" "$OUT/diode_current.png"
+# "Моделирование" → "Проверка моделированием...", then "Запустить".
+xdotool windowactivate --sync "$main"; sleep 0.3
+xdotool mousemove --window "$main" 250 10 click 1; sleep 0.5
+xdotool mousemove --window "$main" 290 32 click 1; sleep 1
+sim=$(window "Проверка моделированием")
+xdotool windowactivate --sync "$sim"; sleep 0.5
+xdotool windowsize "$sim" 1240 720; sleep 0.5
+xdotool mousemove --window "$sim" 50 118 click 1
+sleep 4
+capture "Проверка моделированием" "$OUT/simulation.png"
 kill "$app"
 INNER
 chmod +x "$inner"
@@ -66,4 +76,4 @@ SOURCE_DATE_EPOCH=1796739000 ./build/cli/tavro-cli --voltage 12 --current 1 --ri
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$pdf" "$out/pdf_first_page"
 rm -f "$pdf"
 echo "wrote $out/window.png, $out/load_characteristic.png, $out/diode_current.png," \
-  "$out/pdf_first_page.png"
+  "$out/simulation.png, $out/pdf_first_page.png"

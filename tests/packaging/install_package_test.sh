@@ -51,6 +51,13 @@ for value in 1.25570E+01 1.98443E+04 "120%  1.20000E+00"; do
   printf '%s\n' "$out" | grep -qF -- "$value" || fail "the worked example does not give $value"
 done
 
+# The simulation check finds its helper and ngspice's start-up file in the
+# installed tree.
+[ -x "$root/usr/libexec/tavro/tavro-simulate" ] || fail "no simulation helper"
+sim=$("$root/usr/bin/tavro-cli" --voltage 12 --current 1 --ripple 1 --limbs 1 --flux 1.2 \
+  --diode-drop 0.7 --decimal-separator . --simulate --json) || fail "--simulate exits with $?"
+printf '%s\n' "$sim" | grep -q '"passed":true' || fail "the installed simulation check fails"
+
 dpkg --root="$root" --force-script-chrootless --remove tavro >>"$scratch/dpkg.log" 2>&1 ||
   { cat "$scratch/dpkg.log" >&2; fail "dpkg --remove"; }
 left=$(find "$root" -path "$root/var" -prune -o ! -type d -print)

@@ -1,0 +1,409 @@
+#include "app/simulation_window.h"
+
+#include <qcustomplot.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <cstdio>
+#include <variant>
+
+#include "app/app_texts.h"
+#include "app/qt_text.h"
+#include "design/calculate.h"
+#include "simulation/child_process.h"
+#include "simulation/diode_models.h"
+#include "simulation/export.h"
+#include "simulation/spice_values.h"
+#include "simulation/texts.h"
+
+namespace tavro::app {
+namespace {
+
+QCustomPlot* NewPlot(std::string_view yLabel) {
+  auto* plot = new QCustomPlot;
+  plot->xAxis->setLabel(Q(texts::kTimeAxis));
+  plot->yAxis->setLabel(Q(yLabel));
+  plot->setMinimumSize(560, 260);
+  return plot;
+}
+
+void Show(QCustomPlot* plot, const std::vector<double>& t, const std::vector<double>& y) {
+  plot->clearGraphs();
+  QVector<double> x(static_cast<qsizetype>(t.size())), v(static_cast<qsizetype>(y.size()));
+  for (std::size_t i = 0; i < t.size() && i < y.size(); ++i) {
+    x[static_cast<qsizetype>(i)] = t[i] * 1000.0;
+    v[static_cast<qsizetype>(i)] = y[i];
+  }
+  plot->addGraph()->setData(x, v, true);
+  plot->graph(0)->setPen(QPen(QColor(0, 70, 160), 1.5));
+  plot->rescaleAxes();
+  plot->yAxis->scaleRange(1.1, plot->yAxis->range().center());
+  plot->replot();
+}
+
+QString StepText(const QString& step) {
+  if (step == "method") return Q(texts::kStepMethod);
+  if (step == "circuit") return Q(texts::kStepCircuit);
+  return Q(texts::kStepSurge);
+}
+
+}  // namespace
+
+SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      separator_(decimalSeparator),
+      message_(ModalMessageSink(this)),
+      helper_(QString::fromStdString(simulation::HelperPath())) {
+  setObjectName("SimulationWindow");
+  setWindowTitle(Q(texts::kSimulationTitle));
+
+  auto* settings = new QGroupBox(Q(texts::kSimulationSettings));
+  auto* form = new QGridLayout(settings);
+  diode_ = new QComboBox;
+  for (const simulation::DiodeModel& m : simulation::ShippedDiodes()) {
+    diode_->addItem(QString::fromStdString(m.Name));
+    diode_->setItemData(diode_->count() - 1, QString::fromStdString(m.About + "\n" + m.Source),
+                        Qt::ToolTipRole);
+  }
+  diode_->addItem(Q(texts::kOwnModel));
+  model_ = new QLineEdit;
+  model_->setPlaceholderText(".model MYDIODE D(IS=10n RS=0.05 N=1.8)");
+  model_->setEnabled(false);
+  esr_ = new QLineEdit("0");
+  load_ = new QComboBox;
+  load_->addItem(Q(texts::kResistiveLoad));
+  load_->addItem(Q(texts::kCurrentLoad));
+  form->addWidget(new QLabel(Q(texts::kDiodeLabel)), 0, 0);
+  form->addWidget(diode_, 0, 1);
+  form->addWidget(new QLabel(Q(texts::kLoadLabel)), 0, 2);
+  form->addWidget(load_, 0, 3);
+  form->addWidget(new QLabel(Q(texts::kEsrLabel)), 0, 4);
+  form->addWidget(esr_, 0, 5);
+  form->addWidget(new QLabel(Q(texts::kModelLabel)), 1, 0);
+  form->addWidget(model_, 1, 1, 1, 5);
+  form->setColumnStretch(1, 1);
+  form->setColumnStretch(3, 1);
+  connect(diode_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { model_->setEnabled(index == diode_->count() - 1); });
+
+  run_ = new QPushButton(Q(texts::kRunButton));
+  cancel_ = new QPushButton(Q(texts::kCancelButton));
+  cancel_->setEnabled(false);
+  progress_ = new QProgressBar;
+  progress_->setRange(0, 1000);
+  progress_->setTextVisible(false);
+  status_ = new QLabel;
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(run_);
+  buttons->addWidget(cancel_);
+  buttons->addWidget(progress_, 1);
+  buttons->addWidget(status_, 1);
+  connect(run_, &QPushButton::clicked, this, &SimulationWindow::Run);
+  connect(cancel_, &QPushButton::clicked, this, &SimulationWindow::Cancel);
+
+  table_ = new QTableWidget(0, 4);
+  table_->setHorizontalHeaderLabels({Q(texts::kQuantityColumn), Q(texts::kMethodColumn),
+                                     Q(texts::kSimulatedColumn), Q(texts::kDifferenceColumn)});
+  table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  table_->setWordWrap(true);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setMinimumSize(640, 300);
+
+  tabs_ = new QTabWidget;
+  vout_ = NewPlot(texts::kVoltageAxis);
+  diodeCurrent_ = NewPlot(texts::kCurrentAxis);
+  capacitor_ = NewPlot(texts::kCurrentAxis);
+  surge_ = NewPlot(texts::kCurrentAxis);
+  tabs_->addTab(vout_, Q(texts::kVoutPlot));
+  tabs_->addTab(diodeCurrent_, Q(texts::kDiodePlot));
+  tabs_->addTab(capacitor_, Q(texts::kCapacitorPlot));
+  tabs_->addTab(surge_, Q(texts::kSurgePlot));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(settings);
+  layout->addLayout(buttons);
+  auto* body = new QHBoxLayout;
+  body->addWidget(table_, 5);
+  body->addWidget(tabs_, 4);
+  layout->addLayout(body, 1);
+
+  limit_.setSingleShot(true);
+  connect(&limit_, &QTimer::timeout, this,
+          [this] { Ended(Q(texts::kHelperSilent).arg(timeLimit_ / 1000)); });
+}
+
+SimulationWindow::~SimulationWindow() {
+  if (process_ != nullptr) {
+    process_->disconnect(this);
+    process_->kill();
+    process_->waitForFinished(1000);
+  }
+}
+
+void SimulationWindow::SetDesign(const design::DesignInputs& inputs) {
+  inputs_ = inputs;
+  report_.reset();
+  settledPeriods_ = 0;
+  table_->setRowCount(0);
+  for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_}) {
+    plot->clearGraphs();
+    plot->replot();
+  }
+  status_->clear();
+  progress_->setValue(0);
+}
+
+std::optional<SimulationSettings> SimulationWindow::Settings() {
+  SimulationSettings s;
+  const bool own = diode_->currentIndex() == diode_->count() - 1;
+  try {
+    if (own) {
+      s.DiodeModel = model_->text().toStdString();
+      s.Diode = simulation::ValidateModelLine(s.DiodeModel).Name;
+    } else {
+      s.Diode = diode_->currentText().toStdString();
+    }
+    std::string esr = esr_->text().trimmed().toStdString();
+    for (char& c : esr) c = c == ',' ? '.' : c;
+    s.Esr = esr.empty() ? 0.0 : simulation::ParseSpiceNumber(esr);
+    if (!(s.Esr >= 0.0)) throw simulation::RejectedValue(std::string(texts::kBadEsr));
+  } catch (const simulation::RejectedValue& e) {
+    message_(Q(texts::kSimulationFailed) + QString::fromUtf8(e.what()));
+    return std::nullopt;
+  }
+  s.Load = load_->currentIndex() == 1 ? simulation::LoadKind::ConstantCurrent
+                                      : simulation::LoadKind::Resistive;
+  return s;
+}
+
+void SimulationWindow::Run() {
+  if (process_ != nullptr || !inputs_) return;
+  const std::optional<SimulationSettings> s = Settings();
+  if (!s) return;
+  simulation::SimulationRequest request;
+  request.Inputs = *inputs_;
+  request.Diode = s->Diode;
+  request.DiodeModel = s->DiodeModel;
+  request.Esr = s->Esr;
+  request.Load = s->Load;
+  request.Waveforms = true;
+  request.Progress = true;
+
+  pending_.clear();
+  process_ = new QProcess(this);
+  connect(process_, &QProcess::readyReadStandardOutput, this, &SimulationWindow::ReadAnswer);
+  connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+    ReadAnswer();
+    if (process_ == nullptr) return;  // it answered
+    Ended(status == QProcess::CrashExit ? Q(texts::kHelperCrashed)
+                                        : Q(texts::kHelperExited).arg(code));
+  });
+  connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) {
+      Ended(Q(texts::kHelperNotStarted) + helper_);
+    }
+  });
+  run_->setEnabled(false);
+  cancel_->setEnabled(true);
+  progress_->setValue(0);
+  status_->setText(StepText("method"));
+  process_->start(helper_, {});
+  process_->write((simulation::EncodeRequest(request) + "\n").c_str());
+  process_->closeWriteChannel();
+  limit_.start(timeLimit_);
+}
+
+void SimulationWindow::Release(bool kill) {
+  QProcess* p = process_;
+  process_ = nullptr;
+  p->disconnect(this);
+  if (kill) {
+    p->kill();
+    p->waitForFinished(1000);
+  }
+  p->deleteLater();
+  limit_.stop();
+  run_->setEnabled(true);
+  cancel_->setEnabled(false);
+}
+
+void SimulationWindow::Cancel() {
+  if (process_ == nullptr) return;
+  Release(true);
+  status_->setText(Q(texts::kSimulationCancelled));
+  emit Finished();
+}
+
+void SimulationWindow::ReadAnswer() {
+  if (process_ == nullptr) return;
+  pending_ += process_->readAllStandardOutput();
+  while (true) {
+    const qsizetype end = pending_.indexOf('\n');
+    if (end < 0) return;
+    const std::string line = pending_.left(end).toStdString();
+    pending_.remove(0, end + 1);
+    if (const auto p = simulation::DecodeProgress(line)) {
+      progress_->setValue(static_cast<int>(p->Fraction * 1000.0));
+      status_->setText(StepText(QString::fromStdString(p->Step)));
+      continue;
+    }
+    const simulation::SimulationReport report = simulation::DecodeReport(line);
+    Release(false);
+    if (!report.Ok) {
+      status_->clear();
+      message_(Q(texts::kSimulationFailed) + QString::fromStdString(report.Error));
+    } else {
+      progress_->setValue(1000);
+      ShowReport(report);
+    }
+    emit Finished();
+    return;
+  }
+}
+
+void SimulationWindow::Ended(const QString& failure) {
+  if (process_ == nullptr) return;
+  Release(true);
+  status_->clear();
+  message_(Q(texts::kSimulationFailed) + failure);
+  emit Finished();
+}
+
+QString SimulationWindow::Number(double value) const {
+  if (!std::isfinite(value)) return QStringLiteral("—");
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.5g", value);
+  QString text = QString::fromLatin1(buffer);
+  if (separator_ != '.') text.replace('.', QChar(separator_));
+  return text;
+}
+
+void SimulationWindow::AddSection(const QString& title) {
+  const int row = table_->rowCount();
+  table_->insertRow(row);
+  auto* item = new QTableWidgetItem(title);
+  QFont bold = item->font();
+  bold.setBold(true);
+  item->setFont(bold);
+  table_->setItem(row, 0, item);
+  table_->setSpan(row, 0, 1, 4);
+}
+
+void SimulationWindow::AddRow(const QString& name, double method, double simulated,
+                              double difference) {
+  const int row = table_->rowCount();
+  table_->insertRow(row);
+  table_->setItem(row, 0, new QTableWidgetItem(name));
+  QString change = Number(difference);
+  if (std::isfinite(difference)) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%+.*f", std::fabs(difference) < 0.1 ? 4 : 2, difference);
+    change = QString::fromLatin1(buffer);
+    if (separator_ != '.') change.replace('.', QChar(separator_));
+  }
+  const QString cells[] = {Number(method), Number(simulated), change};
+  for (int c = 0; c < 3; ++c) {
+    auto* item = new QTableWidgetItem(cells[c]);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table_->setItem(row, c + 1, item);
+  }
+}
+
+void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
+  namespace st = simulation::texts;
+  report_ = r;
+  table_->setRowCount(0);
+  if (r.Method) {
+    AddSection(Q(st::kMethodCheck) + " — " + Q(r.Method->Passed ? st::kPassed : st::kFailed));
+    for (const auto& row : r.Method->Rows) {
+      AddRow(Q(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
+    }
+  }
+  if (r.Circuit) {
+    settledPeriods_ = r.Circuit->State.Settled ? r.Circuit->State.Periods : 0;
+    QString title = Q(st::kCircuitCheck) + ": " + QString::fromStdString(r.DiodeName) + ", " +
+                    Q(r.LoadName == "current" ? texts::kCurrentLoad : texts::kResistiveLoad);
+    if (r.Esr > 0.0) title += ", ESR " + Number(r.Esr);
+    AddSection(title);
+    for (const auto& row : r.Circuit->Rows) {
+      AddRow(Q(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
+    }
+  }
+  if (r.SurgeResult) {
+    AddSection(Q(st::kSurge));
+    const double nan = std::nan("");
+    AddRow(Q(st::kWorstPhase), nan, r.SurgeResult->WorstPhaseDegrees, nan);
+    AddRow(Q(st::kWorstPeak), nan, r.SurgeResult->WorstPeak, nan);
+  }
+  table_->resizeColumnsToContents();
+  table_->resizeRowsToContents();
+  table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  status_->setText(r.Circuit && !r.Circuit->State.Settled
+                       ? Q(st::kNotSettled)
+                       : Q(texts::kPeriodsNote).arg(r.Circuit ? r.Circuit->State.Periods : 0));
+  ShowPlots(r);
+}
+
+void SimulationWindow::ShowPlots(const simulation::SimulationReport& r) {
+  if (r.Circuit) {
+    const simulation::Waveforms& w = r.Circuit->State.LastTwoPeriods;
+    Show(vout_, w.Time, w.Vout);
+    Show(diodeCurrent_, w.Time, w.Idiode);
+    Show(capacitor_, w.Time, w.Icap);
+  }
+  if (r.SurgeResult) {
+    const simulation::Waveforms& w = r.SurgeResult->WorstTransient;
+    Show(surge_, w.Time, w.Idiode);
+  }
+}
+
+void ExportSpiceNetlist(QWidget* owner, const design::DesignInputs& inputs,
+                        const SimulationSettings& settings, int periods,
+                        const report::FileDialog& dialog, const MessageSink& message) {
+  QString fileName;
+  dialog(owner, Q(texts::kExportSpiceExtension), Q(texts::kExportSpiceFilter), QString(),
+         Q(texts::kExportSpiceTitle), fileName, false);
+  if (fileName.isEmpty()) return;
+  try {
+    const design::Calculation calculation = design::Calculate(inputs);
+    const auto* d = std::get_if<design::Design>(&calculation);
+    if (d == nullptr) return;
+    simulation::SimulationRequest request;
+    request.Diode = settings.Diode;
+    request.DiodeModel = settings.DiodeModel;
+    simulation::CircuitSetup setup;
+    setup.Diode = simulation::DiodeOf(request);
+    setup.Esr = settings.Esr;
+    setup.Load = settings.Load;
+    const std::string source = settings.DiodeModel.empty()
+                                   ? simulation::ShippedDiode(settings.Diode).Source
+                                   : std::string("model typed by the user");
+    const std::string text = simulation::StandaloneNetlist(
+        *d, {}, setup, periods > 0 ? periods : simulation::kDefaultExportPeriods, source);
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.flush()) {
+      message(Q(texts::kSpiceNotWritten) + " " + fileName);
+    }
+  } catch (const simulation::RejectedValue& e) {
+    message(Q(texts::kSpiceNotWritten) + ": " + QString::fromUtf8(e.what()));
+  }
+}
+
+}  // namespace tavro::app

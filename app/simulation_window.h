@@ -1,0 +1,118 @@
+// "Проверка моделированием": the simulation check of the last complete design
+// in its own window. The settings of the real circuit, a Run button with
+// progress and Cancel, the comparison table of both checks and the surge,
+// and plots of the last two periods and of the switch-on transient.
+//
+// The simulation runs in the tavro-simulate helper, started as a child
+// process and read as it answers, so the window stays responsive; a helper
+// that crashes, fails or passes its time limit ends in one message and the
+// window carries on.
+#pragma once
+
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+
+#include "app/messages.h"
+#include "design/inputs.h"
+#include "report/open_save.h"
+#include "simulation/protocol.h"
+
+class QComboBox;
+class QCustomPlot;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QTabWidget;
+
+namespace tavro::app {
+
+// The real circuit's settings as the window holds them.
+struct SimulationSettings {
+  std::string Diode = "1N4007";
+  std::string DiodeModel;  // when the user's own model is chosen
+  double Esr = 0.0;
+  simulation::LoadKind Load = simulation::LoadKind::Resistive;
+};
+
+class SimulationWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SimulationWindow(char decimalSeparator, QWidget* parent = nullptr);
+  ~SimulationWindow() override;
+
+  void SetMessageSink(MessageSink sink) { message_ = std::move(sink); }
+  // The helper to run (TAVRO_SIMULATE, beside the program, installed, built).
+  void SetHelper(QString path) { helper_ = std::move(path); }
+  void SetTimeLimit(int milliseconds) { timeLimit_ = milliseconds; }
+
+  // The design to check; clears what an earlier design showed.
+  void SetDesign(const design::DesignInputs& inputs);
+  // The settings as typed; nothing (after a message) when they are invalid.
+  std::optional<SimulationSettings> Settings();
+  bool Running() const { return process_ != nullptr; }
+  // Where the last run's real circuit settled, 0 before a run.
+  int SettledPeriods() const { return settledPeriods_; }
+  const std::optional<simulation::SimulationReport>& LastReport() const { return report_; }
+
+  QPushButton* RunButton() const { return run_; }
+  QPushButton* CancelButton() const { return cancel_; }
+  QTableWidget* Table() const { return table_; }
+
+ public slots:
+  void Run();
+  void Cancel();
+
+ signals:
+  void Finished();  // a run ended, well or not
+
+ private:
+  void ReadAnswer();
+  // Lets go of the helper (killing it first when asked) and readies Run.
+  void Release(bool kill);
+  void Ended(const QString& failure);
+  void ShowReport(const simulation::SimulationReport& report);
+  void ShowPlots(const simulation::SimulationReport& report);
+  void AddSection(const QString& title);
+  void AddRow(const QString& name, double method, double simulated, double difference);
+  QString Number(double value) const;
+
+  char separator_;
+  MessageSink message_;
+  QString helper_;
+  int timeLimit_ = 300000;
+  std::optional<design::DesignInputs> inputs_;
+  std::optional<simulation::SimulationReport> report_;
+  int settledPeriods_ = 0;
+  QProcess* process_ = nullptr;
+  QByteArray pending_;
+  QTimer limit_;
+
+  QComboBox* diode_;
+  QLineEdit* model_;
+  QLineEdit* esr_;
+  QComboBox* load_;
+  QPushButton* run_;
+  QPushButton* cancel_;
+  QProgressBar* progress_;
+  QLabel* status_;
+  QTableWidget* table_;
+  QTabWidget* tabs_;
+  QCustomPlot* vout_;
+  QCustomPlot* diodeCurrent_;
+  QCustomPlot* capacitor_;
+  QCustomPlot* surge_;
+};
+
+// Asks for a file and writes the standalone netlist of the design's real
+// circuit there (periods: where the window's simulation settled, or 0 for
+// the default). Reports a failure through `message`.
+void ExportSpiceNetlist(QWidget* owner, const design::DesignInputs& inputs,
+                        const SimulationSettings& settings, int periods,
+                        const report::FileDialog& dialog, const MessageSink& message);
+
+}  // namespace tavro::app

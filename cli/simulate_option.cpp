@@ -1,0 +1,246 @@
+#include "cli/simulate_option.h"
+
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include "design/calculate.h"
+#include "simulation/child_process.h"
+#include "simulation/diode_models.h"
+#include "simulation/export.h"
+#include "simulation/protocol.h"
+#include "simulation/spice_values.h"
+#include "simulation/texts.h"
+
+namespace tavro::cli {
+namespace {
+
+using simulation::SimulationReport;
+using simulation::SimulationRequest;
+
+// A whole check with its surge takes well under a second; a helper silent
+// for this long is stuck.
+constexpr double kHelperTimeLimit = 300.0;
+
+SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs& inputs) {
+  SimulationRequest r;
+  r.Inputs = inputs;
+  r.Diode = o.Diode;
+  r.DiodeModel = o.DiodeModel;
+  r.Esr = o.Esr;
+  r.Load = simulation::LoadFromName(o.Load);
+  simulation::DiodeOf(r);  // a bad model is refused before any process starts
+  return r;
+}
+
+std::string Number(double v) {
+  if (!std::isfinite(v)) return "—";
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6g", v);
+  return buffer;
+}
+
+std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
+  std::ostringstream out;
+  for (const auto& r : rows) {
+    out << "  " << simulation::texts::QuantityName(r.Quantity) << ": " << Number(r.Method) << " / "
+        << Number(r.Simulated);
+    if (std::isfinite(r.DifferencePercent)) out << " (" << Number(r.DifferencePercent) << " %)";
+    out << '\n';
+  }
+  return out.str();
+}
+
+std::string Text(const SimulationReport& r) {
+  namespace t = simulation::texts;
+  std::ostringstream out;
+  out << "\n"
+      << t::kMethodCheck << " — " << (r.Method->Passed ? t::kPassed : t::kFailed)
+      << "\n  (расчёт / моделирование)\n"
+      << Table(r.Method->Rows);
+  out << "\n" << t::kCircuitCheck << ": " << r.DiodeName << ", " << r.LoadName;
+  if (r.Esr > 0.0) out << ", ESR " << Number(r.Esr);
+  out << ", " << r.Circuit->State.Periods << " периодов"
+      << (r.Circuit->State.Settled ? "" : std::string(" — ") + std::string(t::kNotSettled)) << "\n"
+      << Table(r.Circuit->Rows);
+  out << "\n"
+      << t::kSurge << "\n  " << t::kWorstPhase << ": " << Number(r.SurgeResult->WorstPhaseDegrees)
+      << "\n  " << t::kWorstPeak << ": " << Number(r.SurgeResult->WorstPeak) << '\n';
+  return out.str();
+}
+
+bool WriteNetlist(const SimulateOptions& o, const SimulationRequest& request, int periods,
+                  std::ostream& err) {
+  const design::Calculation calculation = design::Calculate(request.Inputs);
+  const auto* d = std::get_if<design::Design>(&calculation);
+  if (d == nullptr) {
+    err << "the design is not complete\n";
+    return false;
+  }
+  simulation::CircuitSetup setup;
+  setup.Diode = simulation::DiodeOf(request);
+  setup.Load = request.Load;
+  setup.Esr = request.Esr;
+  std::string source;
+  if (o.DiodeModel.empty()) {
+    source = simulation::ShippedDiode(o.Diode).Source;
+  } else {
+    source = "model typed by the user";
+  }
+  const std::string text = simulation::StandaloneNetlist(*d, request.Mains, setup, periods, source);
+  std::ofstream file(o.SpiceFile, std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  if (!file) {
+    err << "cannot write " << o.SpiceFile << '\n';
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void DescribeSimulation(CLI::App& app, SimulateOptions& o) {
+  app.add_flag("--simulate", o.Simulate,
+               "check the design in ngspice: the method's own assumptions, the real circuit and "
+               "the switch-on surge (adds \"simulation\" to --json)");
+  CLI::Option* diode = app.add_option("--diode", o.Diode,
+                                      "diode model of the real circuit: 1N4007 (default), "
+                                      "1N5408, 1N5822, MUR460");
+  app.add_option("--diode-model", o.DiodeModel, "a diode's .model line instead of --diode")
+      ->excludes(diode);
+  app.add_option("--esr", o.Esr, "series resistance of the filter capacitor, ohm")
+      ->check(CLI::NonNegativeNumber);
+  app.add_option("--load", o.Load, "load of the real circuit: resistive (U0/I0) or current (I0)")
+      ->check(CLI::IsMember({"resistive", "current"}));
+  app.add_option("--spice", o.SpiceFile,
+                 "write the real circuit as a standalone netlist for ngspice -b to FILE");
+}
+
+std::string WithMember(const std::string& json, const std::string& key, const std::string& value) {
+  const std::size_t close = json.rfind('}');
+  if (close == std::string::npos) return json;
+  std::size_t last = close;
+  while (last > 0 && std::isspace(static_cast<unsigned char>(json[last - 1]))) --last;
+  const bool empty = last > 0 && json[last - 1] == '{';
+  return json.substr(0, last) + (empty ? "" : ",") + "\n  \"" + key + "\": " + value + "\n" +
+         json.substr(close);
+}
+
+bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& inputs, bool asJson,
+                          std::string& output, std::ostream& err) {
+  if (!o.Simulate && o.SpiceFile.empty()) return true;
+  SimulationRequest request;
+  try {
+    request = RequestOf(o, inputs);
+  } catch (const simulation::RejectedValue& e) {
+    err << e.what() << '\n';
+    return false;
+  }
+  int periods = 0;
+  try {
+    simulation::HelperProcess helper;
+    if (o.Simulate) {
+      const std::string answer =
+          helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit);
+      const SimulationReport report = simulation::DecodeReport(answer);
+      if (!report.Ok) {
+        err << "simulation: " << report.Error << '\n';
+        return false;
+      }
+      periods = report.Circuit->State.Periods;
+      output = asJson ? WithMember(output, "simulation", answer) : output + Text(report);
+    } else {
+      // The netlist ends where the embedded simulation of it settles.
+      SimulationRequest steady = request;
+      steady.MethodCheck = steady.Surge = false;
+      const SimulationReport report = simulation::DecodeReport(
+          helper.Exchange(simulation::EncodeRequest(steady), kHelperTimeLimit));
+      if (report.Ok) periods = report.Circuit->State.Periods;
+    }
+  } catch (const simulation::HelperFailure& e) {
+    err << e.what() << '\n';
+    if (o.Simulate) return false;
+  }
+  if (o.SpiceFile.empty()) return true;
+  return WriteNetlist(o, request, periods > 0 ? periods : simulation::kDefaultExportPeriods, err);
+}
+
+BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
+  struct Pool {
+    std::vector<std::unique_ptr<simulation::HelperProcess>> helpers;
+  };
+  auto pool = std::make_shared<Pool>();
+  for (int i = 0; i < std::max(1, jobs); ++i) {
+    pool->helpers.push_back(std::make_unique<simulation::HelperProcess>());
+  }
+  BatchExtension e;
+  e.Columns =
+      ",Vmean_sim,I0_sim,RipplePP_sim,Ripple100_sim,I2_sim,Idrms_sim,Idpk_sim,Beta_sim,Icrms_sim,"
+      "periods_sim,settled_sim,simulation_message";
+  e.Extend = [o, pool](std::vector<BatchRow>& rows) {
+    std::atomic<std::size_t> next{0};
+    const auto work = [&](simulation::HelperProcess& helper) {
+      for (std::size_t i = next++; i < rows.size(); i = next++) {
+        BatchRow& row = rows[i];
+        std::string columns(11, ',');
+        std::string message;
+        if (row.Designed) {
+          try {
+            // The row's inputs are exact decimals of the calculated values.
+            design::DesignInputs in{};
+            std::vector<std::string> f;
+            std::stringstream split(row.Text);
+            for (std::string s; std::getline(split, s, ',') && f.size() < 7;) f.push_back(s);
+            long double* targets[] = {&in.U0, &in.I0, &in.Kp, nullptr, &in.Bm, &in.Ud};
+            for (int k = 0; k < 6; ++k) {
+              const std::string& s = f.at(static_cast<std::size_t>(k + 1));
+              if (targets[k] == nullptr) {
+                in.Limbs = s == "2" ? 2 : 1;
+              } else {
+                std::from_chars(s.data(), s.data() + s.size(), *targets[k]);
+              }
+            }
+            SimulationRequest request = RequestOf(o, in);
+            request.MethodCheck = request.Surge = false;
+            const SimulationReport r = simulation::DecodeReport(
+                helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit));
+            if (r.Ok) {
+              columns.clear();
+              for (const auto& c : r.Circuit->Rows) {
+                if (c.Quantity == "Idavg") continue;
+                columns += "," + simulation::SpiceNumber(c.Simulated);
+              }
+              columns += "," + std::to_string(r.Circuit->State.Periods);
+              columns += std::string(",") + (r.Circuit->State.Settled ? "1" : "0");
+            } else {
+              message = r.Error;
+            }
+          } catch (const std::exception& error) {
+            message = error.what();
+          }
+        }
+        if (message.find_first_of(",\"") != std::string::npos) {
+          std::string q = "\"";
+          for (char c : message) q += (c == '"') ? std::string("\"\"") : std::string(1, c);
+          message = q + "\"";
+        }
+        row.Text += columns + "," + message;
+      }
+    };
+    std::vector<std::jthread> threads;
+    for (std::size_t k = 1; k < pool->helpers.size(); ++k) {
+      threads.emplace_back([&, k] { work(*pool->helpers[k]); });
+    }
+    work(*pool->helpers[0]);
+  };
+  return e;
+}
+
+}  // namespace tavro::cli

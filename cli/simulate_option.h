@@ -1,0 +1,40 @@
+// tavro-cli's simulation options: --simulate adds the simulation check to the
+// JSON (or prints its comparison), --spice writes the standalone netlist,
+// and --batch --simulate appends the simulated circuit's figures to each row.
+// Simulations run in tavro-simulate helper processes.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+#include <string>
+
+#include "cli/batch.h"
+#include "design/inputs.h"
+
+namespace tavro::cli {
+
+struct SimulateOptions {
+  bool Simulate = false;
+  std::string Diode = "1N4007";
+  std::string DiodeModel;
+  double Esr = 0.0;
+  std::string Load = "resistive";
+  std::string SpiceFile;
+};
+
+void DescribeSimulation(CLI::App& app, SimulateOptions& options);
+
+// After a complete calculation: runs the simulation and/or writes the
+// netlist. Adds "simulation" to the JSON text (json) or appends the
+// comparison to the plain text. Returns false with a message in err when the
+// simulation or the netlist failed.
+bool RunSimulationOptions(const SimulateOptions& options, const design::DesignInputs& inputs,
+                          bool asJson, std::string& output, std::ostream& err);
+
+// The extra batch columns, filled by helper processes, `jobs` side by side.
+BatchExtension SimulationColumns(const SimulateOptions& options, int jobs);
+
+// `json` with one more member at its end: "key": value (value is JSON).
+std::string WithMember(const std::string& json, const std::string& key, const std::string& value);
+
+}  // namespace tavro::cli

@@ -1,0 +1,220 @@
+#include "simulation/checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+#include "simulation/measure.h"
+#include "simulation/netlist.h"
+#include "simulation/ngspice.h"
+
+namespace tavro::simulation {
+namespace {
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+// The vectors a run returns, in this order.
+enum Vec { kOut, kSec, kD1, kD2, kCap, kVectorCount };
+
+std::vector<std::string> VectorNames(const CircuitSetup& setup) {
+  return {"out", "vsec#branch", "vd1#branch", "vd2#branch",
+          setup.Load == LoadKind::ConstantVoltage ? "vload#branch" : "vc#branch"};
+}
+
+void Report(const SimulationLimits& limits, const std::string& step, double fraction) {
+  if (limits.Progress) limits.Progress(step, std::clamp(fraction, 0.0, 1.0));
+}
+
+// The samples of [from, to], time counted from `from`.
+Waveforms Cut(const Trace& trace, double from, double to, bool constantVoltage) {
+  Waveforms w;
+  for (std::size_t i = 0; i < trace.Time.size(); ++i) {
+    const double t = trace.Time[i];
+    if (t < from || t > to) continue;
+    w.Time.push_back(t - from);
+    w.Vout.push_back(trace.Values[kOut][i]);
+    w.Idiode.push_back(std::max(trace.Values[kD1][i], trace.Values[kD2][i]));
+    w.Icap.push_back(constantVoltage ? 0.0 : trace.Values[kCap][i]);
+  }
+  return w;
+}
+
+double Difference(double method, double simulated) {
+  return std::isfinite(method) && method != 0.0 ? (simulated - method) / method * 100.0 : kNoValue;
+}
+
+ComparisonRow Row(const char* quantity, double method, double simulated) {
+  return {quantity, method, simulated, Difference(method, simulated)};
+}
+
+}  // namespace
+
+SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup& setup,
+                                const SimulationLimits& limits) {
+  const double T = 1.0 / values.Frequency;
+  const bool constantVoltage = setup.Load == LoadKind::ConstantVoltage;
+  RunPlan plan;
+  plan.Periods = limits.MaxPeriods;
+  plan.CapacitorStart = values.U0;
+  const std::string text = Netlist(values, setup, plan);
+
+  // The settling signal: the output voltage, or with the output held at U0
+  // the diode's current.
+  PeriodMeans means(T, limits.SettleTolerance);
+  RunRequest request;
+  request.Vectors = VectorNames(setup);
+  request.StopTime = plan.Periods * T;
+  request.WallLimitSeconds = limits.WallSecondsPerRun;
+  request.Cancel = limits.Cancel;
+  request.StopAfter = [&](double t, const std::vector<double>& v) {
+    if (means.Add(t, constantVoltage ? v[kD1] : v[kOut])) return means.SettledAt() * T;
+    return -1.0;
+  };
+  request.Progress = [&](double fraction) {
+    // Most designs settle long before the stop time: show progress per period.
+    Report(limits, "steady", std::max(fraction, means.Means().size() / 20.0));
+  };
+  const Trace trace = NgSpice::Instance().Run(Lines(text), request);
+
+  SteadyState state;
+  state.Settled = means.Settled();
+  state.Periods = state.Settled ? means.SettledAt() : limits.MaxPeriods;
+  const double end = state.Periods * T;
+  const Window last{end - T, end};
+  const auto& t = trace.Time;
+  const auto& v = trace.Values;
+  SteadyFigures& f = state.Figures;
+  if (constantVoltage) {
+    f.Vmean = values.U0;
+    f.I0 = MeanOver(t, v[kCap], last);
+  } else {
+    f.Vmean = MeanOver(t, v[kOut], last);
+    f.RipplePP = MaxOver(t, v[kOut], last) - MinOver(t, v[kOut], last);
+    f.Ripple100 = FourierAmplitude(t, v[kOut], last, 2.0 * values.Frequency);
+    f.Icrms = RmsOver(t, v[kCap], last);
+    f.I0 = setup.Load == LoadKind::Resistive ? f.Vmean / (values.U0 / values.I0) : values.I0;
+  }
+  f.I2 = RmsOver(t, v[kSec], last);
+  f.Idavg = MeanOver(t, v[kD1], last);
+  f.Idrms = RmsOver(t, v[kD1], last);
+  f.Idpk = MaxOver(t, v[kD1], last);
+  // D1's pulse in the last period; a real diode's reverse recovery dips
+  // below zero after it ends.
+  const double fall = PulseEnd(t, v[kD1], last, kConductionLevel * values.I0, setup.Diode.Ideal);
+  f.BetaDegrees = (fall - last.From) / T * 360.0;
+  state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage);
+  Report(limits, "steady", 1.0);
+  return state;
+}
+
+namespace {
+
+constexpr double kSurgePeriods = 1.25;
+
+struct SwitchOn {
+  double Peak;
+  Trace Samples;
+};
+
+SwitchOn RunSwitchOn(const CircuitValues& values, const CircuitSetup& setup, double phase,
+                     const SimulationLimits& limits) {
+  const double T = 1.0 / values.Frequency;
+  RunPlan plan;
+  plan.Periods = kSurgePeriods;
+  plan.PhaseDegrees = phase;
+  plan.CapacitorStart = 0.0;
+  RunRequest request;
+  request.Vectors = VectorNames(setup);
+  request.StopTime = kSurgePeriods * T;
+  request.WallLimitSeconds = limits.WallSecondsPerRun;
+  request.Cancel = limits.Cancel;
+  SwitchOn run{0.0, NgSpice::Instance().Run(Lines(Netlist(values, setup, plan)), request)};
+  const Window all{0.0, request.StopTime};
+  run.Peak = std::max(MaxOver(run.Samples.Time, run.Samples.Values[kD1], all),
+                      MaxOver(run.Samples.Time, run.Samples.Values[kD2], all));
+  return run;
+}
+
+}  // namespace
+
+double SwitchOnPeak(const CircuitValues& values, const CircuitSetup& setup, double phaseDegrees,
+                    const SimulationLimits& limits) {
+  return RunSwitchOn(values, setup, phaseDegrees, limits).Peak;
+}
+
+Surge SimulateSurge(const CircuitValues& values, const CircuitSetup& setup,
+                    const SimulationLimits& limits) {
+  const double T = 1.0 / values.Frequency;
+  std::map<double, double> peaks;
+  Trace worstTrace;
+  double worstPeak = -1.0;
+  double worstPhase = 0.0;
+  int runs = 0;
+  constexpr int kExpectedRuns = 25;
+  const auto peakAt = [&](double phase) {
+    if (peaks.count(phase) != 0) return;
+    SwitchOn run = RunSwitchOn(values, setup, phase, limits);
+    peaks[phase] = run.Peak;
+    if (run.Peak > worstPeak) {
+      worstPeak = run.Peak;
+      worstPhase = phase;
+      worstTrace = std::move(run.Samples);
+    }
+    Report(limits, "surge", static_cast<double>(++runs) / kExpectedRuns);
+  };
+
+  for (int phase = 0; phase <= 180; phase += 10) peakAt(phase);
+  // Refine around the worst by halving the step: 5°, 2.5°, 1.25°.
+  for (double step = 5.0; step >= 1.25; step /= 2.0) {
+    const double centre = worstPhase;
+    for (double phase : {centre - step, centre + step}) {
+      if (phase >= 0.0 && phase <= 180.0) peakAt(phase);
+    }
+  }
+
+  Surge surge;
+  for (const auto& [phase, peak] : peaks) surge.Points.push_back({phase, peak});
+  surge.WorstPhaseDegrees = worstPhase;
+  surge.WorstPeak = worstPeak;
+  surge.WorstTransient = Cut(worstTrace, 0.0, kSurgePeriods * T, false);
+  Report(limits, "surge", 1.0);
+  return surge;
+}
+
+MethodCheck CheckMethod(const CircuitValues& values, const MethodFigures& method,
+                        const SimulationLimits& limits) {
+  CircuitSetup setup;
+  setup.Diode.Ideal = true;
+  setup.Load = LoadKind::ConstantVoltage;
+  MethodCheck check;
+  check.State = SimulateSteadyState(values, setup, limits);
+  const SteadyFigures& f = check.State.Figures;
+  check.Rows = {Row("I0", method.I0, f.I0), Row("I2", method.I2, f.I2),
+                Row("Idrms", method.Idrms, f.Idrms), Row("Idpk", method.Idpk, f.Idpk),
+                Row("Beta", method.BetaDegrees, f.BetaDegrees)};
+  check.Passed = std::all_of(check.Rows.begin(), check.Rows.end(), [](const ComparisonRow& r) {
+    return std::fabs(r.DifferencePercent) <= kMethodCheckTolerancePercent;
+  });
+  return check;
+}
+
+CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& method,
+                          const CircuitSetup& setup, const SimulationLimits& limits) {
+  CircuitCheck check;
+  check.State = SimulateSteadyState(values, setup, limits);
+  const SteadyFigures& f = check.State.Figures;
+  check.Rows = {Row("U0", method.U0, f.Vmean),
+                Row("I0", method.I0, f.I0),
+                Row("RipplePP", 2.0 * method.RippleAmplitude, f.RipplePP),
+                Row("Ripple100", method.RippleAmplitude, f.Ripple100),
+                Row("I2", method.I2, f.I2),
+                Row("Idavg", method.Idavg, f.Idavg),
+                Row("Idrms", method.Idrms, f.Idrms),
+                Row("Idpk", method.Idpk, f.Idpk),
+                Row("Beta", method.BetaDegrees, f.BetaDegrees),
+                Row("Icrms", kNoValue, f.Icrms)};
+  return check;
+}
+
+}  // namespace tavro::simulation

@@ -1,0 +1,116 @@
+// The two simulation checks of a design and its switch-on surge.
+//
+// (a) The method's own assumptions: ideal diodes with the method's forward
+//     resistance Rd, a constant-voltage load at U0. The simulated I0, I2,
+//     Idrms, Idpk and β must agree with the calculation within 0.05 %; this
+//     checks the calculation itself.
+// (b) The real circuit: a diode model, optionally the capacitor's ESR, a
+//     resistive (U0/I0) or constant-current (I0) load. Every figure the
+//     method gives beside the simulated one, and the difference in %.
+// The surge: the peak diode current when the mains are switched on with the
+// capacitor empty, over switch-on phases 0…180° every 10° and refined around
+// the worst.
+//
+// Each steady-state run starts with the capacitor at U0 and stops once the
+// mean output voltage of a period differs from the previous period's by less
+// than 1e-5 (relative), after at most 100 periods; the figures are taken
+// over the last whole period.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "simulation/circuit.h"
+
+namespace tavro::simulation {
+
+struct SimulationLimits {
+  double WallSecondsPerRun = 30.0;
+  int MaxPeriods = 100;
+  double SettleTolerance = 1e-5;
+  const std::atomic<bool>* Cancel = nullptr;
+  // Overall progress 0…1 of the current step and its name.
+  std::function<void(const std::string& step, double fraction)> Progress;
+};
+
+// Over the last whole period of the steady state.
+struct SteadyFigures {
+  double Vmean = 0;        // mean output voltage, V
+  double I0 = 0;           // mean load current, A
+  double RipplePP = 0;     // peak-to-peak ripple, V
+  double Ripple100 = 0;    // amplitude of the 100 Hz (2f) component, V
+  double I2 = 0;           // secondary rms current, A
+  double Idavg = 0;        // diode mean current, A
+  double Idrms = 0;        // diode rms current, A
+  double Idpk = 0;         // diode peak current, A
+  double Icrms = 0;        // capacitor rms current, A
+  double BetaDegrees = 0;  // end of conduction, mains phase, °
+};
+
+// Samples for the plots: time from the start of the shown interval, s.
+struct Waveforms {
+  std::vector<double> Time, Vout, Idiode, Icap;
+};
+
+struct SteadyState {
+  SteadyFigures Figures;
+  int Periods = 0;       // periods simulated
+  bool Settled = false;  // false: 100 periods were not enough
+  Waveforms LastTwoPeriods;
+};
+
+SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup& setup,
+                                const SimulationLimits& limits);
+
+struct SurgePoint {
+  double PhaseDegrees;
+  double Peak;  // largest diode current after switching on, A
+};
+
+struct Surge {
+  std::vector<SurgePoint> Points;  // by phase
+  double WorstPhaseDegrees = 0;
+  double WorstPeak = 0;
+  Waveforms WorstTransient;
+};
+
+Surge SimulateSurge(const CircuitValues& values, const CircuitSetup& setup,
+                    const SimulationLimits& limits);
+
+// The largest diode current in the first 1.25 periods after switching on at
+// one mains phase, the capacitor empty.
+double SwitchOnPeak(const CircuitValues& values, const CircuitSetup& setup, double phaseDegrees,
+                    const SimulationLimits& limits);
+
+// One line of a comparison: the method's figure (NaN where the method gives
+// none), the simulated one and their difference in % of the method's.
+struct ComparisonRow {
+  std::string Quantity;  // "I0", "I2", "Idrms", ...
+  double Method;
+  double Simulated;
+  double DifferencePercent;
+};
+
+inline constexpr double kMethodCheckTolerancePercent = 0.05;
+
+struct MethodCheck {
+  std::vector<ComparisonRow> Rows;  // I0, I2, Idrms, Idpk, Beta
+  bool Passed = false;              // every row within the tolerance
+  SteadyState State;
+};
+
+MethodCheck CheckMethod(const CircuitValues& values, const MethodFigures& method,
+                        const SimulationLimits& limits);
+
+struct CircuitCheck {
+  // U0, I0, RipplePP, Ripple100, I2, Idavg, Idrms, Idpk, Beta, Icrms
+  std::vector<ComparisonRow> Rows;
+  SteadyState State;
+};
+
+CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& method,
+                          const CircuitSetup& setup, const SimulationLimits& limits);
+
+}  // namespace tavro::simulation

@@ -1,0 +1,36 @@
+#include "simulation/circuit.h"
+
+#include <cmath>
+
+#include "design/operating_point.h"
+
+namespace tavro::simulation {
+
+CircuitValues ValuesOf(const design::Design& d, const design::Mains& mains) {
+  CircuitValues v;
+  v.EmfPeak = static_cast<double>(d.Results.Urev);  // √2·U2
+  v.Frequency = static_cast<double>(mains.Frequency);
+  v.Rtr = static_cast<double>(d.Parameters.Rtr);
+  v.Ls = static_cast<double>(d.Parameters.Ls);
+  v.Rd = static_cast<double>(d.Parameters.Rd);
+  v.Cf = static_cast<double>(d.Results.Cf * 1e-6L);
+  v.U0 = static_cast<double>(d.Inputs.U0);
+  v.I0 = static_cast<double>(d.Inputs.I0);
+  v.Kp = static_cast<double>(d.Inputs.Kp);
+  return v;
+}
+
+MethodFigures FiguresOf(const design::Design& d) {
+  MethodFigures m;
+  m.U0 = static_cast<double>(d.Inputs.U0);
+  m.I0 = static_cast<double>(d.Inputs.I0);
+  m.I2 = static_cast<double>(d.Results.I2);
+  m.Idavg = static_cast<double>(d.Inputs.I0 / 2);
+  m.Idrms = static_cast<double>(d.Results.Idrms);
+  m.Idpk = static_cast<double>(d.Results.Idpk);
+  m.BetaDegrees = static_cast<double>(design::Degrees(d.Point.Beta));
+  m.RippleAmplitude = static_cast<double>(d.Inputs.Kp / 100 * d.Inputs.U0);
+  return m;
+}
+
+}  // namespace tavro::simulation

@@ -1,0 +1,57 @@
+// The designed circuit as a simulator sees it: a sine EMF of amplitude
+// √2·U2 behind the transformer's winding resistance Rtr and leakage
+// inductance Ls, a bridge of four diodes, the filter capacitor Cf and the
+// load. The values come from a complete design; nothing here computes a
+// design quantity anew (the method is in docs/method.md).
+#pragma once
+
+#include <string>
+
+#include "design/calculate.h"
+#include "design/mains.h"
+
+namespace tavro::simulation {
+
+// The element values of the designed circuit, in SI units (F, not µF).
+struct CircuitValues {
+  double EmfPeak;    // √2·U2, V
+  double Frequency;  // Hz
+  double Rtr;        // ohm
+  double Ls;         // H
+  double Rd;         // the method's forward resistance of one diode, ohm
+  double Cf;         // F
+  double U0;         // rated rectified voltage, V
+  double I0;         // rated rectified current, A
+  double Kp;         // ripple factor, %
+};
+
+CircuitValues ValuesOf(const design::Design& design, const design::Mains& mains = {});
+
+// The method's own figures the simulation is compared with.
+struct MethodFigures {
+  double U0, I0, I2, Idavg, Idrms, Idpk, BetaDegrees, RippleAmplitude;  // V, A, °
+};
+
+MethodFigures FiguresOf(const design::Design& design);
+
+enum class LoadKind {
+  Resistive,        // U0/I0
+  ConstantCurrent,  // I0
+  ConstantVoltage,  // U0, the method's own assumption; no capacitor then
+};
+
+// How the diodes are modelled: the method's ideal switch in series with
+// its forward resistance Rd, or a SPICE diode model (a validated .model line).
+struct DiodeSetup {
+  bool Ideal = true;
+  std::string ModelName;  // the model's name as the netlist uses it
+  std::string ModelLine;  // the whole validated .model line
+};
+
+struct CircuitSetup {
+  DiodeSetup Diode;
+  LoadKind Load = LoadKind::Resistive;
+  double Esr = 0.0;  // series resistance of the filter capacitor, ohm
+};
+
+}  // namespace tavro::simulation

@@ -1,0 +1,37 @@
+// The diode models a simulation may use: the shipped library (diodes.lib,
+// each model with its published source) and a .model line the user types.
+// A model line is parsed and written anew from the parsed values, so only
+// known diode parameters with valid numbers ever reach the simulator.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavro::simulation {
+
+struct DiodeModel {
+  std::string Name;    // "1N4007"
+  std::string About;   // what the part is
+  std::string Source;  // where the parameters were published
+  std::string Line;    // the validated .model line, as the netlist writes it
+};
+
+// The shipped models, in the library's order.
+const std::vector<DiodeModel>& ShippedDiodes();
+
+// The shipped model of that name (case-insensitive); throws RejectedValue
+// listing the known names otherwise.
+const DiodeModel& ShippedDiode(std::string_view name);
+
+// Parses ".model NAME D(PAR=VALUE ...)" (parentheses, commas and "+"
+// continuation lines optional; SPICE scale suffixes allowed) and returns it
+// rewritten as one canonical line. Throws RejectedValue with the reason:
+// not a .model line, a type other than D, a bad name, an unknown parameter,
+// a value that is not a number or out of range, a parameter given twice.
+DiodeModel ValidateModelLine(std::string_view text);
+
+// The text of diodes.lib.
+std::string_view DiodeLibraryText();
+
+}  // namespace tavro::simulation

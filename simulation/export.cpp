@@ -1,0 +1,46 @@
+#include "simulation/export.h"
+
+#include "simulation/netlist.h"
+#include "simulation/protocol.h"
+#include "simulation/spice_values.h"
+
+namespace tavro::simulation {
+namespace {
+
+std::string N(long double v) {
+  return SpiceNumber(static_cast<double>(v));
+}
+
+}  // namespace
+
+std::string StandaloneNetlist(const design::Design& d, const design::Mains& mains,
+                              const CircuitSetup& setup, int periods,
+                              const std::string& diodeSource) {
+  const design::DesignInputs& in = d.Inputs;
+  RunPlan plan;
+  plan.Periods = periods;
+  plan.CapacitorStart = static_cast<double>(in.U0);
+  plan.Measurements = true;
+  plan.Comments = {
+      "Inputs: U0 = " + N(in.U0) + " V, I0 = " + N(in.I0) + " A, Kp = " + N(in.Kp) +
+          " %, limbs = " + std::to_string(in.Limbs) + ", Bm = " + N(in.Bm) +
+          " T, Ud = " + N(in.Ud) + " V",
+      "Mains: " + N(mains.Voltage) + " V, " + N(mains.Frequency) + " Hz",
+      "Design: U2 = " + N(d.Results.U2) + " V, Rtr = " + N(d.Parameters.Rtr) +
+          " ohm, Ls = " + N(d.Parameters.Ls) + " H, Rd = " + N(d.Parameters.Rd) +
+          " ohm, Cf = " + N(d.Results.Cf) + " uF",
+      "Method: I2 = " + N(d.Results.I2) + " A, Idrms = " + N(d.Results.Idrms) +
+          " A, Idpk = " + N(d.Results.Idpk) + " A",
+      std::string("Diode: ") +
+          (setup.Diode.Ideal ? "ideal with the method's resistance Rd" : setup.Diode.ModelName) +
+          (diodeSource.empty() ? "" : " (" + diodeSource + ")"),
+      std::string("Load: ") + LoadName(setup.Load) +
+          (setup.Esr > 0.0 ? ", capacitor ESR " + SpiceNumber(setup.Esr) + " ohm" : ""),
+      "The capacitor starts at U0; after " + std::to_string(periods) +
+          " periods the circuit is in its steady state and the .meas lines",
+      "measure the last period. Run: ngspice -b <this file>",
+  };
+  return Netlist(ValuesOf(d, mains), setup, plan);
+}
+
+}  // namespace tavro::simulation

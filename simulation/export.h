@@ -1,0 +1,22 @@
+// The standalone netlist of a designed circuit, for `ngspice -b`: comments
+// with the design's inputs and values, the circuit of the real-circuit check
+// with the chosen diode model, a `.tran` to the end of the period where the
+// simulation settled, and `.meas` lines for the figures over that period.
+#pragma once
+
+#include <string>
+
+#include "design/calculate.h"
+#include "simulation/circuit.h"
+
+namespace tavro::simulation {
+
+inline constexpr int kDefaultExportPeriods = 100;
+
+// periods: where the embedded simulation of the same circuit settled (its
+// figures are then the netlist's), or kDefaultExportPeriods.
+std::string StandaloneNetlist(const design::Design& design, const design::Mains& mains,
+                              const CircuitSetup& setup, int periods,
+                              const std::string& diodeSource);
+
+}  // namespace tavro::simulation

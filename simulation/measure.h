@@ -1,0 +1,55 @@
+// Measurements over a window of sampled waveforms, as a circuit simulator
+// samples them (uneven steps): mean, rms, extremes, the amplitude of one
+// Fourier component, the time a current falls through a level. Integrals
+// are trapezoidal, with the waveform interpolated linearly at the window's
+// ends; the maximum is refined by a parabola through its neighbours.
+#pragma once
+
+#include <vector>
+
+namespace tavro::simulation {
+
+struct Window {
+  double From;
+  double To;
+};
+
+double MeanOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
+double RmsOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
+double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
+double MinOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
+// Amplitude of the component at `frequency` (Hz): (2/T)·|∫v·e^(-jωt)dt|.
+double FourierAmplitude(const std::vector<double>& t, const std::vector<double>& v, Window w,
+                        double frequency);
+// The end of the pulse that peaks in the window: where the current, falling
+// after its peak, first passes `level` (interpolated), as ngspice's .meas
+// WHEN finds it. An ideal diode's current drops to nothing within one step:
+// with `abrupt`, where the line through the two samples before that step
+// meets zero. NaN when the current does not
+// fall to the level in the window.
+double PulseEnd(const std::vector<double>& t, const std::vector<double>& v, Window w, double level,
+                bool abrupt);
+
+// Watches a signal as it is computed and tells when its mean over whole
+// periods has settled: the mean of a period differs from the previous
+// period's by at most `tolerance` relative.
+class PeriodMeans {
+ public:
+  PeriodMeans(double period, double tolerance) : period_(period), tolerance_(tolerance) {}
+  // Feeds the next point; returns true once a period has settled.
+  bool Add(double time, double value);
+  bool Settled() const { return settledAt_ > 0; }
+  int SettledAt() const { return settledAt_; }  // whole periods up to the settled one
+  const std::vector<double>& Means() const { return means_; }
+
+ private:
+  double period_;
+  double tolerance_;
+  bool started_ = false;
+  double lastT_ = 0.0, lastV_ = 0.0, sum_ = 0.0;
+  int current_ = 0;
+  int settledAt_ = 0;
+  std::vector<double> means_;
+};
+
+}  // namespace tavro::simulation

@@ -1,0 +1,477 @@
+#include "simulation/protocol.h"
+
+#include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <unistd.h>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <limits>
+
+#include "design/calculate.h"
+#include "simulation/diode_models.h"
+#include "simulation/ngspice.h"
+#include "simulation/spice_values.h"
+
+namespace tavro::simulation {
+namespace {
+
+using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+using Value = rapidjson::Value;
+
+std::string Exact(long double value) {
+  char buffer[64];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, written.ptr);
+}
+
+long double ReadExact(const Value& v, const char* what) {
+  if (!v.IsString()) throw RejectedValue(std::string(what) + " must be a decimal text");
+  const std::string_view s(v.GetString(), v.GetStringLength());
+  long double value = 0.0L;
+  const auto read = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (read.ec != std::errc{} || read.ptr != s.data() + s.size() || !std::isfinite(value)) {
+    throw RejectedValue(std::string(what) + " is not a number");
+  }
+  return value;
+}
+
+void Key(Writer& w, const char* key) {
+  w.Key(key);
+}
+
+void Number(Writer& w, const char* key, double value) {
+  w.Key(key);
+  if (std::isfinite(value)) {
+    w.Double(value);
+  } else {
+    w.Null();
+  }
+}
+
+double ReadNumber(const Value& object, const char* key) {
+  if (!object.IsObject()) return std::numeric_limits<double>::quiet_NaN();
+  const auto m = object.FindMember(key);
+  if (m == object.MemberEnd() || !m->value.IsNumber())
+    return std::numeric_limits<double>::quiet_NaN();
+  return m->value.GetDouble();
+}
+
+void WriteSeries(Writer& w, const char* key, const std::vector<double>& values) {
+  w.Key(key);
+  w.StartArray();
+  for (double v : values) w.Double(v);
+  w.EndArray();
+}
+
+void WriteWaveforms(Writer& w, const char* key, const Waveforms& f) {
+  w.Key(key);
+  w.StartObject();
+  WriteSeries(w, "time", f.Time);
+  WriteSeries(w, "vout", f.Vout);
+  WriteSeries(w, "idiode", f.Idiode);
+  WriteSeries(w, "icap", f.Icap);
+  w.EndObject();
+}
+
+std::vector<double> ReadSeries(const Value& object, const char* key) {
+  std::vector<double> values;
+  const auto m = object.FindMember(key);
+  if (m == object.MemberEnd() || !m->value.IsArray()) return values;
+  for (const Value& v : m->value.GetArray()) values.push_back(v.IsNumber() ? v.GetDouble() : 0.0);
+  return values;
+}
+
+Waveforms ReadWaveforms(const Value& object, const char* key) {
+  Waveforms f;
+  const auto m = object.FindMember(key);
+  if (m == object.MemberEnd() || !m->value.IsObject()) return f;
+  f.Time = ReadSeries(m->value, "time");
+  f.Vout = ReadSeries(m->value, "vout");
+  f.Idiode = ReadSeries(m->value, "idiode");
+  f.Icap = ReadSeries(m->value, "icap");
+  return f;
+}
+
+void WriteRows(Writer& w, const std::vector<ComparisonRow>& rows) {
+  w.Key("rows");
+  w.StartArray();
+  for (const ComparisonRow& r : rows) {
+    w.StartObject();
+    w.Key("quantity");
+    w.String(r.Quantity.c_str());
+    Number(w, "method", r.Method);
+    Number(w, "simulated", r.Simulated);
+    Number(w, "difference_percent", r.DifferencePercent);
+    w.EndObject();
+  }
+  w.EndArray();
+}
+
+std::vector<ComparisonRow> ReadRows(const Value& object) {
+  std::vector<ComparisonRow> rows;
+  const auto m = object.FindMember("rows");
+  if (m == object.MemberEnd() || !m->value.IsArray()) return rows;
+  for (const Value& r : m->value.GetArray()) {
+    if (!r.IsObject() || !r.HasMember("quantity") || !r["quantity"].IsString()) continue;
+    rows.push_back({r["quantity"].GetString(), ReadNumber(r, "method"), ReadNumber(r, "simulated"),
+                    ReadNumber(r, "difference_percent")});
+  }
+  return rows;
+}
+
+void WriteState(Writer& w, const SteadyState& s, bool waveforms) {
+  w.Key("periods");
+  w.Int(s.Periods);
+  w.Key("settled");
+  w.Bool(s.Settled);
+  if (waveforms) WriteWaveforms(w, "waveforms", s.LastTwoPeriods);
+}
+
+SteadyState ReadState(const Value& object) {
+  SteadyState s;
+  if (object.HasMember("periods") && object["periods"].IsInt())
+    s.Periods = object["periods"].GetInt();
+  if (object.HasMember("settled") && object["settled"].IsBool())
+    s.Settled = object["settled"].GetBool();
+  s.LastTwoPeriods = ReadWaveforms(object, "waveforms");
+  return s;
+}
+
+}  // namespace
+
+long ResidentKilobytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+const char* LoadName(LoadKind load) {
+  switch (load) {
+    case LoadKind::Resistive:
+      return "resistive";
+    case LoadKind::ConstantCurrent:
+      return "current";
+    case LoadKind::ConstantVoltage:
+      return "voltage";
+  }
+  return "resistive";
+}
+
+LoadKind LoadFromName(std::string_view name) {
+  if (name == "resistive") return LoadKind::Resistive;
+  if (name == "current" || name == "constant-current") return LoadKind::ConstantCurrent;
+  if (name == "voltage") return LoadKind::ConstantVoltage;
+  throw RejectedValue("the load is resistive or current, not " + std::string(name));
+}
+
+DiodeSetup DiodeOf(const SimulationRequest& request) {
+  const DiodeModel model = request.DiodeModel.empty() ? ShippedDiode(request.Diode)
+                                                      : ValidateModelLine(request.DiodeModel);
+  return DiodeSetup{false, model.Name, model.Line};
+}
+
+std::string EncodeRequest(const SimulationRequest& r) {
+  rapidjson::StringBuffer buffer;
+  Writer w(buffer);
+  w.StartObject();
+  Key(w, "inputs");
+  w.StartObject();
+  const std::pair<const char*, long double> inputs[] = {{"U0", r.Inputs.U0},
+                                                        {"I0", r.Inputs.I0},
+                                                        {"Kp", r.Inputs.Kp},
+                                                        {"Bm", r.Inputs.Bm},
+                                                        {"Ud", r.Inputs.Ud}};
+  for (const auto& [name, value] : inputs) {
+    w.Key(name);
+    w.String(Exact(value).c_str());
+  }
+  w.Key("Limbs");
+  w.Int(r.Inputs.Limbs);
+  w.EndObject();
+  Key(w, "mains");
+  w.StartObject();
+  w.Key("voltage");
+  w.String(Exact(r.Mains.Voltage).c_str());
+  w.Key("frequency");
+  w.String(Exact(r.Mains.Frequency).c_str());
+  w.EndObject();
+  w.Key("diode");
+  w.String(r.Diode.c_str());
+  w.Key("diode_model");
+  w.String(r.DiodeModel.c_str());
+  Number(w, "esr", r.Esr);
+  w.Key("load");
+  w.String(LoadName(r.Load));
+  w.Key("method_check");
+  w.Bool(r.MethodCheck);
+  w.Key("circuit");
+  w.Bool(r.Circuit);
+  w.Key("surge");
+  w.Bool(r.Surge);
+  w.Key("waveforms");
+  w.Bool(r.Waveforms);
+  w.Key("progress");
+  w.Bool(r.Progress);
+  Number(w, "wall_seconds_per_run", r.WallSecondsPerRun);
+  w.EndObject();
+  return std::string(buffer.GetString(), buffer.GetSize());
+}
+
+SimulationRequest DecodeRequest(std::string_view line) {
+  rapidjson::Document doc;
+  doc.Parse(line.data(), line.size());
+  if (doc.HasParseError() || !doc.IsObject())
+    throw RejectedValue("the request is not a JSON object");
+  SimulationRequest r;
+  if (!doc.HasMember("inputs") || !doc["inputs"].IsObject()) throw RejectedValue("no inputs");
+  const Value& in = doc["inputs"];
+  for (const char* name : {"U0", "I0", "Kp", "Bm", "Ud", "Limbs"}) {
+    if (!in.HasMember(name)) throw RejectedValue(std::string("no input ") + name);
+  }
+  r.Inputs.U0 = ReadExact(in["U0"], "U0");
+  r.Inputs.I0 = ReadExact(in["I0"], "I0");
+  r.Inputs.Kp = ReadExact(in["Kp"], "Kp");
+  r.Inputs.Bm = ReadExact(in["Bm"], "Bm");
+  r.Inputs.Ud = ReadExact(in["Ud"], "Ud");
+  if (!in["Limbs"].IsInt() || (in["Limbs"].GetInt() != 1 && in["Limbs"].GetInt() != 2)) {
+    throw RejectedValue("Limbs must be 1 or 2");
+  }
+  r.Inputs.Limbs = in["Limbs"].GetInt();
+  if (doc.HasMember("mains") && doc["mains"].IsObject()) {
+    r.Mains.Voltage = ReadExact(doc["mains"]["voltage"], "the mains voltage");
+    r.Mains.Frequency = ReadExact(doc["mains"]["frequency"], "the mains frequency");
+  }
+  if (doc.HasMember("diode") && doc["diode"].IsString()) r.Diode = doc["diode"].GetString();
+  if (doc.HasMember("diode_model") && doc["diode_model"].IsString()) {
+    r.DiodeModel = doc["diode_model"].GetString();
+  }
+  if (doc.HasMember("esr")) r.Esr = RequireNonNegative(ReadNumber(doc, "esr"), "the ESR");
+  if (doc.HasMember("load") && doc["load"].IsString())
+    r.Load = LoadFromName(doc["load"].GetString());
+  const auto flag = [&](const char* key, bool& value) {
+    if (doc.HasMember(key) && doc[key].IsBool()) value = doc[key].GetBool();
+  };
+  flag("method_check", r.MethodCheck);
+  flag("circuit", r.Circuit);
+  flag("surge", r.Surge);
+  flag("waveforms", r.Waveforms);
+  flag("progress", r.Progress);
+  if (doc.HasMember("wall_seconds_per_run")) {
+    r.WallSecondsPerRun =
+        RequirePositive(ReadNumber(doc, "wall_seconds_per_run"), "the time limit");
+  }
+  return r;
+}
+
+std::string EncodeReport(const SimulationReport& r) {
+  rapidjson::StringBuffer buffer;
+  Writer w(buffer);
+  w.StartObject();
+  w.Key("ok");
+  w.Bool(r.Ok);
+  if (!r.Ok) {
+    w.Key("error");
+    w.StartObject();
+    w.Key("kind");
+    w.String(r.ErrorKind.c_str());
+    w.Key("message");
+    w.String(r.Error.c_str());
+    w.EndObject();
+  }
+  const bool waveforms = r.Circuit && !r.Circuit->State.LastTwoPeriods.Time.empty();
+  if (r.Method) {
+    w.Key("method_check");
+    w.StartObject();
+    w.Key("passed");
+    w.Bool(r.Method->Passed);
+    Number(w, "tolerance_percent", kMethodCheckTolerancePercent);
+    WriteState(w, r.Method->State, false);
+    WriteRows(w, r.Method->Rows);
+    w.EndObject();
+  }
+  if (r.Circuit) {
+    w.Key("circuit");
+    w.StartObject();
+    w.Key("diode");
+    w.String(r.DiodeName.c_str());
+    w.Key("load");
+    w.String(r.LoadName.c_str());
+    Number(w, "esr", r.Esr);
+    WriteState(w, r.Circuit->State, waveforms);
+    WriteRows(w, r.Circuit->Rows);
+    w.EndObject();
+  }
+  if (r.SurgeResult) {
+    w.Key("surge");
+    w.StartObject();
+    Number(w, "worst_phase_degrees", r.SurgeResult->WorstPhaseDegrees);
+    Number(w, "worst_peak", r.SurgeResult->WorstPeak);
+    w.Key("points");
+    w.StartArray();
+    for (const SurgePoint& p : r.SurgeResult->Points) {
+      w.StartObject();
+      Number(w, "phase_degrees", p.PhaseDegrees);
+      Number(w, "peak", p.Peak);
+      w.EndObject();
+    }
+    w.EndArray();
+    if (waveforms) WriteWaveforms(w, "waveforms", r.SurgeResult->WorstTransient);
+    w.EndObject();
+  }
+  if (r.Ok) {
+    const SteadyState* main = r.Circuit ? &r.Circuit->State : r.Method ? &r.Method->State : nullptr;
+    w.Key("periods");
+    w.Int(main != nullptr ? main->Periods : 0);
+    w.Key("settled");
+    w.Bool((!r.Circuit || r.Circuit->State.Settled) && (!r.Method || r.Method->State.Settled));
+  }
+  w.Key("memory_kb");
+  w.Int64(r.MemoryKb);
+  w.EndObject();
+  return std::string(buffer.GetString(), buffer.GetSize());
+}
+
+SimulationReport DecodeReport(std::string_view line) {
+  SimulationReport r;
+  rapidjson::Document doc;
+  doc.Parse(line.data(), line.size());
+  if (doc.HasParseError() || !doc.IsObject() || !doc.HasMember("ok") || !doc["ok"].IsBool()) {
+    r.ErrorKind = "protocol";
+    r.Error = "the simulation helper gave an answer that is not a report";
+    return r;
+  }
+  r.Ok = doc["ok"].GetBool();
+  if (doc.HasMember("error") && doc["error"].IsObject()) {
+    const Value& e = doc["error"];
+    if (e.HasMember("kind") && e["kind"].IsString()) r.ErrorKind = e["kind"].GetString();
+    if (e.HasMember("message") && e["message"].IsString()) r.Error = e["message"].GetString();
+  }
+  if (doc.HasMember("method_check") && doc["method_check"].IsObject()) {
+    const Value& m = doc["method_check"];
+    MethodCheck check;
+    check.Passed = m.HasMember("passed") && m["passed"].IsBool() && m["passed"].GetBool();
+    check.State = ReadState(m);
+    check.Rows = ReadRows(m);
+    r.Method = check;
+  }
+  if (doc.HasMember("circuit") && doc["circuit"].IsObject()) {
+    const Value& c = doc["circuit"];
+    CircuitCheck check;
+    check.State = ReadState(c);
+    check.Rows = ReadRows(c);
+    if (c.HasMember("diode") && c["diode"].IsString()) r.DiodeName = c["diode"].GetString();
+    if (c.HasMember("load") && c["load"].IsString()) r.LoadName = c["load"].GetString();
+    r.Esr = ReadNumber(c, "esr");
+    r.Circuit = check;
+  }
+  if (doc.HasMember("surge") && doc["surge"].IsObject()) {
+    const Value& s = doc["surge"];
+    Surge surge;
+    surge.WorstPhaseDegrees = ReadNumber(s, "worst_phase_degrees");
+    surge.WorstPeak = ReadNumber(s, "worst_peak");
+    if (s.HasMember("points") && s["points"].IsArray()) {
+      for (const Value& p : s["points"].GetArray()) {
+        surge.Points.push_back({ReadNumber(p, "phase_degrees"), ReadNumber(p, "peak")});
+      }
+    }
+    surge.WorstTransient = ReadWaveforms(s, "waveforms");
+    r.SurgeResult = surge;
+  }
+  if (doc.HasMember("memory_kb") && doc["memory_kb"].IsInt64())
+    r.MemoryKb = doc["memory_kb"].GetInt64();
+  return r;
+}
+
+std::string EncodeProgress(const Progress& progress) {
+  rapidjson::StringBuffer buffer;
+  Writer w(buffer);
+  w.StartObject();
+  Number(w, "progress", progress.Fraction);
+  w.Key("step");
+  w.String(progress.Step.c_str());
+  w.EndObject();
+  return std::string(buffer.GetString(), buffer.GetSize());
+}
+
+std::optional<Progress> DecodeProgress(std::string_view line) {
+  if (line.rfind("{\"progress\"", 0) != 0) return std::nullopt;
+  rapidjson::Document doc;
+  doc.Parse(line.data(), line.size());
+  if (doc.HasParseError() || !doc.IsObject()) return std::nullopt;
+  Progress p{ReadNumber(doc, "progress"), {}};
+  if (doc.HasMember("step") && doc["step"].IsString()) p.Step = doc["step"].GetString();
+  if (!std::isfinite(p.Fraction)) return std::nullopt;
+  return p;
+}
+
+SimulationReport Simulate(const SimulationRequest& request, const SimulationLimits& given) {
+  SimulationReport report;
+  SimulationLimits limits = given;
+  limits.WallSecondsPerRun = request.WallSecondsPerRun;
+  // The steps' shares of the whole: the surge makes some 25 short runs.
+  const double method = request.MethodCheck ? 0.1 : 0.0;
+  const double circuit = request.Circuit ? 0.3 : 0.0;
+  const double surge = request.Surge ? 0.6 : 0.0;
+  const double total = std::max(method + circuit + surge, 1e-9);
+  std::string step = "method";
+  double before = 0.0, share = method;
+  if (given.Progress) {
+    limits.Progress = [&](const std::string&, double fraction) {
+      given.Progress(step, (before + share * fraction) / total);
+    };
+  }
+  const auto next = [&](const char* name, double nextShare) {
+    before += share;
+    step = name;
+    share = nextShare;
+  };
+  try {
+    const design::Calculation calculation =
+        design::Calculate(request.Inputs, design::CalculationOptions{request.Mains, {}});
+    if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
+      report.ErrorKind = "design";
+      report.Error = std::string("the design is not complete: ") + failure->Reason;
+      report.MemoryKb = ResidentKilobytes();
+      return report;
+    }
+    const design::Design& design = std::get<design::Design>(calculation);
+    const CircuitValues values = ValuesOf(design, request.Mains);
+    const MethodFigures figures = FiguresOf(design);
+    CircuitSetup setup;
+    setup.Diode = DiodeOf(request);
+    setup.Load = request.Load;
+    setup.Esr = RequireNonNegative(request.Esr, "the ESR");
+    report.DiodeName = setup.Diode.ModelName;
+    report.LoadName = LoadName(request.Load);
+    report.Esr = request.Esr;
+    if (request.MethodCheck) report.Method = CheckMethod(values, figures, limits);
+    next("circuit", circuit);
+    if (request.Circuit) report.Circuit = CheckCircuit(values, figures, setup, limits);
+    next("surge", surge);
+    if (request.Surge) report.SurgeResult = SimulateSurge(values, setup, limits);
+    if (!request.Waveforms) {
+      if (report.Method) report.Method->State.LastTwoPeriods = {};
+      if (report.Circuit) report.Circuit->State.LastTwoPeriods = {};
+      if (report.SurgeResult) report.SurgeResult->WorstTransient = {};
+    }
+    report.Ok = true;
+  } catch (const RejectedValue& e) {
+    report.ErrorKind = "rejected";
+    report.Error = e.what();
+  } catch (const SimulationError& e) {
+    report.ErrorKind = RunFailureName(e.Kind());
+    report.Error = e.what();
+  } catch (const std::exception& e) {
+    report.ErrorKind = "failed";
+    report.Error = e.what();
+  }
+  report.MemoryKb = ResidentKilobytes();
+  return report;
+}
+
+}  // namespace tavro::simulation

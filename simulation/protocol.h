@@ -1,0 +1,80 @@
+// What a caller asks of the simulation helper and what it answers, each one
+// line of JSON. The caller sends the six inputs (exactly, as shortest
+// round-trip decimals of the extended values) and the helper calculates the
+// same design before it simulates; the answer's JSON object is what
+// `tavro-cli --simulate` prints as "simulation".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "design/inputs.h"
+#include "design/mains.h"
+#include "simulation/checks.h"
+
+namespace tavro::simulation {
+
+struct SimulationRequest {
+  design::DesignInputs Inputs{};
+  design::Mains Mains;
+  std::string Diode = "1N4007";  // a shipped model, unless DiodeModel is given
+  std::string DiodeModel;        // a .model line typed by the user
+  double Esr = 0.0;              // ohm
+  LoadKind Load = LoadKind::Resistive;
+  bool MethodCheck = true;
+  bool Circuit = true;
+  bool Surge = true;
+  bool Waveforms = false;  // the samples for the plots
+  bool Progress = false;   // progress lines before the report
+  double WallSecondsPerRun = 20.0;
+};
+
+struct SimulationReport {
+  bool Ok = false;
+  std::string ErrorKind;  // "rejected", "design", "stalled", ...
+  std::string Error;
+  std::string DiodeName;
+  std::string LoadName;
+  double Esr = 0.0;
+  std::optional<simulation::MethodCheck> Method;
+  std::optional<simulation::CircuitCheck> Circuit;
+  std::optional<simulation::Surge> SurgeResult;
+  long MemoryKb = 0;  // the helper's resident memory after the request
+};
+
+const char* LoadName(LoadKind load);
+// "resistive", "current" (also "constant-current"), "voltage"; throws RejectedValue.
+LoadKind LoadFromName(std::string_view name);
+
+// The diode setup a request names; throws RejectedValue for an unknown
+// model name or a bad .model line.
+DiodeSetup DiodeOf(const SimulationRequest& request);
+
+std::string EncodeRequest(const SimulationRequest& request);
+// Throws RejectedValue on anything but a well-formed request.
+SimulationRequest DecodeRequest(std::string_view line);
+
+// One line, no line end.
+std::string EncodeReport(const SimulationReport& report);
+// A report that does not parse comes back as not Ok, with the reason.
+SimulationReport DecodeReport(std::string_view line);
+
+// A progress line: {"progress": 0.42, "step": "surge"}; the overall fraction
+// of the request done and the step under way ("method", "circuit", "surge").
+struct Progress {
+  double Fraction;
+  std::string Step;
+};
+std::string EncodeProgress(const Progress& progress);
+// Nothing when the line is not a progress line.
+std::optional<Progress> DecodeProgress(std::string_view line);
+
+// This process's resident memory, kB.
+long ResidentKilobytes();
+
+// Calculates the design and runs what the request asks for, in this process.
+// Failures come back in the report, never as exceptions.
+SimulationReport Simulate(const SimulationRequest& request, const SimulationLimits& limits = {});
+
+}  // namespace tavro::simulation

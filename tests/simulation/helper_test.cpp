@@ -1,0 +1,174 @@
+// The helper process and tavro-cli's simulation options, as a caller sees
+// them: a crash or a hang becomes a message, the user's .spiceinit changes
+// nothing, the exported netlist runs in ngspice -b.
+#include <gtest/gtest.h>
+#include <rapidjson/document.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "common/files.h"
+#include "simulation/child_process.h"
+#include "simulation/protocol.h"
+
+namespace tavro::simulation {
+namespace {
+
+namespace fs = std::filesystem;
+
+SimulationRequest WorkedExampleRequest() {
+  SimulationRequest r;
+  r.Inputs = {12, 1, 1, 1, 1.2L, 0.7L};
+  r.Surge = false;
+  return r;
+}
+
+std::string Script(const std::string& name, const std::string& body) {
+  const fs::path path =
+      fs::temp_directory_path() / ("tavro_" + name + "_" + std::to_string(::getpid()));
+  std::ofstream(path) << "#!/bin/sh\n" << body << '\n';
+  fs::permissions(path, fs::perms::owner_all);
+  return path.string();
+}
+
+TEST(Helper, AnswersAndSurvivesABadRequest) {
+  HelperProcess helper(TAVRO_SIMULATE_HELPER);
+  SimulationRequest bad = WorkedExampleRequest();
+  bad.DiodeModel = ".model x D(IS=1.0.4abc)";
+  const SimulationReport refused = DecodeReport(helper.Exchange(EncodeRequest(bad), 60));
+  EXPECT_FALSE(refused.Ok);
+  EXPECT_EQ(refused.ErrorKind, "rejected");
+  const SimulationReport report =
+      DecodeReport(helper.Exchange(EncodeRequest(WorkedExampleRequest()), 60));
+  ASSERT_TRUE(report.Ok) << report.Error;
+  EXPECT_TRUE(report.Method->Passed);
+  EXPECT_EQ(report.DiodeName, "1N4007");
+}
+
+TEST(Helper, ACrashOrAHangBecomesAMessage) {
+  HelperProcess crashing(Script("crash", "kill -SEGV $$"));
+  try {
+    crashing.Exchange("{}", 10);
+    FAIL();
+  } catch (const HelperFailure& e) {
+    EXPECT_NE(std::string(e.what()).find("crashed (signal 11"), std::string::npos) << e.what();
+  }
+  HelperProcess hanging(Script("hang", "exec sleep 30"));
+  try {
+    hanging.Exchange("{}", 0.5);
+    FAIL();
+  } catch (const HelperFailure& e) {
+    EXPECT_NE(std::string(e.what()).find("did not answer"), std::string::npos) << e.what();
+  }
+}
+
+TEST(Helper, UsersSpiceinitChangesNothing) {
+  const std::string request = EncodeRequest(WorkedExampleRequest());
+  std::string plain;
+  {
+    HelperProcess helper(TAVRO_SIMULATE_HELPER);
+    plain = helper.Exchange(request, 60);
+  }
+  const fs::path home = fs::temp_directory_path() / ("tavro_home_" + std::to_string(::getpid()));
+  fs::create_directories(home);
+  std::ofstream(home / ".spiceinit") << "option reltol=0.2 abstol=1e-2\nset ngbehavior=ltps\n";
+  test::ScopedEnv env("HOME", home.c_str());
+  HelperProcess helper(TAVRO_SIMULATE_HELPER);
+  const std::string withInit = helper.Exchange(request, 60);
+  fs::remove_all(home);
+  const auto withoutMemory = [](std::string s) { return s.substr(0, s.find("\"memory_kb\"")); };
+  EXPECT_EQ(withoutMemory(withInit), withoutMemory(plain));
+}
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> args, const std::string& input = "") {
+  args.insert(args.begin(), "tavro-cli");
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = cli::RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+const std::vector<std::string> kWorkedExample = {"--voltage",
+                                                 "12",
+                                                 "--current",
+                                                 "1",
+                                                 "--ripple",
+                                                 "1",
+                                                 "--limbs",
+                                                 "1",
+                                                 "--flux",
+                                                 "1.2",
+                                                 "--diode-drop",
+                                                 "0.7",
+                                                 "--decimal-separator",
+                                                 "."};
+
+TEST(Cli, SimulateAddsTheChecksToTheJsonAndTheNetlistRunsInNgspice) {
+  test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const std::string file = (fs::temp_directory_path() / "tavro_worked_example.cir").string();
+  std::vector<std::string> args = kWorkedExample;
+  for (const char* a : {"--json", "--simulate", "--spice"}) args.push_back(a);
+  args.push_back(file);
+  const CliRun r = Cli(args);
+  ASSERT_EQ(r.status, cli::kExitDesigned) << r.err;
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError()) << r.out;
+  ASSERT_TRUE(doc.HasMember("results"));
+  const auto& s = doc["simulation"];
+  for (const char* key : {"method_check", "circuit", "surge", "periods", "settled"}) {
+    EXPECT_TRUE(s.HasMember(key)) << key;
+  }
+  EXPECT_TRUE(s["method_check"]["passed"].GetBool());
+  const double vmean = s["circuit"]["rows"][0]["simulated"].GetDouble();
+
+  // ngspice -b on the netlist, unchanged, gives the same mean voltage.
+  const std::string log = file + ".log";
+  ASSERT_EQ(std::system(("ngspice -b " + file + " > " + log + " 2>&1").c_str()), 0);
+  std::istringstream lines(test::ReadFile(log));
+  double measured = 0.0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("vmean", 0) == 0) measured = std::atof(line.substr(line.find('=') + 1).c_str());
+  }
+  EXPECT_NEAR(measured, vmean, 1e-4 * vmean);
+  std::remove(file.c_str());
+  std::remove(log.c_str());
+}
+
+TEST(Cli, RejectedModelNeverReachesTheSimulator) {
+  test::ScopedEnv helper("TAVRO_SIMULATE",
+                         Script("never", "touch /tmp/tavro_started_$$; exit 9").c_str());
+  std::vector<std::string> args = kWorkedExample;
+  for (const char* a : {"--simulate", "--diode-model", ".model x D(IS=1n)\n.control"})
+    args.push_back(a);
+  const CliRun r = Cli(args);
+  EXPECT_EQ(r.status, cli::kExitSimulationFailed);
+  EXPECT_NE(r.err.find("one .model line"), std::string::npos) << r.err;
+}
+
+TEST(Cli, BatchSimulateAppendsTheCircuitsFigures) {
+  test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const CliRun r = Cli({"--batch", "--simulate", "--jobs", "2"},
+                       "12,1,1,1,1.2,0.7\n24,2,1,2,1.2,0.7\n1,1,1,1,1,1e9\n");
+  std::istringstream lines(r.out);
+  std::string header, first;
+  std::getline(lines, header);
+  std::getline(lines, first);
+  EXPECT_NE(header.find(",Vmean_sim,"), std::string::npos);
+  EXPECT_EQ(std::count(header.begin(), header.end(), ','),
+            std::count(first.begin(), first.end(), ','));
+  EXPECT_NE(first.find(",11.96"), std::string::npos) << first;
+}
+
+}  // namespace
+}  // namespace tavro::simulation

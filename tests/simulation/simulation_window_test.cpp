@@ -1,0 +1,135 @@
+// "Проверка моделированием" as a user meets it: the menu waits for a
+// complete calculation, a run fills the comparison, and a helper that
+// crashes gives one message while the window carries on.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "app/form_fixture.h"
+#include "app/simulation_window.h"
+
+namespace tavro::app {
+namespace {
+
+class SimulationWindowTest : public test::FormTest {
+ protected:
+  SimulationWindow* Open() {
+    TypeWorkedExample();
+    Calculate();
+    form.SimulationItem()->trigger();
+    SimulationWindow* window = form.Simulation();
+    if (window != nullptr) window->SetHelper(TAVRO_SIMULATE_HELPER);
+    return window;
+  }
+
+  bool RunToEnd(SimulationWindow& window) {
+    QSignalSpy finished(&window, &SimulationWindow::Finished);
+    window.RunButton()->click();
+    return finished.wait(120000);
+  }
+
+  QString TableText(const SimulationWindow& window) const {
+    QString text;
+    for (int r = 0; r < window.Table()->rowCount(); ++r) {
+      for (int c = 0; c < window.Table()->columnCount(); ++c) {
+        if (const QTableWidgetItem* item = window.Table()->item(r, c)) text += item->text() + "|";
+      }
+      text += "\n";
+    }
+    return text;
+  }
+};
+
+TEST_F(SimulationWindowTest, MenuWaitsForACompleteCalculation) {
+  EXPECT_FALSE(form.SimulationItem()->isEnabled());
+  EXPECT_FALSE(form.ExportSpiceItem()->isEnabled());
+  TypeWorkedExample();
+  Calculate();
+  EXPECT_TRUE(form.SimulationItem()->isEnabled());
+  EXPECT_TRUE(form.ExportSpiceItem()->isEnabled());
+}
+
+TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurge) {
+  SimulationWindow* window = Open();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(RunToEnd(*window));
+  EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
+  const QString table = TableText(*window);
+  EXPECT_TRUE(table.contains("расчёт подтверждён")) << table.toStdString();
+  EXPECT_TRUE(table.contains("Реальная схема: 1N4007")) << table.toStdString();
+  EXPECT_TRUE(table.contains("Бросок тока")) << table.toStdString();
+  EXPECT_GT(window->SettledPeriods(), 0);
+}
+
+QString Script(const QTemporaryDir& dir, const char* name, const char* body) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  file.open(QIODevice::WriteOnly);
+  file.write(QByteArray("#!/bin/sh\n") + body + "\n");
+  file.close();
+  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+TEST_F(SimulationWindowTest, ACrashingOrHangingHelperGivesAMessageAndTheWindowCarriesOn) {
+  QTemporaryDir dir;
+  SimulationWindow* window = Open();
+  ASSERT_NE(window, nullptr);
+  window->SetHelper(Script(dir, "crash.sh", "kill -SEGV $$"));
+  ASSERT_TRUE(RunToEnd(*window));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages.back().contains("аварийно")) << messages.back().toStdString();
+  EXPECT_TRUE(window->RunButton()->isEnabled());
+  EXPECT_FALSE(window->Running());
+
+  window->SetHelper(Script(dir, "hang.sh", "exec sleep 30"));
+  window->SetTimeLimit(300);
+  ASSERT_TRUE(RunToEnd(*window));
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(messages.back().contains("не ответила")) << messages.back().toStdString();
+  EXPECT_FALSE(window->Running());
+  window->SetTimeLimit(120000);
+
+  // The real helper works in the same window afterwards.
+  window->SetHelper(TAVRO_SIMULATE_HELPER);
+  ASSERT_TRUE(RunToEnd(*window));
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(window->LastReport().has_value());
+}
+
+TEST_F(SimulationWindowTest, CancelStopsTheRunQuietly) {
+  SimulationWindow* window = Open();
+  ASSERT_NE(window, nullptr);
+  window->RunButton()->click();
+  EXPECT_TRUE(window->Running());
+  window->CancelButton()->click();
+  EXPECT_FALSE(window->Running());
+  EXPECT_TRUE(window->RunButton()->isEnabled());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SimulationWindowTest, ExportWritesTheNetlistOfTheDesign) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("worked_example.cir");
+  form.SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&, const QString&,
+                         QString& name, bool) {
+    name = path;
+    return true;
+  });
+  TypeWorkedExample();
+  Calculate();
+  form.ExportSpiceItem()->trigger();
+  QFile written(path);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const QByteArray text = written.readAll();
+  EXPECT_TRUE(text.contains("D1 a1 out 1N4007"));
+  EXPECT_TRUE(text.contains(".meas tran vmean AVG v(out)"));
+  EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace tavro::app

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTableWidget>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLocale>
@@ -215,8 +216,30 @@ void TForm1::ExportPdf() {
                          design::DiodeCurrent(*procedure_.LastDesign()),
                          clock_(),
                          timeSeparator_,
-                         {}});
+                         SimulationTables()});
   });
+}
+
+std::vector<pdf::PdfTable> TForm1::SimulationTables() const {
+  // The check as its window shows it, when it has run for the shown design.
+  if (!simulation_ || simulation_->Running() || !simulation_->LastReport()) return {};
+  const QTableWidget& shown = *simulation_->Table();
+  pdf::PdfTable table{QString(Q(texts::kSimulationItem)).remove("...").toStdString(), {}};
+  std::vector<std::string> header;
+  for (int c = 0; c < shown.columnCount(); ++c) {
+    const QTableWidgetItem* item = shown.horizontalHeaderItem(c);
+    header.push_back(item != nullptr ? item->text().toStdString() : std::string());
+  }
+  table.Rows.push_back(header);
+  for (int r = 0; r < shown.rowCount(); ++r) {
+    std::vector<std::string> row;
+    for (int c = 0; c < shown.columnCount(); ++c) {
+      const QTableWidgetItem* item = shown.item(r, c);
+      row.push_back(item != nullptr ? item->text().toStdString() : std::string());
+    }
+    table.Rows.push_back(row);
+  }
+  return {table};
 }
 
 void TForm1::RestoreSession() {

@@ -16,6 +16,7 @@
 #include "app/simulation_window.h"
 #include "app/stale_results.h"
 #include "design/procedure.h"
+#include "pdf/pdf_report.h"
 #include "design/window.h"
 #include "report/open_save.h"
 #include "report/report_text.h"
@@ -99,6 +100,8 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // and after a rejected input the focus on the field that caused it.
   void AfterPress(design::ClickOutcome outcome);
   void FocusRejectedField();
+  // The simulation check for the PDF report, when one has run.
+  std::vector<pdf::PdfTable> SimulationTables() const;
   // Opens (or raises) a plot window and shows the last complete design in it.
   template <typename Window>
   void OpenPlot(QPointer<Window>& window);

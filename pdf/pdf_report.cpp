@@ -72,10 +72,16 @@ class Document {
   }
 
   // Columns of text, each with its width in mm and alignment.
+  // Rows grow to fit a cell whose text wraps.
   void Row(const std::vector<QString>& cells, const std::vector<double>& widths,
            const std::vector<Qt::Alignment>& aligns, bool bold, double height = 5.2) {
-    Need(height);
     SetFont(9, bold);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const QRectF box(0, 0, Mm(widths[i] - 2), Mm(kPageHeight));
+      const QRectF used = p_.boundingRect(box, int(aligns[i]) | Qt::TextWordWrap, cells[i]);
+      height = std::max(height, used.height() * 25.4 / kDpi + 1.2);
+    }
+    Need(height);
     double x = kMargin;
     for (std::size_t i = 0; i < cells.size(); ++i) {
       Text(x + 1, y_ + 0.6, cells[i], widths[i] - 2, int(aligns[i]) | Qt::TextWordWrap);
@@ -104,19 +110,43 @@ void Section(Document& doc, const report::ResultSection& section) {
   }
 }
 
-void LoadTable(Document& doc, const report::ReportContent& content) {
-  doc.Heading(Q(std::string(design::texts::kLoadGroup)));
-  const std::vector<double> widths = {30, 36, 40, 34, 34};
-  const std::vector<Qt::Alignment> aligns(5, Qt::AlignRight);
-  const std::vector<std::vector<std::string>> rows = report::LoadTableRows(content);
+// A table whose first row is its header, columns of the given widths (mm);
+// a row with only its first cell is a sub-heading across the table.
+void Table(Document& doc, const std::string& title,
+           const std::vector<std::vector<std::string>>& rows, const std::vector<double>& widths,
+           const std::vector<Qt::Alignment>& aligns) {
+  doc.Heading(Q(title));
   doc.Need(9 + 5.0 * 3);
   bool header = true;
   for (const std::vector<std::string>& row : rows) {
     std::vector<QString> cells;
     for (const std::string& cell : row) cells.push_back(Q(cell));
-    doc.Row(cells, widths, aligns, header, header ? 9 : 5);
+    cells.resize(widths.size());
+    const bool heading = !header && std::all_of(cells.begin() + 1, cells.end(),
+                                                 [](const QString& c) { return c.isEmpty(); });
+    if (heading) {
+      doc.Row({cells[0]}, {kTextWidth}, {Qt::AlignLeft}, true, 5.5);
+    } else {
+      doc.Row(cells, widths, aligns, header, header ? 9 : 5);
+    }
     header = false;
   }
+}
+
+void LoadTable(Document& doc, const report::ReportContent& content) {
+  Table(doc, std::string(design::texts::kLoadGroup), report::LoadTableRows(content),
+        {30, 36, 40, 34, 34}, std::vector<Qt::Alignment>(5, Qt::AlignRight));
+}
+
+// A table from elsewhere in the program: the first column names, the rest
+// numbers.
+void ExtraTable(Document& doc, const PdfTable& table) {
+  const std::size_t columns = table.Rows.empty() ? 1 : table.Rows.front().size();
+  std::vector<double> widths(columns, columns > 1 ? (kTextWidth - 70) / double(columns - 1) : 0);
+  widths[0] = columns > 1 ? 70 : kTextWidth;
+  std::vector<Qt::Alignment> aligns(columns, Qt::AlignRight);
+  aligns[0] = Qt::AlignLeft;
+  Table(doc, table.Title, table.Rows, widths, aligns);
 }
 
 // --- plots ----------------------------------------------------------------
@@ -422,8 +452,8 @@ void WritePdfReport(const std::string& path, const PdfReport& r) {
   for (const report::ResultSection& section : report::ResultSections(r.Content)) {
     Section(doc, section);
   }
-  for (const report::ResultSection& section : r.Extra) Section(doc, section);
   LoadTable(doc, r.Content);
+  for (const PdfTable& table : r.Extra) ExtraTable(doc, table);
   LoadPlot(doc, r.Content);
   PulsePlot(doc, r.DiodeCurrent, r.Content.DecimalSeparator);
   if (!painter.end() || !file.commit()) {

@@ -16,14 +16,21 @@
 
 namespace tavro::pdf {
 
+// A further table: a title, a header row, then rows; a row with only its
+// first cell filled is a sub-heading.
+struct PdfTable {
+  std::string Title;
+  std::vector<std::vector<std::string>> Rows;
+};
+
 struct PdfReport {
   report::ReportContent Content;              // the texts as the window shows them
   design::DiodeCurrentWaveform DiodeCurrent;  // the second plot
   report::ReportTime Time;
   std::string TimeSeparator = ":";
-  // Further tables (component ratings, a simulation check) printed after the
-  // nomogram parameters, where the program has them.
-  std::vector<report::ResultSection> Extra;
+  // Further tables (the simulation check, component ratings) printed after
+  // the load characteristic, where the program has them.
+  std::vector<PdfTable> Extra;
 };
 
 class PdfWriteError : public std::runtime_error {

@@ -63,6 +63,7 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target, mathem::
       if (!(psi >= angles.Psi[row] && psi < mathem::kPi))
         throw NotConverged("the load continuation left its branch");
       angles.Psi[++row] = psi;
+      angles.Beta[row] = beta;
       sinceStored = 0;
     }
   }

@@ -36,6 +36,7 @@ struct LoadTable {
 
 struct LoadAngles {
   LoadColumn Psi{};
+  LoadColumn Beta{};  // the end of conduction of each stored row
   int Solves = 0;
 };
 

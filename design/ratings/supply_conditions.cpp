@@ -1,0 +1,32 @@
+#include "design/ratings/supply_conditions.h"
+
+#include <cmath>
+
+#include "design/ratings/quantity_format.h"
+#include "design/ratings/ratings_texts.h"
+#include "design/texts.h"
+
+namespace tavro::design::ratings {
+
+std::optional<std::string_view> CheckSupply(long double voltage, long double frequency,
+                                            long double tolerancePercent) {
+  if (!(voltage >= kMinMainsVoltage && voltage <= kMaxMainsVoltage)) {
+    return texts::kMainsVoltageOutOfRange;
+  }
+  if (!(frequency >= kMinMainsFrequency && frequency <= kMaxMainsFrequency)) {
+    return texts::kMainsFrequencyOutOfRange;
+  }
+  if (!(tolerancePercent >= 0.0L && tolerancePercent <= kMaxMainsTolerance)) {
+    return texts::kMainsToleranceOutOfRange;
+  }
+  return std::nullopt;
+}
+
+std::string OutputsGroupCaption(const Mains& mains, char separator) {
+  if (IsNominalSupply(mains)) return std::string(design::texts::kOutputsGroup);
+  return std::string(texts::kOutputsGroupPrefix) + FormatStandard(mains.Voltage, separator) +
+         std::string(texts::kOutputsGroupMiddle) + FormatStandard(mains.Frequency, separator) +
+         std::string(texts::kOutputsGroupSuffix);
+}
+
+}  // namespace tavro::design::ratings

@@ -1,0 +1,37 @@
+// Plausibility warnings: inputs and results that the method accepts but that
+// no real rectifier has, each said once with what it means for the result.
+// They inform and never refuse.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "design/calculate.h"
+
+namespace tavro::design::ratings {
+
+enum class WarningKind {
+  FluxDensity,          // Bm outside about 0.3 … 2 T
+  DiodeDrop,            // Ud outside about 0.2 … 3 V
+  DiodeDropAgainstU0,   // Ud above U0/4
+  LoadVoltageNotPositive,  // a load-characteristic row at zero or below
+  PulsesOverlap,        // β above 270° − ψ
+  CoefficientAAbove15,  // A above 15
+};
+
+inline constexpr long double kFluxDensityLow = 0.3L;   // T
+inline constexpr long double kFluxDensityHigh = 2.0L;  // T
+inline constexpr long double kDiodeDropLow = 0.2L;     // V
+inline constexpr long double kDiodeDropHigh = 3.0L;    // V
+inline constexpr long double kCoefficientAHigh = 15.0L;
+
+// In the order above.
+std::vector<WarningKind> PlausibilityWarnings(const Design& design);
+
+// "flux-density", "diode-drop", ...: stable names for JSON.
+std::string_view WarningName(WarningKind kind);
+
+// The text the user reads.
+std::string_view WarningText(WarningKind kind);
+
+}  // namespace tavro::design::ratings

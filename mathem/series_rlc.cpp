@@ -1,0 +1,238 @@
+#include "mathem/series_rlc.h"
+
+#include <cmath>
+
+#include "mathem/extended.h"
+#include "mathem/faults.h"
+
+namespace tavro::mathem {
+namespace {
+
+// The exponential of the free response. Zero below the extended range, as the
+// angle equations take it.
+inline long double ExpOf(long double x) { return x < -11500.0L ? 0.0L : std::exp(x); }
+
+constexpr int kSamplesPerHalfPeriod = 128;
+constexpr int kLongestPulseHalfPeriods = 8;
+constexpr int kBisections = 64;
+constexpr int kPhaseGrid = 36;  // 5° steps at most
+constexpr int kGoldenSteps = 50;
+
+// e^(−ατ)·C(τ) and e^(−ατ)·S(τ) of the free response.
+struct FreeResponse {
+  long double C;
+  long double S;
+};
+
+FreeResponse Free(long double alpha, long double kappa2, long double kappa, long double tau) {
+  if (kappa2 > 0.0L) {
+    const long double y = kappa * tau;
+    if (y < 0.05L) {
+      // cosh y and sinh(y)/y by their series: no cancellation near critical damping.
+      const long double y2 = y * y;
+      const long double e = ExpOf(-alpha * tau);
+      const long double ch = 1.0L + y2 / 2.0L * (1.0L + y2 / 12.0L * (1.0L + y2 / 30.0L * (1.0L + y2 / 56.0L)));
+      const long double sh = 1.0L + y2 / 6.0L * (1.0L + y2 / 20.0L * (1.0L + y2 / 42.0L * (1.0L + y2 / 72.0L)));
+      return {e * ch, e * tau * sh};
+    }
+    const long double slow = ExpOf((kappa - alpha) * tau);
+    const long double fast = ExpOf(-(kappa + alpha) * tau);
+    return {(slow + fast) / 2.0L, (slow - fast) / (2.0L * kappa)};
+  }
+  const long double e = ExpOf(-alpha * tau);
+  if (kappa2 < 0.0L) return {e * std::cos(kappa * tau), e * std::sin(kappa * tau) / kappa};
+  return {e, e * tau};
+}
+
+}  // namespace
+
+ChargingPulse::ChargingPulse(const SeriesRlc& circuit, long double x0, long double V0)
+    : c_(circuit), x0_(x0) {
+  alpha_ = c_.R / (2.0L * c_.L);
+  kappa2_ = alpha_ * alpha_ - 1.0L / (c_.L * c_.C);
+  kappa_ = std::sqrt(std::fabs(kappa2_));
+  X_ = c_.Omega * c_.L - 1.0L / (c_.Omega * c_.C);
+  forcedScale_ = c_.Em / (c_.R * c_.R + X_ * X_);
+  const long double s = std::sin(x0);
+  const long double co = std::cos(x0);
+  const long double forced = forcedScale_ * (c_.R * s - X_ * co);
+  const long double forcedSlope = c_.Omega * forcedScale_ * (c_.R * co + X_ * s);
+  const long double slope0 = (c_.Em * s - c_.Drop - V0) / c_.L;
+  c1_ = -forced;
+  c2_ = slope0 - forcedSlope + alpha_ * c1_;
+}
+
+RlcState ChargingPulse::At(long double x) const {
+  const long double s = std::sin(x);
+  const long double co = std::cos(x);
+  const FreeResponse f = Free(alpha_, kappa2_, kappa_, (x - x0_) / c_.Omega);
+  RlcState st;
+  st.Current = forcedScale_ * (c_.R * s - X_ * co) + c1_ * f.C + c2_ * f.S;
+  st.Slope = c_.Omega * forcedScale_ * (c_.R * co + X_ * s) + (c2_ - alpha_ * c1_) * f.C +
+             (c1_ * kappa2_ - alpha_ * c2_) * f.S;
+  st.Capacitor = c_.Em * s - c_.Drop - c_.R * st.Current - c_.L * st.Slope;
+  return st;
+}
+
+PulseExtent FollowPulse(const ChargingPulse& pulse) {
+  const long double x0 = pulse.Start();
+  const long double step = kPi / kSamplesPerHalfPeriod;
+  long double peakX = x0;
+  long double peakI = 0.0L;
+  long double x = x0;
+  bool ended = false;
+  for (int k = 1; k <= kSamplesPerHalfPeriod * kLongestPulseHalfPeriods; ++k) {
+    const long double next = x0 + k * step;
+    const long double i = pulse.At(next).Current;
+    if (!(i > 0.0L)) {
+      ended = true;
+      break;
+    }
+    if (i > peakI) {
+      peakI = i;
+      peakX = next;
+    }
+    x = next;
+  }
+  if (!ended) throw NumericalFailure("a charging pulse does not end within four mains periods");
+  if (x == x0) return {x0, 0.0L, x0, pulse.At(x0).Capacitor};
+
+  // The end: the current is positive at x and not at x + step.
+  long double lo = x;
+  long double hi = x + step;
+  for (int n = 0; n < kBisections; ++n) {
+    const long double mid = (lo + hi) / 2.0L;
+    (pulse.At(mid).Current > 0.0L ? lo : hi) = mid;
+  }
+  const long double end = lo;
+
+  // The peak: the slope changes sign around the largest sample.
+  long double a = peakX - step < x0 ? x0 : peakX - step;
+  long double b = peakX + step > end ? end : peakX + step;
+  if (pulse.At(a).Slope > 0.0L && pulse.At(b).Slope < 0.0L) {
+    for (int n = 0; n < kBisections; ++n) {
+      const long double mid = (a + b) / 2.0L;
+      (pulse.At(mid).Slope > 0.0L ? a : b) = mid;
+    }
+    const long double refined = pulse.At(a).Current;
+    if (refined > peakI) {
+      peakI = refined;
+      peakX = a;
+    }
+  }
+  return {peakX, peakI, end, pulse.At(end).Capacitor};
+}
+
+long double PhaseOfSine(long double s) {
+  if (!(s > 0.0L)) return 0.0L;
+  if (!(s < 1.0L)) return kHalfPi;
+  long double lo = 0.0L;
+  long double hi = kHalfPi;
+  for (int n = 0; n < kBisections; ++n) {
+    const long double mid = (lo + hi) / 2.0L;
+    (std::sin(mid) < s ? lo : hi) = mid;
+  }
+  return (lo + hi) / 2.0L;
+}
+
+namespace {
+
+// The pulses after the bridge first conducts at x0 (in [0, π)) with the
+// capacitor empty.
+SwitchOnPeak PulsesFrom(const SeriesRlc& c, long double x0) {
+  SwitchOnPeak best{0.0L, 0};
+  const long double last = x0 + kSwitchOnHalfPeriods * kPi;
+  long double onset = x0;
+  long double V = 0.0L;
+  for (int n = 1; onset < last; ++n) {
+    // While the capacitor charges from V, L·di/dt ≤ Em − Drop − V − R·i: the
+    // current cannot pass (Em − Drop − V)/R, so a pulse that could not beat
+    // the largest so far need not be followed.
+    if (n > 1 && !((c.Em - c.Drop - V) / c.R > best.Current)) break;
+    // Each half period drives its own pair of diodes with Em·|sin x|: the
+    // pulse is followed in the half period's own phase.
+    const long double halfPeriods = std::floor(onset / kPi);
+    const long double shift = halfPeriods * kPi;
+    const PulseExtent p = FollowPulse(ChargingPulse(c, onset - shift, V));
+    if (p.PeakCurrent > best.Current) best = {p.PeakCurrent, n};
+    const long double end = p.EndPhase + shift;
+    V = p.EndVoltage;
+    const long double level = (V + c.Drop) / c.Em;
+    if (!(level < 1.0L)) break;  // charged beyond the source's reach
+    const long double a = PhaseOfSine(level);
+    const long double endHalf = std::floor(end / kPi);
+    const long double y = end - endHalf * kPi;
+    if (y < a) {
+      onset = endHalf * kPi + a;
+    } else if (y < kPi - a && p.PeakCurrent > 0.0L && end > onset) {
+      onset = end;  // the other pair takes over at once
+    } else {
+      onset = (endHalf + 1.0L) * kPi + a;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+SwitchOnPeak PeakAfterSwitchOn(const SeriesRlc& c, long double theta) {
+  FaultScope faults;
+  if (!(c.Drop < c.Em)) return {0.0L, 0};
+  while (theta >= kPi) theta -= kPi;
+  while (theta < 0.0L) theta += kPi;
+  const long double a0 = PhaseOfSine(c.Drop / c.Em);
+  // Before a0 (and after π − a0) the bridge waits for the source to exceed
+  // the diodes' drop.
+  const long double x0 = theta < a0 ? a0 : (theta > kPi - a0 ? kPi + a0 : theta);
+  const SwitchOnPeak peak = PulsesFrom(c, x0);
+  faults.Check(peak.Current);
+  return peak;
+}
+
+SwitchOnSurge WorstSwitchOn(const SeriesRlc& c) {
+  FaultScope faults;
+  if (!(c.Drop < c.Em)) return {0.0L, 0.0L, 0};
+  const long double a0 = PhaseOfSine(c.Drop / c.Em);
+  const long double lo = a0;
+  const long double hi = kPi - a0;
+  const long double h = (hi - lo) / kPhaseGrid;
+  SwitchOnSurge worst{-1.0L, lo, 0};
+  int best = 0;
+  for (int j = 0; j <= kPhaseGrid; ++j) {
+    const long double x = j == kPhaseGrid ? hi : lo + j * h;
+    const SwitchOnPeak p = PulsesFrom(c, x);
+    if (p.Current > worst.Current) {
+      worst = {p.Current, x, p.Pulse};
+      best = j;
+    }
+  }
+  // Golden-section search between the grid neighbours of the best phase.
+  long double a = best == 0 ? lo : lo + (best - 1) * h;
+  long double b = best == kPhaseGrid ? hi : lo + (best + 1) * h;
+  const long double g = (std::sqrt(5.0L) - 1.0L) / 2.0L;
+  long double x1 = b - g * (b - a);
+  long double x2 = a + g * (b - a);
+  SwitchOnPeak f1 = PulsesFrom(c, x1);
+  SwitchOnPeak f2 = PulsesFrom(c, x2);
+  for (int n = 0; n < kGoldenSteps; ++n) {
+    if (f1.Current >= f2.Current) {
+      b = x2;
+      x2 = x1;
+      f2 = f1;
+      x1 = b - g * (b - a);
+      f1 = PulsesFrom(c, x1);
+    } else {
+      a = x1;
+      x1 = x2;
+      f1 = f2;
+      x2 = a + g * (b - a);
+      f2 = PulsesFrom(c, x2);
+    }
+  }
+  if (f1.Current > worst.Current) worst = {f1.Current, x1, f1.Pulse};
+  if (f2.Current > worst.Current) worst = {f2.Current, x2, f2.Pulse};
+  faults.Check(worst.Current, worst.Phase);
+  return worst;
+}
+
+}  // namespace tavro::mathem

@@ -42,7 +42,9 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains,
   const long double I0 = d.Inputs.I0;
 
   CapacitorRating& cap = r.Capacitor;
-  cap.RippleCurrent = std::sqrt(res.I2 * res.I2 - I0 * I0);
+  // (I2 − I0)·(I2 + I0): no overflow for large currents; I2 ≥ I0 (an rms is
+  // never below the mean) up to rounding.
+  cap.RippleCurrent = std::sqrt(std::fmax(0.0L, (res.I2 - I0) * (res.I2 + I0)));
   cap.WorkingVoltage = r.Corners.NoLoadHighMains;
   cap.VoltageClass = PickClass(cap.WorkingVoltage, kCapacitorVoltageClasses);
   cap.NeededCapacitance = res.Cf / (1.0L - choices.CapacitanceTolerance);

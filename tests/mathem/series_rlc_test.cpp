@@ -56,7 +56,7 @@ struct Circuit {
 // that rings, one close to critical damping, and a small capacitor charged
 // over several pulses.
 const Circuit kCircuits[] = {
-    {"worked example", {1.0467441L, 6.687403e-4L, 19844.314e-6L, 19.53286L, 100.0L * kPi, 1.4L}},
+    {"worked example", {1.0467441L, 6.687403e-4L, 19844.314e-6L, 19.534066L, 100.0L * kPi, 1.4L}},
     {"ringing", {0.05L, 1e-3L, 1000e-6L, 30.0L, 100.0L * kPi, 1.4L}},
     {"near critical", {2.0L, 1e-3L, 1000e-6L, 30.0L, 100.0L * kPi, 1.4L}},
     {"small capacitor", {5.0L, 2e-3L, 47e-6L, 300.0L, 120.0L * kPi, 2.0L}},

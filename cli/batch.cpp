@@ -10,6 +10,7 @@
 
 #include "design/memory_window.h"
 #include "design/procedure.h"
+#include "design/ratings/from_procedure.h"
 
 namespace tavro::cli {
 namespace {
@@ -19,6 +20,7 @@ constexpr std::string_view kColumns =
     "Urated_model,message";
 constexpr int kResultColumns = 17;  // Phi ... Urated_model
 constexpr std::size_t kInputCount = 6;
+constexpr std::size_t kInputWithMainsCount = 9;  // and the mains voltage, frequency, tolerance
 
 // Designs read before they are calculated and written: bounds the memory a
 // long input needs while keeping every thread busy.
@@ -68,14 +70,16 @@ std::string Join(std::initializer_list<long double> values) {
 }
 
 BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields,
-                    std::string_view message) {
+                    std::string_view message, bool ratings) {
   std::string row = std::to_string(lineNumber);
   for (std::size_t i = 0; i < kInputCount; ++i) {
     row += ',';
     if (i < fields.size()) row += Quoted(fields[i]);
   }
   row.append(kResultColumns, ',');
-  return {row + ',' + Quoted(message), false};
+  row += ',' + Quoted(message);
+  if (ratings) row += EmptyRatingsColumns();
+  return {row, false};
 }
 
 bool Skipped(std::string_view line) {
@@ -96,19 +100,29 @@ struct Line {
 
 }  // namespace
 
-std::string BatchHeader() {
-  return std::string(kColumns);
+std::string BatchHeader(bool ratings) {
+  return std::string(kColumns) + (ratings ? RatingsColumnsHeader() : std::string());
 }
 
-BatchRow CalculateRow(long lineNumber, const std::string& line) {
+BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsRequest* ratings) {
   const std::vector<std::string_view> fields = Split(line);
-  if (fields.size() != kInputCount) {
+  const bool withRatings = ratings != nullptr;
+  if (fields.size() != kInputCount && fields.size() != kInputWithMainsCount) {
     return MessageRow(lineNumber, fields,
                       "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found " +
-                          std::to_string(fields.size()));
+                          std::to_string(fields.size()),
+                      withRatings);
   }
   if (fields[3] != "1" && fields[3] != "2") {
-    return MessageRow(lineNumber, fields, "Limbs must be 1 or 2");
+    return MessageRow(lineNumber, fields, "Limbs must be 1 or 2", withRatings);
+  }
+  RatingsRequest request = ratings != nullptr ? *ratings : RatingsRequest{};
+  if (fields.size() == kInputWithMainsCount) {
+    auto mains = ReadSupply(fields[6], fields[7], fields[8], '.');
+    if (const auto* message = std::get_if<std::string>(&mains)) {
+      return MessageRow(lineNumber, fields, *message, withRatings);
+    }
+    request.Mains = std::get<design::ratings::SupplyConditions>(mains);
   }
 
   design::MemoryWindow window;
@@ -116,7 +130,7 @@ BatchRow CalculateRow(long lineNumber, const std::string& line) {
   window.TypeInputs(fields[0], fields[1], fields[2], fields[3] == "2" ? 2 : 1, fields[4],
                     fields[5]);
   if (procedure.Button1Click(window) != design::ClickOutcome::Complete) {
-    return MessageRow(lineNumber, fields, window.Messages().back());
+    return MessageRow(lineNumber, fields, window.Messages().back(), withRatings);
   }
 
   const design::CompletedDesign& d = *procedure.LastDesign();
@@ -128,14 +142,19 @@ BatchRow CalculateRow(long lineNumber, const std::string& line) {
   row += Join({d.Inputs.Bm, d.Inputs.Ud, d.Parameters.Phi, d.A, d.Point.Psi, d.Point.Beta, c.B, c.D,
                c.F, c.H, r.U2, r.I2, r.I1, r.Pframe, r.Urev, r.Idrms, r.Idpk, r.Cf,
                procedure.Table().RatedRowModelVoltage});
-  return {row + ',', true};
+  row += ',';
+  if (withRatings) {
+    row += RatingsColumns(design::ratings::DesignOf(d, procedure.Table()), request);
+  }
+  return {row, true};
 }
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
-                      const BatchExtension* extension) {
+                      const BatchExtension* extension, const RatingsRequest* ratings) {
   jobs = std::max(jobs, 1);
   BatchSummary summary;
-  out << kColumns << (extension != nullptr ? extension->Columns : "") << '\n';
+  out << BatchHeader(ratings != nullptr) << (extension != nullptr ? extension->Columns : "")
+      << '\n';
 
   long lineNumber = 0;
   bool first = true;
@@ -157,7 +176,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
       for (std::size_t i = next++; i < chunk.size(); i = next++) {
-        rows[i] = CalculateRow(chunk[i].Number, chunk[i].Text);
+        rows[i] = CalculateRow(chunk[i].Number, chunk[i].Text, ratings);
       }
     };
     const std::size_t helpers =

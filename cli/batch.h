@@ -3,7 +3,8 @@
 //
 // Input: the six inputs U0, I0, Kp, Limbs, Bm, Ud separated by commas, numbers
 // in the C locale's syntax ("." before the fraction, as in 0.7 or 1.2e-3),
-// read as the window reads its fields. Blank lines and lines starting with
+// read as the window reads its fields; three more columns may give the mains
+// voltage, frequency and tolerance (%) of the design. Blank lines and lines starting with
 // "#" are skipped; a first line starting with "U0" is a header.
 // Output: a header, then per design the input line's number, the inputs and
 // Phi, A, Psi, Beta, B, D, F, H, U2, I2, I1, Pframe, Urev, Idrms, Idpk, Cf and
@@ -18,6 +19,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "cli/ratings_output.h"
 
 namespace tavro::cli {
 
@@ -36,18 +39,24 @@ struct BatchExtension {
 };
 
 // jobs threads calculate side by side (at least one); rows keep input order.
+// With `ratings`, every row ends in the main ratings of its design (the mains
+// of the row's own columns when it has them, else those of `ratings`), before
+// the extension's columns.
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
-                      const BatchExtension* extension = nullptr);
+                      const BatchExtension* extension = nullptr,
+                      const RatingsRequest* ratings = nullptr);
 
 struct BatchRow {
   std::string Text;  // without a line ending
   bool Designed;     // false: the row holds a message
 };
 
-// One design's row, from one input line.
-BatchRow CalculateRow(long lineNumber, const std::string& line);
+// One design's row, from one input line: the six inputs, optionally followed
+// by the mains voltage, frequency and tolerance (%).
+BatchRow CalculateRow(long lineNumber, const std::string& line,
+                      const RatingsRequest* ratings = nullptr);
 
 // The header row of the output.
-std::string BatchHeader();
+std::string BatchHeader(bool ratings = false);
 
 }  // namespace tavro::cli

@@ -13,9 +13,11 @@
 #include "cli/batch.h"
 #include "cli/output.h"
 #include "cli/pdf_output.h"
+#include "cli/ratings_output.h"
 #include "cli/simulate_option.h"
 #include "design/design_file.h"
 #include "design/diode_current.h"
+#include "design/ratings/from_procedure.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
 #include "report/report_file.h"
@@ -77,6 +79,8 @@ struct Options {
   int limbs = 1;
   bool json = false;
   bool batch = false;
+  bool ratings = false;
+  RatingsOptions parts;
   int jobs = DefaultJobs();
   SimulateOptions simulation;
 };
@@ -113,6 +117,18 @@ void Describe(CLI::App& app, Options& o) {
       "U2, I2, I1, Pframe, Urev, Idrms, Idpk, Cf and the load characteristic's own voltage at "
       "the rated current, exactly, or the message for a design that is rejected or fails");
   for (CLI::Option* option : single) batch->excludes(option);
+  app.add_option("--mains-voltage", o.parts.MainsVoltage, "nominal mains voltage, V (default 220)");
+  app.add_option("--mains-frequency", o.parts.MainsFrequency, "mains frequency, Hz (default 50)");
+  app.add_option("--mains-tolerance", o.parts.MainsTolerance,
+                 "mains voltage tolerance, ± % (default 10)");
+  app.add_option("--capacitor-tolerance", o.parts.CapacitorTolerance,
+                 "how far below its value the filter capacitor may be, % (default 20)");
+  app.add_flag("--e12", o.parts.E12, "pick the capacitance from the E12 series (default E6)");
+  app.add_option("--diode-margin", o.parts.DiodeMargin,
+                 "diode reverse-voltage class over the peak at high mains (default 1.5)");
+  app.add_flag("--ratings", o.ratings,
+               "add the \"Выбор элементов\" table and warnings to the text output; with "
+               "--batch, the main ratings as extra columns at the end (--json always has them)");
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))
       ->needs(batch);
@@ -164,15 +180,26 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return code == 0 ? kExitDesigned : kExitUsage;
   }
 
+  // The mains and part options read like the batch's numbers with --batch,
+  // else with the inputs' decimal separator.
+  const char separator =
+      o.batch ? '.' : (o.separator.empty() ? LocaleDecimalSeparator() : o.separator[0]);
+  const auto request = ReadRatingsRequest(o.parts, separator);
+  if (const auto* message = std::get_if<std::string>(&request)) {
+    err << *message << '\n';
+    return kExitUsage;
+  }
+  const RatingsRequest& parts = std::get<RatingsRequest>(request);
+
   if (o.batch) {
     const BatchExtension simulation =
         o.simulation.Simulate ? SimulationColumns(o.simulation, o.jobs) : BatchExtension{};
     const BatchSummary summary =
-        RunBatch(in, out, o.jobs, o.simulation.Simulate ? &simulation : nullptr);
+        RunBatch(in, out, o.jobs, o.simulation.Simulate ? &simulation : nullptr,
+                 o.ratings ? &parts : nullptr);
     return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
   }
 
-  const char separator = o.separator.empty() ? LocaleDecimalSeparator() : o.separator[0];
   if (!o.designFile.empty()) {
     if (auto message = TakeDesignFile(app, separator, o)) {
       err << *message << '\n';
@@ -195,7 +222,17 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return outcome == design::ClickOutcome::InputRejected ? kExitInputRejected
                                                           : kExitCalculationFailed;
   }
-  std::string shown = o.json ? RenderJson(window, procedure) : RenderText(window, procedure);
+  const design::Design designed =
+      design::ratings::DesignOf(*procedure.LastDesign(), procedure.Table());
+  std::string shown;
+  if (o.json) {
+    shown = RenderJson(window, procedure,
+                       [&](json::Writer& json) { WriteRatingsJson(json, designed, parts); });
+  } else {
+    shown = RenderText(window, procedure);
+    if (o.ratings) shown += '\n' + RenderSelection(designed, parts, separator);
+    err << RenderWarnings(designed);
+  }
   const bool simulated =
       RunSimulationOptions(o.simulation, procedure.LastDesign()->Inputs, o.json, shown, err);
   out << shown;

@@ -1,14 +1,10 @@
 #include "cli/output.h"
 
-#include <rapidjson/prettywriter.h>
-#include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
-#include <charconv>
-#include <initializer_list>
 #include <sstream>
-#include <utility>
 
+#include "cli/json_writer.h"
 #include "design/decimal.h"
 #include "design/texts.h"
 
@@ -77,43 +73,10 @@ std::string RenderText(const design::MemoryWindow& w, const design::DesignProced
   return os.str();
 }
 
-namespace {
+using namespace json;
 
-using Writer = rapidjson::PrettyWriter<rapidjson::StringBuffer>;
-
-// 21 significant digits: enough to tell any two extended values apart.
-void Number(Writer& json, std::string_view key, long double value) {
-  char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 21);
-  json.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
-  json.RawValue(buffer, static_cast<std::size_t>(written.ptr - buffer), rapidjson::kNumberType);
-}
-
-void String(Writer& json, std::string_view text) {
-  json.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
-}
-
-void Key(Writer& json, std::string_view key) {
-  json.Key(key.data(), static_cast<rapidjson::SizeType>(key.size()));
-}
-
-using NamedNumbers = std::initializer_list<std::pair<std::string_view, long double>>;
-
-void Members(Writer& json, NamedNumbers members) {
-  for (const auto& [key, value] : members) Number(json, key, value);
-}
-
-void Object(Writer& json, std::string_view key, NamedNumbers members) {
-  Key(json, key);
-  json.StartObject();
-  Members(json, members);
-  json.EndObject();
-}
-
-}  // namespace
-
-std::string RenderJson(const design::MemoryWindow& w, const design::DesignProcedure& procedure) {
+std::string RenderJson(const design::MemoryWindow& w, const design::DesignProcedure& procedure,
+                       const std::function<void(json::Writer&)>& more) {
   const design::CompletedDesign& d = *procedure.LastDesign();
   const design::LoadTable& table = procedure.Table();
   rapidjson::StringBuffer buffer;
@@ -163,6 +126,7 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
   }
   json.EndObject();
 
+  if (more) more(json);
   json.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
 }

@@ -1,9 +1,11 @@
 // What tavro-cli prints: the window's results as text, or one JSON object.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "cli/json_writer.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
 
@@ -14,8 +16,10 @@ namespace tavro::cli {
 std::string RenderText(const design::MemoryWindow& window, const design::DesignProcedure& procedure);
 
 // inputs, parameters, angles, coefficients, results, load_table (numbers with
-// 21 significant digits) and fields (every field's text by its name).
-std::string RenderJson(const design::MemoryWindow& window, const design::DesignProcedure& procedure);
+// 21 significant digits) and fields (every field's text by its name); then
+// whatever `more` writes.
+std::string RenderJson(const design::MemoryWindow& window, const design::DesignProcedure& procedure,
+                       const std::function<void(json::Writer&)>& more = {});
 
 // {"error": message}
 std::string RenderJsonError(std::string_view message);

@@ -92,8 +92,8 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator) {
   rows.Row(t::kSecondary, rows.Q(tr.SecondaryNoLoad, t::kVolt) + std::string(t::kNoLoad) +
                               rows.Q(tr.SecondaryRatedLoad, t::kVolt) + std::string(t::kAtCurrent) +
                               rows.Q(tr.SecondaryCurrent, t::kAmpere));
-  rows.Row(t::kPrimary, rows.Q(tr.PrimaryVoltage, t::kVolt) + ", " +
-                            rows.Q(r.Mains.Supply.Frequency, t::kHertz) + std::string(t::kAtCurrent) +
+  rows.Row(t::kPrimary, rows.S(tr.PrimaryVoltage, t::kVolt) + ", " +
+                            rows.S(r.Mains.Supply.Frequency, t::kHertz) + std::string(t::kAtCurrent) +
                             rows.Q(tr.PrimaryCurrent, t::kAmpere));
 
   const OperatingCorners& k = r.Corners;

@@ -1,0 +1,241 @@
+#include "cli/ratings_output.h"
+
+#include <charconv>
+#include <optional>
+#include <sstream>
+
+#include "design/decimal.h"
+#include "design/ratings/ratings_texts.h"
+#include "design/ratings/selection_table.h"
+#include "design/ratings/warnings.h"
+#include "mathem/extended.h"
+
+namespace tavro::cli {
+
+namespace ratings = design::ratings;
+using namespace json;
+
+namespace {
+
+constexpr std::string_view kNotANumber = " is not a number";
+
+std::optional<long double> Read(std::string_view text, char separator, long double fallback) {
+  if (text.empty()) return fallback;
+  return design::ParseDecimal(text, separator);
+}
+
+// The shortest text that reads back to exactly this extended value.
+std::string Exact(long double value) {
+  char buffer[64];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, written.ptr);
+}
+
+std::string Optional(const std::optional<long double>& value) {
+  return value ? Exact(*value) : std::string();
+}
+
+void OptionalNumber(Writer& json, std::string_view key, const std::optional<long double>& value) {
+  if (value) {
+    Number(json, key, *value);
+  } else {
+    Key(json, key);
+    json.Null();
+  }
+}
+
+constexpr std::string_view kColumns =
+    ",mains_voltage,mains_frequency,mains_tolerance,U0_low_mains,Umin_low_mains,"
+    "U0_no_load_high_mains,Urev_high_mains,Icap_rms,C_needed,C_standard,Ucap_class,"
+    "Udiode_class,Id_mean,Isurge,surge_phase,U2_rated_load,warnings";
+constexpr int kColumnCount = 18;
+
+}  // namespace
+
+std::variant<ratings::SupplyConditions, std::string> ReadSupply(std::string_view voltage,
+                                                                std::string_view frequency,
+                                                                std::string_view tolerance,
+                                                                char separator) {
+  ratings::SupplyConditions s;
+  const std::optional<long double> v = Read(voltage, separator, s.Supply.Voltage);
+  const std::optional<long double> f = Read(frequency, separator, s.Supply.Frequency);
+  const std::optional<long double> t = Read(tolerance, separator, s.Tolerance * 100.0L);
+  if (!v) return "mains voltage" + std::string(kNotANumber);
+  if (!f) return "mains frequency" + std::string(kNotANumber);
+  if (!t) return "mains tolerance" + std::string(kNotANumber);
+  if (const auto message = ratings::CheckSupply(*v, *f, *t)) return std::string(*message);
+  s.Supply = {*v, *f};
+  if (!tolerance.empty()) s.Tolerance = *t / 100.0L;
+  return s;
+}
+
+std::variant<RatingsRequest, std::string> ReadRatingsRequest(const RatingsOptions& o,
+                                                             char separator) {
+  RatingsRequest r;
+  auto mains = ReadSupply(o.MainsVoltage, o.MainsFrequency, o.MainsTolerance, separator);
+  if (auto* message = std::get_if<std::string>(&mains)) return *message;
+  r.Mains = std::get<ratings::SupplyConditions>(mains);
+  const std::optional<long double> capacitor =
+      Read(o.CapacitorTolerance, separator, r.Choices.CapacitanceTolerance * 100.0L);
+  if (!capacitor || !(*capacitor >= 0.0L && *capacitor < 100.0L)) {
+    return std::string("capacitor tolerance must be a per cent from 0 to below 100");
+  }
+  if (!o.CapacitorTolerance.empty()) r.Choices.CapacitanceTolerance = *capacitor / 100.0L;
+  const std::optional<long double> margin =
+      Read(o.DiodeMargin, separator, r.Choices.DiodeVoltageMargin);
+  if (!margin || !(*margin >= 1.0L && *margin <= 10.0L)) {
+    return std::string("diode margin must be a number from 1 to 10");
+  }
+  r.Choices.DiodeVoltageMargin = *margin;
+  r.Choices.Series = o.E12 ? ratings::CapacitanceSeries::E12 : ratings::CapacitanceSeries::E6;
+  return r;
+}
+
+std::string RenderSelection(const design::Design& d, const RatingsRequest& request,
+                            char separator) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+  std::ostringstream os;
+  os << ratings::texts::kSelectionTitle << '\n';
+  for (const ratings::SelectionRow& row : ratings::SelectionRows(r, separator)) {
+    if (row.Heading) {
+      os << "  " << row.Part << '\n';
+      continue;
+    }
+    os << "    " << row.Part << ": " << row.Requirement;
+    if (!row.Choice.empty()) os << " → " << row.Choice;
+    os << '\n';
+  }
+  return os.str();
+}
+
+std::string RenderWarnings(const design::Design& d) {
+  std::string text;
+  for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
+    text += std::string(ratings::texts::kWarningsPrefix) + std::string(ratings::WarningText(k)) + "\n";
+  }
+  return text;
+}
+
+void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsRequest& request) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+  Object(json, "mains",
+         {{"voltage", r.Mains.Supply.Voltage},
+          {"frequency", r.Mains.Supply.Frequency},
+          {"tolerance", r.Mains.Tolerance}});
+
+  Key(json, "corners");
+  json.StartObject();
+  Key(json, "low_mains_rated_load");
+  if (const auto& low = r.Corners.LowMains) {
+    json.StartObject();
+    Members(json, {{"mains_factor", low->MainsFactor},
+                   {"Gamma", low->Gamma},
+                   {"Psi", low->Psi},
+                   {"Beta", low->Beta},
+                   {"mean_voltage", low->MeanVoltage},
+                   {"ripple_factor", low->RippleFactor},
+                   {"lowest_voltage", low->LowestVoltage}});
+    json.EndObject();
+  } else {
+    json.StartObject();
+    Key(json, "error");
+    String(json, r.Corners.LowFailure);
+    json.EndObject();
+  }
+  Members(json, {{"no_load_voltage_high_mains", r.Corners.NoLoadHighMains},
+                 {"diode_reverse_voltage_high_mains", r.Corners.ReverseHighMains}});
+  json.EndObject();
+
+  Key(json, "ratings");
+  json.StartObject();
+  Key(json, "capacitor");
+  json.StartObject();
+  Members(json, {{"ripple_current", r.Capacitor.RippleCurrent},
+                 {"working_voltage", r.Capacitor.WorkingVoltage}});
+  OptionalNumber(json, "voltage_class", r.Capacitor.VoltageClass);
+  Members(json, {{"tolerance", r.Choices.CapacitanceTolerance},
+                 {"needed_capacitance", r.Capacitor.NeededCapacitance}});
+  Key(json, "series");
+  String(json, r.Choices.Series == ratings::CapacitanceSeries::E6 ? "E6" : "E12");
+  OptionalNumber(json, "capacitance", r.Capacitor.Capacitance);
+  json.EndObject();
+
+  Key(json, "diodes");
+  json.StartObject();
+  Members(json, {{"reverse_voltage", r.Diodes.ReverseVoltage},
+                 {"margin", r.Choices.DiodeVoltageMargin},
+                 {"needed_reverse_voltage", r.Diodes.NeededReverseVoltage}});
+  OptionalNumber(json, "reverse_voltage_class", r.Diodes.ReverseClass);
+  Members(json, {{"mean_current", r.Diodes.MeanCurrent},
+                 {"rms_current", r.Diodes.RmsCurrent},
+                 {"peak_current", r.Diodes.PeakCurrent}});
+  Key(json, "surge");
+  json.StartObject();
+  if (const auto& s = r.Diodes.Surge) {
+    Members(json, {{"current", s->Current},
+                   {"phase", s->Phase},
+                   {"phase_degrees", s->Phase * 180.0L * mathem::kInvPi}});
+    Key(json, "pulse");
+    json.Int(s->Pulse);
+  } else {
+    Key(json, "error");
+    String(json, r.Diodes.SurgeFailure);
+  }
+  json.EndObject();
+  json.EndObject();
+
+  Object(json, "transformer",
+         {{"frame_power", r.Transformer.FramePower},
+          {"secondary_no_load", r.Transformer.SecondaryNoLoad},
+          {"secondary_rated_load", r.Transformer.SecondaryRatedLoad},
+          {"secondary_current", r.Transformer.SecondaryCurrent},
+          {"primary_voltage", r.Transformer.PrimaryVoltage},
+          {"primary_current", r.Transformer.PrimaryCurrent}});
+  json.EndObject();
+
+  Key(json, "warnings");
+  json.StartArray();
+  for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
+    json.StartObject();
+    Key(json, "kind");
+    String(json, ratings::WarningName(k));
+    Key(json, "text");
+    String(json, ratings::WarningText(k));
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+std::string RatingsColumnsHeader() { return std::string(kColumns); }
+
+std::string EmptyRatingsColumns() { return std::string(kColumnCount, ','); }
+
+std::string RatingsColumns(const design::Design& d, const RatingsRequest& request) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+  std::string row;
+  const auto add = [&row](const std::string& value) { row += "," + value; };
+  add(Exact(r.Mains.Supply.Voltage));
+  add(Exact(r.Mains.Supply.Frequency));
+  add(Exact(r.Mains.Tolerance));
+  add(r.Corners.LowMains ? Exact(r.Corners.LowMains->MeanVoltage) : std::string());
+  add(r.Corners.LowMains ? Exact(r.Corners.LowMains->LowestVoltage) : std::string());
+  add(Exact(r.Corners.NoLoadHighMains));
+  add(Exact(r.Corners.ReverseHighMains));
+  add(Exact(r.Capacitor.RippleCurrent));
+  add(Exact(r.Capacitor.NeededCapacitance));
+  add(Optional(r.Capacitor.Capacitance));
+  add(Optional(r.Capacitor.VoltageClass));
+  add(Optional(r.Diodes.ReverseClass));
+  add(Exact(r.Diodes.MeanCurrent));
+  add(r.Diodes.Surge ? Exact(r.Diodes.Surge->Current) : std::string());
+  add(r.Diodes.Surge ? Exact(r.Diodes.Surge->Phase * 180.0L * mathem::kInvPi) : std::string());
+  add(Exact(r.Transformer.SecondaryRatedLoad));
+  std::string names;
+  for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
+    names += (names.empty() ? "" : ";") + std::string(ratings::WarningName(k));
+  }
+  add(names);
+  return row;
+}
+
+}  // namespace tavro::cli

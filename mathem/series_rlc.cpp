@@ -2,15 +2,13 @@
 
 #include <cmath>
 
+#include "mathem/angle_trig.h"
+#include "mathem/exponential.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 
 namespace tavro::mathem {
 namespace {
-
-// The exponential of the free response. Zero below the extended range, as the
-// angle equations take it.
-inline long double ExpOf(long double x) { return x < -11500.0L ? 0.0L : std::exp(x); }
 
 constexpr int kSamplesPerHalfPeriod = 128;
 constexpr int kLongestPulseHalfPeriods = 8;
@@ -40,7 +38,7 @@ FreeResponse Free(long double alpha, long double kappa2, long double kappa, long
     return {(slow + fast) / 2.0L, (slow - fast) / (2.0L * kappa)};
   }
   const long double e = ExpOf(-alpha * tau);
-  if (kappa2 < 0.0L) return {e * std::cos(kappa * tau), e * std::sin(kappa * tau) / kappa};
+  if (kappa2 < 0.0L) return {e * LibraryCos(kappa * tau), e * LibrarySin(kappa * tau) / kappa};
   return {e, e * tau};
 }
 
@@ -53,8 +51,8 @@ ChargingPulse::ChargingPulse(const SeriesRlc& circuit, long double x0, long doub
   kappa_ = std::sqrt(std::fabs(kappa2_));
   X_ = c_.Omega * c_.L - 1.0L / (c_.Omega * c_.C);
   forcedScale_ = c_.Em / (c_.R * c_.R + X_ * X_);
-  const long double s = std::sin(x0);
-  const long double co = std::cos(x0);
+  const long double s = LibrarySin(x0);
+  const long double co = LibraryCos(x0);
   const long double forced = forcedScale_ * (c_.R * s - X_ * co);
   const long double forcedSlope = c_.Omega * forcedScale_ * (c_.R * co + X_ * s);
   const long double slope0 = (c_.Em * s - c_.Drop - V0) / c_.L;
@@ -63,8 +61,8 @@ ChargingPulse::ChargingPulse(const SeriesRlc& circuit, long double x0, long doub
 }
 
 RlcState ChargingPulse::At(long double x) const {
-  const long double s = std::sin(x);
-  const long double co = std::cos(x);
+  const long double s = LibrarySin(x);
+  const long double co = LibraryCos(x);
   const FreeResponse f = Free(alpha_, kappa2_, kappa_, (x - x0_) / c_.Omega);
   RlcState st;
   st.Current = forcedScale_ * (c_.R * s - X_ * co) + c1_ * f.C + c2_ * f.S;
@@ -130,7 +128,7 @@ long double PhaseOfSine(long double s) {
   long double hi = kHalfPi;
   for (int n = 0; n < kBisections; ++n) {
     const long double mid = (lo + hi) / 2.0L;
-    (std::sin(mid) < s ? lo : hi) = mid;
+    (LibrarySin(mid) < s ? lo : hi) = mid;
   }
   return (lo + hi) / 2.0L;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "mathem/angle_trig.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
 
@@ -19,7 +20,7 @@ LoadCorner LoadAt(const Design& d, long double mainsFactor, long double current)
   const LoadAngles angles = BuildLoadCharacteristic(Phi, c.Gamma);
   c.Psi = angles.Psi[kLoadRows - 1];
   c.Beta = angles.Beta[kLoadRows - 1];
-  c.MeanVoltage = std::sqrt(2.0L) * emf * std::cos(c.Psi);
+  c.MeanVoltage = std::sqrt(2.0L) * emf * mathem::LibraryCos(c.Psi);
   const long double H = mathem::RippleCapacitance(c.Psi, Phi, c.Beta);
   c.RippleFactor = d.Inputs.Kp * H / d.Coefficients.H;
   c.LowestVoltage = c.MeanVoltage - c.RippleFactor / 100.0L * c.MeanVoltage;

@@ -43,6 +43,23 @@ inline constexpr std::string_view kSaveSvg = "Сохранить SVG...";
 inline constexpr std::string_view kSavePlotTitle = "Сохранить график";
 inline constexpr std::string_view kPlotNotSaved = "Не удалось сохранить график в файл";
 
+// Mains and parts (beyond the original window).
+inline constexpr std::string_view kSettingsMenu = "Параметры";
+inline constexpr std::string_view kMainsItem = "Сеть...";
+inline constexpr std::string_view kPartsMenu = "Элементы";
+inline constexpr std::string_view kSelectionItem = "Выбор элементов...";
+inline constexpr std::string_view kMainsTitle = "Сеть";
+inline constexpr std::string_view kMainsVoltage = "Номинальное напряжение сети, В";
+inline constexpr std::string_view kMainsFrequency = "Частота сети, Гц";
+inline constexpr std::string_view kMainsTolerance = "Допустимое отклонение напряжения сети, ± %";
+inline constexpr std::string_view kMainsNote =
+    "Новые значения вступают в силу при следующем расчёте; показанный расчёт повторяется сразу.";
+inline constexpr std::string_view kCapacitorTolerance = "Допуск ёмкости конденсатора, − %";
+inline constexpr std::string_view kCapacitorSeries = "Ряд ёмкостей";
+inline constexpr std::string_view kDiodeMargin = "Запас по обратному напряжению вентилей, раз";
+inline constexpr std::string_view kE6 = "E6";
+inline constexpr std::string_view kE12 = "E12";
+
 inline constexpr std::string_view kCalculateButton = "Расчёт";
 inline constexpr std::string_view kLimbsOne = "1";
 inline constexpr std::string_view kLimbsTwo = "2";

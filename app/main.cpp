@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTranslator>
 #include <cstdio>
 #include <string>
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&toolkitTexts);
   }
   app::TForm1 Form1(app::SystemDecimalSeparator());
+  QSettings settings(QStringLiteral("Tavro"), QStringLiteral("Tavro"));
+  Form1.ApplySettings(app::LoadSettings(settings));
+  Form1.SetSettingsSink([&settings](const app::AppSettings& s) { app::SaveSettings(settings, s); });
   Form1.RestoreSession();
   Form1.show();
   // tavro FILE: a design file given on the command line is opened at start.

@@ -16,6 +16,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <exception>
 
 #include "app/app_texts.h"
@@ -26,6 +28,9 @@
 #include "app/tooltips.h"
 #include "design/diode_current.h"
 #include "pdf/pdf_report.h"
+#include "design/ratings/from_procedure.h"
+#include "design/ratings/ratings_texts.h"
+#include "design/ratings/warnings.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
@@ -71,7 +76,8 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
       controls_(BuildForm(*this)),
       procedure_(decimalSeparator),
       message_(ModalMessageSink(this)),
-      error_(ModalErrorSink(this)) {
+      error_(ModalErrorSink(this)),
+      mainsDialog_(ModalMainsDialog(decimalSeparator)) {
   setObjectName("Form1");
   setWindowTitle(Q(texts::kCaption));
   // Fixed size, minimise but no maximise.
@@ -90,6 +96,7 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(controls_.n5, &QAction::triggered, this, &TForm1::N5Click);
   connect(controls_.n7, &QAction::triggered, this, &TForm1::N7Click);
   connect(controls_.n8, &QAction::triggered, this, &TForm1::N8Click);
+  BuildPartsMenus();
 
   // The simulation check: Файл → "Экспорт схемы SPICE..." above "Выход", and
   // its own menu; both wait for a complete calculation.
@@ -155,6 +162,7 @@ void TForm1::Button1Click() {
     const design::ClickOutcome outcome = procedure_.Button1Click(*this);
     RefreshPlots();
     AfterPress(outcome);
+    RefreshRatings();
   });
 }
 
@@ -343,6 +351,88 @@ void TForm1::N3Click() {
     report::AppendReport(QFile::encodeName(fileName).toStdString(), [&] {
       return report::EncodeReport(report::ReportLines(content, clock_(), timeSeparator_));
     });
+  });
+}
+
+void TForm1::BuildPartsMenus() {
+  QMenu* settings = menuBar()->addMenu(Q(texts::kSettingsMenu));
+  mainsItem_ = settings->addAction(Q(texts::kMainsItem));
+  mainsItem_->setObjectName("MainsItem");
+  QMenu* parts = menuBar()->addMenu(Q(texts::kPartsMenu));
+  selectionItem_ = parts->addAction(Q(texts::kSelectionItem));
+  selectionItem_->setObjectName("SelectionItem");
+  selectionItem_->setEnabled(false);
+  connect(mainsItem_, &QAction::triggered, this, &TForm1::MainsClick);
+  connect(selectionItem_, &QAction::triggered, this, &TForm1::SelectionClick);
+
+  // A line under the window for the warnings, shown only while there are any.
+  warningsLine_ = new QLabel(this);
+  warningsLine_->setObjectName("WarningsLine");
+  warningsLine_->setWordWrap(true);
+  warningsLine_->setMaximumWidth(kClientWidth);
+  statusBar()->addWidget(warningsLine_, 1);
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->hide();
+}
+
+void TForm1::ApplySettings(const AppSettings& settings) {
+  settings_ = settings;
+  if (selection_) selection_->deleteLater();
+}
+
+void TForm1::RefreshRatings() {
+  const bool calculated = procedure_.State().Calculated;
+  selectionItem_->setEnabled(calculated);
+  if (!calculated) return;
+  calculatedMains_ = settings_.Mains;
+  controls_.Group(Group::GroupBox3)
+      ->setTitle(Q(design::ratings::OutputsGroupCaption(calculatedMains_.Supply,
+                                                        procedure_.DecimalSeparator())));
+  const design::Design d =
+      design::ratings::DesignOf(*procedure_.LastDesign(), procedure_.Table());
+  QString line;
+  for (design::ratings::WarningKind k : design::ratings::PlausibilityWarnings(d)) {
+    line += (line.isEmpty() ? QString() : QStringLiteral("\n")) +
+            Q(design::ratings::texts::kWarningsPrefix) + Q(design::ratings::WarningText(k));
+  }
+  warningsLine_->setText(line);
+  statusBar()->setVisible(!line.isEmpty());
+  if (selection_) ShowDesignIn(*selection_);
+}
+
+QString TForm1::WarningsLine() const { return warningsLine_->text(); }
+
+void TForm1::ShowDesignIn(SelectionWindow& window) {
+  window.Show(design::ratings::DesignOf(*procedure_.LastDesign(), procedure_.Table()),
+              calculatedMains_);
+}
+
+void TForm1::SelectionClick() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    if (!selection_) {
+      selection_ = new SelectionWindow(settings_.Parts, procedure_.DecimalSeparator(), this);
+      connect(selection_, &SelectionWindow::ChoicesChanged, this,
+              [this](const design::ratings::PartChoices& choices) {
+                settings_.Parts = choices;
+                if (settingsSink_) settingsSink_(settings_);
+              });
+    }
+    ShowDesignIn(*selection_);
+    selection_->show();
+    selection_->raise();
+  });
+}
+
+void TForm1::MainsClick() {
+  Guarded([this] {
+    const std::optional<design::ratings::SupplyConditions> chosen =
+        mainsDialog_(this, settings_.Mains);
+    if (!chosen) return;
+    settings_.Mains = *chosen;
+    if (settingsSink_) settingsSink_(settings_);
+    // The results shown follow the new mains at once.
+    if (procedure_.State().Calculated) Button1Click();
   });
 }
 

@@ -7,12 +7,15 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "app/app_settings.h"
 #include "app/design_files.h"
 #include "app/everyday_menu.h"
 #include "app/form_layout.h"
 #include "app/help_window.h"
+#include "app/mains_dialog.h"
 #include "app/messages.h"
 #include "app/plot_windows.h"
+#include "app/selection_window.h"
 #include "app/simulation_window.h"
 #include "app/stale_results.h"
 #include "design/procedure.h"
@@ -47,6 +50,21 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void SetClock(std::function<report::ReportTime()> clock) { clock_ = std::move(clock); }
   void SetTimeSeparator(std::string separator) { timeSeparator_ = std::move(separator); }
 
+  // The mains and part choices: the program passes in what it loaded and a
+  // sink that stores every change; tests keep the defaults and store nothing.
+  void ApplySettings(const AppSettings& settings);
+  void SetSettingsSink(std::function<void(const AppSettings&)> sink) {
+    settingsSink_ = std::move(sink);
+  }
+  void SetMainsDialog(MainsDialogRunner dialog) { mainsDialog_ = std::move(dialog); }
+  const AppSettings& Settings() const { return settings_; }
+  // The plausibility warnings of the last complete calculation, as the
+  // window's status line shows them (empty when there are none).
+  QString WarningsLine() const;
+  SelectionWindow* Selection() const { return selection_; }
+  QAction* MainsItem() const { return mainsItem_; }
+  QAction* SelectionItem() const { return selectionItem_; }
+
   const FormControls& Controls() const { return controls_; }
   const EverydayActions& Actions() const { return actions_; }
   DesignFiles& Files() { return *files_; }
@@ -79,6 +97,8 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void CopyResults();
   void ShowMethod();
   void ExportPdf();
+  void MainsClick();
+  void SelectionClick();
   // "Проверка моделированием..." and Файл → "Экспорт схемы SPICE...".
   void OpenSimulation();
   void ExportSpice();
@@ -107,6 +127,11 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void OpenPlot(QPointer<Window>& window);
   void ShowDesignIn(LoadCharacteristicWindow& window);
   void ShowDesignIn(DiodeCurrentWindow& window);
+  void ShowDesignIn(SelectionWindow& window);
+  // After a press: the parts menu, the warnings line, the output group's
+  // caption and the open "Выбор элементов" window follow a complete one.
+  void RefreshRatings();
+  void BuildPartsMenus();
   // Runs a handler; an error it does not catch goes to the error box and
   // the program carries on.
   template <typename Handler>
@@ -132,6 +157,15 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   QAction* simulationItem_ = nullptr;
   QAction* exportSpiceItem_ = nullptr;
   QPointer<SimulationWindow> simulation_;
+  AppSettings settings_;
+  // The mains of the calculation shown.
+  design::ratings::SupplyConditions calculatedMains_;
+  std::function<void(const AppSettings&)> settingsSink_;
+  MainsDialogRunner mainsDialog_;
+  QAction* mainsItem_ = nullptr;
+  QAction* selectionItem_ = nullptr;
+  QLabel* warningsLine_ = nullptr;
+  QPointer<SelectionWindow> selection_;
 };
 
 }  // namespace tavro::app

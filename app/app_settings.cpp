@@ -1,0 +1,50 @@
+#include "app/app_settings.h"
+
+namespace tavro::app {
+namespace {
+
+// A stored number, or `fallback` when it is missing, not a number or outside
+// [low, high]. Numbers are stored as text to keep every digit.
+long double Stored(QSettings& store, const char* key, long double fallback, long double low,
+                   long double high) {
+  bool ok = false;
+  const long double value = store.value(key).toString().toDouble(&ok);
+  return ok && value >= low && value <= high ? value : fallback;
+}
+
+QString Text(long double value) { return QString::number(static_cast<double>(value), 'g', 17); }
+
+}  // namespace
+
+AppSettings LoadSettings(QSettings& store) {
+  namespace r = design::ratings;
+  AppSettings s;
+  s.Mains.Supply.Voltage =
+      Stored(store, "mains/voltage", s.Mains.Supply.Voltage, r::kMinMainsVoltage, r::kMaxMainsVoltage);
+  s.Mains.Supply.Frequency = Stored(store, "mains/frequency", s.Mains.Supply.Frequency,
+                                    r::kMinMainsFrequency, r::kMaxMainsFrequency);
+  // Per cent in the store, as the user gives it.
+  const long double tolerance = Stored(store, "mains/tolerance", -1.0L, 0.0L, r::kMaxMainsTolerance);
+  if (tolerance >= 0.0L) s.Mains.Tolerance = tolerance / 100.0L;
+  const long double capacitor = Stored(store, "parts/capacitor_tolerance", -1.0L, 0.0L, 90.0L);
+  if (capacitor >= 0.0L) s.Parts.CapacitanceTolerance = capacitor / 100.0L;
+  s.Parts.DiodeVoltageMargin =
+      Stored(store, "parts/diode_margin", s.Parts.DiodeVoltageMargin, 1.0L, 10.0L);
+  if (store.value("parts/series").toString() == "E12") {
+    s.Parts.Series = r::CapacitanceSeries::E12;
+  }
+  return s;
+}
+
+void SaveSettings(QSettings& store, const AppSettings& s) {
+  store.setValue("mains/voltage", Text(s.Mains.Supply.Voltage));
+  store.setValue("mains/frequency", Text(s.Mains.Supply.Frequency));
+  store.setValue("mains/tolerance", Text(s.Mains.Tolerance * 100.0L));
+  store.setValue("parts/capacitor_tolerance", Text(s.Parts.CapacitanceTolerance * 100.0L));
+  store.setValue("parts/diode_margin", Text(s.Parts.DiodeVoltageMargin));
+  store.setValue("parts/series",
+                 s.Parts.Series == design::ratings::CapacitanceSeries::E12 ? "E12" : "E6");
+  store.sync();
+}
+
+}  // namespace tavro::app

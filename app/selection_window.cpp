@@ -1,0 +1,143 @@
+#include "app/selection_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <string_view>
+#include <utility>
+
+#include "app/app_texts.h"
+#include "app/plot_windows.h"
+#include "app/qt_text.h"
+#include "design/ratings/ratings_texts.h"
+#include "design/ratings/selection_table.h"
+#include "design/ratings/warnings.h"
+#include "mathem/faults.h"
+
+namespace tavro::app {
+
+namespace r = design::ratings;
+
+SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSeparator,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window), separator_(decimalSeparator), choices_(choices) {
+  setObjectName("SelectionWindow");
+  setWindowTitle(Q(r::texts::kSelectionTitle));
+  const QLocale locale = PlotLocale(decimalSeparator);
+
+  capacitorTolerance_ = new QDoubleSpinBox(this);
+  capacitorTolerance_->setObjectName("CapacitorTolerance");
+  capacitorTolerance_->setLocale(locale);
+  capacitorTolerance_->setDecimals(0);
+  capacitorTolerance_->setRange(0.0, 90.0);
+  capacitorTolerance_->setValue(static_cast<double>(choices.CapacitanceTolerance * 100.0L));
+  series_ = new QComboBox(this);
+  series_->setObjectName("CapacitorSeries");
+  series_->addItem(Q(texts::kE6));
+  series_->addItem(Q(texts::kE12));
+  series_->setCurrentIndex(choices.Series == r::CapacitanceSeries::E12 ? 1 : 0);
+  diodeMargin_ = new QDoubleSpinBox(this);
+  diodeMargin_->setObjectName("DiodeMargin");
+  diodeMargin_->setLocale(locale);
+  diodeMargin_->setDecimals(2);
+  diodeMargin_->setSingleStep(0.1);
+  diodeMargin_->setRange(1.0, 10.0);
+  diodeMargin_->setValue(static_cast<double>(choices.DiodeVoltageMargin));
+
+  table_ = new QTableWidget(0, 3, this);
+  table_->setObjectName("SelectionTable");
+  table_->setHorizontalHeaderLabels({Q(r::texts::kColumnPart), Q(r::texts::kColumnRequirement),
+                                     Q(r::texts::kColumnChoice)});
+  table_->verticalHeader()->hide();
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->setWordWrap(false);
+  table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+
+  warnings_ = new QLabel(this);
+  warnings_->setObjectName("SelectionWarnings");
+  warnings_->setWordWrap(true);
+  warnings_->setStyleSheet("color: #9a4a00");
+
+  auto* settings = new QHBoxLayout;
+  for (auto [text, box] : {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance,
+                                                                  capacitorTolerance_},
+                           {texts::kCapacitorSeries, series_},
+                           {texts::kDiodeMargin, diodeMargin_}}) {
+    auto* label = new QLabel(Q(text), this);
+    label->setBuddy(box);
+    settings->addWidget(label);
+    settings->addWidget(box);
+    settings->addSpacing(16);
+  }
+  settings->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(settings);
+  layout->addWidget(table_, 1);
+  layout->addWidget(warnings_);
+  resize(1060, 620);
+
+  connect(capacitorTolerance_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
+  connect(diodeMargin_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
+  connect(series_, &QComboBox::currentIndexChanged, this, &SelectionWindow::ReadChoices);
+}
+
+void SelectionWindow::ReadChoices() {
+  // A spin box the user left alone keeps its exact value.
+  const double tolerance = capacitorTolerance_->value();
+  if (tolerance != static_cast<double>(choices_.CapacitanceTolerance * 100.0L)) {
+    choices_.CapacitanceTolerance = static_cast<long double>(tolerance) / 100.0L;
+  }
+  const double margin = diodeMargin_->value();
+  if (margin != static_cast<double>(choices_.DiodeVoltageMargin)) {
+    choices_.DiodeVoltageMargin = static_cast<long double>(margin);
+  }
+  choices_.Series = series_->currentIndex() == 1 ? r::CapacitanceSeries::E12 : r::CapacitanceSeries::E6;
+  emit ChoicesChanged(choices_);
+  Refresh();
+}
+
+void SelectionWindow::Show(const design::Design& design, const r::SupplyConditions& mains) {
+  design_ = design;
+  mains_ = mains;
+  Refresh();
+}
+
+void SelectionWindow::Refresh() {
+  if (!design_) return;
+  std::vector<r::SelectionRow> rows;
+  try {
+    rows = r::SelectionRows(r::RateParts(*design_, mains_, choices_), separator_);
+  } catch (const mathem::NumericalFailure& e) {
+    rows = {{std::string(r::texts::kNotComputed) + e.what(), {}, {}, true}};
+  }
+  table_->clearSpans();
+  table_->setRowCount(static_cast<int>(rows.size()));
+  QFont bold = font();
+  bold.setBold(true);
+  const QBrush headingShade = palette().brush(QPalette::AlternateBase);
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const r::SelectionRow& row = rows[static_cast<std::size_t>(i)];
+    const std::string* cells[] = {&row.Part, &row.Requirement, &row.Choice};
+    for (int c = 0; c < 3; ++c) {
+      auto* item = new QTableWidgetItem(Q(*cells[c]));
+      if (row.Heading || c == 2) item->setFont(bold);
+      if (row.Heading) item->setBackground(headingShade);
+      table_->setItem(i, c, item);
+    }
+    if (row.Heading) table_->setSpan(i, 0, 1, 3);
+  }
+
+  QString text;
+  for (r::WarningKind k : r::PlausibilityWarnings(*design_)) {
+    text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + Q(r::texts::kWarningsPrefix) +
+            Q(r::WarningText(k));
+  }
+  warnings_->setText(text);
+  warnings_->setVisible(!text.isEmpty());
+}
+
+}  // namespace tavro::app

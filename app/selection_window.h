@@ -1,0 +1,50 @@
+// The "Выбор элементов" window: for the last complete calculation, each part,
+// what it must withstand and the standard value to buy, with the buyer's
+// choices (capacitance tolerance and series, diode voltage margin) beside the
+// table. Non-modal; it follows every complete calculation.
+#pragma once
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QWidget>
+#include <optional>
+
+#include "design/calculate.h"
+#include "design/ratings/part_ratings.h"
+
+namespace tavro::app {
+
+class SelectionWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  SelectionWindow(const design::ratings::PartChoices& choices, char decimalSeparator,
+                  QWidget* parent);
+
+  // Rates the design for these mains and shows the table.
+  void Show(const design::Design& design, const design::ratings::SupplyConditions& mains);
+
+  const design::ratings::PartChoices& Choices() const { return choices_; }
+  const QTableWidget& Table() const { return *table_; }
+
+ signals:
+  void ChoicesChanged(const design::ratings::PartChoices& choices);
+
+ private:
+  void ReadChoices();
+  void Refresh();
+
+  char separator_;
+  design::ratings::PartChoices choices_;
+  std::optional<design::Design> design_;
+  design::ratings::SupplyConditions mains_;
+  QDoubleSpinBox* capacitorTolerance_;
+  QComboBox* series_;
+  QDoubleSpinBox* diodeMargin_;
+  QTableWidget* table_;
+  QLabel* warnings_;
+};
+
+}  // namespace tavro::app

@@ -1,5 +1,6 @@
 #include "cli/ratings_output.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <sstream>
@@ -48,7 +49,9 @@ constexpr std::string_view kColumns =
     ",mains_voltage,mains_frequency,mains_tolerance,U0_low_mains,Umin_low_mains,"
     "U0_no_load_high_mains,Urev_high_mains,Icap_rms,C_needed,C_standard,Ucap_class,"
     "Udiode_class,Id_mean,Isurge,surge_phase,U2_rated_load,warnings";
-constexpr int kColumnCount = 18;
+// One comma before each column's name.
+constexpr std::size_t kColumnCount =
+    static_cast<std::size_t>(std::count(kColumns.begin(), kColumns.end(), ','));
 
 }  // namespace
 

@@ -1,0 +1,126 @@
+// "Выбор элементов", the "Сеть" dialog, the warnings line and the settings.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/app_settings.h"
+#include "app/form_fixture.h"
+#include "design/ratings/ratings_texts.h"
+#include "design/texts.h"
+
+namespace tavro::app {
+namespace {
+
+using design::Field;
+namespace r = design::ratings;
+
+class Selection : public test::FormTest {
+ protected:
+  QString TableText() const {
+    QString all;
+    const QTableWidget& t = form.Selection()->Table();
+    for (int row = 0; row < t.rowCount(); ++row) {
+      for (int c = 0; c < t.columnCount(); ++c) {
+        if (const QTableWidgetItem* item = t.item(row, c)) all += item->text() + "|";
+      }
+      all += "\n";
+    }
+    return all;
+  }
+  QString OutputsCaption() const { return form.Controls().Group(design::Group::GroupBox3)->title(); }
+};
+
+TEST_F(Selection, FollowsEveryCompleteCalculation) {
+  EXPECT_FALSE(form.SelectionItem()->isEnabled());
+  TypeWorkedExample();
+  Calculate();
+  ASSERT_TRUE(form.SelectionItem()->isEnabled());
+  form.SelectionItem()->trigger();
+  ASSERT_NE(form.Selection(), nullptr);
+  EXPECT_TRUE(form.Selection()->isVisible());
+  EXPECT_TRUE(TableText().contains("33000 мкФ (ряд E6)")) << TableText().toStdString();
+  EXPECT_TRUE(TableText().contains("IFSM не менее 15,8 А"));
+
+  TypeInto(Field::Edit2, "2");  // twice the current: a bigger capacitor
+  Calculate();
+  EXPECT_FALSE(TableText().contains("33000 мкФ (ряд E6)")) << TableText().toStdString();
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Selection, ChoicesRecomputeTheTableAndReachTheSettingsSink) {
+  std::vector<AppSettings> saved;
+  form.SetSettingsSink([&saved](const AppSettings& s) { saved.push_back(s); });
+  TypeWorkedExample();
+  Calculate();
+  form.SelectionItem()->trigger();
+  auto* series = form.Selection()->findChild<QComboBox*>("CapacitorSeries");
+  series->setCurrentIndex(1);  // E12: 24805 µF → 27000 µF
+  EXPECT_TRUE(TableText().contains("27000 мкФ (ряд E12)")) << TableText().toStdString();
+  ASSERT_FALSE(saved.empty());
+  EXPECT_EQ(saved.back().Parts.Series, r::CapacitanceSeries::E12);
+}
+
+TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {
+  TypeWorkedExample();
+  Calculate();
+  EXPECT_EQ(OutputsCaption().toStdString(), design::texts::kOutputsGroup);
+  std::vector<AppSettings> saved;
+  form.SetSettingsSink([&saved](const AppSettings& s) { saved.push_back(s); });
+  form.SetMainsDialog([](QWidget*, const r::SupplyConditions&) {
+    return std::optional<r::SupplyConditions>(r::SupplyConditions{{230.0L, 60.0L}, 0.05L});
+  });
+  form.MainsItem()->trigger();  // recalculates at once
+  EXPECT_EQ(OutputsCaption().toStdString(), "Выходные данные (питающая сеть 230 В / 60 Гц)");
+  ASSERT_EQ(saved.size(), 1u);
+  EXPECT_EQ(saved[0].Mains.Supply.Voltage, 230.0L);
+  EXPECT_EQ(saved[0].Mains.Tolerance, 0.05L);
+
+  form.SetMainsDialog([](QWidget*, const r::SupplyConditions&) { return std::nullopt; });
+  form.MainsItem()->trigger();  // cancelled: nothing changes
+  EXPECT_EQ(saved.size(), 1u);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Selection, WarningsGoToTheStatusLineNeverToAMessage) {
+  TypeWorkedExample();
+  Calculate();
+  EXPECT_TRUE(form.WarningsLine().isEmpty());
+  EXPECT_FALSE(form.statusBar()->isVisible());
+  TypeInto(Field::Edit5, "100");
+  Calculate();
+  EXPECT_TRUE(form.WarningsLine().contains(QString::fromUtf8(r::texts::kWarnFluxDensity.data())));
+  EXPECT_TRUE(form.statusBar()->isVisible());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
+  QTemporaryDir dir;
+  QSettings store(dir.filePath("tavro.ini"), QSettings::IniFormat);
+  const AppSettings defaults = LoadSettings(store);
+  EXPECT_EQ(defaults.Mains.Supply.Voltage, 220.0L);
+  EXPECT_EQ(defaults.Mains.Tolerance, 0.10L);
+
+  AppSettings s;
+  s.Mains = {{117.5L, 60.0L}, 0.15L};
+  s.Parts = {0.10L, r::CapacitanceSeries::E12, 2.0L};
+  SaveSettings(store, s);
+  const AppSettings back = LoadSettings(store);
+  EXPECT_EQ(back.Mains.Supply.Voltage, 117.5L);
+  EXPECT_EQ(back.Mains.Supply.Frequency, 60.0L);
+  EXPECT_EQ(back.Mains.Tolerance, 0.15L);
+  EXPECT_EQ(back.Parts.CapacitanceTolerance, 0.10L);
+  EXPECT_EQ(back.Parts.Series, r::CapacitanceSeries::E12);
+  EXPECT_EQ(back.Parts.DiodeVoltageMargin, 2.0L);
+
+  store.setValue("mains/voltage", "5000");
+  store.setValue("mains/tolerance", "abc");
+  const AppSettings odd = LoadSettings(store);
+  EXPECT_EQ(odd.Mains.Supply.Voltage, 220.0L);
+  EXPECT_EQ(odd.Mains.Tolerance, 0.10L);
+}
+
+}  // namespace
+}  // namespace tavro::app

@@ -1,0 +1,122 @@
+// tavro-cli's mains options, the JSON groups of the ratings, the text table
+// and the batch's extra columns.
+#include <gtest/gtest.h>
+#include <rapidjson/document.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/batch.h"
+#include "cli/command_line.h"
+#include "common/csv.h"
+
+namespace tavro::cli {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args, const std::string& input = {}) {
+  args.insert(args.begin(), "tavro-cli");
+  std::ostringstream out, err;
+  std::istringstream in(input);
+  const int status = RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> WorkedExample(std::vector<std::string> more) {
+  std::vector<std::string> args = {"--voltage", "12",  "--current",    "1",   "--ripple",
+                                   "1",         "--limbs", "1",        "--flux", "1.2",
+                                   "--diode-drop", "0.7", "--decimal-separator", "."};
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+TEST(RatingsCli, JsonGainsMainsCornersRatingsAndWarnings) {
+  const CliRun r = Cli(WorkedExample({"--json"}));
+  ASSERT_EQ(r.status, kExitDesigned);
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError());
+  EXPECT_EQ(doc["mains"]["voltage"].GetDouble(), 220.0);
+  EXPECT_EQ(doc["mains"]["tolerance"].GetDouble(), 0.1);
+  EXPECT_NEAR(doc["corners"]["low_mains_rated_load"]["mean_voltage"].GetDouble(), 10.430, 1e-3);
+  const auto& capacitor = doc["ratings"]["capacitor"];
+  EXPECT_NEAR(capacitor["ripple_current"].GetDouble(), 1.1224, 1e-4);
+  EXPECT_EQ(capacitor["capacitance"].GetDouble(), 33000.0);
+  EXPECT_EQ(capacitor["voltage_class"].GetDouble(), 25.0);
+  EXPECT_EQ(doc["ratings"]["diodes"]["reverse_voltage_class"].GetDouble(), 50.0);
+  EXPECT_NEAR(doc["ratings"]["diodes"]["surge"]["current"].GetDouble(), 15.77, 0.01);
+  EXPECT_TRUE(doc["warnings"].IsArray());
+  EXPECT_EQ(doc["warnings"].Size(), 0u);
+}
+
+TEST(RatingsCli, MainsOptionsAreCheckedAndReachTheRatings) {
+  const CliRun r = Cli(WorkedExample({"--json", "--mains-voltage", "230", "--mains-frequency", "60",
+                                   "--mains-tolerance", "5", "--e12"}));
+  ASSERT_EQ(r.status, kExitDesigned);
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  EXPECT_EQ(doc["mains"]["frequency"].GetDouble(), 60.0);
+  EXPECT_EQ(doc["mains"]["tolerance"].GetDouble(), 0.05);
+  EXPECT_EQ(doc["ratings"]["capacitor"]["capacitance"].GetDouble(), 27000.0);
+
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--mains-voltage", "0"}, {"--mains-frequency", "x"},
+        {"--mains-tolerance", "60"}, {"--capacitor-tolerance", "100"}, {"--diode-margin", "0.5"}}) {
+    const CliRun b = Cli(WorkedExample(bad));
+    EXPECT_EQ(b.status, kExitUsage) << bad[0];
+    EXPECT_FALSE(b.err.empty()) << bad[0];
+    EXPECT_TRUE(b.out.empty()) << bad[0];
+  }
+}
+
+TEST(RatingsCli, TextGainsTheTableOnRequestAndWarningsOnStandardError) {
+  EXPECT_EQ(Cli(WorkedExample({})).out.find("Выбор элементов"), std::string::npos);
+  const CliRun r = Cli(WorkedExample({"--ratings"}));
+  EXPECT_NE(r.out.find("Ёмкость: не менее 24805 мкФ с учётом допуска −20 % → 33000 мкФ (ряд E6)"),
+            std::string::npos)
+      << r.out;
+  EXPECT_TRUE(r.err.empty());
+  const CliRun odd = Cli({"--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1",
+                       "--flux", "100", "--diode-drop", "0.7", "--decimal-separator", "."});
+  EXPECT_EQ(odd.status, kExitDesigned);
+  EXPECT_NE(odd.err.find("Внимание: Индукция"), std::string::npos) << odd.err;
+}
+
+TEST(RatingsCli, BatchRowsEndInTheRatingsWhenAskedAndMayCarryTheirMains) {
+  const CliRun r = Cli({"--batch", "--ratings"},
+                    "12,1,1,1,1.2,0.7\n12,1,1,1,1.2,0.7,230,50,5\n12,1,1,1,1.2,0.7,0,50,5\n"
+                    "12,1,1,1,100,0.7\n");
+  EXPECT_EQ(r.status, kExitInputRejected);
+  std::istringstream lines(r.out);
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, BatchHeader(true));
+  const std::vector<std::string> header = test::CsvFields(line);
+  std::vector<std::vector<std::string>> rows;
+  while (std::getline(lines, line)) rows.push_back(test::CsvFields(line));
+  ASSERT_EQ(rows.size(), 4u);
+  for (const auto& row : rows) EXPECT_EQ(row.size(), header.size());
+  const auto column = [&](const std::string& name) {
+    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+  };
+  EXPECT_EQ(rows[0][column("C_standard")], "33000");
+  EXPECT_EQ(rows[0][column("mains_voltage")], "220");
+  EXPECT_EQ(rows[1][column("mains_voltage")], "230");
+  EXPECT_EQ(rows[1][column("mains_tolerance")], "0.05");
+  EXPECT_EQ(rows[2][column("message")], "Напряжение сети должно быть от 1 до 1000 В");
+  EXPECT_EQ(rows[2][column("Icap_rms")], "");
+  EXPECT_EQ(rows[3][column("warnings")], "flux-density");
+  // Without --ratings the rows are as they always were.
+  EXPECT_EQ(Cli({"--batch"}, "12,1,1,1,1.2,0.7\n").out.substr(0, BatchHeader().size() + 1),
+            BatchHeader() + "\n");
+}
+
+}  // namespace
+}  // namespace tavro::cli

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Remakes the pictures in docs/: the window after the worked example, the
-# two plots of the "Графики" menu and the simulation check's window, typed
-# and clicked in as a user would under Xvfb, with a small window manager for
-# the title bars; and the first page of the PDF report.
+# two plots of the "Графики" menu, the simulation check's window and the
+# "Выбор элементов" window, typed and clicked in as a user would under Xvfb,
+# with a small window manager for the title bars; and the first page of the
+# PDF report.
 #   tools/screenshot.sh [folder]
 set -eu
 cd "$(dirname "$0")/.."
@@ -63,6 +64,11 @@ xdotool windowsize "$sim" 1240 720; sleep 0.5
 xdotool mousemove --window "$sim" 50 118 click 1
 sleep 4
 capture "Проверка моделированием" "$OUT/simulation.png"
+# "Элементы" → "Выбор элементов...".
+xdotool windowactivate --sync "$main"; sleep 0.3
+xdotool mousemove --window "$main" 300 10 click 1; sleep 0.5
+xdotool mousemove --window "$main" 330 32 click 1; sleep 1.5
+capture "Выбор элементов" "$OUT/selection.png"
 kill "$app"
 INNER
 chmod +x "$inner"
@@ -76,4 +82,4 @@ SOURCE_DATE_EPOCH=1796739000 ./build/cli/tavro-cli --voltage 12 --current 1 --ri
 pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$pdf" "$out/pdf_first_page"
 rm -f "$pdf"
 echo "wrote $out/window.png, $out/load_characteristic.png, $out/diode_current.png," \
-  "$out/simulation.png, $out/pdf_first_page.png"
+  "$out/simulation.png, $out/selection.png, $out/pdf_first_page.png"

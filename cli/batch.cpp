@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/exact_decimal.h"
 #include "design/memory_window.h"
 #include "design/procedure.h"
 #include "design/ratings/from_procedure.h"
@@ -54,13 +55,6 @@ std::string Quoted(std::string_view text) {
     q += c;
   }
   return q + '"';
-}
-
-// The shortest text that reads back to exactly this extended value.
-std::string Exact(long double value) {
-  char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, written.ptr);
 }
 
 std::string Join(std::initializer_list<long double> values) {

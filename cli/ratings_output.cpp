@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 
+#include "cli/exact_decimal.h"
 #include "design/decimal.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
@@ -23,13 +24,6 @@ constexpr std::string_view kNotANumber = " is not a number";
 std::optional<long double> Read(std::string_view text, char separator, long double fallback) {
   if (text.empty()) return fallback;
   return design::ParseDecimal(text, separator);
-}
-
-// The shortest text that reads back to exactly this extended value.
-std::string Exact(long double value) {
-  char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, written.ptr);
 }
 
 std::string Optional(const std::optional<long double>& value) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "common/files.h"
 #include "design/design_file.h"
 #include "design/texts.h"
@@ -18,20 +19,6 @@
 
 namespace tavro::cli {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  args.insert(args.begin(), "tavro-cli");
-  std::ostringstream out, err;
-  std::istringstream in;
-  const int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 const std::vector<std::string> kWorkedExample = {
     "--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1",

@@ -9,25 +9,12 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/cli_run.h"
 #include "cli/command_line.h"
 #include "common/csv.h"
 
 namespace tavro::cli {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args, const std::string& input = {}) {
-  args.insert(args.begin(), "tavro-cli");
-  std::ostringstream out, err;
-  std::istringstream in(input);
-  const int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> WorkedExample(std::vector<std::string> more) {
   std::vector<std::string> args = {"--voltage", "12",  "--current",    "1",   "--ripple",

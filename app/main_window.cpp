@@ -369,7 +369,8 @@ void TForm1::BuildPartsMenus() {
   warningsLine_ = new QLabel(this);
   warningsLine_->setObjectName("WarningsLine");
   warningsLine_->setWordWrap(true);
-  warningsLine_->setMaximumWidth(kClientWidth);
+  warningsLine_->setFixedWidth(kClientWidth - 24);
+  warningsLine_->setStyleSheet("color: #9a4a00");
   statusBar()->addWidget(warningsLine_, 1);
   statusBar()->setSizeGripEnabled(false);
   statusBar()->hide();
@@ -396,6 +397,8 @@ void TForm1::RefreshRatings() {
             Q(design::ratings::texts::kWarningsPrefix) + Q(design::ratings::WarningText(k));
   }
   warningsLine_->setText(line);
+  // A wrapped label asks for its height at its own width only.
+  warningsLine_->setFixedHeight(warningsLine_->heightForWidth(warningsLine_->width()));
   statusBar()->setVisible(!line.isEmpty());
   if (selection_) ShowDesignIn(*selection_);
 }

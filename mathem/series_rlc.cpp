@@ -146,7 +146,7 @@ SwitchOnPeak PulsesFrom(const SeriesRlc& c, long double x0) {
     // While the capacitor charges from V, L·di/dt ≤ Em − Drop − V − R·i: the
     // current cannot pass (Em − Drop − V)/R, so a pulse that could not beat
     // the largest so far need not be followed.
-    if (n > 1 && !((c.Em - c.Drop - V) / c.R > best.Current)) break;
+    if (n > 1 && !(c.Em - c.Drop - V > best.Current * c.R)) break;
     // Each half period drives its own pair of diodes with Em·|sin x|: the
     // pulse is followed in the half period's own phase.
     const long double halfPeriods = std::floor(onset / kPi);

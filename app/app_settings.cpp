@@ -12,19 +12,22 @@ long double Stored(QSettings& store, const char* key, long double fallback, long
   return ok && value >= low && value <= high ? value : fallback;
 }
 
-QString Text(long double value) { return QString::number(static_cast<double>(value), 'g', 17); }
+QString Text(long double value) {
+  return QString::number(static_cast<double>(value), 'g', 17);
+}
 
 }  // namespace
 
 AppSettings LoadSettings(QSettings& store) {
   namespace r = design::ratings;
   AppSettings s;
-  s.Mains.Supply.Voltage =
-      Stored(store, "mains/voltage", s.Mains.Supply.Voltage, r::kMinMainsVoltage, r::kMaxMainsVoltage);
+  s.Mains.Supply.Voltage = Stored(store, "mains/voltage", s.Mains.Supply.Voltage,
+                                  r::kMinMainsVoltage, r::kMaxMainsVoltage);
   s.Mains.Supply.Frequency = Stored(store, "mains/frequency", s.Mains.Supply.Frequency,
                                     r::kMinMainsFrequency, r::kMaxMainsFrequency);
   // Per cent in the store, as the user gives it.
-  const long double tolerance = Stored(store, "mains/tolerance", -1.0L, 0.0L, r::kMaxMainsTolerance);
+  const long double tolerance =
+      Stored(store, "mains/tolerance", -1.0L, 0.0L, r::kMaxMainsTolerance);
   if (tolerance >= 0.0L) s.Mains.Tolerance = tolerance / 100.0L;
   const long double capacitor = Stored(store, "parts/capacitor_tolerance", -1.0L, 0.0L, 90.0L);
   if (capacitor >= 0.0L) s.Parts.CapacitanceTolerance = capacitor / 100.0L;

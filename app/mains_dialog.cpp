@@ -30,7 +30,7 @@ QDoubleSpinBox* SpinBox(QWidget* parent, const char* name, long double low, long
 // exact extended value.
 long double Value(const QDoubleSpinBox& box, long double original) {
   return box.value() == static_cast<double>(original) ? original
-                                                       : static_cast<long double>(box.value());
+                                                      : static_cast<long double>(box.value());
 }
 
 }  // namespace
@@ -71,12 +71,13 @@ r::SupplyConditions MainsDialog::Chosen() const {
 }
 
 MainsDialogRunner ModalMainsDialog(char decimalSeparator) {
-  return [decimalSeparator](QWidget* parent,
-                            const r::SupplyConditions& current) -> std::optional<r::SupplyConditions> {
-    MainsDialog dialog(current, decimalSeparator, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.Chosen();
-  };
+  return
+      [decimalSeparator](QWidget* parent,
+                         const r::SupplyConditions& current) -> std::optional<r::SupplyConditions> {
+        MainsDialog dialog(current, decimalSeparator, parent);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.Chosen();
+      };
 }
 
 }  // namespace tavro::app

@@ -46,8 +46,8 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
 
   table_ = new QTableWidget(0, 3, this);
   table_->setObjectName("SelectionTable");
-  table_->setHorizontalHeaderLabels({Q(r::texts::kColumnPart), Q(r::texts::kColumnRequirement),
-                                     Q(r::texts::kColumnChoice)});
+  table_->setHorizontalHeaderLabels(
+      {Q(r::texts::kColumnPart), Q(r::texts::kColumnRequirement), Q(r::texts::kColumnChoice)});
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -63,10 +63,10 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   warnings_->setStyleSheet("color: #9a4a00");
 
   auto* settings = new QHBoxLayout;
-  for (auto [text, box] : {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance,
-                                                                  capacitorTolerance_},
-                           {texts::kCapacitorSeries, series_},
-                           {texts::kDiodeMargin, diodeMargin_}}) {
+  for (auto [text, box] :
+       {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance, capacitorTolerance_},
+        {texts::kCapacitorSeries, series_},
+        {texts::kDiodeMargin, diodeMargin_}}) {
     auto* label = new QLabel(Q(text), this);
     label->setBuddy(box);
     settings->addWidget(label);
@@ -95,7 +95,8 @@ void SelectionWindow::ReadChoices() {
   if (margin != static_cast<double>(choices_.DiodeVoltageMargin)) {
     choices_.DiodeVoltageMargin = static_cast<long double>(margin);
   }
-  choices_.Series = series_->currentIndex() == 1 ? r::CapacitanceSeries::E12 : r::CapacitanceSeries::E6;
+  choices_.Series =
+      series_->currentIndex() == 1 ? r::CapacitanceSeries::E12 : r::CapacitanceSeries::E6;
   emit ChoicesChanged(choices_);
   Refresh();
 }

@@ -108,7 +108,8 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
 std::string RenderWarnings(const design::Design& d) {
   std::string text;
   for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
-    text += std::string(ratings::texts::kWarningsPrefix) + std::string(ratings::WarningText(k)) + "\n";
+    text +=
+        std::string(ratings::texts::kWarningsPrefix) + std::string(ratings::WarningText(k)) + "\n";
   }
   return text;
 }
@@ -203,9 +204,13 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
   json.EndArray();
 }
 
-std::string RatingsColumnsHeader() { return std::string(kColumns); }
+std::string RatingsColumnsHeader() {
+  return std::string(kColumns);
+}
 
-std::string EmptyRatingsColumns() { return std::string(kColumnCount, ','); }
+std::string EmptyRatingsColumns() {
+  return std::string(kColumnCount, ',');
+}
 
 std::string RatingsColumns(const design::Design& d, const RatingsRequest& request) {
   const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);

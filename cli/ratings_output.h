@@ -30,9 +30,10 @@ std::variant<RatingsRequest, std::string> ReadRatingsRequest(const RatingsOption
                                                              char separator);
 
 // Mains in the batch's optional columns: voltage, frequency, tolerance (%).
-std::variant<design::ratings::SupplyConditions, std::string> ReadSupply(
-    std::string_view voltage, std::string_view frequency, std::string_view tolerance,
-    char separator);
+std::variant<design::ratings::SupplyConditions, std::string> ReadSupply(std::string_view voltage,
+                                                                        std::string_view frequency,
+                                                                        std::string_view tolerance,
+                                                                        char separator);
 
 // The "Выбор элементов" table and the warnings, UTF-8, for the text output.
 std::string RenderSelection(const design::Design& design, const RatingsRequest& request,

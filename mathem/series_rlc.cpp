@@ -29,8 +29,10 @@ FreeResponse Free(long double alpha, long double kappa2, long double kappa, long
       // cosh y and sinh(y)/y by their series: no cancellation near critical damping.
       const long double y2 = y * y;
       const long double e = ExpOf(-alpha * tau);
-      const long double ch = 1.0L + y2 / 2.0L * (1.0L + y2 / 12.0L * (1.0L + y2 / 30.0L * (1.0L + y2 / 56.0L)));
-      const long double sh = 1.0L + y2 / 6.0L * (1.0L + y2 / 20.0L * (1.0L + y2 / 42.0L * (1.0L + y2 / 72.0L)));
+      const long double ch =
+          1.0L + y2 / 2.0L * (1.0L + y2 / 12.0L * (1.0L + y2 / 30.0L * (1.0L + y2 / 56.0L)));
+      const long double sh =
+          1.0L + y2 / 6.0L * (1.0L + y2 / 20.0L * (1.0L + y2 / 42.0L * (1.0L + y2 / 72.0L)));
       return {e * ch, e * tau * sh};
     }
     const long double slow = ExpOf((kappa - alpha) * tau);

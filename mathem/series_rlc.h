@@ -34,9 +34,9 @@ struct SeriesRlc {
 // pulse that starts at x0 with i = 0 and the capacitor at V0 (valid while the
 // current stays positive).
 struct RlcState {
-  long double Current;   // A
-  long double Slope;     // A/s
-  long double Capacitor; // V
+  long double Current;    // A
+  long double Slope;      // A/s
+  long double Capacitor;  // V
 };
 
 class ChargingPulse {
@@ -59,7 +59,7 @@ struct PulseExtent {
   long double PeakPhase;
   long double PeakCurrent;  // A
   long double EndPhase;
-  long double EndVoltage;   // capacitor voltage when the current stops, V
+  long double EndVoltage;  // capacitor voltage when the current stops, V
 };
 
 // Follows a pulse from its start to the return of the current to zero,

@@ -21,14 +21,14 @@ namespace tavro::design::ratings {
 
 // One load point at scaled mains.
 struct LoadCorner {
-  long double MainsFactor;   // m
-  long double Current;       // A
-  long double Gamma;         // Rsum·I/(2·m·U2)
-  long double Psi;           // rad
-  long double Beta;          // rad
-  long double MeanVoltage;   // V
-  long double RippleFactor;  // %, at twice the mains frequency
-  long double LowestVoltage; // V, mean less the ripple amplitude
+  long double MainsFactor;    // m
+  long double Current;        // A
+  long double Gamma;          // Rsum·I/(2·m·U2)
+  long double Psi;            // rad
+  long double Beta;           // rad
+  long double MeanVoltage;    // V
+  long double RippleFactor;   // %, at twice the mains frequency
+  long double LowestVoltage;  // V, mean less the ripple amplitude
 };
 
 // Solves the load equations of the design at mains factor m and current I.
@@ -40,7 +40,7 @@ struct OperatingCorners {
   // Empty when the model has no solution there (LowFailure says why).
   std::optional<LoadCorner> LowMains;
   std::string LowFailure;
-  long double NoLoadHighMains;   // √2·U2·(1 + tolerance): the capacitor's and the load's worst case
+  long double NoLoadHighMains;  // √2·U2·(1 + tolerance): the capacitor's and the load's worst case
   long double ReverseHighMains;  // peak reverse voltage of a diode at high mains
 };
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "design/ratings/surge.h"
-#include "mathem/extended.h"
 #include "mathem/angle_trig.h"
+#include "mathem/extended.h"
 #include "mathem/faults.h"
 
 namespace tavro::design::ratings {
@@ -24,15 +24,16 @@ long double SecondaryTerminalVoltage(const Design& d) {
       ((end - h) + 2.0L * g * 2.0L * mathem::kPi * A + g * g * 2.0L * mathem::kPi * DA * DA);
   // Elsewhere in the half period the EMF Em·sin x with Em = √2·U2.
   const long double Em2 = 2.0L * d.Results.U2 * d.Results.U2;
-  const auto primitive = [](long double x) { return x / 2.0L - mathem::LibrarySin(2.0L * x) / 4.0L; };
+  const auto primitive = [](long double x) {
+    return x / 2.0L - mathem::LibrarySin(2.0L * x) / 4.0L;
+  };
   const long double blocking = Em2 * (primitive(h + mathem::kPi) - primitive(end));
   const long double rms = std::sqrt((conducting + blocking) * mathem::kInvPi);
   faults.Check(rms);
   return rms;
 }
 
-PartRatings RateParts(const Design& d, const SupplyConditions& mains,
-                      const PartChoices& choices) {
+PartRatings RateParts(const Design& d, const SupplyConditions& mains, const PartChoices& choices) {
   PartRatings r;
   r.Mains = mains;
   r.Choices = choices;

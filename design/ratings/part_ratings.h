@@ -31,11 +31,11 @@ struct PartChoices {
 };
 
 struct CapacitorRating {
-  long double RippleCurrent;               // A rms, at rated load
-  long double WorkingVoltage;              // V: no-load output at high mains
-  std::optional<long double> VoltageClass; // V; none when above 450 V
-  long double NeededCapacitance;           // µF: Cf/(1 − tolerance)
-  std::optional<long double> Capacitance;  // µF, from the series
+  long double RippleCurrent;                // A rms, at rated load
+  long double WorkingVoltage;               // V: no-load output at high mains
+  std::optional<long double> VoltageClass;  // V; none when above 450 V
+  long double NeededCapacitance;            // µF: Cf/(1 − tolerance)
+  std::optional<long double> Capacitance;   // µF, from the series
 };
 
 struct DiodeRating {

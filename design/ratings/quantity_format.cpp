@@ -30,9 +30,8 @@ std::string FormatQuantity(long double value, char separator) {
   if (magnitude < 1.0L) {
     // Three significant digits: one more decimal per decade below 1.
     decimals = 2;
-    for (long double edge = 1.0L; magnitude > 0.0L && magnitude < edge * (1.0L - 5e-4L) &&
-                                  decimals < 30;
-         edge /= 10.0L) {
+    for (long double edge = 1.0L;
+         magnitude > 0.0L && magnitude < edge * (1.0L - 5e-4L) && decimals < 30; edge /= 10.0L) {
       ++decimals;
     }
   } else if (magnitude < 100.0L && magnitude >= 10.0L) {

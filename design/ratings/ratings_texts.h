@@ -53,7 +53,8 @@ inline constexpr std::string_view kSecondary = "Вторичная обмотк�
 inline constexpr std::string_view kPrimary = "Первичная обмотка";
 inline constexpr std::string_view kCornersHeading = "Выход при отклонениях сети";
 inline constexpr std::string_view kLowMainsOutput = "Выпрямленное напряжение при пониженной сети";
-inline constexpr std::string_view kHighMainsNoLoad = "Напряжение холостого хода при повышенной сети";
+inline constexpr std::string_view kHighMainsNoLoad =
+    "Напряжение холостого хода при повышенной сети";
 
 // Units and fragments of the requirement column.
 inline constexpr std::string_view kVolt = " В";

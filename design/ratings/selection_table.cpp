@@ -21,8 +21,8 @@ class Rows {
     return FormatStandard(fraction * 100.0L, separator_) + std::string(texts::kPercent);
   }
   // The standard value, or why there is none.
-  std::string Pick(const std::optional<long double>& value, long double need,
-                   std::string_view unit, long double largest) const {
+  std::string Pick(const std::optional<long double>& value, long double need, std::string_view unit,
+                   long double largest) const {
     if (value) return S(*value, unit);
     if (need > largest) return std::string(texts::kNoClass) + S(largest, unit);
     return "—";
@@ -51,13 +51,14 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator) {
   rows.Row(t::kCapacitance,
            std::string(t::kAtLeast) + rows.Q(c.NeededCapacitance, t::kMicrofarad) +
                std::string(t::kWithTolerance) + rows.Percent(r.Choices.CapacitanceTolerance),
-           c.Capacitance ? rows.S(*c.Capacitance, t::kMicrofarad) +
-                               std::string(r.Choices.Series == CapacitanceSeries::E6
-                                               ? t::kSeriesE6
-                                               : t::kSeriesE12)
-                         : "—");
+           c.Capacitance
+               ? rows.S(*c.Capacitance, t::kMicrofarad) +
+                     std::string(r.Choices.Series == CapacitanceSeries::E6 ? t::kSeriesE6
+                                                                           : t::kSeriesE12)
+               : "—");
   rows.Row(t::kCapacitorVoltage,
-           rows.Q(c.WorkingVoltage, t::kVolt) + std::string(t::kAtNoLoad) + std::string(t::kMainsPlus) + plusTolerance,
+           rows.Q(c.WorkingVoltage, t::kVolt) + std::string(t::kAtNoLoad) +
+               std::string(t::kMainsPlus) + plusTolerance,
            rows.Pick(c.VoltageClass, c.WorkingVoltage, t::kVolt,
                      std::end(kCapacitorVoltageClasses)[-1]));
   rows.Row(t::kRippleCurrent, rows.Q(c.RippleCurrent, t::kAmpere) + std::string(t::kRms),
@@ -67,8 +68,9 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator) {
   rows.Heading(t::kDiodesHeading);
   rows.Row(t::kReverseVoltage,
            rows.Q(d.ReverseVoltage, t::kVolt) + std::string(t::kPeakAtHighMains) + plusTolerance +
-               std::string(t::kWithMargin) + FormatStandard(r.Choices.DiodeVoltageMargin, separator) +
-               ": " + rows.Q(d.NeededReverseVoltage, t::kVolt),
+               std::string(t::kWithMargin) +
+               FormatStandard(r.Choices.DiodeVoltageMargin, separator) + ": " +
+               rows.Q(d.NeededReverseVoltage, t::kVolt),
            rows.Pick(d.ReverseClass, d.NeededReverseVoltage, t::kVolt,
                      std::end(kDiodeVoltageClasses)[-1]));
   rows.Row(t::kMeanCurrent, rows.Q(d.MeanCurrent, t::kAmpere),
@@ -93,17 +95,18 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator) {
                               rows.Q(tr.SecondaryRatedLoad, t::kVolt) + std::string(t::kAtCurrent) +
                               rows.Q(tr.SecondaryCurrent, t::kAmpere));
   rows.Row(t::kPrimary, rows.S(tr.PrimaryVoltage, t::kVolt) + ", " +
-                            rows.S(r.Mains.Supply.Frequency, t::kHertz) + std::string(t::kAtCurrent) +
-                            rows.Q(tr.PrimaryCurrent, t::kAmpere));
+                            rows.S(r.Mains.Supply.Frequency, t::kHertz) +
+                            std::string(t::kAtCurrent) + rows.Q(tr.PrimaryCurrent, t::kAmpere));
 
   const OperatingCorners& k = r.Corners;
   rows.Heading(t::kCornersHeading);
-  const std::string lowConditions = std::string(t::kMainsMinus) + plusTolerance +
-                                    std::string(t::kRatedCurrentSuffix);
+  const std::string lowConditions =
+      std::string(t::kMainsMinus) + plusTolerance + std::string(t::kRatedCurrentSuffix);
   if (k.LowMains) {
-    rows.Row(t::kLowMainsOutput,
-             lowConditions + std::string(t::kMeanPrefix) + rows.Q(k.LowMains->MeanVoltage, t::kVolt) +
-                 std::string(t::kLowestPrefix) + rows.Q(k.LowMains->LowestVoltage, t::kVolt));
+    rows.Row(t::kLowMainsOutput, lowConditions + std::string(t::kMeanPrefix) +
+                                     rows.Q(k.LowMains->MeanVoltage, t::kVolt) +
+                                     std::string(t::kLowestPrefix) +
+                                     rows.Q(k.LowMains->LowestVoltage, t::kVolt));
   } else {
     rows.Row(t::kLowMainsOutput, lowConditions + std::string(t::kNotComputed) + k.LowFailure);
   }

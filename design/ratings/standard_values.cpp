@@ -11,7 +11,9 @@ constexpr long double kRounding = 1e-12L;
 constexpr int kE6[] = {10, 15, 22, 33, 47, 68, 100};
 constexpr int kE12[] = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82, 100};
 
-bool NotBelow(long double value, long double need) { return need <= value * (1.0L + kRounding); }
+bool NotBelow(long double value, long double need) {
+  return need <= value * (1.0L + kRounding);
+}
 
 // mantissa × 10^(exponent − 1), rounded once.
 long double Scaled(int mantissa, int exponent) {

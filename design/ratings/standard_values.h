@@ -14,9 +14,9 @@ namespace tavro::design::ratings {
 enum class CapacitanceSeries { E6, E12 };
 
 inline constexpr long double kCapacitorVoltageClasses[] = {
-    6.3L, 10.0L, 16.0L, 25.0L, 35.0L, 50.0L, 63.0L, 80.0L,
+    6.3L,   10.0L,  16.0L,  25.0L,  35.0L,  50.0L,  63.0L, 80.0L,
     100.0L, 160.0L, 200.0L, 250.0L, 350.0L, 400.0L, 450.0L};  // V
-inline constexpr long double kDiodeVoltageClasses[] = {50.0L,  100.0L, 200.0L, 400.0L, 600.0L,
+inline constexpr long double kDiodeVoltageClasses[] = {50.0L,  100.0L,  200.0L,  400.0L, 600.0L,
                                                        800.0L, 1000.0L, 1200.0L, 1600.0L};  // V
 
 // The smallest value of the series (in any decade) not below `need`; needs

@@ -20,11 +20,11 @@ struct SupplyConditions {
 };
 
 // What the dialog and the command line accept.
-inline constexpr long double kMinMainsVoltage = 1.0L;      // V
-inline constexpr long double kMaxMainsVoltage = 1000.0L;   // V
-inline constexpr long double kMinMainsFrequency = 1.0L;    // Hz
-inline constexpr long double kMaxMainsFrequency = 1000.0L; // Hz
-inline constexpr long double kMaxMainsTolerance = 50.0L;   // %
+inline constexpr long double kMinMainsVoltage = 1.0L;       // V
+inline constexpr long double kMaxMainsVoltage = 1000.0L;    // V
+inline constexpr long double kMinMainsFrequency = 1.0L;     // Hz
+inline constexpr long double kMaxMainsFrequency = 1000.0L;  // Hz
+inline constexpr long double kMaxMainsTolerance = 50.0L;    // %
 
 // The first value out of its range, as a message; nothing when all are fine.
 // The tolerance is in per cent here, as the user gives it.

@@ -25,24 +25,36 @@ std::vector<WarningKind> PlausibilityWarnings(const Design& d) {
 
 std::string_view WarningName(WarningKind kind) {
   switch (kind) {
-    case WarningKind::FluxDensity: return "flux-density";
-    case WarningKind::DiodeDrop: return "diode-drop";
-    case WarningKind::DiodeDropAgainstU0: return "diode-drop-against-voltage";
-    case WarningKind::LoadVoltageNotPositive: return "load-voltage-not-positive";
-    case WarningKind::PulsesOverlap: return "pulses-overlap";
-    case WarningKind::CoefficientAAbove15: return "coefficient-a-above-15";
+    case WarningKind::FluxDensity:
+      return "flux-density";
+    case WarningKind::DiodeDrop:
+      return "diode-drop";
+    case WarningKind::DiodeDropAgainstU0:
+      return "diode-drop-against-voltage";
+    case WarningKind::LoadVoltageNotPositive:
+      return "load-voltage-not-positive";
+    case WarningKind::PulsesOverlap:
+      return "pulses-overlap";
+    case WarningKind::CoefficientAAbove15:
+      return "coefficient-a-above-15";
   }
   return "unknown";
 }
 
 std::string_view WarningText(WarningKind kind) {
   switch (kind) {
-    case WarningKind::FluxDensity: return texts::kWarnFluxDensity;
-    case WarningKind::DiodeDrop: return texts::kWarnDiodeDrop;
-    case WarningKind::DiodeDropAgainstU0: return texts::kWarnDiodeDropAgainstU0;
-    case WarningKind::LoadVoltageNotPositive: return texts::kWarnLoadVoltage;
-    case WarningKind::PulsesOverlap: return texts::kWarnPulsesOverlap;
-    case WarningKind::CoefficientAAbove15: return texts::kWarnCoefficientA;
+    case WarningKind::FluxDensity:
+      return texts::kWarnFluxDensity;
+    case WarningKind::DiodeDrop:
+      return texts::kWarnDiodeDrop;
+    case WarningKind::DiodeDropAgainstU0:
+      return texts::kWarnDiodeDropAgainstU0;
+    case WarningKind::LoadVoltageNotPositive:
+      return texts::kWarnLoadVoltage;
+    case WarningKind::PulsesOverlap:
+      return texts::kWarnPulsesOverlap;
+    case WarningKind::CoefficientAAbove15:
+      return texts::kWarnCoefficientA;
   }
   return {};
 }

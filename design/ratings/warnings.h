@@ -11,12 +11,12 @@
 namespace tavro::design::ratings {
 
 enum class WarningKind {
-  FluxDensity,          // Bm outside about 0.3 … 2 T
-  DiodeDrop,            // Ud outside about 0.2 … 3 V
-  DiodeDropAgainstU0,   // Ud above U0/4
+  FluxDensity,             // Bm outside about 0.3 … 2 T
+  DiodeDrop,               // Ud outside about 0.2 … 3 V
+  DiodeDropAgainstU0,      // Ud above U0/4
   LoadVoltageNotPositive,  // a load-characteristic row at zero or below
-  PulsesOverlap,        // β above 270° − ψ
-  CoefficientAAbove15,  // A above 15
+  PulsesOverlap,           // β above 270° − ψ
+  CoefficientAAbove15,     // A above 15
 };
 
 inline constexpr long double kFluxDensityLow = 0.3L;   // T

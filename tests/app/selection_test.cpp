@@ -30,7 +30,9 @@ class Selection : public test::FormTest {
     }
     return all;
   }
-  QString OutputsCaption() const { return form.Controls().Group(design::Group::GroupBox3)->title(); }
+  QString OutputsCaption() const {
+    return form.Controls().Group(design::Group::GroupBox3)->title();
+  }
 };
 
 TEST_F(Selection, FollowsEveryCompleteCalculation) {

@@ -17,9 +17,20 @@ namespace tavro::cli {
 namespace {
 
 std::vector<std::string> WorkedExample(std::vector<std::string> more) {
-  std::vector<std::string> args = {"--voltage", "12",  "--current",    "1",   "--ripple",
-                                   "1",         "--limbs", "1",        "--flux", "1.2",
-                                   "--diode-drop", "0.7", "--decimal-separator", "."};
+  std::vector<std::string> args = {"--voltage",
+                                   "12",
+                                   "--current",
+                                   "1",
+                                   "--ripple",
+                                   "1",
+                                   "--limbs",
+                                   "1",
+                                   "--flux",
+                                   "1.2",
+                                   "--diode-drop",
+                                   "0.7",
+                                   "--decimal-separator",
+                                   "."};
   args.insert(args.end(), more.begin(), more.end());
   return args;
 }
@@ -45,7 +56,7 @@ TEST(RatingsCli, JsonGainsMainsCornersRatingsAndWarnings) {
 
 TEST(RatingsCli, MainsOptionsAreCheckedAndReachTheRatings) {
   const CliRun r = Cli(WorkedExample({"--json", "--mains-voltage", "230", "--mains-frequency", "60",
-                                   "--mains-tolerance", "5", "--e12"}));
+                                      "--mains-tolerance", "5", "--e12"}));
   ASSERT_EQ(r.status, kExitDesigned);
   rapidjson::Document doc;
   doc.Parse(r.out.c_str());
@@ -53,9 +64,11 @@ TEST(RatingsCli, MainsOptionsAreCheckedAndReachTheRatings) {
   EXPECT_EQ(doc["mains"]["tolerance"].GetDouble(), 0.05);
   EXPECT_EQ(doc["ratings"]["capacitor"]["capacitance"].GetDouble(), 27000.0);
 
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"--mains-voltage", "0"}, {"--mains-frequency", "x"},
-        {"--mains-tolerance", "60"}, {"--capacitor-tolerance", "100"}, {"--diode-margin", "0.5"}}) {
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--mains-voltage", "0"},
+                                              {"--mains-frequency", "x"},
+                                              {"--mains-tolerance", "60"},
+                                              {"--capacitor-tolerance", "100"},
+                                              {"--diode-margin", "0.5"}}) {
     const CliRun b = Cli(WorkedExample(bad));
     EXPECT_EQ(b.status, kExitUsage) << bad[0];
     EXPECT_FALSE(b.err.empty()) << bad[0];
@@ -71,15 +84,15 @@ TEST(RatingsCli, TextGainsTheTableOnRequestAndWarningsOnStandardError) {
       << r.out;
   EXPECT_TRUE(r.err.empty());
   const CliRun odd = Cli({"--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1",
-                       "--flux", "100", "--diode-drop", "0.7", "--decimal-separator", "."});
+                          "--flux", "100", "--diode-drop", "0.7", "--decimal-separator", "."});
   EXPECT_EQ(odd.status, kExitDesigned);
   EXPECT_NE(odd.err.find("Внимание: Индукция"), std::string::npos) << odd.err;
 }
 
 TEST(RatingsCli, BatchRowsEndInTheRatingsWhenAskedAndMayCarryTheirMains) {
   const CliRun r = Cli({"--batch", "--ratings"},
-                    "12,1,1,1,1.2,0.7\n12,1,1,1,1.2,0.7,230,50,5\n12,1,1,1,1.2,0.7,0,50,5\n"
-                    "12,1,1,1,100,0.7\n");
+                       "12,1,1,1,1.2,0.7\n12,1,1,1,1.2,0.7,230,50,5\n12,1,1,1,1.2,0.7,0,50,5\n"
+                       "12,1,1,1,100,0.7\n");
   EXPECT_EQ(r.status, kExitInputRejected);
   std::istringstream lines(r.out);
   std::string line;

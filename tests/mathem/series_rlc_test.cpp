@@ -29,12 +29,16 @@ double IntegratedPeak(const SeriesRlc& c, double theta, int halfPeriods) {
   };
   for (double t = 0.0; t < halfPeriods * period / 2.0; t += dt) {
     if (sign == 0.0) {
-      if (std::fabs(e(t)) - drop - v > 0.0) sign = e(t) > 0.0 ? 1.0 : -1.0;
-      else continue;
+      if (std::fabs(e(t)) - drop - v > 0.0)
+        sign = e(t) > 0.0 ? 1.0 : -1.0;
+      else
+        continue;
     }
     const double k1i = di(t, i, v), k1v = i / C;
-    const double k2i = di(t + dt / 2, i + dt / 2 * k1i, v + dt / 2 * k1v), k2v = (i + dt / 2 * k1i) / C;
-    const double k3i = di(t + dt / 2, i + dt / 2 * k2i, v + dt / 2 * k2v), k3v = (i + dt / 2 * k2i) / C;
+    const double k2i = di(t + dt / 2, i + dt / 2 * k1i, v + dt / 2 * k1v),
+                 k2v = (i + dt / 2 * k1i) / C;
+    const double k3i = di(t + dt / 2, i + dt / 2 * k2i, v + dt / 2 * k2v),
+                 k3v = (i + dt / 2 * k2i) / C;
     const double k4i = di(t + dt, i + dt * k3i, v + dt * k3v), k4v = (i + dt * k3i) / C;
     i += dt / 6 * (k1i + 2 * k2i + 2 * k3i + k4i);
     v += dt / 6 * (k1v + 2 * k2v + 2 * k3v + k4v);
@@ -82,7 +86,8 @@ TEST(SeriesRlcTest, WorstSwitchOnIsTheLargestOverAFinePhaseScan) {
     }
     EXPECT_NEAR(static_cast<double>(worst.Current), scanned, 0.01 * scanned) << c.name;
     EXPECT_GE(static_cast<double>(worst.Current), scanned * (1.0 - 1e-4)) << c.name;
-    const double atWorst = IntegratedPeak(c.rlc, static_cast<double>(worst.Phase), kSwitchOnHalfPeriods);
+    const double atWorst =
+        IntegratedPeak(c.rlc, static_cast<double>(worst.Phase), kSwitchOnHalfPeriods);
     EXPECT_NEAR(static_cast<double>(worst.Current), atWorst, 1e-3 * atWorst) << c.name;
   }
 }

@@ -126,12 +126,12 @@ struct SeriesPick {
 
 TEST(StandardValues, SeriesPicksAtTheirBoundaries) {
   const SeriesPick cases[] = {
-      {22.0L, CapacitanceSeries::E6, 22.0L},           // exactly a value
+      {22.0L, CapacitanceSeries::E6, 22.0L},                    // exactly a value
       {22.0L * (1.0L + 1e-14L), CapacitanceSeries::E6, 22.0L},  // rounding above it
       {22.0001L, CapacitanceSeries::E6, 33.0L},
-      {6.81L, CapacitanceSeries::E6, 10.0L},           // over the decade's top
+      {6.81L, CapacitanceSeries::E6, 10.0L},  // over the decade's top
       {68.0001L, CapacitanceSeries::E6, 100.0L},
-      {100.0L, CapacitanceSeries::E6, 100.0L},         // a decade edge itself
+      {100.0L, CapacitanceSeries::E6, 100.0L},  // a decade edge itself
       {100.0L * (1.0L + 1e-14L), CapacitanceSeries::E6, 100.0L},
       {0.99L, CapacitanceSeries::E6, 1.0L},
       {0.0047L, CapacitanceSeries::E6, 0.0047L},
@@ -161,15 +161,14 @@ TEST(StandardValues, ClassPicksAtTheirBoundaries) {
     bool diode;
     std::optional<long double> pick;
   } cases[] = {
-      {6.3L, false, 6.3L},     {6.31L, false, 10.0L},  {0.1L, false, 6.3L},
-      {450.0L, false, 450.0L}, {450.01L, false, std::nullopt},
-      {1600.0L, true, 1600.0L}, {1600.5L, true, std::nullopt}, {50.0L, true, 50.0L},
-      {50.0001L, true, 100.0L}, {0.0L, true, std::nullopt},   {INFINITY, true, std::nullopt},
+      {6.3L, false, 6.3L},           {6.31L, false, 10.0L},          {0.1L, false, 6.3L},
+      {450.0L, false, 450.0L},       {450.01L, false, std::nullopt}, {1600.0L, true, 1600.0L},
+      {1600.5L, true, std::nullopt}, {50.0L, true, 50.0L},           {50.0001L, true, 100.0L},
+      {0.0L, true, std::nullopt},    {INFINITY, true, std::nullopt},
   };
   for (const auto& c : cases) {
-    const std::optional<long double> pick =
-        c.diode ? PickClass(c.need, kDiodeVoltageClasses)
-                : PickClass(c.need, kCapacitorVoltageClasses);
+    const std::optional<long double> pick = c.diode ? PickClass(c.need, kDiodeVoltageClasses)
+                                                    : PickClass(c.need, kCapacitorVoltageClasses);
     EXPECT_EQ(pick, c.pick) << static_cast<double>(c.need);
   }
 }
@@ -195,8 +194,10 @@ TEST(SupplyConditions, RangesAndTheOutputGroupCaption) {
   EXPECT_TRUE(CheckSupply(220.0L, 50.0L, 50.5L));
   EXPECT_TRUE(CheckSupply(NAN, 50.0L, 10.0L));
   EXPECT_EQ(OutputsGroupCaption({}, ','), texts::kOutputsGroup);
-  EXPECT_EQ(OutputsGroupCaption({230.0L, 50.0L}, ','), "Выходные данные (питающая сеть 230 В / 50 Гц)");
-  EXPECT_EQ(OutputsGroupCaption({117.5L, 60.0L}, ','), "Выходные данные (питающая сеть 117,5 В / 60 Гц)");
+  EXPECT_EQ(OutputsGroupCaption({230.0L, 50.0L}, ','),
+            "Выходные данные (питающая сеть 230 В / 50 Гц)");
+  EXPECT_EQ(OutputsGroupCaption({117.5L, 60.0L}, ','),
+            "Выходные данные (питающая сеть 117,5 В / 60 Гц)");
 }
 
 // Every design the engine completes gets its ratings: a corner or a surge
@@ -211,8 +212,8 @@ TEST(RatingsSweep, EveryCompleteDesignIsRated) {
                                 *ParseDecimal(bm, ','), *ParseDecimal(ud, ',')};
           const Calculation c = Calculate(in);
           if (!std::holds_alternative<Design>(c)) continue;
-          EXPECT_NO_THROW(RateParts(std::get<Design>(c), {})) << u0 << " " << i0 << " " << bm
-                                                               << " " << ud;
+          EXPECT_NO_THROW(RateParts(std::get<Design>(c), {}))
+              << u0 << " " << i0 << " " << bm << " " << ud;
           ++rated;
         }
       }

@@ -24,7 +24,8 @@ TEST(PlausibilityWarnings, EachUnusualDesignIsNamed) {
       {"edges of the ranges", {12.0L, 1.0L, 1.0L, 1, 2.0L, 3.0L}, {}},
       {"0.1 V drop", {12.0L, 1.0L, 1.0L, 1, 1.2L, 0.1L}, {DiodeDrop}},
       {"drop a third of U0", {3.0L, 1.0L, 1.0L, 1, 1.2L, 1.0L}, {DiodeDropAgainstU0}},
-      {"A above 15", {0.03L, 1.0L, 1.0L, 1, 1.2L, 0.7L},
+      {"A above 15",
+       {0.03L, 1.0L, 1.0L, 1, 1.2L, 0.7L},
        {DiodeDropAgainstU0, LoadVoltageNotPositive, CoefficientAAbove15}},
       {"pulses overlap", {12.0L, 1.0L, 1.0L, 1, 0.01L, 0.7L}, {FluxDensity, PulsesOverlap}},
   };

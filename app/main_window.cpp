@@ -16,7 +16,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <exception>
 
@@ -389,8 +388,7 @@ void TForm1::RefreshRatings() {
   controls_.Group(Group::GroupBox3)
       ->setTitle(Q(design::ratings::OutputsGroupCaption(calculatedMains_.Supply,
                                                         procedure_.DecimalSeparator())));
-  const design::Design d =
-      design::ratings::DesignOf(*procedure_.LastDesign(), procedure_.Table());
+  const design::Design d = design::ratings::DesignOf(*procedure_.LastDesign(), procedure_.Table());
   QString line;
   for (design::ratings::WarningKind k : design::ratings::PlausibilityWarnings(d)) {
     line += (line.isEmpty() ? QString() : QStringLiteral("\n")) +
@@ -403,7 +401,9 @@ void TForm1::RefreshRatings() {
   if (selection_) ShowDesignIn(*selection_);
 }
 
-QString TForm1::WarningsLine() const { return warningsLine_->text(); }
+QString TForm1::WarningsLine() const {
+  return warningsLine_->text();
+}
 
 void TForm1::ShowDesignIn(SelectionWindow& window) {
   window.Show(design::ratings::DesignOf(*procedure_.LastDesign(), procedure_.Table()),

@@ -95,7 +95,6 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(controls_.n5, &QAction::triggered, this, &TForm1::N5Click);
   connect(controls_.n7, &QAction::triggered, this, &TForm1::N7Click);
   connect(controls_.n8, &QAction::triggered, this, &TForm1::N8Click);
-  BuildPartsMenus();
 
   // The simulation check: Файл → "Экспорт схемы SPICE..." above "Выход", and
   // its own menu; both wait for a complete calculation.
@@ -107,6 +106,7 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   for (QAction* item : {simulationItem_, exportSpiceItem_}) item->setEnabled(false);
   connect(simulationItem_, &QAction::triggered, this, &TForm1::OpenSimulation);
   connect(exportSpiceItem_, &QAction::triggered, this, &TForm1::ExportSpice);
+  BuildPartsMenus();
 
   // Everyday use: design files, keyboard, stale marking, copy, help, PDF.
   MakeClientScrollable(*this);

@@ -66,8 +66,8 @@ sleep 4
 capture "Проверка моделированием" "$OUT/simulation.png"
 # "Элементы" → "Выбор элементов...".
 xdotool windowactivate --sync "$main"; sleep 0.3
-xdotool mousemove --window "$main" 300 10 click 1; sleep 0.5
-xdotool mousemove --window "$main" 330 32 click 1; sleep 1.5
+xdotool mousemove --window "$main" 430 10 click 1; sleep 0.5
+xdotool mousemove --window "$main" 470 32 click 1; sleep 1.5
 capture "Выбор элементов" "$OUT/selection.png"
 kill "$app"
 INNER

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QToolBar>
 #include <exception>
 
 #include "app/app_texts.h"
@@ -364,15 +365,21 @@ void TForm1::BuildPartsMenus() {
   connect(mainsItem_, &QAction::triggered, this, &TForm1::MainsClick);
   connect(selectionItem_, &QAction::triggered, this, &TForm1::SelectionClick);
 
-  // A line under the window for the warnings, shown only while there are any.
-  warningsLine_ = new QLabel(this);
+  // A line under the client area for the warnings, shown only while there
+  // are any (the status bar below keeps its own notes).
+  warningsBar_ = new QToolBar(this);
+  warningsBar_->setObjectName("WarningsBar");
+  warningsBar_->setMovable(false);
+  warningsBar_->setFloatable(false);
+  warningsBar_->toggleViewAction()->setVisible(false);
+  warningsLine_ = new QLabel(warningsBar_);
   warningsLine_->setObjectName("WarningsLine");
   warningsLine_->setWordWrap(true);
   warningsLine_->setFixedWidth(kClientWidth - 24);
   warningsLine_->setStyleSheet("color: #9a4a00");
-  statusBar()->addWidget(warningsLine_, 1);
-  statusBar()->setSizeGripEnabled(false);
-  statusBar()->hide();
+  warningsBar_->addWidget(warningsLine_);
+  addToolBar(Qt::BottomToolBarArea, warningsBar_);
+  warningsBar_->hide();
 }
 
 void TForm1::ApplySettings(const AppSettings& settings) {
@@ -397,8 +404,12 @@ void TForm1::RefreshRatings() {
   warningsLine_->setText(line);
   // A wrapped label asks for its height at its own width only.
   warningsLine_->setFixedHeight(warningsLine_->heightForWidth(warningsLine_->width()));
-  statusBar()->setVisible(!line.isEmpty());
+  warningsBar_->setVisible(!line.isEmpty());
   if (selection_) ShowDesignIn(*selection_);
+}
+
+bool TForm1::WarningsShown() const {
+  return warningsBar_->isVisible();
 }
 
 QString TForm1::WarningsLine() const {

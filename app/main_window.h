@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QToolBar>
 #include <QPointer>
 
 #include "app/app_settings.h"
@@ -61,6 +62,7 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // The plausibility warnings of the last complete calculation, as the
   // window's status line shows them (empty when there are none).
   QString WarningsLine() const;
+  bool WarningsShown() const;
   SelectionWindow* Selection() const { return selection_; }
   QAction* MainsItem() const { return mainsItem_; }
   QAction* SelectionItem() const { return selectionItem_; }
@@ -164,6 +166,7 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   MainsDialogRunner mainsDialog_;
   QAction* mainsItem_ = nullptr;
   QAction* selectionItem_ = nullptr;
+  QToolBar* warningsBar_ = nullptr;
   QLabel* warningsLine_ = nullptr;
   QPointer<SelectionWindow> selection_;
 };

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,15 +85,15 @@ TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(Selection, WarningsGoToTheStatusLineNeverToAMessage) {
+TEST_F(Selection, WarningsGoToALineUnderTheWindowNeverToAMessage) {
   TypeWorkedExample();
   Calculate();
   EXPECT_TRUE(form.WarningsLine().isEmpty());
-  EXPECT_FALSE(form.statusBar()->isVisible());
+  EXPECT_FALSE(form.WarningsShown());
   TypeInto(Field::Edit5, "100");
   Calculate();
   EXPECT_TRUE(form.WarningsLine().contains(QString::fromUtf8(r::texts::kWarnFluxDensity.data())));
-  EXPECT_TRUE(form.statusBar()->isVisible());
+  EXPECT_TRUE(form.WarningsShown());
   EXPECT_TRUE(messages.empty());
 }
 

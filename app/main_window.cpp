@@ -137,7 +137,7 @@ void TForm1::RefreshPlots() {
 }
 
 void TForm1::ShowDesignIn(LoadCharacteristicWindow& window) {
-  window.Show(procedure_.Table(), TrackBarPosition(), procedure_.DecimalSeparator());
+  window.Show(*procedure_.LastDesign(), TrackBarPosition(), procedure_.DecimalSeparator());
 }
 
 void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
@@ -200,7 +200,7 @@ void TForm1::N3Click() {
     fileDialog_(this, Q(report::texts::kDefaultExtension), Q(report::texts::kDialogFilter),
                 Q(report::texts::kInitialFolder), Q(report::texts::kDialogTitle), fileName, false);
     if (fileName.isEmpty()) return;  // cancelled
-    const report::ReportContent content = report::ContentOf(*this, procedure_);
+    const report::ReportContent content = report::ContentOf(procedure_);
     // A write that fails throws; Guarded shows it in the error box.
     report::AppendReport(QFile::encodeName(fileName).toStdString(), [&] {
       return report::EncodeReport(report::ReportLines(content, clock_(), timeSeparator_));

@@ -8,15 +8,16 @@
 #include <thread>
 #include <vector>
 
-#include "design/memory_window.h"
-#include "design/procedure.h"
+#include "design/calculate.h"
+#include "design/inputs.h"
+#include "design/texts.h"
 
 namespace tavro::cli {
 namespace {
 
 constexpr std::string_view kColumns =
     "line,U0,I0,Kp,Limbs,Bm,Ud,Phi,A,Psi,Beta,B,D,F,H,U2,I2,I1,Pframe,Urev,Idrms,Idpk,Cf,"
-    "Urated_model,message";
+    "Urated_model,message,failure_stage";
 constexpr int kResultColumns = 17;  // Phi ... Urated_model
 constexpr std::size_t kInputCount = 6;
 
@@ -68,14 +69,14 @@ std::string Join(std::initializer_list<long double> values) {
 }
 
 BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields,
-                    std::string_view message) {
+                    std::string_view message, std::string_view stage = {}) {
   std::string row = std::to_string(lineNumber);
   for (std::size_t i = 0; i < kInputCount; ++i) {
     row += ',';
     if (i < fields.size()) row += Quoted(fields[i]);
   }
   row.append(kResultColumns, ',');
-  return {row + ',' + Quoted(message), false};
+  return {row + ',' + Quoted(message) + ',' + std::string(stage), false};
 }
 
 bool Skipped(std::string_view line) {
@@ -111,15 +112,21 @@ BatchRow CalculateRow(long lineNumber, const std::string& line) {
     return MessageRow(lineNumber, fields, "Limbs must be 1 or 2");
   }
 
-  design::MemoryWindow window;
-  design::DesignProcedure procedure('.');
-  window.TypeInputs(fields[0], fields[1], fields[2], fields[3] == "2" ? 2 : 1, fields[4],
-                    fields[5]);
-  if (procedure.Button1Click(window) != design::ClickOutcome::Complete) {
-    return MessageRow(lineNumber, fields, window.Messages().back());
+  const design::InputTexts typed{std::string(fields[0]), std::string(fields[1]),
+                                 std::string(fields[2]), std::string(fields[3]),
+                                 std::string(fields[4]), std::string(fields[5])};
+  const design::InputReading reading = design::ReadInputs(typed, '.');
+  if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
+    return MessageRow(lineNumber, fields, rejection->Message);
+  }
+  const design::Calculation calculation =
+      design::Calculate(std::get<design::DesignInputs>(reading));
+  if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
+    return MessageRow(lineNumber, fields, design::texts::FailureMessage(failure->Stage),
+                      design::StageName(failure->Stage));
   }
 
-  const design::CompletedDesign& d = *procedure.LastDesign();
+  const design::Design& d = std::get<design::Design>(calculation);
   const design::DesignResults& r = d.Results;
   const design::NomogramCoefficients& c = d.Coefficients;
   std::string row = std::to_string(lineNumber);
@@ -127,8 +134,8 @@ BatchRow CalculateRow(long lineNumber, const std::string& line) {
   row += "," + std::to_string(d.Inputs.Limbs);
   row += Join({d.Inputs.Bm, d.Inputs.Ud, d.Parameters.Phi, d.A, d.Point.Psi, d.Point.Beta, c.B, c.D,
                c.F, c.H, r.U2, r.I2, r.I1, r.Pframe, r.Urev, r.Idrms, r.Idpk, r.Cf,
-               procedure.Table().RatedRowModelVoltage});
-  return {row + ',', true};
+               d.Load.RatedRowModelVoltage});
+  return {row + ",,", true};
 }
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,

@@ -13,8 +13,9 @@
 #include "cli/batch.h"
 #include "cli/output.h"
 #include "cli/simulate_option.h"
-#include "design/memory_window.h"
-#include "design/procedure.h"
+#include "design/calculate.h"
+#include "design/inputs.h"
+#include "design/texts.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
 #include "tavro/version.h"
@@ -144,25 +145,31 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
 
   const char separator = o.separator.empty() ? LocaleDecimalSeparator() : o.separator[0];
-  design::MemoryWindow window;
-  design::DesignProcedure procedure(separator);
-  procedure.FormCreate(window);
-  window.TypeInputs(o.voltage, o.current, o.ripple, o.limbs, o.flux, o.diodeDrop);
-
-  const design::ClickOutcome outcome = procedure.Button1Click(window);
-  if (outcome != design::ClickOutcome::Complete) {
-    const std::string& message = window.Messages().back();
+  const design::InputTexts typed{o.voltage, o.current,  o.ripple, std::to_string(o.limbs),
+                                 o.flux,    o.diodeDrop};
+  const design::InputReading reading = design::ReadInputs(typed, separator);
+  if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
     if (o.json) {
-      out << RenderJsonError(message);
+      out << RenderJsonError(rejection->Message);
+    } else {
+      err << rejection->Message << '\n';
+    }
+    return kExitInputRejected;
+  }
+  const design::Calculation calculation =
+      design::Calculate(std::get<design::DesignInputs>(reading));
+  if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
+    const std::string_view message = design::texts::FailureMessage(failure->Stage);
+    if (o.json) {
+      out << RenderJsonFailure(message, *failure);
     } else {
       err << message << '\n';
     }
-    return outcome == design::ClickOutcome::InputRejected ? kExitInputRejected
-                                                          : kExitCalculationFailed;
+    return kExitCalculationFailed;
   }
-  std::string shown = o.json ? RenderJson(window, procedure) : RenderText(window, procedure);
-  const bool simulated =
-      RunSimulationOptions(o.simulation, procedure.LastDesign()->Inputs, o.json, shown, err);
+  const design::Design& d = std::get<design::Design>(calculation);
+  std::string shown = o.json ? RenderJson(d, typed, separator) : RenderText(d, typed, separator);
+  const bool simulated = RunSimulationOptions(o.simulation, d.Inputs, o.json, shown, err);
   out << shown;
   if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty()) return kExitDesigned;
@@ -172,7 +179,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     err << "SOURCE_DATE_EPOCH must be a number of seconds since 1970\n";
     return kExitUsage;
   }
-  const report::ReportContent content = report::ContentOf(window, procedure);
+  const report::ReportContent content{typed, d, separator};
   try {
     report::AppendReport(o.reportFile, [&] {
       return report::EncodeReport(report::ReportLines(content, *time, LocaleTimeSeparator()));

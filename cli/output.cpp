@@ -4,12 +4,14 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <array>
 #include <charconv>
 #include <initializer_list>
 #include <sstream>
 #include <utility>
 
 #include "design/decimal.h"
+#include "design/field_table.h"
 #include "design/texts.h"
 
 namespace tavro::cli {
@@ -46,12 +48,25 @@ void Line(std::ostream& os, std::string_view caption, std::string_view value) {
 
 }  // namespace
 
-std::string RenderText(const design::MemoryWindow& w, const design::DesignProcedure& procedure) {
+// The texts of a window that shows this design.
+class ShownFields {
+ public:
+  ShownFields(const design::Design& d, const design::InputTexts& typed, char separator)
+      : texts_(design::DesignFieldTexts(d, typed, separator)) {}
+  const std::string& Text(Field f) const { return texts_[design::FieldIndex(f)]; }
+
+ private:
+  std::array<std::string, design::kFieldCount> texts_;
+};
+
+std::string RenderText(const design::Design& d, const design::InputTexts& typed, char separator) {
+  const ShownFields w(d, typed, separator);
   std::ostringstream os;
   os << texts::kInputsGroup << '\n';
-  for (Field f : {Field::Edit1, Field::Edit2, Field::Edit3}) Line(os, texts::InputCaption(f), w.Text(f));
-  Line(os, texts::kLimbsCaption, procedure.State().LimbsText);
-  for (Field f : {Field::Edit5, Field::Edit6}) Line(os, texts::InputCaption(f), w.Text(f));
+  for (const design::InputField& f : design::kInputFields) {
+    Line(os, texts::InputCaption(f.Control), typed.Of(f.Quantity));
+    if (f.Quantity == design::Input::Kp) Line(os, texts::kLimbsCaption, typed.Limbs);
+  }
 
   os << '\n' << texts::kOutputsGroup << '\n';
   for (Field f : texts::kOutputFields) Line(os, texts::OutputCaption(f), w.Text(f));
@@ -69,10 +84,9 @@ std::string RenderText(const design::MemoryWindow& w, const design::DesignProced
   os << "  " << PadLeft("%", 5) << "  " << PadRight(texts::kLoadCurrentCaption, 22)
      << PadRight(texts::kLoadVoltageCaption, 29) << PadRight("γ", 14) << "√2·cos ψ\n";
   for (int row = 0; row < design::kLoadRows; ++row) {
-    const design::LoadRowTexts t =
-        design::FormatLoadRow(procedure.Table(), row, procedure.DecimalSeparator());
-    os << "  " << PadLeft(t.Percent, 5) << "  " << PadRight(t.Current, 22) << PadRight(t.Voltage, 29)
-       << PadRight(t.Gamma, 14) << t.Sqrt2CosPsi << '\n';
+    const design::LoadRowTexts t = design::FormatLoadRow(d.Load, row, separator);
+    os << "  " << PadLeft(t.Percent, 5) << "  " << PadRight(t.Current, 22)
+       << PadRight(t.Voltage, 29) << PadRight(t.Gamma, 14) << t.Sqrt2CosPsi << '\n';
   }
   return os.str();
 }
@@ -113,9 +127,10 @@ void Object(Writer& json, std::string_view key, NamedNumbers members) {
 
 }  // namespace
 
-std::string RenderJson(const design::MemoryWindow& w, const design::DesignProcedure& procedure) {
-  const design::CompletedDesign& d = *procedure.LastDesign();
-  const design::LoadTable& table = procedure.Table();
+std::string RenderJson(const design::Design& d, const design::InputTexts& typed, char separator) {
+  const design::LoadTable& table = d.Load;
+  const std::array<std::string, design::kFieldCount> fields =
+      design::DesignFieldTexts(d, typed, separator);
   rapidjson::StringBuffer buffer;
   Writer json(buffer);
   json.SetIndent(' ', 2);
@@ -130,16 +145,27 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
   json.EndObject();
 
   Object(json, "parameters",
-         {{"Rtr", d.Parameters.Rtr}, {"Rd", d.Parameters.Rd}, {"Rsum", d.Parameters.Rsum},
-          {"Ls", d.Parameters.Ls}, {"Phi", d.Parameters.Phi}, {"A", d.A}});
+         {{"Rtr", d.Parameters.Rtr},
+          {"Rd", d.Parameters.Rd},
+          {"Rsum", d.Parameters.Rsum},
+          {"Ls", d.Parameters.Ls},
+          {"Phi", d.Parameters.Phi},
+          {"A", d.A}});
   Object(json, "angles", {{"Psi", d.Point.Psi}, {"Beta", d.Point.Beta}});
   Object(json, "coefficients",
-         {{"B", d.Coefficients.B}, {"D", d.Coefficients.D}, {"F", d.Coefficients.F},
+         {{"B", d.Coefficients.B},
+          {"D", d.Coefficients.D},
+          {"F", d.Coefficients.F},
           {"H", d.Coefficients.H}});
   Object(json, "results",
-         {{"U2", d.Results.U2}, {"I2", d.Results.I2}, {"I1", d.Results.I1},
-          {"Pframe", d.Results.Pframe}, {"Urev", d.Results.Urev}, {"Idrms", d.Results.Idrms},
-          {"Idpk", d.Results.Idpk}, {"Cf", d.Results.Cf}});
+         {{"U2", d.Results.U2},
+          {"I2", d.Results.I2},
+          {"I1", d.Results.I1},
+          {"Pframe", d.Results.Pframe},
+          {"Urev", d.Results.Urev},
+          {"Idrms", d.Results.Idrms},
+          {"Idpk", d.Results.Idpk},
+          {"Cf", d.Results.Cf}});
 
   Key(json, "load_table");
   json.StartArray();
@@ -159,7 +185,7 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
   for (int i = 0; i < design::kFieldCount; ++i) {
     const Field f = design::FieldAt(i);
     Key(json, design::FieldName(f));
-    String(json, w.Text(f));
+    String(json, fields[i]);
   }
   json.EndObject();
 
@@ -167,14 +193,38 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
 }
 
-std::string RenderJsonError(std::string_view message) {
+namespace {
+
+std::string JsonError(std::string_view message, const design::Failure* failure) {
   rapidjson::StringBuffer buffer;
   rapidjson::Writer<rapidjson::StringBuffer> json(buffer);
+  const auto string = [&](std::string_view text) {
+    json.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  };
   json.StartObject();
   json.Key("error");
-  json.String(message.data(), static_cast<rapidjson::SizeType>(message.size()));
+  string(message);
+  if (failure != nullptr) {
+    json.Key("failure");
+    json.StartObject();
+    json.Key("stage");
+    string(design::StageName(failure->Stage));
+    json.Key("reason");
+    string(failure->Reason);
+    json.EndObject();
+  }
   json.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
+}
+
+}  // namespace
+
+std::string RenderJsonError(std::string_view message) {
+  return JsonError(message, nullptr);
+}
+
+std::string RenderJsonFailure(std::string_view message, const design::Failure& failure) {
+  return JsonError(message, &failure);
 }
 
 }  // namespace tavro::cli

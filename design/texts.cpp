@@ -28,4 +28,8 @@ std::string_view OutputCaption(Field field) {
   }
 }
 
+std::string_view FailureMessage(FailureStage stage) {
+  return stage == FailureStage::CoefficientAbove20 ? kCoefficientAbove20 : kCalculationError;
+}
+
 }  // namespace tavro::design::texts

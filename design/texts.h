@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "design/calculate.h"
 #include "design/window.h"
 
 namespace tavro::design::texts {
@@ -13,7 +14,8 @@ inline constexpr std::string_view kApplicationTitle = "Tavro";
 // Input reading, in the order the fields are checked.
 inline constexpr std::string_view kVoltageNotPositive =
     "Выпрямленное напряжение должно быть положительным";
-inline constexpr std::string_view kCurrentNotPositive = "Выпрямленный ток должен быть положительным";
+inline constexpr std::string_view kCurrentNotPositive =
+    "Выпрямленный ток должен быть положительным";
 inline constexpr std::string_view kCurrentBelow20mA = "Выпрямленный ток должен быть не менее 20 мА";
 inline constexpr std::string_view kRippleNotPositive =
     "Коэффициент пульсации должен быть положительным";
@@ -29,6 +31,8 @@ inline constexpr std::string_view kCoefficientAbove20 =
     "Коэффициент A превысил значение 20. Скорректируйте входные данные.";
 inline constexpr std::string_view kCalculationError =
     "Ошибка при вычислениях. Скорректируйте входные данные.";
+// The message of a calculation that stops at this stage.
+std::string_view FailureMessage(FailureStage stage);
 
 // Group captions.
 inline constexpr std::string_view kInputsGroup = "Входные данные";

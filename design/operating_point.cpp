@@ -11,21 +11,22 @@ namespace tavro::design {
 
 using mathem::FaultScope;
 
-ModelParameters DeriveModelParameters(const DesignInputs& in) {
+ModelParameters DeriveModelParameters(const DesignInputs& in, const Mains& mains) {
   FaultScope faults;
   ModelParameters p;
-  // The quotient (50·Limbs·Bm)/(U0·I0), with 50·Limbs an integer, enters Rtr
-  // as a factor and Ls as a divisor, raised to the power 1/4 both times: the
-  // square root of the square root, two correctly rounded operations.
-  const long double limbsFrequency = static_cast<long double>(50 * in.Limbs);
+  // The quotient (f·Limbs·Bm)/(U0·I0) enters Rtr as a factor and Ls as a
+  // divisor, raised to the power 1/4 both times: the square root of the
+  // square root, two correctly rounded operations. (f·Limbs is exact.)
+  const long double f = mains.Frequency;
+  const long double limbsFrequency = f * in.Limbs;
   const long double fourthRoot = std::sqrt(std::sqrt(limbsFrequency * in.Bm / (in.U0 * in.I0)));
-  p.Rtr = 3.5L * in.U0 / (kMainsFrequency * in.I0 * in.Bm) * fourthRoot;
+  p.Rtr = 3.5L * in.U0 / (f * in.I0 * in.Bm) * fourthRoot;
   p.MeanDiodeCurrent = 0.5L * in.I0;
   p.Rd = in.Ud / (3.0L * p.MeanDiodeCurrent);
   p.Rsum = p.Rtr + 2.0L * p.Rd;
   p.Klimb = in.Limbs == 1 ? 1.0L : 0.5L;
-  p.Ls = (0.005L * p.Klimb * in.Limbs * in.U0 / (kMainsFrequency * in.I0 * in.Bm)) / fourthRoot;
-  p.Phi = mathem::ArcTanOf(kHundredPi * p.Ls / p.Rsum);
+  p.Ls = (0.005L * p.Klimb * in.Limbs * in.U0 / (f * in.I0 * in.Bm)) / fourthRoot;
+  p.Phi = mathem::ArcTanOf(mains.AngularFrequency() * p.Ls / p.Rsum);
   faults.Check(p);
   return p;
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "design/inputs.h"
+#include "design/mains.h"
 #include "mathem/angle_equations.h"
 #include "mathem/faults.h"
 
@@ -36,13 +37,10 @@ struct ModelParameters {
   long double Phi;               // impedance angle of the conduction path, rad
 };
 
-inline constexpr long double kMainsFrequency = 50.0L;  // Hz
-inline constexpr long double kHundredPi =
-    314.15926535897932384L;  // 100π, the 50 Hz angular frequency
 inline constexpr long double kMaxCoefficientA = 20.0L;
 
 // Rtr, the mean diode current, Rd, Rsum, Klimb, Ls, Phi, in that order.
-ModelParameters DeriveModelParameters(const DesignInputs& in);
+ModelParameters DeriveModelParameters(const DesignInputs& in, const Mains& mains = {});
 
 // A = I0·Rsum/(2·U0).
 long double LoadCoefficient(const DesignInputs& in, long double Rsum);

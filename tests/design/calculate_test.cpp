@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "common/extended_assertions.h"
+#include "mathem/extended.h"
 
 namespace tavro::design {
 namespace {
@@ -24,6 +25,15 @@ TEST(Calculate, WorkedExampleHoldsTogether) {
   EXPECT_NEAR_X(d.Load.Psi[20], d.Point.Psi, 1e-9L);
 }
 
+TEST(Calculate, TheMainsEnterTheModelTheCapacitanceAndThePrimary) {
+  const Design d = std::get<Design>(Calculate({12, 1, 1, 1, 1.2L, 0.7L}, {{230, 60}, {}}));
+  const ModelParameters& p = d.Parameters;
+  EXPECT_NEAR_X(p.Ls, 0.005L * 12 / (60 * 1.2L) / std::sqrt(std::sqrt(60 * 1.2L / 12)), 1e-19L);
+  EXPECT_NEAR_X(std::tan(p.Phi), 2 * mathem::kPi * 60 * p.Ls / p.Rsum, 1e-17L);
+  EXPECT_NEAR_X(d.Results.I1, d.Results.I2 * d.Results.U2 / 230, 1e-17L);
+  EXPECT_NEAR_X(d.Results.Cf, d.Coefficients.H * 100 / (p.Rsum * 60 * 1), 1e-12L);
+}
+
 struct Stopped {
   const char* name;
   DesignInputs in;
@@ -35,7 +45,8 @@ TEST(Calculate, SaysWhereADesignStops) {
       {"U0·I0 overflows", {1e4000L, 1e4000L, 1, 1, 1, 1}, FailureStage::ModelParameters},
       {"A above 20", {0.01L, 1, 1, 1, 1.2L, 0.7L}, FailureStage::CoefficientAbove20},
       // The rated continuation runs to ψ ≈ −14 rad: solved, but no operating point.
-      {"rated point out of range", {724597, 333.248L, 1, 2, 0.00128603L, 0.0495842L},
+      {"rated point out of range",
+       {724597, 333.248L, 1, 2, 0.00128603L, 0.0495842L},
        FailureStage::RatedContinuation},
       {"load continuation fails", {12, 1000, 1, 1, 0.01L, 0.3L}, FailureStage::LoadContinuation},
   };

@@ -45,40 +45,12 @@ long double Degrees(long double radians) {
   return degrees;
 }
 
-void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation) {
-  if (!trace.Converged) {
-    throw NotConverged(std::string("a Newton solve of the ") + continuation + " did not converge");
-  }
-}
-
 RatedPoint TrackRatedPoint(long double A, long double Phi, mathem::AngleSolver solve) {
-  FaultScope faults;
-  const long double h = A / kRatedSteps;
-  long double x = 0.0L + h;
-  long double psi0 = 1.0L;
-  long double beta0 = A > 15.0L ? 4.0L : 3.0L;
-  RatedPoint point{};
-  mathem::NewtonTrace trace;
-  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Phi);
-
-  solve(point.Psi, point.Beta, x, phi, psi0, beta0, &trace);
-  RequireConverged(trace, "rated continuation");
-  psi0 = point.Psi;
-  beta0 = point.Beta;
-  point.Solves = 1;
-  // x advances by repeated addition. Within 1000 steps it lands within 1e-10
-  // of any A up to 20; a continuation that does not is stopped, not left to run.
-  do {
-    if (point.Solves == kRatedSteps) throw NotConverged("the rated continuation missed A");
-    x = x + h;
-    solve(point.Psi, point.Beta, x, phi, psi0, beta0, &trace);
-    RequireConverged(trace, "rated continuation");
-    psi0 = point.Psi;
-    beta0 = point.Beta;
-    ++point.Solves;
-  } while (!(std::fabs(x - A) <= mathem::kStepTolerance));
-  faults.Check(point);
-  return point;
+  // Within 1000 steps x lands within 1e-10 of any A up to 20; a continuation
+  // that does not is stopped, not left to run.
+  const ContinuationResult r = Continue(
+      {"rated continuation", solve, A, kRatedSteps, ContinuationEnd::NearTarget}, Phi);
+  return {r.Psi, r.Beta, r.Solves};
 }
 
 void VerifyRatedPoint(const RatedPoint& point, long double A, long double Phi) {

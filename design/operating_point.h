@@ -7,25 +7,12 @@
 // to A in 1000 equal steps, each Newton solve starting from the last answer.
 #pragma once
 
+#include "design/continuation.h"
 #include "design/inputs.h"
 #include "design/mains.h"
 #include "mathem/angle_equations.h"
-#include "mathem/faults.h"
 
 namespace tavro::design {
-
-// The operating point does not solve its equations (Newton did not converge
-// or the continuation did not reach its target).
-class NotConverged : public mathem::NumericalFailure {
- public:
-  using mathem::NumericalFailure::NumericalFailure;
-};
-
-// A continuation relies on every solve starting near its root; a solve that
-// runs its 1000 steps without meeting the tolerance has lost the branch, so
-// the continuation stops there (rather than spend seconds on a point that
-// could not be shown) and throws NotConverged.
-void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation);
 
 struct ModelParameters {
   long double Rtr;               // winding resistance, ohm

@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "design/texts.h"
+#include "report/locale_clock.h"
 
 int main(int argc, char** argv) {
   using namespace tavro;
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&toolkitTexts);
   }
-  app::TForm1 Form1(app::SystemDecimalSeparator());
+  app::TForm1 Form1(report::UserDecimalSeparator());
   Form1.show();
   return QApplication::exec();
 }

@@ -1,17 +1,17 @@
 #include "app/main_window.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <exception>
+#include <optional>
+#include <stdexcept>
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
@@ -35,25 +35,10 @@ int TextWidth(const QLineEdit& edit) {
 
 }  // namespace
 
-char SystemDecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
-  if (point.size() == 1 && point[0].unicode() < 0x80) return static_cast<char>(point[0].unicode());
-  return '.';
-}
-
-std::string SystemTimeSeparator() {
-  const QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
-  qsizetype i = format.indexOf(QRegularExpression("[hH]"));
-  if (i < 0) return ":";
-  while (i < format.size() && (format[i] == 'h' || format[i] == 'H')) ++i;
-  if (i >= format.size() || format[i].isLetter() || format[i] == '\'') return ":";
-  return QString(format[i]).toStdString();
-}
-
-report::ReportTime LocalTimeNow() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return {now.date().day(), now.date().month(), now.date().year(), now.time().hour(),
-          now.time().minute()};
+report::ReportTime ReportClock() {
+  const std::optional<report::ReportTime> now = report::ReportTimeNow();
+  if (!now) throw std::runtime_error(report::kBadSourceDateEpoch);
+  return *now;
 }
 
 TForm1::TForm1(char decimalSeparator, QWidget* parent)

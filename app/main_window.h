@@ -13,20 +13,15 @@
 #include "app/simulation_window.h"
 #include "design/procedure.h"
 #include "design/window.h"
+#include "report/locale_clock.h"
 #include "report/open_save.h"
 #include "report/report_text.h"
 
 namespace tavro::app {
 
-// The user's decimal separator from the system locale ('.' when it is not a
-// single ASCII character).
-char SystemDecimalSeparator();
-
-// The separator between hours and minutes in the system locale's time format.
-std::string SystemTimeSeparator();
-
-// The local date and time, now.
-report::ReportTime LocalTimeNow();
+// The time a report is dated with (report::ReportTimeNow); throws when
+// SOURCE_DATE_EPOCH is set to something that is not a time.
+report::ReportTime ReportClock();
 
 class TForm1 : public QMainWindow, public design::DesignWindow {
   Q_OBJECT
@@ -93,8 +88,8 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   MessageSink message_;
   MessageSink error_;
   report::FileDialog fileDialog_ = report::ShowFileDialog;
-  std::function<report::ReportTime()> clock_ = LocalTimeNow;
-  std::string timeSeparator_ = SystemTimeSeparator();
+  std::function<report::ReportTime()> clock_ = ReportClock;
+  std::string timeSeparator_ = report::UserTimeSeparator();
   bool centred_ = false;
   QPointer<LoadCharacteristicWindow> loadPlot_;
   QPointer<DiodeCurrentWindow> pulsePlot_;

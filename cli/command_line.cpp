@@ -1,12 +1,6 @@
 #include "cli/command_line.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
 #include <CLI/CLI.hpp>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <optional>
 #include <thread>
 
@@ -16,58 +10,17 @@
 #include "design/calculate.h"
 #include "design/inputs.h"
 #include "design/texts.h"
+#include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
 #include "tavro/version.h"
 
 namespace tavro::cli {
 
-char LocaleDecimalSeparator() {
-  const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
-  if (user == static_cast<locale_t>(nullptr)) return '.';
-  const char* radix = nl_langinfo_l(RADIXCHAR, user);
-  const char separator = (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '.';
-  freelocale(user);
-  return separator;
-}
-
-std::string LocaleTimeSeparator() {
-  const locale_t user = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
-  if (user == static_cast<locale_t>(nullptr)) return ":";
-  const std::string format = nl_langinfo_l(T_FMT, user);
-  freelocale(user);
-  // "%H:%M:%S", "%H.%M", "%T", "%r", ...: the character after the hour.
-  const std::size_t hour = format.find_first_of("HIkl", format.find('%'));
-  if (hour == std::string::npos || hour + 1 >= format.size()) return ":";
-  const char separator = format[hour + 1];
-  if (separator == '%' || std::isalnum(static_cast<unsigned char>(separator))) return ":";
-  return std::string(1, separator);
-}
-
 namespace {
 
 int DefaultJobs() {
   return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-}
-
-// The time a report is dated with: SOURCE_DATE_EPOCH (seconds since 1970,
-// printed in UTC so the bytes do not depend on the time zone) when it is set,
-// else the local time now. Nothing when SOURCE_DATE_EPOCH is not a number.
-std::optional<report::ReportTime> ReportTimeNow() {
-  std::tm parts{};
-  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-    char* end = nullptr;
-    errno = 0;
-    const long long seconds = std::strtoll(epoch, &end, 10);
-    if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0) return std::nullopt;
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    if (gmtime_r(&t, &parts) == nullptr) return std::nullopt;
-  } else {
-    const std::time_t t = std::time(nullptr);
-    localtime_r(&t, &parts);
-  }
-  return report::ReportTime{parts.tm_mday, parts.tm_mon + 1, parts.tm_year + 1900, parts.tm_hour,
-                            parts.tm_min};
 }
 
 struct Options {
@@ -144,7 +97,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
   }
 
-  const char separator = o.separator.empty() ? LocaleDecimalSeparator() : o.separator[0];
+  const char separator = o.separator.empty() ? report::UserDecimalSeparator() : o.separator[0];
   const design::InputTexts typed{o.voltage, o.current,  o.ripple, std::to_string(o.limbs),
                                  o.flux,    o.diodeDrop};
   const design::InputReading reading = design::ReadInputs(typed, separator);
@@ -174,15 +127,15 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty()) return kExitDesigned;
 
-  std::optional<report::ReportTime> time = ReportTimeNow();
+  std::optional<report::ReportTime> time = report::ReportTimeNow();
   if (!time) {
-    err << "SOURCE_DATE_EPOCH must be a number of seconds since 1970\n";
+    err << report::kBadSourceDateEpoch << '\n';
     return kExitUsage;
   }
   const report::ReportContent content{typed, d, separator};
   try {
     report::AppendReport(o.reportFile, [&] {
-      return report::EncodeReport(report::ReportLines(content, *time, LocaleTimeSeparator()));
+      return report::EncodeReport(report::ReportLines(content, *time, report::UserTimeSeparator()));
     });
   } catch (const report::ReportWriteError& e) {
     err << e.what() << '\n';

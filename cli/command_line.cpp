@@ -36,13 +36,13 @@ void Describe(CLI::App& app, Options& o) {
   // As with most tools, an option given twice takes its last value.
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   const std::vector<CLI::Option*> single = {
-      app.add_option("--voltage", o.voltage, "rated rectified voltage, V (Edit1)"),
-      app.add_option("--current", o.current, "rated rectified current, A (Edit2)"),
-      app.add_option("--ripple", o.ripple, "ripple factor of the rectified voltage, % (Edit3)"),
+      app.add_option("--voltage", o.voltage, "rated rectified voltage, V"),
+      app.add_option("--current", o.current, "rated rectified current, A"),
+      app.add_option("--ripple", o.ripple, "ripple factor of the rectified voltage, %"),
       app.add_option("--limbs", o.limbs, "transformer limbs that carry windings")
           ->check(CLI::IsMember({1, 2})),
-      app.add_option("--flux", o.flux, "peak flux density in the core, T (Edit5)"),
-      app.add_option("--diode-drop", o.diodeDrop, "forward voltage drop of one diode, V (Edit6)"),
+      app.add_option("--flux", o.flux, "peak flux density in the core, T"),
+      app.add_option("--diode-drop", o.diodeDrop, "forward voltage drop of one diode, V"),
       app.add_option("--decimal-separator", o.separator,
                      "decimal separator of inputs and results (default: the locale's)")
           ->check(CLI::IsMember({",", "."})),
@@ -56,7 +56,8 @@ void Describe(CLI::App& app, Options& o) {
       "the fraction (a first line starting with U0 is a header; blank and # lines are skipped); "
       "write one CSV row per design in input order: the inputs, Phi, A, Psi, Beta, B, D, F, H, "
       "U2, I2, I1, Pframe, Urev, Idrms, Idpk, Cf and the load characteristic's own voltage at "
-      "the rated current, exactly, or the message for a design that is rejected or fails");
+      "the rated current, exactly, or the message for a design that is rejected or fails, and "
+      "last the stage where a calculation stopped");
   for (CLI::Option* option : single) batch->excludes(option);
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))

@@ -53,8 +53,7 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target,
 LoadTable FillLoadTable(long double I0, long double U0, long double U2, long double Rsum,
                         long double Phi, mathem::AngleSolver solve = mathem::SolveAnglesLoad);
 
-// What the slider shows for one row, in field order Edit25, Edit26, Edit28,
-// Edit29, then the percentage label.
+// What the slider shows for one row: the four values and the percentage.
 struct LoadRowTexts {
   std::string Current;
   std::string Voltage;

@@ -5,7 +5,7 @@
 // rises from target/N to the target in N equal steps, x advancing by repeated
 // addition; every Newton solve starts from the solution of the step before,
 // the first from ψ = 1 and β = 3 (β = 4 for a target above 15). See
-// docs/method.md, "Continuation".
+// docs/method.md, section "Continuation".
 #pragma once
 
 #include <functional>

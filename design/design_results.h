@@ -4,6 +4,7 @@
 // the rms and peak of the diode current pulse (twice the diode value over the
 // rated current); H sizes the filter capacitor from the 100 Hz current
 // component. The primary is fed from the mains (220 V, 50 Hz by default).
+// See docs/method.md, section "Design results".
 #pragma once
 
 #include "design/inputs.h"

@@ -5,6 +5,7 @@
 // load coefficient Gamma = Rsum·I/(2·U2); the load equations are solved for
 // Gamma by a 1200-step continuation from no load, and the row's voltage is
 // √2·U2·cos Psi.
+// See docs/method.md, section "Load characteristic".
 #pragma once
 
 #include <array>

@@ -2,7 +2,7 @@
 // method in three places: the leakage-inductance and winding-resistance
 // estimate (the frequency), the angular frequency ω of the impedance angle
 // and the frequency of the filter capacitance, and the primary current (the
-// voltage). See docs/method.md, "Circuit and assumptions".
+// voltage). See docs/method.md, section "Circuit and assumptions".
 #pragma once
 
 #include "mathem/extended.h"

@@ -5,6 +5,7 @@
 // angle Phi of the conduction path and the load coefficient A. The rated
 // angles Psi and Beta are then found by continuation: A is raised from A/1000
 // to A in 1000 equal steps, each Newton solve starting from the last answer.
+// See docs/method.md, section "Model parameters".
 #pragma once
 
 #include "design/continuation.h"

@@ -1,3 +1,5 @@
+// The angle equations and their Newton solution.
+// See docs/method.md, section "The rated and load equations".
 #include "mathem/angle_equations.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The diode current pulse: its constants R, S and k, formed in one place for
 // the angle equations, the coefficients D, F and H and the plotted samples,
-// and the pulse evaluated point by point. See docs/method.md, "The current
-// pulse".
+// and the pulse evaluated point by point.
+// See docs/method.md, section "The current pulse".
 //
 // i(x) = R·sin(x − φ) − 1 + S·exp((h − x)·k) with R = cos φ/cos ψ,
 // S = 1 − R·cos(ψ + φ), k = cot φ and h = π/2 − ψ, the phase where

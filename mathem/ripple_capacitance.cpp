@@ -5,6 +5,7 @@
 // over the conduction interval. The rectified current repeats the pulse every
 // half period, so √(X² + Y²)/π is the amplitude of its 100 Hz component and
 // H = 10⁶/(4π) times that amplitude.
+// See docs/method.md, section "Coefficients B, D, F and H".
 #include <cmath>
 
 #include "mathem/angle_trig.h"

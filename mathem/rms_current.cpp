@@ -1,4 +1,5 @@
 // Coefficients B and D: the secondary voltage ratio and the rms diode current.
+// See docs/method.md, section "Coefficients B, D, F and H".
 #include <cmath>
 
 #include "mathem/angle_trig.h"

@@ -1,8 +1,8 @@
 // The window operations the design procedure needs, as an interface.
 //
-// The Qt main window and the in-memory window (tests, command-line tool)
-// both implement it, so both run the very same Button1Click and
-// TrackBar1Change. Texts are UTF-8.
+// The Qt main window and the in-memory window of the tests both implement
+// it, so both run the very same Button1Click and TrackBar1Change. Texts are
+// UTF-8.
 #pragma once
 
 #include <string>

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "design/memory_window.h"
+#include "common/memory_window.h"
 #include "design/procedure.h"
 #include "design/texts.h"
 #include "mathem/angle_equations.h"

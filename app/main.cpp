@@ -13,7 +13,6 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "design/texts.h"
-#include "report/locale_clock.h"
 
 int main(int argc, char** argv) {
   using namespace tavro;
@@ -38,7 +37,7 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&toolkitTexts);
   }
-  app::TForm1 Form1(report::UserDecimalSeparator());
+  app::TForm1 Form1(app::SystemDecimalSeparator());
   Form1.show();
   return QApplication::exec();
 }

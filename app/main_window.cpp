@@ -35,6 +35,14 @@ int TextWidth(const QLineEdit& edit) {
 
 }  // namespace
 
+char SystemDecimalSeparator() {
+  return report::DecimalSeparatorOf(QLocale::system().decimalPoint().toStdString());
+}
+
+std::string SystemTimeSeparator() {
+  return report::TimeSeparatorOf(QLocale::system().timeFormat(QLocale::ShortFormat).toStdString());
+}
+
 report::ReportTime ReportClock() {
   const std::optional<report::ReportTime> now = report::ReportTimeNow();
   if (!now) throw std::runtime_error(report::kBadSourceDateEpoch);

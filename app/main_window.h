@@ -19,6 +19,10 @@
 
 namespace tavro::app {
 
+// The user's decimal and time separators from the system locale.
+char SystemDecimalSeparator();
+std::string SystemTimeSeparator();
+
 // The time a report is dated with (report::ReportTimeNow); throws when
 // SOURCE_DATE_EPOCH is set to something that is not a time.
 report::ReportTime ReportClock();
@@ -89,7 +93,7 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   MessageSink error_;
   report::FileDialog fileDialog_ = report::ShowFileDialog;
   std::function<report::ReportTime()> clock_ = ReportClock;
-  std::string timeSeparator_ = report::UserTimeSeparator();
+  std::string timeSeparator_ = SystemTimeSeparator();
   bool centred_ = false;
   QPointer<LoadCharacteristicWindow> loadPlot_;
   QPointer<DiodeCurrentWindow> pulsePlot_;

@@ -35,23 +35,44 @@ class UserLocale {
 
 }  // namespace
 
+char DecimalSeparatorOf(std::string_view radix) {
+  const bool ascii = radix.size() == 1 && static_cast<unsigned char>(radix[0]) < 0x80;
+  return ascii ? radix[0] : '.';
+}
+
+std::string TimeSeparatorOf(std::string_view format) {
+  // The hour: "%H", "%I", "%k" or "%l", or a run of "H" or "h".
+  std::size_t i = 0;
+  for (; i < format.size(); ++i) {
+    if (format[i] == '%' && i + 1 < format.size() &&
+        std::string_view("HIkl").find(format[i + 1]) != std::string_view::npos) {
+      i += 2;
+      break;
+    }
+    if (format[i] == 'H' || format[i] == 'h') {
+      while (i < format.size() && (format[i] == 'H' || format[i] == 'h')) ++i;
+      break;
+    }
+  }
+  if (i >= format.size()) return ":";
+  const char separator = format[i];
+  if (separator == '%' || separator == '\'' ||
+      std::isalnum(static_cast<unsigned char>(separator)) != 0) {
+    return ":";
+  }
+  return std::string(1, separator);
+}
+
 char UserDecimalSeparator() {
   const UserLocale numeric(LC_NUMERIC_MASK);
   const char* radix = numeric.Item(RADIXCHAR);
-  return (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '.';
+  return DecimalSeparatorOf(radix == nullptr ? "." : radix);
 }
 
 std::string UserTimeSeparator() {
   const UserLocale time(LC_TIME_MASK);
-  const char* item = time.Item(T_FMT);
-  if (item == nullptr) return ":";
-  const std::string format = item;
-  // "%H:%M:%S", "%H.%M", "%T", "%r", ...: the character after the hour.
-  const std::size_t hour = format.find_first_of("HIkl", format.find('%'));
-  if (hour == std::string::npos || hour + 1 >= format.size()) return ":";
-  const char separator = format[hour + 1];
-  if (separator == '%' || std::isalnum(static_cast<unsigned char>(separator))) return ":";
-  return std::string(1, separator);
+  const char* format = time.Item(T_FMT);
+  return TimeSeparatorOf(format == nullptr ? "" : format);
 }
 
 std::optional<ReportTime> ReportTimeNow() {

@@ -22,7 +22,7 @@ std::array<std::string, kFieldCount> DesignFieldTexts(const Design& design, cons
   std::array<std::string, kFieldCount> texts{};
   for (const InputField& f : kInputFields) texts[FieldIndex(f.Control)] = typed.Of(f.Quantity);
   WriteDesign(design, separator,
-              [&](Field f, std::string_view text) { texts[FieldIndex(f)] = std::string(text); });
+              [&](Field f, std::string_view text) { texts[FieldIndex(f)].assign(text); });
   texts[FieldIndex(kPercentLabel)] = PercentText(kRatedRow);
   return texts;
 }

@@ -58,8 +58,8 @@ int main() {
       {"0.05 V 1 A", "0.05", "1", "1", 1, "1.2", "0.7"},
       {"0.025 V 1 A", "0.025", "1", "1", 1, "1.2", "0.7"},
   };
-  std::printf("%-20s %8s %9s %9s %8s %9s %9s %8s %11s\n", "design", "A", "100Hz/KpU0",
-              "pp/2KpU0", "pp/2amp", "beta,deg", "270-psi", "diodes", "U(120 %)/U0");
+  std::printf("%-20s %8s %9s %9s %8s %9s %9s %8s %11s\n", "design", "A", "100Hz/KpU0", "pp/2KpU0",
+              "pp/2amp", "beta,deg", "270-psi", "diodes", "U(120 %)/U0");
   for (const bench::BenchDesign& b : designs) {
     const design::Calculation c = design::Calculate(bench::Inputs(b));
     const auto* d = std::get_if<design::Design>(&c);

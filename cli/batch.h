@@ -15,9 +15,9 @@
 // line never stops the batch.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
-#include <functional>
 #include <string>
 #include <vector>
 

@@ -67,7 +67,8 @@ Calculation Calculate(const DesignInputs& in, const CalculationOptions& options)
 
   if (!RunStage(FailureStage::Results, failure, [&] {
         mathem::FaultScope faults;
-        const DesignResults r = ComputeDesignResults(in, d.Parameters.Rsum, d.Coefficients, options.Supply);
+        const DesignResults r =
+            ComputeDesignResults(in, d.Parameters.Rsum, d.Coefficients, options.Supply);
         faults.Check(r);
         d.Results = r;
       }))

@@ -48,8 +48,8 @@ long double Degrees(long double radians) {
 RatedPoint TrackRatedPoint(long double A, long double Phi, mathem::AngleSolver solve) {
   // Within 1000 steps x lands within 1e-10 of any A up to 20; a continuation
   // that does not is stopped, not left to run.
-  const ContinuationResult r = Continue(
-      {"rated continuation", solve, A, kRatedSteps, ContinuationEnd::NearTarget}, Phi);
+  const ContinuationResult r =
+      Continue({"rated continuation", solve, A, kRatedSteps, ContinuationEnd::NearTarget}, Phi);
   return {r.Psi, r.Beta, r.Solves};
 }
 

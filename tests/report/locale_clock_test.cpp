@@ -12,8 +12,8 @@ TEST(LocaleRules, SeparatorsFromTheLocalesTexts) {
   EXPECT_EQ(DecimalSeparatorOf(""), '.');
   // The C library's and the toolkit's notations, 12- and 24-hour clocks.
   const std::pair<const char*, const char*> formats[] = {
-      {"%H:%M:%S", ":"}, {"%H.%M", "."}, {"%l:%M %p", ":"}, {"%T", ":"}, {"HH:mm", ":"},
-      {"h.mm AP", "."},  {"H 'h' mm", " "}, {"HH'h'mm", ":"}, {"", ":"},
+      {"%H:%M:%S", ":"}, {"%H.%M", "."},    {"%l:%M %p", ":"}, {"%T", ":"}, {"HH:mm", ":"},
+      {"h.mm AP", "."},  {"H 'h' mm", " "}, {"HH'h'mm", ":"},  {"", ":"},
   };
   for (const auto& [format, separator] : formats) {
     EXPECT_EQ(TimeSeparatorOf(format), separator) << format;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "design/window.h"
 #include "tavro/version.h"
 
 namespace tavro::app::texts {
@@ -59,10 +60,114 @@ inline constexpr std::string_view kNoDisplay =
     "tavro: no graphical display is available (DISPLAY is unset or unreachable); "
     "tavro-cli designs the rectifier on the command line, see tavro-cli --help";
 
+// Everyday use: design files, the edit menu, the method, the PDF report.
+inline constexpr std::string_view kOpenDesignItem = "Открыть проект...";
+inline constexpr std::string_view kSaveDesignItem = "Сохранить проект";
+inline constexpr std::string_view kSaveDesignAsItem = "Сохранить проект как...";
+inline constexpr std::string_view kRecentMenu = "Недавние проекты";
+inline constexpr std::string_view kNoRecent = "(нет)";
+inline constexpr std::string_view kPdfItem = "Экспорт в PDF...";
+inline constexpr std::string_view kEditMenu = "Правка";
+inline constexpr std::string_view kCopyResultsItem = "Копировать результаты";
+inline constexpr std::string_view kMethodItem = "Методика расчёта";
+inline constexpr std::string_view kDesignFilter = "Проекты Tavro (*.tavro)|*.tavro";
+inline constexpr std::string_view kOpenDesignTitle = "Открыть проект";
+inline constexpr std::string_view kSaveDesignTitle = "Сохранить проект как...";
+inline constexpr std::string_view kPdfFilter = "Документы PDF (*.pdf)|*.pdf";
+inline constexpr std::string_view kPdfTitle = "Экспорт в PDF";
+inline constexpr std::string_view kStaleNote =
+    "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».";
+inline constexpr std::string_view kCurrentDesign = "Проект: %1";
+inline constexpr std::string_view kMethodMissing = "Описание методики не входит в эту сборку.";
+
+// Tooltips: what a field holds, its unit and the usual range.
+struct FieldTip {
+  design::Field Field;
+  std::string_view Text;
+};
+inline constexpr FieldTip kFieldTips[] = {
+    {design::Field::Edit1,
+     "Номинальное выпрямленное напряжение U0 на нагрузке, В.\nБольше нуля; обычно от 5 до 500 В."},
+    {design::Field::Edit2,
+     "Номинальный выпрямленный ток нагрузки I0, А.\nНе менее 0,02 А; обычно от 0,1 до 20 А."},
+    {design::Field::Edit3,
+     "Коэффициент пульсации Kp: амплитуда составляющей 100 Гц выпрямленного напряжения "
+     "в процентах от U0, %.\nБольше 0 и не более 15 %; обычно от 0,5 до 5 %."},
+    {design::Field::Edit5,
+     "Максимальная (амплитудная) магнитная индукция в сердечнике трансформатора Bm, Тл.\n"
+     "Обычно от 1,0 до 1,6 Тл для электротехнической стали."},
+    {design::Field::Edit6,
+     "Прямое падение напряжения на одном диоде при постоянном токе Ud, В.\nОбычно от 0,6 до "
+     "1,1 В для кремниевых диодов, от 0,3 до 0,5 В для диодов Шоттки."},
+    {design::Field::Edit7,
+     "Действующее напряжение вторичной обмотки U2 = B·U0, В.\nОбычно от 0,85 до 1,5 U0."},
+    {design::Field::Edit13,
+     "Действующий ток вторичной обмотки I2 = D·I0/√2, А.\nОбычно от 1,3 до 1,7 I0."},
+    {design::Field::Edit14,
+     "Действующий ток первичной обмотки при сети 220 В, А: I2, умноженный на U2/220."},
+    {design::Field::Edit15,
+     "Габаритная мощность трансформатора B·D·U0·I0/√2, В·А: по ней выбирают сердечник.\n"
+     "Обычно от 1,2 до 2 мощности нагрузки U0·I0."},
+    {design::Field::Edit16,
+     "Амплитуда обратного напряжения на закрытом диоде √2·U2, В.\nДиод выбирают с запасом "
+     "по этому напряжению."},
+    {design::Field::Edit17,
+     "Действующее значение тока через один диод D·I0/2, А.\nОбычно от 0,9 до 1,2 I0."},
+    {design::Field::Edit18, "Амплитуда тока через один диод F·I0/2, А.\nОбычно от 2,2 до 3,5 I0."},
+    {design::Field::Edit19,
+     "Ёмкость конденсатора фильтра, мкФ, при которой пульсация не превышает Kp.\nОт десятков "
+     "до десятков тысяч мкФ; растёт с током и с уменьшением Kp."},
+    {design::Field::Edit27,
+     "Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки."},
+    {design::Field::Edit4,
+     "Угол φ = arctg(ω·Ls/Rsum) цепи проводимости (индуктивность рассеяния и сопротивления "
+     "обмоток и диодов), градусы.\nОбычно от 1 до 75°: мал у мощных низковольтных выпрямителей, велик у маломощных высоковольтных."},
+    {design::Field::Edit20, "Угол φ в радианах.\nОбычно от 0,02 до 1,3 рад."},
+    {design::Field::Edit21,
+     "Угол ψ: на столько раньше амплитуды напряжения сети открываются диоды (начало "
+     "проводимости при 90° − ψ), градусы; U0 = √2·U2·cos ψ.\nОбычно от 35 до 62°."},
+    {design::Field::Edit23, "Угол ψ в радианах.\nОбычно от 0,6 до 1,1 рад."},
+    {design::Field::Edit22,
+     "Угол β: фаза напряжения сети, при которой ток диода спадает до нуля, градусы.\n"
+     "Обычно от 135 до 170°."},
+    {design::Field::Edit24, "Угол β в радианах.\nОбычно от 2,35 до 2,95 рад."},
+    {design::Field::Edit8,
+     "Коэффициент нагрузки A = Rsum·I0/(2·U0): половина отношения падения напряжения на "
+     "сопротивлении цепи проводимости при номинальном токе к выпрямленному напряжению "
+     "(безразмерный).\n"
+     "Не более 20; обычно от 0,01 до 0,3."},
+    {design::Field::Edit9,
+     "Коэффициент B = 1/(√2·cos ψ) = U2/U0 (безразмерный).\nОбычно от 0,85 до 1,5."},
+    {design::Field::Edit10,
+     "Коэффициент D: действующий ток двух диодов плеча, отнесённый к I0 (безразмерный); "
+     "I2 = D·I0/√2.\nОбычно от 1,9 до 2,35."},
+    {design::Field::Edit11,
+     "Коэффициент F: удвоенная амплитуда тока диода, отнесённая к I0 (безразмерный).\n"
+     "Обычно от 4,4 до 7."},
+    {design::Field::Edit12,
+     "Коэффициент H для расчёта ёмкости фильтра по составляющей тока 100 Гц "
+     "(безразмерный).\nОбычно от 2·10³ до 5·10⁴."},
+    {design::Field::Edit28,
+     "Коэффициент нагрузки γ = Rsum·I/(2·U2) в выбранной точке нагрузочной характеристики "
+     "(безразмерный).\nОт 0 при холостом ходе; растёт с током."},
+    {design::Field::Edit29,
+     "Отношение выпрямленного напряжения к действующему напряжению вторичной обмотки "
+     "√2·cos ψ в выбранной точке (безразмерный).\nОт √2 ≈ 1,414 при холостом ходе; "
+     "убывает с током."},
+    {design::Field::Edit25,
+     "Выпрямленный ток в выбранной ползунком точке нагрузочной характеристики, А: от 0 до "
+     "120 % номинального."},
+    {design::Field::Edit26, "Выпрямленное напряжение при этом токе, В."},
+};
+
+inline constexpr std::string_view kLimbsTip =
+    "Число стержней магнитопровода, на которых расположены обмотки: 1 — обмотки на одном "
+    "стержне (броневой сердечник), 2 — на двух стержнях (стержневой сердечник).";
 inline constexpr std::string_view kUsage =
-    "Usage: tavro [Qt options]\n"
+    "Usage: tavro [Qt options] [FILE.tavro]\n"
     "       tavro --version | --help\n"
-    "Opens the window that designs a single-phase bridge rectifier with a capacitor filter.\n"
+    "Opens the window that designs a single-phase bridge rectifier with a capacitor filter;\n"
+    "a design file given is opened at start.\n"
     "  --version  print the version and exit\n"
     "  --help     print this help and exit\n"
     "tavro-cli designs the rectifier on the command line; see tavro(1) and tavro-cli(1).\n";

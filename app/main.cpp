@@ -38,6 +38,15 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&toolkitTexts);
   }
   app::TForm1 Form1(app::SystemDecimalSeparator());
+  Form1.RestoreSession();
   Form1.show();
+  // tavro FILE: a design file given on the command line is opened at start.
+  const QStringList arguments = QApplication::arguments().mid(1);  // Qt's own are gone
+  for (const QString& argument : arguments) {
+    if (!argument.startsWith('-')) {
+      Form1.Files().Open(argument);
+      break;
+    }
+  }
   return QApplication::exec();
 }

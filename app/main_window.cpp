@@ -1,7 +1,12 @@
 #include "app/main_window.h"
 
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTableWidget>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLocale>
@@ -15,10 +20,16 @@
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
+#include "app/keyboard.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
+#include "app/tooltips.h"
 #include "design/diode_current.h"
+#include "design/field_table.h"
+#include "pdf/pdf_report.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
+#include "report/results_table.h"
 
 namespace tavro::app {
 
@@ -85,6 +96,36 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(simulationItem_, &QAction::triggered, this, &TForm1::OpenSimulation);
   connect(exportSpiceItem_, &QAction::triggered, this, &TForm1::ExportSpice);
 
+  // Everyday use: design files, keyboard, stale marking, copy, help, PDF.
+  MakeClientScrollable(*this);
+  actions_ = AddEverydayMenus(*this, controls_);
+  files_ = new DesignFiles(*this, controls_, procedure_.DecimalSeparator(),
+                           [this](const QString& text) { message_(text); });
+  stale_ = new StaleResults(controls_, *statusBar());
+  statusBar()->setSizeGripEnabled(false);
+  auto* designName = new QLabel(statusBar());
+  designName->setObjectName("CurrentDesign");
+  statusBar()->addPermanentWidget(designName);
+  connect(files_, &DesignFiles::CurrentFileChanged, designName, [designName](const QString& path) {
+    designName->setText(Q(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
+  });
+  InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });
+  InstallTooltips(controls_);
+  connect(actions_.openDesign, &QAction::triggered, files_, &DesignFiles::OpenWithDialog);
+  connect(actions_.saveDesign, &QAction::triggered, files_, &DesignFiles::Save);
+  connect(actions_.saveDesignAs, &QAction::triggered, files_, &DesignFiles::SaveAs);
+  connect(actions_.recent, &QMenu::aboutToShow, files_,
+          [this] { files_->FillRecentMenu(*actions_.recent); });
+  connect(actions_.copyResults, &QAction::triggered, this, &TForm1::CopyResults);
+  connect(actions_.method, &QAction::triggered, this, &TForm1::ShowMethod);
+  connect(actions_.exportPdf, &QAction::triggered, this, &TForm1::ExportPdf);
+  // The simulation menu and item get their mnemonics too.
+  if (auto* simulation = qobject_cast<QMenu*>(simulationItem_->parent())) {
+    simulation->setTitle(WithMnemonic(texts::kSimulationMenu, 0));
+  }
+  simulationItem_->setText(WithMnemonic(texts::kSimulationItem, 0));
+  exportSpiceItem_->setText(WithMnemonic(texts::kExportSpiceItem, 9));
+
   FormCreate();
 }
 
@@ -105,9 +146,106 @@ void TForm1::Guarded(Handler&& handler) {
 
 void TForm1::Button1Click() {
   Guarded([this] {
-    procedure_.Button1Click(*this);
+    const design::ClickOutcome outcome = procedure_.Button1Click(*this);
     RefreshPlots();
+    AfterPress(outcome);
   });
+}
+
+void TForm1::AfterPress(design::ClickOutcome outcome) {
+  stale_->Pressed(outcome == design::ClickOutcome::Complete);
+  const bool calculated = procedure_.State().Calculated;
+  actions_.copyResults->setEnabled(calculated);
+  actions_.exportPdf->setEnabled(calculated);
+  if (outcome == design::ClickOutcome::InputRejected) FocusRejectedField();
+}
+
+void TForm1::FocusRejectedField() {
+  // The message has been closed; reading again names the field it was about.
+  const design::InputReading reading =
+      design::ReadInputs(design::ReadInputTexts(*this), procedure_.DecimalSeparator());
+  if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
+    QLineEdit* field = controls_.Edit(design::FieldOf(rejection->Rejected));
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+  }
+}
+
+void TForm1::CopyResults() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    const report::ReportContent content = report::ContentOf(procedure_);
+    QGuiApplication::clipboard()->setText(Q(report::ResultsTabSeparated(content)));
+  });
+}
+
+void TForm1::ShowMethod() {
+  if (!method_) {
+    method_ = new MethodWindow(this);
+    QRect place = method_->frameGeometry();
+    place.moveCenter(frameGeometry().center());
+    method_->move(place.topLeft());
+  }
+  method_->show();
+  method_->raise();
+  method_->activateWindow();
+}
+
+void TForm1::ExportPdf() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) {
+      ShowMessage(report::texts::kCalculateFirst);
+      return;
+    }
+    QString fileName;
+    if (!pdfDialog_(this, QStringLiteral("pdf"), Q(texts::kPdfFilter), QString(),
+                    Q(texts::kPdfTitle), fileName, false) ||
+        fileName.isEmpty()) {
+      return;
+    }
+    // A file that cannot be written throws; Guarded shows it in the error box.
+    pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
+                        {report::ContentOf(procedure_),
+                         design::DiodeCurrent(*procedure_.LastDesign()),
+                         clock_(),
+                         timeSeparator_,
+                         SimulationTables()});
+  });
+}
+
+std::vector<pdf::PdfTable> TForm1::SimulationTables() const {
+  // The check as its window shows it, when it has run for the shown design.
+  if (!simulation_ || simulation_->Running() || !simulation_->LastReport()) return {};
+  const QTableWidget& shown = *simulation_->Table();
+  pdf::PdfTable table{QString(Q(texts::kSimulationItem)).remove("...").toStdString(), {}};
+  std::vector<std::string> header;
+  for (int c = 0; c < shown.columnCount(); ++c) {
+    const QTableWidgetItem* item = shown.horizontalHeaderItem(c);
+    header.push_back(item != nullptr ? item->text().toStdString() : std::string());
+  }
+  table.Rows.push_back(header);
+  for (int r = 0; r < shown.rowCount(); ++r) {
+    std::vector<std::string> row;
+    for (int c = 0; c < shown.columnCount(); ++c) {
+      const QTableWidgetItem* item = shown.item(r, c);
+      row.push_back(item != nullptr ? item->text().toStdString() : std::string());
+    }
+    table.Rows.push_back(row);
+  }
+  return {table};
+}
+
+void TForm1::RestoreSession() {
+  rememberSession_ = true;
+  if (const std::optional<QPoint> position = files_->RestoreSession()) {
+    move(*position);
+    centred_ = true;
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (rememberSession_) files_->StoreSession(pos());
+  QMainWindow::closeEvent(event);
 }
 
 void TForm1::TrackBar1Change() {
@@ -201,7 +339,11 @@ void TForm1::N3Click() {
   });
 }
 
-void TForm1::N4Click() { QCoreApplication::quit(); }
+void TForm1::N4Click() {
+  // The session is kept as when the window is closed.
+  if (rememberSession_) files_->StoreSession(pos());
+  QCoreApplication::quit();
+}
 
 void TForm1::N5Click() {
   Guarded([this] { ShowMessage(texts::AboutMessage()); });
@@ -209,13 +351,16 @@ void TForm1::N5Click() {
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (centred_) return;
+  if (fitted_) return;
+  fitted_ = true;
+  const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (s == nullptr) return;
+  // A window larger than the screen shrinks to it and scrolls its content.
+  if (FitToScreen(*this, s->availableGeometry()) || centred_) return;
   centred_ = true;
-  if (const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  QRect frame = frameGeometry();
+  frame.moveCenter(s->availableGeometry().center());
+  move(frame.topLeft());
 }
 
 std::string TForm1::Text(Field field) const {

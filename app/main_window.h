@@ -7,11 +7,16 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "app/design_files.h"
+#include "app/everyday_menu.h"
 #include "app/form_layout.h"
+#include "app/help_window.h"
 #include "app/messages.h"
 #include "app/plot_windows.h"
 #include "app/simulation_window.h"
+#include "app/stale_results.h"
 #include "design/procedure.h"
+#include "pdf/pdf_report.h"
 #include "design/window.h"
 #include "report/locale_clock.h"
 #include "report/open_save.h"
@@ -42,6 +47,15 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void SetTimeSeparator(std::string separator) { timeSeparator_ = std::move(separator); }
 
   const FormControls& Controls() const { return controls_; }
+  const EverydayActions& Actions() const { return actions_; }
+  DesignFiles& Files() { return *files_; }
+  const StaleResults& Stale() const { return *stale_; }
+  // The PDF report's save dialog.
+  void SetPdfFileDialog(report::FileDialog dialog) { pdfDialog_ = std::move(dialog); }
+
+  // Brings back the last run's inputs and window position, and keeps them
+  // again when the window closes (the program does this; tests do not).
+  void RestoreSession();
   const design::DesignProcedure& Procedure() const { return procedure_; }
 
   // design::DesignWindow
@@ -61,6 +75,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void N5Click();
   void N7Click();
   void N8Click();
+  void CopyResults();
+  void ShowMethod();
+  void ExportPdf();
   // "Проверка моделированием..." and Файл → "Экспорт схемы SPICE...".
   void OpenSimulation();
   void ExportSpice();
@@ -72,11 +89,18 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
   // After a press: the plots menu follows Calculated, open plots the design.
   void RefreshPlots();
+  // After a press: the stale marking, the items that need a calculation,
+  // and after a rejected input the focus on the field that caused it.
+  void AfterPress(design::ClickOutcome outcome);
+  void FocusRejectedField();
+  // The simulation check for the PDF report, when one has run.
+  std::vector<pdf::PdfTable> SimulationTables() const;
   // Opens (or raises) a plot window and shows the last complete design in it.
   template <typename Window>
   void OpenPlot(QPointer<Window>& window);
@@ -95,8 +119,15 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   std::function<report::ReportTime()> clock_ = ReportClock;
   std::string timeSeparator_ = SystemTimeSeparator();
   bool centred_ = false;
+  bool fitted_ = false;
   QPointer<LoadCharacteristicWindow> loadPlot_;
   QPointer<DiodeCurrentWindow> pulsePlot_;
+  EverydayActions actions_;
+  DesignFiles* files_ = nullptr;
+  StaleResults* stale_ = nullptr;
+  QPointer<MethodWindow> method_;
+  report::FileDialog pdfDialog_ = report::ShowReplacingFileDialog;
+  bool rememberSession_ = false;
   QAction* simulationItem_ = nullptr;
   QAction* exportSpiceItem_ = nullptr;
   QPointer<SimulationWindow> simulation_;

@@ -53,6 +53,14 @@ void TrackBar::paintEvent(QPaintEvent* /*event*/) {
 
   option.subControls = QStyle::SC_SliderHandle;
   style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+
+  // Reached by Tab: a focus frame round the bar, as the classic track bar has.
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
 }
 
 }  // namespace tavro::app

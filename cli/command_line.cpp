@@ -6,8 +6,11 @@
 
 #include "cli/batch.h"
 #include "cli/output.h"
+#include "cli/pdf_output.h"
 #include "cli/simulate_option.h"
 #include "design/calculate.h"
+#include "design/design_file.h"
+#include "design/diode_current.h"
 #include "design/inputs.h"
 #include "design/texts.h"
 #include "report/locale_clock.h"
@@ -24,7 +27,7 @@ int DefaultJobs() {
 }
 
 struct Options {
-  std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile;
+  std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile, designFile, pdfFile;
   int limbs = 1;
   bool json = false;
   bool batch = false;
@@ -47,9 +50,15 @@ void Describe(CLI::App& app, Options& o) {
                      "decimal separator of inputs and results (default: the locale's)")
           ->check(CLI::IsMember({",", "."})),
       app.add_flag("--json", o.json, "print one JSON object"),
+      app.add_option("--design", o.designFile,
+                     "read the inputs from a design file (.tavro) saved by the window; an input "
+                     "option given as well takes its place"),
       app.add_option("--report", o.reportFile,
                      "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's "
-                     "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set")};
+                     "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set"),
+      app.add_option("--pdf", o.pdfFile,
+                     "write the printable A4 report (PDF) to FILE, replacing it, as the window's "
+                     "\"Экспорт в PDF...\" does; no display needed")};
   CLI::Option* batch = app.add_flag(
       "--batch", o.batch,
       "read designs from standard input, one per line: U0,I0,Kp,Limbs,Bm,Ud with \".\" before "
@@ -68,8 +77,28 @@ void Describe(CLI::App& app, Options& o) {
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
-      "4 report not written, 5 simulation or netlist failed; with --batch 0 when every design was calculated, 2 when some row "
-      "holds a message.");
+      "4 report or PDF not written, 5 simulation or netlist failed, 6 design file not read; with "
+      "--batch 0 when every design was calculated, 2 when some row holds a message.");
+}
+
+// The inputs of a design file, in the separator in use, for every input
+// option not given on the command line; the message when the file is refused.
+std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, Options& o) {
+  const design::DesignFileReading reading = design::ReadDesignFile(o.designFile, separator);
+  if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
+    return design::DescribeDesignFileError(o.designFile, *error);
+  }
+  const design::InputTexts& in = std::get<design::DesignFile>(reading).Inputs;
+  const auto take = [&](const char* option, std::string& text, const std::string& fromFile) {
+    if (app.count(option) == 0) text = fromFile;
+  };
+  take("--voltage", o.voltage, in.U0);
+  take("--current", o.current, in.I0);
+  take("--ripple", o.ripple, in.Kp);
+  take("--flux", o.flux, in.Bm);
+  take("--diode-drop", o.diodeDrop, in.Ud);
+  if (app.count("--limbs") == 0) o.limbs = in.Limbs == "2" ? 2 : 1;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -99,6 +128,12 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
 
   const char separator = o.separator.empty() ? report::UserDecimalSeparator() : o.separator[0];
+  if (!o.designFile.empty()) {
+    if (auto message = TakeDesignFile(app, separator, o)) {
+      err << *message << '\n';
+      return kExitDesignFile;
+    }
+  }
   const design::InputTexts typed{o.voltage, o.current,  o.ripple, std::to_string(o.limbs),
                                  o.flux,    o.diodeDrop};
   const design::InputReading reading = design::ReadInputs(typed, separator);
@@ -126,7 +161,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   const bool simulated = RunSimulationOptions(o.simulation, d.Inputs, o.json, shown, err);
   out << shown;
   if (!simulated) return kExitSimulationFailed;
-  if (o.reportFile.empty()) return kExitDesigned;
+  if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
 
   std::optional<report::ReportTime> time = report::ReportTimeNow();
   if (!time) {
@@ -135,10 +170,17 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   const report::ReportContent content{typed, d, separator};
   try {
-    report::AppendReport(o.reportFile, [&] {
-      return report::EncodeReport(report::ReportLines(content, *time, report::UserTimeSeparator()));
-    });
-  } catch (const report::ReportWriteError& e) {
+    if (!o.reportFile.empty()) {
+      report::AppendReport(o.reportFile, [&] {
+        return report::EncodeReport(
+            report::ReportLines(content, *time, report::UserTimeSeparator()));
+      });
+    }
+    if (!o.pdfFile.empty()) {
+      WritePdf(o.pdfFile,
+               {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(), {}});
+    }
+  } catch (const std::exception& e) {
     err << e.what() << '\n';
     return kExitReportNotWritten;
   }

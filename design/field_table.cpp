@@ -4,6 +4,13 @@
 
 namespace tavro::design {
 
+Field FieldOf(Input input) {
+  for (const InputField& f : kInputFields) {
+    if (f.Quantity == input) return f.Control;
+  }
+  return Field::Edit3;
+}
+
 InputTexts ReadInputTexts(const DesignWindow& window) {
   InputTexts texts;
   for (const InputField& f : kInputFields) texts.Of(f.Quantity) = window.Text(f.Control);

@@ -68,6 +68,9 @@ struct LoadRowFields {
 inline constexpr LoadRowFields kLoadRowFields{Field::Edit25, Field::Edit26, Field::Edit28,
                                               Field::Edit29};
 
+// The control an input is typed into (RadioButton2's limbs: Edit3, before them).
+Field FieldOf(Input input);
+
 // The six input texts as the window holds them now.
 InputTexts ReadInputTexts(const DesignWindow& window);
 

@@ -80,4 +80,22 @@ inline constexpr std::string_view kPercentCaption = "Процент от ном�
 inline constexpr std::string_view kLoadCurrentCaption = "Выпрямленный ток, А";
 inline constexpr std::string_view kLoadVoltageCaption = "Выпрямленное напряжение, В";
 
+// Design files: what is wrong with a file that cannot be opened or saved.
+// "%1" is the file's name, "%2" the detail (an entry, a position, a reason).
+inline constexpr std::string_view kDesignFileCannotRead =
+    "Не удалось открыть файл проекта «%1»: %2";
+inline constexpr std::string_view kDesignFileCannotWrite =
+    "Не удалось сохранить файл проекта «%1»: %2";
+inline constexpr std::string_view kDesignFileNotJson =
+    "Файл «%1» повреждён и не читается как проект Tavro (%2).";
+inline constexpr std::string_view kDesignFileNotADesign = "Файл «%1» не является проектом Tavro.";
+inline constexpr std::string_view kDesignFileNewerVersion =
+    "Файл проекта «%1» записан более новой версией программы (версия формата %2); эта версия "
+    "читает проекты до версии 1. Обновите программу.";
+inline constexpr std::string_view kDesignFileUnknownEntry =
+    "Файл проекта «%1» содержит неизвестную запись «%2»: вероятно, он записан более новой "
+    "версией программы.";
+inline constexpr std::string_view kDesignFileBadEntry =
+    "Файл проекта «%1» повреждён: запись «%2» отсутствует или имеет неверный вид.";
+
 }  // namespace tavro::design::texts

@@ -52,14 +52,14 @@ std::unique_ptr<QFileDialog> BuildFileDialog(QWidget* Owner, const QString& Defa
   return dialog;
 }
 
-bool ShowFileDialog(QWidget* Owner, const QString& DefaultExt, const QString& Filter,
-                    const QString& InitialDir, const QString& Title, QString& FileName,
-                    bool IsOpen) {
-  const auto dialog = BuildFileDialog(Owner, DefaultExt, Filter, InitialDir, Title, FileName, IsOpen);
+namespace {
+
+// Runs the dialog; the chosen name, with the default extension when it has none.
+bool RunFileDialog(QFileDialog& dialog, const QString& DefaultExt, QString& FileName) {
   QString chosen;
-  QObject::connect(dialog.get(), &QFileDialog::fileSelected,
+  QObject::connect(&dialog, &QFileDialog::fileSelected,
                    [&chosen](const QString& file) { chosen = file; });
-  if (dialog->exec() != QDialog::Accepted || chosen.isEmpty()) return false;
+  if (dialog.exec() != QDialog::Accepted || chosen.isEmpty()) return false;
   // The dialog does not always add the default extension to a typed name;
   // a name without one gets it here.
   if (!DefaultExt.isEmpty() && !QFileInfo(chosen).fileName().contains(QLatin1Char('.'))) {
@@ -67,6 +67,25 @@ bool ShowFileDialog(QWidget* Owner, const QString& DefaultExt, const QString& Fi
   }
   FileName = chosen;
   return true;
+}
+
+}  // namespace
+
+bool ShowFileDialog(QWidget* Owner, const QString& DefaultExt, const QString& Filter,
+                    const QString& InitialDir, const QString& Title, QString& FileName,
+                    bool IsOpen) {
+  const auto dialog =
+      BuildFileDialog(Owner, DefaultExt, Filter, InitialDir, Title, FileName, IsOpen);
+  return RunFileDialog(*dialog, DefaultExt, FileName);
+}
+
+bool ShowReplacingFileDialog(QWidget* Owner, const QString& DefaultExt, const QString& Filter,
+                             const QString& InitialDir, const QString& Title, QString& FileName,
+                             bool IsOpen) {
+  const auto dialog =
+      BuildFileDialog(Owner, DefaultExt, Filter, InitialDir, Title, FileName, IsOpen);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  return RunFileDialog(*dialog, DefaultExt, FileName);
 }
 
 }  // namespace tavro::report

@@ -32,6 +32,12 @@ bool ShowFileDialog(QWidget* Owner, const QString& DefaultExt, const QString& Fi
                     const QString& InitialDir, const QString& Title, QString& FileName,
                     bool IsOpen);
 
+// As ShowFileDialog, but saving over an existing file is confirmed first:
+// for files that are replaced whole (design files, PDF documents).
+bool ShowReplacingFileDialog(QWidget* Owner, const QString& DefaultExt, const QString& Filter,
+                             const QString& InitialDir, const QString& Title, QString& FileName,
+                             bool IsOpen);
+
 // The signature of ShowFileDialog, so the window can be given another dialog.
 using FileDialog = std::function<bool(QWidget*, const QString&, const QString&, const QString&,
                                       const QString&, QString&, bool)>;

@@ -16,6 +16,10 @@ ReportContent ContentOf(const design::DesignProcedure& procedure) {
           procedure.DecimalSeparator()};
 }
 
+std::string Shown(const ReportContent& c, Quantity q, Form form) {
+  return design::ShownText(c.Design, q, form, c.DecimalSeparator);
+}
+
 namespace {
 
 const std::string kDashes(73, '-');
@@ -31,11 +35,6 @@ std::string DateLine(const ReportTime& t, std::string_view timeSeparator) {
   std::snprintf(year, sizeof year, "%04d", t.Year);
   return "Дата: " + TwoDigits(t.Day) + "." + TwoDigits(t.Month) + "." + year +
          "г. Время: " + TwoDigits(t.Hour) + std::string(timeSeparator) + TwoDigits(t.Minute);
-}
-
-// A quantity of the design in its display form.
-std::string Shown(const ReportContent& c, Quantity q, Form form = Form::Value) {
-  return design::ShownText(c.Design, q, form, c.DecimalSeparator);
 }
 
 std::string AngleLine(const char* label, const ReportContent& c, Quantity angle) {

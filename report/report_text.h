@@ -8,6 +8,7 @@
 #include "design/calculate.h"
 #include "design/inputs.h"
 #include "design/procedure.h"
+#include "design/quantities.h"
 
 namespace tavro::report {
 
@@ -30,6 +31,10 @@ struct ReportContent {
   design::Design Design;
   char DecimalSeparator = ',';
 };
+
+// A quantity of the content's design in its display form.
+std::string Shown(const ReportContent& content, design::Quantity quantity,
+                  design::Form form = design::Form::Value);
 
 // The content of the design the window shows: its inputs as they were read
 // and the design itself. Only while the procedure has a complete design.

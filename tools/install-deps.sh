@@ -9,6 +9,7 @@ packages="g++ make cmake pkg-config
   libcli11-dev rapidjson-dev libngspice0-dev ngspice
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   fontconfig fonts-dejavu-core fonts-liberation
+  poppler-utils
   dpkg-dev file desktop-file-utils appstream"
 
 missing=""

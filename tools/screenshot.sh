@@ -2,13 +2,13 @@
 # Remakes the pictures in docs/: the window after the worked example, the
 # two plots of the "Графики" menu and the simulation check's window, typed
 # and clicked in as a user would under Xvfb, with a small window manager for
-# the title bars.
+# the title bars; and the first page of the PDF report.
 #   tools/screenshot.sh [folder]
 set -eu
 cd "$(dirname "$0")/.."
 out="${1:-docs}"
 mkdir -p "$out"
-./tools/install-deps.sh xvfb xauth imagemagick xdotool openbox
+./tools/install-deps.sh xvfb xauth imagemagick xdotool openbox poppler-utils
 [ -x build/app/tavro ] || make build
 
 inner=$(mktemp)
@@ -17,8 +17,9 @@ cat > "$inner" <<'INNER'
 set -eu
 openbox >/dev/null 2>&1 &
 sleep 1
-# A comma as the decimal separator, as in the Russian locale.
-LC_NUMERIC=ru_RU.UTF-8 ./build/app/tavro >/dev/null 2>&1 &
+# A comma as the decimal separator, as in the Russian locale; a fresh settings
+# folder, so inputs remembered from other runs stay out of the picture.
+XDG_CONFIG_HOME=$(mktemp -d) LC_NUMERIC=ru_RU.UTF-8 ./build/app/tavro >/dev/null 2>&1 &
 app=$!
 window() {  # the tavro window whose title is $1
   for id in $(xdotool search --class tavro 2>/dev/null); do
@@ -39,10 +40,10 @@ for v in 1,2 0,7; do xdotool type --delay 40 "$v"; sleep 0.2; xdotool key Tab; s
 xdotool key space
 sleep 1
 import -frame -window "$main" "$OUT/window.png"
-# "Графики": its two items, one after the other.
+# "Графики" (the fourth menu): its two items, one after the other.
 for item in 32 54; do
   xdotool windowactivate --sync "$main"; sleep 0.3
-  xdotool mousemove --window "$main" 153 10 click 1; sleep 0.5
+  xdotool mousemove --window "$main" 212 10 click 1; sleep 0.5
   xdotool mousemove --window "$main" 200 "$item" click 1; sleep 1
 done
 capture() {  # raises the window titled $1 and writes it to $2
@@ -67,4 +68,12 @@ INNER
 chmod +x "$inner"
 OUT="$out" xvfb-run -a -s "-screen 0 1280x900x24" "$inner"
 rm -f "$inner"
-echo "wrote $out/window.png, $out/load_characteristic.png, $out/diode_current.png, $out/simulation.png"
+
+# The first page of the PDF report of the worked example.
+pdf=$(mktemp --suffix=.pdf)
+SOURCE_DATE_EPOCH=1796739000 ./build/cli/tavro-cli --voltage 12 --current 1 --ripple 1 \
+  --limbs 1 --flux 1,2 --diode-drop 0,7 --decimal-separator , --pdf "$pdf" >/dev/null
+pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$pdf" "$out/pdf_first_page"
+rm -f "$pdf"
+echo "wrote $out/window.png, $out/load_characteristic.png, $out/diode_current.png," \
+  "$out/simulation.png, $out/pdf_first_page.png"

@@ -281,16 +281,6 @@ TEST_F(MainWindow, ExitEndsTheEventLoop) {
   EXPECT_FALSE(timedOut);
 }
 
-TEST_F(MainWindow, MenusHaveNoShortcuts) {
-  for (QAction* a : {form.Controls().n3, form.Controls().n4, form.Controls().n5}) {
-    EXPECT_TRUE(a->shortcut().isEmpty());
-    EXPECT_FALSE(a->text().contains('&'));
-  }
-  EXPECT_EQ(form.Controls().n3->text(), Q(texts::kSaveItem));
-  EXPECT_EQ(form.Controls().n4->text(), Q(texts::kExitItem));
-  EXPECT_EQ(form.Controls().n5->text(), Q(texts::kAboutItem));
-}
-
 TEST(MessageBoxes, AreCaptionedTavroWithOneOkButton) {
   const auto message = BuildMessageBox(nullptr, QString::fromUtf8("a\r\nb"));
   EXPECT_EQ(message->windowTitle(), "Tavro");

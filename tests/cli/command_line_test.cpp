@@ -6,11 +6,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/files.h"
+#include "design/design_file.h"
 #include "design/texts.h"
 #include "tavro/version.h"
 
@@ -169,6 +171,29 @@ TEST(Cli, SourceDateEpochMustBeANumber) {
           .string();
   EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file})).status, kExitUsage);
   EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+}  // namespace
+}  // namespace tavro::cli
+
+namespace tavro::cli {
+namespace {
+
+TEST(Cli, DesignFileGivesTheInputsAndAnOptionOverridesOne) {
+  const auto path = (std::filesystem::temp_directory_path() / "tavro_cli_design.tavro").string();
+  // Written where the separator is a point, read with a comma.
+  ASSERT_FALSE(design::WriteDesignFile(path, {{"12", "1", "1", "1", "1.2", "0.7"}, '.'}));
+  const CliRun fromFile = Cli({"--design", path, "--decimal-separator", ","});
+  EXPECT_EQ(fromFile.status, kExitDesigned) << fromFile.err;
+  EXPECT_EQ(fromFile.out, Cli(kWorkedExample).out);
+  const CliRun overridden = Cli({"--design", path, "--decimal-separator", ",", "--voltage", "0"});
+  EXPECT_EQ(overridden.status, kExitInputRejected);
+
+  { std::ofstream(path) << "{\"format\": \"tavro-design\", \"version\": 7}"; }
+  const CliRun newer = Cli({"--design", path});
+  EXPECT_EQ(newer.status, kExitDesignFile);
+  EXPECT_NE(newer.err.find(path), std::string::npos);
+  EXPECT_NE(newer.err.find("версия формата 7"), std::string::npos) << newer.err;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The checks of the six inputs, through the press of "Расчёт".
 #include <gtest/gtest.h>
 
+#include "design/field_table.h"
 #include "design/procedure.h"
 #include "design/texts.h"
 #include "design/worked_example.h"
@@ -18,25 +19,26 @@ struct Rejected {
   const char* bm;
   const char* ud;
   std::string_view message;
+  Field source;  // the field the window puts the focus back on
 };
 
 TEST(InputReading, EachCheckHasItsMessageInReadingOrder) {
   const Rejected cases[] = {
-      {"all empty", "", "", "", "", "", texts::kFormatError},
+      {"all empty", "", "", "", "", "", texts::kFormatError, Field::Edit1},
       // a bad voltage hides everything after it, even letters
-      {"zero voltage", "0", "x", "x", "x", "x", texts::kVoltageNotPositive},
-      {"negative voltage", "-1", "", "", "", "", texts::kVoltageNotPositive},
-      {"letter in voltage", "1a", "1", "1", "1", "1", texts::kFormatError},
-      {"zero current", "12", "0", "x", "x", "x", texts::kCurrentNotPositive},
-      {"negative current", "12", "-0,5", "x", "x", "x", texts::kCurrentNotPositive},
-      {"current below 20 mA", "12", "0,019", "x", "x", "x", texts::kCurrentBelow20mA},
-      {"zero ripple", "12", "0,02", "0", "x", "x", texts::kRippleNotPositive},
-      {"ripple above 15", "12", "1", "15,01", "x", "x", texts::kRippleAbove15},
-      {"bad ripple", "12", "1", "1.5", "1", "1", texts::kFormatError},
-      {"zero flux", "12", "1", "15", "0", "x", texts::kFluxNotPositive},
-      {"bad flux", "12", "1", "1", "", "1", texts::kFormatError},
-      {"zero diode drop", "12", "1", "1", "1,2", "0", texts::kDiodeDropNotPositive},
-      {"bad diode drop", "12", "1", "1", "1,2", "0,7 В", texts::kFormatError},
+      {"zero voltage", "0", "x", "x", "x", "x", texts::kVoltageNotPositive, Field::Edit1},
+      {"negative voltage", "-1", "", "", "", "", texts::kVoltageNotPositive, Field::Edit1},
+      {"letter in voltage", "1a", "1", "1", "1", "1", texts::kFormatError, Field::Edit1},
+      {"zero current", "12", "0", "x", "x", "x", texts::kCurrentNotPositive, Field::Edit2},
+      {"negative current", "12", "-0,5", "x", "x", "x", texts::kCurrentNotPositive, Field::Edit2},
+      {"current below 20 mA", "12", "0,019", "x", "x", "x", texts::kCurrentBelow20mA, Field::Edit2},
+      {"zero ripple", "12", "0,02", "0", "x", "x", texts::kRippleNotPositive, Field::Edit3},
+      {"ripple above 15", "12", "1", "15,01", "x", "x", texts::kRippleAbove15, Field::Edit3},
+      {"bad ripple", "12", "1", "1.5", "1", "1", texts::kFormatError, Field::Edit3},
+      {"zero flux", "12", "1", "15", "0", "x", texts::kFluxNotPositive, Field::Edit5},
+      {"bad flux", "12", "1", "1", "", "1", texts::kFormatError, Field::Edit5},
+      {"zero diode drop", "12", "1", "1", "1,2", "0", texts::kDiodeDropNotPositive, Field::Edit6},
+      {"bad diode drop", "12", "1", "1", "1,2", "0,7 В", texts::kFormatError, Field::Edit6},
   };
   for (const Rejected& c : cases) {
     SCOPED_TRACE(c.name);
@@ -47,6 +49,9 @@ TEST(InputReading, EachCheckHasItsMessageInReadingOrder) {
     ASSERT_EQ(w.Messages().size(), 1u);
     EXPECT_EQ(w.Messages()[0], c.message);
     EXPECT_TRUE(w.Writes().empty());
+    const InputReading reading = ReadInputs(ReadInputTexts(w), ',');
+    ASSERT_TRUE(std::holds_alternative<InputRejection>(reading));
+    EXPECT_EQ(FieldOf(std::get<InputRejection>(reading).Rejected), c.source);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "app/form_fixture.h"
+#include "common/pdf_text.h"
 #include "app/simulation_window.h"
 
 namespace tavro::app {
@@ -63,6 +64,19 @@ TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurge) {
   EXPECT_TRUE(table.contains("Реальная схема: 1N4007")) << table.toStdString();
   EXPECT_TRUE(table.contains("Бросок тока")) << table.toStdString();
   EXPECT_GT(window->SettledPeriods(), 0);
+
+  // The PDF report carries the check as the window shows it.
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("check.pdf");
+  form.SetPdfFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                            const QString&, QString& name, bool) {
+    name = pdf;
+    return true;
+  });
+  form.Actions().exportPdf->trigger();
+  const std::string text = test::PdfText(pdf.toStdString());
+  EXPECT_NE(text.find("Проверка моделированием"), std::string::npos);
+  EXPECT_NE(text.find("Бросок тока"), std::string::npos);
 }
 
 QString Script(const QTemporaryDir& dir, const char* name, const char* body) {

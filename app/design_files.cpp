@@ -1,0 +1,156 @@
+#include "app/design_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "app/app_texts.h"
+#include "app/qt_text.h"
+
+namespace tavro::app {
+namespace {
+
+using design::Field;
+
+constexpr const char* kRecentKey = "recent_files";
+constexpr const char* kLastInputsKey = "last_inputs";
+constexpr const char* kPositionKey = "window_position";
+
+std::string Native(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+DesignFiles::DesignFiles(QWidget& window, const FormControls& controls, char separator,
+                         std::function<void(const QString&)> message)
+    : QObject(&window),
+      window_(window),
+      controls_(controls),
+      separator_(separator),
+      message_(std::move(message)) {}
+
+std::unique_ptr<QSettings> DesignFiles::Settings() const {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return std::make_unique<QSettings>(folder + "/tavro/tavro.ini", QSettings::IniFormat);
+}
+
+design::DesignFile DesignFiles::Inputs() const {
+  const auto text = [&](Field f) { return controls_.Edit(f)->text().toStdString(); };
+  return {{text(Field::Edit1), text(Field::Edit2), text(Field::Edit3),
+           controls_.radioButton2->isChecked() ? "2" : "1", text(Field::Edit5), text(Field::Edit6)},
+          separator_};
+}
+
+void DesignFiles::Apply(const design::DesignFile& file) {
+  const auto put = [&](Field f, const std::string& text) { controls_.Edit(f)->setText(Q(text)); };
+  put(Field::Edit1, file.Inputs.U0);
+  put(Field::Edit2, file.Inputs.I0);
+  put(Field::Edit3, file.Inputs.Kp);
+  (file.Inputs.Limbs == "2" ? controls_.radioButton2 : controls_.radioButton1)->setChecked(true);
+  put(Field::Edit5, file.Inputs.Bm);
+  put(Field::Edit6, file.Inputs.Ud);
+}
+
+bool DesignFiles::Open(const QString& path) {
+  const design::DesignFileReading reading = design::ReadDesignFile(Native(path), separator_);
+  if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
+    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error)));
+    return false;
+  }
+  Apply(std::get<design::DesignFile>(reading));
+  current_ = path;
+  Remember(path);
+  emit CurrentFileChanged(path);
+  return true;
+}
+
+void DesignFiles::OpenWithDialog() {
+  QString path;
+  if (dialog_(&window_, Q(design::kDesignFileExtension), Q(texts::kDesignFilter),
+              current_.isEmpty() ? QString() : QFileInfo(current_).path(),
+              Q(texts::kOpenDesignTitle), path, true) &&
+      !path.isEmpty()) {
+    Open(path);
+  }
+}
+
+void DesignFiles::Save() {
+  if (current_.isEmpty()) {
+    SaveAs();
+  } else {
+    WriteTo(current_);
+  }
+}
+
+void DesignFiles::SaveAs() {
+  QString path = current_.isEmpty() ? QString() : QFileInfo(current_).fileName();
+  if (dialog_(&window_, Q(design::kDesignFileExtension), Q(texts::kDesignFilter),
+              current_.isEmpty() ? QString() : QFileInfo(current_).path(),
+              Q(texts::kSaveDesignTitle), path, false) &&
+      !path.isEmpty()) {
+    WriteTo(path);
+  }
+}
+
+bool DesignFiles::WriteTo(const QString& path) {
+  if (const auto error = design::WriteDesignFile(Native(path), Inputs())) {
+    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error)));
+    return false;
+  }
+  current_ = path;
+  Remember(path);
+  emit CurrentFileChanged(path);
+  return true;
+}
+
+QStringList DesignFiles::RecentFiles() const {
+  return Settings()->value(kRecentKey).toStringList();
+}
+
+void DesignFiles::Remember(const QString& path) {
+  const QString full = QFileInfo(path).absoluteFilePath();
+  QStringList recent = RecentFiles();
+  recent.removeAll(full);
+  recent.prepend(full);
+  while (recent.size() > kRecentFiles) recent.removeLast();
+  Settings()->setValue(kRecentKey, recent);
+}
+
+void DesignFiles::FillRecentMenu(QMenu& menu) {
+  menu.clear();
+  const QStringList recent = RecentFiles();
+  if (recent.isEmpty()) menu.addAction(Q(texts::kNoRecent))->setEnabled(false);
+  int n = 1;
+  for (const QString& path : recent) {
+    const QString shown = QStringLiteral("&%1 %2").arg(n++).arg(QDir::toNativeSeparators(path));
+    connect(menu.addAction(shown), &QAction::triggered, this, [this, path] { Open(path); });
+  }
+}
+
+void DesignFiles::StoreSession(const QPoint& position) {
+  const std::unique_ptr<QSettings> settings = Settings();
+  settings->setValue(kLastInputsKey, Q(design::DesignFileText(Inputs())));
+  settings->setValue(kPositionKey, position);
+}
+
+std::optional<QPoint> DesignFiles::RestoreSession() {
+  const std::unique_ptr<QSettings> settings = Settings();
+  const QString last = settings->value(kLastInputsKey).toString();
+  if (!last.isEmpty()) {
+    const auto reading = design::ParseDesignFile(last.toStdString(), separator_);
+    if (const auto* file = std::get_if<design::DesignFile>(&reading)) Apply(*file);
+  }
+  if (!settings->contains(kPositionKey)) return std::nullopt;
+  const QPoint position = settings->value(kPositionKey).toPoint();
+  // Only a place where the title bar is on some screen.
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().contains(position + QPoint(40, 10))) return position;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tavro::app

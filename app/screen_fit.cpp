@@ -1,0 +1,71 @@
+#include "app/screen_fit.h"
+
+#include <QLayout>
+#include <QScrollArea>
+
+namespace tavro::app {
+namespace {
+
+class ClientScrollArea : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override { return widget() != nullptr ? widget()->size() : QSize(); }
+};
+
+struct Frame {
+  QMargins Margins;
+  bool Known;  // false before the window manager has framed the window
+};
+
+// The window frame's decorations; before the window manager has framed the
+// window, a typical title bar and border.
+Frame FrameOf(const QMainWindow& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect inner = window.geometry();
+  const QMargins m(inner.left() - frame.left(), inner.top() - frame.top(),
+                   frame.right() - inner.right(), frame.bottom() - inner.bottom());
+  if (m.top() > 0) return {m, true};
+  return {{4, 32, 4, 4}, false};
+}
+
+}  // namespace
+
+void MakeClientScrollable(QMainWindow& window) {
+  QWidget* client = window.takeCentralWidget();
+  auto* scroll = new ClientScrollArea(&window);
+  scroll->setObjectName("ClientScrollArea");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  scroll->setWidgetResizable(false);
+  scroll->setWidget(client);
+  window.setCentralWidget(scroll);
+}
+
+bool FitToScreen(QMainWindow& window, const QRect& available) {
+  window.layout()->activate();
+  const QSize full = window.layout()->totalSizeHint();
+  const Frame f = FrameOf(window);
+  const QMargins& frame = f.Margins;
+  const QSize room(available.width() - frame.left() - frame.right(),
+                   available.height() - frame.top() - frame.bottom());
+  if (full.width() <= room.width() && full.height() <= room.height()) return false;
+
+  window.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+  window.setMinimumSize(QSize(320, 240).boundedTo(room));
+  window.setMaximumSize(full);
+  const QSize size = full.boundedTo(room);
+  window.resize(size);
+  // The frame's top-left: centred where there is room, else at the area's
+  // edge. An unframed window is placed by its client area, so the frame to
+  // come is allowed for.
+  int x = available.left() + std::max(0, (room.width() - size.width()) / 2);
+  int y = available.top() + std::max(0, (room.height() - size.height()) / 2);
+  if (!f.Known) {
+    x += frame.left();
+    y += frame.top();
+  }
+  window.move(x, y);
+  return true;
+}
+
+}  // namespace tavro::app

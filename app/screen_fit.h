@@ -1,0 +1,21 @@
+// Small screens: the window's client area sits in a scroll area exactly its
+// size, so at the default size nothing changes; on a screen (or at a scale)
+// where the window does not fit, the window shrinks to the available area,
+// keeps its title bar on screen and the content scrolls.
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+
+namespace tavro::app {
+
+// Puts the central widget (a fixed-size client area) into a frameless
+// scroll area whose preferred size is the client's.
+void MakeClientScrollable(QMainWindow& window);
+
+// Fits the window into `available` (a screen's work area): unchanged when it
+// fits; otherwise resizable up to its full size, as large as the area allows
+// and placed with its frame inside the area. Returns whether it had to shrink.
+bool FitToScreen(QMainWindow& window, const QRect& available);
+
+}  // namespace tavro::app

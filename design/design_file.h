@@ -1,0 +1,71 @@
+// Design files (.tavro): the inputs of one design kept on disk, so a design
+// can be opened again, passed on, or given to the command-line tool.
+//
+// A file is UTF-8 JSON:
+//   {"format": "tavro-design", "version": 1, "decimal_separator": ",",
+//    "inputs": {"voltage": "12", "current": "1", "ripple": "1", "limbs": 1,
+//               "flux": "1,2", "diode_drop": "0,7"}}
+// The input texts are kept exactly as typed, with the separator they were
+// typed with; opened where another separator is in use, a text that reads as
+// a number is given the reader's separator, so it means the same number.
+// Settings added later (the mains and so on) come as new entries under a new
+// version; a file of a newer version, or with entries this version does not
+// know, is refused with a message saying so rather than half read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "design/inputs.h"
+
+namespace tavro::design {
+
+inline constexpr int kDesignFileVersion = 1;
+inline constexpr const char* kDesignFileFormat = "tavro-design";
+inline constexpr const char* kDesignFileExtension = "tavro";
+
+// What a design file holds.
+struct DesignFile {
+  InputTexts Inputs;  // U0, I0, Kp, Bm, Ud as typed; Limbs "1" or "2"
+  char DecimalSeparator = ',';
+};
+
+enum class DesignFileProblem {
+  CannotRead,    // no such file, no access
+  CannotWrite,   // the folder or disk refused the file
+  NotJson,       // damaged: not JSON at all, or cut short
+  NotADesign,    // some other JSON file
+  NewerVersion,  // written by a later version of the program
+  UnknownEntry,  // an entry this version does not know
+  BadEntry,      // an entry missing or of the wrong kind
+};
+
+struct DesignFileError {
+  DesignFileProblem Problem;
+  std::string Detail;  // the entry, the position or the system's reason
+};
+
+using DesignFileReading = std::variant<DesignFile, DesignFileError>;
+
+// The file's text; the inputs in the separator they were typed with.
+std::string DesignFileText(const DesignFile& file);
+
+// Reads a file's text and gives the inputs in `separator`.
+DesignFileReading ParseDesignFile(std::string_view text, char separator);
+
+DesignFileReading ReadDesignFile(const std::string& path, char separator);
+
+// Writes the whole file or nothing: a new file next to the old one, renamed
+// over it once complete. Returns an error when the file was not written.
+std::optional<DesignFileError> WriteDesignFile(const std::string& path, const DesignFile& file);
+
+// A message for the user, naming the file and what is wrong with it.
+std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error);
+
+// A number's text in the other decimal separator; a text that does not read
+// as a number is kept as it is.
+std::string WithSeparator(const std::string& text, char from, char to);
+
+}  // namespace tavro::design

@@ -1,0 +1,37 @@
+// The PDF report's own texts: its title, headings, plot captions and the
+// labels of the circuit drawing. Tables reuse the names of report/results_table,
+// the load characteristic the window's captions (design/texts.h).
+#pragma once
+
+#include <string_view>
+
+namespace tavro::pdf::texts {
+
+inline constexpr std::string_view kTitle =
+    "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
+    "рассеяния трансформатора";
+inline constexpr std::string_view kDate = "Дата расчёта:";
+inline constexpr std::string_view kCircuit = "Схема выпрямителя";
+inline constexpr std::string_view kLoadPlot = "Нагрузочная характеристика";
+inline constexpr std::string_view kLoadPlotNote =
+    "Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен "
+    "номинальный режим.";
+inline constexpr std::string_view kPulsePlot = "Форма тока вентиля";
+inline constexpr std::string_view kPulsePlotX = "Фаза напряжения сети, °";
+inline constexpr std::string_view kPulsePlotY = "Ток вентиля, А";
+// %1 start and %2 end of conduction (degrees), %3 peak and %4 rms current (A).
+inline constexpr std::string_view kPulseNote =
+    "Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, "
+    "максимум %3 А, действующее значение %4 А.";
+inline constexpr std::string_view kMains = "Сеть 220 В, 50 Гц";
+// %1 U2, %2 I2, %3 I1, %4 frame power.
+inline constexpr std::string_view kSecondary = "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А";
+// %1 reverse voltage, %2 rms and %3 peak current of a diode.
+inline constexpr std::string_view kDiodes = "Uобр = %1 В\nIд = %2 А\nIд max = %3 А";
+// %1 capacitance, %2 working voltage.
+inline constexpr std::string_view kCapacitor = "Cф = %1 мкФ\nUраб = %2 В";
+// %1 U0, %2 I0, %3 Kp.
+inline constexpr std::string_view kLoad = "Rн\nU0 = %1 В\nI0 = %2 А\nKп = %3 %";
+inline constexpr std::string_view kCannotWrite = "Не удалось записать PDF-документ";
+
+}  // namespace tavro::pdf::texts

@@ -1,0 +1,36 @@
+// The last calculation as tables: every input and result as name, value and
+// unit, and the load characteristic row by row. The window copies them to the
+// clipboard as tab-separated text; the PDF report prints them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/report_text.h"
+
+namespace tavro::report {
+
+struct ResultRow {
+  std::string Name;
+  std::string Value;  // the text as the window shows it
+  std::string Unit;
+};
+
+struct ResultSection {
+  std::string Title;
+  std::vector<ResultRow> Rows;
+};
+
+// Inputs (with the mains), design results, nomogram parameters.
+std::vector<ResultSection> ResultSections(const ReportContent& content);
+
+// The load characteristic: a header row, then 25 rows of percentage,
+// current, voltage, γ and √2·cos ψ, numbers in the window's display form.
+std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& content);
+
+// Both tables as tab-separated text, LF line ends, for a spreadsheet: a
+// header "Величина / Значение / Единица", each section's title on a line of
+// its own, then after an empty line the load characteristic.
+std::string ResultsTabSeparated(const ReportContent& content);
+
+}  // namespace tavro::report

@@ -1,0 +1,301 @@
+// Everyday use of the window: keyboard, focus after a rejected input, stale
+// results, the clipboard table, design files, help and small screens.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QTemporaryDir>
+
+#include "app/app_texts.h"
+#include "app/form_fixture.h"
+#include "app/qt_text.h"
+#include "app/screen_fit.h"
+#include "common/files.h"
+#include "common/pdf_text.h"
+#include "design/texts.h"
+
+namespace tavro::app {
+namespace {
+
+using design::Field;
+
+class Everyday : public test::FormTest {
+ protected:
+  QString Stripped(const QAction* action) const { return QString(action->text()).remove('&'); }
+};
+
+TEST_F(Everyday, MenusKeepTheirCaptionsWithMnemonicsAndShortcuts) {
+  const FormControls& c = form.Controls();
+  EXPECT_EQ(Stripped(c.n3), Q(texts::kSaveItem));
+  EXPECT_EQ(Stripped(c.n4), Q(texts::kExitItem));
+  EXPECT_EQ(Stripped(c.n5), Q(texts::kAboutItem));
+  struct Key {
+    QAction* action;
+    QKeySequence key;
+  };
+  const EverydayActions& a = form.Actions();
+  const Key keys[] = {
+      {c.n3, QKeySequence("Ctrl+S")},         {c.n4, QKeySequence("Ctrl+Q")},
+      {a.openDesign, QKeySequence("Ctrl+O")}, {a.saveDesignAs, QKeySequence("Ctrl+Shift+S")},
+      {a.exportPdf, QKeySequence("Ctrl+P")},  {a.method, QKeySequence("F1")}};
+  for (const Key& k : keys) {
+    EXPECT_TRUE(k.action->shortcuts().contains(k.key)) << k.action->text().toStdString();
+    EXPECT_TRUE(k.action->text().contains('&')) << k.action->text().toStdString();
+  }
+  EXPECT_TRUE(a.exportPdf->shortcuts().contains(QKeySequence("Ctrl+E")));
+}
+
+TEST_F(Everyday, EnterInAnInputOrOnTheButtonCalculates) {
+  TypeWorkedExample();
+  QTest::keyClick(Edit(Field::Edit6), Qt::Key_Return);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Shown(Field::Edit7), "1,25570E+01");
+
+  TypeInto(Field::Edit1, "24");
+  QTest::keyClick(form.Controls().radioButton1, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(form.Procedure().State().CalculatedInputs.U0, "24");
+
+  TypeInto(Field::Edit1, "12");
+  form.Controls().button1->setFocus();
+  QTest::keyClick(form.Controls().button1, Qt::Key_Return);
+  EXPECT_EQ(form.Procedure().State().CalculatedInputs.U0, "12");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Everyday, AltCombinationsNeverTypeIntoAField) {
+  TypeInto(Field::Edit1, "12");
+  QTest::keyClick(Edit(Field::Edit1), Qt::Key_F, Qt::AltModifier);
+  // Alt+Ф on a Russian layout: a key the test library has no name for.
+  QKeyEvent altEf(QEvent::KeyPress, 0x0424, Qt::AltModifier, QString::fromUtf8("ф"));
+  QApplication::sendEvent(Edit(Field::Edit1), &altEf);
+  EXPECT_EQ(Edit(Field::Edit1)->text(), "12");
+
+  // Alt on its own opens the menu bar's first menu.
+  QApplication::setActiveWindow(&form);
+  QTest::keyPress(Edit(Field::Edit1), Qt::Key_Alt, Qt::AltModifier);
+  QTest::keyRelease(Edit(Field::Edit1), Qt::Key_Alt);
+  QApplication::processEvents();
+  EXPECT_EQ(form.menuBar()->activeAction(), form.menuBar()->actions().value(0));
+  QTest::keyClick(form.menuBar(), Qt::Key_Escape);
+}
+
+TEST_F(Everyday, TabSkipsTheResultsButReachesTheSliderAndClickSelectsAResult) {
+  TypeWorkedExample();
+  Calculate();
+  QApplication::setActiveWindow(&form);
+  Edit(Field::Edit6)->setFocus();
+  QTest::keyClick(Edit(Field::Edit6), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form.Controls().trackBar1);
+  QTest::keyClick(form.Controls().trackBar1, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form.Controls().button1);
+  QTest::keyClick(form.Controls().button1, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Edit(Field::Edit1))
+      << QApplication::focusWidget()->objectName().toStdString();
+
+  QLineEdit* result = Edit(Field::Edit7);
+  QTest::mouseClick(result, Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), result);
+  result->selectAll();
+  EXPECT_EQ(result->selectedText(), "1,25570E+01");
+}
+
+TEST_F(Everyday, FocusGoesToTheRejectedFieldWithItsTextSelected) {
+  struct Case {
+    Field field;
+    const char* text;
+  };
+  for (const Case& c : {Case{Field::Edit2, "0,019"}, Case{Field::Edit5, "1.2"}}) {
+    TypeWorkedExample();
+    TypeInto(c.field, c.text);
+    form.Controls().button1->setFocus();
+    Calculate();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(form.focusWidget(), Edit(c.field)) << c.text;
+    EXPECT_EQ(Edit(c.field)->selectedText(), c.text);
+  }
+}
+
+TEST_F(Everyday, EditedInputsMarkTheResultsStaleUntilTheNextCalculation) {
+  TypeWorkedExample();
+  EXPECT_FALSE(form.Stale().Stale());  // nothing shown yet
+  Calculate();
+  const QColor normal = Edit(Field::Edit7)->palette().color(QPalette::Text);
+  TypeInto(Field::Edit1, "13");
+  const std::vector<std::string> shown = AllTexts();
+  TypeInto(Field::Edit1, "12");
+  TypeInto(Field::Edit1, "13");
+  EXPECT_TRUE(form.Stale().Stale());
+  EXPECT_EQ(form.Stale().Note(), Q(texts::kStaleNote));
+  EXPECT_NE(Edit(Field::Edit7)->palette().color(QPalette::Text), normal);
+  EXPECT_NE(Edit(Field::Edit29)->palette().color(QPalette::Text), normal);
+  EXPECT_EQ(AllTexts(), shown);
+
+  TypeInto(Field::Edit1, "0");  // a rejected press keeps the marking
+  Calculate();
+  EXPECT_TRUE(form.Stale().Stale());
+  TypeInto(Field::Edit1, "12");
+  QTest::mouseClick(form.Controls().radioButton2, Qt::LeftButton);
+  Calculate();
+  EXPECT_FALSE(form.Stale().Stale());
+  EXPECT_TRUE(form.Stale().Note().isEmpty());
+  EXPECT_EQ(Edit(Field::Edit7)->palette().color(QPalette::Text), normal);
+}
+
+TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
+  EXPECT_FALSE(form.Actions().copyResults->isEnabled());
+  TypeWorkedExample();
+  Calculate();
+  form.Actions().copyResults->trigger();
+  const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+  ASSERT_GT(lines.size(), 30);
+  EXPECT_EQ(lines[0], QString::fromUtf8("Величина\tЗначение\tЕдиница"));
+  EXPECT_TRUE(lines.contains(QString::fromUtf8("Номинальное выпрямленное напряжение\t12\tВ")));
+  EXPECT_TRUE(lines.contains(
+      QString::fromUtf8("Действующее напряжение вторичной обмотки\t1,25570E+01\tВ")));
+  EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёмкость конденсатора фильтра\t") +
+                             Q(Shown(Field::Edit19)) + QString::fromUtf8("\tмкФ")));
+  // The load characteristic: a title, a header and 25 rows of five columns.
+  const qsizetype title = lines.indexOf(Q(design::texts::kLoadGroup));
+  ASSERT_GT(title, 0);
+  EXPECT_TRUE(lines[title - 1].isEmpty());
+  for (int row = 0; row <= 25; ++row) EXPECT_EQ(lines[title + 1 + row].count('\t'), 4);
+  const QStringList rated = lines[title + 1 + 21].split('\t');
+  EXPECT_EQ(rated[0], "100");
+  EXPECT_EQ(rated[1], "1,00000E+00");
+  EXPECT_EQ(rated[2], "1,20000E+01");
+  EXPECT_EQ(rated[3], Q(Shown(Field::Edit28)));
+}
+
+TEST_F(Everyday, ExportPdfWritesTheDocumentOfTheShownDesign) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("design.pdf");
+  form.SetPdfFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                            const QString&, QString& name, bool) {
+    name = path;
+    return true;
+  });
+  form.SetClock([] { return report::ReportTime{8, 12, 2026, 14, 10}; });
+  form.Actions().exportPdf->trigger();  // greyed before a calculation: nothing happens
+  EXPECT_FALSE(QFile::exists(path));
+  TypeWorkedExample();
+  Calculate();
+  form.Actions().exportPdf->trigger();
+  EXPECT_TRUE(errors.empty());
+  const std::string text = test::PdfText(path.toStdString());
+  for (const std::string& expected : {std::string("08.12.2026 14:10"), Shown(Field::Edit7),
+                                      Shown(Field::Edit19), Shown(Field::Edit11)}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+}
+
+class DesignFilesInWindow : public test::FormTest {
+ protected:
+  QString Path(const char* name) const { return dir.filePath(name); }
+  void Answer(const QString& path) {
+    form.Files().SetFileDialog([path](QWidget*, const QString&, const QString&, const QString&,
+                                      const QString&, QString& name, bool) {
+      name = path;
+      return true;
+    });
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(DesignFilesInWindow, SavedInputsOpenAgainUnderTheOtherSeparator) {
+  TypeWorkedExample();
+  QTest::mouseClick(form.Controls().radioButton2, Qt::LeftButton);
+  Answer(Path("example.tavro"));
+  form.Actions().saveDesignAs->trigger();
+  ASSERT_TRUE(QFile::exists(Path("example.tavro")));
+
+  app::TForm1 point('.');
+  point.Files().SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                                  const QString&, QString& name, bool) {
+    name = Path("example.tavro");
+    return true;
+  });
+  point.Actions().openDesign->trigger();
+  EXPECT_EQ(point.Text(Field::Edit5), "1.2");
+  EXPECT_EQ(point.Text(Field::Edit6), "0.7");
+  EXPECT_EQ(point.Text(Field::Edit1), "12");
+  EXPECT_TRUE(point.Controls().radioButton2->isChecked());
+  EXPECT_EQ(point.findChild<QLabel*>("CurrentDesign")->text(),
+            QString::fromUtf8("Проект: example.tavro"));
+  EXPECT_EQ(form.Files().RecentFiles().value(0),
+            QFileInfo(Path("example.tavro")).absoluteFilePath());
+}
+
+TEST_F(DesignFilesInWindow, TheLastInputsAndPositionComeBackAtTheNextStart) {
+  {
+    app::TForm1 first(',');
+    first.RestoreSession();
+    first.show();
+    first.Files().Apply({{"24", "2", "3", "2", "1,5", "0,9"}, ','});
+    first.move(100, 120);
+    first.close();
+  }
+  app::TForm1 next('.');
+  next.RestoreSession();
+  EXPECT_EQ(next.Text(Field::Edit1), "24");
+  EXPECT_EQ(next.Text(Field::Edit5), "1.5");
+  EXPECT_TRUE(next.Controls().radioButton2->isChecked());
+  EXPECT_EQ(next.pos(), QPoint(100, 120));
+  // The window the tests use does not take part.
+  EXPECT_TRUE(Edit(Field::Edit1)->text().isEmpty());
+}
+
+TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
+  TypeWorkedExample();
+  Calculate();
+  const std::vector<std::string> before = AllTexts();
+  QFile damaged(Path("damaged.tavro"));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write(R"({"format": "tavro-design", "version": 1, "inputs": {"volt)");
+  damaged.close();
+  for (const QString& path : {Path("damaged.tavro"), Path("missing.tavro")}) {
+    messages.clear();
+    EXPECT_FALSE(form.Files().Open(path));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(path)) << messages[0].toStdString();
+    EXPECT_EQ(AllTexts(), before);
+    EXPECT_FALSE(form.Stale().Stale());
+  }
+}
+
+TEST_F(Everyday, MethodOpensInAWindowAndEveryFieldHasATooltip) {
+  form.Actions().method->trigger();
+  auto* window = form.findChild<MethodWindow*>("MethodWindow");
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  const QString markdown =
+      QString::fromStdString(test::ReadFile(std::string(TAVRO_SOURCE_DIR) + "/docs/method.md"));
+  EXPECT_EQ(MethodMarkdown(), markdown);
+  EXPECT_FALSE(window->Browser().toPlainText().isEmpty());
+  for (const QLineEdit* edit : form.Controls().edits) {
+    EXPECT_FALSE(edit->toolTip().isEmpty()) << edit->objectName().toStdString();
+  }
+}
+
+TEST_F(Everyday, OnASmallScreenTheWindowFitsAndItsContentScrolls) {
+  const QSize full = form.size();
+  EXPECT_FALSE(FitToScreen(form, QRect(0, 0, 1920, 1080)));
+  EXPECT_EQ(form.size(), full);
+  EXPECT_EQ(form.centralWidget()->size(), QSize(896, 689));
+
+  const QRect small(0, 0, 1280, 720);
+  EXPECT_TRUE(FitToScreen(form, small));
+  EXPECT_TRUE(small.contains(form.frameGeometry()));
+  auto* scroll = qobject_cast<QScrollArea*>(form.centralWidget());
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_EQ(scroll->widget()->size(), QSize(896, 689));
+  EXPECT_LT(scroll->viewport()->height(), 689);
+  EXPECT_EQ(form.maximumSize(), full);
+}
+
+}  // namespace
+}  // namespace tavro::app

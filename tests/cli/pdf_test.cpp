@@ -1,0 +1,79 @@
+// tavro-cli --pdf: the printable report, checked through the text poppler
+// extracts from it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iterator>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "common/files.h"
+#include "common/pdf_text.h"
+
+namespace tavro::cli {
+namespace {
+
+int RunTool(std::vector<std::string> args, std::string* err = nullptr) {
+  args.insert(args.begin(), "tavro-cli");
+  std::ostringstream out, errors;
+  std::istringstream in;
+  const int status = RunCli(args, in, out, errors);
+  if (err != nullptr) *err = errors.str();
+  return status;
+}
+
+TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
+  const std::string path = (std::filesystem::temp_directory_path() / "tavro_cli.pdf").string();
+  std::filesystem::remove(path);
+  test::ScopedEnv epoch("SOURCE_DATE_EPOCH", "1796739000");  // 08.12.2026 14:10 UTC
+  test::ScopedEnv display("DISPLAY", nullptr);
+  ASSERT_EQ(RunTool({"--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1", "--flux",
+                     "1,2", "--diode-drop", "0,7", "--decimal-separator", ",", "--pdf", path}),
+            kExitDesigned);
+  const std::string text = test::PdfText(path);
+  ASSERT_FALSE(text.empty()) << "pdftotext (poppler-utils) is needed; see tools/install-deps.sh";
+  EXPECT_GE(test::PdfPages(path), 2);
+  EXPECT_EQ(test::PdfImages(path), 0);  // the plots and the circuit are drawn, not pictures
+  for (const char* expected : {
+           "08.12.2026 14:10",
+           "Максимальная магнитная индукция в сердечнике",
+           "1,2 Тл",
+           "1,25570E+01 В",    // U2, also in the circuit drawing
+           "1,98443E+04 мкФ",  // Cf
+           "1,77582E+01",      // Urev and the capacitor's working voltage
+           "8,25032E-02",      // A
+           "1,96466E+04",      // H
+           "4,74882E+01",      // ψ in degrees
+           "Cф = 1,98443E+04 мкФ",
+           "Нагрузочная характеристика",
+           "Форма тока вентиля",
+           "Выпрямленный ток, А",
+       }) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+  // Load table rows, each on one line: percentage, current, voltage, γ, √2·cos ψ.
+  const auto rowShown = [&](std::vector<std::string> cells) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+      std::istringstream words(line);
+      std::vector<std::string> found{std::istream_iterator<std::string>(words), {}};
+      if (found == cells) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(rowShown({"100", "1,00000E+00", "1,20000E+01", "7,88437E-02", "9,55644E-01"}));
+  EXPECT_TRUE(rowShown({"120", "1,20000E+00", "1,12712E+01", "9,46125E-02", "8,97607E-01"}));
+}
+
+TEST(CliPdf, AFileThatCannotBeWrittenIsReported) {
+  std::string err;
+  EXPECT_EQ(RunTool({"--voltage", "12", "--current", "1", "--ripple", "1", "--flux", "1.2",
+                     "--diode-drop", "0.7", "--decimal-separator", ".", "--pdf",
+                     "/nonexistent-folder/x.pdf"},
+                    &err),
+            kExitReportNotWritten);
+  EXPECT_NE(err.find("/nonexistent-folder/x.pdf"), std::string::npos) << err;
+}
+
+}  // namespace
+}  // namespace tavro::cli

@@ -1,0 +1,133 @@
+#include "design/design_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/files.h"
+#include "design/decimal.h"
+
+namespace tavro::design {
+namespace {
+
+DesignFile WorkedExample(char separator) {
+  const std::string s(1, separator);
+  return {{"12", "1", "1", "2", "1" + s + "2", "  0" + s + "7E0 "}, separator};
+}
+
+std::filesystem::path Scratch(const std::string& name) {
+  const auto dir = std::filesystem::temp_directory_path() / "tavro_design_file_test";
+  std::filesystem::create_directories(dir);
+  return dir / name;
+}
+
+TEST(DesignFile, RoundTripGivesTheSameNumbersUnderEitherSeparator) {
+  for (char written : {',', '.'}) {
+    for (char read : {',', '.'}) {
+      const auto path = Scratch("round_trip.tavro").string();
+      ASSERT_FALSE(WriteDesignFile(path, WorkedExample(written)));
+      const DesignFileReading reading = ReadDesignFile(path, read);
+      ASSERT_TRUE(std::holds_alternative<DesignFile>(reading));
+      const DesignFile& file = std::get<DesignFile>(reading);
+      const DesignFile original = WorkedExample(written);
+      EXPECT_EQ(file.DecimalSeparator, read);
+      EXPECT_EQ(file.Inputs.Limbs, "2");
+      EXPECT_EQ(file.Inputs.U0, "12");
+      for (auto text : {&InputTexts::Bm, &InputTexts::Ud}) {
+        EXPECT_EQ(ParseDecimal(file.Inputs.*text, read),
+                  ParseDecimal(original.Inputs.*text, written));
+      }
+      EXPECT_EQ(file.Inputs.Ud,
+                written == read ? original.Inputs.Ud : "  0" + std::string(1, read) + "7E0 ");
+    }
+  }
+}
+
+TEST(DesignFile, TextsThatAreNotNumbersStayAsTyped) {
+  const DesignFile file{{"", "abc", "1.5", "1", "1,2,3", "∞"}, ','};
+  const DesignFileReading reading = ParseDesignFile(DesignFileText(file), '.');
+  ASSERT_TRUE(std::holds_alternative<DesignFile>(reading));
+  const InputTexts& in = std::get<DesignFile>(reading).Inputs;
+  EXPECT_EQ(in.U0, "");
+  EXPECT_EQ(in.I0, "abc");
+  EXPECT_EQ(in.Kp, "1.5");
+  EXPECT_EQ(in.Bm, "1,2,3");
+  EXPECT_EQ(in.Ud, "∞");
+}
+
+struct BadFile {
+  std::string text;
+  DesignFileProblem problem;
+  const char* detail;
+};
+
+TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
+  const std::string good = DesignFileText(WorkedExample(','));
+  const std::string cut = good.substr(0, good.size() / 2);
+  const std::string v1 = R"({"format":"tavro-design","version":1,"decimal_separator":",",)";
+  const std::string inputs =
+      R"("inputs":{"voltage":"12","current":"1","ripple":"1","limbs":1,"flux":"1","diode_drop":"1"})";
+  const BadFile cases[] = {
+      {"", DesignFileProblem::NotJson, nullptr},
+      {cut, DesignFileProblem::NotJson, nullptr},
+      {"\xff\xfe garbage", DesignFileProblem::NotJson, nullptr},
+      {"[1, 2]", DesignFileProblem::NotADesign, nullptr},
+      {R"({"name": "x"})", DesignFileProblem::NotADesign, nullptr},
+      {R"({"format": "other", "version": 1})", DesignFileProblem::NotADesign, nullptr},
+      {R"({"format":"tavro-design","version":2,"mains":{}})", DesignFileProblem::NewerVersion, "2"},
+      {R"({"format":"tavro-design","version":1.5})", DesignFileProblem::NewerVersion, "1.5"},
+      {R"({"format":"tavro-design","version":"1"})", DesignFileProblem::BadEntry, "version"},
+      {v1 + inputs + R"(,"mains":{"voltage":"230"}})", DesignFileProblem::UnknownEntry, "mains"},
+      {v1 + R"("inputs":{"voltage":"12","shunt":"1"}})", DesignFileProblem::UnknownEntry,
+       "inputs.shunt"},
+      {v1 + R"("inputs":{"voltage":12}})", DesignFileProblem::BadEntry, "inputs.voltage"},
+      // An escaped lone surrogate is not text.
+      {v1 + R"("inputs":{"voltage":"1\udc00"}})", DesignFileProblem::BadEntry, "inputs.voltage"},
+      {v1 + R"("inputs":{"voltage":"12","current":"1","ripple":"1","limbs":3,"flux":"1",)"
+            R"("diode_drop":"1"}})",
+       DesignFileProblem::BadEntry, "inputs.limbs"},
+      {R"({"format":"tavro-design","version":1,"decimal_separator":";","inputs":{}})",
+       DesignFileProblem::BadEntry, "decimal_separator"},
+  };
+  for (const BadFile& c : cases) {
+    const DesignFileReading reading = ParseDesignFile(c.text, ',');
+    ASSERT_TRUE(std::holds_alternative<DesignFileError>(reading)) << c.text;
+    const DesignFileError& error = std::get<DesignFileError>(reading);
+    EXPECT_EQ(error.Problem, c.problem) << c.text;
+    if (c.detail != nullptr) {
+      EXPECT_EQ(error.Detail, c.detail) << c.text;
+    }
+  }
+}
+
+TEST(DesignFile, MessagesNameTheFileAndTheEntry) {
+  const std::string message =
+      DescribeDesignFileError("/tmp/a%2.tavro", {DesignFileProblem::UnknownEntry, "mains"});
+  EXPECT_NE(message.find("«/tmp/a%2.tavro»"), std::string::npos) << message;
+  EXPECT_NE(message.find("«mains»"), std::string::npos) << message;
+  EXPECT_NE(
+      DescribeDesignFileError("x", {DesignFileProblem::NewerVersion, "3"}).find("версия формата 3"),
+      std::string::npos);
+}
+
+TEST(DesignFile, MissingFilesAndFoldersAreReportedNotCreated) {
+  const auto missing = Scratch("no_such_folder") / "design.tavro";
+  const auto read = ReadDesignFile(missing.string(), ',');
+  ASSERT_TRUE(std::holds_alternative<DesignFileError>(read));
+  EXPECT_EQ(std::get<DesignFileError>(read).Problem, DesignFileProblem::CannotRead);
+  const auto written = WriteDesignFile(missing.string(), WorkedExample(','));
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->Problem, DesignFileProblem::CannotWrite);
+  EXPECT_FALSE(std::filesystem::exists(missing.parent_path()));
+}
+
+TEST(DesignFile, SavingOverAFileReplacesItWhole) {
+  const auto path = Scratch("replace.tavro").string();
+  { std::ofstream(path) << std::string(10000, 'x'); }
+  ASSERT_FALSE(WriteDesignFile(path, WorkedExample('.')));
+  EXPECT_EQ(test::ReadFile(path), DesignFileText(WorkedExample('.')));
+  EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+}
+
+}  // namespace
+}  // namespace tavro::design

@@ -48,35 +48,30 @@ void Line(std::ostream& os, std::string_view caption, std::string_view value) {
 
 }  // namespace
 
-// The texts of a window that shows this design.
-class ShownFields {
- public:
-  ShownFields(const design::Design& d, const design::InputTexts& typed, char separator)
-      : texts_(design::DesignFieldTexts(d, typed, separator)) {}
-  const std::string& Text(Field f) const { return texts_[design::FieldIndex(f)]; }
-
- private:
-  std::array<std::string, design::kFieldCount> texts_;
-};
-
 std::string RenderText(const design::Design& d, const design::InputTexts& typed, char separator) {
-  const ShownFields w(d, typed, separator);
+  const auto shown = [&](design::Quantity q, design::Form form) {
+    return design::ShownText(d, q, form, separator);
+  };
   std::ostringstream os;
   os << texts::kInputsGroup << '\n';
   for (const design::InputField& f : design::kInputFields) {
-    Line(os, texts::InputCaption(f.Control), typed.Of(f.Quantity));
+    Line(os, texts::InputCaption(f.Quantity), typed.Of(f.Quantity));
     if (f.Quantity == design::Input::Kp) Line(os, texts::kLimbsCaption, typed.Limbs);
   }
 
   os << '\n' << texts::kOutputsGroup << '\n';
-  for (Field f : texts::kOutputFields) Line(os, texts::OutputCaption(f), w.Text(f));
+  for (design::Quantity q : texts::kOutputQuantities) {
+    Line(os, texts::OutputCaption(q), shown(q, design::Form::Value));
+  }
 
   os << '\n' << texts::kNomogramGroup << '\n';
   for (const texts::NomogramRow& row : texts::kNomogramRows) {
     std::string caption = std::string(row.Caption) + " " + std::string(row.Symbol);
     if (!row.Unit.empty()) caption += ", " + std::string(row.Unit);
-    std::string value = w.Text(row.First);
-    if (row.HasSecond) value = PadRight(value, 14) + PadRight(row.Middle, 10) + w.Text(row.Second);
+    std::string value = shown(row.First.Shows, row.First.As);
+    if (row.HasSecond) {
+      value = PadRight(value, 14) + PadRight(row.Middle, 10) + shown(row.Second.Shows, row.Second.As);
+    }
     Line(os, caption, value);
   }
 

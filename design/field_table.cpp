@@ -11,6 +11,13 @@ Field FieldOf(Input input) {
   return Field::Edit3;
 }
 
+Field FieldOf(Quantity quantity, Form form) {
+  for (const ShownField& f : kShownFields) {
+    if (f.Shows == quantity && f.As == form) return f.Control;
+  }
+  return Field::Label37;
+}
+
 InputTexts ReadInputTexts(const DesignWindow& window) {
   InputTexts texts;
   for (const InputField& f : kInputFields) texts.Of(f.Quantity) = window.Text(f.Control);

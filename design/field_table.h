@@ -71,6 +71,9 @@ inline constexpr LoadRowFields kLoadRowFields{Field::Edit25, Field::Edit26, Fiel
 // The control an input is typed into (RadioButton2's limbs: Edit3, before them).
 Field FieldOf(Input input);
 
+// The control that shows a quantity in a form.
+Field FieldOf(Quantity quantity, Form form);
+
 // The six input texts as the window holds them now.
 InputTexts ReadInputTexts(const DesignWindow& window);
 

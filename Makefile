@@ -44,6 +44,7 @@ bench: build
 	$(BUILD)/bench/tavro_evaluations
 	$(BUILD)/bench/tavro_solver_comparison
 	$(BUILD)/bench/tavro_simulation_bench $(BUILD)/cli/tavro-cli
+	$(BUILD)/bench/tavro_method_figures
 
 # Fuzzing with libFuzzer (clang), both targets side by side for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60

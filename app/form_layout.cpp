@@ -7,6 +7,7 @@
 #include "app/app_texts.h"
 #include "app/fonts.h"
 #include "app/qt_text.h"
+#include "design/field_table.h"
 #include "design/texts.h"
 
 namespace tavro::app {
@@ -75,13 +76,13 @@ void BuildInputs(FormControls& c) {
   QGroupBox* g = MakeGroup(c.client, Group::GroupBox2, dtexts::kInputsGroup, {16, 9, 601, 225});
   c.groups[1] = g;
   constexpr int kLabelEnd = 478;
-  const auto input = [&](Field field, int y) {
-    LabelEndingAt(g, dtexts::InputCaption(field), kLabelEnd, y);
-    MakeEdit(c, g, field, {488, y, 98, kFieldHeight}, false);
+  const auto input = [&](design::Input quantity, int y) {
+    LabelEndingAt(g, dtexts::InputCaption(quantity), kLabelEnd, y);
+    MakeEdit(c, g, design::FieldOf(quantity), {488, y, 98, kFieldHeight}, false);
   };
-  input(Field::Edit1, 24);
-  input(Field::Edit2, 56);
-  input(Field::Edit3, 88);
+  input(design::Input::U0, 24);
+  input(design::Input::I0, 56);
+  input(design::Input::Kp, 88);
   LabelEndingAt(g, dtexts::kLimbsCaption, kLabelEnd, 122);
   c.radioButton1 = new QRadioButton(Q(texts::kLimbsOne), g);
   c.radioButton1->setObjectName("RadioButton1");
@@ -91,17 +92,18 @@ void BuildInputs(FormControls& c) {
   c.radioButton2->setObjectName("RadioButton2");
   c.radioButton2->setGeometry(544, 126, 34, 18);
   for (QRadioButton* r : {c.radioButton1, c.radioButton2}) r->setFont(FieldFont());
-  input(Field::Edit5, 152);
-  input(Field::Edit6, 184);
+  input(design::Input::Bm, 152);
+  input(design::Input::Ud, 184);
 }
 
 void BuildOutputs(FormControls& c) {
   QGroupBox* g = MakeGroup(c.client, Group::GroupBox3, dtexts::kOutputsGroup, {16, 241, 441, 320});
   c.groups[2] = g;
   int row = 0;
-  for (Field field : dtexts::kOutputFields) {
-    LabelEndingAt(g, dtexts::OutputCaption(field), 310, RowY(row));
-    MakeEdit(c, g, field, {320, RowY(row), 105, kFieldHeight}, true);
+  for (design::Quantity quantity : dtexts::kOutputQuantities) {
+    LabelEndingAt(g, dtexts::OutputCaption(quantity), 310, RowY(row));
+    MakeEdit(c, g, design::FieldOf(quantity, design::Form::Value),
+             {320, RowY(row), 105, kFieldHeight}, true);
     ++row;
   }
 }
@@ -114,10 +116,11 @@ void BuildNomograms(FormControls& c) {
     const int y = RowY(row++);
     std::string caption = std::string(r.Caption) + " " + std::string(r.Symbol) + std::string(r.Unit);
     MakeLabel(g, caption, {6, y, 104, kFieldHeight}, Qt::AlignLeft);
-    MakeEdit(c, g, r.First, {112, y, 105, kFieldHeight}, true);
+    MakeEdit(c, g, design::FieldOf(r.First.Shows, r.First.As), {112, y, 105, kFieldHeight}, true);
     if (r.HasSecond) {
       MakeLabel(g, r.Middle, {217, y, 71, kFieldHeight}, Qt::AlignHCenter);
-      MakeEdit(c, g, r.Second, {288, y, 105, kFieldHeight}, true);
+      MakeEdit(c, g, design::FieldOf(r.Second.Shows, r.Second.As), {288, y, 105, kFieldHeight},
+               true);
     }
   }
 }
@@ -198,7 +201,9 @@ void SetTabOrder(const FormControls& c) {
   chain.push_back(c.radioButton1);
   chain.push_back(c.radioButton2);
   for (Field f : {Field::Edit5, Field::Edit6}) chain.push_back(c.Edit(f));
-  for (Field f : dtexts::kOutputFields) chain.push_back(c.Edit(f));
+  for (design::Quantity q : dtexts::kOutputQuantities) {
+    chain.push_back(c.Edit(design::FieldOf(q, design::Form::Value)));
+  }
   for (Field f : {Field::Edit4, Field::Edit20, Field::Edit21, Field::Edit23, Field::Edit22,
                   Field::Edit24, Field::Edit8, Field::Edit9, Field::Edit10, Field::Edit11,
                   Field::Edit12, Field::Edit28, Field::Edit29}) {

@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -13,12 +12,13 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <exception>
+#include <optional>
+#include <stdexcept>
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
@@ -27,8 +27,8 @@
 #include "app/screen_fit.h"
 #include "app/tooltips.h"
 #include "design/diode_current.h"
+#include "design/field_table.h"
 #include "pdf/pdf_report.h"
-#include "design/ratings/from_procedure.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/warnings.h"
 #include "report/report_file.h"
@@ -51,24 +51,17 @@ int TextWidth(const QLineEdit& edit) {
 }  // namespace
 
 char SystemDecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
-  if (point.size() == 1 && point[0].unicode() < 0x80) return static_cast<char>(point[0].unicode());
-  return '.';
+  return report::DecimalSeparatorOf(QLocale::system().decimalPoint().toStdString());
 }
 
 std::string SystemTimeSeparator() {
-  const QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
-  qsizetype i = format.indexOf(QRegularExpression("[hH]"));
-  if (i < 0) return ":";
-  while (i < format.size() && (format[i] == 'h' || format[i] == 'H')) ++i;
-  if (i >= format.size() || format[i].isLetter() || format[i] == '\'') return ":";
-  return QString(format[i]).toStdString();
+  return report::TimeSeparatorOf(QLocale::system().timeFormat(QLocale::ShortFormat).toStdString());
 }
 
-report::ReportTime LocalTimeNow() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return {now.date().day(), now.date().month(), now.date().year(), now.time().hour(),
-          now.time().minute()};
+report::ReportTime ReportClock() {
+  const std::optional<report::ReportTime> now = report::ReportTimeNow();
+  if (!now) throw std::runtime_error(report::kBadSourceDateEpoch);
+  return *now;
 }
 
 TForm1::TForm1(char decimalSeparator, QWidget* parent)
@@ -159,6 +152,7 @@ void TForm1::Guarded(Handler&& handler) {
 
 void TForm1::Button1Click() {
   Guarded([this] {
+    procedure_.SetSupply(settings_.Mains.Supply);
     const design::ClickOutcome outcome = procedure_.Button1Click(*this);
     RefreshPlots();
     AfterPress(outcome);
@@ -176,11 +170,10 @@ void TForm1::AfterPress(design::ClickOutcome outcome) {
 
 void TForm1::FocusRejectedField() {
   // The message has been closed; reading again names the field it was about.
-  design::CalcState scratch;
   const design::InputReading reading =
-      design::ReadDesignInputs(*this, procedure_.DecimalSeparator(), scratch);
+      design::ReadInputs(design::ReadInputTexts(*this), procedure_.DecimalSeparator());
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
-    QLineEdit* field = controls_.Edit(rejection->Source);
+    QLineEdit* field = controls_.Edit(design::FieldOf(rejection->Rejected));
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
   }
@@ -189,7 +182,7 @@ void TForm1::FocusRejectedField() {
 void TForm1::CopyResults() {
   Guarded([this] {
     if (!procedure_.State().Calculated) return;
-    const report::ReportContent content = report::ContentOf(*this, procedure_);
+    const report::ReportContent content = report::ContentOf(procedure_);
     QGuiApplication::clipboard()->setText(Q(report::ResultsTabSeparated(content)));
   });
 }
@@ -220,7 +213,7 @@ void TForm1::ExportPdf() {
     }
     // A file that cannot be written throws; Guarded shows it in the error box.
     pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
-                        {report::ContentOf(*this, procedure_),
+                        {report::ContentOf(procedure_),
                          design::DiodeCurrent(*procedure_.LastDesign()),
                          clock_(),
                          timeSeparator_,
@@ -283,7 +276,7 @@ void TForm1::RefreshPlots() {
 }
 
 void TForm1::ShowDesignIn(LoadCharacteristicWindow& window) {
-  window.Show(procedure_.Table(), TrackBarPosition(), procedure_.DecimalSeparator());
+  window.Show(*procedure_.LastDesign(), TrackBarPosition(), procedure_.DecimalSeparator());
 }
 
 void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
@@ -346,7 +339,7 @@ void TForm1::N3Click() {
     fileDialog_(this, Q(report::texts::kDefaultExtension), Q(report::texts::kDialogFilter),
                 Q(report::texts::kInitialFolder), Q(report::texts::kDialogTitle), fileName, false);
     if (fileName.isEmpty()) return;  // cancelled
-    const report::ReportContent content = report::ContentOf(*this, procedure_);
+    const report::ReportContent content = report::ContentOf(procedure_);
     // A write that fails throws; Guarded shows it in the error box.
     report::AppendReport(QFile::encodeName(fileName).toStdString(), [&] {
       return report::EncodeReport(report::ReportLines(content, clock_(), timeSeparator_));
@@ -395,7 +388,7 @@ void TForm1::RefreshRatings() {
   controls_.Group(Group::GroupBox3)
       ->setTitle(Q(design::ratings::OutputsGroupCaption(calculatedMains_.Supply,
                                                         procedure_.DecimalSeparator())));
-  const design::Design d = design::ratings::DesignOf(*procedure_.LastDesign(), procedure_.Table());
+  const design::Design& d = *procedure_.LastDesign();
   QString line;
   for (design::ratings::WarningKind k : design::ratings::PlausibilityWarnings(d)) {
     line += (line.isEmpty() ? QString() : QStringLiteral("\n")) +
@@ -417,8 +410,7 @@ QString TForm1::WarningsLine() const {
 }
 
 void TForm1::ShowDesignIn(SelectionWindow& window) {
-  window.Show(design::ratings::DesignOf(*procedure_.LastDesign(), procedure_.Table()),
-              calculatedMains_);
+  window.Show(*procedure_.LastDesign(), calculatedMains_);
 }
 
 void TForm1::SelectionClick() {

@@ -22,20 +22,19 @@
 #include "design/procedure.h"
 #include "pdf/pdf_report.h"
 #include "design/window.h"
+#include "report/locale_clock.h"
 #include "report/open_save.h"
 #include "report/report_text.h"
 
 namespace tavro::app {
 
-// The user's decimal separator from the system locale ('.' when it is not a
-// single ASCII character).
+// The user's decimal and time separators from the system locale.
 char SystemDecimalSeparator();
-
-// The separator between hours and minutes in the system locale's time format.
 std::string SystemTimeSeparator();
 
-// The local date and time, now.
-report::ReportTime LocalTimeNow();
+// The time a report is dated with (report::ReportTimeNow); throws when
+// SOURCE_DATE_EPOCH is set to something that is not a time.
+report::ReportTime ReportClock();
 
 class TForm1 : public QMainWindow, public design::DesignWindow {
   Q_OBJECT
@@ -144,7 +143,7 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   MessageSink message_;
   MessageSink error_;
   report::FileDialog fileDialog_ = report::ShowFileDialog;
-  std::function<report::ReportTime()> clock_ = LocalTimeNow;
+  std::function<report::ReportTime()> clock_ = ReportClock;
   std::string timeSeparator_ = SystemTimeSeparator();
   bool centred_ = false;
   bool fitted_ = false;

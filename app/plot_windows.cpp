@@ -67,9 +67,9 @@ LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)
   Plot().SetAxisTitles(Q(texts::kLoadPlotX), Q(texts::kLoadPlotY));
 }
 
-void LoadCharacteristicWindow::Show(const design::LoadTable& table, int sliderRow,
+void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
                                     char decimalSeparator) {
-  table_ = table;
+  const design::LoadTable& table = table_ = design.Load;
   separator_ = decimalSeparator;
   QVector<QPointF> points;
   for (int k = 0; k < design::kLoadRows; ++k) {
@@ -122,8 +122,9 @@ void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& w, char decima
   Plot().SetMarkers(
       {{at(w.Start), Q(texts::kConductionStart) + " " + Angle(locale, w.Start.Degrees),
         QColor(30, 150, 60)},
-       {at(w.Peak), Q(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, decimalSeparator) +
-                        " А, " + Angle(locale, w.Peak.Degrees),
+       {at(w.Peak),
+        Q(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, decimalSeparator) + " А, " +
+            Angle(locale, w.Peak.Degrees),
         QColor(200, 40, 40)},
        {at(w.End), Q(texts::kConductionEnd) + " " + Angle(locale, w.End.Degrees),
         QColor(120, 60, 160)}});

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/plot_widget.h"
+#include "design/calculate.h"
 #include "design/diode_current.h"
 #include "design/load_table.h"
 
@@ -31,9 +32,9 @@ class LoadCharacteristicWindow : public PlotWindow {
 
  public:
   explicit LoadCharacteristicWindow(QWidget* parent);
-  // Voltage against current for the 25 rows; the rated row and the slider's
-  // row marked.
-  void Show(const design::LoadTable& table, int sliderRow, char decimalSeparator);
+  // Voltage against current for the 25 rows of the design's load
+  // characteristic; the rated row and the slider's row marked.
+  void Show(const design::Design& design, int sliderRow, char decimalSeparator);
   void ShowRow(int sliderRow);
 
  private:

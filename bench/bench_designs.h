@@ -5,7 +5,9 @@
 
 #include <array>
 
-#include "design/memory_window.h"
+#include <variant>
+
+#include "design/inputs.h"
 
 namespace tavro::bench {
 
@@ -24,9 +26,10 @@ inline constexpr std::array<BenchDesign, 2> kBenchDesigns{{
     {"high A 0.025 V 1 A", "0.025", "1", "1", 1, "1.2", "0.7"},
 }};
 
-// Typed with "." as the decimal separator.
-inline void Type(design::MemoryWindow& window, const BenchDesign& d) {
-  window.TypeInputs(d.U0, d.I0, d.Kp, d.Limbs, d.Bm, d.Ud);
+// Read as the window reads them, with "." as the decimal separator.
+inline design::DesignInputs Inputs(const BenchDesign& d) {
+  const design::InputTexts texts{d.U0, d.I0, d.Kp, d.Limbs == 2 ? "2" : "1", d.Bm, d.Ud};
+  return std::get<design::DesignInputs>(design::ReadInputs(texts, '.'));
 }
 
 }  // namespace tavro::bench

@@ -1,7 +1,8 @@
-// How long a press of "Расчёт" takes, its two continuations and each
-// numerical routine on its own. The whole press is repeated and reported as
-// median, mean and spread; the same press with the straightforward evaluation
-// of the angle equations is there to compare with.
+// How long a whole calculation takes (what a press of "Расчёт" computes), its
+// two continuations and each numerical routine on its own. The whole
+// calculation is repeated and reported as median, mean and spread; the same
+// calculation with the straightforward evaluation of the angle equations is
+// there to compare with.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -11,11 +12,12 @@
 #include "bench/bench_designs.h"
 #include "cli/batch.h"
 #include "common/straightforward_angles.h"
+#include "design/calculate.h"
 #include "design/decimal.h"
 #include "design/design_results.h"
+#include "design/field_table.h"
 #include "design/load_table.h"
 #include "design/operating_point.h"
-#include "design/procedure.h"
 #include "mathem/angle_equations.h"
 #include "mathem/angle_trig.h"
 #include "mathem/givens.h"
@@ -24,20 +26,21 @@
 namespace {
 
 using namespace tavro;
-using design::ClickOutcome;
-
 constexpr int kRepetitions = 15;
 
+// The calculation and the texts of every field the window then shows.
 void Press(benchmark::State& state, const bench::BenchDesign& d, design::AngleSolvers solvers) {
-  design::MemoryWindow window;
-  bench::Type(window, d);
-  design::DesignProcedure procedure('.', solvers);
+  const design::DesignInputs inputs = bench::Inputs(d);
   for (auto _ : state) {
-    if (procedure.Button1Click(window) != ClickOutcome::Complete) {
+    const design::Calculation c = design::Calculate(inputs, {{}, solvers});
+    const auto* design = std::get_if<design::Design>(&c);
+    if (design == nullptr) {
       state.SkipWithError("the design did not complete");
       break;
     }
-    window.ForgetHistory();
+    design::WriteDesign(*design, '.', [](design::Field, std::string_view text) {
+      benchmark::DoNotOptimize(text.data());
+    });
   }
 }
 
@@ -63,16 +66,9 @@ BENCHMARK(WholeCalculationStraightforward)
 
 // The worked example's model, solved once, for the routines below.
 struct WorkedExample {
-  design::CompletedDesign design;
-  design::LoadTable table;
-  WorkedExample() {
-    design::MemoryWindow window;
-    bench::Type(window, bench::kBenchDesigns[0]);
-    design::DesignProcedure procedure('.');
-    procedure.Button1Click(window);
-    design = *procedure.LastDesign();
-    table = procedure.Table();
-  }
+  design::Design design =
+      std::get<design::Design>(design::Calculate(bench::Inputs(bench::kBenchDesigns[0])));
+  const design::LoadTable& table = design.Load;
   long double Phi() const { return design.Parameters.Phi; }
   long double Psi() const { return design.Point.Psi; }
   long double Beta() const { return design.Point.Beta; }
@@ -208,20 +204,15 @@ void FormatResult(benchmark::State& state) {
 }
 BENCHMARK(FormatResult);
 
-void TrackBar1Change(benchmark::State& state) {
-  design::MemoryWindow window;
-  bench::Type(window, bench::kBenchDesigns[0]);
-  design::DesignProcedure procedure('.');
-  procedure.Button1Click(window);
-  int position = 0;
+void FormatLoadRow(benchmark::State& state) {
+  const WorkedExample& e = Example();
+  int row = 0;
   for (auto _ : state) {
-    window.MoveSlider(position);
-    procedure.TrackBar1Change(window);
-    position = (position + 1) % design::kLoadRows;
-    window.ForgetHistory();
+    benchmark::DoNotOptimize(design::FormatLoadRow(e.table, row, '.'));
+    row = (row + 1) % design::kLoadRows;
   }
 }
-BENCHMARK(TrackBar1Change);
+BENCHMARK(FormatLoadRow);
 
 // tavro-cli --batch over realistic designs (5 V to 1 kV, 20 mA to 50 A, both
 // limb counts), with one thread and with two; items are designs.

@@ -10,7 +10,7 @@
 
 #include "bench/bench_designs.h"
 #include "common/straightforward_angles.h"
-#include "design/procedure.h"
+#include "design/calculate.h"
 #include "mathem/angle_trig.h"
 
 namespace {
@@ -155,13 +155,11 @@ void Report(const bench::BenchDesign& d, const char* evaluation, design::AngleSo
   gRated = solvers.Rated;
   gLoad = solvers.Load;
   gTally = {};
-  design::MemoryWindow window;
-  bench::Type(window, d);
-  design::DesignProcedure procedure('.', {CountedRated, CountedLoad});
+  const design::DesignInputs inputs = bench::Inputs(d);
   const Counts before = gCalls;
-  const design::ClickOutcome outcome = procedure.Button1Click(window);
+  const design::Calculation c = design::Calculate(inputs, {{}, {CountedRated, CountedLoad}});
   const Counts press = Minus(gCalls, before);
-  if (outcome != design::ClickOutcome::Complete) {
+  if (!std::holds_alternative<design::Design>(c)) {
     std::printf("%-26s %-16s did not complete\n", d.Name, evaluation);
     return;
   }

@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "cli/exact_decimal.h"
-#include "design/memory_window.h"
-#include "design/procedure.h"
-#include "design/ratings/from_procedure.h"
+#include "design/calculate.h"
+#include "design/inputs.h"
+#include "design/texts.h"
 
 namespace tavro::cli {
 namespace {
 
 constexpr std::string_view kColumns =
     "line,U0,I0,Kp,Limbs,Bm,Ud,Phi,A,Psi,Beta,B,D,F,H,U2,I2,I1,Pframe,Urev,Idrms,Idpk,Cf,"
-    "Urated_model,message";
+    "Urated_model,message,failure_stage";
 constexpr int kResultColumns = 17;  // Phi ... Urated_model
 constexpr std::size_t kInputCount = 6;
 constexpr std::size_t kInputWithMainsCount = 9;  // and the mains voltage, frequency, tolerance
@@ -64,14 +64,14 @@ std::string Join(std::initializer_list<long double> values) {
 }
 
 BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields,
-                    std::string_view message, bool ratings) {
+                    std::string_view message, bool ratings, std::string_view stage = {}) {
   std::string row = std::to_string(lineNumber);
   for (std::size_t i = 0; i < kInputCount; ++i) {
     row += ',';
     if (i < fields.size()) row += Quoted(fields[i]);
   }
   row.append(kResultColumns, ',');
-  row += ',' + Quoted(message);
+  row += ',' + Quoted(message) + ',' + std::string(stage);
   if (ratings) row += EmptyRatingsColumns();
   return {row, false};
 }
@@ -119,15 +119,23 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
     request.Mains = std::get<design::ratings::SupplyConditions>(mains);
   }
 
-  design::MemoryWindow window;
-  design::DesignProcedure procedure('.');
-  window.TypeInputs(fields[0], fields[1], fields[2], fields[3] == "2" ? 2 : 1, fields[4],
-                    fields[5]);
-  if (procedure.Button1Click(window) != design::ClickOutcome::Complete) {
-    return MessageRow(lineNumber, fields, window.Messages().back(), withRatings);
+  const design::InputTexts typed{std::string(fields[0]), std::string(fields[1]),
+                                 std::string(fields[2]), std::string(fields[3]),
+                                 std::string(fields[4]), std::string(fields[5])};
+  const design::InputReading reading = design::ReadInputs(typed, '.');
+  if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
+    return MessageRow(lineNumber, fields, rejection->Message, withRatings);
+  }
+  design::CalculationOptions options;
+  options.Supply = request.Mains.Supply;
+  const design::Calculation calculation =
+      design::Calculate(std::get<design::DesignInputs>(reading), options);
+  if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
+    return MessageRow(lineNumber, fields, design::texts::FailureMessage(failure->Stage),
+                      withRatings, design::StageName(failure->Stage));
   }
 
-  const design::CompletedDesign& d = *procedure.LastDesign();
+  const design::Design& d = std::get<design::Design>(calculation);
   const design::DesignResults& r = d.Results;
   const design::NomogramCoefficients& c = d.Coefficients;
   std::string row = std::to_string(lineNumber);
@@ -135,11 +143,9 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
   row += "," + std::to_string(d.Inputs.Limbs);
   row += Join({d.Inputs.Bm, d.Inputs.Ud, d.Parameters.Phi, d.A, d.Point.Psi, d.Point.Beta, c.B, c.D,
                c.F, c.H, r.U2, r.I2, r.I1, r.Pframe, r.Urev, r.Idrms, r.Idpk, r.Cf,
-               procedure.Table().RatedRowModelVoltage});
-  row += ',';
-  if (withRatings) {
-    row += RatingsColumns(design::ratings::DesignOf(d, procedure.Table()), request);
-  }
+               d.Load.RatedRowModelVoltage});
+  row += ",,";
+  if (withRatings) row += RatingsColumns(d, request);
   return {row, true};
 }
 

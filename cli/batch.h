@@ -11,12 +11,14 @@
 // the load characteristic's own voltage at the rated current, each as the
 // shortest decimal that reads back to the same extended value; or, for a
 // design that is rejected or fails, the inputs as typed and the message the
-// window would show, in the last column. One bad line never stops the batch.
+// window would show, then in the last column (failure_stage) the stage where
+// the calculation stopped (empty for a design or a rejected line). One bad
+// line never stops the batch.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
-#include <functional>
 #include <string>
 #include <vector>
 

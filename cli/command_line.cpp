@@ -1,12 +1,6 @@
 #include "cli/command_line.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
 #include <CLI/CLI.hpp>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <optional>
 #include <thread>
 
@@ -15,63 +9,22 @@
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
 #include "cli/simulate_option.h"
+#include "design/calculate.h"
 #include "design/design_file.h"
 #include "design/diode_current.h"
-#include "design/memory_window.h"
-#include "design/procedure.h"
-#include "design/ratings/from_procedure.h"
+#include "design/inputs.h"
+#include "design/texts.h"
+#include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
 #include "tavro/version.h"
 
 namespace tavro::cli {
 
-char LocaleDecimalSeparator() {
-  const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
-  if (user == static_cast<locale_t>(nullptr)) return '.';
-  const char* radix = nl_langinfo_l(RADIXCHAR, user);
-  const char separator = (radix != nullptr && std::strlen(radix) == 1) ? radix[0] : '.';
-  freelocale(user);
-  return separator;
-}
-
-std::string LocaleTimeSeparator() {
-  const locale_t user = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
-  if (user == static_cast<locale_t>(nullptr)) return ":";
-  const std::string format = nl_langinfo_l(T_FMT, user);
-  freelocale(user);
-  // "%H:%M:%S", "%H.%M", "%T", "%r", ...: the character after the hour.
-  const std::size_t hour = format.find_first_of("HIkl", format.find('%'));
-  if (hour == std::string::npos || hour + 1 >= format.size()) return ":";
-  const char separator = format[hour + 1];
-  if (separator == '%' || std::isalnum(static_cast<unsigned char>(separator))) return ":";
-  return std::string(1, separator);
-}
-
 namespace {
 
 int DefaultJobs() {
   return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-}
-
-// The time a report is dated with: SOURCE_DATE_EPOCH (seconds since 1970,
-// printed in UTC so the bytes do not depend on the time zone) when it is set,
-// else the local time now. Nothing when SOURCE_DATE_EPOCH is not a number.
-std::optional<report::ReportTime> ReportTimeNow() {
-  std::tm parts{};
-  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-    char* end = nullptr;
-    errno = 0;
-    const long long seconds = std::strtoll(epoch, &end, 10);
-    if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0) return std::nullopt;
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    if (gmtime_r(&t, &parts) == nullptr) return std::nullopt;
-  } else {
-    const std::time_t t = std::time(nullptr);
-    localtime_r(&t, &parts);
-  }
-  return report::ReportTime{parts.tm_mday, parts.tm_mon + 1, parts.tm_year + 1900, parts.tm_hour,
-                            parts.tm_min};
 }
 
 struct Options {
@@ -89,13 +42,13 @@ void Describe(CLI::App& app, Options& o) {
   // As with most tools, an option given twice takes its last value.
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   const std::vector<CLI::Option*> single = {
-      app.add_option("--voltage", o.voltage, "rated rectified voltage, V (Edit1)"),
-      app.add_option("--current", o.current, "rated rectified current, A (Edit2)"),
-      app.add_option("--ripple", o.ripple, "ripple factor of the rectified voltage, % (Edit3)"),
+      app.add_option("--voltage", o.voltage, "rated rectified voltage, V"),
+      app.add_option("--current", o.current, "rated rectified current, A"),
+      app.add_option("--ripple", o.ripple, "ripple factor of the rectified voltage, %"),
       app.add_option("--limbs", o.limbs, "transformer limbs that carry windings")
           ->check(CLI::IsMember({1, 2})),
-      app.add_option("--flux", o.flux, "peak flux density in the core, T (Edit5)"),
-      app.add_option("--diode-drop", o.diodeDrop, "forward voltage drop of one diode, V (Edit6)"),
+      app.add_option("--flux", o.flux, "peak flux density in the core, T"),
+      app.add_option("--diode-drop", o.diodeDrop, "forward voltage drop of one diode, V"),
       app.add_option("--decimal-separator", o.separator,
                      "decimal separator of inputs and results (default: the locale's)")
           ->check(CLI::IsMember({",", "."})),
@@ -115,7 +68,8 @@ void Describe(CLI::App& app, Options& o) {
       "the fraction (a first line starting with U0 is a header; blank and # lines are skipped); "
       "write one CSV row per design in input order: the inputs, Phi, A, Psi, Beta, B, D, F, H, "
       "U2, I2, I1, Pframe, Urev, Idrms, Idpk, Cf and the load characteristic's own voltage at "
-      "the rated current, exactly, or the message for a design that is rejected or fails");
+      "the rated current, exactly, or the message for a design that is rejected or fails, and "
+      "last the stage where a calculation stopped");
   for (CLI::Option* option : single) batch->excludes(option);
   app.add_option("--mains-voltage", o.parts.MainsVoltage, "nominal mains voltage, V (default 220)");
   app.add_option("--mains-frequency", o.parts.MainsFrequency, "mains frequency, Hz (default 50)");
@@ -183,7 +137,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   // The mains and part options read like the batch's numbers with --batch,
   // else with the inputs' decimal separator.
   const char separator =
-      o.batch ? '.' : (o.separator.empty() ? LocaleDecimalSeparator() : o.separator[0]);
+      o.batch ? '.' : (o.separator.empty() ? report::UserDecimalSeparator() : o.separator[0]);
   const auto request = ReadRatingsRequest(o.parts, separator);
   if (const auto* message = std::get_if<std::string>(&request)) {
     err << *message << '\n';
@@ -206,57 +160,61 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       return kExitDesignFile;
     }
   }
-  design::MemoryWindow window;
-  design::DesignProcedure procedure(separator);
-  procedure.FormCreate(window);
-  window.TypeInputs(o.voltage, o.current, o.ripple, o.limbs, o.flux, o.diodeDrop);
-
-  const design::ClickOutcome outcome = procedure.Button1Click(window);
-  if (outcome != design::ClickOutcome::Complete) {
-    const std::string& message = window.Messages().back();
+  const design::InputTexts typed{o.voltage, o.current,  o.ripple, std::to_string(o.limbs),
+                                 o.flux,    o.diodeDrop};
+  const design::InputReading reading = design::ReadInputs(typed, separator);
+  if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
     if (o.json) {
-      out << RenderJsonError(message);
+      out << RenderJsonError(rejection->Message);
+    } else {
+      err << rejection->Message << '\n';
+    }
+    return kExitInputRejected;
+  }
+  design::CalculationOptions options;
+  options.Supply = parts.Mains.Supply;
+  const design::Calculation calculation =
+      design::Calculate(std::get<design::DesignInputs>(reading), options);
+  if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
+    const std::string_view message = design::texts::FailureMessage(failure->Stage);
+    if (o.json) {
+      out << RenderJsonFailure(message, *failure);
     } else {
       err << message << '\n';
     }
-    return outcome == design::ClickOutcome::InputRejected ? kExitInputRejected
-                                                          : kExitCalculationFailed;
+    return kExitCalculationFailed;
   }
-  const design::Design designed =
-      design::ratings::DesignOf(*procedure.LastDesign(), procedure.Table());
+  const design::Design& d = std::get<design::Design>(calculation);
   std::string shown;
   if (o.json) {
-    shown = RenderJson(window, procedure,
-                       [&](json::Writer& json) { WriteRatingsJson(json, designed, parts); });
+    shown = RenderJson(d, typed, separator,
+                       [&](json::Writer& json) { WriteRatingsJson(json, d, parts); });
   } else {
-    shown = RenderText(window, procedure);
-    if (o.ratings) shown += '\n' + RenderSelection(designed, parts, separator);
-    err << RenderWarnings(designed);
+    shown = RenderText(d, typed, separator);
+    if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
+    err << RenderWarnings(d);
   }
-  const bool simulated =
-      RunSimulationOptions(o.simulation, procedure.LastDesign()->Inputs, o.json, shown, err);
+  const bool simulated = RunSimulationOptions(o.simulation, d.Inputs, o.json, shown, err);
   out << shown;
   if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
 
-  std::optional<report::ReportTime> time = ReportTimeNow();
+  std::optional<report::ReportTime> time = report::ReportTimeNow();
   if (!time) {
-    err << "SOURCE_DATE_EPOCH must be a number of seconds since 1970\n";
+    err << report::kBadSourceDateEpoch << '\n';
     return kExitUsage;
   }
-  const report::ReportContent content = report::ContentOf(window, procedure);
+  const report::ReportContent content{typed, d, separator};
   try {
     if (!o.reportFile.empty()) {
       report::AppendReport(o.reportFile, [&] {
-        return report::EncodeReport(report::ReportLines(content, *time, LocaleTimeSeparator()));
+        return report::EncodeReport(
+            report::ReportLines(content, *time, report::UserTimeSeparator()));
       });
     }
     if (!o.pdfFile.empty()) {
-      WritePdf(o.pdfFile, {content,
-                           design::DiodeCurrent(*procedure.LastDesign()),
-                           *time,
-                           LocaleTimeSeparator(),
-                           {}});
+      WritePdf(o.pdfFile,
+               {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(), {}});
     }
   } catch (const std::exception& e) {
     err << e.what() << '\n';

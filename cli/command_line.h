@@ -18,13 +18,6 @@ inline constexpr int kExitReportNotWritten = 4;
 inline constexpr int kExitSimulationFailed = 5;  // --simulate or --spice
 inline constexpr int kExitDesignFile = 6;  // missing, damaged or foreign design file
 
-// The user's decimal separator from the environment's locale ("." when the
-// locale's is not a single character).
-char LocaleDecimalSeparator();
-
-// The separator between hours and minutes in the environment's time format.
-std::string LocaleTimeSeparator();
-
 // args[0] is the program name; in is read only by --batch.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err);

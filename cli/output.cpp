@@ -2,10 +2,12 @@
 
 #include <rapidjson/writer.h>
 
+#include <array>
 #include <sstream>
 
 #include "cli/json_writer.h"
 #include "design/decimal.h"
+#include "design/field_table.h"
 #include "design/texts.h"
 
 namespace tavro::cli {
@@ -42,22 +44,30 @@ void Line(std::ostream& os, std::string_view caption, std::string_view value) {
 
 }  // namespace
 
-std::string RenderText(const design::MemoryWindow& w, const design::DesignProcedure& procedure) {
+std::string RenderText(const design::Design& d, const design::InputTexts& typed, char separator) {
+  const auto shown = [&](design::Quantity q, design::Form form) {
+    return design::ShownText(d, q, form, separator);
+  };
   std::ostringstream os;
   os << texts::kInputsGroup << '\n';
-  for (Field f : {Field::Edit1, Field::Edit2, Field::Edit3}) Line(os, texts::InputCaption(f), w.Text(f));
-  Line(os, texts::kLimbsCaption, procedure.State().LimbsText);
-  for (Field f : {Field::Edit5, Field::Edit6}) Line(os, texts::InputCaption(f), w.Text(f));
+  for (const design::InputField& f : design::kInputFields) {
+    Line(os, texts::InputCaption(f.Quantity), typed.Of(f.Quantity));
+    if (f.Quantity == design::Input::Kp) Line(os, texts::kLimbsCaption, typed.Limbs);
+  }
 
   os << '\n' << texts::kOutputsGroup << '\n';
-  for (Field f : texts::kOutputFields) Line(os, texts::OutputCaption(f), w.Text(f));
+  for (design::Quantity q : texts::kOutputQuantities) {
+    Line(os, texts::OutputCaption(q), shown(q, design::Form::Value));
+  }
 
   os << '\n' << texts::kNomogramGroup << '\n';
   for (const texts::NomogramRow& row : texts::kNomogramRows) {
     std::string caption = std::string(row.Caption) + " " + std::string(row.Symbol);
     if (!row.Unit.empty()) caption += ", " + std::string(row.Unit);
-    std::string value = w.Text(row.First);
-    if (row.HasSecond) value = PadRight(value, 14) + PadRight(row.Middle, 10) + w.Text(row.Second);
+    std::string value = shown(row.First.Shows, row.First.As);
+    if (row.HasSecond) {
+      value = PadRight(value, 14) + PadRight(row.Middle, 10) + shown(row.Second.Shows, row.Second.As);
+    }
     Line(os, caption, value);
   }
 
@@ -65,20 +75,20 @@ std::string RenderText(const design::MemoryWindow& w, const design::DesignProced
   os << "  " << PadLeft("%", 5) << "  " << PadRight(texts::kLoadCurrentCaption, 22)
      << PadRight(texts::kLoadVoltageCaption, 29) << PadRight("γ", 14) << "√2·cos ψ\n";
   for (int row = 0; row < design::kLoadRows; ++row) {
-    const design::LoadRowTexts t =
-        design::FormatLoadRow(procedure.Table(), row, procedure.DecimalSeparator());
-    os << "  " << PadLeft(t.Percent, 5) << "  " << PadRight(t.Current, 22) << PadRight(t.Voltage, 29)
-       << PadRight(t.Gamma, 14) << t.Sqrt2CosPsi << '\n';
+    const design::LoadRowTexts t = design::FormatLoadRow(d.Load, row, separator);
+    os << "  " << PadLeft(t.Percent, 5) << "  " << PadRight(t.Current, 22)
+       << PadRight(t.Voltage, 29) << PadRight(t.Gamma, 14) << t.Sqrt2CosPsi << '\n';
   }
   return os.str();
 }
 
 using namespace json;
 
-std::string RenderJson(const design::MemoryWindow& w, const design::DesignProcedure& procedure,
+std::string RenderJson(const design::Design& d, const design::InputTexts& typed, char separator,
                        const std::function<void(json::Writer&)>& more) {
-  const design::CompletedDesign& d = *procedure.LastDesign();
-  const design::LoadTable& table = procedure.Table();
+  const design::LoadTable& table = d.Load;
+  const std::array<std::string, design::kFieldCount> fields =
+      design::DesignFieldTexts(d, typed, separator);
   rapidjson::StringBuffer buffer;
   Writer json(buffer);
   json.SetIndent(' ', 2);
@@ -93,16 +103,27 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
   json.EndObject();
 
   Object(json, "parameters",
-         {{"Rtr", d.Parameters.Rtr}, {"Rd", d.Parameters.Rd}, {"Rsum", d.Parameters.Rsum},
-          {"Ls", d.Parameters.Ls}, {"Phi", d.Parameters.Phi}, {"A", d.A}});
+         {{"Rtr", d.Parameters.Rtr},
+          {"Rd", d.Parameters.Rd},
+          {"Rsum", d.Parameters.Rsum},
+          {"Ls", d.Parameters.Ls},
+          {"Phi", d.Parameters.Phi},
+          {"A", d.A}});
   Object(json, "angles", {{"Psi", d.Point.Psi}, {"Beta", d.Point.Beta}});
   Object(json, "coefficients",
-         {{"B", d.Coefficients.B}, {"D", d.Coefficients.D}, {"F", d.Coefficients.F},
+         {{"B", d.Coefficients.B},
+          {"D", d.Coefficients.D},
+          {"F", d.Coefficients.F},
           {"H", d.Coefficients.H}});
   Object(json, "results",
-         {{"U2", d.Results.U2}, {"I2", d.Results.I2}, {"I1", d.Results.I1},
-          {"Pframe", d.Results.Pframe}, {"Urev", d.Results.Urev}, {"Idrms", d.Results.Idrms},
-          {"Idpk", d.Results.Idpk}, {"Cf", d.Results.Cf}});
+         {{"U2", d.Results.U2},
+          {"I2", d.Results.I2},
+          {"I1", d.Results.I1},
+          {"Pframe", d.Results.Pframe},
+          {"Urev", d.Results.Urev},
+          {"Idrms", d.Results.Idrms},
+          {"Idpk", d.Results.Idpk},
+          {"Cf", d.Results.Cf}});
 
   Key(json, "load_table");
   json.StartArray();
@@ -122,7 +143,7 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
   for (int i = 0; i < design::kFieldCount; ++i) {
     const Field f = design::FieldAt(i);
     Key(json, design::FieldName(f));
-    String(json, w.Text(f));
+    String(json, fields[i]);
   }
   json.EndObject();
 
@@ -131,14 +152,38 @@ std::string RenderJson(const design::MemoryWindow& w, const design::DesignProced
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
 }
 
-std::string RenderJsonError(std::string_view message) {
+namespace {
+
+std::string JsonError(std::string_view message, const design::Failure* failure) {
   rapidjson::StringBuffer buffer;
   rapidjson::Writer<rapidjson::StringBuffer> json(buffer);
+  const auto string = [&](std::string_view text) {
+    json.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  };
   json.StartObject();
   json.Key("error");
-  json.String(message.data(), static_cast<rapidjson::SizeType>(message.size()));
+  string(message);
+  if (failure != nullptr) {
+    json.Key("failure");
+    json.StartObject();
+    json.Key("stage");
+    string(design::StageName(failure->Stage));
+    json.Key("reason");
+    string(failure->Reason);
+    json.EndObject();
+  }
   json.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
+}
+
+}  // namespace
+
+std::string RenderJsonError(std::string_view message) {
+  return JsonError(message, nullptr);
+}
+
+std::string RenderJsonFailure(std::string_view message, const design::Failure& failure) {
+  return JsonError(message, &failure);
 }
 
 }  // namespace tavro::cli

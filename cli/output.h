@@ -6,22 +6,26 @@
 #include <string_view>
 
 #include "cli/json_writer.h"
-#include "design/memory_window.h"
-#include "design/procedure.h"
+#include "design/calculate.h"
+#include "design/inputs.h"
 
 namespace tavro::cli {
 
-// The fields as the window shows them, labelled with the window's captions,
-// and the 25 rows of the load characteristic; UTF-8.
-std::string RenderText(const design::MemoryWindow& window, const design::DesignProcedure& procedure);
+// The design as the window shows it, labelled with the window's captions,
+// and the 25 rows of the load characteristic; UTF-8. typed: the input texts.
+std::string RenderText(const design::Design& design, const design::InputTexts& typed,
+                       char separator);
 
 // inputs, parameters, angles, coefficients, results, load_table (numbers with
-// 21 significant digits) and fields (every field's text by its name); then
-// whatever `more` writes.
-std::string RenderJson(const design::MemoryWindow& window, const design::DesignProcedure& procedure,
-                       const std::function<void(json::Writer&)>& more = {});
+// 21 significant digits) and fields (every field's text by its name, as the
+// window would show this design); then whatever `more` writes.
+std::string RenderJson(const design::Design& design, const design::InputTexts& typed,
+                       char separator, const std::function<void(json::Writer&)>& more = {});
 
 // {"error": message}
 std::string RenderJsonError(std::string_view message);
+
+// {"error": message, "failure": {"stage": ..., "reason": ...}}
+std::string RenderJsonFailure(std::string_view message, const design::Failure& failure);
 
 }  // namespace tavro::cli

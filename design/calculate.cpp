@@ -33,7 +33,7 @@ Calculation Calculate(const DesignInputs& in, const CalculationOptions& options)
   Failure failure{FailureStage::ModelParameters, {}, 0, kNotComputed, kNotComputed};
 
   if (!RunStage(FailureStage::ModelParameters, failure, [&] {
-        d.Parameters = DeriveModelParameters(in);
+        d.Parameters = DeriveModelParameters(in, options.Supply);
         failure.Phi = d.Parameters.Phi;
         d.A = LoadCoefficient(in, d.Parameters.Rsum);
         failure.A = d.A;
@@ -67,7 +67,8 @@ Calculation Calculate(const DesignInputs& in, const CalculationOptions& options)
 
   if (!RunStage(FailureStage::Results, failure, [&] {
         mathem::FaultScope faults;
-        const DesignResults r = ComputeDesignResults(in, d.Parameters.Rsum, d.Coefficients);
+        const DesignResults r =
+            ComputeDesignResults(in, d.Parameters.Rsum, d.Coefficients, options.Supply);
         faults.Check(r);
         d.Results = r;
       }))

@@ -22,8 +22,8 @@ namespace tavro::design {
 
 // Everything a complete calculation produces.
 struct Design {
-  DesignInputs Inputs;
-  ModelParameters Parameters;
+  DesignInputs Inputs{};
+  ModelParameters Parameters{};
   long double A = 0.0L;
   RatedPoint Point{};
   NomogramCoefficients Coefficients{};

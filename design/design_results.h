@@ -3,10 +3,12 @@
 // B scales the rectified voltage to the secondary rms voltage; D and F give
 // the rms and peak of the diode current pulse (twice the diode value over the
 // rated current); H sizes the filter capacitor from the 100 Hz current
-// component. The primary is fed from 220 V, 50 Hz mains.
+// component. The primary is fed from the mains (220 V, 50 Hz by default).
+// See docs/method.md, section "Design results".
 #pragma once
 
 #include "design/inputs.h"
+#include "design/mains.h"
 
 namespace tavro::design {
 
@@ -29,10 +31,8 @@ struct DesignResults {
   long double Pframe;      // frame power of the transformer, V·A
 };
 
-inline constexpr long double kInvMainsVoltage = 0.00454545454545454545454545454545454545L;  // 1/220
-
 // Computed in the order U2, Urev, I2, Idrms, Idpk, Cf, turns ratio, I1, Pframe.
 DesignResults ComputeDesignResults(const DesignInputs& in, long double Rsum,
-                                   const NomogramCoefficients& c);
+                                   const NomogramCoefficients& c, const Mains& mains = {});
 
 }  // namespace tavro::design

@@ -9,7 +9,7 @@
 
 namespace tavro::design {
 
-DiodeCurrentWaveform DiodeCurrent(const CompletedDesign& d, int intervals) {
+DiodeCurrentWaveform DiodeCurrent(const Design& d, int intervals) {
   mathem::FaultScope faults;
   const long double Psi = d.Point.Psi;
   const long double Beta = d.Point.Beta;
@@ -23,10 +23,9 @@ DiodeCurrentWaveform DiodeCurrent(const CompletedDesign& d, int intervals) {
   w.Start = {Degrees(mathem::kHalfPi - Psi), 0.0L};
   w.End = {Degrees(mathem::WrapToPeriod(Beta)), 0.0L};
   // The samples include the peak itself.
-  w.Peak = *std::max_element(w.Points.begin(), w.Points.end(),
-                             [](const WaveformPoint& a, const WaveformPoint& b) {
-                               return a.Amperes < b.Amperes;
-                             });
+  w.Peak = *std::max_element(
+      w.Points.begin(), w.Points.end(),
+      [](const WaveformPoint& a, const WaveformPoint& b) { return a.Amperes < b.Amperes; });
   w.Rms = d.Results.Idrms;
   w.Max = d.Results.Idpk;
   faults.Check(w.Start, w.End, w.Peak);

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "design/procedure.h"
+#include "design/calculate.h"
 
 namespace tavro::design {
 
@@ -20,10 +20,10 @@ struct DiodeCurrentWaveform {
   WaveformPoint Start;                // conduction begins
   WaveformPoint End;                  // conduction ends
   WaveformPoint Peak;
-  long double Rms;   // Idrms of the design
-  long double Max;   // Idpk of the design
+  long double Rms;  // Idrms of the design
+  long double Max;  // Idpk of the design
 };
 
-DiodeCurrentWaveform DiodeCurrent(const CompletedDesign& design, int intervals = 720);
+DiodeCurrentWaveform DiodeCurrent(const Design& design, int intervals = 720);
 
 }  // namespace tavro::design

@@ -8,59 +8,70 @@
 namespace tavro::design {
 namespace {
 
-struct FormatError {
-  Field Source;
-};
+InputRejection Reject(Input input, std::string_view message) {
+  return InputRejection{input, message, false};
+}
 
-class FieldReader {
- public:
-  FieldReader(const DesignWindow& window, char separator)
-      : window_(window), separator_(separator) {}
-
-  long double Read(Field field) const {
-    const std::optional<long double> value = ParseDecimal(window_.Text(field), separator_);
-    if (!value) throw FormatError{field};
+InputReading ReadChecked(const InputTexts& texts, char separator) {
+  std::optional<Input> reading;
+  const auto read = [&](Input input, const std::string& text) {
+    reading = input;
+    const std::optional<long double> value = ParseDecimal(text, separator);
+    if (!value) throw InputRejection{input, texts::kFormatError, true};
     return *value;
-  }
-
- private:
-  const DesignWindow& window_;
-  char separator_;
-};
-
-InputReading ReadChecked(const FieldReader& fields, const DesignWindow& window, CalcState& state) {
-  const auto reject = [](std::string_view message, Field source) {
-    return InputRejection{message, false, source};
   };
   DesignInputs in{};
-  in.U0 = fields.Read(Field::Edit1);
-  if (!(in.U0 > 0.0L)) return reject(texts::kVoltageNotPositive, Field::Edit1);
-  in.I0 = fields.Read(Field::Edit2);
-  if (!(in.I0 > 0.0L)) return reject(texts::kCurrentNotPositive, Field::Edit2);
-  if (in.I0 < kMinCurrent) return reject(texts::kCurrentBelow20mA, Field::Edit2);
-  in.Kp = fields.Read(Field::Edit3);
-  if (!(in.Kp > 0.0L)) return reject(texts::kRippleNotPositive, Field::Edit3);
-  if (in.Kp > kMaxRipple) return reject(texts::kRippleAbove15, Field::Edit3);
-  in.Limbs = window.RadioButton2Checked() ? 2 : 1;
-  state.LimbsText = std::to_string(in.Limbs);
-  in.Bm = fields.Read(Field::Edit5);
-  if (!(in.Bm > 0.0L)) return reject(texts::kFluxNotPositive, Field::Edit5);
-  in.Ud = fields.Read(Field::Edit6);
-  if (!(in.Ud > 0.0L)) return reject(texts::kDiodeDropNotPositive, Field::Edit6);
+  in.U0 = read(Input::U0, texts.U0);
+  if (!(in.U0 > 0.0L)) return Reject(Input::U0, texts::kVoltageNotPositive);
+  in.I0 = read(Input::I0, texts.I0);
+  if (!(in.I0 > 0.0L)) return Reject(Input::I0, texts::kCurrentNotPositive);
+  if (in.I0 < kMinCurrent) return Reject(Input::I0, texts::kCurrentBelow20mA);
+  in.Kp = read(Input::Kp, texts.Kp);
+  if (!(in.Kp > 0.0L)) return Reject(Input::Kp, texts::kRippleNotPositive);
+  if (in.Kp > kMaxRipple) return Reject(Input::Kp, texts::kRippleAbove15);
+  in.Limbs = texts.Limbs == "2" ? 2 : 1;
+  in.Bm = read(Input::Bm, texts.Bm);
+  if (!(in.Bm > 0.0L)) return Reject(Input::Bm, texts::kFluxNotPositive);
+  in.Ud = read(Input::Ud, texts.Ud);
+  if (!(in.Ud > 0.0L)) return Reject(Input::Ud, texts::kDiodeDropNotPositive);
   return in;
 }
 
 }  // namespace
 
-InputReading ReadDesignInputs(const DesignWindow& window, char separator, CalcState& state) {
-  try {
-    return ReadChecked(FieldReader(window, separator), window, state);
-  } catch (const FormatError& error) {
-    return InputRejection{texts::kFormatError, true, error.Source};
-  } catch (...) {
-    // Any other failure while reading counts as a format error.
-    return InputRejection{texts::kFormatError, true, Field::Edit1};
+std::string& InputTexts::Of(Input input) {
+  switch (input) {
+    case Input::U0:
+      return U0;
+    case Input::I0:
+      return I0;
+    case Input::Kp:
+      return Kp;
+    case Input::Limbs:
+      return Limbs;
+    case Input::Bm:
+      return Bm;
+    case Input::Ud:
+      return Ud;
   }
+  return Ud;
+}
+
+const std::string& InputTexts::Of(Input input) const {
+  return const_cast<InputTexts&>(*this).Of(input);
+}
+
+InputReading ReadInputs(const InputTexts& texts, char separator) {
+  try {
+    return ReadChecked(texts, separator);
+  } catch (const InputRejection& rejection) {
+    return rejection;
+  }
+}
+
+bool LimbsWereRead(const InputReading& reading) {
+  const auto* rejection = std::get_if<InputRejection>(&reading);
+  return rejection == nullptr || rejection->Rejected > Input::Limbs;
 }
 
 }  // namespace tavro::design

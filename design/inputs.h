@@ -1,12 +1,10 @@
-// Reading and checking the six design inputs, and the calculation state kept
-// between the window's handlers.
+// Reading and checking the six design inputs from their texts, and the
+// calculation state the window keeps between its handlers.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <variant>
-
-#include "design/window.h"
 
 namespace tavro::design {
 
@@ -20,6 +18,9 @@ struct DesignInputs {
   long double Ud;  // forward drop of one diode, V
 };
 
+// The six inputs, in the order they are read and checked.
+enum class Input { U0, I0, Kp, Limbs, Bm, Ud };
+
 // The input texts exactly as typed, and the limbs as text.
 struct InputTexts {
   std::string U0;
@@ -28,6 +29,9 @@ struct InputTexts {
   std::string Limbs;
   std::string Bm;
   std::string Ud;
+
+  std::string& Of(Input input);
+  const std::string& Of(Input input) const;
 };
 
 // What the handlers keep between presses.
@@ -39,12 +43,12 @@ struct CalcState {
   InputTexts CalculatedInputs;
 };
 
-// The first bad input: its message, whether it was a number-format error
-// (which also clears CalcState::Calculated), and the field it came from.
+// The first bad input: which one, its message, and whether it was a
+// number-format error (which also clears CalcState::Calculated).
 struct InputRejection {
+  Input Rejected;
   std::string_view Message;
   bool FormatError;
-  Field Source = Field::Edit1;
 };
 
 using InputReading = std::variant<DesignInputs, InputRejection>;
@@ -52,10 +56,13 @@ using InputReading = std::variant<DesignInputs, InputRejection>;
 inline constexpr long double kMinCurrent = 0.02L;  // A
 inline constexpr long double kMaxRipple = 15.0L;   // %
 
-// Reads the fields in order Edit1, Edit2, Edit3, limbs, Edit5, Edit6, each
-// checked as soon as it is read; stops at the first bad one. Writes
-// state.LimbsText as soon as the limbs are read, also when a later field
-// fails.
-InputReading ReadDesignInputs(const DesignWindow& window, char separator, CalcState& state);
+// Converts and checks the texts in order U0, I0, Kp, limbs, Bm, Ud, each as
+// soon as it is read; stops at the first bad one. The limbs text is "2" for
+// two limbs, anything else is one.
+InputReading ReadInputs(const InputTexts& texts, char separator);
+
+// Whether a reading got as far as the limbs (a rejection of Bm or Ud comes
+// after them): the window then keeps the limbs text it read.
+bool LimbsWereRead(const InputReading& reading);
 
 }  // namespace tavro::design

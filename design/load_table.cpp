@@ -25,52 +25,27 @@ void VerifyLoadRow(long double psi, long double beta, long double t, long double
 }  // namespace
 
 LoadAngles BuildLoadCharacteristic(long double Phi, long double target, mathem::AngleSolver solve) {
-  FaultScope faults;
-  const long double h = target / kLoadSteps;
-  long double x = h;
   LoadAngles angles;
   angles.Psi[0] = 0.0L;
-  int sinceStored = 1;
   int row = 0;
-  long double psi0 = 1.0L;
-  long double beta0 = target > 15.0L ? 4.0L : 3.0L;
-  long double psi = 0.0L;
-  long double beta = 0.0L;
-
-  mathem::NewtonTrace trace;
-  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Phi);
-
-  // The first solve, at t = h, is never stored.
-  solve(psi, beta, x, phi, psi0, beta0, &trace);
-  RequireConverged(trace, "load continuation");
-  psi0 = psi;
-  beta0 = beta;
-  angles.Solves = 1;
-  while (angles.Solves < kLoadSteps) {
-    x = x + h;
-    solve(psi, beta, x, phi, psi0, beta0, &trace);
-    RequireConverged(trace, "load continuation");
-    psi0 = psi;
-    beta0 = beta;
-    ++angles.Solves;
-    if (++sinceStored == kStepsPerRow) {
-      VerifyLoadRow(psi, beta, x, Phi);
-      // More load current starts conduction earlier: ψ grows from row to
-      // row, and conduction cannot start half a period early (ψ below π).
-      // A row outside that has a solution of another branch, which Newton
-      // can land on once ψ has run past π/2 (below the row before, or ψ
-      // a whole number of periods on).
-      if (!(psi >= angles.Psi[row] && psi < mathem::kPi))
-        throw NotConverged("the load continuation left its branch");
-      angles.Psi[++row] = psi;
-      angles.Beta[row] = beta;
-      sinceStored = 0;
-    }
-  }
-  if (!(std::fabs(x - target) <= mathem::kStepTolerance)) {
-    throw NotConverged("the load continuation missed its target");
-  }
-  faults.Check(angles);
+  // The first solve, at t = h, is never stored; every 50th after it is.
+  const auto store = [&](int solves, long double t, long double psi, long double beta) {
+    if (solves % kStepsPerRow != 0) return;
+    VerifyLoadRow(psi, beta, t, Phi);
+    // More load current starts conduction earlier: ψ grows from row to
+    // row, and conduction cannot start half a period early (ψ below π).
+    // A row outside that has a solution of another branch, which Newton
+    // can land on once ψ has run past π/2 (below the row before, or ψ
+    // a whole number of periods on).
+    if (!(psi >= angles.Psi[row] && psi < mathem::kPi))
+      throw NotConverged("the load continuation left its branch");
+    angles.Psi[++row] = psi;
+    angles.Beta[row] = beta;
+  };
+  angles.Solves =
+      Continue({"load continuation", solve, target, kLoadSteps, ContinuationEnd::AllSteps}, Phi,
+               store)
+          .Solves;
   return angles;
 }
 

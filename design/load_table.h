@@ -5,6 +5,7 @@
 // load coefficient Gamma = Rsum·I/(2·U2); the load equations are solved for
 // Gamma by a 1200-step continuation from no load, and the row's voltage is
 // √2·U2·cos Psi.
+// See docs/method.md, section "Load characteristic".
 #pragma once
 
 #include <array>
@@ -54,8 +55,7 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target,
 LoadTable FillLoadTable(long double I0, long double U0, long double U2, long double Rsum,
                         long double Phi, mathem::AngleSolver solve = mathem::SolveAnglesLoad);
 
-// What the slider shows for one row, in field order Edit25, Edit26, Edit28,
-// Edit29, then the percentage label.
+// What the slider shows for one row: the four values and the percentage.
 struct LoadRowTexts {
   std::string Current;
   std::string Voltage;

@@ -11,21 +11,22 @@ namespace tavro::design {
 
 using mathem::FaultScope;
 
-ModelParameters DeriveModelParameters(const DesignInputs& in) {
+ModelParameters DeriveModelParameters(const DesignInputs& in, const Mains& mains) {
   FaultScope faults;
   ModelParameters p;
-  // The quotient (50·Limbs·Bm)/(U0·I0), with 50·Limbs an integer, enters Rtr
-  // as a factor and Ls as a divisor, raised to the power 1/4 both times: the
-  // square root of the square root, two correctly rounded operations.
-  const long double limbsFrequency = static_cast<long double>(50 * in.Limbs);
+  // The quotient (f·Limbs·Bm)/(U0·I0) enters Rtr as a factor and Ls as a
+  // divisor, raised to the power 1/4 both times: the square root of the
+  // square root, two correctly rounded operations. (f·Limbs is exact.)
+  const long double f = mains.Frequency;
+  const long double limbsFrequency = f * in.Limbs;
   const long double fourthRoot = std::sqrt(std::sqrt(limbsFrequency * in.Bm / (in.U0 * in.I0)));
-  p.Rtr = 3.5L * in.U0 / (kMainsFrequency * in.I0 * in.Bm) * fourthRoot;
+  p.Rtr = 3.5L * in.U0 / (f * in.I0 * in.Bm) * fourthRoot;
   p.MeanDiodeCurrent = 0.5L * in.I0;
   p.Rd = in.Ud / (3.0L * p.MeanDiodeCurrent);
   p.Rsum = p.Rtr + 2.0L * p.Rd;
   p.Klimb = in.Limbs == 1 ? 1.0L : 0.5L;
-  p.Ls = (0.005L * p.Klimb * in.Limbs * in.U0 / (kMainsFrequency * in.I0 * in.Bm)) / fourthRoot;
-  p.Phi = mathem::ArcTanOf(kHundredPi * p.Ls / p.Rsum);
+  p.Ls = (0.005L * p.Klimb * in.Limbs * in.U0 / (f * in.I0 * in.Bm)) / fourthRoot;
+  p.Phi = mathem::ArcTanOf(mains.AngularFrequency() * p.Ls / p.Rsum);
   faults.Check(p);
   return p;
 }
@@ -44,40 +45,12 @@ long double Degrees(long double radians) {
   return degrees;
 }
 
-void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation) {
-  if (!trace.Converged) {
-    throw NotConverged(std::string("a Newton solve of the ") + continuation + " did not converge");
-  }
-}
-
 RatedPoint TrackRatedPoint(long double A, long double Phi, mathem::AngleSolver solve) {
-  FaultScope faults;
-  const long double h = A / kRatedSteps;
-  long double x = 0.0L + h;
-  long double psi0 = 1.0L;
-  long double beta0 = A > 15.0L ? 4.0L : 3.0L;
-  RatedPoint point{};
-  mathem::NewtonTrace trace;
-  const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Phi);
-
-  solve(point.Psi, point.Beta, x, phi, psi0, beta0, &trace);
-  RequireConverged(trace, "rated continuation");
-  psi0 = point.Psi;
-  beta0 = point.Beta;
-  point.Solves = 1;
-  // x advances by repeated addition. Within 1000 steps it lands within 1e-10
-  // of any A up to 20; a continuation that does not is stopped, not left to run.
-  do {
-    if (point.Solves == kRatedSteps) throw NotConverged("the rated continuation missed A");
-    x = x + h;
-    solve(point.Psi, point.Beta, x, phi, psi0, beta0, &trace);
-    RequireConverged(trace, "rated continuation");
-    psi0 = point.Psi;
-    beta0 = point.Beta;
-    ++point.Solves;
-  } while (!(std::fabs(x - A) <= mathem::kStepTolerance));
-  faults.Check(point);
-  return point;
+  // Within 1000 steps x lands within 1e-10 of any A up to 20; a continuation
+  // that does not is stopped, not left to run.
+  const ContinuationResult r =
+      Continue({"rated continuation", solve, A, kRatedSteps, ContinuationEnd::NearTarget}, Phi);
+  return {r.Psi, r.Beta, r.Solves};
 }
 
 void VerifyRatedPoint(const RatedPoint& point, long double A, long double Phi) {

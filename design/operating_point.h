@@ -5,26 +5,15 @@
 // angle Phi of the conduction path and the load coefficient A. The rated
 // angles Psi and Beta are then found by continuation: A is raised from A/1000
 // to A in 1000 equal steps, each Newton solve starting from the last answer.
+// See docs/method.md, section "Model parameters".
 #pragma once
 
+#include "design/continuation.h"
 #include "design/inputs.h"
+#include "design/mains.h"
 #include "mathem/angle_equations.h"
-#include "mathem/faults.h"
 
 namespace tavro::design {
-
-// The operating point does not solve its equations (Newton did not converge
-// or the continuation did not reach its target).
-class NotConverged : public mathem::NumericalFailure {
- public:
-  using mathem::NumericalFailure::NumericalFailure;
-};
-
-// A continuation relies on every solve starting near its root; a solve that
-// runs its 1000 steps without meeting the tolerance has lost the branch, so
-// the continuation stops there (rather than spend seconds on a point that
-// could not be shown) and throws NotConverged.
-void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation);
 
 struct ModelParameters {
   long double Rtr;               // winding resistance, ohm
@@ -36,13 +25,10 @@ struct ModelParameters {
   long double Phi;               // impedance angle of the conduction path, rad
 };
 
-inline constexpr long double kMainsFrequency = 50.0L;  // Hz
-inline constexpr long double kHundredPi =
-    314.15926535897932384L;  // 100π, the 50 Hz angular frequency
 inline constexpr long double kMaxCoefficientA = 20.0L;
 
 // Rtr, the mean diode current, Rd, Rsum, Klimb, Ls, Phi, in that order.
-ModelParameters DeriveModelParameters(const DesignInputs& in);
+ModelParameters DeriveModelParameters(const DesignInputs& in, const Mains& mains = {});
 
 // A = I0·Rsum/(2·U0).
 long double LoadCoefficient(const DesignInputs& in, long double Rsum);

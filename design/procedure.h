@@ -1,33 +1,22 @@
-// The window's procedure: the handlers FormCreate, Button1Click and
+// The window's presenter: the handlers FormCreate, Button1Click and
 // TrackBar1Change over the DesignWindow interface, and the state they keep
-// (CalcState, LoadTable and the numbers of the last complete calculation).
+// (CalcState and the last complete design).
 //
-// One Button1Click reads and checks the inputs, then, as one guarded block,
-// derives the model, finds the rated operating point, computes and shows
-// every result and builds the load table. Each field is written as soon as
-// its value is known, so a failure leaves the earlier writes and nothing
-// later. Every failure ends the press with exactly one message.
+// One Button1Click reads the six texts, has the engine calculate the design
+// and, only when the design is complete, writes every result field from the
+// presenter's table. A press that is rejected, refused or fails shows its one
+// message and leaves every field as it was: the window always shows one whole
+// design.
 #pragma once
 
 #include <optional>
 
-#include "design/design_results.h"
+#include "design/calculate.h"
 #include "design/inputs.h"
 #include "design/load_table.h"
-#include "design/operating_point.h"
 #include "design/window.h"
 
 namespace tavro::design {
-
-// Every number behind the fields of a complete calculation.
-struct CompletedDesign {
-  DesignInputs Inputs;
-  ModelParameters Parameters;
-  long double A;
-  RatedPoint Point;
-  NomogramCoefficients Coefficients;
-  DesignResults Results;
-};
 
 enum class ClickOutcome {
   Complete,            // every field written, Calculated true
@@ -38,9 +27,11 @@ enum class ClickOutcome {
 
 class DesignProcedure {
  public:
-  explicit DesignProcedure(char decimalSeparator, AngleSolvers solvers = {});
+  explicit DesignProcedure(char decimalSeparator, CalculationOptions options = {});
 
   char DecimalSeparator() const { return separator_; }
+  // The mains of the next press (the window's "Сеть" dialog changes them).
+  void SetSupply(const Mains& supply) { options_.Supply = supply; }
 
   // Greys the three result groups and writes "100%" under the slider.
   void FormCreate(DesignWindow& window);
@@ -48,16 +39,16 @@ class DesignProcedure {
   void TrackBar1Change(DesignWindow& window);
 
   const CalcState& State() const { return state_; }
-  const LoadTable& Table() const { return table_; }
-  // The last calculation that ran to its end, if any.
-  const std::optional<CompletedDesign>& LastDesign() const { return lastDesign_; }
+  // The load table of the design shown (all zeros before the first).
+  const LoadTable& Table() const;
+  // The design the window shows: the last calculation that ran to its end.
+  const std::optional<Design>& LastDesign() const { return lastDesign_; }
 
  private:
   char separator_;
-  AngleSolvers solvers_;
+  CalculationOptions options_;
   CalcState state_;
-  LoadTable table_;
-  std::optional<CompletedDesign> lastDesign_;
+  std::optional<Design> lastDesign_;
 };
 
 }  // namespace tavro::design

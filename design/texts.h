@@ -4,6 +4,9 @@
 
 #include <string_view>
 
+#include "design/calculate.h"
+#include "design/inputs.h"
+#include "design/quantities.h"
 #include "design/window.h"
 
 namespace tavro::design::texts {
@@ -13,7 +16,8 @@ inline constexpr std::string_view kApplicationTitle = "Tavro";
 // Input reading, in the order the fields are checked.
 inline constexpr std::string_view kVoltageNotPositive =
     "Выпрямленное напряжение должно быть положительным";
-inline constexpr std::string_view kCurrentNotPositive = "Выпрямленный ток должен быть положительным";
+inline constexpr std::string_view kCurrentNotPositive =
+    "Выпрямленный ток должен быть положительным";
 inline constexpr std::string_view kCurrentBelow20mA = "Выпрямленный ток должен быть не менее 20 мА";
 inline constexpr std::string_view kRippleNotPositive =
     "Коэффициент пульсации должен быть положительным";
@@ -29,6 +33,8 @@ inline constexpr std::string_view kCoefficientAbove20 =
     "Коэффициент A превысил значение 20. Скорректируйте входные данные.";
 inline constexpr std::string_view kCalculationError =
     "Ошибка при вычислениях. Скорректируйте входные данные.";
+// The message of a calculation that stops at this stage.
+std::string_view FailureMessage(FailureStage stage);
 
 // Group captions.
 inline constexpr std::string_view kInputsGroup = "Входные данные";
@@ -39,36 +45,43 @@ inline constexpr std::string_view kLoadGroup = "Нагрузочная хара�
 // Captions of the input fields; the limbs caption belongs to the radio buttons.
 inline constexpr std::string_view kLimbsCaption =
     "Число стержней трансформатора, на которых расположены его обмотки";
-std::string_view InputCaption(Field field);  // Edit1, Edit2, Edit3, Edit5, Edit6
+std::string_view InputCaption(Input input);  // U0, I0, Kp, Bm, Ud
 
 // Captions of the design results (GroupBox3), in the window's order.
-inline constexpr Field kOutputFields[] = {Field::Edit7,  Field::Edit13, Field::Edit14,
-                                          Field::Edit15, Field::Edit16, Field::Edit17,
-                                          Field::Edit18, Field::Edit19, Field::Edit27};
-std::string_view OutputCaption(Field field);
+inline constexpr Quantity kOutputQuantities[] = {
+    Quantity::U2,    Quantity::I2,   Quantity::I1, Quantity::Pframe,          Quantity::Urev,
+    Quantity::Idrms, Quantity::Idpk, Quantity::Cf, Quantity::CapacitorVoltage};
+std::string_view OutputCaption(Quantity quantity);
 
 // The nomogram group (GroupBox1): a caption, the symbol, a unit, the first
-// field, then for the angles "= радиан" and the field in radians, and for the
-// last row the √2·cos ψ field.
+// value, then for the angles "= радиан" and the angle in radians, and for the
+// last row √2·cos ψ.
+struct NomogramValue {
+  Quantity Shows;
+  Form As;
+};
 struct NomogramRow {
   std::string_view Caption;
   std::string_view Symbol;
   std::string_view Unit;
-  Field First;
+  NomogramValue First;
   std::string_view Middle;
-  Field Second;
+  NomogramValue Second;
   bool HasSecond;
 };
+inline constexpr NomogramValue kNone{Quantity::A, Form::Value};
 inline constexpr NomogramRow kNomogramRows[] = {
-    {"Угол", "φ", "°", Field::Edit4, "= радиан", Field::Edit20, true},
-    {"Угол", "ψ", "°", Field::Edit21, "= радиан", Field::Edit23, true},
-    {"Угол", "β", "°", Field::Edit22, "= радиан", Field::Edit24, true},
-    {"Коэффициент", "A", "", Field::Edit8, "", Field::Edit8, false},
-    {"Коэффициент", "B", "", Field::Edit9, "", Field::Edit9, false},
-    {"Коэффициент", "D", "", Field::Edit10, "", Field::Edit10, false},
-    {"Коэффициент", "F", "", Field::Edit11, "", Field::Edit11, false},
-    {"Коэффициент", "H", "", Field::Edit12, "", Field::Edit12, false},
-    {"Коэффициент", "γ", "", Field::Edit28, "√2·cos ψ", Field::Edit29, true},
+    {"Угол", "φ", "°", {Quantity::Phi, Form::Degrees}, "= радиан", {Quantity::Phi, Form::Value}, true},
+    {"Угол", "ψ", "°", {Quantity::Psi, Form::Degrees}, "= радиан", {Quantity::Psi, Form::Value}, true},
+    {"Угол", "β", "°", {Quantity::Beta, Form::Degrees}, "= радиан", {Quantity::Beta, Form::Value},
+     true},
+    {"Коэффициент", "A", "", {Quantity::A, Form::Value}, "", kNone, false},
+    {"Коэффициент", "B", "", {Quantity::B, Form::Value}, "", kNone, false},
+    {"Коэффициент", "D", "", {Quantity::D, Form::Value}, "", kNone, false},
+    {"Коэффициент", "F", "", {Quantity::F, Form::Value}, "", kNone, false},
+    {"Коэффициент", "H", "", {Quantity::H, Form::Value}, "", kNone, false},
+    {"Коэффициент", "γ", "", {Quantity::RatedGamma, Form::Value}, "√2·cos ψ",
+     {Quantity::RatedSqrt2CosPsi, Form::Value}, true},
 };
 
 // The load characteristic under the slider.

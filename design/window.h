@@ -1,8 +1,8 @@
 // The window operations the design procedure needs, as an interface.
 //
-// The Qt main window and the in-memory window (tests, command-line tool)
-// both implement it, so both run the very same Button1Click and
-// TrackBar1Change. Texts are UTF-8.
+// The Qt main window and the in-memory window of the tests both implement
+// it, so both run the very same Button1Click and TrackBar1Change. Texts are
+// UTF-8.
 #pragma once
 
 #include <string>
@@ -23,6 +23,7 @@ inline constexpr int kFieldCount = 30;
 // "Edit1" ... "Edit29", "Label37".
 std::string FieldName(Field field);
 Field FieldAt(int index);  // 0 -> Edit1, ..., 29 -> Label37
+inline int FieldIndex(Field field) { return static_cast<int>(field) - 1; }  // FieldAt's inverse
 
 enum class Group { GroupBox1 = 1, GroupBox2, GroupBox3, GroupBox4 };
 std::string GroupName(Group group);

@@ -15,7 +15,7 @@
 
 #include "common/outcome_rule.h"
 #include "design/load_table.h"
-#include "design/memory_window.h"
+#include "common/memory_window.h"
 #include "design/procedure.h"
 
 using tavro::design::Field;

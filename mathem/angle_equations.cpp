@@ -1,3 +1,5 @@
+// The angle equations and their Newton solution.
+// See docs/method.md, section "The rated and load equations".
 #include "mathem/angle_equations.h"
 
 #include <cmath>
@@ -7,6 +9,7 @@
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/givens.h"
+#include "mathem/pulse_shape.h"
 
 namespace tavro::mathem {
 namespace {
@@ -36,9 +39,10 @@ inline PulseTerms Terms(long double psi, long double beta, const ImpedanceAngle&
   p.PsiPhi = SinCosOf(psi + phi.Phi);
   p.BetaPhi = SinCosOf(beta - phi.Phi);
   p.TanPsi = TanOf(psi);
-  p.R = phi.Cos / p.Psi.Cos;
-  p.S = 1.0L - p.R * p.PsiPhi.Cos;
-  p.E = ExpOf((kHalfPi - beta - psi) * phi.Cot);
+  const PulseShape shape = ShapeFrom(phi.Cos, phi.Cot, psi, p.Psi.Cos, p.PsiPhi.Cos);
+  p.R = shape.R;
+  p.S = shape.S;
+  p.E = ExpAtEnd(shape, beta);
   p.Q =
       p.R * (p.BetaPhi.Cos - p.PsiPhi.Sin) + (p.S / phi.Cot) * (p.E - 1.0L) + beta + psi - kHalfPi;
   return p;

@@ -17,6 +17,7 @@
 // every sine, cosine and tangent it needs once: sin and cos of ψ, ψ + φ and
 // β − φ, tan ψ and one exponential. What depends on φ alone is evaluated once
 // per continuation (ImpedanceAngle).
+// See docs/method.md, section "The rated and load equations".
 #pragma once
 
 namespace tavro::mathem {

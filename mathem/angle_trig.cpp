@@ -1,3 +1,5 @@
+// Sine, cosine and tangent of the Newton steps' angles.
+// See docs/method.md, section "Elementary functions".
 #include "mathem/angle_trig.h"
 
 #include <cmath>

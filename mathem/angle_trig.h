@@ -12,6 +12,7 @@
 // place (and are the same in most cases). Huge and non-finite arguments go to
 // the library, so its faults (the sine of an infinity is an invalid operation)
 // are the library's.
+// See docs/method.md, section "Elementary functions".
 #pragma once
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The arctangent from basic IEEE operations.
+// See docs/method.md, section "Elementary functions".
 #include "mathem/arctangent.h"
 
 #include <cmath>

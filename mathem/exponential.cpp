@@ -1,3 +1,5 @@
+// The exponential from basic IEEE operations.
+// See docs/method.md, section "Elementary functions".
 #include "mathem/exponential.h"
 
 #include <cmath>

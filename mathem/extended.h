@@ -3,6 +3,7 @@
 // Every engineering quantity is an 80-bit x87 extended real (64-bit mantissa,
 // round to nearest). The constants are written with more digits than the type
 // holds, so each literal is the nearest extended value.
+// See docs/method.md, section "Numbers and floating-point faults".
 #pragma once
 
 #include <limits>

@@ -1,3 +1,5 @@
+// Floating-point faults of the numerical routines.
+// See docs/method.md, section "Numbers and floating-point faults".
 #include "mathem/faults.h"
 
 namespace tavro::mathem {

@@ -7,6 +7,7 @@
 // result) is first passed through FaultScope::Check, which throws
 // FloatingPointFault if a fault has been raised since. So nothing is stored
 // after a fault. Underflow, denormal operands and inexact results stay silent.
+// See docs/method.md, section "Numbers and floating-point faults".
 #pragma once
 
 #include <cfenv>

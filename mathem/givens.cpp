@@ -1,3 +1,5 @@
+// The 2x2 Givens solver of the Newton steps.
+// See docs/method.md, section "Newton steps and the linear solve".
 #include "mathem/givens.h"
 
 #include "mathem/faults.h"

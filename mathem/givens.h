@@ -2,6 +2,7 @@
 // triangular form, then back substitution. No pivoting, no scaling and no
 // singularity test: a zero pivot is a division by zero, reported as a
 // FloatingPointFault like any other fault of the calculation.
+// See docs/method.md, section "Newton steps and the linear solve".
 #pragma once
 
 #include <array>

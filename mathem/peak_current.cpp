@@ -4,6 +4,7 @@
 // In the working range (0 < ψ, φ < π/2) the slope is positive at π/2,
 // negative at π and falls through zero once in between, at the maximum. Each
 // pass halves the interval; from π/2 wide down to 1e-10 takes 34 passes.
+// See docs/method.md, section "Coefficients B, D, F and H".
 #include <cmath>
 
 #include "mathem/extended.h"

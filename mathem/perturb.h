@@ -5,6 +5,7 @@
 // build configured with TAVRO_PERTURB_ULPS=+1 or -1 moves each such value one
 // unit in the last place up or down, and runs the whole suite so (`make
 // check-perturbed`). An ordinary build leaves every value as computed.
+// See docs/method.md, section "Elementary functions".
 #pragma once
 
 #include <cmath>

@@ -11,6 +11,7 @@
 //  - H, the scaled amplitude of the rectified current's component at twice
 //    the mains frequency, which sizes the filter capacitor.
 // None checks its arguments; a floating-point fault throws FloatingPointFault.
+// See docs/method.md, section "Coefficients B, D, F and H".
 #pragma once
 
 namespace tavro::mathem {

@@ -1,3 +1,5 @@
+// The diode current pulse sampled over one mains period.
+// See docs/method.md, section "The current pulse".
 #include "mathem/pulse_samples.h"
 
 #include <algorithm>

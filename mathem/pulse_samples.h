@@ -4,6 +4,7 @@
 // current is zero. The samples are in units of the rectified voltage over the
 // path resistance, like every pulse quantity of the model, so their mean over
 // the period is A, their rms D·A and their maximum F·A.
+// See docs/method.md, section "The current pulse".
 #pragma once
 
 #include <vector>

@@ -5,6 +5,7 @@
 // over the conduction interval. The rectified current repeats the pulse every
 // half period, so √(X² + Y²)/π is the amplitude of its 100 Hz component and
 // H = 10⁶/(4π) times that amplitude.
+// See docs/method.md, section "Coefficients B, D, F and H".
 #include <cmath>
 
 #include "mathem/angle_trig.h"
@@ -12,17 +13,19 @@
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
+#include "mathem/pulse_shape.h"
 
 namespace tavro::mathem {
 
 long double RippleCapacitance(long double Psi, long double Phi, long double Beta) {
   FaultScope faults;
-  const long double R = LibraryCos(Phi) / LibraryCos(Psi);
-  const long double S = 1.0L - R * LibraryCos(Psi + Phi);
+  const PulseShape shape = ShapeOf(Psi, Phi);
+  const long double R = shape.R;
+  const long double S = shape.S;
   const long double K = R * kOneThird;
-  const long double k = 1.0L / LibraryTan(Phi);
+  const long double k = shape.k;
   const long double G = S / ((k * k + 4.0L) * LibrarySin(Phi));
-  const long double E = ExpOf(k * (kHalfPi - Beta - Psi));
+  const long double E = ExpAtEnd(shape, Beta);
 
   const long double Xa =
       K * (LibrarySin(3.0L * Psi + Phi) + LibraryCos(3.0L * Beta - Phi) -

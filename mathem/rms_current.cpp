@@ -1,4 +1,5 @@
 // Coefficients B and D: the secondary voltage ratio and the rms diode current.
+// See docs/method.md, section "Coefficients B, D, F and H".
 #include <cmath>
 
 #include "mathem/angle_trig.h"
@@ -6,6 +7,7 @@
 #include "mathem/extended.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
+#include "mathem/pulse_shape.h"
 
 namespace tavro::mathem {
 
@@ -19,9 +21,10 @@ long double InvSqrt2Cos(long double x) {
 
 long double RmsCurrentFactor(long double Psi, long double Phi, long double Beta, long double A) {
   FaultScope faults;
-  const long double R = LibraryCos(Phi) / LibraryCos(Psi);
-  const long double S = 1.0L - R * LibraryCos(Psi + Phi);
-  const long double E = ExpOf((1.0L / LibraryTan(Phi)) * (kHalfPi - Beta - Psi));
+  const PulseShape shape = ShapeOf(Psi, Phi);
+  const long double R = shape.R;
+  const long double S = shape.S;
+  const long double E = ExpAtEnd(shape, Beta);
   const long double T1 =
       (LibrarySin(2.0L * (Psi + Phi)) - LibrarySin(2.0L * (Beta - Phi)) - kPi + 2.0L * (Beta + Psi)) *
       (R * 0.125L);

@@ -245,8 +245,8 @@ void LoadPlot(Document& doc, const report::ReportContent& c) {
   Series s;
   double maxI = 0, maxU = 0;
   for (int k = 0; k < design::kLoadRows; ++k) {
-    const double i = static_cast<double>(c.Table.Current[k]);
-    const double u = static_cast<double>(c.Table.Voltage[k]);
+    const double i = static_cast<double>(c.Design.Load.Current[k]);
+    const double u = static_cast<double>(c.Design.Load.Voltage[k]);
     s.Points.emplace_back(i, u);
     maxI = std::max(maxI, i);
     maxU = std::max(maxU, u);
@@ -385,7 +385,7 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Coil(40, 18, 42, -1);
   k.Line(40, 18, 40, top);
   k.Line(40, 42, 40, bottom);
-  k.Label(30, labels, Q(std::string(texts::kSecondary)).arg(Q(c.U2), Q(c.I2), Q(c.I1), Q(c.Pframe)),
+  k.Label(30, labels, Q(std::string(texts::kSecondary)).arg(Q(report::Shown(c, design::Quantity::U2)), Q(report::Shown(c, design::Quantity::I2)), Q(report::Shown(c, design::Quantity::I1)), Q(report::Shown(c, design::Quantity::Pframe))),
           Qt::AlignLeft);
   // The bridge: AC at the top and bottom corners, + on the right, − on the left.
   const QPointF n(70, top), s(70, bottom), w(55, 30), e(85, 30);
@@ -397,7 +397,7 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Diode(s, e);
   for (QPointF q : {n, s, w, e}) k.Dot(q.x(), q.y());
   k.Label(70, 24, QStringLiteral("VD1–VD4"), Qt::AlignHCenter);
-  k.Label(90, labels, Q(std::string(texts::kDiodes)).arg(Q(c.Urev), Q(c.Idrms), Q(c.Idpk)),
+  k.Label(90, labels, Q(std::string(texts::kDiodes)).arg(Q(report::Shown(c, design::Quantity::Urev)), Q(report::Shown(c, design::Quantity::Idrms)), Q(report::Shown(c, design::Quantity::Idpk))),
           Qt::AlignLeft);
   // Rails to the filter and the load.
   const double minus = minusRail;
@@ -410,7 +410,7 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Capacitor(120, plus, minus);
   k.Dot(120, plus);
   k.Dot(120, minus);
-  k.Label(123, 22, Q(std::string(texts::kCapacitor)).arg(Q(c.Cf), Q(c.CapacitorVoltage)));
+  k.Label(123, 22, Q(std::string(texts::kCapacitor)).arg(Q(report::Shown(c, design::Quantity::Cf)), Q(report::Shown(c, design::Quantity::CapacitorVoltage))));
   k.Resistor(160, plus, minus);
   k.Label(163, 18,
           Q(std::string(texts::kLoad)).arg(Q(c.Inputs.U0), Q(c.Inputs.I0), Q(c.Inputs.Kp)));

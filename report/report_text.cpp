@@ -3,38 +3,21 @@
 #include <cstdio>
 
 #include "design/decimal.h"
+#include "design/quantities.h"
 #include "report/cp1251.h"
 
 namespace tavro::report {
 
-using design::Field;
+using design::Form;
+using design::Quantity;
 
-ReportContent ContentOf(const design::DesignWindow& w, const design::DesignProcedure& procedure) {
-  ReportContent c;
-  c.Inputs = procedure.State().CalculatedInputs;
-  c.PhiDegrees = w.Text(Field::Edit4);
-  c.Phi = w.Text(Field::Edit20);
-  c.PsiDegrees = w.Text(Field::Edit21);
-  c.Psi = w.Text(Field::Edit23);
-  c.BetaDegrees = w.Text(Field::Edit22);
-  c.Beta = w.Text(Field::Edit24);
-  c.A = w.Text(Field::Edit8);
-  c.B = w.Text(Field::Edit9);
-  c.D = w.Text(Field::Edit10);
-  c.F = w.Text(Field::Edit11);
-  c.H = w.Text(Field::Edit12);
-  c.U2 = w.Text(Field::Edit7);
-  c.I2 = w.Text(Field::Edit13);
-  c.I1 = w.Text(Field::Edit14);
-  c.Pframe = w.Text(Field::Edit15);
-  c.Urev = w.Text(Field::Edit16);
-  c.Idrms = w.Text(Field::Edit17);
-  c.Idpk = w.Text(Field::Edit18);
-  c.Cf = w.Text(Field::Edit19);
-  c.CapacitorVoltage = w.Text(Field::Edit27);
-  c.Table = procedure.Table();
-  c.DecimalSeparator = procedure.DecimalSeparator();
-  return c;
+ReportContent ContentOf(const design::DesignProcedure& procedure) {
+  return {procedure.State().CalculatedInputs, *procedure.LastDesign(),
+          procedure.DecimalSeparator()};
+}
+
+std::string Shown(const ReportContent& c, Quantity q, Form form) {
+  return design::ShownText(c.Design, q, form, c.DecimalSeparator);
 }
 
 namespace {
@@ -50,12 +33,13 @@ std::string TwoDigits(int value) {
 std::string DateLine(const ReportTime& t, std::string_view timeSeparator) {
   char year[16];
   std::snprintf(year, sizeof year, "%04d", t.Year);
-  return "Дата: " + TwoDigits(t.Day) + "." + TwoDigits(t.Month) + "." + year + "г. Время: " +
-         TwoDigits(t.Hour) + std::string(timeSeparator) + TwoDigits(t.Minute);
+  return "Дата: " + TwoDigits(t.Day) + "." + TwoDigits(t.Month) + "." + year +
+         "г. Время: " + TwoDigits(t.Hour) + std::string(timeSeparator) + TwoDigits(t.Minute);
 }
 
-std::string AngleLine(const char* label, const std::string& degrees, const std::string& radians) {
-  return label + degrees + " градусов" + "  =  " + radians + " радиан";
+std::string AngleLine(const char* label, const ReportContent& c, Quantity angle) {
+  return label + Shown(c, angle, Form::Degrees) + " градусов" + "  =  " + Shown(c, angle) +
+         " радиан";
 }
 
 // P = 5·k right-aligned in 7 columns, then the four values between the bars
@@ -63,10 +47,9 @@ std::string AngleLine(const char* label, const std::string& degrees, const std::
 std::string TableRow(const ReportContent& c, int k) {
   char percent[16];
   std::snprintf(percent, sizeof percent, "%7d", 5 * k);
-  const auto shown = [&](long double value) { return design::FormatResult(value, c.DecimalSeparator); };
-  return std::string(percent) + "      |  " + shown(c.Table.Current[k]) + "   " +
-         shown(c.Table.Voltage[k]) + "   |  " + shown(c.Table.Gamma[k]) + "   " +
-         shown(c.Table.Sqrt2CosPsi[k]);
+  const design::LoadRowTexts row = design::FormatLoadRow(c.Design.Load, k, c.DecimalSeparator);
+  return std::string(percent) + "      |  " + row.Current + "   " + row.Voltage + "   |  " +
+         row.Gamma + "   " + row.Sqrt2CosPsi;
 }
 
 }  // namespace
@@ -94,26 +77,26 @@ std::vector<std::string> ReportLines(const ReportContent& c, const ReportTime& t
       "",
       "Частота электросети:                        50 Гц",
       "Действующее напряжение первичной обмотки:   220 В",
-      "Действующий ток первичной обмотки:          " + c.I1 + " А",
-      "Действующее напряжение вторичной обмотки:   " + c.U2 + " В",
-      "Действующий ток вторичной обмотки:          " + c.I2 + " А",
-      "Габаритная мощность трансформатора:         " + c.Pframe + " В·А",
-      "Амплитуда обратного напряжения на вентиле:  " + c.Urev + " В",
-      "Действующее значение тока через вентиль:    " + c.Idrms + " А",
-      "Амплитудное значение тока через вентиль:    " + c.Idpk + " А",
-      "Ёмкость конденсатора фильтра:               " + c.Cf + " мкФ",
-      "Рабочее напряжение конденсатора фильтра:    " + c.CapacitorVoltage + " В",
+      "Действующий ток первичной обмотки:          " + Shown(c, Quantity::I1) + " А",
+      "Действующее напряжение вторичной обмотки:   " + Shown(c, Quantity::U2) + " В",
+      "Действующий ток вторичной обмотки:          " + Shown(c, Quantity::I2) + " А",
+      "Габаритная мощность трансформатора:         " + Shown(c, Quantity::Pframe) + " В·А",
+      "Амплитуда обратного напряжения на вентиле:  " + Shown(c, Quantity::Urev) + " В",
+      "Действующее значение тока через вентиль:    " + Shown(c, Quantity::Idrms) + " А",
+      "Амплитудное значение тока через вентиль:    " + Shown(c, Quantity::Idpk) + " А",
+      "Ёмкость конденсатора фильтра:               " + Shown(c, Quantity::Cf) + " мкФ",
+      "Рабочее напряжение конденсатора фильтра:    " + Shown(c, Quantity::CapacitorVoltage) + " В",
       "",
       "РАСЧЁТНЫЕ ПАРАМЕТРЫ НОМОГРАММ:",
       "",
-      AngleLine("Угол Phi:       ", c.PhiDegrees, c.Phi),
-      AngleLine("Угол Psi:       ", c.PsiDegrees, c.Psi),
-      AngleLine("Угол Beta:      ", c.BetaDegrees, c.Beta),
-      "Коэффициент A:  " + c.A,
-      "Коэффициент B:  " + c.B,
-      "Коэффициент D:  " + c.D,
-      "Коэффициент F:  " + c.F,
-      "Коэффициент H:  " + c.H,
+      AngleLine("Угол Phi:       ", c, Quantity::Phi),
+      AngleLine("Угол Psi:       ", c, Quantity::Psi),
+      AngleLine("Угол Beta:      ", c, Quantity::Beta),
+      "Коэффициент A:  " + Shown(c, Quantity::A),
+      "Коэффициент B:  " + Shown(c, Quantity::B),
+      "Коэффициент D:  " + Shown(c, Quantity::D),
+      "Коэффициент F:  " + Shown(c, Quantity::F),
+      "Коэффициент H:  " + Shown(c, Quantity::H),
       "",
       "НАГРУЗОЧНАЯ ХАРАКТЕРИСТИКА ВЫПРЯМИТЕЛЯ:",
       "",

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "design/calculate.h"
 #include "design/inputs.h"
-#include "design/load_table.h"
 #include "design/procedure.h"
-#include "design/window.h"
+#include "design/quantities.h"
 
 namespace tavro::report {
 
@@ -23,21 +23,22 @@ struct ReportTime {
   int Minute;
 };
 
-// Everything a report prints, as text: the inputs of the calculation, the
-// result fields as shown, and the load table (formatted here).
+// Everything a report prints: the inputs of the calculation as they were
+// typed and the complete design, whose numbers are written here in the same
+// display form as everywhere else.
 struct ReportContent {
   design::InputTexts Inputs;
-  std::string Phi, PhiDegrees, Psi, PsiDegrees, Beta, BetaDegrees;  // radians and degrees
-  std::string A, B, D, F, H;
-  std::string U2, I2, I1, Pframe, Urev, Idrms, Idpk, Cf, CapacitorVoltage;
-  design::LoadTable Table;
+  design::Design Design;
   char DecimalSeparator = ',';
 };
 
-// The content of the last complete calculation: its inputs as they were read,
-// the window's result fields and the procedure's load table.
-ReportContent ContentOf(const design::DesignWindow& window,
-                        const design::DesignProcedure& procedure);
+// A quantity of the content's design in its display form.
+std::string Shown(const ReportContent& content, design::Quantity quantity,
+                  design::Form form = design::Form::Value);
+
+// The content of the design the window shows: its inputs as they were read
+// and the design itself. Only while the procedure has a complete design.
+ReportContent ContentOf(const design::DesignProcedure& procedure);
 
 // The 74 lines, UTF-8, without line ends.
 std::vector<std::string> ReportLines(const ReportContent& content, const ReportTime& time,

@@ -18,27 +18,27 @@ std::vector<ResultSection> ResultSections(const ReportContent& c) {
         {"Частота электросети", "50", "Гц"},
         {"Действующее напряжение первичной обмотки", "220", "В"}}},
       {"Выходные данные",
-       {{"Действующее напряжение вторичной обмотки", c.U2, "В"},
-        {"Действующий ток вторичной обмотки", c.I2, "А"},
-        {"Действующий ток первичной обмотки", c.I1, "А"},
-        {"Габаритная мощность трансформатора", c.Pframe, "В·А"},
-        {"Амплитуда обратного напряжения на вентиле", c.Urev, "В"},
-        {"Действующее значение тока через вентиль", c.Idrms, "А"},
-        {"Амплитудное значение тока через вентиль", c.Idpk, "А"},
-        {"Ёмкость конденсатора фильтра", c.Cf, "мкФ"},
-        {"Рабочее напряжение конденсатора фильтра", c.CapacitorVoltage, "В"}}},
+       {{"Действующее напряжение вторичной обмотки", Shown(c, design::Quantity::U2), "В"},
+        {"Действующий ток вторичной обмотки", Shown(c, design::Quantity::I2), "А"},
+        {"Действующий ток первичной обмотки", Shown(c, design::Quantity::I1), "А"},
+        {"Габаритная мощность трансформатора", Shown(c, design::Quantity::Pframe), "В·А"},
+        {"Амплитуда обратного напряжения на вентиле", Shown(c, design::Quantity::Urev), "В"},
+        {"Действующее значение тока через вентиль", Shown(c, design::Quantity::Idrms), "А"},
+        {"Амплитудное значение тока через вентиль", Shown(c, design::Quantity::Idpk), "А"},
+        {"Ёмкость конденсатора фильтра", Shown(c, design::Quantity::Cf), "мкФ"},
+        {"Рабочее напряжение конденсатора фильтра", Shown(c, design::Quantity::CapacitorVoltage), "В"}}},
       {"Расчётные параметры номограмм",
-       {{"Угол φ", c.PhiDegrees, "°"},
-        {"Угол φ", c.Phi, "рад"},
-        {"Угол ψ", c.PsiDegrees, "°"},
-        {"Угол ψ", c.Psi, "рад"},
-        {"Угол β", c.BetaDegrees, "°"},
-        {"Угол β", c.Beta, "рад"},
-        {"Коэффициент A", c.A, ""},
-        {"Коэффициент B", c.B, ""},
-        {"Коэффициент D", c.D, ""},
-        {"Коэффициент F", c.F, ""},
-        {"Коэффициент H", c.H, ""}}},
+       {{"Угол φ", Shown(c, design::Quantity::Phi, design::Form::Degrees), "°"},
+        {"Угол φ", Shown(c, design::Quantity::Phi), "рад"},
+        {"Угол ψ", Shown(c, design::Quantity::Psi, design::Form::Degrees), "°"},
+        {"Угол ψ", Shown(c, design::Quantity::Psi), "рад"},
+        {"Угол β", Shown(c, design::Quantity::Beta, design::Form::Degrees), "°"},
+        {"Угол β", Shown(c, design::Quantity::Beta), "рад"},
+        {"Коэффициент A", Shown(c, design::Quantity::A), ""},
+        {"Коэффициент B", Shown(c, design::Quantity::B), ""},
+        {"Коэффициент D", Shown(c, design::Quantity::D), ""},
+        {"Коэффициент F", Shown(c, design::Quantity::F), ""},
+        {"Коэффициент H", Shown(c, design::Quantity::H), ""}}},
   };
 }
 
@@ -49,8 +49,8 @@ std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c) {
     return design::FormatResult(value, c.DecimalSeparator);
   };
   for (int k = 0; k < design::kLoadRows; ++k) {
-    rows.push_back({std::to_string(5 * k), shown(c.Table.Current[k]), shown(c.Table.Voltage[k]),
-                    shown(c.Table.Gamma[k]), shown(c.Table.Sqrt2CosPsi[k])});
+    rows.push_back({std::to_string(5 * k), shown(c.Design.Load.Current[k]), shown(c.Design.Load.Voltage[k]),
+                    shown(c.Design.Load.Gamma[k]), shown(c.Design.Load.Sqrt2CosPsi[k])});
   }
   return rows;
 }

@@ -13,11 +13,11 @@
 #include "app/app_texts.h"
 #include "app/display_check.h"
 #include "app/form_fixture.h"
-#include "common/files.h"
 #include "app/messages.h"
 #include "app/qt_text.h"
+#include "common/files.h"
 #include "design/decimal.h"
-#include "design/memory_window.h"
+#include "design/field_table.h"
 #include "design/procedure.h"
 #include "design/texts.h"
 
@@ -106,12 +106,12 @@ TEST_F(MainWindow, InputsAreEditableEveryResultIsReadOnly) {
 }
 
 TEST_F(MainWindow, TabOrderFollowsTheGroups) {
-  const char* expected[] = {"Edit1",  "Edit2",  "Edit3",  "RadioButton1", "RadioButton2", "Edit5",
-                            "Edit6",  "Edit7",  "Edit13", "Edit14",       "Edit15",       "Edit16",
-                            "Edit17", "Edit18", "Edit19", "Edit27",       "Edit4",        "Edit20",
-                            "Edit21", "Edit23", "Edit22", "Edit24",       "Edit8",        "Edit9",
-                            "Edit10", "Edit11", "Edit12", "Edit28",       "Edit29",       "TrackBar1",
-                            "Edit25", "Edit26", "Button1"};
+  const char* expected[] = {
+      "Edit1",  "Edit2",     "Edit3",  "RadioButton1", "RadioButton2", "Edit5",  "Edit6",
+      "Edit7",  "Edit13",    "Edit14", "Edit15",       "Edit16",       "Edit17", "Edit18",
+      "Edit19", "Edit27",    "Edit4",  "Edit20",       "Edit21",       "Edit23", "Edit22",
+      "Edit24", "Edit8",     "Edit9",  "Edit10",       "Edit11",       "Edit12", "Edit28",
+      "Edit29", "TrackBar1", "Edit25", "Edit26",       "Button1"};
   std::vector<QString> names;
   QWidget* w = Edit(Field::Edit1);
   for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -173,23 +173,17 @@ TEST_F(MainWindow, StartsEmptyWithTheResultGroupsInert) {
   }
 }
 
-TEST_F(MainWindow, WorkedExampleShowsWhatTheInMemoryWindowShows) {
+TEST_F(MainWindow, WorkedExampleShowsEveryFieldOfTheDesign) {
   TypeWorkedExample();
   Calculate();
   EXPECT_TRUE(messages.empty());
 
-  design::MemoryWindow memory;
-  design::DesignProcedure procedure(',');
-  procedure.FormCreate(memory);
-  memory.Type(Field::Edit1, "12");
-  memory.Type(Field::Edit2, "1");
-  memory.Type(Field::Edit3, "1");
-  memory.Type(Field::Edit5, "1,2");
-  memory.Type(Field::Edit6, "0,7");
-  ASSERT_EQ(procedure.Button1Click(memory), design::ClickOutcome::Complete);
+  const auto texts = design::DesignFieldTexts(
+      std::get<design::Design>(design::Calculate({12, 1, 1, 1, 1.2L, 0.7L})),
+      {"12", "1", "1", "1", "1,2", "0,7"}, ',');
   for (int i = 0; i < design::kFieldCount; ++i) {
     const Field f = design::FieldAt(i);
-    EXPECT_EQ(Shown(f), memory.Text(f)) << design::FieldName(f);
+    EXPECT_EQ(Shown(f), texts[i]) << design::FieldName(f);
   }
   for (Group g : {Group::GroupBox1, Group::GroupBox3, Group::GroupBox4}) {
     EXPECT_TRUE(form.Controls().Group(g)->isEnabled());

@@ -73,8 +73,10 @@ TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {
   form.SetMainsDialog([](QWidget*, const r::SupplyConditions&) {
     return std::optional<r::SupplyConditions>(r::SupplyConditions{{230.0L, 60.0L}, 0.05L});
   });
+  const std::string primaryAt220 = Shown(Field::Edit14);
   form.MainsItem()->trigger();  // recalculates at once
   EXPECT_EQ(OutputsCaption().toStdString(), "Выходные данные (питающая сеть 230 В / 60 Гц)");
+  EXPECT_NE(Shown(Field::Edit14), primaryAt220);  // the primary current at 230 V
   ASSERT_EQ(saved.size(), 1u);
   EXPECT_EQ(saved[0].Mains.Supply.Voltage, 230.0L);
   EXPECT_EQ(saved[0].Mains.Tolerance, 0.05L);

@@ -10,16 +10,16 @@
 
 #include "cli/command_line.h"
 #include "common/csv.h"
-#include "design/memory_window.h"
-#include "design/procedure.h"
+#include "design/calculate.h"
 #include "design/texts.h"
 
 namespace tavro::cli {
 namespace {
 
-constexpr std::size_t kColumns = 25;
+constexpr std::size_t kColumns = 26;
 constexpr std::size_t kFirstResult = 7;  // Phi
 constexpr std::size_t kMessage = 24;
+constexpr std::size_t kFailureStage = 25;
 
 struct BatchRun {
   int status;
@@ -63,16 +63,8 @@ TEST(Batch, RowsCarryTheWindowsNumbersExactlyInInputOrder) {
   EXPECT_EQ(run.rows[1][0], "5");
   EXPECT_EQ(run.rows[2][0], "6");
 
-  // The worked example, as the window's procedure computes it.
-  design::MemoryWindow window;
-  design::DesignProcedure procedure('.');
-  window.Type(design::Field::Edit1, "12");
-  window.Type(design::Field::Edit2, "1");
-  window.Type(design::Field::Edit3, "1");
-  window.Type(design::Field::Edit5, "1.2");
-  window.Type(design::Field::Edit6, "0.7");
-  ASSERT_EQ(procedure.Button1Click(window), design::ClickOutcome::Complete);
-  const design::CompletedDesign& d = *procedure.LastDesign();
+  // The worked example, as the engine calculates it.
+  const design::Design d = std::get<design::Design>(design::Calculate({12, 1, 1, 1, 1.2L, 0.7L}));
   const std::vector<std::string>& row = run.rows[0];
   ASSERT_EQ(row.size(), kColumns);
   EXPECT_EQ(row[1], "12");
@@ -94,7 +86,7 @@ TEST(Batch, RowsCarryTheWindowsNumbersExactlyInInputOrder) {
                                   d.Results.Idrms,
                                   d.Results.Idpk,
                                   d.Results.Cf,
-                                  procedure.Table().RatedRowModelVoltage};
+                                  d.Load.RatedRowModelVoltage};
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     EXPECT_EQ(Number(row[kFirstResult + i]), expected[i]) << "column " << kFirstResult + i;
   }
@@ -109,6 +101,7 @@ TEST(Batch, ABadLineGetsItsMessageAndTheBatchGoesOn) {
   struct Case {
     const char* line;
     std::string message;
+    const char* stage = "";
   };
   const Case cases[] = {
       {"12,1,1,1,1.2", "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found 5"},
@@ -119,8 +112,9 @@ TEST(Batch, ABadLineGetsItsMessageAndTheBatchGoesOn) {
       {"12,\"1\",1,1,1.2,0.7", std::string(design::texts::kFormatError)},
       {"-12,1,1,1,1.2,0.7", std::string(design::texts::kVoltageNotPositive)},
       {"12,0.01,1,1,1.2,0.7", std::string(design::texts::kCurrentBelow20mA)},
-      {"0.01,1,1,1,1.2,0.7", std::string(design::texts::kCoefficientAbove20)},
-      {"1e5,5,1,1,0.01,0.7", std::string(design::texts::kCalculationError)},
+      {"0.01,1,1,1,1.2,0.7", std::string(design::texts::kCoefficientAbove20),
+       "coefficient-above-20"},
+      {"1e5,5,1,1,0.01,0.7", std::string(design::texts::kCalculationError), "load-continuation"},
   };
   std::string input;
   for (const Case& c : cases) input += std::string(c.line) + "\n12,1,1,1,1.2,0.7\n";
@@ -132,6 +126,7 @@ TEST(Batch, ABadLineGetsItsMessageAndTheBatchGoesOn) {
     const std::vector<std::string>& bad = run.rows[2 * i];
     ASSERT_EQ(bad.size(), kColumns);
     EXPECT_EQ(bad[kMessage], cases[i].message);
+    EXPECT_EQ(bad[kFailureStage], cases[i].stage);
     for (std::size_t c = kFirstResult; c < kMessage; ++c) EXPECT_EQ(bad[c], "");
     EXPECT_EQ(run.rows[2 * i + 1][kMessage], "");  // the good design after it
   }

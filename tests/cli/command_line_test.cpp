@@ -1,8 +1,8 @@
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <rapidjson/document.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -20,9 +20,20 @@
 namespace tavro::cli {
 namespace {
 
-const std::vector<std::string> kWorkedExample = {
-    "--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1",
-    "--flux", "1,2", "--diode-drop", "0,7", "--decimal-separator", ","};
+const std::vector<std::string> kWorkedExample = {"--voltage",
+                                                 "12",
+                                                 "--current",
+                                                 "1",
+                                                 "--ripple",
+                                                 "1",
+                                                 "--limbs",
+                                                 "1",
+                                                 "--flux",
+                                                 "1,2",
+                                                 "--diode-drop",
+                                                 "0,7",
+                                                 "--decimal-separator",
+                                                 ","};
 
 std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
   args.insert(args.end(), more.begin(), more.end());
@@ -89,9 +100,16 @@ TEST(Cli, RefusedAndFailedCalculationsExitWith3) {
   EXPECT_EQ(r.status, kExitCalculationFailed);
   EXPECT_EQ(r.err, std::string(design::texts::kCoefficientAbove20) + "\n");
 
+  // JSON: the window's message and, beside it, where and why the design failed.
   r = Cli(With(kWorkedExample, {"--voltage", "1e4000", "--current", "1e4000", "--json"}));
   EXPECT_EQ(r.status, kExitCalculationFailed);
-  EXPECT_NE(r.out.find(std::string(design::texts::kCalculationError)), std::string::npos);
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError()) << r.out;
+  EXPECT_EQ(std::string(doc["error"].GetString()), design::texts::kCalculationError);
+  EXPECT_EQ(std::string(doc["failure"]["stage"].GetString()), "model-parameters");
+  EXPECT_NE(std::string(doc["failure"]["reason"].GetString()).find("overflow"), std::string::npos)
+      << r.out;
 }
 
 TEST(Cli, UsageErrorsExitWith1) {
@@ -113,7 +131,8 @@ TEST(Cli, ReportIsTheWindowsReportByteForByte) {
   const ScopedEnv epoch("SOURCE_DATE_EPOCH", "1796739000");
   const ScopedEnv locale("LC_ALL", "C");
   const std::string file =
-      (std::filesystem::temp_directory_path() / ("tavro-cli-" + std::to_string(::getpid()))).string();
+      (std::filesystem::temp_directory_path() / ("tavro-cli-" + std::to_string(::getpid())))
+          .string();
   std::filesystem::remove(file);
   EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file})).status, kExitDesigned);
   EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file, "--json"})).status, kExitDesigned);
@@ -135,7 +154,8 @@ TEST(Cli, AReportThatCannotBeWrittenExitsWith4) {
 TEST(Cli, SourceDateEpochMustBeANumber) {
   const ScopedEnv epoch("SOURCE_DATE_EPOCH", "yesterday");
   const std::string file =
-      (std::filesystem::temp_directory_path() / ("tavro-cli-e-" + std::to_string(::getpid()))).string();
+      (std::filesystem::temp_directory_path() / ("tavro-cli-e-" + std::to_string(::getpid())))
+          .string();
   EXPECT_EQ(Cli(With(kWorkedExample, {"--report", file})).status, kExitUsage);
   EXPECT_FALSE(std::filesystem::exists(file));
 }

@@ -62,7 +62,15 @@ TEST(RatingsCli, MainsOptionsAreCheckedAndReachTheRatings) {
   doc.Parse(r.out.c_str());
   EXPECT_EQ(doc["mains"]["frequency"].GetDouble(), 60.0);
   EXPECT_EQ(doc["mains"]["tolerance"].GetDouble(), 0.05);
-  EXPECT_EQ(doc["ratings"]["capacitor"]["capacitance"].GetDouble(), 27000.0);
+  // The mains reach the calculation: ω in the capacitance, 230 V in the
+  // primary current.
+  const auto& results = doc["results"];
+  EXPECT_NEAR(doc["ratings"]["capacitor"]["needed_capacitance"].GetDouble(),
+              results["Cf"].GetDouble() / 0.8, 1e-9 * results["Cf"].GetDouble());
+  EXPECT_LT(results["Cf"].GetDouble(), 19000.0);  // 19844 µF at 50 Hz
+  EXPECT_EQ(doc["ratings"]["capacitor"]["capacitance"].GetDouble(), 22000.0);  // E12
+  EXPECT_NEAR(results["I1"].GetDouble(),
+              results["I2"].GetDouble() * results["U2"].GetDouble() / 230.0, 1e-12);
 
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--mains-voltage", "0"},
                                               {"--mains-frequency", "x"},

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "design/memory_window.h"
+#include "common/memory_window.h"
 #include "design/procedure.h"
 #include "design/texts.h"
 #include "mathem/angle_equations.h"
@@ -66,12 +66,13 @@ inline std::string CheckOutcome(design::ClickOutcome outcome, const design::Memo
       return design::FieldName(f) + " left empty";
     }
   }
-  const design::CompletedDesign& d = *p.LastDesign();
-  const long double values[] = {d.Parameters.Rsum, d.Parameters.Phi, d.A, d.Point.Psi,
-                                d.Point.Beta, d.Coefficients.B, d.Coefficients.D,
-                                d.Coefficients.F, d.Coefficients.H, d.Results.U2,
-                                d.Results.I2, d.Results.I1, d.Results.Pframe, d.Results.Urev,
-                                d.Results.Idrms, d.Results.Idpk, d.Results.Cf};
+  const design::Design& d = *p.LastDesign();
+  const long double values[] = {d.Parameters.Rsum, d.Parameters.Phi, d.A,
+                                d.Point.Psi,       d.Point.Beta,     d.Coefficients.B,
+                                d.Coefficients.D,  d.Coefficients.F, d.Coefficients.H,
+                                d.Results.U2,      d.Results.I2,     d.Results.I1,
+                                d.Results.Pframe,  d.Results.Urev,   d.Results.Idrms,
+                                d.Results.Idpk,    d.Results.Cf};
   for (long double v : values) {
     if (!std::isfinite(v)) return "a result is not finite";
   }

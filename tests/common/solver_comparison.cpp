@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "common/straightforward_angles.h"
-#include "design/memory_window.h"
-#include "design/procedure.h"
+#include "design/calculate.h"
+#include "design/field_table.h"
+#include "design/load_table.h"
 
 namespace tavro::test {
 namespace {
-
-using design::ClickOutcome;
 
 constexpr std::array<const char*, kQuantityCount> kNames{"Psi, Beta (rated)",
                                                          "Psi (load rows 1-24)",
@@ -25,27 +25,42 @@ constexpr std::array<const char*, kQuantityCount> kNames{"Psi, Beta (rated)",
                                                          "Cf",
                                                          "load voltages"};
 
+// One design calculated; outcome: the design, the stage of a failure, or
+// an input rejection.
 struct Press {
-  design::MemoryWindow window;
-  design::DesignProcedure procedure;
-  ClickOutcome outcome;
+  design::InputTexts typed;
+  std::optional<design::Design> design;
+  std::string outcome;
 
-  Press(design::AngleSolvers solvers, const DesignTexts& d) : procedure('.', solvers) {
-    window.TypeInputs(d.U0, d.I0, "1", d.Limbs, d.Bm, d.Ud);
-    outcome = procedure.Button1Click(window);
+  Press(design::AngleSolvers solvers, const DesignTexts& d)
+      : typed{d.U0, d.I0, "1", std::to_string(d.Limbs), d.Bm, d.Ud} {
+    const design::InputReading reading = design::ReadInputs(typed, '.');
+    if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
+      outcome = rejection->Message;
+      return;
+    }
+    design::Calculation c =
+        design::Calculate(std::get<design::DesignInputs>(reading), {{}, solvers});
+    if (const auto* failure = std::get_if<design::Failure>(&c)) {
+      outcome = design::StageName(failure->Stage);
+    } else {
+      design = std::move(std::get<design::Design>(c));
+      outcome = "complete";
+    }
   }
 };
 
 // The first shown text that differs: a field, or a load row as the slider
 // shows it.
 std::string TextDifference(const Press& a, const Press& b) {
+  const auto fieldsA = design::DesignFieldTexts(*a.design, a.typed, '.');
+  const auto fieldsB = design::DesignFieldTexts(*b.design, b.typed, '.');
   for (int i = 0; i < design::kFieldCount; ++i) {
-    const design::Field f = design::FieldAt(i);
-    if (a.window.Text(f) != b.window.Text(f)) return std::string(design::FieldName(f));
+    if (fieldsA[i] != fieldsB[i]) return design::FieldName(design::FieldAt(i));
   }
   for (int row = 0; row < design::kLoadRows; ++row) {
-    const design::LoadRowTexts x = design::FormatLoadRow(a.procedure.Table(), row, '.');
-    const design::LoadRowTexts y = design::FormatLoadRow(b.procedure.Table(), row, '.');
+    const design::LoadRowTexts x = design::FormatLoadRow(a.design->Load, row, '.');
+    const design::LoadRowTexts y = design::FormatLoadRow(b.design->Load, row, '.');
     if (x.Voltage != y.Voltage || x.Sqrt2CosPsi != y.Sqrt2CosPsi) {
       return "load row " + std::to_string(row);
     }
@@ -54,8 +69,8 @@ std::string TextDifference(const Press& a, const Press& b) {
 }
 
 std::vector<long double> Values(Quantity q, const Press& p) {
-  const design::CompletedDesign& d = *p.procedure.LastDesign();
-  const design::LoadTable& t = p.procedure.Table();
+  const design::Design& d = *p.design;
+  const design::LoadTable& t = d.Load;
   auto rows = [](const design::LoadColumn& c) {
     return std::vector<long double>(c.begin() + 1, c.end());
   };
@@ -119,7 +134,7 @@ SolverComparison CompareWithStraightforward(const std::vector<DesignTexts>& desi
       c.Differences.push_back("outcome: " + d.Name());
       continue;
     }
-    if (fast.outcome != ClickOutcome::Complete) continue;
+    if (!fast.design) continue;
     ++c.Complete;
     if (const std::string where = TextDifference(fast, plain); !where.empty()) {
       c.Differences.push_back(where + ": " + d.Name());

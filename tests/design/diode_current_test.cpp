@@ -3,18 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "common/extended_assertions.h"
-#include "design/memory_window.h"
-#include "design/worked_example.h"
 
 namespace tavro::design {
 namespace {
 
 TEST(DiodeCurrent, IsTheWorkedExamplesDiodeCurrentInAmperes) {
-  MemoryWindow window;
-  DesignProcedure procedure(',');
-  test::TypeWorkedExample(window);
-  ASSERT_EQ(procedure.Button1Click(window), ClickOutcome::Complete);
-  const CompletedDesign& d = *procedure.LastDesign();
+  const Design d = std::get<Design>(Calculate({12, 1, 1, 1, 1.2L, 0.7L}));
   const DiodeCurrentWaveform w = DiodeCurrent(d, 20000);
 
   long double charge = 0, square = 0, max = 0;

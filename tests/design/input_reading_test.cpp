@@ -1,6 +1,7 @@
 // The checks of the six inputs, through the press of "Расчёт".
 #include <gtest/gtest.h>
 
+#include "design/field_table.h"
 #include "design/procedure.h"
 #include "design/texts.h"
 #include "design/worked_example.h"
@@ -48,10 +49,9 @@ TEST(InputReading, EachCheckHasItsMessageInReadingOrder) {
     ASSERT_EQ(w.Messages().size(), 1u);
     EXPECT_EQ(w.Messages()[0], c.message);
     EXPECT_TRUE(w.Writes().empty());
-    CalcState scratch;
-    const InputReading reading = ReadDesignInputs(w, ',', scratch);
+    const InputReading reading = ReadInputs(ReadInputTexts(w), ',');
     ASSERT_TRUE(std::holds_alternative<InputRejection>(reading));
-    EXPECT_EQ(std::get<InputRejection>(reading).Source, c.source);
+    EXPECT_EQ(FieldOf(std::get<InputRejection>(reading).Rejected), c.source);
   }
 }
 

@@ -10,8 +10,7 @@
 #include "common/extended_assertions.h"
 #include "common/solver_comparison.h"
 #include "common/straightforward_angles.h"
-#include "design/procedure.h"
-#include "design/worked_example.h"
+#include "design/calculate.h"
 
 namespace tavro::design {
 namespace {
@@ -44,18 +43,15 @@ TEST(SolverAgreement, ALoadContinuationThatLeavesItsBranchFailsTheCalculation) {
   // 100 kV at 0.01 T: ψ runs past π/2 just above the rated current and
   // Newton then lands on a solution near −234 rad, a voltage of −10 kV.
   for (const AngleSolvers& solvers : {AngleSolvers{}, test::StraightforwardSolvers()}) {
-    MemoryWindow window;
-    DesignProcedure procedure('.', solvers);
-    test::TypeInputs(window, "1e5", "5", "1", 1, "0.01", "0.7");
-    EXPECT_EQ(procedure.Button1Click(window), ClickOutcome::CalculationFailed);
+    const Calculation c = Calculate({1e5L, 5, 1, 1, 0.01L, 0.7L}, {{}, solvers});
+    ASSERT_TRUE(std::holds_alternative<Failure>(c));
+    EXPECT_EQ(std::get<Failure>(c).Stage, FailureStage::LoadContinuation);
   }
   // Up to 120 % the same continuation stays on its branch, past π/2 at the
   // end (a negative voltage is what the model gives there): rows are kept.
-  MemoryWindow window;
-  DesignProcedure procedure('.');
-  test::TypeInputs(window, "0.05", "1", "1", 1, "1.2", "0.7");
-  ASSERT_EQ(procedure.Button1Click(window), ClickOutcome::Complete);
-  EXPECT_LT(procedure.Table().Voltage[24], 0.0L);
+  const Calculation c = Calculate({0.05L, 1, 1, 1, 1.2L, 0.7L});
+  ASSERT_TRUE(std::holds_alternative<Design>(c));
+  EXPECT_LT(std::get<Design>(c).Load.Voltage[24], 0.0L);
 }
 
 }  // namespace

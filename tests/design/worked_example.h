@@ -2,7 +2,7 @@
 // 0.7 V, typed with a comma as the decimal separator.
 #pragma once
 
-#include "design/memory_window.h"
+#include "common/memory_window.h"
 
 namespace tavro::test {
 

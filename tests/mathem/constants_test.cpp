@@ -5,8 +5,7 @@
 #include <charconv>
 #include <string>
 
-#include "design/design_results.h"
-#include "design/operating_point.h"
+#include "design/mains.h"
 #include "mathem/extended.h"
 
 namespace tavro::mathem {
@@ -27,11 +26,12 @@ TEST(Constants, AreTheNearestExtendedValues) {
   EXPECT_EQ(Digits(kInvTwoPi, 20), "0.15915494309189533577");
   EXPECT_EQ(Digits(kOneThird, 20), "0.33333333333333333334");
   EXPECT_EQ(kOneThird, 1.0L / 3.0L);
-  EXPECT_EQ(design::kInvMainsVoltage, 1.0L / 220.0L);
   EXPECT_EQ(kHalfPi, kPi / 2);
   EXPECT_EQ(kQuarterPi, kPi / 4);
   EXPECT_EQ(kInvTwoPi, kInvPi / 2);
-  EXPECT_EQ(Digits(design::kHundredPi, 20), "314.15926535897932384");
+  // The default mains: ω and 1/U1 are the nearest extended values of 100π and 1/220.
+  EXPECT_EQ(design::Mains{}.AngularFrequency(), 314.159265358979323846264338327950288L);
+  EXPECT_EQ(design::Mains{}.InverseVoltage(), 0.00454545454545454545454545454545454545L);
 }
 
 }  // namespace

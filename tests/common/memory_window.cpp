@@ -1,4 +1,4 @@
-#include "design/memory_window.h"
+#include "common/memory_window.h"
 
 namespace tavro::design {
 

@@ -1,6 +1,6 @@
 // A window held in memory: the fields' texts, the limbs choice, the groups'
-// enabled states, the slider and the messages shown. The tests and the
-// command-line tool run the design procedure on it.
+// enabled states, the slider and the messages shown. The presenter's tests
+// and the fuzz target of a whole press run the design procedure on it.
 #pragma once
 
 #include <array>

@@ -23,4 +23,21 @@ inline CliRun Cli(std::vector<std::string> args, const std::string& input = {}) 
   return {status, out.str(), err.str()};
 }
 
+// The worked example, 12 V, 1 A, 1 %, one limb, 1.2 T, 0.7 V, with "." as the
+// decimal separator.
+inline const std::vector<std::string> kWorkedExampleArgs = {"--voltage",
+                                                            "12",
+                                                            "--current",
+                                                            "1",
+                                                            "--ripple",
+                                                            "1",
+                                                            "--limbs",
+                                                            "1",
+                                                            "--flux",
+                                                            "1.2",
+                                                            "--diode-drop",
+                                                            "0.7",
+                                                            "--decimal-separator",
+                                                            "."};
+
 }  // namespace tavro::cli

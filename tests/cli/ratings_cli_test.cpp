@@ -17,20 +17,7 @@ namespace tavro::cli {
 namespace {
 
 std::vector<std::string> WorkedExample(std::vector<std::string> more) {
-  std::vector<std::string> args = {"--voltage",
-                                   "12",
-                                   "--current",
-                                   "1",
-                                   "--ripple",
-                                   "1",
-                                   "--limbs",
-                                   "1",
-                                   "--flux",
-                                   "1.2",
-                                   "--diode-drop",
-                                   "0.7",
-                                   "--decimal-separator",
-                                   "."};
+  std::vector<std::string> args = kWorkedExampleArgs;
   args.insert(args.end(), more.begin(), more.end());
   return args;
 }
@@ -67,7 +54,7 @@ TEST(RatingsCli, MainsOptionsAreCheckedAndReachTheRatings) {
   const auto& results = doc["results"];
   EXPECT_NEAR(doc["ratings"]["capacitor"]["needed_capacitance"].GetDouble(),
               results["Cf"].GetDouble() / 0.8, 1e-9 * results["Cf"].GetDouble());
-  EXPECT_LT(results["Cf"].GetDouble(), 19000.0);  // 19844 µF at 50 Hz
+  EXPECT_LT(results["Cf"].GetDouble(), 19000.0);                               // 19844 µF at 50 Hz
   EXPECT_EQ(doc["ratings"]["capacitor"]["capacitance"].GetDouble(), 22000.0);  // E12
   EXPECT_NEAR(results["I1"].GetDouble(),
               results["I2"].GetDouble() * results["U2"].GetDouble() / 230.0, 1e-12);

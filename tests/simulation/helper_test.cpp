@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/command_line.h"
 #include "common/files.h"
 #include "simulation/child_process.h"
@@ -85,33 +86,9 @@ TEST(Helper, UsersSpiceinitChangesNothing) {
   EXPECT_EQ(withoutMemory(withInit), withoutMemory(plain));
 }
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(std::vector<std::string> args, const std::string& input = "") {
-  args.insert(args.begin(), "tavro-cli");
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = cli::RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
-
-const std::vector<std::string> kWorkedExample = {"--voltage",
-                                                 "12",
-                                                 "--current",
-                                                 "1",
-                                                 "--ripple",
-                                                 "1",
-                                                 "--limbs",
-                                                 "1",
-                                                 "--flux",
-                                                 "1.2",
-                                                 "--diode-drop",
-                                                 "0.7",
-                                                 "--decimal-separator",
-                                                 "."};
+using cli::Cli;
+using cli::CliRun;
+const std::vector<std::string>& kWorkedExample = cli::kWorkedExampleArgs;
 
 TEST(Cli, SimulateAddsTheChecksToTheJsonAndTheNetlistRunsInNgspice) {
   test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);

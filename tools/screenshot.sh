@@ -66,7 +66,7 @@ capture "Проверка моделированием" "$OUT/simulation.png"
 kill "$app"
 INNER
 chmod +x "$inner"
-OUT="$out" xvfb-run -a -s "-screen 0 1280x900x24" "$inner"
+OUT="$out" xvfb-run -a -s "-screen 0 1920x1080x24" "$inner"
 rm -f "$inner"
 
 # The first page of the PDF report of the worked example.

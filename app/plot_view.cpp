@@ -103,11 +103,13 @@ QCPGraph* PlotView::AddGraph(const QString& name) {
 }
 
 void PlotView::SetTitle(const QString& name, const QString& design) {
-  title_->setText(name + "\n" + design);
+  name_ = name;
+  design_ = design;
+  FitTo(width());
   replot();
 }
 
-QString PlotView::Title() const { return title_->text(); }
+QString PlotView::Title() const { return name_ + "\n" + design_; }
 
 void PlotView::SetAxes(const QString& xTitle, const Quantity& x, const QString& yTitle,
                        const Quantity& y) {
@@ -127,7 +129,7 @@ void PlotView::SetCurve(const QVector<QPointF>& points, const QString& name) {
   curve_ = points;
   SetData(curveGraph_, points);
   curveGraph_->setName(name);
-  ArrangeLegend();
+  FitTo(width());
   ResetView();
 }
 
@@ -135,7 +137,7 @@ void PlotView::SetPoints(const QVector<QPointF>& points, const QString& name) {
   points_ = points;
   SetData(pointsGraph_, points);
   pointsGraph_->setName(name);
-  ArrangeLegend();
+  FitTo(width());
   ResetView();
 }
 
@@ -152,7 +154,7 @@ void PlotView::SetMarkers(const QVector<Marker>& markers) {
     SetData(g, {m.At});
     markerGraphs_ << g;
   }
-  ArrangeLegend();
+  FitTo(width());
   ResetView();
 }
 
@@ -165,7 +167,7 @@ void PlotView::SetLegendNotes(const QStringList& notes) {
     g->setPen(Qt::NoPen);
     noteGraphs_ << g;
   }
-  ArrangeLegend();
+  FitTo(width());
   replot();
 }
 
@@ -176,9 +178,10 @@ void PlotView::SetNumberLocale(const QLocale& locale) {
   replot();
 }
 
-// The curve, the points, each marker, then the notes; two columns when the
-// plot is wide enough for both.
-void PlotView::ArrangeLegend() {
+// The legend lists the curve, the points, each marker, then the notes, in two
+// columns when they fit side by side. The design's line of the title breaks
+// in two at the comma nearest its middle when it is wider than the plot.
+void PlotView::FitTo(int width) {
   legend->clearItems();
   QVector<QCPGraph*> shown{curveGraph_};
   if (!points_.isEmpty()) shown << pointsGraph_;
@@ -188,12 +191,24 @@ void PlotView::ArrangeLegend() {
   for (int n = 0; n < legend->itemCount(); ++n) {
     widest = std::max(widest, legend->item(n)->minimumOuterSizeHint().width());
   }
-  legend->setWrap(2 * widest + 40 < width() ? 2 : 1);
+  legend->setWrap(2 * widest + 40 < width ? 2 : 1);
   legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+
+  QString design = design_;
+  if (QFontMetrics(title_->font()).horizontalAdvance(design) + 20 > width) {
+    int best = -1;
+    for (int at = design.indexOf(','); at >= 0; at = design.indexOf(',', at + 1)) {
+      if (best < 0 || std::abs(at - design.size() / 2) < std::abs(best - design.size() / 2)) {
+        best = at;
+      }
+    }
+    if (best >= 0) design = design.left(best + 1) + "\n" + design.mid(best + 1).trimmed();
+  }
+  title_->setText(name_ + "\n" + design);
 }
 
 void PlotView::resizeEvent(QResizeEvent* event) {
-  ArrangeLegend();
+  FitTo(event->size().width());
   QCustomPlot::resizeEvent(event);
 }
 
@@ -224,6 +239,15 @@ std::optional<double> PlotView::CurveAt(double x) const {
   return a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x());
 }
 
+// The sign of the curve's slope at x (in data coordinates): -1, 0 or 1.
+double PlotView::Slope(double x) const {
+  const auto after = std::upper_bound(curve_.begin(), curve_.end(), x,
+                                      [](double v, const QPointF& p) { return v < p.x(); });
+  if (after == curve_.begin() || after == curve_.end()) return 0;
+  const double rise = after->y() - (after - 1)->y();
+  return rise > 0 ? 1 : rise < 0 ? -1 : 0;
+}
+
 // Three digits past the first one that changes across the visible span.
 QString PlotView::Number(double value, double span) const {
   const int decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(span))), 0, 9);
@@ -240,14 +264,21 @@ void PlotView::ReadOutAt(double pixelX) {
   tracer_->position->setCoords(x, *y);
   readOut_->setText(x_.Symbol + " = " + Number(x, xAxis->range().size()) + x_.Unit + "   " +
                     y_.Symbol + " = " + Number(*y, yAxis->range().size()) + y_.Unit);
-  // Away from the nearer edges, so the text stays inside the axes.
+  // Beside the point on the side the curve leaves free: above it in the
+  // lower half, below it in the upper; to the right where the curve falls
+  // and the text goes above it, or rises and the text goes below; to the
+  // left otherwise, or where the text would run past the axes.
   const QRect area = axisRect()->rect();
-  const double py = yAxis->coordToPixel(*y);
-  const bool right = pixelX > area.center().x();
-  const bool low = py > area.center().y();
-  readOut_->setPositionAlignment((right ? Qt::AlignRight : Qt::AlignLeft) |
-                                 (low ? Qt::AlignBottom : Qt::AlignTop));
-  readOut_->position->setCoords(right ? -10 : 10, low ? -10 : 10);
+  const QPointF at(pixelX, yAxis->coordToPixel(*y));
+  const double slope = Slope(x);
+  const bool above = at.y() > area.center().y();
+  bool right = slope == 0 ? at.x() < area.center().x() : (slope < 0) == above;
+  const double room = right ? area.right() - at.x() : at.x() - area.left();
+  const double wide = QFontMetricsF(readOut_->font()).horizontalAdvance(readOut_->text()) + 20;
+  if (room < wide) right = !right;
+  readOut_->setPositionAlignment((right ? Qt::AlignLeft : Qt::AlignRight) |
+                                 (above ? Qt::AlignBottom : Qt::AlignTop));
+  readOut_->position->setCoords(right ? 10 : -10, above ? -10 : 10);
   tracer_->setVisible(true);
   readOut_->setVisible(true);
   replot(QCustomPlot::rpQueuedReplot);
@@ -283,7 +314,10 @@ void PlotView::leaveEvent(QEvent* event) {
 
 bool PlotView::ExportPng(const QString& path, QSize size, double scale) {
   HideReadOut();
-  return savePng(path, size.width(), size.height(), scale);
+  FitTo(size.width());
+  const bool saved = savePng(path, size.width(), size.height(), scale);
+  FitTo(width());
+  return saved;
 }
 
 bool PlotView::ExportSvg(const QString& path, QSize size) {
@@ -292,18 +326,23 @@ bool PlotView::ExportSvg(const QString& path, QSize size) {
   svg.setFileName(path);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle(title_->text().section('\n', 0, 0));
-  svg.setDescription(title_->text());
+  svg.setTitle(name_);
+  svg.setDescription(design_);
   QCPPainter painter;
   if (!painter.begin(&svg)) return false;
+  FitTo(size.width());
   toPainter(&painter, size.width(), size.height());
+  FitTo(width());
   return painter.end();
 }
 
 bool PlotView::ExportPdf(const QString& path, QSize size) {
   HideReadOut();
-  return savePdf(path, size.width(), size.height(), QCP::epNoCosmetic, QStringLiteral("Tavro"),
-                 title_->text().section('\n', 0, 0));
+  FitTo(size.width());
+  const bool saved =
+      savePdf(path, size.width(), size.height(), QCP::epNoCosmetic, QStringLiteral("Tavro"), name_);
+  FitTo(width());
+  return saved;
 }
 
 }  // namespace tavro::app

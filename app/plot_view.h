@@ -81,9 +81,11 @@ class PlotView : public QCustomPlot {
  private:
   QString Number(double value, double span) const;
   std::optional<double> CurveAt(double x) const;
+  double Slope(double x) const;
   QCPGraph* AddGraph(const QString& name);
-  void ArrangeLegend();
+  void FitTo(int width);
 
+  QString name_, design_;
   QCPTextElement* title_;
   QCPGraph* curveGraph_;
   QCPGraph* pointsGraph_;

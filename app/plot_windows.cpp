@@ -137,16 +137,20 @@ LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)
 
 void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
                                     char decimalSeparator, const design::InputTexts& inputs) {
-  const design::LoadTable& table = table_ = design.Load;
+  const design::LoadCurve curve = design::BuildLoadCurve(design);
+  table_ = curve.Table;
   separator_ = decimalSeparator;
   SetDesign(inputs);
-  QVector<QPointF> points;
+  QVector<QPointF> line, rows;
+  for (const design::LoadCurvePoint& p : curve.Points) {
+    line << QPointF(static_cast<double>(p.Current), static_cast<double>(p.Voltage));
+  }
   for (int k = 0; k < design::kLoadRows; ++k) {
-    points << QPointF(static_cast<double>(table.Current[k]), static_cast<double>(table.Voltage[k]));
+    rows << QPointF(static_cast<double>(table_.Current[k]), static_cast<double>(table_.Voltage[k]));
   }
   Plot().SetNumberLocale(PlotLocale(decimalSeparator));
-  Plot().SetCurve(points, Q(texts::kLoadPlotLegend));
-  Plot().SetPoints(points, Q(texts::kTablePoints));
+  Plot().SetCurve(line, Q(texts::kLoadPlotLegend));
+  Plot().SetPoints(rows, Q(texts::kTablePoints));
   row_ = sliderRow;
   Mark();
 }

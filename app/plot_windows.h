@@ -13,6 +13,7 @@
 #include "design/calculate.h"
 #include "design/diode_current.h"
 #include "design/inputs.h"
+#include "design/load_curve.h"
 #include "design/load_table.h"
 
 namespace tavro::app {
@@ -59,8 +60,9 @@ class LoadCharacteristicWindow : public PlotWindow {
 
  public:
   explicit LoadCharacteristicWindow(QWidget* parent);
-  // Voltage against current for the 25 rows of the design's load
-  // characteristic; the rated row and the slider's row marked.
+  // The model's whole load curve, from the design's own continuation, its 25
+  // table rows marked as points, and the rated row and the slider's row as
+  // markers.
   void Show(const design::Design& design, int sliderRow, char decimalSeparator,
             const design::InputTexts& inputs);
   void ShowRow(int sliderRow);

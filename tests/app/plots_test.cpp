@@ -63,6 +63,9 @@ TEST_F(Plots, LoadCharacteristicShowsTheTableAndFollowsTheSlider) {
     EXPECT_DOUBLE_EQ(plot.Points()[k].x(), static_cast<double>(table.Current[k]));
     EXPECT_DOUBLE_EQ(plot.Points()[k].y(), static_cast<double>(table.Voltage[k]));
   }
+  // The model's whole curve, through the table's rows.
+  EXPECT_EQ(plot.Curve().size(), 166);
+  EXPECT_EQ(plot.Curve()[55], plot.Points()[2]);
   ASSERT_EQ(plot.Markers().size(), 2);
   EXPECT_EQ(plot.Markers()[0].At, QPointF(1.0, 12.0));  // the rated point
   EXPECT_EQ(plot.Markers()[1].At, QPointF(1.0, 12.0));  // the slider, at 20

@@ -106,7 +106,7 @@ void PlotView::SetTitle(const QString& name, const QString& design) {
   name_ = name;
   design_ = design;
   FitTo(width());
-  replot();
+  replot(rpQueuedReplot);
 }
 
 QString PlotView::Title() const { return name_ + "\n" + design_; }
@@ -125,20 +125,21 @@ void PlotView::SetXRange(double min, double max, double step) {
   ResetView();
 }
 
-void PlotView::SetCurve(const QVector<QPointF>& points, const QString& name) {
-  curve_ = points;
-  SetData(curveGraph_, points);
-  curveGraph_->setName(name);
+void PlotView::SetSeries(QCPGraph* graph, QVector<QPointF>& kept, const QVector<QPointF>& points,
+                         const QString& name) {
+  kept = points;
+  SetData(graph, points);
+  graph->setName(name);
   FitTo(width());
-  ResetView();
+  replot(rpQueuedReplot);
+}
+
+void PlotView::SetCurve(const QVector<QPointF>& points, const QString& name) {
+  SetSeries(curveGraph_, curve_, points, name);
 }
 
 void PlotView::SetPoints(const QVector<QPointF>& points, const QString& name) {
-  points_ = points;
-  SetData(pointsGraph_, points);
-  pointsGraph_->setName(name);
-  FitTo(width());
-  ResetView();
+  SetSeries(pointsGraph_, points_, points, name);
 }
 
 void PlotView::SetMarkers(const QVector<Marker>& markers) {
@@ -155,7 +156,7 @@ void PlotView::SetMarkers(const QVector<Marker>& markers) {
     markerGraphs_ << g;
   }
   FitTo(width());
-  ResetView();
+  replot(rpQueuedReplot);
 }
 
 void PlotView::SetLegendNotes(const QStringList& notes) {
@@ -168,14 +169,14 @@ void PlotView::SetLegendNotes(const QStringList& notes) {
     noteGraphs_ << g;
   }
   FitTo(width());
-  replot();
+  replot(rpQueuedReplot);
 }
 
 void PlotView::SetNumberLocale(const QLocale& locale) {
   locale_ = locale;
   locale_.setNumberOptions(QLocale::OmitGroupSeparator);
   setLocale(locale_);  // the axes write their tick labels in the widget's locale
-  replot();
+  replot(rpQueuedReplot);
 }
 
 // The legend lists the curve, the points, each marker, then the notes, in two

@@ -55,7 +55,7 @@ class PlotView : public QCustomPlot {
   const QStringList& LegendNotes() const { return notes_; }
 
   // The whole curve, every point and every marker, with room around them so
-  // that no marker is cut at the edge.
+  // that no marker is cut at the edge. New data keeps the view until this.
   void ResetView();
 
   // The cross-hair at the curve's point under pixel column `x`, with its
@@ -83,6 +83,8 @@ class PlotView : public QCustomPlot {
   std::optional<double> CurveAt(double x) const;
   double Slope(double x) const;
   QCPGraph* AddGraph(const QString& name);
+  void SetSeries(QCPGraph* graph, QVector<QPointF>& kept, const QVector<QPointF>& points,
+                 const QString& name);
   void FitTo(int width);
 
   QString name_, design_;

@@ -153,6 +153,7 @@ void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
   Plot().SetPoints(rows, Q(texts::kTablePoints));
   row_ = sliderRow;
   Mark();
+  Plot().ResetView();
 }
 
 void LoadCharacteristicWindow::ShowRow(int sliderRow) {
@@ -207,6 +208,7 @@ void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& w, char decima
         QColor(120, 60, 160)}});
   Plot().SetLegendNotes({Q(texts::kRmsNote) + " " + Shown(w.Rms, decimalSeparator) + " А",
                          Q(texts::kPeakNote) + " " + Shown(w.Max, decimalSeparator) + " А"});
+  Plot().ResetView();
 }
 
 }  // namespace tavro::app

@@ -70,8 +70,12 @@ TEST_F(Plots, LoadCharacteristicShowsTheTableAndFollowsTheSlider) {
   EXPECT_EQ(plot.Markers()[0].At, QPointF(1.0, 12.0));  // the rated point
   EXPECT_EQ(plot.Markers()[1].At, QPointF(1.0, 12.0));  // the slider, at 20
 
+  // The slider moves its marker without undoing the user's zoom.
+  plot.xAxis->setRange(0.5, 1.3);
   form.Controls().trackBar1->setFocus();
   QTest::keyClick(form.Controls().trackBar1, Qt::Key_End);
+  EXPECT_EQ(plot.xAxis->range(), QCPRange(0.5, 1.3));
+  window->findChild<QPushButton*>("ResetView")->click();
   EXPECT_EQ(plot.Markers()[1].At, plot.Points()[24]);
   EXPECT_EQ(plot.Markers()[0].At, QPointF(1.0, 12.0));
   EXPECT_TRUE(plot.Markers()[1].Label.contains("120%"));
@@ -163,6 +167,7 @@ TEST(PlotView, ReadOutGivesTheCurveUnderTheCursorInTheLocale) {
   plot.SetNumberLocale(QLocale(QLocale::Russian, QLocale::Russia));
   plot.SetAxes("I, А", {"I", " А"}, "U, В", {"U", " В"});
   plot.SetCurve({{0, 10}, {0.5, 15}, {1, 20}}, "U(I)");
+  plot.ResetView();
   plot.show();
   plot.replot();
   const QPoint at(qRound(plot.xAxis->coordToPixel(0.73)), plot.axisRect()->rect().center().y());

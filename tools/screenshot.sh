@@ -60,10 +60,10 @@ capture() {  # raises the window titled $1, points at ($3 %, $4 %) of it if give
 # rising edge of the pulse.
 capture "Нагрузочная характеристика выпрямителя" "$OUT/load_characteristic.png" 63 40
 capture "Форма тока вентиля" "$OUT/diode_current.png" 27 40
-# "Моделирование" → "Проверка моделированием...", then "Запустить".
+# "Моделирование" (the fifth menu) → "Проверка моделированием...", then "Запустить".
 xdotool windowactivate --sync "$main"; sleep 0.3
-xdotool mousemove --window "$main" 250 10 click 1; sleep 0.5
-xdotool mousemove --window "$main" 290 32 click 1; sleep 1
+xdotool mousemove --window "$main" 300 10 click 1; sleep 0.5
+xdotool mousemove --window "$main" 330 32 click 1; sleep 1
 sim=$(window "Проверка моделированием")
 xdotool windowactivate --sync "$sim"; sleep 0.5
 xdotool windowsize "$sim" 1240 720; sleep 0.5

@@ -38,8 +38,26 @@ inline constexpr std::string_view kConductionEnd = "Конец проводим�
 inline constexpr std::string_view kPulsePeak = "Максимум:";
 inline constexpr std::string_view kRmsNote = "Действующее значение:";
 inline constexpr std::string_view kPeakNote = "Амплитудное значение:";
+inline constexpr std::string_view kTablePoints = "Строки таблицы (шаг 5 %)";
+// The read-out's quantities: symbol, then unit with its leading space.
+inline constexpr std::string_view kLoadX = "I", kLoadXUnit = " А";
+inline constexpr std::string_view kLoadY = "U", kLoadYUnit = " В";
+inline constexpr std::string_view kPulseX = "ωt", kPulseXUnit = "°";
+inline constexpr std::string_view kPulseY = "i", kPulseYUnit = " А";
+// The plots' second title line: the six inputs as typed.
+inline constexpr std::string_view kDesignLine =
+    "U₀ = %1 В,  I₀ = %2 А,  Kп = %3 %,  стержней с обмотками: %4,  Bm = %5 Тл,  Uпр = %6 В";
+inline constexpr std::string_view kResetView = "Исходный масштаб";
 inline constexpr std::string_view kSavePng = "Сохранить PNG...";
 inline constexpr std::string_view kSaveSvg = "Сохранить SVG...";
+inline constexpr std::string_view kSavePdf = "Сохранить PDF...";
+inline constexpr std::string_view kPngSizeTitle = "Размер изображения";
+inline constexpr std::string_view kPngWidth = "Ширина, точек:";
+inline constexpr std::string_view kPngHeight = "Высота, точек:";
+inline constexpr std::string_view kPngScale = "Масштаб:";
+inline constexpr std::string_view kScaleScreen = "×1 — как на экране";
+inline constexpr std::string_view kScalePrint = "×2 — для печати";
+inline constexpr std::string_view kPngResult = "Файл: %1 × %2 пикселей";
 inline constexpr std::string_view kSavePlotTitle = "Сохранить график";
 inline constexpr std::string_view kPlotNotSaved = "Не удалось сохранить график в файл";
 

@@ -26,6 +26,7 @@
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
 #include "app/tooltips.h"
+#include "app/window_placement.h"
 #include "design/diode_current.h"
 #include "design/field_table.h"
 #include "pdf/pdf_report.h"
@@ -276,27 +277,46 @@ void TForm1::RefreshPlots() {
 }
 
 void TForm1::ShowDesignIn(LoadCharacteristicWindow& window) {
-  window.Show(*procedure_.LastDesign(), TrackBarPosition(), procedure_.DecimalSeparator());
+  window.Show(*procedure_.LastDesign(), TrackBarPosition(), procedure_.DecimalSeparator(),
+              procedure_.State().CalculatedInputs);
 }
 
 void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
-  window.Show(design::DiodeCurrent(*procedure_.LastDesign()), procedure_.DecimalSeparator());
+  window.Show(design::DiodeCurrent(*procedure_.LastDesign()), procedure_.DecimalSeparator(),
+              procedure_.State().CalculatedInputs);
+}
+
+void TForm1::PlaceBesideMe(QWidget& window, int index) {
+  const QMargins frame(geometry().left() - frameGeometry().left(),
+                       geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(),
+                       frameGeometry().bottom() - geometry().bottom());
+  const QSize margins(frame.left() + frame.right(), frame.top() + frame.bottom());
+  const Placement p = PlaceBeside(frameGeometry(), screen()->availableGeometry(),
+                                  window.sizeHint() + margins,
+                                  window.minimumSizeHint() + margins, index);
+  if (p.MainTopLeft != frameGeometry().topLeft()) move(p.MainTopLeft);
+  window.resize(p.Window.size() - margins);
+  window.move(p.Window.topLeft());
 }
 
 template <typename Window>
-void TForm1::OpenPlot(QPointer<Window>& window) {
+void TForm1::OpenPlot(QPointer<Window>& window, int index) {
   Guarded([&] {
     if (!procedure_.State().Calculated) return;
-    if (!window) window = new Window(this);
+    if (!window) {
+      window = new Window(this);
+      PlaceBesideMe(*window, index);
+    }
     ShowDesignIn(*window);
     window->show();
     window->raise();
   });
 }
 
-void TForm1::N7Click() { OpenPlot(loadPlot_); }
+void TForm1::N7Click() { OpenPlot(loadPlot_, 0); }
 
-void TForm1::N8Click() { OpenPlot(pulsePlot_); }
+void TForm1::N8Click() { OpenPlot(pulsePlot_, 1); }
 
 void TForm1::OpenSimulation() {
   Guarded([this] {

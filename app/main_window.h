@@ -123,9 +123,11 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void FocusRejectedField();
   // The simulation check for the PDF report, when one has run.
   std::vector<pdf::PdfTable> SimulationTables() const;
-  // Opens (or raises) a plot window and shows the last complete design in it.
+  // Opens (or raises) a plot window and shows the last complete design in it;
+  // a new window opens beside this one, the `index`th of the plots.
   template <typename Window>
-  void OpenPlot(QPointer<Window>& window);
+  void OpenPlot(QPointer<Window>& window, int index);
+  void PlaceBesideMe(QWidget& window, int index);
   void ShowDesignIn(LoadCharacteristicWindow& window);
   void ShowDesignIn(DiodeCurrentWindow& window);
   void ShowDesignIn(SelectionWindow& window);

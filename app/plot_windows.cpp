@@ -1,8 +1,14 @@
 #include "app/plot_windows.h"
 
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "app/app_texts.h"
@@ -29,56 +35,125 @@ QString Angle(const QLocale& locale, long double degrees) {
   return locale.toString(static_cast<double>(degrees), 'f', 1) + QStringLiteral("°");
 }
 
+QString AskFile(QWidget* parent, const QString& filter, const QString& suffix) {
+  QFileDialog dialog(parent, Q(texts::kSavePlotTitle), ".", filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setDefaultSuffix(suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(Q(texts::kPngSizeTitle));
+  auto* width = new QSpinBox(&dialog);
+  auto* height = new QSpinBox(&dialog);
+  for (QSpinBox* box : {width, height}) box->setRange(200, 8000);
+  width->setValue(proposal.Size.width());
+  height->setValue(proposal.Size.height());
+  auto* scale = new QComboBox(&dialog);
+  scale->addItem(Q(texts::kScaleScreen), 1.0);
+  scale->addItem(Q(texts::kScalePrint), 2.0);
+  scale->setCurrentIndex(proposal.Scale > 1 ? 1 : 0);
+  auto* result = new QLabel(&dialog);
+  const auto update = [&] {
+    const double s = scale->currentData().toDouble();
+    result->setText(Q(texts::kPngResult)
+                        .arg(qRound(width->value() * s))
+                        .arg(qRound(height->value() * s)));
+  };
+  QObject::connect(width, &QSpinBox::valueChanged, &dialog, update);
+  QObject::connect(height, &QSpinBox::valueChanged, &dialog, update);
+  QObject::connect(scale, &QComboBox::currentIndexChanged, &dialog, update);
+  update();
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(Q(texts::kPngWidth), width);
+  form->addRow(Q(texts::kPngHeight), height);
+  form->addRow(Q(texts::kPngScale), scale);
+  form->addRow(result);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return PngExport{{width->value(), height->value()}, scale->currentData().toDouble()};
+}
+
 }  // namespace
 
-PlotWindow::PlotWindow(const QString& title, QWidget* parent)
-    : QWidget(parent, Qt::Window), plot_(new PlotWidget(this)) {
-  setWindowTitle(title);
-  auto* png = new QPushButton(Q(texts::kSavePng), this);
-  png->setObjectName("SavePng");
-  auto* svg = new QPushButton(Q(texts::kSaveSvg), this);
-  svg->setObjectName("SaveSvg");
-  connect(png, &QPushButton::clicked, this, [this] { SaveAs("PNG (*.png)", "png"); });
-  connect(svg, &QPushButton::clicked, this, [this] { SaveAs("SVG (*.svg)", "svg"); });
+PlotDialogs StandardPlotDialogs() { return {AskFile, AskPngSize}; }
 
+PlotWindow::PlotWindow(const QString& title, QWidget* parent)
+    : QWidget(parent, Qt::Window), name_(title), plot_(new PlotView(this)) {
+  setWindowTitle(title);
   auto* buttons = new QHBoxLayout;
+  const auto button = [&](std::string_view text, const char* name, auto action) {
+    auto* b = new QPushButton(Q(text), this);
+    b->setObjectName(name);
+    connect(b, &QPushButton::clicked, this, action);
+    buttons->addWidget(b);
+  };
+  button(texts::kResetView, "ResetView", [this] { plot_->ResetView(); });
   buttons->addStretch();
-  buttons->addWidget(png);
-  buttons->addWidget(svg);
+  button(texts::kSavePng, "SavePng", [this] { Save(Format::Png); });
+  button(texts::kSaveSvg, "SaveSvg", [this] { Save(Format::Svg); });
+  button(texts::kSavePdf, "SavePdf", [this] { Save(Format::Pdf); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(plot_, 1);
   layout->addLayout(buttons);
 }
 
-void PlotWindow::SaveAs(const QString& filter, const QString& suffix) {
-  QFileDialog dialog(this, Q(texts::kSavePlotTitle), ".", filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setDefaultSuffix(suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = dialog.selectedFiles().front();
-  const bool saved = suffix == "svg" ? plot_->SaveSvg(path) : plot_->SavePng(path);
+void PlotWindow::SetDesign(const design::InputTexts& in) {
+  const auto typed = [](const std::string& text) { return QString::fromStdString(text).trimmed(); };
+  plot_->SetTitle(name_, Q(texts::kDesignLine)
+                             .arg(typed(in.U0), typed(in.I0), typed(in.Kp), typed(in.Limbs),
+                                  typed(in.Bm), typed(in.Ud)));
+}
+
+void PlotWindow::Save(Format format) {
+  static constexpr const char* kFilter[] = {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"};
+  static constexpr const char* kSuffix[] = {"png", "svg", "pdf"};
+  const int f = static_cast<int>(format);
+  std::optional<PngExport> png;
+  if (format == Format::Png) {
+    png = dialogs_.ChoosePng(this, {plot_->size(), 1.0});
+    if (!png) return;
+  }
+  const QString path = dialogs_.ChooseFile(this, kFilter[f], kSuffix[f]);
+  if (path.isEmpty()) return;
+  const bool saved = format == Format::Png   ? plot_->ExportPng(path, png->Size, png->Scale)
+                     : format == Format::Svg ? plot_->ExportSvg(path, plot_->size())
+                                             : plot_->ExportPdf(path, plot_->size());
   if (!saved) RunCentred(*BuildErrorBox(this, Q(texts::kPlotNotSaved) + " " + path));
 }
 
 LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)
     : PlotWindow(Q(texts::kLoadPlotTitle), parent) {
   setObjectName("LoadCharacteristicWindow");
-  Plot().SetAxisTitles(Q(texts::kLoadPlotX), Q(texts::kLoadPlotY));
+  Plot().SetAxes(Q(texts::kLoadPlotX), {Q(texts::kLoadX), Q(texts::kLoadXUnit)},
+                 Q(texts::kLoadPlotY), {Q(texts::kLoadY), Q(texts::kLoadYUnit)});
 }
 
 void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
-                                    char decimalSeparator) {
-  const design::LoadTable& table = table_ = design.Load;
+                                    char decimalSeparator, const design::InputTexts& inputs) {
+  const design::LoadCurve curve = design::BuildLoadCurve(design);
+  table_ = curve.Table;
   separator_ = decimalSeparator;
-  QVector<QPointF> points;
+  SetDesign(inputs);
+  QVector<QPointF> line, rows;
+  for (const design::LoadCurvePoint& p : curve.Points) {
+    line << QPointF(static_cast<double>(p.Current), static_cast<double>(p.Voltage));
+  }
   for (int k = 0; k < design::kLoadRows; ++k) {
-    points << QPointF(static_cast<double>(table.Current[k]), static_cast<double>(table.Voltage[k]));
+    rows << QPointF(static_cast<double>(table_.Current[k]), static_cast<double>(table_.Voltage[k]));
   }
   Plot().SetNumberLocale(PlotLocale(decimalSeparator));
-  Plot().SetCurve(points, Q(texts::kLoadPlotLegend));
+  Plot().SetCurve(line, Q(texts::kLoadPlotLegend));
+  Plot().SetPoints(rows, Q(texts::kTablePoints));
   row_ = sliderRow;
   Mark();
+  Plot().ResetView();
 }
 
 void LoadCharacteristicWindow::ShowRow(int sliderRow) {
@@ -104,12 +179,15 @@ void LoadCharacteristicWindow::Mark() {
 DiodeCurrentWindow::DiodeCurrentWindow(QWidget* parent)
     : PlotWindow(Q(texts::kPulsePlotTitle), parent) {
   setObjectName("DiodeCurrentWindow");
-  Plot().SetAxisTitles(Q(texts::kPulsePlotX), Q(texts::kPulsePlotY));
+  Plot().SetAxes(Q(texts::kPulsePlotX), {Q(texts::kPulseX), Q(texts::kPulseXUnit)},
+                 Q(texts::kPulsePlotY), {Q(texts::kPulseY), Q(texts::kPulseYUnit)});
   Plot().SetXRange(0, 360, 45);
 }
 
-void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& w, char decimalSeparator) {
+void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& w, char decimalSeparator,
+                              const design::InputTexts& inputs) {
   const QLocale locale = PlotLocale(decimalSeparator);
+  SetDesign(inputs);
   QVector<QPointF> points;
   for (const design::WaveformPoint& p : w.Points) {
     points << QPointF(static_cast<double>(p.Degrees), static_cast<double>(p.Amperes));
@@ -130,6 +208,7 @@ void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& w, char decima
         QColor(120, 60, 160)}});
   Plot().SetLegendNotes({Q(texts::kRmsNote) + " " + Shown(w.Rms, decimalSeparator) + " А",
                          Q(texts::kPeakNote) + " " + Shown(w.Max, decimalSeparator) + " А"});
+  Plot().ResetView();
 }
 
 }  // namespace tavro::app

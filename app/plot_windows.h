@@ -1,30 +1,58 @@
 // The two plot windows of the "Графики" menu: the load characteristic and the
 // current of one diode over a mains period. Non-modal; each shows the last
-// complete calculation and can be saved as PNG or SVG.
+// complete calculation, titled with its six inputs, and saves itself as PNG
+// (at a chosen size and scale), SVG or PDF.
 #pragma once
 
 #include <QLocale>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
-#include "app/plot_widget.h"
+#include "app/plot_view.h"
 #include "design/calculate.h"
 #include "design/diode_current.h"
+#include "design/inputs.h"
+#include "design/load_curve.h"
 #include "design/load_table.h"
 
 namespace tavro::app {
 
-// A window holding one plot and its save buttons.
+struct PngExport {
+  QSize Size;  // before scaling
+  double Scale = 1.0;
+};
+
+// The questions a save asks, replaceable so that tests never block.
+struct PlotDialogs {
+  // A file name to save to; empty when cancelled.
+  std::function<QString(QWidget* parent, const QString& filter, const QString& suffix)> ChooseFile;
+  // The PNG's size and scale, starting from `proposal`; none when cancelled.
+  std::function<std::optional<PngExport>(QWidget* parent, const PngExport& proposal)> ChoosePng;
+};
+
+PlotDialogs StandardPlotDialogs();
+
+// A window holding one plot, its reset button and its save buttons.
 class PlotWindow : public QWidget {
   Q_OBJECT
 
  public:
   PlotWindow(const QString& title, QWidget* parent);
-  PlotWidget& Plot() { return *plot_; }
+  PlotView& Plot() { return *plot_; }
+  void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
+
+ protected:
+  // The title: the plot's name over the design's six inputs as typed.
+  void SetDesign(const design::InputTexts& inputs);
 
  private:
-  void SaveAs(const QString& filter, const QString& suffix);
+  enum class Format { Png, Svg, Pdf };
+  void Save(Format format);
 
-  PlotWidget* plot_;
+  QString name_;
+  PlotView* plot_;
+  PlotDialogs dialogs_ = StandardPlotDialogs();
 };
 
 class LoadCharacteristicWindow : public PlotWindow {
@@ -32,9 +60,11 @@ class LoadCharacteristicWindow : public PlotWindow {
 
  public:
   explicit LoadCharacteristicWindow(QWidget* parent);
-  // Voltage against current for the 25 rows of the design's load
-  // characteristic; the rated row and the slider's row marked.
-  void Show(const design::Design& design, int sliderRow, char decimalSeparator);
+  // The model's whole load curve, from the design's own continuation, its 25
+  // table rows marked as points, and the rated row and the slider's row as
+  // markers.
+  void Show(const design::Design& design, int sliderRow, char decimalSeparator,
+            const design::InputTexts& inputs);
   void ShowRow(int sliderRow);
 
  private:
@@ -50,11 +80,12 @@ class DiodeCurrentWindow : public PlotWindow {
 
  public:
   explicit DiodeCurrentWindow(QWidget* parent);
-  void Show(const design::DiodeCurrentWaveform& waveform, char decimalSeparator);
+  void Show(const design::DiodeCurrentWaveform& waveform, char decimalSeparator,
+            const design::InputTexts& inputs);
 };
 
-// The number format of the plots' ticks for the program's decimal separator:
-// the system locale when it agrees, else a locale that writes that separator.
+// The number format of the plots for the program's decimal separator: the
+// system locale when it agrees, else a locale that writes that separator.
 QLocale PlotLocale(char decimalSeparator);
 
 }  // namespace tavro::app

@@ -24,7 +24,8 @@ void VerifyLoadRow(long double psi, long double beta, long double t, long double
 
 }  // namespace
 
-LoadAngles BuildLoadCharacteristic(long double Phi, long double target, mathem::AngleSolver solve) {
+LoadAngles BuildLoadCharacteristic(long double Phi, long double target, mathem::AngleSolver solve,
+                                   const ContinuationObserver& observe) {
   LoadAngles angles;
   angles.Psi[0] = 0.0L;
   int row = 0;
@@ -42,15 +43,20 @@ LoadAngles BuildLoadCharacteristic(long double Phi, long double target, mathem::
     angles.Psi[++row] = psi;
     angles.Beta[row] = beta;
   };
+  const auto step = [&](int solves, long double t, long double psi, long double beta) {
+    store(solves, t, psi, beta);
+    if (observe) observe(solves, t, psi, beta);
+  };
   angles.Solves =
       Continue({"load continuation", solve, target, kLoadSteps, ContinuationEnd::AllSteps}, Phi,
-               store)
+               step)
           .Solves;
   return angles;
 }
 
 LoadTable FillLoadTable(long double I0, long double U0, long double U2, long double Rsum,
-                        long double Phi, mathem::AngleSolver solve) {
+                        long double Phi, mathem::AngleSolver solve,
+                        const ContinuationObserver& observe) {
   FaultScope faults;
   LoadTable t;
   const long double factor = Rsum / (2.0L * U2);
@@ -63,7 +69,7 @@ LoadTable FillLoadTable(long double I0, long double U0, long double U2, long dou
   for (int k = 1; k < kLoadRows; ++k) t.Gamma[k] = factor * t.Current[k];
   t.Gamma[0] = 0.0L;
 
-  t.Psi = BuildLoadCharacteristic(Phi, t.Gamma[kLoadRows - 1], solve).Psi;
+  t.Psi = BuildLoadCharacteristic(Phi, t.Gamma[kLoadRows - 1], solve, observe).Psi;
 
   const long double sqrt2 = std::sqrt(2.0L);
   for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = mathem::LibraryCos(t.Psi[k]) * (sqrt2 * U2);

@@ -11,6 +11,7 @@
 #include <array>
 #include <string>
 
+#include "design/continuation.h"
 #include "mathem/angle_equations.h"
 
 namespace tavro::design {
@@ -47,13 +48,17 @@ struct LoadAngles {
 // reached early, so every row is solved. Throws NotConverged if a solve does
 // not converge, if a stored angle does not solve the load equations at its
 // own t or is below the row before, or if 1200 steps do not reach the target.
+// `observe`, when given, sees every solve after the table's own checks; it
+// changes nothing in the continuation.
 LoadAngles BuildLoadCharacteristic(long double Phi, long double target,
-                                   mathem::AngleSolver solve = mathem::SolveAnglesLoad);
+                                   mathem::AngleSolver solve = mathem::SolveAnglesLoad,
+                                   const ContinuationObserver& observe = {});
 
 // Builds a complete new table; the caller replaces its table only when this
 // returns. Row 20 holds exactly I0 and U0.
 LoadTable FillLoadTable(long double I0, long double U0, long double U2, long double Rsum,
-                        long double Phi, mathem::AngleSolver solve = mathem::SolveAnglesLoad);
+                        long double Phi, mathem::AngleSolver solve = mathem::SolveAnglesLoad,
+                        const ContinuationObserver& observe = {});
 
 // What the slider shows for one row: the four values and the percentage.
 struct LoadRowTexts {

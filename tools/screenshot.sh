@@ -3,7 +3,8 @@
 # two plots of the "Графики" menu, the simulation check's window and the
 # "Выбор элементов" window, typed and clicked in as a user would under Xvfb,
 # with a small window manager for the title bars; and the first page of the
-# PDF report.
+# PDF report. The plots open beside the window on a 1920 by 1080 screen; the
+# mouse on each shows its read-out.
 #   tools/screenshot.sh [folder]
 set -eu
 cd "$(dirname "$0")/.."
@@ -47,17 +48,23 @@ for item in 32 54; do
   xdotool mousemove --window "$main" 212 10 click 1; sleep 0.5
   xdotool mousemove --window "$main" 200 "$item" click 1; sleep 1
 done
-capture() {  # raises the window titled $1 and writes it to $2
+capture() {  # raises the window titled $1, points at ($3 %, $4 %) of it if given, writes it to $2
   id=$(window "$1")
   xdotool windowactivate --sync "$id"; sleep 0.5
+  if [ $# -ge 4 ]; then
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove --window "$id" $((WIDTH * $3 / 100)) $((HEIGHT * $4 / 100)); sleep 0.5
+  fi
   import -frame -window "$id" "$2"
 }
-capture "Нагрузочная характеристика выпрямителя" "$OUT/load_characteristic.png"
-capture "Форма тока вентиля" "$OUT/diode_current.png"
-# "Моделирование" → "Проверка моделированием...", then "Запустить".
+# The cross-hair's read-out at about 73 % of the rated current, and on the
+# rising edge of the pulse.
+capture "Нагрузочная характеристика выпрямителя" "$OUT/load_characteristic.png" 63 40
+capture "Форма тока вентиля" "$OUT/diode_current.png" 27 40
+# "Моделирование" (the fifth menu) → "Проверка моделированием...", then "Запустить".
 xdotool windowactivate --sync "$main"; sleep 0.3
-xdotool mousemove --window "$main" 250 10 click 1; sleep 0.5
-xdotool mousemove --window "$main" 290 32 click 1; sleep 1
+xdotool mousemove --window "$main" 300 10 click 1; sleep 0.5
+xdotool mousemove --window "$main" 330 32 click 1; sleep 1
 sim=$(window "Проверка моделированием")
 xdotool windowactivate --sync "$sim"; sleep 0.5
 xdotool windowsize "$sim" 1240 720; sleep 0.5
@@ -72,7 +79,7 @@ capture "Выбор элементов" "$OUT/selection.png"
 kill "$app"
 INNER
 chmod +x "$inner"
-OUT="$out" xvfb-run -a -s "-screen 0 1280x900x24" "$inner"
+OUT="$out" xvfb-run -a -s "-screen 0 1920x1080x24" "$inner"
 rm -f "$inner"
 
 # The first page of the PDF report of the worked example.

@@ -1,13 +1,16 @@
-// The "Графики" menu: the load characteristic and the diode current windows.
+// The "Графики" menu: the load characteristic and the diode current windows,
+// their read-out, export and placement.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 
 #include "app/form_fixture.h"
 #include "app/plot_windows.h"
+#include "app/window_placement.h"
 #include "design/decimal.h"
 
 namespace tavro::app {
@@ -24,6 +27,11 @@ class Plots : public test::FormTest {
     return form.findChild<DiodeCurrentWindow*>("DiodeCurrentWindow");
   }
 };
+
+QString TickLabels(PlotView& plot) {
+  plot.replot();
+  return plot.xAxis->tickVectorLabels().join(' ');
+}
 
 TEST_F(Plots, MenuFollowsTheCalculation) {
   EXPECT_FALSE(form.Controls().n7->isEnabled());
@@ -47,31 +55,44 @@ TEST_F(Plots, LoadCharacteristicShowsTheTableAndFollowsTheSlider) {
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(window->isWindow());
   EXPECT_EQ(window->windowModality(), Qt::NonModal);
+  PlotView& plot = window->Plot();
 
   const design::LoadTable& table = form.Procedure().Table();
-  const QVector<QPointF>& curve = window->Plot().Curve();
-  ASSERT_EQ(curve.size(), 25);
+  ASSERT_EQ(plot.Points().size(), 25);
   for (int k = 0; k < 25; ++k) {
-    EXPECT_DOUBLE_EQ(curve[k].x(), static_cast<double>(table.Current[k]));
-    EXPECT_DOUBLE_EQ(curve[k].y(), static_cast<double>(table.Voltage[k]));
+    EXPECT_DOUBLE_EQ(plot.Points()[k].x(), static_cast<double>(table.Current[k]));
+    EXPECT_DOUBLE_EQ(plot.Points()[k].y(), static_cast<double>(table.Voltage[k]));
   }
-  ASSERT_EQ(window->Plot().Markers().size(), 2);
-  EXPECT_EQ(window->Plot().Markers()[0].At, QPointF(1.0, 12.0));  // the rated point
-  EXPECT_EQ(window->Plot().Markers()[1].At, QPointF(1.0, 12.0));  // the slider, at 20
+  // The model's whole curve, through the table's rows.
+  EXPECT_EQ(plot.Curve().size(), 166);
+  EXPECT_EQ(plot.Curve()[55], plot.Points()[2]);
+  ASSERT_EQ(plot.Markers().size(), 2);
+  EXPECT_EQ(plot.Markers()[0].At, QPointF(1.0, 12.0));  // the rated point
+  EXPECT_EQ(plot.Markers()[1].At, QPointF(1.0, 12.0));  // the slider, at 20
 
+  // The slider moves its marker without undoing the user's zoom.
+  plot.xAxis->setRange(0.5, 1.3);
   form.Controls().trackBar1->setFocus();
   QTest::keyClick(form.Controls().trackBar1, Qt::Key_End);
-  EXPECT_EQ(window->Plot().Markers()[1].At, curve[24]);
-  EXPECT_EQ(window->Plot().Markers()[0].At, QPointF(1.0, 12.0));
-  EXPECT_TRUE(window->Plot().Markers()[1].Label.contains("120%"));
+  EXPECT_EQ(plot.xAxis->range(), QCPRange(0.5, 1.3));
+  window->findChild<QPushButton*>("ResetView")->click();
+  EXPECT_EQ(plot.Markers()[1].At, plot.Points()[24]);
+  EXPECT_EQ(plot.Markers()[0].At, QPointF(1.0, 12.0));
+  EXPECT_TRUE(plot.Markers()[1].Label.contains("120%"));
 
-  // Tick labels in the program's number format.
-  EXPECT_TRUE(window->Plot().XTickLabels().join(' ').contains(','));
+  // Every marker inside the axes, clear of their edges.
+  for (const PlotView::Marker& m : plot.Markers()) {
+    EXPECT_TRUE(plot.xAxis->range().contains(m.At.x()) && m.At.x() > plot.xAxis->range().lower);
+    EXPECT_GT(m.At.y() - plot.yAxis->range().lower, 0.03 * plot.yAxis->range().size());
+  }
+  EXPECT_TRUE(TickLabels(plot).contains(','));
+  EXPECT_TRUE(plot.Title().contains("1,2 Тл")) << plot.Title().toStdString();
 
   // A new calculation redraws the open window.
   TypeInto(Field::Edit1, "24");
   Calculate();
-  EXPECT_DOUBLE_EQ(window->Plot().Curve()[20].y(), 24.0);
+  EXPECT_DOUBLE_EQ(plot.Points()[20].y(), 24.0);
+  EXPECT_TRUE(plot.Title().contains("U₀ = 24 В"));
 }
 
 TEST_F(Plots, DiodeCurrentAgreesWithTheResults) {
@@ -85,8 +106,9 @@ TEST_F(Plots, DiodeCurrentAgreesWithTheResults) {
   double max = 0;
   for (const QPointF& p : window->Plot().Curve()) max = std::max(max, p.y());
   EXPECT_NEAR(max, 2.85814, 1e-5);
-  EXPECT_EQ(window->Plot().XTickLabels().front(), "0");
-  EXPECT_EQ(window->Plot().XTickLabels().back(), "360");
+  const QStringList ticks = TickLabels(window->Plot()).split(' ');
+  EXPECT_EQ(ticks.front(), "0");
+  EXPECT_EQ(ticks.back(), "360");
   ASSERT_EQ(window->Plot().Markers().size(), 3);
   EXPECT_NEAR(window->Plot().Markers()[0].At.x(), 90 - 47.4882, 1e-3);  // conduction starts
   EXPECT_NEAR(window->Plot().Markers()[2].At.x(), 143.249, 1e-3);       // and ends
@@ -96,35 +118,84 @@ TEST_F(Plots, DiodeCurrentAgreesWithTheResults) {
   EXPECT_TRUE(notes.contains(QString::fromStdString(Shown(Field::Edit18))));
 }
 
-TEST_F(Plots, SaveAsPngAndSvg) {
+// The save buttons with their questions answered: PNG at the window's size
+// times the chosen scale; SVG and PDF as vectors carrying the title.
+TEST_F(Plots, SavedFilesHaveTheAskedSizeAndTheTitle) {
   TypeWorkedExample();
   Calculate();
   form.Controls().n8->trigger();
+  DiodeCurrentWindow* window = PulseWindow();
   QTemporaryDir folder;
-  const QString png = folder.filePath("pulse.png");
-  const QString svg = folder.filePath("pulse.svg");
-  ASSERT_TRUE(PulseWindow()->Plot().SavePng(png));
-  ASSERT_TRUE(PulseWindow()->Plot().SaveSvg(svg));
-  const QImage image(png);
-  EXPECT_GE(image.width(), 480);
-  QFile file(svg);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray content = file.readAll();
-  EXPECT_TRUE(content.contains("<svg"));
-  EXPECT_TRUE(content.contains("360"));
-  EXPECT_FALSE(PulseWindow()->Plot().SavePng(folder.filePath("no/such/folder/x.png")));
+  QString path;
+  std::optional<PngExport> proposed;
+  window->SetDialogs({[&](QWidget*, const QString&, const QString&) { return path; },
+                      [&](QWidget*, const PngExport& proposal) {
+                        proposed = proposal;
+                        return PngExport{proposal.Size, 2.0};
+                      }});
+  const auto click = [&](const char* button, const QString& file) {
+    path = folder.filePath(file);
+    QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+    return path;
+  };
+
+  const QImage png(click("SavePng", "pulse.png"));
+  ASSERT_TRUE(proposed);
+  EXPECT_EQ(proposed->Size, window->Plot().size());
+  EXPECT_EQ(png.size(), 2 * window->Plot().size());
+
+  QFile svg(click("SaveSvg", "pulse.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QString svgText = QString::fromUtf8(svg.readAll());
+  EXPECT_TRUE(svgText.contains("Форма тока вентиля"));
+  EXPECT_TRUE(svgText.contains("Bm = 1,2 Тл"));
+
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {click("SavePdf", "pulse.pdf"), "-"});
+  ASSERT_TRUE(pdftotext.waitForFinished());
+  const QString pdfText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  EXPECT_TRUE(pdfText.contains("Форма тока вентиля")) << pdfText.toStdString();
+  EXPECT_TRUE(pdfText.contains("Bm = 1,2 Тл"));
+
+  EXPECT_FALSE(window->Plot().ExportPng(folder.filePath("no/such/folder/x.png"), {400, 300}, 1));
+  EXPECT_FALSE(window->Plot().ExportSvg(folder.filePath("no/such/folder/x.svg"), {400, 300}));
 }
 
-TEST(PlotWidget, TicksFollowTheDataInTheGivenLocale) {
-  PlotWidget plot;
+TEST(PlotView, ReadOutGivesTheCurveUnderTheCursorInTheLocale) {
+  PlotView plot;
+  plot.resize(720, 520);
   plot.SetNumberLocale(QLocale(QLocale::Russian, QLocale::Russia));
-  plot.SetCurve({{0, 17.8}, {0.6, 13.6}, {1.2, 11.3}}, "U(I)");
-  EXPECT_EQ(plot.XTickLabels(), (QStringList{"0,0", "0,2", "0,4", "0,6", "0,8", "1,0", "1,2"}));
-  EXPECT_EQ(plot.YTickLabels().front(), "0");
-  plot.SetNumberLocale(QLocale::c());
-  plot.SetXRange(0, 360, 45);
-  EXPECT_EQ(plot.XTickLabels().size(), 9);
-  EXPECT_EQ(plot.XTickLabels()[1], "45");
+  plot.SetAxes("I, А", {"I", " А"}, "U, В", {"U", " В"});
+  plot.SetCurve({{0, 10}, {0.5, 15}, {1, 20}}, "U(I)");
+  plot.ResetView();
+  plot.show();
+  plot.replot();
+  const QPoint at(qRound(plot.xAxis->coordToPixel(0.73)), plot.axisRect()->rect().center().y());
+  QTest::mouseMove(&plot, at);
+  const double x = plot.xAxis->pixelToCoord(at.x());
+  const QString expected = "I = " + plot.locale().toString(x, 'f', 3) + " А   U = " +
+                           plot.locale().toString(10 + 10 * x, 'f', 2) + " В";
+  EXPECT_EQ(plot.ReadOut().toStdString(), expected.toStdString());
+  EXPECT_TRUE(plot.ReadOut().startsWith("I = 0,73"));
+  plot.ReadOutAt(plot.xAxis->coordToPixel(1.02));  // past the curve's end
+  EXPECT_TRUE(plot.ReadOut().isEmpty());
+}
+
+TEST(WindowPlacement, BesideTheMainWindowWhereverThereIsRoom) {
+  const QRect main(512, 100, 900, 720);
+  const QSize wanted(740, 600), least(540, 480);
+  // Room on the right.
+  Placement p = PlaceBeside(main, {0, 0, 2560, 1400}, wanted, least, 0);
+  EXPECT_EQ(p.MainTopLeft, main.topLeft());
+  EXPECT_EQ(p.Window, QRect(main.right() + 9, 100, 740, 600));
+  EXPECT_EQ(PlaceBeside(main, {0, 0, 2560, 1400}, wanted, least, 1).Window.top(), 708);
+  // No room on either side of a centred window: it moves to the left edge.
+  p = PlaceBeside(main, {0, 0, 1920, 1040}, wanted, least, 0);
+  EXPECT_EQ(p.MainTopLeft, QPoint(0, 100));
+  EXPECT_EQ(p.Window, QRect(908, 100, 740, 600));
+  EXPECT_FALSE(p.Window.intersects(QRect(p.MainTopLeft, main.size())));
+  // The second window would run off the bottom: it cascades.
+  EXPECT_EQ(PlaceBeside(main, {0, 0, 1920, 1040}, wanted, least, 1).Window.top(), 140);
 }
 
 }  // namespace

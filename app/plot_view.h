@@ -1,0 +1,108 @@
+// One plot of the "Графики" windows, drawn by QCustomPlot: a title, a curve,
+// optional marked points, markers with their labels in a legend under the
+// axes, and notes in that legend. The wheel zooms and a drag pans both axes;
+// a double click or ResetView() shows everything again. A cross-hair follows
+// the mouse and reads the curve's value there, in the plot's number locale.
+// The plot exports itself as PNG at any size and scale, and as SVG and PDF.
+#pragma once
+
+#include <QColor>
+#include <QLocale>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+#include <qcustomplot.h>
+
+namespace tavro::app {
+
+class PlotView : public QCustomPlot {
+  Q_OBJECT
+
+ public:
+  struct Marker {
+    QPointF At;
+    QString Label;
+    QColor Colour;
+    bool Filled = false;  // a dot; otherwise a wider ring, so both show where they meet
+  };
+  // A quantity on one axis, as the read-out names it: "U" and " В", "φ" and "°".
+  struct Quantity {
+    QString Symbol;
+    QString Unit;
+  };
+
+  explicit PlotView(QWidget* parent = nullptr);
+
+  // Two lines above the axes: what the plot shows and the design it shows.
+  void SetTitle(const QString& name, const QString& design);
+  QString Title() const;
+  void SetAxes(const QString& xTitle, const Quantity& x, const QString& yTitle, const Quantity& y);
+  // A fixed x range with ticks at multiples of `step`; otherwise the range
+  // follows the data.
+  void SetXRange(double min, double max, double step);
+  void SetCurve(const QVector<QPointF>& points, const QString& name);
+  // Points marked along the curve, one legend entry for them all.
+  void SetPoints(const QVector<QPointF>& points, const QString& name);
+  void SetMarkers(const QVector<Marker>& markers);
+  void SetLegendNotes(const QStringList& notes);
+  void SetNumberLocale(const QLocale& locale);
+
+  const QVector<QPointF>& Curve() const { return curve_; }
+  const QVector<QPointF>& Points() const { return points_; }
+  const QVector<Marker>& Markers() const { return markers_; }
+  const QStringList& LegendNotes() const { return notes_; }
+
+  // The whole curve, every point and every marker, with room around them so
+  // that no marker is cut at the edge. New data keeps the view until this.
+  void ResetView();
+
+  // The cross-hair at the curve's point under pixel column `x`, with its
+  // read-out ("U = 13,215 В at I = 0,730 А"); hidden off the curve.
+  void ReadOutAt(double x);
+  void HideReadOut();
+  // The read-out shown, empty when none.
+  QString ReadOut() const;
+
+  // Pixel size width·scale by height·scale.
+  bool ExportPng(const QString& path, QSize size, double scale);
+  bool ExportSvg(const QString& path, QSize size);
+  bool ExportPdf(const QString& path, QSize size);
+
+  QSize sizeHint() const override { return {720, 520}; }
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QString Number(double value, double span) const;
+  std::optional<double> CurveAt(double x) const;
+  double Slope(double x) const;
+  QCPGraph* AddGraph(const QString& name);
+  void SetSeries(QCPGraph* graph, QVector<QPointF>& kept, const QVector<QPointF>& points,
+                 const QString& name);
+  void FitTo(int width);
+
+  QString name_, design_;
+  QCPTextElement* title_;
+  QCPGraph* curveGraph_;
+  QCPGraph* pointsGraph_;
+  QVector<QCPGraph*> markerGraphs_;
+  QVector<QCPGraph*> noteGraphs_;
+  QCPItemTracer* tracer_;
+  QCPItemText* readOut_;
+  Quantity x_, y_;
+  std::optional<QCPRange> fixedX_;
+  double fixedStep_ = 0;
+  QVector<QPointF> curve_;
+  QVector<QPointF> points_;
+  QVector<Marker> markers_;
+  QStringList notes_;
+  QLocale locale_;
+};
+
+}  // namespace tavro::app

@@ -71,10 +71,10 @@ xdotool windowsize "$sim" 1240 720; sleep 0.5
 xdotool mousemove --window "$sim" 50 118 click 1
 sleep 4
 capture "Проверка моделированием" "$OUT/simulation.png"
-# "Элементы" → "Выбор элементов...".
+# "Элементы" (the seventh menu) → "Выбор элементов...".
 xdotool windowactivate --sync "$main"; sleep 0.3
-xdotool mousemove --window "$main" 430 10 click 1; sleep 0.5
-xdotool mousemove --window "$main" 470 32 click 1; sleep 1.5
+xdotool mousemove --window "$main" 490 10 click 1; sleep 0.5
+xdotool mousemove --window "$main" 530 32 click 1; sleep 1.5
 capture "Выбор элементов" "$OUT/selection.png"
 kill "$app"
 INNER

@@ -29,6 +29,7 @@
 #include "app/window_placement.h"
 #include "design/diode_current.h"
 #include "design/field_table.h"
+#include "pdf/parts_table.h"
 #include "pdf/pdf_report.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/warnings.h"
@@ -213,12 +214,18 @@ void TForm1::ExportPdf() {
       return;
     }
     // A file that cannot be written throws; Guarded shows it in the error box.
+    // The parts to buy for the mains and part choices of the shown design,
+    // then the simulation check where it has run.
+    std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
+                                                     settings_.Parts,
+                                                     procedure_.DecimalSeparator())};
+    for (pdf::PdfTable& table : SimulationTables()) extra.push_back(std::move(table));
     pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
                         {report::ContentOf(procedure_),
                          design::DiodeCurrent(*procedure_.LastDesign()),
                          clock_(),
                          timeSeparator_,
-                         SimulationTables()});
+                         std::move(extra)});
   });
 }
 

@@ -8,6 +8,7 @@
 #include "cli/output.h"
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
+#include "pdf/parts_table.h"
 #include "cli/simulate_option.h"
 #include "design/calculate.h"
 #include "design/design_file.h"
@@ -213,8 +214,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       });
     }
     if (!o.pdfFile.empty()) {
-      WritePdf(o.pdfFile,
-               {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(), {}});
+      WritePdf(o.pdfFile, {content,
+                           design::DiodeCurrent(d),
+                           *time,
+                           report::UserTimeSeparator(),
+                           {pdf::PartsTable(d, parts.Mains, parts.Choices, separator)}});
     }
   } catch (const std::exception& e) {
     err << e.what() << '\n';

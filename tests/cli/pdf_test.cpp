@@ -48,6 +48,8 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
            "Нагрузочная характеристика",
            "Форма тока вентиля",
            "Выпрямленный ток, А",
+           "Выбор элементов",  // the parts to buy
+           "(ряд E6)",         // the capacitance to buy
        }) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }

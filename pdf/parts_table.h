@@ -1,0 +1,16 @@
+// The component ratings ("Выбор элементов") as a table of the printable
+// report: each part, what it must withstand and the standard value to buy,
+// the same rows the window and the command line show.
+#pragma once
+
+#include "design/calculate.h"
+#include "design/ratings/part_ratings.h"
+#include "design/ratings/supply_conditions.h"
+#include "pdf/pdf_report.h"
+
+namespace tavro::pdf {
+
+PdfTable PartsTable(const design::Design& design, const design::ratings::SupplyConditions& mains,
+                    const design::ratings::PartChoices& choices, char separator);
+
+}  // namespace tavro::pdf

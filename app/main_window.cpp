@@ -133,6 +133,15 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   }
   simulationItem_->setText(WithMnemonic(texts::kSimulationItem, 0));
   exportSpiceItem_->setText(WithMnemonic(texts::kExportSpiceItem, 9));
+  // So do the mains and parts menus; П is Правка's, so Параметры takes а.
+  if (auto* settings = qobject_cast<QMenu*>(mainsItem_->parent())) {
+    settings->setTitle(WithMnemonic(texts::kSettingsMenu, 1));
+  }
+  if (auto* parts = qobject_cast<QMenu*>(selectionItem_->parent())) {
+    parts->setTitle(WithMnemonic(texts::kPartsMenu, 0));
+  }
+  mainsItem_->setText(WithMnemonic(texts::kMainsItem, 0));
+  selectionItem_->setText(WithMnemonic(texts::kSelectionItem, 0));
 
   FormCreate();
 }

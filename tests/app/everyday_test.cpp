@@ -50,6 +50,18 @@ TEST_F(Everyday, MenusKeepTheirCaptionsWithMnemonicsAndShortcuts) {
   EXPECT_TRUE(a.exportPdf->shortcuts().contains(QKeySequence("Ctrl+E")));
 }
 
+TEST_F(Everyday, EveryMenuHasAMnemonicOfItsOwn) {
+  QList<QChar> keys;
+  for (QAction* menu : form.menuBar()->actions()) {
+    const QString title = menu->text();
+    const int at = title.indexOf('&');
+    ASSERT_GE(at, 0) << title.toStdString();
+    const QChar key = title[at + 1].toLower();
+    EXPECT_FALSE(keys.contains(key)) << title.toStdString();
+    keys.push_back(key);
+  }
+}
+
 TEST_F(Everyday, EnterInAnInputOrOnTheButtonCalculates) {
   TypeWorkedExample();
   QTest::keyClick(Edit(Field::Edit6), Qt::Key_Return);

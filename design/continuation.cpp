@@ -13,27 +13,27 @@ void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation
   }
 }
 
-ContinuationResult Continue(const ContinuationSpec& spec, long double Phi,
+ContinuationResult Continue(const ContinuationPlan& plan, long double Phi,
                             const ContinuationObserver& observe) {
   mathem::FaultScope faults;
   const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Phi);
-  const long double h = spec.Target / spec.Steps;
+  const long double h = plan.Target / plan.Steps;
   const auto nearTarget = [&](long double x) {
-    return std::fabs(x - spec.Target) <= mathem::kStepTolerance;
+    return std::fabs(x - plan.Target) <= mathem::kStepTolerance;
   };
-  ContinuationResult r{1.0L, spec.Target > 15.0L ? 4.0L : 3.0L, h, 0};
+  ContinuationResult r{1.0L, plan.Target > 15.0L ? 4.0L : 3.0L, h, 0};
   mathem::NewtonTrace trace;
   for (;;) {
     const long double psi0 = r.Psi;
     const long double beta0 = r.Beta;
-    spec.Solve(r.Psi, r.Beta, r.X, phi, psi0, beta0, &trace);
-    RequireConverged(trace, spec.Name);
+    plan.Solve(r.Psi, r.Beta, r.X, phi, psi0, beta0, &trace);
+    RequireConverged(trace, plan.Name);
     ++r.Solves;
     if (observe) observe(r.Solves, r.X, r.Psi, r.Beta);
-    if (spec.End == ContinuationEnd::NearTarget && r.Solves >= 2 && nearTarget(r.X)) break;
-    if (r.Solves == spec.Steps) {
+    if (plan.End == ContinuationEnd::NearTarget && r.Solves >= 2 && nearTarget(r.X)) break;
+    if (r.Solves == plan.Steps) {
       if (nearTarget(r.X)) break;
-      throw NotConverged(std::string("the ") + spec.Name + " missed its target");
+      throw NotConverged(std::string("the ") + plan.Name + " missed its target");
     }
     // x advances by repeated addition, not as k·h.
     r.X = r.X + h;

@@ -38,7 +38,8 @@ enum class ContinuationEnd {
   AllSteps,
 };
 
-struct ContinuationSpec {
+// What one continuation solves, how far and how it ends.
+struct ContinuationPlan {
   const char* Name;  // "rated continuation", for the messages
   mathem::AngleSolver Solve;
   long double Target;
@@ -59,7 +60,7 @@ struct ContinuationResult {
   int Solves;
 };
 
-ContinuationResult Continue(const ContinuationSpec& spec, long double Phi,
+ContinuationResult Continue(const ContinuationPlan& plan, long double Phi,
                             const ContinuationObserver& observe = {});
 
 }  // namespace tavro::design

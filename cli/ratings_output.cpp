@@ -7,10 +7,10 @@
 
 #include "cli/exact_decimal.h"
 #include "design/decimal.h"
+#include "design/operating_point.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
 #include "design/ratings/warnings.h"
-#include "mathem/extended.h"
 
 namespace tavro::cli {
 
@@ -172,7 +172,7 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
   if (const auto& s = r.Diodes.Surge) {
     Members(json, {{"current", s->Current},
                    {"phase", s->Phase},
-                   {"phase_degrees", s->Phase * 180.0L * mathem::kInvPi}});
+                   {"phase_degrees", design::Degrees(s->Phase)}});
     Key(json, "pulse");
     json.Int(s->Pulse);
   } else {
@@ -230,7 +230,7 @@ std::string RatingsColumns(const design::Design& d, const RatingsRequest& reques
   add(Optional(r.Diodes.ReverseClass));
   add(Exact(r.Diodes.MeanCurrent));
   add(r.Diodes.Surge ? Exact(r.Diodes.Surge->Current) : std::string());
-  add(r.Diodes.Surge ? Exact(r.Diodes.Surge->Phase * 180.0L * mathem::kInvPi) : std::string());
+  add(r.Diodes.Surge ? Exact(design::Degrees(r.Diodes.Surge->Phase)) : std::string());
   add(Exact(r.Transformer.SecondaryRatedLoad));
   std::string names;
   for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {

@@ -2,7 +2,7 @@
 
 #include "design/ratings/quantity_format.h"
 #include "design/ratings/ratings_texts.h"
-#include "mathem/extended.h"
+#include "design/operating_point.h"
 
 namespace tavro::design::ratings {
 namespace {
@@ -80,7 +80,7 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator) {
   if (d.Surge) {
     rows.Row(t::kSurge,
              rows.Q(d.Surge->Current, t::kAmpere) + std::string(t::kSurgeAt) +
-                 FormatQuantity(d.Surge->Phase * 180.0L * mathem::kInvPi, separator) +
+                 FormatQuantity(Degrees(d.Surge->Phase), separator) +
                  std::string(t::kDegree) + std::string(t::kSurgeConditions) + plusTolerance +
                  std::string(t::kSurgeEmpty),
              std::string(t::kIfsm) + rows.Q(d.Surge->Current, t::kAmpere));

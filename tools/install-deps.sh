@@ -7,7 +7,7 @@ set -eu
 packages="g++ make cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev rapidjson-dev libngspice0-dev ngspice
-  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n libqcustomplot-dev poppler-utils
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n qt6-l10n-tools libqcustomplot-dev poppler-utils
   fontconfig fonts-dejavu-core fonts-liberation
   poppler-utils
   dpkg-dev file desktop-file-utils appstream"

@@ -10,7 +10,8 @@ namespace tavro::i18n {
 namespace {
 
 // The catalogues built from translations/, by language.
-constexpr const char* kEnglishCatalogues[] = {":/i18n/interface_en.qm", ":/i18n/output_en.qm"};
+constexpr const char* kEnglishCatalogues[] = {":/i18n/interface_en.qm", ":/i18n/core_en.qm",
+                                             ":/i18n/output_en.qm"};
 
 struct Catalogues {
   Language InUse = Language::Russian;

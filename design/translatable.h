@@ -5,4 +5,22 @@
 // (i18n/catalogue.h) with the same context.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <string_view>
+
 #define TAVRO_TRANSLATABLE(context, text) text
+
+namespace tavro::design {
+
+// How a library that composes a text from marked templates gets them in the
+// user's language: the front end passes its catalogue's lookup; the report
+// passes nothing and stays Russian.
+using TextLookup = std::function<std::string(const char* context, std::string_view source)>;
+
+// The source text itself (Russian).
+inline std::string Untranslated(const char* /*context*/, std::string_view source) {
+  return std::string(source);
+}
+
+}  // namespace tavro::design

@@ -14,6 +14,7 @@
 #include <iterator>
 
 #include "design/decimal.h"
+#include "design/text_template.h"
 #include "design/texts.h"
 
 namespace tavro::design {
@@ -100,22 +101,6 @@ std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char f
   return std::nullopt;
 }
 
-// The pattern with "%1" and "%2" replaced in one pass, so a file name that
-// itself holds "%2" stays as it is.
-std::string Fill(std::string_view pattern, std::string_view first, std::string_view second) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() &&
-        (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-      out += pattern[i + 1] == '1' ? first : second;
-      ++i;
-    } else {
-      out += pattern[i];
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 std::string WithSeparator(const std::string& text, char from, char to) {
@@ -156,9 +141,8 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
   rapidjson::Document doc;
   doc.Parse<rapidjson::kParseValidateEncodingFlag>(text.data(), text.size());
   if (doc.HasParseError()) {
-    return Error(DesignFileProblem::NotJson,
-                 std::string(rapidjson::GetParseError_En(doc.GetParseError())) + ", байт " +
-                     std::to_string(doc.GetErrorOffset()));
+    return DesignFileError{DesignFileProblem::NotJson,
+                           rapidjson::GetParseError_En(doc.GetParseError()), doc.GetErrorOffset()};
   }
   if (!doc.IsObject()) return Error(DesignFileProblem::NotADesign);
   const rapidjson::Value* format = Member(doc, "format");
@@ -227,7 +211,8 @@ std::optional<DesignFileError> WriteDesignFile(const std::string& path, const De
   return std::nullopt;
 }
 
-std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error) {
+std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error,
+                                    const TextLookup& lookup) {
   std::string_view pattern;
   switch (error.Problem) {
     case DesignFileProblem::CannotRead:
@@ -252,7 +237,10 @@ std::string DescribeDesignFileError(const std::string& path, const DesignFileErr
       pattern = texts::kDesignFileBadEntry;
       break;
   }
-  return Fill(pattern, path, error.Detail);
+  const std::string detail = error.Byte ? Compose(lookup, texts::kContext, texts::kDesignFileAtByte,
+                                                  {error.Detail, std::to_string(*error.Byte)})
+                                        : error.Detail;
+  return Compose(lookup, texts::kContext, pattern, {path, detail});
 }
 
 }  // namespace tavro::design

@@ -19,6 +19,7 @@
 #include <variant>
 
 #include "design/inputs.h"
+#include "design/translatable.h"
 
 namespace tavro::design {
 
@@ -44,7 +45,8 @@ enum class DesignFileProblem {
 
 struct DesignFileError {
   DesignFileProblem Problem;
-  std::string Detail;  // the entry, the position or the system's reason
+  std::string Detail;                              // the entry, the parser's or the system's reason
+  std::optional<std::size_t> Byte = std::nullopt;  // where a damaged file goes wrong
 };
 
 using DesignFileReading = std::variant<DesignFile, DesignFileError>;
@@ -61,8 +63,10 @@ DesignFileReading ReadDesignFile(const std::string& path, char separator);
 // over it once complete. Returns an error when the file was not written.
 std::optional<DesignFileError> WriteDesignFile(const std::string& path, const DesignFile& file);
 
-// A message for the user, naming the file and what is wrong with it.
-std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error);
+// A message for the user, naming the file and what is wrong with it; the
+// templates (context "design") in the language `lookup` gives.
+std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error,
+                                    const TextLookup& lookup = Untranslated);
 
 // A number's text in the other decimal separator; a text that does not read
 // as a number is kept as it is.

@@ -1,35 +1,51 @@
 // The simulation's texts: the names of the compared quantities as the
 // window and the command line's text output show them, and the names of
-// the checks.
+// the checks. The texts are Russian, marked for translation under kContext.
 #pragma once
 
 #include <string_view>
 
+#include "design/translatable.h"
+
 namespace tavro::simulation::texts {
 
-inline constexpr std::string_view kMethodCheck =
-    "Проверка допущений метода (идеальные вентили, "
-    "сопротивления метода, нагрузка — источник U0)";
-inline constexpr std::string_view kCircuitCheck = "Реальная схема";
-inline constexpr std::string_view kSurge = "Бросок тока при включении (конденсатор разряжен)";
-inline constexpr std::string_view kWorstPhase = "Наихудшая фаза включения, °";
-inline constexpr std::string_view kWorstPeak = "Наибольший ток вентиля, А";
-inline constexpr std::string_view kPassed = "расчёт подтверждён (расхождение не более 0,05 %)";
-inline constexpr std::string_view kFailed = "расхождение превышает 0,05 %";
-inline constexpr std::string_view kNotSettled = "установившийся режим не достигнут за 100 периодов";
+// The translation context of every text here.
+inline constexpr char kContext[] = "simulation";
 
-// The name of a quantity of a comparison row ("I0", "Idpk", ...).
+inline constexpr std::string_view kMethodCheck =
+    TAVRO_TRANSLATABLE("simulation",
+                       "Проверка допущений метода (идеальные вентили, "
+                       "сопротивления метода, нагрузка — источник U0)");
+inline constexpr std::string_view kCircuitCheck =
+    TAVRO_TRANSLATABLE("simulation", "Реальная схема");
+inline constexpr std::string_view kSurge =
+    TAVRO_TRANSLATABLE("simulation", "Бросок тока при включении (конденсатор разряжен)");
+inline constexpr std::string_view kWorstPhase =
+    TAVRO_TRANSLATABLE("simulation", "Наихудшая фаза включения, °");
+inline constexpr std::string_view kWorstPeak =
+    TAVRO_TRANSLATABLE("simulation", "Наибольший ток вентиля, А");
+inline constexpr std::string_view kPassed =
+    TAVRO_TRANSLATABLE("simulation", "расчёт подтверждён (расхождение не более 0,05 %)");
+inline constexpr std::string_view kFailed =
+    TAVRO_TRANSLATABLE("simulation", "расхождение превышает 0,05 %");
+inline constexpr std::string_view kNotSettled =
+    TAVRO_TRANSLATABLE("simulation", "установившийся режим не достигнут за 100 периодов");
+
+// The name of a quantity of a comparison row ("I0", "Idpk", ...): a marked
+// text; an unknown key is returned as it is.
 inline std::string_view QuantityName(std::string_view key) {
-  if (key == "U0") return "Среднее выпрямленное напряжение, В";
-  if (key == "I0") return "Средний ток нагрузки, А";
-  if (key == "RipplePP") return "Размах пульсаций, В";
-  if (key == "Ripple100") return "Амплитуда пульсаций 100 Гц, В";
-  if (key == "I2") return "Действующий ток вторичной обмотки, А";
-  if (key == "Idavg") return "Средний ток вентиля, А";
-  if (key == "Idrms") return "Действующее значение тока через вентиль, А";
-  if (key == "Idpk") return "Амплитудное значение тока через вентиль, А";
-  if (key == "Beta") return "Конец проводимости β, °";
-  if (key == "Icrms") return "Действующий ток конденсатора, А";
+  if (key == "U0") return TAVRO_TRANSLATABLE("simulation", "Среднее выпрямленное напряжение, В");
+  if (key == "I0") return TAVRO_TRANSLATABLE("simulation", "Средний ток нагрузки, А");
+  if (key == "RipplePP") return TAVRO_TRANSLATABLE("simulation", "Размах пульсаций, В");
+  if (key == "Ripple100") return TAVRO_TRANSLATABLE("simulation", "Амплитуда пульсаций 100 Гц, В");
+  if (key == "I2") return TAVRO_TRANSLATABLE("simulation", "Действующий ток вторичной обмотки, А");
+  if (key == "Idavg") return TAVRO_TRANSLATABLE("simulation", "Средний ток вентиля, А");
+  if (key == "Idrms")
+    return TAVRO_TRANSLATABLE("simulation", "Действующее значение тока через вентиль, А");
+  if (key == "Idpk")
+    return TAVRO_TRANSLATABLE("simulation", "Амплитудное значение тока через вентиль, А");
+  if (key == "Beta") return TAVRO_TRANSLATABLE("simulation", "Конец проводимости β, °");
+  if (key == "Icrms") return TAVRO_TRANSLATABLE("simulation", "Действующий ток конденсатора, А");
   return key;
 }
 

@@ -1,104 +1,150 @@
 // Every text of the part ratings: the plausibility warnings, the rows of the
 // "Выбор элементов" table and the mains settings' messages (shared by the
-// window and the command-line tool).
+// window, the PDF report and the command-line tool). The texts are Russian,
+// marked for translation under kContext.
 #pragma once
 
 #include <string_view>
 
+#include "design/translatable.h"
+
 namespace tavro::design::ratings::texts {
 
+// The translation context of every text here.
+inline constexpr char kContext[] = "ratings";
+
 // Plausibility warnings: what is unusual, then what it means.
-inline constexpr std::string_view kWarnFluxDensity =
+inline constexpr std::string_view kWarnFluxDensity = TAVRO_TRANSLATABLE(
+    "ratings",
     "Индукция в сердечнике вне обычного для электротехнической стали диапазона 0,3–2 Тл: "
     "оценки сопротивления и индуктивности рассеяния обмоток, а с ними весь расчёт, "
-    "здесь ненадёжны.";
-inline constexpr std::string_view kWarnDiodeDrop =
+    "здесь ненадёжны.");
+inline constexpr std::string_view kWarnDiodeDrop = TAVRO_TRANSLATABLE(
+    "ratings",
     "Падение напряжения на вентиле вне обычного диапазона 0,2–3 В: проверьте, что введено "
     "прямое падение на одном вентиле при постоянном токе; сопротивление вентилей в расчёте "
-    "определяется им.";
-inline constexpr std::string_view kWarnDiodeDropAgainstU0 =
+    "определяется им.");
+inline constexpr std::string_view kWarnDiodeDropAgainstU0 = TAVRO_TRANSLATABLE(
+    "ratings",
     "Падение напряжения на вентиле больше четверти выпрямленного напряжения: большая часть "
     "мощности теряется в вентилях, и результат определяется их сопротивлением, а не "
-    "трансформатором.";
-inline constexpr std::string_view kWarnLoadVoltage =
+    "трансформатором.");
+inline constexpr std::string_view kWarnLoadVoltage = TAVRO_TRANSLATABLE(
+    "ratings",
     "Нагрузочная характеристика доходит до нулевого или отрицательного напряжения: при таких "
-    "токах выпрямитель не может работать, эти строки не имеют физического смысла.";
-inline constexpr std::string_view kWarnPulsesOverlap =
+    "токах выпрямитель не может работать, эти строки не имеют физического смысла.");
+inline constexpr std::string_view kWarnPulsesOverlap = TAVRO_TRANSLATABLE(
+    "ratings",
     "Угол β больше 270° − ψ: импульсы тока соседних полупериодов перекрываются, и метод "
-    "расчёта, предполагающий их раздельными, здесь неприменим.";
-inline constexpr std::string_view kWarnCoefficientA =
+    "расчёта, предполагающий их раздельными, здесь неприменим.");
+inline constexpr std::string_view kWarnCoefficientA = TAVRO_TRANSLATABLE(
+    "ratings",
     "Коэффициент A больше 15: сопротивление цепи велико по сравнению с нагрузкой, большая "
-    "часть мощности теряется в обмотках и вентилях; результаты приближённые.";
-inline constexpr std::string_view kWarningsPrefix = "Внимание: ";
+    "часть мощности теряется в обмотках и вентилях; результаты приближённые.");
+inline constexpr std::string_view kWarningsPrefix = TAVRO_TRANSLATABLE("ratings", "Внимание: ");
 
 // The "Выбор элементов" table.
-inline constexpr std::string_view kSelectionTitle = "Выбор элементов";
-inline constexpr std::string_view kColumnPart = "Элемент";
-inline constexpr std::string_view kColumnRequirement = "Что должен выдерживать";
-inline constexpr std::string_view kColumnChoice = "Стандартное значение";
+inline constexpr std::string_view kSelectionTitle =
+    TAVRO_TRANSLATABLE("ratings", "Выбор элементов");
+inline constexpr std::string_view kColumnPart = TAVRO_TRANSLATABLE("ratings", "Элемент");
+inline constexpr std::string_view kColumnRequirement =
+    TAVRO_TRANSLATABLE("ratings", "Что должен выдерживать");
+inline constexpr std::string_view kColumnChoice =
+    TAVRO_TRANSLATABLE("ratings", "Стандартное значение");
 
-inline constexpr std::string_view kCapacitorHeading = "Конденсатор фильтра";
-inline constexpr std::string_view kCapacitance = "Ёмкость";
-inline constexpr std::string_view kCapacitorVoltage = "Номинальное напряжение";
-inline constexpr std::string_view kRippleCurrent = "Ток пульсаций";
-inline constexpr std::string_view kDiodesHeading = "Вентили моста (4 шт.)";
-inline constexpr std::string_view kReverseVoltage = "Обратное напряжение";
-inline constexpr std::string_view kMeanCurrent = "Средний ток";
-inline constexpr std::string_view kRmsCurrent = "Действующий ток";
-inline constexpr std::string_view kRepetitivePeak = "Повторяющийся импульсный ток";
-inline constexpr std::string_view kSurge = "Ударный ток при включении";
-inline constexpr std::string_view kTransformerHeading = "Трансформатор";
-inline constexpr std::string_view kFramePower = "Габаритная мощность";
-inline constexpr std::string_view kSecondary = "Вторичная обмотка";
-inline constexpr std::string_view kPrimary = "Первичная обмотка";
-inline constexpr std::string_view kCornersHeading = "Выход при отклонениях сети";
-inline constexpr std::string_view kLowMainsOutput = "Выпрямленное напряжение при пониженной сети";
+inline constexpr std::string_view kCapacitorHeading =
+    TAVRO_TRANSLATABLE("ratings", "Конденсатор фильтра");
+inline constexpr std::string_view kCapacitance = TAVRO_TRANSLATABLE("ratings", "Ёмкость");
+inline constexpr std::string_view kCapacitorVoltage =
+    TAVRO_TRANSLATABLE("ratings", "Номинальное напряжение");
+inline constexpr std::string_view kRippleCurrent = TAVRO_TRANSLATABLE("ratings", "Ток пульсаций");
+inline constexpr std::string_view kDiodesHeading =
+    TAVRO_TRANSLATABLE("ratings", "Вентили моста (4 шт.)");
+inline constexpr std::string_view kReverseVoltage =
+    TAVRO_TRANSLATABLE("ratings", "Обратное напряжение");
+inline constexpr std::string_view kMeanCurrent = TAVRO_TRANSLATABLE("ratings", "Средний ток");
+inline constexpr std::string_view kRmsCurrent = TAVRO_TRANSLATABLE("ratings", "Действующий ток");
+inline constexpr std::string_view kRepetitivePeak =
+    TAVRO_TRANSLATABLE("ratings", "Повторяющийся импульсный ток");
+inline constexpr std::string_view kSurge =
+    TAVRO_TRANSLATABLE("ratings", "Ударный ток при включении");
+inline constexpr std::string_view kTransformerHeading =
+    TAVRO_TRANSLATABLE("ratings", "Трансформатор");
+inline constexpr std::string_view kFramePower =
+    TAVRO_TRANSLATABLE("ratings", "Габаритная мощность");
+inline constexpr std::string_view kSecondary = TAVRO_TRANSLATABLE("ratings", "Вторичная обмотка");
+inline constexpr std::string_view kPrimary = TAVRO_TRANSLATABLE("ratings", "Первичная обмотка");
+inline constexpr std::string_view kCornersHeading =
+    TAVRO_TRANSLATABLE("ratings", "Выход при отклонениях сети");
+inline constexpr std::string_view kLowMainsOutput =
+    TAVRO_TRANSLATABLE("ratings", "Выпрямленное напряжение при пониженной сети");
 inline constexpr std::string_view kHighMainsNoLoad =
-    "Напряжение холостого хода при повышенной сети";
+    TAVRO_TRANSLATABLE("ratings", "Напряжение холостого хода при повышенной сети");
 
-// Units and fragments of the requirement column.
-inline constexpr std::string_view kVolt = " В";
-inline constexpr std::string_view kAmpere = " А";
-inline constexpr std::string_view kMicrofarad = " мкФ";
-inline constexpr std::string_view kVoltAmpere = " В·А";
-inline constexpr std::string_view kHertz = " Гц";
-inline constexpr std::string_view kDegree = "°";
-inline constexpr std::string_view kAtLeast = "не менее ";
-inline constexpr std::string_view kNoClass = "нет стандартного класса выше ";
-inline constexpr std::string_view kNotComputed = "не рассчитано: ";
-inline constexpr std::string_view kSeriesE6 = " (ряд E6)";
-inline constexpr std::string_view kSeriesE12 = " (ряд E12)";
-inline constexpr std::string_view kRms = " действующий";
-inline constexpr std::string_view kWithTolerance = " с учётом допуска −";
-inline constexpr std::string_view kPercent = " %";
-inline constexpr std::string_view kPeakAtHighMains = " амплитуда при сети +";
-inline constexpr std::string_view kWithMargin = ", с запасом ×";
-inline constexpr std::string_view kSurgeAt = " при включении на фазе ";
-inline constexpr std::string_view kSurgeConditions = ", сеть +";
-inline constexpr std::string_view kSurgeEmpty = ", конденсатор разряжен";
-inline constexpr std::string_view kIfsm = "IFSM не менее ";
-inline constexpr std::string_view kNoLoad = " без нагрузки; ";
-inline constexpr std::string_view kAtNoLoad = " без нагрузки, ";
-inline constexpr std::string_view kAtCurrent = " при ";
-inline constexpr std::string_view kMeanPrefix = "среднее ";
-inline constexpr std::string_view kLowestPrefix = "; наименьшее мгновенное ";
-inline constexpr std::string_view kMainsMinus = "сеть −";
-inline constexpr std::string_view kMainsPlus = "сеть +";
-inline constexpr std::string_view kRatedCurrentSuffix = ", номинальный ток: ";
-inline constexpr std::string_view kColonSpace = ": ";
+// The requirement and choice columns: templates whose %1, %2, … are numbers
+// in the user's decimal separator (selection_table.cpp fills them).
+inline constexpr std::string_view kVolts = TAVRO_TRANSLATABLE("ratings", "%1 В");
+inline constexpr std::string_view kAmperes = TAVRO_TRANSLATABLE("ratings", "%1 А");
+inline constexpr std::string_view kMicrofarads = TAVRO_TRANSLATABLE("ratings", "%1 мкФ");
+inline constexpr std::string_view kVoltAmperes = TAVRO_TRANSLATABLE("ratings", "%1 В·А");
+// %1 a value with its unit.
+inline constexpr std::string_view kAtLeast = TAVRO_TRANSLATABLE("ratings", "не менее %1");
+inline constexpr std::string_view kNoClassAbove =
+    TAVRO_TRANSLATABLE("ratings", "нет стандартного класса выше %1");
+// %1 why (the solver's reason, in English).
+inline constexpr std::string_view kNotComputedBecause =
+    TAVRO_TRANSLATABLE("ratings", "не рассчитано: %1");
+// The same words as a prefix, for callers that append the reason themselves.
+inline constexpr std::string_view kNotComputed = TAVRO_TRANSLATABLE("ratings", "не рассчитано: ");
+// %1 the capacitance needed, %2 the part's tolerance in per cent.
+inline constexpr std::string_view kCapacitanceNeeded =
+    TAVRO_TRANSLATABLE("ratings", "не менее %1 мкФ с учётом допуска −%2 %");
+// %1 the standard capacitance, %2 the series' name (E6, E12).
+inline constexpr std::string_view kCapacitanceInSeries =
+    TAVRO_TRANSLATABLE("ratings", "%1 мкФ (ряд %2)");
+// %1 the working voltage, %2 the mains tolerance in per cent.
+inline constexpr std::string_view kCapacitorVoltageNeeded =
+    TAVRO_TRANSLATABLE("ratings", "%1 В без нагрузки, сеть +%2 %");
+inline constexpr std::string_view kRippleCurrentNeeded =
+    TAVRO_TRANSLATABLE("ratings", "%1 А действующий");
+// %1 the peak reverse voltage at high mains, %2 the tolerance in per cent,
+// %3 the margin, %4 the voltage with the margin.
+inline constexpr std::string_view kReverseVoltageNeeded =
+    TAVRO_TRANSLATABLE("ratings", "%1 В амплитуда при сети +%2 %, с запасом ×%3: %4 В");
+// %1 the surge's peak, %2 the worst switch-on phase in degrees, %3 the
+// tolerance in per cent.
+inline constexpr std::string_view kSurgeNeeded = TAVRO_TRANSLATABLE(
+    "ratings", "%1 А при включении на фазе %2°, сеть +%3 %, конденсатор разряжен");
+inline constexpr std::string_view kIfsmAtLeast =
+    TAVRO_TRANSLATABLE("ratings", "IFSM не менее %1 А");
+// %1 the no-load voltage, %2 the voltage at rated load, %3 the current.
+inline constexpr std::string_view kSecondaryRating =
+    TAVRO_TRANSLATABLE("ratings", "%1 В без нагрузки; %2 В при %3 А");
+// %1 the mains voltage, %2 its frequency, %3 the primary current.
+inline constexpr std::string_view kPrimaryRating =
+    TAVRO_TRANSLATABLE("ratings", "%1 В, %2 Гц при %3 А");
+// %1 the tolerance in per cent, %2 the output (kLowMainsOutputValues) or why
+// it is missing.
+inline constexpr std::string_view kLowMainsConditions =
+    TAVRO_TRANSLATABLE("ratings", "сеть −%1 %, номинальный ток: %2");
+// %1 the mean rectified voltage, %2 the lowest instantaneous one.
+inline constexpr std::string_view kLowMainsOutputValues =
+    TAVRO_TRANSLATABLE("ratings", "среднее %1 В; наименьшее мгновенное %2 В");
+// %1 the tolerance in per cent, %2 the no-load voltage.
+inline constexpr std::string_view kHighMainsNoLoadValue =
+    TAVRO_TRANSLATABLE("ratings", "сеть +%1 %: %2 В");
 
 // Mains settings.
 inline constexpr std::string_view kMainsVoltageOutOfRange =
-    "Напряжение сети должно быть от 1 до 1000 В";
+    TAVRO_TRANSLATABLE("ratings", "Напряжение сети должно быть от 1 до 1000 В");
 inline constexpr std::string_view kMainsFrequencyOutOfRange =
-    "Частота сети должна быть от 1 до 1000 Гц";
+    TAVRO_TRANSLATABLE("ratings", "Частота сети должна быть от 1 до 1000 Гц");
 inline constexpr std::string_view kMainsToleranceOutOfRange =
-    "Допуск напряжения сети должен быть от 0 до 50 %";
+    TAVRO_TRANSLATABLE("ratings", "Допуск напряжения сети должен быть от 0 до 50 %");
 
-// The output group's caption for mains other than 220 V / 50 Hz: prefix,
-// voltage, " В / ", frequency, " Гц)".
-inline constexpr std::string_view kOutputsGroupPrefix = "Выходные данные (питающая сеть ";
-inline constexpr std::string_view kOutputsGroupMiddle = " В / ";
-inline constexpr std::string_view kOutputsGroupSuffix = " Гц)";
+// The output group's caption for mains other than 220 V / 50 Hz: %1 the
+// voltage, %2 the frequency.
+inline constexpr std::string_view kOutputsGroupForMains =
+    TAVRO_TRANSLATABLE("ratings", "Выходные данные (питающая сеть %1 В / %2 Гц)");
 
 }  // namespace tavro::design::ratings::texts

@@ -1,118 +1,119 @@
 #include "design/ratings/selection_table.h"
 
+#include "design/operating_point.h"
 #include "design/ratings/quantity_format.h"
 #include "design/ratings/ratings_texts.h"
-#include "design/operating_point.h"
+#include "design/text_template.h"
 
 namespace tavro::design::ratings {
 namespace {
 
 class Rows {
  public:
-  explicit Rows(char separator) : separator_(separator) {}
+  Rows(char separator, const TextLookup& lookup) : separator_(separator), lookup_(lookup) {}
 
-  std::string Q(long double value, std::string_view unit) const {
-    return FormatQuantity(value, separator_) + std::string(unit);
+  // A computed quantity and a standard value as numbers.
+  std::string Q(long double value) const { return FormatQuantity(value, separator_); }
+  std::string S(long double value) const { return FormatStandard(value, separator_); }
+  std::string Percent(long double fraction) const { return S(fraction * 100.0L); }
+
+  // A marked text, and a marked template filled with values.
+  std::string Text(std::string_view text) const { return lookup_(texts::kContext, text); }
+  std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) const {
+    return Compose(lookup_, texts::kContext, pattern, values);
   }
-  std::string S(long double value, std::string_view unit) const {
-    return FormatStandard(value, separator_) + std::string(unit);
-  }
-  std::string Percent(long double fraction) const {
-    return FormatStandard(fraction * 100.0L, separator_) + std::string(texts::kPercent);
-  }
-  // The standard value, or why there is none.
+
+  // The standard value with its unit, or why there is none.
   std::string Pick(const std::optional<long double>& value, long double need, std::string_view unit,
                    long double largest) const {
-    if (value) return S(*value, unit);
-    if (need > largest) return std::string(texts::kNoClass) + S(largest, unit);
+    if (value) return Fill(unit, {S(*value)});
+    if (need > largest) return Fill(texts::kNoClassAbove, {Fill(unit, {S(largest)})});
     return "—";
   }
+  std::string AtLeast(long double value, std::string_view unit) const {
+    return Fill(texts::kAtLeast, {Fill(unit, {Q(value)})});
+  }
 
-  void Heading(std::string_view title) { rows_.push_back({std::string(title), {}, {}, true}); }
+  void Heading(std::string_view title) { rows_.push_back({Text(title), {}, {}, true}); }
   void Row(std::string_view part, std::string requirement, std::string choice = {}) {
-    rows_.push_back({std::string(part), std::move(requirement), std::move(choice), false});
+    rows_.push_back({Text(part), std::move(requirement), std::move(choice), false});
   }
   std::vector<SelectionRow> Take() { return std::move(rows_); }
 
  private:
   char separator_;
+  const TextLookup& lookup_;
   std::vector<SelectionRow> rows_;
 };
 
 }  // namespace
 
-std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator) {
+std::string NotComputedText(std::string_view reason, const TextLookup& lookup) {
+  return Compose(lookup, texts::kContext, texts::kNotComputedBecause, {reason});
+}
+
+std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
+                                        const TextLookup& lookup) {
   namespace t = texts;
-  Rows rows(separator);
-  const std::string plusTolerance = rows.Percent(r.Mains.Tolerance);
+  Rows rows(separator, lookup);
+  const std::string tolerance = rows.Percent(r.Mains.Tolerance);
 
   const CapacitorRating& c = r.Capacitor;
   rows.Heading(t::kCapacitorHeading);
   rows.Row(t::kCapacitance,
-           std::string(t::kAtLeast) + rows.Q(c.NeededCapacitance, t::kMicrofarad) +
-               std::string(t::kWithTolerance) + rows.Percent(r.Choices.CapacitanceTolerance),
-           c.Capacitance
-               ? rows.S(*c.Capacitance, t::kMicrofarad) +
-                     std::string(r.Choices.Series == CapacitanceSeries::E6 ? t::kSeriesE6
-                                                                           : t::kSeriesE12)
-               : "—");
+           rows.Fill(t::kCapacitanceNeeded,
+                     {rows.Q(c.NeededCapacitance), rows.Percent(r.Choices.CapacitanceTolerance)}),
+           c.Capacitance ? rows.Fill(t::kCapacitanceInSeries,
+                                     {rows.S(*c.Capacitance),
+                                      r.Choices.Series == CapacitanceSeries::E6 ? "E6" : "E12"})
+                         : "—");
   rows.Row(t::kCapacitorVoltage,
-           rows.Q(c.WorkingVoltage, t::kVolt) + std::string(t::kAtNoLoad) +
-               std::string(t::kMainsPlus) + plusTolerance,
-           rows.Pick(c.VoltageClass, c.WorkingVoltage, t::kVolt,
+           rows.Fill(t::kCapacitorVoltageNeeded, {rows.Q(c.WorkingVoltage), tolerance}),
+           rows.Pick(c.VoltageClass, c.WorkingVoltage, t::kVolts,
                      std::end(kCapacitorVoltageClasses)[-1]));
-  rows.Row(t::kRippleCurrent, rows.Q(c.RippleCurrent, t::kAmpere) + std::string(t::kRms),
-           std::string(t::kAtLeast) + rows.Q(c.RippleCurrent, t::kAmpere));
+  rows.Row(t::kRippleCurrent, rows.Fill(t::kRippleCurrentNeeded, {rows.Q(c.RippleCurrent)}),
+           rows.AtLeast(c.RippleCurrent, t::kAmperes));
 
   const DiodeRating& d = r.Diodes;
   rows.Heading(t::kDiodesHeading);
   rows.Row(t::kReverseVoltage,
-           rows.Q(d.ReverseVoltage, t::kVolt) + std::string(t::kPeakAtHighMains) + plusTolerance +
-               std::string(t::kWithMargin) +
-               FormatStandard(r.Choices.DiodeVoltageMargin, separator) + ": " +
-               rows.Q(d.NeededReverseVoltage, t::kVolt),
-           rows.Pick(d.ReverseClass, d.NeededReverseVoltage, t::kVolt,
+           rows.Fill(t::kReverseVoltageNeeded,
+                     {rows.Q(d.ReverseVoltage), tolerance, rows.S(r.Choices.DiodeVoltageMargin),
+                      rows.Q(d.NeededReverseVoltage)}),
+           rows.Pick(d.ReverseClass, d.NeededReverseVoltage, t::kVolts,
                      std::end(kDiodeVoltageClasses)[-1]));
-  rows.Row(t::kMeanCurrent, rows.Q(d.MeanCurrent, t::kAmpere),
-           std::string(t::kAtLeast) + rows.Q(d.MeanCurrent, t::kAmpere));
-  rows.Row(t::kRmsCurrent, rows.Q(d.RmsCurrent, t::kAmpere));
-  rows.Row(t::kRepetitivePeak, rows.Q(d.PeakCurrent, t::kAmpere));
+  rows.Row(t::kMeanCurrent, rows.Fill(t::kAmperes, {rows.Q(d.MeanCurrent)}),
+           rows.AtLeast(d.MeanCurrent, t::kAmperes));
+  rows.Row(t::kRmsCurrent, rows.Fill(t::kAmperes, {rows.Q(d.RmsCurrent)}));
+  rows.Row(t::kRepetitivePeak, rows.Fill(t::kAmperes, {rows.Q(d.PeakCurrent)}));
   if (d.Surge) {
     rows.Row(t::kSurge,
-             rows.Q(d.Surge->Current, t::kAmpere) + std::string(t::kSurgeAt) +
-                 FormatQuantity(Degrees(d.Surge->Phase), separator) +
-                 std::string(t::kDegree) + std::string(t::kSurgeConditions) + plusTolerance +
-                 std::string(t::kSurgeEmpty),
-             std::string(t::kIfsm) + rows.Q(d.Surge->Current, t::kAmpere));
+             rows.Fill(t::kSurgeNeeded,
+                       {rows.Q(d.Surge->Current), rows.Q(Degrees(d.Surge->Phase)), tolerance}),
+             rows.Fill(t::kIfsmAtLeast, {rows.Q(d.Surge->Current)}));
   } else {
-    rows.Row(t::kSurge, std::string(t::kNotComputed) + d.SurgeFailure);
+    rows.Row(t::kSurge, NotComputedText(d.SurgeFailure, lookup));
   }
 
   const TransformerRating& tr = r.Transformer;
   rows.Heading(t::kTransformerHeading);
-  rows.Row(t::kFramePower, rows.Q(tr.FramePower, t::kVoltAmpere));
-  rows.Row(t::kSecondary, rows.Q(tr.SecondaryNoLoad, t::kVolt) + std::string(t::kNoLoad) +
-                              rows.Q(tr.SecondaryRatedLoad, t::kVolt) + std::string(t::kAtCurrent) +
-                              rows.Q(tr.SecondaryCurrent, t::kAmpere));
-  rows.Row(t::kPrimary, rows.S(tr.PrimaryVoltage, t::kVolt) + ", " +
-                            rows.S(r.Mains.Supply.Frequency, t::kHertz) +
-                            std::string(t::kAtCurrent) + rows.Q(tr.PrimaryCurrent, t::kAmpere));
+  rows.Row(t::kFramePower, rows.Fill(t::kVoltAmperes, {rows.Q(tr.FramePower)}));
+  rows.Row(t::kSecondary, rows.Fill(t::kSecondaryRating,
+                                    {rows.Q(tr.SecondaryNoLoad), rows.Q(tr.SecondaryRatedLoad),
+                                     rows.Q(tr.SecondaryCurrent)}));
+  rows.Row(t::kPrimary, rows.Fill(t::kPrimaryRating,
+                                  {rows.S(tr.PrimaryVoltage), rows.S(r.Mains.Supply.Frequency),
+                                   rows.Q(tr.PrimaryCurrent)}));
 
   const OperatingCorners& k = r.Corners;
   rows.Heading(t::kCornersHeading);
-  const std::string lowConditions =
-      std::string(t::kMainsMinus) + plusTolerance + std::string(t::kRatedCurrentSuffix);
-  if (k.LowMains) {
-    rows.Row(t::kLowMainsOutput, lowConditions + std::string(t::kMeanPrefix) +
-                                     rows.Q(k.LowMains->MeanVoltage, t::kVolt) +
-                                     std::string(t::kLowestPrefix) +
-                                     rows.Q(k.LowMains->LowestVoltage, t::kVolt));
-  } else {
-    rows.Row(t::kLowMainsOutput, lowConditions + std::string(t::kNotComputed) + k.LowFailure);
-  }
-  rows.Row(t::kHighMainsNoLoad, std::string(t::kMainsPlus) + plusTolerance +
-                                    std::string(t::kColonSpace) +
-                                    rows.Q(k.NoLoadHighMains, t::kVolt));
+  const std::string lowOutput =
+      k.LowMains ? rows.Fill(t::kLowMainsOutputValues,
+                             {rows.Q(k.LowMains->MeanVoltage), rows.Q(k.LowMains->LowestVoltage)})
+                 : NotComputedText(k.LowFailure, lookup);
+  rows.Row(t::kLowMainsOutput, rows.Fill(t::kLowMainsConditions, {tolerance, lowOutput}));
+  rows.Row(t::kHighMainsNoLoad,
+           rows.Fill(t::kHighMainsNoLoadValue, {tolerance, rows.Q(k.NoLoadHighMains)}));
   return rows.Take();
 }
 

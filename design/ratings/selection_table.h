@@ -4,9 +4,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "design/ratings/part_ratings.h"
+#include "design/translatable.h"
 
 namespace tavro::design::ratings {
 
@@ -17,6 +19,12 @@ struct SelectionRow {
   bool Heading = false;  // a group's title: only Part is set
 };
 
-std::vector<SelectionRow> SelectionRows(const PartRatings& ratings, char separator);
+// The rows in the language `lookup` gives (context "ratings"), numbers with
+// `separator`.
+std::vector<SelectionRow> SelectionRows(const PartRatings& ratings, char separator,
+                                        const TextLookup& lookup = Untranslated);
+
+// "не рассчитано: " and the reason a value is missing (a solver's message).
+std::string NotComputedText(std::string_view reason, const TextLookup& lookup = Untranslated);
 
 }  // namespace tavro::design::ratings

@@ -4,6 +4,7 @@
 
 #include "design/ratings/quantity_format.h"
 #include "design/ratings/ratings_texts.h"
+#include "design/text_template.h"
 #include "design/texts.h"
 
 namespace tavro::design::ratings {
@@ -22,11 +23,11 @@ std::optional<std::string_view> CheckSupply(long double voltage, long double fre
   return std::nullopt;
 }
 
-std::string OutputsGroupCaption(const Mains& mains, char separator) {
-  if (IsNominalSupply(mains)) return std::string(design::texts::kOutputsGroup);
-  return std::string(texts::kOutputsGroupPrefix) + FormatStandard(mains.Voltage, separator) +
-         std::string(texts::kOutputsGroupMiddle) + FormatStandard(mains.Frequency, separator) +
-         std::string(texts::kOutputsGroupSuffix);
+std::string OutputsGroupCaption(const Mains& mains, char separator, const TextLookup& lookup) {
+  if (IsNominalSupply(mains)) return lookup(design::texts::kContext, design::texts::kOutputsGroup);
+  return Compose(
+      lookup, texts::kContext, texts::kOutputsGroupForMains,
+      {FormatStandard(mains.Voltage, separator), FormatStandard(mains.Frequency, separator)});
 }
 
 }  // namespace tavro::design::ratings

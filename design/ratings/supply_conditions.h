@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "design/mains.h"
+#include "design/translatable.h"
 
 namespace tavro::design::ratings {
 
@@ -26,8 +27,9 @@ inline constexpr long double kMinMainsFrequency = 1.0L;     // Hz
 inline constexpr long double kMaxMainsFrequency = 1000.0L;  // Hz
 inline constexpr long double kMaxMainsTolerance = 50.0L;    // %
 
-// The first value out of its range, as a message; nothing when all are fine.
-// The tolerance is in per cent here, as the user gives it.
+// The first value out of its range, as a message (a marked text of
+// ratings_texts.h); nothing when all are fine. The tolerance is in per cent
+// here, as the user gives it.
 std::optional<std::string_view> CheckSupply(long double voltage, long double frequency,
                                             long double tolerancePercent);
 
@@ -37,7 +39,9 @@ inline bool IsNominalSupply(const Mains& m) {
 }
 
 // The output group's caption naming the mains: the window's own caption for
-// 220 V / 50 Hz, else the same words with the actual voltage and frequency.
-std::string OutputsGroupCaption(const Mains& mains, char separator);
+// 220 V / 50 Hz, else the same words with the actual voltage and frequency;
+// in the language `lookup` gives.
+std::string OutputsGroupCaption(const Mains& mains, char separator,
+                                const TextLookup& lookup = Untranslated);
 
 }  // namespace tavro::design::ratings

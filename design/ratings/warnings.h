@@ -31,7 +31,8 @@ std::vector<WarningKind> PlausibilityWarnings(const Design& design);
 // "flux-density", "diode-drop", ...: stable names for JSON.
 std::string_view WarningName(WarningKind kind);
 
-// The text the user reads.
+// The text the user reads: a marked text of ratings_texts.h (context
+// "ratings"), which the front ends show through their catalogue.
 std::string_view WarningText(WarningKind kind);
 
 }  // namespace tavro::design::ratings

@@ -1,4 +1,465 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>design</name>
+    <message>
+        <source>Номинальное выпрямленное напряжение, В</source>
+        <translation>Rated rectified voltage, V</translation>
+    </message>
+    <message>
+        <source>Номинальный выпрямленный ток, А</source>
+        <translation>Rated rectified current, A</translation>
+    </message>
+    <message>
+        <source>Коэффициент пульсации выпрямленного напряжения, %</source>
+        <translation>Ripple factor of the rectified voltage, %</translation>
+    </message>
+    <message>
+        <source>Максимальная магнитная индукция в сердечнике трансформатора, Тл</source>
+        <translation>Peak flux density in the transformer core, T</translation>
+    </message>
+    <message>
+        <source>Прямое падение напряжения на вентиле, измеренное на постоянном токе, В</source>
+        <translation>Diode forward voltage drop, measured at DC, V</translation>
+    </message>
+    <message>
+        <source>Действующее напряжение вторичной обмотки, В</source>
+        <translation>Secondary winding rms voltage, V</translation>
+    </message>
+    <message>
+        <source>Действующий ток вторичной обмотки, А</source>
+        <translation>Secondary winding rms current, A</translation>
+    </message>
+    <message>
+        <source>Действующий ток первичной обмотки, А</source>
+        <translation>Primary winding rms current, A</translation>
+    </message>
+    <message>
+        <source>Габаритная мощность трансформатора, В·А</source>
+        <translation>Transformer frame power, VA</translation>
+    </message>
+    <message>
+        <source>Амплитуда обратного напряжения на вентиле, В</source>
+        <translation>Peak reverse voltage across a diode, V</translation>
+    </message>
+    <message>
+        <source>Действующее значение тока через вентиль, А</source>
+        <translation>Diode rms current, A</translation>
+    </message>
+    <message>
+        <source>Амплитудное значение тока через вентиль, А</source>
+        <translation>Diode peak current, A</translation>
+    </message>
+    <message>
+        <source>Ёмкость конденсатора фильтра, мкФ</source>
+        <translation>Filter capacitance, µF</translation>
+    </message>
+    <message>
+        <source>Рабочее напряжение конденсатора фильтра, В</source>
+        <translation>Filter capacitor working voltage, V</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение должно быть положительным</source>
+        <translation>The rectified voltage must be positive</translation>
+    </message>
+    <message>
+        <source>Выпрямленный ток должен быть положительным</source>
+        <translation>The rectified current must be positive</translation>
+    </message>
+    <message>
+        <source>Выпрямленный ток должен быть не менее 20 мА</source>
+        <translation>The rectified current must be at least 20 mA</translation>
+    </message>
+    <message>
+        <source>Коэффициент пульсации должен быть положительным</source>
+        <translation>The ripple factor must be positive</translation>
+    </message>
+    <message>
+        <source>Коэффициент пульсации должен быть не более 15%</source>
+        <translation>The ripple factor must not exceed 15%</translation>
+    </message>
+    <message>
+        <source>Магнитная индукция должна быть положительной</source>
+        <translation>The flux density must be positive</translation>
+    </message>
+    <message>
+        <source>Падение напряжения на вентиле должно быть положительным</source>
+        <translation>The diode forward voltage drop must be positive</translation>
+    </message>
+    <message>
+        <source>Неверный формат вводимых чисел. Проверьте входные данные.</source>
+        <translation>Invalid number format. Check the input data.</translation>
+    </message>
+    <message>
+        <source>Коэффициент A превысил значение 20. Скорректируйте входные данные.</source>
+        <translation>Coefficient A exceeded 20. Adjust the input data.</translation>
+    </message>
+    <message>
+        <source>Ошибка при вычислениях. Скорректируйте входные данные.</source>
+        <translation>Calculation error. Adjust the input data.</translation>
+    </message>
+    <message>
+        <source>Входные данные</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Выходные данные (питающая сеть 220 В / 50 Гц)</source>
+        <translation>Output data (mains 220 V / 50 Hz)</translation>
+    </message>
+    <message>
+        <source>Расчётные параметры номограмм</source>
+        <translation>Nomogram coefficients</translation>
+    </message>
+    <message>
+        <source>Нагрузочная характеристика выпрямителя</source>
+        <translation>Rectifier load characteristic</translation>
+    </message>
+    <message>
+        <source>Число стержней трансформатора, на которых расположены его обмотки</source>
+        <translation>Number of transformer core limbs carrying windings</translation>
+    </message>
+    <message>
+        <source>Угол</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Коэффициент</source>
+        <translation>Coefficient</translation>
+    </message>
+    <message>
+        <source>= радиан</source>
+        <translation>= rad</translation>
+    </message>
+    <message>
+        <source>Процент от номинального выпрямленного тока,</source>
+        <translation>Percentage of the rated rectified current,</translation>
+    </message>
+    <message>
+        <source>Выпрямленный ток, А</source>
+        <translation>Rectified current, A</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение, В</source>
+        <translation>Rectified voltage, V</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл проекта «%1»: %2</source>
+        <translation>Cannot open the design file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл проекта «%1»: %2</source>
+        <translation>Cannot save the design file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Файл «%1» повреждён и не читается как проект Tavro (%2).</source>
+        <translation>The file “%1” is damaged and cannot be read as a Tavro design (%2).</translation>
+    </message>
+    <message>
+        <source>%1, байт %2</source>
+        <translation>%1, byte %2</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не является проектом Tavro.</source>
+        <translation>The file “%1” is not a Tavro design.</translation>
+    </message>
+    <message>
+        <source>Файл проекта «%1» записан более новой версией программы (версия формата %2); эта версия читает проекты до версии 1. Обновите программу.</source>
+        <translation>The design file “%1” was written by a newer version of the program (format version %2); this version reads designs up to version 1. Update the program.</translation>
+    </message>
+    <message>
+        <source>Файл проекта «%1» содержит неизвестную запись «%2»: вероятно, он записан более новой версией программы.</source>
+        <translation>The design file “%1” contains an unknown entry “%2”: it was probably written by a newer version of the program.</translation>
+    </message>
+    <message>
+        <source>Файл проекта «%1» повреждён: запись «%2» отсутствует или имеет неверный вид.</source>
+        <translation>The design file “%1” is damaged: the entry “%2” is missing or malformed.</translation>
+    </message>
+</context>
+<context>
+    <name>ratings</name>
+    <message>
+        <source>Индукция в сердечнике вне обычного для электротехнической стали диапазона 0,3–2 Тл: оценки сопротивления и индуктивности рассеяния обмоток, а с ними весь расчёт, здесь ненадёжны.</source>
+        <translation>Core flux density outside the usual 0.3–2 T range of electrical steel: the estimates of winding resistance and leakage inductance, and with them the whole design, are unreliable here.</translation>
+    </message>
+    <message>
+        <source>Падение напряжения на вентиле вне обычного диапазона 0,2–3 В: проверьте, что введено прямое падение на одном вентиле при постоянном токе; сопротивление вентилей в расчёте определяется им.</source>
+        <translation>Diode forward voltage drop outside the usual 0.2–3 V range: check that the forward drop of one diode at DC was entered; it sets the diode resistance in the calculation.</translation>
+    </message>
+    <message>
+        <source>Падение напряжения на вентиле больше четверти выпрямленного напряжения: большая часть мощности теряется в вентилях, и результат определяется их сопротивлением, а не трансформатором.</source>
+        <translation>Diode forward voltage drop above a quarter of the rectified voltage: most of the power is lost in the diodes, and the result is governed by their resistance rather than by the transformer.</translation>
+    </message>
+    <message>
+        <source>Нагрузочная характеристика доходит до нулевого или отрицательного напряжения: при таких токах выпрямитель не может работать, эти строки не имеют физического смысла.</source>
+        <translation>The load characteristic reaches zero or negative voltage: the rectifier cannot operate at such currents, and these rows have no physical meaning.</translation>
+    </message>
+    <message>
+        <source>Угол β больше 270° − ψ: импульсы тока соседних полупериодов перекрываются, и метод расчёта, предполагающий их раздельными, здесь неприменим.</source>
+        <translation>Angle β exceeds 270° − ψ: the current pulses of adjacent half-periods overlap, and the design method, which assumes them separate, does not apply here.</translation>
+    </message>
+    <message>
+        <source>Коэффициент A больше 15: сопротивление цепи велико по сравнению с нагрузкой, большая часть мощности теряется в обмотках и вентилях; результаты приближённые.</source>
+        <translation>Coefficient A above 15: the circuit resistance is large compared with the load, and most of the power is lost in the windings and diodes; the results are approximate.</translation>
+    </message>
+    <message>
+        <source>Внимание: </source>
+        <translation>Warning: </translation>
+    </message>
+    <message>
+        <source>Выбор элементов</source>
+        <translation>Part selection</translation>
+    </message>
+    <message>
+        <source>Элемент</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Что должен выдерживать</source>
+        <translation>Must withstand</translation>
+    </message>
+    <message>
+        <source>Стандартное значение</source>
+        <translation>Standard value</translation>
+    </message>
+    <message>
+        <source>Конденсатор фильтра</source>
+        <translation>Filter capacitor</translation>
+    </message>
+    <message>
+        <source>Ёмкость</source>
+        <translation>Capacitance</translation>
+    </message>
+    <message>
+        <source>Номинальное напряжение</source>
+        <translation>Rated voltage</translation>
+    </message>
+    <message>
+        <source>Ток пульсаций</source>
+        <translation>Ripple current</translation>
+    </message>
+    <message>
+        <source>Вентили моста (4 шт.)</source>
+        <translation>Bridge diodes (4 pcs)</translation>
+    </message>
+    <message>
+        <source>Обратное напряжение</source>
+        <translation>Reverse voltage</translation>
+    </message>
+    <message>
+        <source>Средний ток</source>
+        <translation>Mean current</translation>
+    </message>
+    <message>
+        <source>Действующий ток</source>
+        <translation>RMS current</translation>
+    </message>
+    <message>
+        <source>Повторяющийся импульсный ток</source>
+        <translation>Repetitive peak current</translation>
+    </message>
+    <message>
+        <source>Ударный ток при включении</source>
+        <translation>Switch-on surge current</translation>
+    </message>
+    <message>
+        <source>Трансформатор</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>Габаритная мощность</source>
+        <translation>Frame power</translation>
+    </message>
+    <message>
+        <source>Вторичная обмотка</source>
+        <translation>Secondary winding</translation>
+    </message>
+    <message>
+        <source>Первичная обмотка</source>
+        <translation>Primary winding</translation>
+    </message>
+    <message>
+        <source>Выход при отклонениях сети</source>
+        <translation>Output over the mains tolerance</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение при пониженной сети</source>
+        <translation>Rectified voltage at low mains</translation>
+    </message>
+    <message>
+        <source>Напряжение холостого хода при повышенной сети</source>
+        <translation>No-load voltage at high mains</translation>
+    </message>
+    <message>
+        <source>%1 В</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>%1 А</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>%1 мкФ</source>
+        <translation>%1 µF</translation>
+    </message>
+    <message>
+        <source>%1 В·А</source>
+        <translation>%1 VA</translation>
+    </message>
+    <message>
+        <source>не менее %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>нет стандартного класса выше %1</source>
+        <translation>no standard rating above %1</translation>
+    </message>
+    <message>
+        <source>не рассчитано: %1</source>
+        <translation>not computed: %1</translation>
+    </message>
+    <message>
+        <source>не рассчитано: </source>
+        <translation>not computed: </translation>
+    </message>
+    <message>
+        <source>не менее %1 мкФ с учётом допуска −%2 %</source>
+        <translation>at least %1 µF allowing for a −%2 % tolerance</translation>
+    </message>
+    <message>
+        <source>%1 мкФ (ряд %2)</source>
+        <translation>%1 µF (%2 series)</translation>
+    </message>
+    <message>
+        <source>%1 В без нагрузки, сеть +%2 %</source>
+        <translation>%1 V at no load, mains +%2 %</translation>
+    </message>
+    <message>
+        <source>%1 А действующий</source>
+        <translation>%1 A rms</translation>
+    </message>
+    <message>
+        <source>%1 В амплитуда при сети +%2 %, с запасом ×%3: %4 В</source>
+        <translation>%1 V peak at mains +%2 %, with margin ×%3: %4 V</translation>
+    </message>
+    <message>
+        <source>%1 А при включении на фазе %2°, сеть +%3 %, конденсатор разряжен</source>
+        <translation>%1 A when switched on at phase %2°, mains +%3 %, capacitor discharged</translation>
+    </message>
+    <message>
+        <source>IFSM не менее %1 А</source>
+        <translation>IFSM at least %1 A</translation>
+    </message>
+    <message>
+        <source>%1 В без нагрузки; %2 В при %3 А</source>
+        <translation>%1 V at no load; %2 V at %3 A</translation>
+    </message>
+    <message>
+        <source>%1 В, %2 Гц при %3 А</source>
+        <translation>%1 V, %2 Hz at %3 A</translation>
+    </message>
+    <message>
+        <source>сеть −%1 %, номинальный ток: %2</source>
+        <translation>mains −%1 %, rated current: %2</translation>
+    </message>
+    <message>
+        <source>среднее %1 В; наименьшее мгновенное %2 В</source>
+        <translation>mean %1 V; lowest instantaneous %2 V</translation>
+    </message>
+    <message>
+        <source>сеть +%1 %: %2 В</source>
+        <translation>mains +%1 %: %2 V</translation>
+    </message>
+    <message>
+        <source>Напряжение сети должно быть от 1 до 1000 В</source>
+        <translation>The mains voltage must be between 1 and 1000 V</translation>
+    </message>
+    <message>
+        <source>Частота сети должна быть от 1 до 1000 Гц</source>
+        <translation>The mains frequency must be between 1 and 1000 Hz</translation>
+    </message>
+    <message>
+        <source>Допуск напряжения сети должен быть от 0 до 50 %</source>
+        <translation>The mains voltage tolerance must be between 0 and 50 %</translation>
+    </message>
+    <message>
+        <source>Выходные данные (питающая сеть %1 В / %2 Гц)</source>
+        <translation>Output data (mains %1 V / %2 Hz)</translation>
+    </message>
+</context>
+<context>
+    <name>simulation</name>
+    <message>
+        <source>Проверка допущений метода (идеальные вентили, сопротивления метода, нагрузка — источник U0)</source>
+        <translation>Check of the method’s assumptions (ideal diodes, the method’s resistances, load as a U0 source)</translation>
+    </message>
+    <message>
+        <source>Реальная схема</source>
+        <translation>Real circuit</translation>
+    </message>
+    <message>
+        <source>Бросок тока при включении (конденсатор разряжен)</source>
+        <translation>Switch-on surge current (capacitor discharged)</translation>
+    </message>
+    <message>
+        <source>Наихудшая фаза включения, °</source>
+        <translation>Worst switch-on phase, °</translation>
+    </message>
+    <message>
+        <source>Наибольший ток вентиля, А</source>
+        <translation>Highest diode current, A</translation>
+    </message>
+    <message>
+        <source>расчёт подтверждён (расхождение не более 0,05 %)</source>
+        <translation>design confirmed (deviation at most 0.05 %)</translation>
+    </message>
+    <message>
+        <source>расхождение превышает 0,05 %</source>
+        <translation>deviation exceeds 0.05 %</translation>
+    </message>
+    <message>
+        <source>установившийся режим не достигнут за 100 периодов</source>
+        <translation>steady state not reached within 100 periods</translation>
+    </message>
+    <message>
+        <source>Среднее выпрямленное напряжение, В</source>
+        <translation>Mean rectified voltage, V</translation>
+    </message>
+    <message>
+        <source>Средний ток нагрузки, А</source>
+        <translation>Mean load current, A</translation>
+    </message>
+    <message>
+        <source>Размах пульсаций, В</source>
+        <translation>Peak-to-peak ripple, V</translation>
+    </message>
+    <message>
+        <source>Амплитуда пульсаций 100 Гц, В</source>
+        <translation>100 Hz ripple amplitude, V</translation>
+    </message>
+    <message>
+        <source>Действующий ток вторичной обмотки, А</source>
+        <translation>Secondary winding rms current, A</translation>
+    </message>
+    <message>
+        <source>Средний ток вентиля, А</source>
+        <translation>Diode mean current, A</translation>
+    </message>
+    <message>
+        <source>Действующее значение тока через вентиль, А</source>
+        <translation>Diode rms current, A</translation>
+    </message>
+    <message>
+        <source>Амплитудное значение тока через вентиль, А</source>
+        <translation>Diode peak current, A</translation>
+    </message>
+    <message>
+        <source>Конец проводимости β, °</source>
+        <translation>Conduction end angle β, °</translation>
+    </message>
+    <message>
+        <source>Действующий ток конденсатора, А</source>
+        <translation>Capacitor rms current, A</translation>
+    </message>
+</context>
 </TS>

@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Выход при отклонениях сети</source>
-        <translation>Output over the mains tolerance</translation>
+        <translation>Output at mains limits</translation>
     </message>
     <message>
         <source>Выпрямленное напряжение при пониженной сети</source>
@@ -324,7 +324,7 @@
     </message>
     <message>
         <source>не менее %1 мкФ с учётом допуска −%2 %</source>
-        <translation>at least %1 µF allowing for a −%2 % tolerance</translation>
+        <translation>at least %1 µF with −%2 % tolerance</translation>
     </message>
     <message>
         <source>%1 мкФ (ряд %2)</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>%1 А при включении на фазе %2°, сеть +%3 %, конденсатор разряжен</source>
-        <translation>%1 A when switched on at phase %2°, mains +%3 %, capacitor discharged</translation>
+        <translation>%1 A on switch-on at phase %2°, mains +%3 %, capacitor discharged</translation>
     </message>
     <message>
         <source>IFSM не менее %1 А</source>
@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Конец проводимости β, °</source>
-        <translation>Conduction end angle β, °</translation>
+        <translation>Conduction end β, °</translation>
     </message>
     <message>
         <source>Действующий ток конденсатора, А</source>

@@ -142,8 +142,8 @@ TEST_F(CoreTexts, EnglishLeavesNoRussianAndFillsTheTemplates) {
   EXPECT_FALSE(HasCyrillic(composed)) << composed;
   // The values land in their places; the chosen separator is kept.
   for (const char* expected :
-       {"0|Capacitance|at least 24805 µF allowing for a −20 % tolerance|27000 µF (E12 series)",
-        "|16.5 A when switched on at phase 50.8°, mains +15 %, capacitor discharged|",
+       {"0|Capacitance|at least 24805 µF with −20 % tolerance|27000 µF (E12 series)",
+        "|16.5 A on switch-on at phase 50.8°, mains +15 %, capacitor discharged|",
         "|mains −15 %, rated current: not computed: no low|", "Output data (mains 117,5 V / 60 Hz)",
         "The design file “/a%2/b.tavro” contains an unknown entry “det%1”",
         "(Invalid value., byte 5)."}) {

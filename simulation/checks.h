@@ -40,7 +40,7 @@ struct SteadyFigures {
   double Vmean = 0;        // mean output voltage, V
   double I0 = 0;           // mean load current, A
   double RipplePP = 0;     // peak-to-peak ripple, V
-  double Ripple100 = 0;    // amplitude of the 100 Hz (2f) component, V
+  double Ripple100 = 0;    // amplitude of the ripple's fundamental (twice the mains frequency), V
   double I2 = 0;           // secondary rms current, A
   double Idavg = 0;        // diode mean current, A
   double Idrms = 0;        // diode rms current, A

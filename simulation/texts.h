@@ -37,7 +37,7 @@ inline std::string_view QuantityName(std::string_view key) {
   if (key == "U0") return TAVRO_TRANSLATABLE("simulation", "Среднее выпрямленное напряжение, В");
   if (key == "I0") return TAVRO_TRANSLATABLE("simulation", "Средний ток нагрузки, А");
   if (key == "RipplePP") return TAVRO_TRANSLATABLE("simulation", "Размах пульсаций, В");
-  if (key == "Ripple100") return TAVRO_TRANSLATABLE("simulation", "Амплитуда пульсаций 100 Гц, В");
+  if (key == "Ripple100") return TAVRO_TRANSLATABLE("simulation", "Амплитуда основной гармоники пульсаций, В");
   if (key == "I2") return TAVRO_TRANSLATABLE("simulation", "Действующий ток вторичной обмотки, А");
   if (key == "Idavg") return TAVRO_TRANSLATABLE("simulation", "Средний ток вентиля, А");
   if (key == "Idrms")

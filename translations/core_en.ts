@@ -434,8 +434,8 @@
         <translation>Peak-to-peak ripple, V</translation>
     </message>
     <message>
-        <source>Амплитуда пульсаций 100 Гц, В</source>
-        <translation>100 Hz ripple amplitude, V</translation>
+        <source>Амплитуда основной гармоники пульсаций, В</source>
+        <translation>Fundamental ripple amplitude, V</translation>
     </message>
     <message>
         <source>Действующий ток вторичной обмотки, А</source>

@@ -8,7 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "cli/exact_decimal.h"
+#include "cli/language.h"
 #include "design/calculate.h"
 #include "design/inputs.h"
 #include "design/texts.h"
@@ -103,12 +105,11 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
   const bool withRatings = ratings != nullptr;
   if (fields.size() != kInputCount && fields.size() != kInputWithMainsCount) {
     return MessageRow(lineNumber, fields,
-                      "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found " +
-                          std::to_string(fields.size()),
+                      std::string(texts::kFieldCount) + std::to_string(fields.size()),
                       withRatings);
   }
   if (fields[3] != "1" && fields[3] != "2") {
-    return MessageRow(lineNumber, fields, "Limbs must be 1 or 2", withRatings);
+    return MessageRow(lineNumber, fields, texts::kLimbs, withRatings);
   }
   RatingsRequest request = ratings != nullptr ? *ratings : RatingsRequest{};
   if (fields.size() == kInputWithMainsCount) {
@@ -124,14 +125,15 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
                                  std::string(fields[4]), std::string(fields[5])};
   const design::InputReading reading = design::ReadInputs(typed, '.');
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
-    return MessageRow(lineNumber, fields, rejection->Message, withRatings);
+    return MessageRow(lineNumber, fields, Translated("design", rejection->Message), withRatings);
   }
   design::CalculationOptions options;
   options.Supply = request.Mains.Supply;
   const design::Calculation calculation =
       design::Calculate(std::get<design::DesignInputs>(reading), options);
   if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
-    return MessageRow(lineNumber, fields, design::texts::FailureMessage(failure->Stage),
+    return MessageRow(lineNumber, fields,
+                      Translated("design", design::texts::FailureMessage(failure->Stage)),
                       withRatings, design::StageName(failure->Stage));
   }
 

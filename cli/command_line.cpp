@@ -1,10 +1,13 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <cstring>
 #include <optional>
 #include <thread>
 
 #include "cli/batch.h"
+#include "cli/cli_texts.h"
+#include "cli/language.h"
 #include "cli/output.h"
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
@@ -14,7 +17,9 @@
 #include "design/design_file.h"
 #include "design/diode_current.h"
 #include "design/inputs.h"
+#include "design/ratings/ratings_texts.h"
 #include "design/texts.h"
+#include "i18n/catalogue.h"
 #include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
@@ -30,6 +35,7 @@ int DefaultJobs() {
 
 struct Options {
   std::string voltage, current, ripple, flux, diodeDrop, separator, reportFile, designFile, pdfFile;
+  std::string language = "ru";
   int limbs = 1;
   bool json = false;
   bool batch = false;
@@ -38,6 +44,11 @@ struct Options {
   int jobs = DefaultJobs();
   SimulateOptions simulation;
 };
+
+// A window's menu item, quoted, in the language in use.
+std::string WindowItem(std::string_view item) {
+  return "\"" + Translated(texts::kWindowContext, item) + "\"";
+}
 
 void Describe(CLI::App& app, Options& o) {
   // As with most tools, an option given twice takes its last value.
@@ -58,11 +69,12 @@ void Describe(CLI::App& app, Options& o) {
                      "read the inputs from a design file (.tavro) saved by the window; an input "
                      "option given as well takes its place"),
       app.add_option("--report", o.reportFile,
-                     "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's "
-                     "\"Сохранить данные...\" does; dated SOURCE_DATE_EPOCH (UTC) when set"),
+                     "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's " +
+                         WindowItem(texts::kSaveItem) +
+                         " does; dated SOURCE_DATE_EPOCH (UTC) when set"),
       app.add_option("--pdf", o.pdfFile,
-                     "write the printable A4 report (PDF) to FILE, replacing it, as the window's "
-                     "\"Экспорт в PDF...\" does; no display needed")};
+                     "write the printable A4 report (PDF) to FILE, replacing it, as the window's " +
+                         WindowItem(texts::kPdfItem) + " does; no display needed")};
   CLI::Option* batch = app.add_flag(
       "--batch", o.batch,
       "read designs from standard input, one per line: U0,I0,Kp,Limbs,Bm,Ud with \".\" before "
@@ -82,11 +94,18 @@ void Describe(CLI::App& app, Options& o) {
   app.add_option("--diode-margin", o.parts.DiodeMargin,
                  "diode reverse-voltage class over the peak at high mains (default 1.5)");
   app.add_flag("--ratings", o.ratings,
-               "add the \"Выбор элементов\" table and warnings to the text output; with "
-               "--batch, the main ratings as extra columns at the end (--json always has them)");
+               "add the \"" +
+                   Translated("ratings",
+                              design::ratings::texts::kSelectionTitle) +
+                   "\" table and warnings to the text output; with --batch, the main ratings "
+                   "as extra columns at the end (--json always has them)");
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))
       ->needs(batch);
+  app.add_option("--lang", o.language,
+                 "language of the messages and labels: ru (default) or en; JSON keys, CSV "
+                 "columns and exit statuses are the same in both")
+      ->check(CLI::IsMember({"ru", "en"}));
   app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
   DescribeSimulation(app, o.simulation);
   app.footer(
@@ -124,6 +143,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   CLI::App app{
       "Tavro: single-phase bridge rectifier with a capacitor filter, "
       "taking the transformer's leakage inductance into account"};
+  const i18n::Language language = LanguageOfArgs(args);
+  if (i18n::CurrentLanguage() != language) i18n::UseLanguage(language);
   Options o;
   Describe(app, o);
   std::vector<const char*> argv;
@@ -138,7 +159,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   // The mains and part options read like the batch's numbers with --batch,
   // else with the inputs' decimal separator.
   const char separator =
-      o.batch ? '.' : (o.separator.empty() ? report::UserDecimalSeparator() : o.separator[0]);
+      o.batch ? '.' : (o.separator.empty() ? DefaultSeparator(language) : o.separator[0]);
   const auto request = ReadRatingsRequest(o.parts, separator);
   if (const auto* message = std::get_if<std::string>(&request)) {
     err << *message << '\n';
@@ -165,10 +186,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                                  o.flux,    o.diodeDrop};
   const design::InputReading reading = design::ReadInputs(typed, separator);
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
+    const std::string message = Translated("design", rejection->Message);
     if (o.json) {
-      out << RenderJsonError(rejection->Message);
+      out << RenderJsonError(message);
     } else {
-      err << rejection->Message << '\n';
+      err << message << '\n';
     }
     return kExitInputRejected;
   }
@@ -177,7 +199,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   const design::Calculation calculation =
       design::Calculate(std::get<design::DesignInputs>(reading), options);
   if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
-    const std::string_view message = design::texts::FailureMessage(failure->Stage);
+    const std::string message =
+        Translated("design", design::texts::FailureMessage(failure->Stage));
     if (o.json) {
       out << RenderJsonFailure(message, *failure);
     } else {
@@ -220,6 +243,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                            report::UserTimeSeparator(),
                            {pdf::PartsTable(d, parts.Mains, parts.Choices, separator)}});
     }
+  } catch (const report::ReportWriteError& e) {
+    err << Filled(Translated(texts::kContext, texts::kReportNotWritten),
+                  {o.reportFile, std::strerror(e.ErrorNumber())})
+        << '\n';
+    return kExitReportNotWritten;
   } catch (const std::exception& e) {
     err << e.what() << '\n';
     return kExitReportNotWritten;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/json_writer.h"
+#include "cli/language.h"
 #include "design/decimal.h"
 #include "design/field_table.h"
 #include "design/texts.h"
@@ -39,7 +40,13 @@ std::string PadLeft(std::string_view text, std::size_t width) {
 constexpr std::size_t kCaptionWidth = 72;
 
 void Line(std::ostream& os, std::string_view caption, std::string_view value) {
-  os << "  " << PadRight(caption, kCaptionWidth) << value << '\n';
+  os << "  " << PadRight(caption, kCaptionWidth) << (Columns(caption) < kCaptionWidth ? "" : " ")
+     << value << '\n';
+}
+
+// A caption of the calculation's in the language in use.
+std::string Caption(std::string_view text) {
+  return Translated("design", text);
 }
 
 }  // namespace
@@ -49,31 +56,32 @@ std::string RenderText(const design::Design& d, const design::InputTexts& typed,
     return design::ShownText(d, q, form, separator);
   };
   std::ostringstream os;
-  os << texts::kInputsGroup << '\n';
+  os << Caption(texts::kInputsGroup) << '\n';
   for (const design::InputField& f : design::kInputFields) {
-    Line(os, texts::InputCaption(f.Quantity), typed.Of(f.Quantity));
-    if (f.Quantity == design::Input::Kp) Line(os, texts::kLimbsCaption, typed.Limbs);
+    Line(os, Caption(texts::InputCaption(f.Quantity)), typed.Of(f.Quantity));
+    if (f.Quantity == design::Input::Kp) Line(os, Caption(texts::kLimbsCaption), typed.Limbs);
   }
 
-  os << '\n' << texts::kOutputsGroup << '\n';
+  os << '\n' << Caption(texts::kOutputsGroup) << '\n';
   for (design::Quantity q : texts::kOutputQuantities) {
-    Line(os, texts::OutputCaption(q), shown(q, design::Form::Value));
+    Line(os, Caption(texts::OutputCaption(q)), shown(q, design::Form::Value));
   }
 
-  os << '\n' << texts::kNomogramGroup << '\n';
+  os << '\n' << Caption(texts::kNomogramGroup) << '\n';
   for (const texts::NomogramRow& row : texts::kNomogramRows) {
-    std::string caption = std::string(row.Caption) + " " + std::string(row.Symbol);
-    if (!row.Unit.empty()) caption += ", " + std::string(row.Unit);
+    std::string caption = Caption(row.Caption) + " " + std::string(row.Symbol);
+    if (!row.Unit.empty()) caption += ", " + Caption(row.Unit);
     std::string value = shown(row.First.Shows, row.First.As);
     if (row.HasSecond) {
-      value = PadRight(value, 14) + PadRight(row.Middle, 10) + shown(row.Second.Shows, row.Second.As);
+      value = PadRight(value, 14) + PadRight(Caption(row.Middle), 10) +
+              shown(row.Second.Shows, row.Second.As);
     }
     Line(os, caption, value);
   }
 
-  os << '\n' << texts::kLoadGroup << '\n';
-  os << "  " << PadLeft("%", 5) << "  " << PadRight(texts::kLoadCurrentCaption, 22)
-     << PadRight(texts::kLoadVoltageCaption, 29) << PadRight("γ", 14) << "√2·cos ψ\n";
+  os << '\n' << Caption(texts::kLoadGroup) << '\n';
+  os << "  " << PadLeft("%", 5) << "  " << PadRight(Caption(texts::kLoadCurrentCaption), 22)
+     << PadRight(Caption(texts::kLoadVoltageCaption), 29) << PadRight("γ", 14) << "√2·cos ψ\n";
   for (int row = 0; row < design::kLoadRows; ++row) {
     const design::LoadRowTexts t = design::FormatLoadRow(d.Load, row, separator);
     os << "  " << PadLeft(t.Percent, 5) << "  " << PadRight(t.Current, 22)

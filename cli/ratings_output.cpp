@@ -5,7 +5,9 @@
 #include <optional>
 #include <sstream>
 
+#include "cli/cli_texts.h"
 #include "cli/exact_decimal.h"
+#include "cli/language.h"
 #include "design/decimal.h"
 #include "design/operating_point.h"
 #include "design/ratings/ratings_texts.h"
@@ -18,8 +20,6 @@ namespace ratings = design::ratings;
 using namespace json;
 
 namespace {
-
-constexpr std::string_view kNotANumber = " is not a number";
 
 std::optional<long double> Read(std::string_view text, char separator, long double fallback) {
   if (text.empty()) return fallback;
@@ -57,10 +57,10 @@ std::variant<ratings::SupplyConditions, std::string> ReadSupply(std::string_view
   const std::optional<long double> v = Read(voltage, separator, s.Supply.Voltage);
   const std::optional<long double> f = Read(frequency, separator, s.Supply.Frequency);
   const std::optional<long double> t = Read(tolerance, separator, s.Tolerance * 100.0L);
-  if (!v) return "mains voltage" + std::string(kNotANumber);
-  if (!f) return "mains frequency" + std::string(kNotANumber);
-  if (!t) return "mains tolerance" + std::string(kNotANumber);
-  if (const auto message = ratings::CheckSupply(*v, *f, *t)) return std::string(*message);
+  if (!v) return std::string(texts::kMainsVoltage) + std::string(texts::kNotANumber);
+  if (!f) return std::string(texts::kMainsFrequency) + std::string(texts::kNotANumber);
+  if (!t) return std::string(texts::kMainsTolerance) + std::string(texts::kNotANumber);
+  if (const auto message = ratings::CheckSupply(*v, *f, *t)) return Translated("ratings", *message);
   s.Supply = {*v, *f};
   if (!tolerance.empty()) s.Tolerance = *t / 100.0L;
   return s;
@@ -75,13 +75,13 @@ std::variant<RatingsRequest, std::string> ReadRatingsRequest(const RatingsOption
   const std::optional<long double> capacitor =
       Read(o.CapacitorTolerance, separator, r.Choices.CapacitanceTolerance * 100.0L);
   if (!capacitor || !(*capacitor >= 0.0L && *capacitor < 100.0L)) {
-    return std::string("capacitor tolerance must be a per cent from 0 to below 100");
+    return std::string(texts::kCapacitorTolerance);
   }
   if (!o.CapacitorTolerance.empty()) r.Choices.CapacitanceTolerance = *capacitor / 100.0L;
   const std::optional<long double> margin =
       Read(o.DiodeMargin, separator, r.Choices.DiodeVoltageMargin);
   if (!margin || !(*margin >= 1.0L && *margin <= 10.0L)) {
-    return std::string("diode margin must be a number from 1 to 10");
+    return std::string(texts::kDiodeMargin);
   }
   r.Choices.DiodeVoltageMargin = *margin;
   r.Choices.Series = o.E12 ? ratings::CapacitanceSeries::E12 : ratings::CapacitanceSeries::E6;
@@ -92,7 +92,7 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
                             char separator) {
   const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
   std::ostringstream os;
-  os << ratings::texts::kSelectionTitle << '\n';
+  os << Translated("ratings", ratings::texts::kSelectionTitle) << '\n';
   for (const ratings::SelectionRow& row : ratings::SelectionRows(r, separator)) {
     if (row.Heading) {
       os << "  " << row.Part << '\n';
@@ -108,8 +108,8 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
 std::string RenderWarnings(const design::Design& d) {
   std::string text;
   for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
-    text +=
-        std::string(ratings::texts::kWarningsPrefix) + std::string(ratings::WarningText(k)) + "\n";
+    text += Translated("ratings", ratings::texts::kWarningsPrefix) +
+            Translated("ratings", ratings::WarningText(k)) + "\n";
   }
   return text;
 }
@@ -198,7 +198,7 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
     Key(json, "kind");
     String(json, ratings::WarningName(k));
     Key(json, "text");
-    String(json, ratings::WarningText(k));
+    String(json, Translated("ratings", ratings::WarningText(k)));
     json.EndObject();
   }
   json.EndArray();

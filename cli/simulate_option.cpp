@@ -10,6 +10,8 @@
 #include <sstream>
 #include <thread>
 
+#include "cli/cli_texts.h"
+#include "cli/language.h"
 #include "design/calculate.h"
 #include "simulation/child_process.h"
 #include "simulation/diode_models.h"
@@ -49,7 +51,8 @@ std::string Number(double v) {
 std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
   std::ostringstream out;
   for (const auto& r : rows) {
-    out << "  " << simulation::texts::QuantityName(r.Quantity) << ": " << Number(r.Method) << " / "
+    out << "  " << Translated("simulation", simulation::texts::QuantityName(r.Quantity)) << ": "
+        << Number(r.Method) << " / "
         << Number(r.Simulated);
     if (std::isfinite(r.DifferencePercent)) out << " (" << Number(r.DifferencePercent) << " %)";
     out << '\n';
@@ -59,19 +62,23 @@ std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
 
 std::string Text(const SimulationReport& r) {
   namespace t = simulation::texts;
+  const auto tr = [](std::string_view text) { return Translated("simulation", text); };
   std::ostringstream out;
   out << "\n"
-      << t::kMethodCheck << " — " << (r.Method->Passed ? t::kPassed : t::kFailed)
-      << "\n  (расчёт / моделирование)\n"
+      << tr(t::kMethodCheck) << " — " << tr(r.Method->Passed ? t::kPassed : t::kFailed) << "\n  "
+      << Translated(texts::kContext, texts::kComparisonColumns) << "\n"
       << Table(r.Method->Rows);
-  out << "\n" << t::kCircuitCheck << ": " << r.DiodeName << ", " << r.LoadName;
+  out << "\n" << tr(t::kCircuitCheck) << ": " << r.DiodeName << ", " << r.LoadName;
   if (r.Esr > 0.0) out << ", ESR " << Number(r.Esr);
-  out << ", " << r.Circuit->State.Periods << " периодов"
-      << (r.Circuit->State.Settled ? "" : std::string(" — ") + std::string(t::kNotSettled)) << "\n"
+  out << ", "
+      << Filled(Translated(texts::kContext, texts::kPeriods),
+                {std::to_string(r.Circuit->State.Periods)})
+      << (r.Circuit->State.Settled ? "" : " — " + tr(t::kNotSettled)) << "\n"
       << Table(r.Circuit->Rows);
   out << "\n"
-      << t::kSurge << "\n  " << t::kWorstPhase << ": " << Number(r.SurgeResult->WorstPhaseDegrees)
-      << "\n  " << t::kWorstPeak << ": " << Number(r.SurgeResult->WorstPeak) << '\n';
+      << tr(t::kSurge) << "\n  " << tr(t::kWorstPhase) << ": "
+      << Number(r.SurgeResult->WorstPhaseDegrees) << "\n  " << tr(t::kWorstPeak) << ": "
+      << Number(r.SurgeResult->WorstPeak) << '\n';
   return out.str();
 }
 
@@ -80,7 +87,7 @@ bool WriteNetlist(const SimulateOptions& o, const SimulationRequest& request, in
   const design::Calculation calculation = design::Calculate(request.Inputs);
   const auto* d = std::get_if<design::Design>(&calculation);
   if (d == nullptr) {
-    err << "the design is not complete\n";
+    err << texts::kDesignIncomplete << '\n';
     return false;
   }
   simulation::CircuitSetup setup;
@@ -91,14 +98,14 @@ bool WriteNetlist(const SimulateOptions& o, const SimulationRequest& request, in
   if (o.DiodeModel.empty()) {
     source = simulation::ShippedDiode(o.Diode).Source;
   } else {
-    source = "model typed by the user";
+    source = texts::kTypedModel;
   }
   const std::string text = simulation::StandaloneNetlist(*d, request.Mains, setup, periods, source);
   std::ofstream file(o.SpiceFile, std::ios::binary | std::ios::trunc);
   file << text;
   file.close();
   if (!file) {
-    err << "cannot write " << o.SpiceFile << '\n';
+    err << texts::kCannotWrite << o.SpiceFile << '\n';
     return false;
   }
   return true;
@@ -151,7 +158,7 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& 
           helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit);
       const SimulationReport report = simulation::DecodeReport(answer);
       if (!report.Ok) {
-        err << "simulation: " << report.Error << '\n';
+        err << texts::kSimulationFailed << report.Error << '\n';
         return false;
       }
       periods = report.Circuit->State.Periods;

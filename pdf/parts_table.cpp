@@ -2,6 +2,7 @@
 
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
+#include "i18n/catalogue.h"
 
 namespace tavro::pdf {
 
@@ -9,11 +10,11 @@ PdfTable PartsTable(const design::Design& design, const design::ratings::SupplyC
                     const design::ratings::PartChoices& choices, char separator) {
   namespace r = design::ratings;
   namespace t = design::ratings::texts;
-  PdfTable table{std::string(t::kSelectionTitle),
-                 {{std::string(t::kColumnPart), std::string(t::kColumnRequirement),
-                   std::string(t::kColumnChoice)}}};
-  for (const r::SelectionRow& row :
-       r::SelectionRows(r::RateParts(design, mains, choices), separator)) {
+  const auto tr = [](std::string_view text) { return i18n::TranslateUtf8("ratings", text); };
+  PdfTable table{tr(t::kSelectionTitle),
+                 {{tr(t::kColumnPart), tr(t::kColumnRequirement), tr(t::kColumnChoice)}}};
+  for (const r::SelectionRow& row : r::SelectionRows(r::RateParts(design, mains, choices),
+                                                     DocumentSeparator(separator))) {
     if (row.Heading) {
       table.Rows.push_back({row.Part});
     } else {

@@ -1,6 +1,7 @@
 // The component ratings ("Выбор элементов") as a table of the printable
 // report: each part, what it must withstand and the standard value to buy,
-// the same rows the window and the command line show.
+// the same rows the window and the command line show, in the document's
+// language and decimal separator.
 #pragma once
 
 #include "design/calculate.h"

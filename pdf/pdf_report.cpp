@@ -12,6 +12,7 @@
 
 #include "design/decimal.h"
 #include "design/texts.h"
+#include "i18n/catalogue.h"
 #include "pdf/pdf_texts.h"
 
 namespace tavro::pdf {
@@ -29,6 +30,32 @@ double Mm(double mm) {
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
+}
+
+bool InEnglish() {
+  return i18n::CurrentLanguage() == i18n::Language::English;
+}
+
+// The document's own texts, and the calculation's, in the language in use.
+QString T(std::string_view text) {
+  return i18n::Translate(texts::kContext, text);
+}
+QString Design(std::string_view text) {
+  return i18n::Translate("design", text);
+}
+
+// The content with its numbers in the document's decimal separator: the
+// inputs as typed differ from the window's only in it.
+report::ReportContent InDocumentSeparator(const report::ReportContent& c) {
+  const char separator = DocumentSeparator(c.DecimalSeparator);
+  if (separator == c.DecimalSeparator) return c;
+  report::ReportContent shown = c;
+  shown.DecimalSeparator = separator;
+  for (std::string* text : {&shown.Inputs.U0, &shown.Inputs.I0, &shown.Inputs.Kp,
+                            &shown.Inputs.Bm, &shown.Inputs.Ud}) {
+    std::replace(text->begin(), text->end(), c.DecimalSeparator, separator);
+  }
+  return shown;
 }
 
 // A page in millimetres, with a cursor that runs down it and a new page when
@@ -102,20 +129,20 @@ class Document {
 void Section(Document& doc, const report::ResultSection& section) {
   // A section stays on one page.
   doc.Need(14 + 5.2 * static_cast<double>(section.Rows.size()));
-  doc.Heading(Q(section.Title));
+  doc.Heading(T(section.Title));
   const std::vector<double> widths = {112, 40, 22};
   const std::vector<Qt::Alignment> aligns = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft};
   for (const report::ResultRow& row : section.Rows) {
-    doc.Row({Q(row.Name), Q(row.Value), Q(row.Unit)}, widths, aligns, false);
+    doc.Row({T(row.Name), Q(row.Value), T(row.Unit)}, widths, aligns, false);
   }
 }
 
 // A table whose first row is its header, columns of the given widths (mm);
 // a row with only its first cell is a sub-heading across the table.
-void Table(Document& doc, const std::string& title,
+void Table(Document& doc, const QString& title,
            const std::vector<std::vector<std::string>>& rows, const std::vector<double>& widths,
            const std::vector<Qt::Alignment>& aligns) {
-  doc.Heading(Q(title));
+  doc.Heading(title);
   doc.Need(9 + 5.0 * 3);
   bool header = true;
   for (const std::vector<std::string>& row : rows) {
@@ -134,8 +161,10 @@ void Table(Document& doc, const std::string& title,
 }
 
 void LoadTable(Document& doc, const report::ReportContent& content) {
-  Table(doc, std::string(design::texts::kLoadGroup), report::LoadTableRows(content),
-        {30, 36, 40, 34, 34}, std::vector<Qt::Alignment>(5, Qt::AlignRight));
+  std::vector<std::vector<std::string>> rows = report::LoadTableRows(content);
+  for (std::string& cell : rows.front()) cell = T(cell).toStdString();
+  Table(doc, Design(design::texts::kLoadGroup), rows, {30, 36, 40, 34, 34},
+        std::vector<Qt::Alignment>(5, Qt::AlignRight));
 }
 
 // A table from elsewhere in the program: the first column names, the rest
@@ -146,7 +175,7 @@ void ExtraTable(Document& doc, const PdfTable& table) {
   widths[0] = columns > 1 ? 70 : kTextWidth;
   std::vector<Qt::Alignment> aligns(columns, Qt::AlignRight);
   aligns[0] = Qt::AlignLeft;
-  Table(doc, table.Title, table.Rows, widths, aligns);
+  Table(doc, Q(table.Title), table.Rows, widths, aligns);
 }
 
 // --- plots ----------------------------------------------------------------
@@ -255,10 +284,10 @@ void LoadPlot(Document& doc, const report::ReportContent& c) {
   const double xStep = NiceStep(maxI, 6);
   const double yStep = NiceStep(maxU, 6);
   Plot(doc,
-       {Q(std::string(texts::kLoadPlot)), Q(std::string(design::texts::kLoadCurrentCaption)),
-        Q(std::string(design::texts::kLoadVoltageCaption)), 0, std::ceil(maxI / xStep) * xStep,
-        xStep, 0, std::ceil(maxU * 1.05 / yStep) * yStep, yStep},
-       s, c.DecimalSeparator, Q(std::string(texts::kLoadPlotNote)));
+       {T(texts::kLoadPlot), Design(design::texts::kLoadCurrentCaption),
+        Design(design::texts::kLoadVoltageCaption), 0, std::ceil(maxI / xStep) * xStep, xStep, 0,
+        std::ceil(maxU * 1.05 / yStep) * yStep, yStep},
+       s, c.DecimalSeparator, T(texts::kLoadPlotNote));
 }
 
 void PulsePlot(Document& doc, const design::DiodeCurrentWaveform& w, char separator) {
@@ -274,11 +303,10 @@ void PulsePlot(Document& doc, const design::DiodeCurrentWaveform& w, char separa
   const double yStep = NiceStep(std::max(maxA, 1e-9), 6);
   const auto shown = [&](long double v) { return Q(design::FormatResult(v, separator)); };
   const QString note =
-      Q(std::string(texts::kPulseNote))
+      T(texts::kPulseNote)
           .arg(shown(w.Start.Degrees), shown(w.End.Degrees), shown(w.Peak.Amperes), shown(w.Rms));
   Plot(doc,
-       {Q(std::string(texts::kPulsePlot)), Q(std::string(texts::kPulsePlotX)),
-        Q(std::string(texts::kPulsePlotY)), 0, 360, 30, 0, std::ceil(maxA * 1.05 / yStep) * yStep,
+       {T(texts::kPulsePlot), T(texts::kPulsePlotX), T(texts::kPulsePlotY), 0, 360, 30, 0, std::ceil(maxA * 1.05 / yStep) * yStep,
         yStep},
        s, separator, note);
 }
@@ -361,7 +389,7 @@ class Circuit {
 void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   constexpr double kHeight = 78;
   doc.Need(kHeight + 12);
-  doc.Heading(Q(std::string(texts::kCircuit)));
+  doc.Heading(T(texts::kCircuit));
   QPainter& p = doc.Painter();
   p.setPen(QPen(Qt::black, Mm(0.3)));
   Circuit k(p, kMargin, doc.Y() + 4);
@@ -378,14 +406,14 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Line(24, 42, 24, bottom);
   k.Coil(24, 18, 42, +1);
   const double labels = minusRail + 3;
-  k.Label(8, labels, Q(std::string(texts::kMains)), Qt::AlignHCenter);
+  k.Label(8, labels, T(texts::kMains), Qt::AlignHCenter);
   // The core and the secondary.
   k.Line(31, 16, 31, 44);
   k.Line(32.5, 16, 32.5, 44);
   k.Coil(40, 18, 42, -1);
   k.Line(40, 18, 40, top);
   k.Line(40, 42, 40, bottom);
-  k.Label(30, labels, Q(std::string(texts::kSecondary)).arg(Q(report::Shown(c, design::Quantity::U2)), Q(report::Shown(c, design::Quantity::I2)), Q(report::Shown(c, design::Quantity::I1)), Q(report::Shown(c, design::Quantity::Pframe))),
+  k.Label(30, labels, T(texts::kSecondary).arg(Q(report::Shown(c, design::Quantity::U2)), Q(report::Shown(c, design::Quantity::I2)), Q(report::Shown(c, design::Quantity::I1)), Q(report::Shown(c, design::Quantity::Pframe))),
           Qt::AlignLeft);
   // The bridge: AC at the top and bottom corners, + on the right, − on the left.
   const QPointF n(70, top), s(70, bottom), w(55, 30), e(85, 30);
@@ -397,7 +425,7 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Diode(s, e);
   for (QPointF q : {n, s, w, e}) k.Dot(q.x(), q.y());
   k.Label(70, 24, QStringLiteral("VD1–VD4"), Qt::AlignHCenter);
-  k.Label(90, labels, Q(std::string(texts::kDiodes)).arg(Q(report::Shown(c, design::Quantity::Urev)), Q(report::Shown(c, design::Quantity::Idrms)), Q(report::Shown(c, design::Quantity::Idpk))),
+  k.Label(90, labels, T(texts::kDiodes).arg(Q(report::Shown(c, design::Quantity::Urev)), Q(report::Shown(c, design::Quantity::Idrms)), Q(report::Shown(c, design::Quantity::Idpk))),
           Qt::AlignLeft);
   // Rails to the filter and the load.
   const double minus = minusRail;
@@ -410,43 +438,54 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Capacitor(120, plus, minus);
   k.Dot(120, plus);
   k.Dot(120, minus);
-  k.Label(123, 22, Q(std::string(texts::kCapacitor)).arg(Q(report::Shown(c, design::Quantity::Cf)), Q(report::Shown(c, design::Quantity::CapacitorVoltage))));
+  k.Label(123, 22, T(texts::kCapacitor).arg(Q(report::Shown(c, design::Quantity::Cf)), Q(report::Shown(c, design::Quantity::CapacitorVoltage))));
   k.Resistor(160, plus, minus);
   k.Label(163, 18,
-          Q(std::string(texts::kLoad)).arg(Q(c.Inputs.U0), Q(c.Inputs.I0), Q(c.Inputs.Kp)));
+          T(texts::kLoad).arg(Q(c.Inputs.U0), Q(c.Inputs.I0), Q(c.Inputs.Kp)));
   k.Label(97, plus - 5, QStringLiteral("+"));
   doc.Advance(kHeight + 6);
 }
 
 }  // namespace
 
-void WritePdfReport(const std::string& path, const PdfReport& r) {
+char DocumentSeparator(char separator) {
+  return InEnglish() ? '.' : separator;
+}
+
+void WritePdfReport(const std::string& path, const PdfReport& report) {
+  PdfReport r = report;
+  r.Content = InDocumentSeparator(report.Content);
   // The document replaces the file only once it is complete.
   QSaveFile file(QFile::decodeName(path.c_str()));
   if (!file.open(QIODevice::WriteOnly)) {
-    throw PdfWriteError(std::string(texts::kCannotWrite) + " " + path + ": " +
+    throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path + ": " +
                         file.errorString().toStdString());
   }
   QPdfWriter writer(&file);
   writer.setResolution(kDpi);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setTitle(Q(std::string(texts::kTitle)));
+  writer.setTitle(T(texts::kTitle));
   writer.setCreator(QStringLiteral("Tavro"));
   QPainter painter;
   if (!painter.begin(&writer)) {
-    throw PdfWriteError(std::string(texts::kCannotWrite) + " " + path);
+    throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path);
   }
   painter.setRenderHint(QPainter::Antialiasing);
   Document doc(writer, painter);
 
   doc.SetFont(14, true);
-  doc.Advance(doc.Text(kMargin, doc.Y(), Q(std::string(texts::kTitle))) + 2);
+  doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kTitle)) + 2);
   doc.SetFont(9.5);
   char date[64];
-  std::snprintf(date, sizeof date, "%02d.%02d.%04d %02d%s%02d", r.Time.Day, r.Time.Month,
-                r.Time.Year, r.Time.Hour, r.TimeSeparator.c_str(), r.Time.Minute);
-  doc.Advance(doc.Text(kMargin, doc.Y(), Q(std::string(texts::kDate)) + " " + Q(date)) + 1);
+  if (InEnglish()) {  // ISO 8601, read the same everywhere
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d%s%02d", r.Time.Year, r.Time.Month,
+                  r.Time.Day, r.Time.Hour, r.TimeSeparator.c_str(), r.Time.Minute);
+  } else {
+    std::snprintf(date, sizeof date, "%02d.%02d.%04d %02d%s%02d", r.Time.Day, r.Time.Month,
+                  r.Time.Year, r.Time.Hour, r.TimeSeparator.c_str(), r.Time.Minute);
+  }
+  doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kDate) + " " + Q(date)) + 1);
 
   CircuitDrawing(doc, r.Content);
   for (const report::ResultSection& section : report::ResultSections(r.Content)) {
@@ -457,7 +496,7 @@ void WritePdfReport(const std::string& path, const PdfReport& r) {
   LoadPlot(doc, r.Content);
   PulsePlot(doc, r.DiodeCurrent, r.Content.DecimalSeparator);
   if (!painter.end() || !file.commit()) {
-    throw PdfWriteError(std::string(texts::kCannotWrite) + " " + path + ": " +
+    throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path + ": " +
                         file.errorString().toStdString());
   }
 }

@@ -38,7 +38,11 @@ class PdfWriteError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Writes the document, replacing the file; throws PdfWriteError when it
+// The decimal separator of the document's numbers: a point in English, else
+// the window's.
+char DocumentSeparator(char separator);
+
+// The document is in the language in use (i18n/catalogue.h). Writes it, replacing the file; throws PdfWriteError when it
 // cannot. Needs a Qt GUI application object (the offscreen platform will do).
 void WritePdfReport(const std::string& path, const PdfReport& report);
 

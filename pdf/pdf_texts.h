@@ -1,37 +1,87 @@
 // The PDF report's own texts: its title, headings, plot captions and the
 // labels of the circuit drawing. Tables reuse the names of report/results_table,
-// the load characteristic the window's captions (design/texts.h).
+// the load characteristic the window's captions (design/texts.h). The
+// document is in the language in use (i18n/catalogue.h): these texts under
+// kContext, the calculation's under its own.
 #pragma once
 
 #include <string_view>
 
+#include "design/translatable.h"
+
 namespace tavro::pdf::texts {
 
+inline constexpr char kContext[] = "pdf";
+
 inline constexpr std::string_view kTitle =
-    "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
-    "рассеяния трансформатора";
-inline constexpr std::string_view kDate = "Дата расчёта:";
-inline constexpr std::string_view kCircuit = "Схема выпрямителя";
-inline constexpr std::string_view kLoadPlot = "Нагрузочная характеристика";
+    TAVRO_TRANSLATABLE("pdf", "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
+    "рассеяния трансформатора");
+inline constexpr std::string_view kDate = TAVRO_TRANSLATABLE("pdf", "Дата расчёта:");
+inline constexpr std::string_view kCircuit = TAVRO_TRANSLATABLE("pdf", "Схема выпрямителя");
+inline constexpr std::string_view kLoadPlot = TAVRO_TRANSLATABLE("pdf", "Нагрузочная характеристика");
 inline constexpr std::string_view kLoadPlotNote =
-    "Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен "
-    "номинальный режим.";
-inline constexpr std::string_view kPulsePlot = "Форма тока вентиля";
-inline constexpr std::string_view kPulsePlotX = "Фаза напряжения сети, °";
-inline constexpr std::string_view kPulsePlotY = "Ток вентиля, А";
+    TAVRO_TRANSLATABLE("pdf", "Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен "
+    "номинальный режим.");
+inline constexpr std::string_view kPulsePlot = TAVRO_TRANSLATABLE("pdf", "Форма тока вентиля");
+inline constexpr std::string_view kPulsePlotX = TAVRO_TRANSLATABLE("pdf", "Фаза напряжения сети, °");
+inline constexpr std::string_view kPulsePlotY = TAVRO_TRANSLATABLE("pdf", "Ток вентиля, А");
 // %1 start and %2 end of conduction (degrees), %3 peak and %4 rms current (A).
 inline constexpr std::string_view kPulseNote =
-    "Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, "
-    "максимум %3 А, действующее значение %4 А.";
-inline constexpr std::string_view kMains = "Сеть 220 В, 50 Гц";
+    TAVRO_TRANSLATABLE("pdf", "Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, "
+    "максимум %3 А, действующее значение %4 А.");
+inline constexpr std::string_view kMains = TAVRO_TRANSLATABLE("pdf", "Сеть 220 В, 50 Гц");
 // %1 U2, %2 I2, %3 I1, %4 frame power.
-inline constexpr std::string_view kSecondary = "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А";
+inline constexpr std::string_view kSecondary = TAVRO_TRANSLATABLE("pdf", "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А");
 // %1 reverse voltage, %2 rms and %3 peak current of a diode.
-inline constexpr std::string_view kDiodes = "Uобр = %1 В\nIд = %2 А\nIд max = %3 А";
+inline constexpr std::string_view kDiodes = TAVRO_TRANSLATABLE("pdf", "Uобр = %1 В\nIд = %2 А\nIд max = %3 А");
 // %1 capacitance, %2 working voltage.
-inline constexpr std::string_view kCapacitor = "Cф = %1 мкФ\nUраб = %2 В";
+inline constexpr std::string_view kCapacitor = TAVRO_TRANSLATABLE("pdf", "Cф = %1 мкФ\nUраб = %2 В");
 // %1 U0, %2 I0, %3 Kp.
-inline constexpr std::string_view kLoad = "Rн\nU0 = %1 В\nI0 = %2 А\nKп = %3 %";
-inline constexpr std::string_view kCannotWrite = "Не удалось записать PDF-документ";
+inline constexpr std::string_view kLoad = TAVRO_TRANSLATABLE("pdf", "Rн\nU0 = %1 В\nI0 = %2 А\nKп = %3 %");
+inline constexpr std::string_view kCannotWrite = TAVRO_TRANSLATABLE("pdf", "Не удалось записать PDF-документ");
+
+// The names, section titles and units of the results tables
+// (report/results_table), which the report file prints in Russian: listed
+// here so that the English document finds them in its catalogue.
+inline constexpr std::string_view kResultsTableTexts[] = {
+    TAVRO_TRANSLATABLE("pdf", "Входные данные"),
+    TAVRO_TRANSLATABLE("pdf", "Номинальное выпрямленное напряжение"),
+    TAVRO_TRANSLATABLE("pdf", "Номинальный выпрямленный ток"),
+    TAVRO_TRANSLATABLE("pdf", "Коэффициент пульсации выпрямленного напряжения"),
+    TAVRO_TRANSLATABLE("pdf", "Число стержней трансформатора, несущих обмотки"),
+    TAVRO_TRANSLATABLE("pdf", "Максимальная магнитная индукция в сердечнике"),
+    TAVRO_TRANSLATABLE("pdf", "Прямое падение напряжения на вентиле"),
+    TAVRO_TRANSLATABLE("pdf", "Частота электросети"),
+    TAVRO_TRANSLATABLE("pdf", "Действующее напряжение первичной обмотки"),
+    TAVRO_TRANSLATABLE("pdf", "Выходные данные"),
+    TAVRO_TRANSLATABLE("pdf", "Действующее напряжение вторичной обмотки"),
+    TAVRO_TRANSLATABLE("pdf", "Действующий ток вторичной обмотки"),
+    TAVRO_TRANSLATABLE("pdf", "Действующий ток первичной обмотки"),
+    TAVRO_TRANSLATABLE("pdf", "Габаритная мощность трансформатора"),
+    TAVRO_TRANSLATABLE("pdf", "Амплитуда обратного напряжения на вентиле"),
+    TAVRO_TRANSLATABLE("pdf", "Действующее значение тока через вентиль"),
+    TAVRO_TRANSLATABLE("pdf", "Амплитудное значение тока через вентиль"),
+    TAVRO_TRANSLATABLE("pdf", "Ёмкость конденсатора фильтра"),
+    TAVRO_TRANSLATABLE("pdf", "Рабочее напряжение конденсатора фильтра"),
+    TAVRO_TRANSLATABLE("pdf", "Расчётные параметры номограмм"),
+    TAVRO_TRANSLATABLE("pdf", "Угол φ"),
+    TAVRO_TRANSLATABLE("pdf", "Угол ψ"),
+    TAVRO_TRANSLATABLE("pdf", "Угол β"),
+    TAVRO_TRANSLATABLE("pdf", "Коэффициент A"),
+    TAVRO_TRANSLATABLE("pdf", "Коэффициент B"),
+    TAVRO_TRANSLATABLE("pdf", "Коэффициент D"),
+    TAVRO_TRANSLATABLE("pdf", "Коэффициент F"),
+    TAVRO_TRANSLATABLE("pdf", "Коэффициент H"),
+    TAVRO_TRANSLATABLE("pdf", "Ток, % от номинального"),
+    TAVRO_TRANSLATABLE("pdf", "Выпрямленный ток, А"),
+    TAVRO_TRANSLATABLE("pdf", "Выпрямленное напряжение, В"),
+    TAVRO_TRANSLATABLE("pdf", "В"),
+    TAVRO_TRANSLATABLE("pdf", "А"),
+    TAVRO_TRANSLATABLE("pdf", "Тл"),
+    TAVRO_TRANSLATABLE("pdf", "Гц"),
+    TAVRO_TRANSLATABLE("pdf", "В·А"),
+    TAVRO_TRANSLATABLE("pdf", "мкФ"),
+    TAVRO_TRANSLATABLE("pdf", "рад"),
+};
 
 }  // namespace tavro::pdf::texts

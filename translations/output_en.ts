@@ -1,4 +1,252 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>cli</name>
+    <message>
+        <source>(расчёт / моделирование)</source>
+        <translation>(calculation / simulation)</translation>
+    </message>
+    <message>
+        <source>%1 периодов</source>
+        <translation>%1 periods</translation>
+    </message>
+    <message>
+        <source>Не удалось записать отчёт в файл %1: %2</source>
+        <translation>Cannot write the report to the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>pdf</name>
+    <message>
+        <source>Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности рассеяния трансформатора</source>
+        <translation>Design of a single-phase bridge rectifier with a capacitor filter, taking the transformer's leakage inductance into account</translation>
+    </message>
+    <message>
+        <source>Дата расчёта:</source>
+        <translation>Calculated on:</translation>
+    </message>
+    <message>
+        <source>Схема выпрямителя</source>
+        <translation>Rectifier circuit</translation>
+    </message>
+    <message>
+        <source>Нагрузочная характеристика</source>
+        <translation>Load characteristic</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен номинальный режим.</source>
+        <translation>Rectified voltage from no load to 120 % of the rated current; the dot marks the rated operating point.</translation>
+    </message>
+    <message>
+        <source>Форма тока вентиля</source>
+        <translation>Diode current waveform</translation>
+    </message>
+    <message>
+        <source>Фаза напряжения сети, °</source>
+        <translation>Mains voltage phase, °</translation>
+    </message>
+    <message>
+        <source>Ток вентиля, А</source>
+        <translation>Diode current, A</translation>
+    </message>
+    <message>
+        <source>Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, максимум %3 А, действующее значение %4 А.</source>
+        <translation>Current of one diode over a mains period at the rated load: conduction from %1° to %2°, peak %3 A, rms value %4 A.</translation>
+    </message>
+    <message>
+        <source>Сеть 220 В, 50 Гц</source>
+        <translation>Mains 220 V, 50 Hz</translation>
+    </message>
+    <message>
+        <source>U2 = %1 В
+I2 = %2 А
+I1 = %3 А
+Pгаб = %4 В·А</source>
+        <translation>U2 = %1 V
+I2 = %2 A
+I1 = %3 A
+Pframe = %4 V·A</translation>
+    </message>
+    <message>
+        <source>Uобр = %1 В
+Iд = %2 А
+Iд max = %3 А</source>
+        <translation>Urev = %1 V
+Id = %2 A
+Id max = %3 A</translation>
+    </message>
+    <message>
+        <source>Cф = %1 мкФ
+Uраб = %2 В</source>
+        <translation>Cf = %1 µF
+Uwork = %2 V</translation>
+    </message>
+    <message>
+        <source>Rн
+U0 = %1 В
+I0 = %2 А
+Kп = %3 %</source>
+        <translation>RL
+U0 = %1 V
+I0 = %2 A
+Kr = %3 %</translation>
+    </message>
+    <message>
+        <source>Не удалось записать PDF-документ</source>
+        <translation>Cannot write the PDF document</translation>
+    </message>
+    <message>
+        <source>Входные данные</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Номинальное выпрямленное напряжение</source>
+        <translation>Rated rectified voltage</translation>
+    </message>
+    <message>
+        <source>Номинальный выпрямленный ток</source>
+        <translation>Rated rectified current</translation>
+    </message>
+    <message>
+        <source>Коэффициент пульсации выпрямленного напряжения</source>
+        <translation>Ripple factor of the rectified voltage</translation>
+    </message>
+    <message>
+        <source>Число стержней трансформатора, несущих обмотки</source>
+        <translation>Number of transformer core limbs carrying windings</translation>
+    </message>
+    <message>
+        <source>Максимальная магнитная индукция в сердечнике</source>
+        <translation>Peak flux density in the core</translation>
+    </message>
+    <message>
+        <source>Прямое падение напряжения на вентиле</source>
+        <translation>Diode forward voltage drop</translation>
+    </message>
+    <message>
+        <source>Частота электросети</source>
+        <translation>Mains frequency</translation>
+    </message>
+    <message>
+        <source>Действующее напряжение первичной обмотки</source>
+        <translation>Primary winding rms voltage</translation>
+    </message>
+    <message>
+        <source>Выходные данные</source>
+        <translation>Output data</translation>
+    </message>
+    <message>
+        <source>Действующее напряжение вторичной обмотки</source>
+        <translation>Secondary winding rms voltage</translation>
+    </message>
+    <message>
+        <source>Действующий ток вторичной обмотки</source>
+        <translation>Secondary winding rms current</translation>
+    </message>
+    <message>
+        <source>Действующий ток первичной обмотки</source>
+        <translation>Primary winding rms current</translation>
+    </message>
+    <message>
+        <source>Габаритная мощность трансформатора</source>
+        <translation>Transformer frame power</translation>
+    </message>
+    <message>
+        <source>Амплитуда обратного напряжения на вентиле</source>
+        <translation>Peak reverse voltage across a diode</translation>
+    </message>
+    <message>
+        <source>Действующее значение тока через вентиль</source>
+        <translation>Diode rms current</translation>
+    </message>
+    <message>
+        <source>Амплитудное значение тока через вентиль</source>
+        <translation>Diode peak current</translation>
+    </message>
+    <message>
+        <source>Ёмкость конденсатора фильтра</source>
+        <translation>Filter capacitance</translation>
+    </message>
+    <message>
+        <source>Рабочее напряжение конденсатора фильтра</source>
+        <translation>Filter capacitor working voltage</translation>
+    </message>
+    <message>
+        <source>Расчётные параметры номограмм</source>
+        <translation>Nomogram coefficients</translation>
+    </message>
+    <message>
+        <source>Угол φ</source>
+        <translation>Angle φ</translation>
+    </message>
+    <message>
+        <source>Угол ψ</source>
+        <translation>Angle ψ</translation>
+    </message>
+    <message>
+        <source>Угол β</source>
+        <translation>Angle β</translation>
+    </message>
+    <message>
+        <source>Коэффициент A</source>
+        <translation>Coefficient A</translation>
+    </message>
+    <message>
+        <source>Коэффициент B</source>
+        <translation>Coefficient B</translation>
+    </message>
+    <message>
+        <source>Коэффициент D</source>
+        <translation>Coefficient D</translation>
+    </message>
+    <message>
+        <source>Коэффициент F</source>
+        <translation>Coefficient F</translation>
+    </message>
+    <message>
+        <source>Коэффициент H</source>
+        <translation>Coefficient H</translation>
+    </message>
+    <message>
+        <source>Ток, % от номинального</source>
+        <translation>Current, % of rated</translation>
+    </message>
+    <message>
+        <source>Выпрямленный ток, А</source>
+        <translation>Rectified current, A</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение, В</source>
+        <translation>Rectified voltage, V</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Тл</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>В·А</source>
+        <translation>V·A</translation>
+    </message>
+    <message>
+        <source>мкФ</source>
+        <translation>µF</translation>
+    </message>
+    <message>
+        <source>рад</source>
+        <translation>rad</translation>
+    </message>
+</context>
 </TS>

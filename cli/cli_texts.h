@@ -1,0 +1,47 @@
+// tavro-cli's own texts. The marked ones follow --lang (looked up under
+// kContext); the messages about options and batch lines are English in
+// either language, as the option names they speak of are. The captions and
+// messages the window shows as well come from design/, the part ratings and
+// the simulation's text headers.
+#pragma once
+
+#include <string_view>
+
+#include "design/translatable.h"
+
+namespace tavro::cli::texts {
+
+inline constexpr char kContext[] = "cli";
+
+// The simulation check as text: the columns of its comparison, and the
+// periods the real circuit took to settle (%1).
+inline constexpr std::string_view kComparisonColumns =
+    TAVRO_TRANSLATABLE("cli", "(расчёт / моделирование)");
+inline constexpr std::string_view kPeriods = TAVRO_TRANSLATABLE("cli", "%1 периодов");
+
+// %1 the file, %2 the reason.
+inline constexpr std::string_view kReportNotWritten =
+    TAVRO_TRANSLATABLE("cli", "Не удалось записать отчёт в файл %1: %2");
+
+// Window menu items the help refers to (the window's own texts).
+inline constexpr char kWindowContext[] = "app";
+inline constexpr std::string_view kSaveItem = "Сохранить данные...";
+inline constexpr std::string_view kPdfItem = "Экспорт в PDF...";
+
+// Messages about the options and the batch's lines.
+inline constexpr std::string_view kNotANumber = " is not a number";
+inline constexpr std::string_view kMainsVoltage = "mains voltage";
+inline constexpr std::string_view kMainsFrequency = "mains frequency";
+inline constexpr std::string_view kMainsTolerance = "mains tolerance";
+inline constexpr std::string_view kCapacitorTolerance =
+    "capacitor tolerance must be a per cent from 0 to below 100";
+inline constexpr std::string_view kDiodeMargin = "diode margin must be a number from 1 to 10";
+inline constexpr std::string_view kFieldCount =
+    "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found ";
+inline constexpr std::string_view kLimbs = "Limbs must be 1 or 2";
+inline constexpr std::string_view kDesignIncomplete = "the design is not complete";
+inline constexpr std::string_view kTypedModel = "model typed by the user";
+inline constexpr std::string_view kCannotWrite = "cannot write ";
+inline constexpr std::string_view kSimulationFailed = "simulation: ";
+
+}  // namespace tavro::cli::texts

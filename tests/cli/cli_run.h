@@ -40,4 +40,16 @@ inline const std::vector<std::string> kWorkedExampleArgs = {"--voltage",
                                                             "--decimal-separator",
                                                             "."};
 
+// The first Cyrillic letter (UTF-8 lead byte 0xD0..0xD3) and what follows
+// it; empty when the text has none.
+inline std::string Cyrillic(const std::string& text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0xD0 && c <= 0xD3 && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+      return text.substr(i, 80);
+    }
+  }
+  return {};
+}
+
 }  // namespace tavro::cli

@@ -20,17 +20,6 @@ std::vector<std::string> With(std::vector<std::string> args, std::vector<std::st
   return args;
 }
 
-// The first Cyrillic letter (UTF-8 lead byte 0xD0..0xD3) and what follows it.
-std::string Cyrillic(const std::string& text) {
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0xD0 && c <= 0xD3 && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-      return text.substr(i, 80);
-    }
-  }
-  return {};
-}
-
 // Same members in the same order, the same numbers and stable codes; only
 // message texts may differ.
 void ExpectSameShape(const rapidjson::Value& en, const rapidjson::Value& ru, const std::string& at) {

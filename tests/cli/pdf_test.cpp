@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/command_line.h"
 #include "common/files.h"
 #include "common/pdf_text.h"
@@ -65,6 +66,32 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
   };
   EXPECT_TRUE(rowShown({"100", "1,00000E+00", "1,20000E+01", "7,88437E-02", "9,55644E-01"}));
   EXPECT_TRUE(rowShown({"120", "1,20000E+00", "1,12712E+01", "9,46125E-02", "8,97607E-01"}));
+}
+
+TEST(CliPdf, InEnglishEveryTextIsEnglishAndNumbersTakeAPoint) {
+  const std::string path = (std::filesystem::temp_directory_path() / "tavro_cli_en.pdf").string();
+  test::ScopedEnv epoch("SOURCE_DATE_EPOCH", "1796739000");
+  test::ScopedEnv display("DISPLAY", nullptr);
+  // The window's comma separator: the English document still takes a point.
+  ASSERT_EQ(RunTool({"--lang", "en", "--voltage", "12", "--current", "1", "--ripple", "1",
+                     "--limbs", "1", "--flux", "1,2", "--diode-drop", "0,7",
+                     "--decimal-separator", ",", "--pdf", path}),
+            kExitDesigned);
+  std::string text = test::PdfText(path);
+  ASSERT_FALSE(text.empty());
+  EXPECT_TRUE(Cyrillic(text).empty()) << Cyrillic(text);
+  // The font's ligatures come out as one letter each.
+  for (const auto& [ligature, letters] : {std::pair{"ﬁ", "fi"}, {"ﬂ", "fl"}, {"ﬃ", "ffi"}}) {
+    for (std::size_t at; (at = text.find(ligature)) != std::string::npos;) {
+      text.replace(at, std::string_view(ligature).size(), letters);
+    }
+  }
+  for (const char* expected : {"2026-12-08 14:10", "Peak flux density in the core", "1.2 T",
+                               "1.25570E+01 V", "Cf = 1.98443E+04 µF", "Load characteristic",
+                               "Diode current waveform", "Rectified current, A", "Coefficient H"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+  std::filesystem::remove(path);
 }
 
 TEST(CliPdf, AFileThatCannotBeWrittenIsReported) {

@@ -125,7 +125,7 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
                                  std::string(fields[4]), std::string(fields[5])};
   const design::InputReading reading = design::ReadInputs(typed, '.');
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
-    return MessageRow(lineNumber, fields, Translated("design", rejection->Message), withRatings);
+    return MessageRow(lineNumber, fields, Translated(design::texts::kContext, rejection->Message), withRatings);
   }
   design::CalculationOptions options;
   options.Supply = request.Mains.Supply;
@@ -133,7 +133,7 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
       design::Calculate(std::get<design::DesignInputs>(reading), options);
   if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
     return MessageRow(lineNumber, fields,
-                      Translated("design", design::texts::FailureMessage(failure->Stage)),
+                      Translated(design::texts::kContext, design::texts::FailureMessage(failure->Stage)),
                       withRatings, design::StageName(failure->Stage));
   }
 

@@ -18,6 +18,7 @@
 #include "design/diode_current.h"
 #include "design/inputs.h"
 #include "design/ratings/ratings_texts.h"
+#include "design/text_template.h"
 #include "design/texts.h"
 #include "i18n/catalogue.h"
 #include "report/locale_clock.h"
@@ -95,7 +96,7 @@ void Describe(CLI::App& app, Options& o) {
                  "diode reverse-voltage class over the peak at high mains (default 1.5)");
   app.add_flag("--ratings", o.ratings,
                "add the \"" +
-                   Translated("ratings",
+                   Translated(design::ratings::texts::kContext,
                               design::ratings::texts::kSelectionTitle) +
                    "\" table and warnings to the text output; with --batch, the main ratings "
                    "as extra columns at the end (--json always has them)");
@@ -121,7 +122,7 @@ void Describe(CLI::App& app, Options& o) {
 std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, Options& o) {
   const design::DesignFileReading reading = design::ReadDesignFile(o.designFile, separator);
   if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
-    return design::DescribeDesignFileError(o.designFile, *error);
+    return design::DescribeDesignFileError(o.designFile, *error, Lookup());
   }
   const design::InputTexts& in = std::get<design::DesignFile>(reading).Inputs;
   const auto take = [&](const char* option, std::string& text, const std::string& fromFile) {
@@ -186,7 +187,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                                  o.flux,    o.diodeDrop};
   const design::InputReading reading = design::ReadInputs(typed, separator);
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
-    const std::string message = Translated("design", rejection->Message);
+    const std::string message = Translated(design::texts::kContext, rejection->Message);
     if (o.json) {
       out << RenderJsonError(message);
     } else {
@@ -200,7 +201,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       design::Calculate(std::get<design::DesignInputs>(reading), options);
   if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
     const std::string message =
-        Translated("design", design::texts::FailureMessage(failure->Stage));
+        Translated(design::texts::kContext, design::texts::FailureMessage(failure->Stage));
     if (o.json) {
       out << RenderJsonFailure(message, *failure);
     } else {
@@ -214,7 +215,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     shown = RenderJson(d, typed, separator,
                        [&](json::Writer& json) { WriteRatingsJson(json, d, parts); });
   } else {
-    shown = RenderText(d, typed, separator);
+    shown = RenderText(d, typed, separator, parts.Mains.Supply);
     if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
     err << RenderWarnings(d);
   }
@@ -244,8 +245,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                            {pdf::PartsTable(d, parts.Mains, parts.Choices, separator)}});
     }
   } catch (const report::ReportWriteError& e) {
-    err << Filled(Translated(texts::kContext, texts::kReportNotWritten),
-                  {o.reportFile, std::strerror(e.ErrorNumber())})
+    err << design::Compose(Lookup(), texts::kContext, texts::kReportNotWritten,
+                           {o.reportFile, std::strerror(e.ErrorNumber())})
         << '\n';
     return kExitReportNotWritten;
   } catch (const std::exception& e) {

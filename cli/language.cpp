@@ -37,21 +37,6 @@ const design::TextLookup& Lookup() {
   return lookup;
 }
 
-std::string Filled(std::string_view text, std::initializer_list<std::string_view> values) {
-  // One pass over the template, so that a value holding "%2" stays as it is.
-  std::string filled;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
-    if (text[i] == '%' && n < values.size()) {
-      filled += values.begin()[n];
-      ++i;
-    } else {
-      filled += text[i];
-    }
-  }
-  return filled;
-}
-
 char DefaultSeparator(i18n::Language language) {
   return language == i18n::Language::English ? '.' : report::UserDecimalSeparator();
 }

@@ -4,7 +4,6 @@
 // exit statuses are the same in every language.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +24,6 @@ std::string Translated(const char* context, std::string_view source);
 
 // The same, for the libraries' functions that compose texts.
 const design::TextLookup& Lookup();
-
-// `text` with %1, %2, ... replaced by `values` in order.
-std::string Filled(std::string_view text, std::initializer_list<std::string_view> values);
 
 // The decimal separator of numbers in the text output when
 // --decimal-separator is not given: a point in English, the locale's in

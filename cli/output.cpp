@@ -9,6 +9,7 @@
 #include "cli/language.h"
 #include "design/decimal.h"
 #include "design/field_table.h"
+#include "design/ratings/supply_conditions.h"
 #include "design/texts.h"
 
 namespace tavro::cli {
@@ -46,12 +47,13 @@ void Line(std::ostream& os, std::string_view caption, std::string_view value) {
 
 // A caption of the calculation's in the language in use.
 std::string Caption(std::string_view text) {
-  return Translated("design", text);
+  return Translated(texts::kContext, text);
 }
 
 }  // namespace
 
-std::string RenderText(const design::Design& d, const design::InputTexts& typed, char separator) {
+std::string RenderText(const design::Design& d, const design::InputTexts& typed, char separator,
+                       const design::Mains& supply) {
   const auto shown = [&](design::Quantity q, design::Form form) {
     return design::ShownText(d, q, form, separator);
   };
@@ -62,7 +64,7 @@ std::string RenderText(const design::Design& d, const design::InputTexts& typed,
     if (f.Quantity == design::Input::Kp) Line(os, Caption(texts::kLimbsCaption), typed.Limbs);
   }
 
-  os << '\n' << Caption(texts::kOutputsGroup) << '\n';
+  os << '\n' << design::ratings::OutputsGroupCaption(supply, separator, Lookup()) << '\n';
   for (design::Quantity q : texts::kOutputQuantities) {
     Line(os, Caption(texts::OutputCaption(q)), shown(q, design::Form::Value));
   }

@@ -8,13 +8,15 @@
 #include "cli/json_writer.h"
 #include "design/calculate.h"
 #include "design/inputs.h"
+#include "design/mains.h"
 
 namespace tavro::cli {
 
-// The design as the window shows it, labelled with the window's captions,
-// and the 25 rows of the load characteristic; UTF-8. typed: the input texts.
+// The design as the window shows it, labelled with the window's captions
+// (the results' naming the mains the design was calculated for), and the 25
+// rows of the load characteristic; UTF-8. typed: the input texts.
 std::string RenderText(const design::Design& design, const design::InputTexts& typed,
-                       char separator);
+                       char separator, const design::Mains& supply = {});
 
 // inputs, parameters, angles, coefficients, results, load_table (numbers with
 // 21 significant digits) and fields (every field's text by its name, as the

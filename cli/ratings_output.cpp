@@ -60,7 +60,7 @@ std::variant<ratings::SupplyConditions, std::string> ReadSupply(std::string_view
   if (!v) return std::string(texts::kMainsVoltage) + std::string(texts::kNotANumber);
   if (!f) return std::string(texts::kMainsFrequency) + std::string(texts::kNotANumber);
   if (!t) return std::string(texts::kMainsTolerance) + std::string(texts::kNotANumber);
-  if (const auto message = ratings::CheckSupply(*v, *f, *t)) return Translated("ratings", *message);
+  if (const auto message = ratings::CheckSupply(*v, *f, *t)) return Translated(ratings::texts::kContext, *message);
   s.Supply = {*v, *f};
   if (!tolerance.empty()) s.Tolerance = *t / 100.0L;
   return s;
@@ -92,8 +92,8 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
                             char separator) {
   const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
   std::ostringstream os;
-  os << Translated("ratings", ratings::texts::kSelectionTitle) << '\n';
-  for (const ratings::SelectionRow& row : ratings::SelectionRows(r, separator)) {
+  os << Translated(ratings::texts::kContext, ratings::texts::kSelectionTitle) << '\n';
+  for (const ratings::SelectionRow& row : ratings::SelectionRows(r, separator, Lookup())) {
     if (row.Heading) {
       os << "  " << row.Part << '\n';
       continue;
@@ -108,8 +108,8 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
 std::string RenderWarnings(const design::Design& d) {
   std::string text;
   for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
-    text += Translated("ratings", ratings::texts::kWarningsPrefix) +
-            Translated("ratings", ratings::WarningText(k)) + "\n";
+    text += Translated(ratings::texts::kContext, ratings::texts::kWarningsPrefix) +
+            Translated(ratings::texts::kContext, ratings::WarningText(k)) + "\n";
   }
   return text;
 }
@@ -198,7 +198,7 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
     Key(json, "kind");
     String(json, ratings::WarningName(k));
     Key(json, "text");
-    String(json, Translated("ratings", ratings::WarningText(k)));
+    String(json, Translated(ratings::texts::kContext, ratings::WarningText(k)));
     json.EndObject();
   }
   json.EndArray();

@@ -13,6 +13,7 @@
 #include "cli/cli_texts.h"
 #include "cli/language.h"
 #include "design/calculate.h"
+#include "design/text_template.h"
 #include "simulation/child_process.h"
 #include "simulation/diode_models.h"
 #include "simulation/export.h"
@@ -51,7 +52,7 @@ std::string Number(double v) {
 std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
   std::ostringstream out;
   for (const auto& r : rows) {
-    out << "  " << Translated("simulation", simulation::texts::QuantityName(r.Quantity)) << ": "
+    out << "  " << Translated(simulation::texts::kContext, simulation::texts::QuantityName(r.Quantity)) << ": "
         << Number(r.Method) << " / "
         << Number(r.Simulated);
     if (std::isfinite(r.DifferencePercent)) out << " (" << Number(r.DifferencePercent) << " %)";
@@ -62,7 +63,7 @@ std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
 
 std::string Text(const SimulationReport& r) {
   namespace t = simulation::texts;
-  const auto tr = [](std::string_view text) { return Translated("simulation", text); };
+  const auto tr = [](std::string_view text) { return Translated(simulation::texts::kContext, text); };
   std::ostringstream out;
   out << "\n"
       << tr(t::kMethodCheck) << " — " << tr(r.Method->Passed ? t::kPassed : t::kFailed) << "\n  "
@@ -71,8 +72,8 @@ std::string Text(const SimulationReport& r) {
   out << "\n" << tr(t::kCircuitCheck) << ": " << r.DiodeName << ", " << r.LoadName;
   if (r.Esr > 0.0) out << ", ESR " << Number(r.Esr);
   out << ", "
-      << Filled(Translated(texts::kContext, texts::kPeriods),
-                {std::to_string(r.Circuit->State.Periods)})
+      << design::Compose(Lookup(), texts::kContext, texts::kPeriods,
+                         {std::to_string(r.Circuit->State.Periods)})
       << (r.Circuit->State.Settled ? "" : " — " + tr(t::kNotSettled)) << "\n"
       << Table(r.Circuit->Rows);
   out << "\n"

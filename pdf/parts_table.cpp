@@ -10,11 +10,14 @@ PdfTable PartsTable(const design::Design& design, const design::ratings::SupplyC
                     const design::ratings::PartChoices& choices, char separator) {
   namespace r = design::ratings;
   namespace t = design::ratings::texts;
-  const auto tr = [](std::string_view text) { return i18n::TranslateUtf8("ratings", text); };
+  const design::TextLookup lookup = [](const char* context, std::string_view text) {
+    return i18n::TranslateUtf8(context, text);
+  };
+  const auto tr = [&](std::string_view text) { return lookup(t::kContext, text); };
   PdfTable table{tr(t::kSelectionTitle),
                  {{tr(t::kColumnPart), tr(t::kColumnRequirement), tr(t::kColumnChoice)}}};
   for (const r::SelectionRow& row : r::SelectionRows(r::RateParts(design, mains, choices),
-                                                     DocumentSeparator(separator))) {
+                                                     DocumentSeparator(separator), lookup)) {
     if (row.Heading) {
       table.Rows.push_back({row.Part});
     } else {

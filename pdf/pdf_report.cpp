@@ -41,7 +41,7 @@ QString T(std::string_view text) {
   return i18n::Translate(texts::kContext, text);
 }
 QString Design(std::string_view text) {
-  return i18n::Translate("design", text);
+  return i18n::Translate(design::texts::kContext, text);
 }
 
 // The content with its numbers in the document's decimal separator: the

@@ -66,7 +66,7 @@ Pгаб = %4 В·А</source>
         <translation>U2 = %1 V
 I2 = %2 A
 I1 = %3 A
-Pframe = %4 V·A</translation>
+Pframe = %4 VA</translation>
     </message>
     <message>
         <source>Uобр = %1 В
@@ -238,7 +238,7 @@ Kr = %3 %</translation>
     </message>
     <message>
         <source>В·А</source>
-        <translation>V·A</translation>
+        <translation>VA</translation>
     </message>
     <message>
         <source>мкФ</source>

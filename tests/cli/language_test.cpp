@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "cli/cli_run.h"
-#include "cli/language.h"
 #include "common/files.h"
 
 namespace tavro::cli {
@@ -58,7 +57,7 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
       {"refused calculation", With(kWorkedExampleArgs, {"--voltage", "0.01"}), "",
        kExitCalculationFailed},
       {"unusual inputs warn", With(kWorkedExampleArgs, {"--flux", "3"}), "", kExitDesigned},
-      {"bad mains", With(kWorkedExampleArgs, {"--mains-frequency", "5"}), "", kExitUsage},
+      {"bad mains", With(kWorkedExampleArgs, {"--mains-frequency", "5000"}), "", kExitUsage},
       {"batch over threads", {"--batch", "--jobs", "2"},
        "12,1,1,1,1.2,0.7\n12,0.01,1,1,1.2,0.7\n0.01,1,1,1,1.2,0.7\n12,1,1,1,3,0.7\n",
        kExitInputRejected},
@@ -70,7 +69,14 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
     const CliRun ru = Cli(With(c.Args, {"--lang=ru"}), c.Input);
     EXPECT_EQ(en.status, c.Status) << en.err;
     EXPECT_EQ(ru.status, c.Status) << ru.err;
-    EXPECT_TRUE(Cyrillic(en.out + en.err).empty()) << Cyrillic(en.out + en.err);
+    std::string english = en.out + en.err;
+    if (c.Args.front() == "--help") {
+      // The window's menu items it quotes are the window catalogue's.
+      for (std::size_t open; (open = english.find('"')) != std::string::npos;) {
+        english.erase(open, english.find('"', open + 1) + 1 - open);
+      }
+    }
+    EXPECT_TRUE(Cyrillic(english).empty()) << Cyrillic(english);
     if (c.Args.front() == "--batch") {
       // Same columns and numbers; the message column differs.
       EXPECT_EQ(en.out.substr(0, en.out.find('\n')), ru.out.substr(0, ru.out.find('\n')));
@@ -110,11 +116,6 @@ TEST(CliLanguage, EnglishTextOfTheWorkedExampleMatchesItsGoldenFile) {
     std::ofstream(path, std::ios::binary) << r.out;
   }
   EXPECT_EQ(r.out, test::ReadFile(path));
-}
-
-TEST(CliLanguage, TemplatesAreFilledInOnePass) {
-  EXPECT_EQ(Filled("%1 to %2: %1", {"a%2", "b"}), "a%2 to b: a%2");
-  EXPECT_EQ(Filled("100 %", {"x"}), "100 %");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@
     <name>pdf</name>
     <message>
         <source>Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности рассеяния трансформатора</source>
-        <translation>Design of a single-phase bridge rectifier with a capacitor filter, taking the transformer's leakage inductance into account</translation>
+        <translation>Design of a single-phase bridge rectifier with a capacitor filter, taking the transformer&apos;s leakage inductance into account</translation>
     </message>
     <message>
         <source>Дата расчёта:</source>

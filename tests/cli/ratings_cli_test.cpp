@@ -58,6 +58,10 @@ TEST(RatingsCli, MainsOptionsAreCheckedAndReachTheRatings) {
   EXPECT_EQ(doc["ratings"]["capacitor"]["capacitance"].GetDouble(), 22000.0);  // E12
   EXPECT_NEAR(results["I1"].GetDouble(),
               results["I2"].GetDouble() * results["U2"].GetDouble() / 230.0, 1e-12);
+  // The text names the mains the results are for.
+  EXPECT_NE(Cli(WorkedExample({"--mains-voltage", "230", "--mains-frequency", "60"}))
+                .out.find("(питающая сеть 230 В / 60 Гц)"),
+            std::string::npos);
 
   for (const std::vector<std::string>& bad : {std::vector<std::string>{"--mains-voltage", "0"},
                                               {"--mains-frequency", "x"},

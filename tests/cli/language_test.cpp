@@ -58,6 +58,7 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
        kExitCalculationFailed},
       {"unusual inputs warn", With(kWorkedExampleArgs, {"--flux", "3"}), "", kExitDesigned},
       {"bad mains", With(kWorkedExampleArgs, {"--mains-frequency", "5000"}), "", kExitUsage},
+      {"missing design file", {"--design", "/nonexistent/x.tavro"}, "", kExitDesignFile},
       {"batch over threads", {"--batch", "--jobs", "2"},
        "12,1,1,1,1.2,0.7\n12,0.01,1,1,1.2,0.7\n0.01,1,1,1,1.2,0.7\n12,1,1,1,3,0.7\n",
        kExitInputRejected},
@@ -81,9 +82,9 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
       // Same columns and numbers; the message column differs.
       EXPECT_EQ(en.out.substr(0, en.out.find('\n')), ru.out.substr(0, ru.out.find('\n')));
     }
-    if (c.Args.front() == "--batch" || c.Status == kExitUsage || c.Args.front() == "--help") {
-      continue;
-    }
+    const bool json = c.Status == kExitDesigned || c.Status == kExitInputRejected ||
+                      c.Status == kExitCalculationFailed;
+    if (!json || c.Args.front() == "--batch" || c.Args.front() == "--help") continue;
     const CliRun enJson = Cli(With(c.Args, {"--lang", "en", "--json"}));
     const CliRun ruJson = Cli(With(c.Args, {"--json"}));
     EXPECT_EQ(enJson.status, ruJson.status);

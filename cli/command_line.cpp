@@ -46,9 +46,16 @@ struct Options {
   SimulateOptions simulation;
 };
 
-// A window's menu item, quoted, in the language in use.
+// A window's menu item, quoted, in the language in use, without the "&"
+// that marks its shortcut letter ("&&" is a "&" itself).
 std::string WindowItem(std::string_view item) {
-  return "\"" + Translated(texts::kWindowContext, item) + "\"";
+  const std::string text = Translated(texts::kWindowContext, item);
+  std::string shown = "\"";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && ++i == text.size()) break;
+    shown += text[i];
+  }
+  return shown + "\"";
 }
 
 void Describe(CLI::App& app, Options& o) {

@@ -105,8 +105,7 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
   const bool withRatings = ratings != nullptr;
   if (fields.size() != kInputCount && fields.size() != kInputWithMainsCount) {
     return MessageRow(lineNumber, fields,
-                      std::string(texts::kFieldCount) + std::to_string(fields.size()),
-                      withRatings);
+                      std::string(texts::kFieldCount) + std::to_string(fields.size()), withRatings);
   }
   if (fields[3] != "1" && fields[3] != "2") {
     return MessageRow(lineNumber, fields, texts::kLimbs, withRatings);
@@ -125,16 +124,18 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
                                  std::string(fields[4]), std::string(fields[5])};
   const design::InputReading reading = design::ReadInputs(typed, '.');
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
-    return MessageRow(lineNumber, fields, Translated(design::texts::kContext, rejection->Message), withRatings);
+    return MessageRow(lineNumber, fields, Translated(design::texts::kContext, rejection->Message),
+                      withRatings);
   }
   design::CalculationOptions options;
   options.Supply = request.Mains.Supply;
   const design::Calculation calculation =
       design::Calculate(std::get<design::DesignInputs>(reading), options);
   if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
-    return MessageRow(lineNumber, fields,
-                      Translated(design::texts::kContext, design::texts::FailureMessage(failure->Stage)),
-                      withRatings, design::StageName(failure->Stage));
+    return MessageRow(
+        lineNumber, fields,
+        Translated(design::texts::kContext, design::texts::FailureMessage(failure->Stage)),
+        withRatings, design::StageName(failure->Stage));
   }
 
   const design::Design& d = std::get<design::Design>(calculation);

@@ -11,7 +11,6 @@
 #include "cli/output.h"
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
-#include "pdf/parts_table.h"
 #include "cli/simulate_option.h"
 #include "design/calculate.h"
 #include "design/design_file.h"
@@ -21,6 +20,7 @@
 #include "design/text_template.h"
 #include "design/texts.h"
 #include "i18n/catalogue.h"
+#include "pdf/parts_table.h"
 #include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
@@ -101,12 +101,12 @@ void Describe(CLI::App& app, Options& o) {
   app.add_flag("--e12", o.parts.E12, "pick the capacitance from the E12 series (default E6)");
   app.add_option("--diode-margin", o.parts.DiodeMargin,
                  "diode reverse-voltage class over the peak at high mains (default 1.5)");
-  app.add_flag("--ratings", o.ratings,
-               "add the \"" +
-                   Translated(design::ratings::texts::kContext,
-                              design::ratings::texts::kSelectionTitle) +
-                   "\" table and warnings to the text output; with --batch, the main ratings "
-                   "as extra columns at the end (--json always has them)");
+  app.add_flag(
+      "--ratings", o.ratings,
+      "add the \"" +
+          Translated(design::ratings::texts::kContext, design::ratings::texts::kSelectionTitle) +
+          "\" table and warnings to the text output; with --batch, the main ratings "
+          "as extra columns at the end (--json always has them)");
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))
       ->needs(batch);

@@ -60,7 +60,8 @@ std::variant<ratings::SupplyConditions, std::string> ReadSupply(std::string_view
   if (!v) return std::string(texts::kMainsVoltage) + std::string(texts::kNotANumber);
   if (!f) return std::string(texts::kMainsFrequency) + std::string(texts::kNotANumber);
   if (!t) return std::string(texts::kMainsTolerance) + std::string(texts::kNotANumber);
-  if (const auto message = ratings::CheckSupply(*v, *f, *t)) return Translated(ratings::texts::kContext, *message);
+  if (const auto message = ratings::CheckSupply(*v, *f, *t))
+    return Translated(ratings::texts::kContext, *message);
   s.Supply = {*v, *f};
   if (!tolerance.empty()) s.Tolerance = *t / 100.0L;
   return s;

@@ -52,9 +52,9 @@ std::string Number(double v) {
 std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
   std::ostringstream out;
   for (const auto& r : rows) {
-    out << "  " << Translated(simulation::texts::kContext, simulation::texts::QuantityName(r.Quantity)) << ": "
-        << Number(r.Method) << " / "
-        << Number(r.Simulated);
+    out << "  "
+        << Translated(simulation::texts::kContext, simulation::texts::QuantityName(r.Quantity))
+        << ": " << Number(r.Method) << " / " << Number(r.Simulated);
     if (std::isfinite(r.DifferencePercent)) out << " (" << Number(r.DifferencePercent) << " %)";
     out << '\n';
   }
@@ -63,7 +63,9 @@ std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
 
 std::string Text(const SimulationReport& r) {
   namespace t = simulation::texts;
-  const auto tr = [](std::string_view text) { return Translated(simulation::texts::kContext, text); };
+  const auto tr = [](std::string_view text) {
+    return Translated(simulation::texts::kContext, text);
+  };
   std::ostringstream out;
   out << "\n"
       << tr(t::kMethodCheck) << " — " << tr(r.Method->Passed ? t::kPassed : t::kFailed) << "\n  "

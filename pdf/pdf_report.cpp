@@ -51,8 +51,8 @@ report::ReportContent InDocumentSeparator(const report::ReportContent& c) {
   if (separator == c.DecimalSeparator) return c;
   report::ReportContent shown = c;
   shown.DecimalSeparator = separator;
-  for (std::string* text : {&shown.Inputs.U0, &shown.Inputs.I0, &shown.Inputs.Kp,
-                            &shown.Inputs.Bm, &shown.Inputs.Ud}) {
+  for (std::string* text :
+       {&shown.Inputs.U0, &shown.Inputs.I0, &shown.Inputs.Kp, &shown.Inputs.Bm, &shown.Inputs.Ud}) {
     std::replace(text->begin(), text->end(), c.DecimalSeparator, separator);
   }
   return shown;
@@ -139,9 +139,8 @@ void Section(Document& doc, const report::ResultSection& section) {
 
 // A table whose first row is its header, columns of the given widths (mm);
 // a row with only its first cell is a sub-heading across the table.
-void Table(Document& doc, const QString& title,
-           const std::vector<std::vector<std::string>>& rows, const std::vector<double>& widths,
-           const std::vector<Qt::Alignment>& aligns) {
+void Table(Document& doc, const QString& title, const std::vector<std::vector<std::string>>& rows,
+           const std::vector<double>& widths, const std::vector<Qt::Alignment>& aligns) {
   doc.Heading(title);
   doc.Need(9 + 5.0 * 3);
   bool header = true;
@@ -306,8 +305,8 @@ void PulsePlot(Document& doc, const design::DiodeCurrentWaveform& w, char separa
       T(texts::kPulseNote)
           .arg(shown(w.Start.Degrees), shown(w.End.Degrees), shown(w.Peak.Amperes), shown(w.Rms));
   Plot(doc,
-       {T(texts::kPulsePlot), T(texts::kPulsePlotX), T(texts::kPulsePlotY), 0, 360, 30, 0, std::ceil(maxA * 1.05 / yStep) * yStep,
-        yStep},
+       {T(texts::kPulsePlot), T(texts::kPulsePlotX), T(texts::kPulsePlotY), 0, 360, 30, 0,
+        std::ceil(maxA * 1.05 / yStep) * yStep, yStep},
        s, separator, note);
 }
 
@@ -413,8 +412,13 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Coil(40, 18, 42, -1);
   k.Line(40, 18, 40, top);
   k.Line(40, 42, 40, bottom);
-  k.Label(30, labels, T(texts::kSecondary).arg(Q(report::Shown(c, design::Quantity::U2)), Q(report::Shown(c, design::Quantity::I2)), Q(report::Shown(c, design::Quantity::I1)), Q(report::Shown(c, design::Quantity::Pframe))),
-          Qt::AlignLeft);
+  k.Label(
+      30, labels,
+      T(texts::kSecondary)
+          .arg(Q(report::Shown(c, design::Quantity::U2)), Q(report::Shown(c, design::Quantity::I2)),
+               Q(report::Shown(c, design::Quantity::I1)),
+               Q(report::Shown(c, design::Quantity::Pframe))),
+      Qt::AlignLeft);
   // The bridge: AC at the top and bottom corners, + on the right, − on the left.
   const QPointF n(70, top), s(70, bottom), w(55, 30), e(85, 30);
   k.Line(40, top, 70, top);
@@ -425,7 +429,11 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Diode(s, e);
   for (QPointF q : {n, s, w, e}) k.Dot(q.x(), q.y());
   k.Label(70, 24, QStringLiteral("VD1–VD4"), Qt::AlignHCenter);
-  k.Label(90, labels, T(texts::kDiodes).arg(Q(report::Shown(c, design::Quantity::Urev)), Q(report::Shown(c, design::Quantity::Idrms)), Q(report::Shown(c, design::Quantity::Idpk))),
+  k.Label(90, labels,
+          T(texts::kDiodes)
+              .arg(Q(report::Shown(c, design::Quantity::Urev)),
+                   Q(report::Shown(c, design::Quantity::Idrms)),
+                   Q(report::Shown(c, design::Quantity::Idpk))),
           Qt::AlignLeft);
   // Rails to the filter and the load.
   const double minus = minusRail;
@@ -438,10 +446,12 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Capacitor(120, plus, minus);
   k.Dot(120, plus);
   k.Dot(120, minus);
-  k.Label(123, 22, T(texts::kCapacitor).arg(Q(report::Shown(c, design::Quantity::Cf)), Q(report::Shown(c, design::Quantity::CapacitorVoltage))));
+  k.Label(123, 22,
+          T(texts::kCapacitor)
+              .arg(Q(report::Shown(c, design::Quantity::Cf)),
+                   Q(report::Shown(c, design::Quantity::CapacitorVoltage))));
   k.Resistor(160, plus, minus);
-  k.Label(163, 18,
-          T(texts::kLoad).arg(Q(c.Inputs.U0), Q(c.Inputs.I0), Q(c.Inputs.Kp)));
+  k.Label(163, 18, T(texts::kLoad).arg(Q(c.Inputs.U0), Q(c.Inputs.I0), Q(c.Inputs.Kp)));
   k.Label(97, plus - 5, QStringLiteral("+"));
   doc.Advance(kHeight + 6);
 }

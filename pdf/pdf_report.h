@@ -42,8 +42,8 @@ class PdfWriteError : public std::runtime_error {
 // the window's.
 char DocumentSeparator(char separator);
 
-// The document is in the language in use (i18n/catalogue.h). Writes it, replacing the file; throws PdfWriteError when it
-// cannot. Needs a Qt GUI application object (the offscreen platform will do).
+// The document is in the language in use (i18n/catalogue.h). Writes it, replacing the file; throws
+// PdfWriteError when it cannot. Needs a Qt GUI application object (the offscreen platform will do).
 void WritePdfReport(const std::string& path, const PdfReport& report);
 
 }  // namespace tavro::pdf

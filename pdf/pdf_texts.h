@@ -13,32 +13,42 @@ namespace tavro::pdf::texts {
 
 inline constexpr char kContext[] = "pdf";
 
-inline constexpr std::string_view kTitle =
-    TAVRO_TRANSLATABLE("pdf", "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
+inline constexpr std::string_view kTitle = TAVRO_TRANSLATABLE(
+    "pdf",
+    "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
     "рассеяния трансформатора");
 inline constexpr std::string_view kDate = TAVRO_TRANSLATABLE("pdf", "Дата расчёта:");
 inline constexpr std::string_view kCircuit = TAVRO_TRANSLATABLE("pdf", "Схема выпрямителя");
-inline constexpr std::string_view kLoadPlot = TAVRO_TRANSLATABLE("pdf", "Нагрузочная характеристика");
-inline constexpr std::string_view kLoadPlotNote =
-    TAVRO_TRANSLATABLE("pdf", "Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен "
+inline constexpr std::string_view kLoadPlot =
+    TAVRO_TRANSLATABLE("pdf", "Нагрузочная характеристика");
+inline constexpr std::string_view kLoadPlotNote = TAVRO_TRANSLATABLE(
+    "pdf",
+    "Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен "
     "номинальный режим.");
 inline constexpr std::string_view kPulsePlot = TAVRO_TRANSLATABLE("pdf", "Форма тока вентиля");
-inline constexpr std::string_view kPulsePlotX = TAVRO_TRANSLATABLE("pdf", "Фаза напряжения сети, °");
+inline constexpr std::string_view kPulsePlotX =
+    TAVRO_TRANSLATABLE("pdf", "Фаза напряжения сети, °");
 inline constexpr std::string_view kPulsePlotY = TAVRO_TRANSLATABLE("pdf", "Ток вентиля, А");
 // %1 start and %2 end of conduction (degrees), %3 peak and %4 rms current (A).
-inline constexpr std::string_view kPulseNote =
-    TAVRO_TRANSLATABLE("pdf", "Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, "
+inline constexpr std::string_view kPulseNote = TAVRO_TRANSLATABLE(
+    "pdf",
+    "Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, "
     "максимум %3 А, действующее значение %4 А.");
 inline constexpr std::string_view kMains = TAVRO_TRANSLATABLE("pdf", "Сеть 220 В, 50 Гц");
 // %1 U2, %2 I2, %3 I1, %4 frame power.
-inline constexpr std::string_view kSecondary = TAVRO_TRANSLATABLE("pdf", "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А");
+inline constexpr std::string_view kSecondary =
+    TAVRO_TRANSLATABLE("pdf", "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А");
 // %1 reverse voltage, %2 rms and %3 peak current of a diode.
-inline constexpr std::string_view kDiodes = TAVRO_TRANSLATABLE("pdf", "Uобр = %1 В\nIд = %2 А\nIд max = %3 А");
+inline constexpr std::string_view kDiodes =
+    TAVRO_TRANSLATABLE("pdf", "Uобр = %1 В\nIд = %2 А\nIд max = %3 А");
 // %1 capacitance, %2 working voltage.
-inline constexpr std::string_view kCapacitor = TAVRO_TRANSLATABLE("pdf", "Cф = %1 мкФ\nUраб = %2 В");
+inline constexpr std::string_view kCapacitor =
+    TAVRO_TRANSLATABLE("pdf", "Cф = %1 мкФ\nUраб = %2 В");
 // %1 U0, %2 I0, %3 Kp.
-inline constexpr std::string_view kLoad = TAVRO_TRANSLATABLE("pdf", "Rн\nU0 = %1 В\nI0 = %2 А\nKп = %3 %");
-inline constexpr std::string_view kCannotWrite = TAVRO_TRANSLATABLE("pdf", "Не удалось записать PDF-документ");
+inline constexpr std::string_view kLoad =
+    TAVRO_TRANSLATABLE("pdf", "Rн\nU0 = %1 В\nI0 = %2 А\nKп = %3 %");
+inline constexpr std::string_view kCannotWrite =
+    TAVRO_TRANSLATABLE("pdf", "Не удалось записать PDF-документ");
 
 // The names, section titles and units of the results tables
 // (report/results_table), which the report file prints in Russian: listed

@@ -21,7 +21,8 @@ std::vector<std::string> With(std::vector<std::string> args, std::vector<std::st
 
 // Same members in the same order, the same numbers and stable codes; only
 // message texts may differ.
-void ExpectSameShape(const rapidjson::Value& en, const rapidjson::Value& ru, const std::string& at) {
+void ExpectSameShape(const rapidjson::Value& en, const rapidjson::Value& ru,
+                     const std::string& at) {
   ASSERT_EQ(en.GetType(), ru.GetType()) << at;
   if (en.IsObject()) {
     ASSERT_EQ(en.MemberCount(), ru.MemberCount()) << at;
@@ -59,7 +60,8 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
       {"unusual inputs warn", With(kWorkedExampleArgs, {"--flux", "3"}), "", kExitDesigned},
       {"bad mains", With(kWorkedExampleArgs, {"--mains-frequency", "5000"}), "", kExitUsage},
       {"missing design file", {"--design", "/nonexistent/x.tavro"}, "", kExitDesignFile},
-      {"batch over threads", {"--batch", "--jobs", "2"},
+      {"batch over threads",
+       {"--batch", "--jobs", "2"},
        "12,1,1,1,1.2,0.7\n12,0.01,1,1,1.2,0.7\n0.01,1,1,1,1.2,0.7\n12,1,1,1,3,0.7\n",
        kExitInputRejected},
       {"help", {"--help"}, "", kExitDesigned},

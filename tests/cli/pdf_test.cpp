@@ -73,10 +73,10 @@ TEST(CliPdf, InEnglishEveryTextIsEnglishAndNumbersTakeAPoint) {
   test::ScopedEnv epoch("SOURCE_DATE_EPOCH", "1796739000");
   test::ScopedEnv display("DISPLAY", nullptr);
   // The window's comma separator: the English document still takes a point.
-  ASSERT_EQ(RunTool({"--lang", "en", "--voltage", "12", "--current", "1", "--ripple", "1",
-                     "--limbs", "1", "--flux", "1,2", "--diode-drop", "0,7",
-                     "--decimal-separator", ",", "--pdf", path}),
-            kExitDesigned);
+  ASSERT_EQ(
+      RunTool({"--lang", "en", "--voltage", "12", "--current", "1", "--ripple", "1", "--limbs", "1",
+               "--flux", "1,2", "--diode-drop", "0,7", "--decimal-separator", ",", "--pdf", path}),
+      kExitDesigned);
   std::string text = test::PdfText(path);
   ASSERT_FALSE(text.empty());
   EXPECT_TRUE(Cyrillic(text).empty()) << Cyrillic(text);

@@ -1,5 +1,7 @@
 #include "app/app_settings.h"
 
+#include "app/qt_text.h"
+
 namespace tavro::app {
 namespace {
 
@@ -36,6 +38,8 @@ AppSettings LoadSettings(QSettings& store) {
   if (store.value("parts/series").toString() == "E12") {
     s.Parts.Series = r::CapacitanceSeries::E12;
   }
+  const std::string language = store.value("interface/language").toString().toStdString();
+  s.Language = i18n::LanguageFromCode(language).value_or(i18n::Language::Russian);
   return s;
 }
 
@@ -47,6 +51,7 @@ void SaveSettings(QSettings& store, const AppSettings& s) {
   store.setValue("parts/diode_margin", Text(s.Parts.DiodeVoltageMargin));
   store.setValue("parts/series",
                  s.Parts.Series == design::ratings::CapacitanceSeries::E12 ? "E12" : "E6");
+  store.setValue("interface/language", Q(i18n::CodeOf(s.Language)));
   store.sync();
 }
 

@@ -1,18 +1,22 @@
-// What the window remembers between runs: the mains and the part choices,
-// kept with QSettings. The window itself never opens the settings store; the
-// program passes one in, so tests run with the defaults and leave nothing.
+// What the window remembers between runs: the mains, the part choices and
+// the interface language, kept with QSettings. The window itself never opens
+// the settings store; the program passes one in, so tests run with the
+// defaults and leave nothing.
 #pragma once
 
 #include <QSettings>
 
 #include "design/ratings/part_ratings.h"
 #include "design/ratings/supply_conditions.h"
+#include "i18n/language.h"
 
 namespace tavro::app {
 
 struct AppSettings {
   design::ratings::SupplyConditions Mains;
   design::ratings::PartChoices Parts;
+  // Russian until the user picks another, whatever the system's locale.
+  i18n::Language Language = i18n::Language::Russian;
 };
 
 // Values missing or out of range keep their defaults.

@@ -4,116 +4,134 @@
 #include <string>
 #include <string_view>
 
+#include "design/translatable.h"
 #include "design/window.h"
 #include "tavro/version.h"
 
 namespace tavro::app::texts {
 
-inline constexpr std::string_view kCaption =
-    "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
-    "рассеяния трансформатора";
+// The context the texts below are marked with in the translation catalogues.
+inline constexpr char kContext[] = "app";
 
-inline constexpr std::string_view kFileMenu = "Файл";
-inline constexpr std::string_view kSaveItem = "Сохранить данные...";
-inline constexpr std::string_view kExitItem = "Выход";
-inline constexpr std::string_view kHelpMenu = "Справка";
-inline constexpr std::string_view kAboutItem = "О программе...";
+inline constexpr std::string_view kCaption =
+    TAVRO_TRANSLATABLE("app", "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
+    "рассеяния трансформатора");
+
+inline constexpr std::string_view kFileMenu = TAVRO_TRANSLATABLE("app", "Файл");
+inline constexpr std::string_view kSaveItem = TAVRO_TRANSLATABLE("app", "Сохранить данные...");
+inline constexpr std::string_view kExitItem = TAVRO_TRANSLATABLE("app", "Выход");
+inline constexpr std::string_view kHelpMenu = TAVRO_TRANSLATABLE("app", "Справка");
+inline constexpr std::string_view kAboutItem = TAVRO_TRANSLATABLE("app", "О программе...");
 
 // The plots (beyond the original window).
-inline constexpr std::string_view kPlotsMenu = "Графики";
-inline constexpr std::string_view kLoadPlotItem = "Нагрузочная характеристика...";
-inline constexpr std::string_view kPulsePlotItem = "Форма тока вентиля...";
-inline constexpr std::string_view kLoadPlotTitle = "Нагрузочная характеристика выпрямителя";
-inline constexpr std::string_view kLoadPlotX = "Выпрямленный ток, А";
-inline constexpr std::string_view kLoadPlotY = "Выпрямленное напряжение, В";
-inline constexpr std::string_view kLoadPlotLegend = "U(I), 0 … 120 % номинального тока";
-inline constexpr std::string_view kRatedPoint = "Номинальный режим";
-inline constexpr std::string_view kSliderPoint = "Положение ползунка";
-inline constexpr std::string_view kPulsePlotTitle = "Форма тока вентиля";
-inline constexpr std::string_view kPulsePlotX = "Фаза напряжения сети, °";
-inline constexpr std::string_view kPulsePlotY = "Ток вентиля, А";
-inline constexpr std::string_view kPulsePlotLegend = "Ток вентиля за период сети";
-inline constexpr std::string_view kConductionStart = "Начало проводимости:";
-inline constexpr std::string_view kConductionEnd = "Конец проводимости:";
-inline constexpr std::string_view kPulsePeak = "Максимум:";
-inline constexpr std::string_view kRmsNote = "Действующее значение:";
-inline constexpr std::string_view kPeakNote = "Амплитудное значение:";
-inline constexpr std::string_view kTablePoints = "Строки таблицы (шаг 5 %)";
+inline constexpr std::string_view kPlotsMenu = TAVRO_TRANSLATABLE("app", "Графики");
+inline constexpr std::string_view kLoadPlotItem = TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика...");
+inline constexpr std::string_view kPulsePlotItem = TAVRO_TRANSLATABLE("app", "Форма тока вентиля...");
+inline constexpr std::string_view kLoadPlotTitle = TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика выпрямителя");
+inline constexpr std::string_view kLoadPlotX = TAVRO_TRANSLATABLE("app", "Выпрямленный ток, А");
+inline constexpr std::string_view kLoadPlotY = TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение, В");
+inline constexpr std::string_view kLoadPlotLegend = TAVRO_TRANSLATABLE("app", "U(I), 0 … 120 % номинального тока");
+inline constexpr std::string_view kRatedPoint = TAVRO_TRANSLATABLE("app", "Номинальный режим");
+inline constexpr std::string_view kSliderPoint = TAVRO_TRANSLATABLE("app", "Положение ползунка");
+inline constexpr std::string_view kPulsePlotTitle = TAVRO_TRANSLATABLE("app", "Форма тока вентиля");
+inline constexpr std::string_view kPulsePlotX = TAVRO_TRANSLATABLE("app", "Фаза напряжения сети, °");
+inline constexpr std::string_view kPulsePlotY = TAVRO_TRANSLATABLE("app", "Ток вентиля, А");
+inline constexpr std::string_view kPulsePlotLegend = TAVRO_TRANSLATABLE("app", "Ток вентиля за период сети");
+inline constexpr std::string_view kConductionStart = TAVRO_TRANSLATABLE("app", "Начало проводимости:");
+inline constexpr std::string_view kConductionEnd = TAVRO_TRANSLATABLE("app", "Конец проводимости:");
+inline constexpr std::string_view kPulsePeak = TAVRO_TRANSLATABLE("app", "Максимум:");
+inline constexpr std::string_view kRmsNote = TAVRO_TRANSLATABLE("app", "Действующее значение:");
+inline constexpr std::string_view kPeakNote = TAVRO_TRANSLATABLE("app", "Амплитудное значение:");
+inline constexpr std::string_view kTablePoints = TAVRO_TRANSLATABLE("app", "Строки таблицы (шаг 5 %)");
 // The read-out's quantities: symbol, then unit with its leading space.
-inline constexpr std::string_view kLoadX = "I", kLoadXUnit = " А";
-inline constexpr std::string_view kLoadY = "U", kLoadYUnit = " В";
+inline constexpr std::string_view kLoadX = "I", kLoadXUnit = TAVRO_TRANSLATABLE("app", " А");
+inline constexpr std::string_view kLoadY = "U", kLoadYUnit = TAVRO_TRANSLATABLE("app", " В");
 inline constexpr std::string_view kPulseX = "ωt", kPulseXUnit = "°";
-inline constexpr std::string_view kPulseY = "i", kPulseYUnit = " А";
+inline constexpr std::string_view kPulseY = "i", kPulseYUnit = TAVRO_TRANSLATABLE("app", " А");
 // The plots' second title line: the six inputs as typed.
 inline constexpr std::string_view kDesignLine =
-    "U₀ = %1 В,  I₀ = %2 А,  Kп = %3 %,  стержней с обмотками: %4,  Bm = %5 Тл,  Uпр = %6 В";
-inline constexpr std::string_view kResetView = "Исходный масштаб";
-inline constexpr std::string_view kSavePng = "Сохранить PNG...";
-inline constexpr std::string_view kSaveSvg = "Сохранить SVG...";
-inline constexpr std::string_view kSavePdf = "Сохранить PDF...";
-inline constexpr std::string_view kPngSizeTitle = "Размер изображения";
-inline constexpr std::string_view kPngWidth = "Ширина, точек:";
-inline constexpr std::string_view kPngHeight = "Высота, точек:";
-inline constexpr std::string_view kPngScale = "Масштаб:";
-inline constexpr std::string_view kScaleScreen = "×1 — как на экране";
-inline constexpr std::string_view kScalePrint = "×2 — для печати";
-inline constexpr std::string_view kPngResult = "Файл: %1 × %2 пикселей";
-inline constexpr std::string_view kSavePlotTitle = "Сохранить график";
-inline constexpr std::string_view kPlotNotSaved = "Не удалось сохранить график в файл";
+    TAVRO_TRANSLATABLE("app", "U₀ = %1 В,  I₀ = %2 А,  Kп = %3 %,  стержней с обмотками: %4,  Bm = %5 Тл,  Uпр = %6 В");
+inline constexpr std::string_view kResetView = TAVRO_TRANSLATABLE("app", "Исходный масштаб");
+inline constexpr std::string_view kSavePng = TAVRO_TRANSLATABLE("app", "Сохранить PNG...");
+inline constexpr std::string_view kSaveSvg = TAVRO_TRANSLATABLE("app", "Сохранить SVG...");
+inline constexpr std::string_view kSavePdf = TAVRO_TRANSLATABLE("app", "Сохранить PDF...");
+inline constexpr std::string_view kPngSizeTitle = TAVRO_TRANSLATABLE("app", "Размер изображения");
+inline constexpr std::string_view kPngWidth = TAVRO_TRANSLATABLE("app", "Ширина, точек:");
+inline constexpr std::string_view kPngHeight = TAVRO_TRANSLATABLE("app", "Высота, точек:");
+inline constexpr std::string_view kPngScale = TAVRO_TRANSLATABLE("app", "Масштаб:");
+inline constexpr std::string_view kScaleScreen = TAVRO_TRANSLATABLE("app", "×1 — как на экране");
+inline constexpr std::string_view kScalePrint = TAVRO_TRANSLATABLE("app", "×2 — для печати");
+inline constexpr std::string_view kPngResult = TAVRO_TRANSLATABLE("app", "Файл: %1 × %2 пикселей");
+inline constexpr std::string_view kSavePlotTitle = TAVRO_TRANSLATABLE("app", "Сохранить график");
+inline constexpr std::string_view kPlotNotSaved = TAVRO_TRANSLATABLE("app", "Не удалось сохранить график в файл");
 
 // Mains and parts (beyond the original window).
-inline constexpr std::string_view kSettingsMenu = "Параметры";
-inline constexpr std::string_view kMainsItem = "Сеть...";
-inline constexpr std::string_view kPartsMenu = "Элементы";
-inline constexpr std::string_view kSelectionItem = "Выбор элементов...";
-inline constexpr std::string_view kMainsTitle = "Сеть";
-inline constexpr std::string_view kMainsVoltage = "Номинальное напряжение сети, В";
-inline constexpr std::string_view kMainsFrequency = "Частота сети, Гц";
-inline constexpr std::string_view kMainsTolerance = "Допустимое отклонение напряжения сети, ± %";
+inline constexpr std::string_view kSettingsMenu = TAVRO_TRANSLATABLE("app", "Параметры");
+inline constexpr std::string_view kMainsItem = TAVRO_TRANSLATABLE("app", "Сеть...");
+inline constexpr std::string_view kPartsMenu = TAVRO_TRANSLATABLE("app", "Элементы");
+inline constexpr std::string_view kSelectionItem = TAVRO_TRANSLATABLE("app", "Выбор элементов...");
+inline constexpr std::string_view kMainsTitle = TAVRO_TRANSLATABLE("app", "Сеть");
+inline constexpr std::string_view kMainsVoltage = TAVRO_TRANSLATABLE("app", "Номинальное напряжение сети, В");
+inline constexpr std::string_view kMainsFrequency = TAVRO_TRANSLATABLE("app", "Частота сети, Гц");
+inline constexpr std::string_view kMainsTolerance = TAVRO_TRANSLATABLE("app", "Допустимое отклонение напряжения сети, ± %");
 inline constexpr std::string_view kMainsNote =
-    "Новые значения вступают в силу при следующем расчёте; показанный расчёт повторяется сразу.";
-inline constexpr std::string_view kCapacitorTolerance = "Допуск ёмкости конденсатора, − %";
-inline constexpr std::string_view kCapacitorSeries = "Ряд ёмкостей";
-inline constexpr std::string_view kDiodeMargin = "Запас по обратному напряжению вентилей, раз";
+    TAVRO_TRANSLATABLE("app", "Новые значения вступают в силу при следующем расчёте; показанный расчёт повторяется сразу.");
+inline constexpr std::string_view kCapacitorTolerance = TAVRO_TRANSLATABLE("app", "Допуск ёмкости конденсатора, − %");
+inline constexpr std::string_view kCapacitorSeries = TAVRO_TRANSLATABLE("app", "Ряд ёмкостей");
+inline constexpr std::string_view kDiodeMargin = TAVRO_TRANSLATABLE("app", "Запас по обратному напряжению вентилей, раз");
 inline constexpr std::string_view kE6 = "E6";
 inline constexpr std::string_view kE12 = "E12";
 
-inline constexpr std::string_view kCalculateButton = "Расчёт";
+inline constexpr std::string_view kCalculateButton = TAVRO_TRANSLATABLE("app", "Расчёт");
 inline constexpr std::string_view kLimbsOne = "1";
 inline constexpr std::string_view kLimbsTwo = "2";
 
 // Three lines separated by CR LF.
 inline constexpr std::string_view kAbout =
-    "Версия: 2.0\r\nАвтор программы: mq270\r\ne-mail: mq270@tavro.example";
+    TAVRO_TRANSLATABLE("app", "Версия: 2.0\r\nАвтор программы: mq270\r\ne-mail: mq270@tavro.example");
 
-// The About message as shown: the three lines and the release of this build.
-inline std::string AboutMessage() {
-  return std::string(kAbout) + "\r\nTavro " + std::string(release::kVersion);
-}
+// The release of this build, the About message's last line.
+inline std::string ReleaseLine() { return "\r\nTavro " + std::string(release::kVersion); }
+
+// The language menu reads the same in either language, and each language is
+// named in its own: anyone finds their way back.
+inline constexpr std::string_view kLanguageMenu = "Язык / &Language";
+inline constexpr std::string_view kRussian = "Русский";
+inline constexpr std::string_view kEnglish = "English";
+
+// The report's save dialog and refusal as the window shows them (the report
+// file itself stays Russian).
+inline constexpr std::string_view kCalculateFirst =
+    TAVRO_TRANSLATABLE("app", "Сначала необходимо произвести расчёт");
+inline constexpr std::string_view kReportDialogTitle = TAVRO_TRANSLATABLE("app", "Сохранить как...");
+inline constexpr std::string_view kReportDialogFilter =
+    TAVRO_TRANSLATABLE("app", "Текстовые документы (*.txt)|*.txt");
+inline constexpr std::string_view kReportNotWritten =
+    TAVRO_TRANSLATABLE("app", "Не удалось записать отчёт в файл");
 
 inline constexpr std::string_view kNoDisplay =
     "tavro: no graphical display is available (DISPLAY is unset or unreachable); "
     "tavro-cli designs the rectifier on the command line, see tavro-cli --help";
 
 // Everyday use: design files, the edit menu, the method, the PDF report.
-inline constexpr std::string_view kOpenDesignItem = "Открыть проект...";
-inline constexpr std::string_view kSaveDesignItem = "Сохранить проект";
-inline constexpr std::string_view kSaveDesignAsItem = "Сохранить проект как...";
-inline constexpr std::string_view kRecentMenu = "Недавние проекты";
-inline constexpr std::string_view kNoRecent = "(нет)";
-inline constexpr std::string_view kPdfItem = "Экспорт в PDF...";
-inline constexpr std::string_view kEditMenu = "Правка";
-inline constexpr std::string_view kCopyResultsItem = "Копировать результаты";
-inline constexpr std::string_view kMethodItem = "Методика расчёта";
-inline constexpr std::string_view kDesignFilter = "Проекты Tavro (*.tavro)|*.tavro";
-inline constexpr std::string_view kOpenDesignTitle = "Открыть проект";
-inline constexpr std::string_view kSaveDesignTitle = "Сохранить проект как...";
-inline constexpr std::string_view kPdfFilter = "Документы PDF (*.pdf)|*.pdf";
-inline constexpr std::string_view kPdfTitle = "Экспорт в PDF";
+inline constexpr std::string_view kOpenDesignItem = TAVRO_TRANSLATABLE("app", "Открыть проект...");
+inline constexpr std::string_view kSaveDesignItem = TAVRO_TRANSLATABLE("app", "Сохранить проект");
+inline constexpr std::string_view kSaveDesignAsItem = TAVRO_TRANSLATABLE("app", "Сохранить проект как...");
+inline constexpr std::string_view kRecentMenu = TAVRO_TRANSLATABLE("app", "Недавние проекты");
+inline constexpr std::string_view kNoRecent = TAVRO_TRANSLATABLE("app", "(нет)");
+inline constexpr std::string_view kPdfItem = TAVRO_TRANSLATABLE("app", "Экспорт в PDF...");
+inline constexpr std::string_view kEditMenu = TAVRO_TRANSLATABLE("app", "Правка");
+inline constexpr std::string_view kCopyResultsItem = TAVRO_TRANSLATABLE("app", "Копировать результаты");
+inline constexpr std::string_view kMethodItem = TAVRO_TRANSLATABLE("app", "Методика расчёта");
+inline constexpr std::string_view kDesignFilter = TAVRO_TRANSLATABLE("app", "Проекты Tavro (*.tavro)|*.tavro");
+inline constexpr std::string_view kOpenDesignTitle = TAVRO_TRANSLATABLE("app", "Открыть проект");
+inline constexpr std::string_view kSaveDesignTitle = TAVRO_TRANSLATABLE("app", "Сохранить проект как...");
+inline constexpr std::string_view kPdfFilter = TAVRO_TRANSLATABLE("app", "Документы PDF (*.pdf)|*.pdf");
+inline constexpr std::string_view kPdfTitle = TAVRO_TRANSLATABLE("app", "Экспорт в PDF");
 inline constexpr std::string_view kStaleNote =
-    "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».";
-inline constexpr std::string_view kCurrentDesign = "Проект: %1";
-inline constexpr std::string_view kMethodMissing = "Описание методики не входит в эту сборку.";
+    TAVRO_TRANSLATABLE("app", "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».");
+inline constexpr std::string_view kCurrentDesign = TAVRO_TRANSLATABLE("app", "Проект: %1");
+inline constexpr std::string_view kMethodMissing = TAVRO_TRANSLATABLE("app", "Описание методики не входит в эту сборку.");
 
 // Tooltips: what a field holds, its unit and the usual range.
 struct FieldTip {
@@ -122,82 +140,82 @@ struct FieldTip {
 };
 inline constexpr FieldTip kFieldTips[] = {
     {design::Field::Edit1,
-     "Номинальное выпрямленное напряжение U0 на нагрузке, В.\nБольше нуля; обычно от 5 до 500 В."},
+     TAVRO_TRANSLATABLE("app", "Номинальное выпрямленное напряжение U0 на нагрузке, В.\nБольше нуля; обычно от 5 до 500 В.")},
     {design::Field::Edit2,
-     "Номинальный выпрямленный ток нагрузки I0, А.\nНе менее 0,02 А; обычно от 0,1 до 20 А."},
+     TAVRO_TRANSLATABLE("app", "Номинальный выпрямленный ток нагрузки I0, А.\nНе менее 0,02 А; обычно от 0,1 до 20 А.")},
     {design::Field::Edit3,
-     "Коэффициент пульсации Kp: амплитуда составляющей 100 Гц выпрямленного напряжения "
-     "в процентах от U0, %.\nБольше 0 и не более 15 %; обычно от 0,5 до 5 %."},
+     TAVRO_TRANSLATABLE("app", "Коэффициент пульсации Kp: амплитуда составляющей 100 Гц выпрямленного напряжения "
+     "в процентах от U0, %.\nБольше 0 и не более 15 %; обычно от 0,5 до 5 %.")},
     {design::Field::Edit5,
-     "Максимальная (амплитудная) магнитная индукция в сердечнике трансформатора Bm, Тл.\n"
-     "Обычно от 1,0 до 1,6 Тл для электротехнической стали."},
+     TAVRO_TRANSLATABLE("app", "Максимальная (амплитудная) магнитная индукция в сердечнике трансформатора Bm, Тл.\n"
+     "Обычно от 1,0 до 1,6 Тл для электротехнической стали.")},
     {design::Field::Edit6,
-     "Прямое падение напряжения на одном диоде при постоянном токе Ud, В.\nОбычно от 0,6 до "
-     "1,1 В для кремниевых диодов, от 0,3 до 0,5 В для диодов Шоттки."},
+     TAVRO_TRANSLATABLE("app", "Прямое падение напряжения на одном диоде при постоянном токе Ud, В.\nОбычно от 0,6 до "
+     "1,1 В для кремниевых диодов, от 0,3 до 0,5 В для диодов Шоттки.")},
     {design::Field::Edit7,
-     "Действующее напряжение вторичной обмотки U2 = B·U0, В.\nОбычно от 0,85 до 1,5 U0."},
+     TAVRO_TRANSLATABLE("app", "Действующее напряжение вторичной обмотки U2 = B·U0, В.\nОбычно от 0,85 до 1,5 U0.")},
     {design::Field::Edit13,
-     "Действующий ток вторичной обмотки I2 = D·I0/√2, А.\nОбычно от 1,3 до 1,7 I0."},
+     TAVRO_TRANSLATABLE("app", "Действующий ток вторичной обмотки I2 = D·I0/√2, А.\nОбычно от 1,3 до 1,7 I0.")},
     {design::Field::Edit14,
-     "Действующий ток первичной обмотки при сети 220 В, А: I2, умноженный на U2/220."},
+     TAVRO_TRANSLATABLE("app", "Действующий ток первичной обмотки при сети 220 В, А: I2, умноженный на U2/220.")},
     {design::Field::Edit15,
-     "Габаритная мощность трансформатора B·D·U0·I0/√2, В·А: по ней выбирают сердечник.\n"
-     "Обычно от 1,2 до 2 мощности нагрузки U0·I0."},
+     TAVRO_TRANSLATABLE("app", "Габаритная мощность трансформатора B·D·U0·I0/√2, В·А: по ней выбирают сердечник.\n"
+     "Обычно от 1,2 до 2 мощности нагрузки U0·I0.")},
     {design::Field::Edit16,
-     "Амплитуда обратного напряжения на закрытом диоде √2·U2, В.\nДиод выбирают с запасом "
-     "по этому напряжению."},
+     TAVRO_TRANSLATABLE("app", "Амплитуда обратного напряжения на закрытом диоде √2·U2, В.\nДиод выбирают с запасом "
+     "по этому напряжению.")},
     {design::Field::Edit17,
-     "Действующее значение тока через один диод D·I0/2, А.\nОбычно от 0,9 до 1,2 I0."},
-    {design::Field::Edit18, "Амплитуда тока через один диод F·I0/2, А.\nОбычно от 2,2 до 3,5 I0."},
+     TAVRO_TRANSLATABLE("app", "Действующее значение тока через один диод D·I0/2, А.\nОбычно от 0,9 до 1,2 I0.")},
+    {design::Field::Edit18, TAVRO_TRANSLATABLE("app", "Амплитуда тока через один диод F·I0/2, А.\nОбычно от 2,2 до 3,5 I0.")},
     {design::Field::Edit19,
-     "Ёмкость конденсатора фильтра, мкФ, при которой пульсация не превышает Kp.\nОт десятков "
-     "до десятков тысяч мкФ; растёт с током и с уменьшением Kp."},
+     TAVRO_TRANSLATABLE("app", "Ёмкость конденсатора фильтра, мкФ, при которой пульсация не превышает Kp.\nОт десятков "
+     "до десятков тысяч мкФ; растёт с током и с уменьшением Kp.")},
     {design::Field::Edit27,
-     "Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки."},
+     TAVRO_TRANSLATABLE("app", "Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки.")},
     {design::Field::Edit4,
-     "Угол φ = arctg(ω·Ls/Rsum) цепи проводимости (индуктивность рассеяния и сопротивления "
-     "обмоток и диодов), градусы.\nОбычно от 1 до 75°: мал у мощных низковольтных выпрямителей, велик у маломощных высоковольтных."},
-    {design::Field::Edit20, "Угол φ в радианах.\nОбычно от 0,02 до 1,3 рад."},
+     TAVRO_TRANSLATABLE("app", "Угол φ = arctg(ω·Ls/Rsum) цепи проводимости (индуктивность рассеяния и сопротивления "
+     "обмоток и диодов), градусы.\nОбычно от 1 до 75°: мал у мощных низковольтных выпрямителей, велик у маломощных высоковольтных.")},
+    {design::Field::Edit20, TAVRO_TRANSLATABLE("app", "Угол φ в радианах.\nОбычно от 0,02 до 1,3 рад.")},
     {design::Field::Edit21,
-     "Угол ψ: на столько раньше амплитуды напряжения сети открываются диоды (начало "
-     "проводимости при 90° − ψ), градусы; U0 = √2·U2·cos ψ.\nОбычно от 35 до 62°."},
-    {design::Field::Edit23, "Угол ψ в радианах.\nОбычно от 0,6 до 1,1 рад."},
+     TAVRO_TRANSLATABLE("app", "Угол ψ: на столько раньше амплитуды напряжения сети открываются диоды (начало "
+     "проводимости при 90° − ψ), градусы; U0 = √2·U2·cos ψ.\nОбычно от 35 до 62°.")},
+    {design::Field::Edit23, TAVRO_TRANSLATABLE("app", "Угол ψ в радианах.\nОбычно от 0,6 до 1,1 рад.")},
     {design::Field::Edit22,
-     "Угол β: фаза напряжения сети, при которой ток диода спадает до нуля, градусы.\n"
-     "Обычно от 135 до 170°."},
-    {design::Field::Edit24, "Угол β в радианах.\nОбычно от 2,35 до 2,95 рад."},
+     TAVRO_TRANSLATABLE("app", "Угол β: фаза напряжения сети, при которой ток диода спадает до нуля, градусы.\n"
+     "Обычно от 135 до 170°.")},
+    {design::Field::Edit24, TAVRO_TRANSLATABLE("app", "Угол β в радианах.\nОбычно от 2,35 до 2,95 рад.")},
     {design::Field::Edit8,
-     "Коэффициент нагрузки A = Rsum·I0/(2·U0): половина отношения падения напряжения на "
+     TAVRO_TRANSLATABLE("app", "Коэффициент нагрузки A = Rsum·I0/(2·U0): половина отношения падения напряжения на "
      "сопротивлении цепи проводимости при номинальном токе к выпрямленному напряжению "
      "(безразмерный).\n"
-     "Не более 20; обычно от 0,01 до 0,3."},
+     "Не более 20; обычно от 0,01 до 0,3.")},
     {design::Field::Edit9,
-     "Коэффициент B = 1/(√2·cos ψ) = U2/U0 (безразмерный).\nОбычно от 0,85 до 1,5."},
+     TAVRO_TRANSLATABLE("app", "Коэффициент B = 1/(√2·cos ψ) = U2/U0 (безразмерный).\nОбычно от 0,85 до 1,5.")},
     {design::Field::Edit10,
-     "Коэффициент D: действующий ток двух диодов плеча, отнесённый к I0 (безразмерный); "
-     "I2 = D·I0/√2.\nОбычно от 1,9 до 2,35."},
+     TAVRO_TRANSLATABLE("app", "Коэффициент D: действующий ток двух диодов плеча, отнесённый к I0 (безразмерный); "
+     "I2 = D·I0/√2.\nОбычно от 1,9 до 2,35.")},
     {design::Field::Edit11,
-     "Коэффициент F: удвоенная амплитуда тока диода, отнесённая к I0 (безразмерный).\n"
-     "Обычно от 4,4 до 7."},
+     TAVRO_TRANSLATABLE("app", "Коэффициент F: удвоенная амплитуда тока диода, отнесённая к I0 (безразмерный).\n"
+     "Обычно от 4,4 до 7.")},
     {design::Field::Edit12,
-     "Коэффициент H для расчёта ёмкости фильтра по составляющей тока 100 Гц "
-     "(безразмерный).\nОбычно от 2·10³ до 5·10⁴."},
+     TAVRO_TRANSLATABLE("app", "Коэффициент H для расчёта ёмкости фильтра по составляющей тока 100 Гц "
+     "(безразмерный).\nОбычно от 2·10³ до 5·10⁴.")},
     {design::Field::Edit28,
-     "Коэффициент нагрузки γ = Rsum·I/(2·U2) в выбранной точке нагрузочной характеристики "
-     "(безразмерный).\nОт 0 при холостом ходе; растёт с током."},
+     TAVRO_TRANSLATABLE("app", "Коэффициент нагрузки γ = Rsum·I/(2·U2) в выбранной точке нагрузочной характеристики "
+     "(безразмерный).\nОт 0 при холостом ходе; растёт с током.")},
     {design::Field::Edit29,
-     "Отношение выпрямленного напряжения к действующему напряжению вторичной обмотки "
+     TAVRO_TRANSLATABLE("app", "Отношение выпрямленного напряжения к действующему напряжению вторичной обмотки "
      "√2·cos ψ в выбранной точке (безразмерный).\nОт √2 ≈ 1,414 при холостом ходе; "
-     "убывает с током."},
+     "убывает с током.")},
     {design::Field::Edit25,
-     "Выпрямленный ток в выбранной ползунком точке нагрузочной характеристики, А: от 0 до "
-     "120 % номинального."},
-    {design::Field::Edit26, "Выпрямленное напряжение при этом токе, В."},
+     TAVRO_TRANSLATABLE("app", "Выпрямленный ток в выбранной ползунком точке нагрузочной характеристики, А: от 0 до "
+     "120 % номинального.")},
+    {design::Field::Edit26, TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение при этом токе, В.")},
 };
 
 inline constexpr std::string_view kLimbsTip =
-    "Число стержней магнитопровода, на которых расположены обмотки: 1 — обмотки на одном "
-    "стержне (броневой сердечник), 2 — на двух стержнях (стержневой сердечник).";
+    TAVRO_TRANSLATABLE("app", "Число стержней магнитопровода, на которых расположены обмотки: 1 — обмотки на одном "
+    "стержне (броневой сердечник), 2 — на двух стержнях (стержневой сердечник).");
 inline constexpr std::string_view kUsage =
     "Usage: tavro [Qt options] [FILE.tavro]\n"
     "       tavro --version | --help\n"
@@ -212,48 +230,51 @@ inline constexpr std::string_view kUsage =
 // The simulation check (beyond the original window).
 namespace tavro::app::texts {
 
-inline constexpr std::string_view kSimulationMenu = "Моделирование";
-inline constexpr std::string_view kSimulationItem = "Проверка моделированием...";
-inline constexpr std::string_view kSimulationTitle = "Проверка моделированием";
-inline constexpr std::string_view kExportSpiceItem = "Экспорт схемы SPICE...";
-inline constexpr std::string_view kExportSpiceTitle = "Экспорт схемы SPICE";
-inline constexpr std::string_view kExportSpiceFilter = "Схемы SPICE (*.cir)";
+inline constexpr std::string_view kSimulationMenu = TAVRO_TRANSLATABLE("app", "Моделирование");
+inline constexpr std::string_view kSimulationItem = TAVRO_TRANSLATABLE("app", "Проверка моделированием...");
+inline constexpr std::string_view kSimulationTitle = TAVRO_TRANSLATABLE("app", "Проверка моделированием");
+inline constexpr std::string_view kExportSpiceItem = TAVRO_TRANSLATABLE("app", "Экспорт схемы SPICE...");
+inline constexpr std::string_view kExportSpiceTitle = TAVRO_TRANSLATABLE("app", "Экспорт схемы SPICE");
+inline constexpr std::string_view kExportSpiceFilter = TAVRO_TRANSLATABLE("app", "Схемы SPICE (*.cir)");
 inline constexpr std::string_view kExportSpiceExtension = "cir";
-inline constexpr std::string_view kSpiceNotWritten = "Не удалось записать схему в файл";
-inline constexpr std::string_view kSimulationSettings = "Схема";
-inline constexpr std::string_view kDiodeLabel = "Вентили:";
-inline constexpr std::string_view kOwnModel = "Своя модель (.model)";
-inline constexpr std::string_view kModelLabel = "Строка .model:";
-inline constexpr std::string_view kEsrLabel = "ESR конденсатора, Ом:";
-inline constexpr std::string_view kLoadLabel = "Нагрузка:";
-inline constexpr std::string_view kResistiveLoad = "Резистор U0/I0";
-inline constexpr std::string_view kCurrentLoad = "Источник тока I0";
-inline constexpr std::string_view kRunButton = "Запустить";
-inline constexpr std::string_view kCancelButton = "Отмена";
-inline constexpr std::string_view kQuantityColumn = "Величина";
-inline constexpr std::string_view kMethodColumn = "Расчёт";
-inline constexpr std::string_view kSimulatedColumn = "Моделирование";
-inline constexpr std::string_view kDifferenceColumn = "Расхождение, %";
-inline constexpr std::string_view kStepMethod = "Допущения метода...";
-inline constexpr std::string_view kStepCircuit = "Реальная схема...";
-inline constexpr std::string_view kStepSurge = "Включение...";
-inline constexpr std::string_view kSimulationDone = "Готово";
-inline constexpr std::string_view kSimulationCancelled = "Моделирование отменено";
-inline constexpr std::string_view kSimulationFailed = "Моделирование не удалось: ";
-inline constexpr std::string_view kHelperCrashed = "программа моделирования завершилась аварийно";
+inline constexpr std::string_view kSpiceNotWritten = TAVRO_TRANSLATABLE("app", "Не удалось записать схему в файл");
+inline constexpr std::string_view kSimulationSettings = TAVRO_TRANSLATABLE("app", "Схема");
+inline constexpr std::string_view kDiodeLabel = TAVRO_TRANSLATABLE("app", "Вентили:");
+inline constexpr std::string_view kOwnModel = TAVRO_TRANSLATABLE("app", "Своя модель (.model)");
+inline constexpr std::string_view kModelLabel = TAVRO_TRANSLATABLE("app", "Строка .model:");
+inline constexpr std::string_view kEsrLabel = TAVRO_TRANSLATABLE("app", "ESR конденсатора, Ом:");
+inline constexpr std::string_view kLoadLabel = TAVRO_TRANSLATABLE("app", "Нагрузка:");
+inline constexpr std::string_view kResistiveLoad = TAVRO_TRANSLATABLE("app", "Резистор U0/I0");
+inline constexpr std::string_view kCurrentLoad = TAVRO_TRANSLATABLE("app", "Источник тока I0");
+inline constexpr std::string_view kRunButton = TAVRO_TRANSLATABLE("app", "Запустить");
+inline constexpr std::string_view kCancelButton = TAVRO_TRANSLATABLE("app", "Отмена");
+// The comparison table's columns, in a context of their own: "Расчёт" is the
+// button's word too, and reads differently in English as a column.
+inline constexpr char kColumnsContext[] = "app columns";
+inline constexpr std::string_view kQuantityColumn = TAVRO_TRANSLATABLE("app columns", "Величина");
+inline constexpr std::string_view kMethodColumn = TAVRO_TRANSLATABLE("app columns", "Расчёт");
+inline constexpr std::string_view kSimulatedColumn = TAVRO_TRANSLATABLE("app columns", "Моделирование");
+inline constexpr std::string_view kDifferenceColumn = TAVRO_TRANSLATABLE("app columns", "Расхождение, %");
+inline constexpr std::string_view kStepMethod = TAVRO_TRANSLATABLE("app", "Допущения метода...");
+inline constexpr std::string_view kStepCircuit = TAVRO_TRANSLATABLE("app", "Реальная схема...");
+inline constexpr std::string_view kStepSurge = TAVRO_TRANSLATABLE("app", "Включение...");
+inline constexpr std::string_view kSimulationDone = TAVRO_TRANSLATABLE("app", "Готово");
+inline constexpr std::string_view kSimulationCancelled = TAVRO_TRANSLATABLE("app", "Моделирование отменено");
+inline constexpr std::string_view kSimulationFailed = TAVRO_TRANSLATABLE("app", "Моделирование не удалось: ");
+inline constexpr std::string_view kHelperCrashed = TAVRO_TRANSLATABLE("app", "программа моделирования завершилась аварийно");
 inline constexpr std::string_view kHelperExited =
-    "программа моделирования завершилась без ответа (код %1)";
+    TAVRO_TRANSLATABLE("app", "программа моделирования завершилась без ответа (код %1)");
 inline constexpr std::string_view kHelperSilent =
-    "программа моделирования не ответила за %1 с и остановлена";
-inline constexpr std::string_view kHelperNotStarted = "не удалось запустить программу моделирования ";
-inline constexpr std::string_view kBadEsr = "ESR конденсатора должно быть неотрицательным числом";
-inline constexpr std::string_view kVoutPlot = "Выходное напряжение";
-inline constexpr std::string_view kDiodePlot = "Ток вентиля";
-inline constexpr std::string_view kCapacitorPlot = "Ток конденсатора";
-inline constexpr std::string_view kSurgePlot = "Включение";
-inline constexpr std::string_view kTimeAxis = "Время, мс";
-inline constexpr std::string_view kVoltageAxis = "Напряжение, В";
-inline constexpr std::string_view kCurrentAxis = "Ток, А";
-inline constexpr std::string_view kPeriodsNote = "Установившийся режим: %1 периодов";
+    TAVRO_TRANSLATABLE("app", "программа моделирования не ответила за %1 с и остановлена");
+inline constexpr std::string_view kHelperNotStarted = TAVRO_TRANSLATABLE("app", "не удалось запустить программу моделирования ");
+inline constexpr std::string_view kBadEsr = TAVRO_TRANSLATABLE("app", "ESR конденсатора должно быть неотрицательным числом");
+inline constexpr std::string_view kVoutPlot = TAVRO_TRANSLATABLE("app", "Выходное напряжение");
+inline constexpr std::string_view kDiodePlot = TAVRO_TRANSLATABLE("app", "Ток вентиля");
+inline constexpr std::string_view kCapacitorPlot = TAVRO_TRANSLATABLE("app", "Ток конденсатора");
+inline constexpr std::string_view kSurgePlot = TAVRO_TRANSLATABLE("app", "Включение");
+inline constexpr std::string_view kTimeAxis = TAVRO_TRANSLATABLE("app", "Время, мс");
+inline constexpr std::string_view kVoltageAxis = TAVRO_TRANSLATABLE("app", "Напряжение, В");
+inline constexpr std::string_view kCurrentAxis = TAVRO_TRANSLATABLE("app", "Ток, А");
+inline constexpr std::string_view kPeriodsNote = TAVRO_TRANSLATABLE("app", "Установившийся режим: %1 периодов");
 
 }  // namespace tavro::app::texts

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "app/app_texts.h"
+#include "app/interface_language.h"
 #include "app/qt_text.h"
 
 namespace tavro::app {
@@ -70,9 +71,9 @@ bool DesignFiles::Open(const QString& path) {
 
 void DesignFiles::OpenWithDialog() {
   QString path;
-  if (dialog_(&window_, Q(design::kDesignFileExtension), Q(texts::kDesignFilter),
+  if (dialog_(&window_, Q(design::kDesignFileExtension), T(texts::kDesignFilter),
               current_.isEmpty() ? QString() : QFileInfo(current_).path(),
-              Q(texts::kOpenDesignTitle), path, true) &&
+              T(texts::kOpenDesignTitle), path, true) &&
       !path.isEmpty()) {
     Open(path);
   }
@@ -88,9 +89,9 @@ void DesignFiles::Save() {
 
 void DesignFiles::SaveAs() {
   QString path = current_.isEmpty() ? QString() : QFileInfo(current_).fileName();
-  if (dialog_(&window_, Q(design::kDesignFileExtension), Q(texts::kDesignFilter),
+  if (dialog_(&window_, Q(design::kDesignFileExtension), T(texts::kDesignFilter),
               current_.isEmpty() ? QString() : QFileInfo(current_).path(),
-              Q(texts::kSaveDesignTitle), path, false) &&
+              Plain(T(texts::kSaveDesignTitle)), path, false) &&
       !path.isEmpty()) {
     WriteTo(path);
   }
@@ -123,7 +124,7 @@ void DesignFiles::Remember(const QString& path) {
 void DesignFiles::FillRecentMenu(QMenu& menu) {
   menu.clear();
   const QStringList recent = RecentFiles();
-  if (recent.isEmpty()) menu.addAction(Q(texts::kNoRecent))->setEnabled(false);
+  if (recent.isEmpty()) menu.addAction(T(texts::kNoRecent))->setEnabled(false);
   int n = 1;
   for (const QString& path : recent) {
     const QString shown = QStringLiteral("&%1 %2").arg(n++).arg(QDir::toNativeSeparators(path));

@@ -3,9 +3,11 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QString>
+#include <functional>
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
+#include "app/interface_language.h"
 #include "app/qt_text.h"
 #include "design/field_table.h"
 #include "design/texts.h"
@@ -40,16 +42,24 @@ class BevelLine : public QWidget {
   }
 };
 
+// A text of the calculation's, in the language in use.
+using Words = std::function<QString()>;
+Words Design(std::string_view text) {
+  return [text] { return T(kDesignContext, text); };
+}
+
 QGroupBox* MakeGroup(QWidget* parent, Group group, std::string_view caption, QRect geometry) {
-  auto* box = new QGroupBox(Q(caption), parent);
+  auto* box = new QGroupBox(parent);
+  Follow(*parent->window(), box, [box, caption] { box->setTitle(T(kDesignContext, caption)); });
   box->setObjectName(QString::fromStdString(design::GroupName(group)));
   box->setGeometry(geometry);
   box->setFont(GroupCaptionFont());
   return box;
 }
 
-QLabel* MakeLabel(QWidget* parent, std::string_view text, QRect geometry, Qt::Alignment align) {
-  auto* label = new QLabel(Q(text), parent);
+QLabel* MakeLabel(QWidget* parent, Words text, QRect geometry, Qt::Alignment align) {
+  auto* label = new QLabel(parent);
+  if (text) Follow(*parent->window(), label, [label, text] { label->setText(text()); });
   label->setFont(LabelFont());
   label->setGeometry(geometry);
   label->setAlignment(align | Qt::AlignVCenter);
@@ -58,7 +68,7 @@ QLabel* MakeLabel(QWidget* parent, std::string_view text, QRect geometry, Qt::Al
 
 // A label that ends at x = rightEdge, level with a field at row top y.
 QLabel* LabelEndingAt(QWidget* parent, std::string_view text, int rightEdge, int y) {
-  return MakeLabel(parent, text, QRect(kLabelLeft, y, rightEdge - kLabelLeft, kFieldHeight),
+  return MakeLabel(parent, Design(text), QRect(kLabelLeft, y, rightEdge - kLabelLeft, kFieldHeight),
                    Qt::AlignRight);
 }
 
@@ -114,11 +124,11 @@ void BuildNomograms(FormControls& c) {
   int row = 0;
   for (const dtexts::NomogramRow& r : dtexts::kNomogramRows) {
     const int y = RowY(row++);
-    std::string caption = std::string(r.Caption) + " " + std::string(r.Symbol) + std::string(r.Unit);
+    const Words caption = [&r] { return T(kDesignContext, r.Caption) + " " + Q(r.Symbol) + Q(r.Unit); };
     MakeLabel(g, caption, {6, y, 104, kFieldHeight}, Qt::AlignLeft);
     MakeEdit(c, g, design::FieldOf(r.First.Shows, r.First.As), {112, y, 105, kFieldHeight}, true);
     if (r.HasSecond) {
-      MakeLabel(g, r.Middle, {217, y, 71, kFieldHeight}, Qt::AlignHCenter);
+      MakeLabel(g, Design(r.Middle), {217, y, 71, kFieldHeight}, Qt::AlignHCenter);
       MakeEdit(c, g, design::FieldOf(r.Second.Shows, r.Second.As), {288, y, 105, kFieldHeight},
                true);
     }
@@ -133,9 +143,9 @@ void BuildLoadCharacteristic(FormControls& c) {
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   g->setPalette(face);
 
-  QLabel* percent = MakeLabel(g, dtexts::kPercentCaption, {95, 29, 295, 17}, Qt::AlignLeft);
+  QLabel* percent = MakeLabel(g, Design(dtexts::kPercentCaption), {95, 29, 295, 17}, Qt::AlignLeft);
   percent->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  c.label37 = MakeLabel(g, "", {392, 29, 60, 17}, Qt::AlignLeft);
+  c.label37 = MakeLabel(g, nullptr, {392, 29, 60, 17}, Qt::AlignLeft);
   c.label37->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   c.label37->setObjectName("Label37");
 
@@ -167,7 +177,7 @@ void BuildLoadCharacteristic(FormControls& c) {
 
   // Right of the bevel: the chosen row's current and voltage.
   const auto row = [&](std::string_view caption, Field field, int y) {
-    MakeLabel(g, caption, {552, y, 184, kFieldHeight}, Qt::AlignRight);
+    MakeLabel(g, Design(caption), {552, y, 184, kFieldHeight}, Qt::AlignRight);
     MakeEdit(c, g, field, {744, y, 105, kFieldHeight}, true);
   };
   row(dtexts::kLoadCurrentCaption, Field::Edit25, 27);
@@ -231,7 +241,8 @@ FormControls BuildForm(QMainWindow& window) {
   BuildNomograms(c);
   BuildLoadCharacteristic(c);
 
-  c.button1 = new QPushButton(Q(texts::kCalculateButton), c.client);
+  c.button1 = new QPushButton(c.client);
+  Follow(window, c.button1, [b = c.button1] { b->setText(T(texts::kCalculateButton)); });
   c.button1->setObjectName("Button1");
   c.button1->setGeometry(720, 104, 73, 26);
   c.button1->setFont(ButtonFont());

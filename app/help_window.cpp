@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_texts.h"
+#include "app/interface_language.h"
 #include "app/qt_text.h"
 
 namespace tavro::app {
@@ -17,14 +18,14 @@ QString MethodMarkdown() {
 MethodWindow::MethodWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
   setObjectName("MethodWindow");
-  setWindowTitle(Q(texts::kMethodItem));
+  Follow(*this, this, [this] { setWindowTitle(Plain(T(texts::kMethodItem))); });
   browser_->setObjectName("MethodText");
   browser_->setOpenExternalLinks(true);
   // Pictures the document refers to are built in beside it.
   browser_->setSearchPaths({QStringLiteral(":/help")});
   const QString markdown = MethodMarkdown();
   if (markdown.isEmpty()) {
-    browser_->setPlainText(Q(texts::kMethodMissing));
+    Follow(*this, browser_, [this] { browser_->setPlainText(T(texts::kMethodMissing)); });
   } else {
     browser_->setMarkdown(markdown);
   }

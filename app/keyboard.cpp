@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "app/interface_language.h"
 #include "app/qt_text.h"
 
 namespace tavro::app {
@@ -100,9 +101,14 @@ class AltAlone : public QObject {
 }  // namespace
 
 QString WithMnemonic(std::string_view text, int at) {
-  QString shown = Q(text);
+  QString shown = T(text);
+  if (shown != Q(text)) return shown;
   shown.insert(at, QLatin1Char('&'));
   return shown;
+}
+
+void ShowWithMnemonic(QWidget& window, QAction* item, std::string_view text, int at) {
+  Follow(window, item, [item, text, at] { item->setText(WithMnemonic(text, at)); });
 }
 
 void InstallKeyboardFlow(QMainWindow& window, const FormControls& c,

@@ -5,6 +5,7 @@
 // opens the menu bar.
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <functional>
 
@@ -16,7 +17,11 @@ namespace tavro::app {
 void InstallKeyboardFlow(QMainWindow& window, const FormControls& controls,
                          std::function<void()> calculate);
 
-// The text with "&" put before its character at `at`: the menu's mnemonic.
+// The window's text (app/app_texts.h) in the language in use with "&" put
+// before its character at `at`: the menu's mnemonic. A translation carries
+// its own "&".
 QString WithMnemonic(std::string_view text, int at);
+// Shows `item`'s text so, now and after every change of language.
+void ShowWithMnemonic(QWidget& window, QAction* item, std::string_view text, int at);
 
 }  // namespace tavro::app

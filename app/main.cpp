@@ -1,9 +1,7 @@
 // tavro: the design calculator's window.
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QSettings>
-#include <QTranslator>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "design/texts.h"
+#include "i18n/catalogue.h"
 
 int main(int argc, char** argv) {
   using namespace tavro;
@@ -32,15 +31,13 @@ int main(int argc, char** argv) {
   // The menu entry and the icon of an installed copy.
   QGuiApplication::setDesktopFileName(app::Q(release::kDesktopId));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tavro")));
-  // The interface is Russian whatever the locale, the toolkit's own dialogs too.
-  QTranslator toolkitTexts;
-  if (toolkitTexts.load(QStringLiteral("qtbase_ru"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&toolkitTexts);
-  }
-  app::TForm1 Form1(app::SystemDecimalSeparator());
+  // The interface is Russian whatever the locale (the toolkit's own dialogs
+  // too) until the user picks English in the window.
   QSettings settings(QStringLiteral("Tavro"), QStringLiteral("Tavro"));
-  Form1.ApplySettings(app::LoadSettings(settings));
+  const app::AppSettings stored = app::LoadSettings(settings);
+  i18n::UseLanguage(stored.Language);
+  app::TForm1 Form1(app::SystemDecimalSeparator());
+  Form1.ApplySettings(stored);
   Form1.SetSettingsSink([&settings](const app::AppSettings& s) { app::SaveSettings(settings, s); });
   Form1.RestoreSession();
   Form1.show();

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,15 +20,18 @@
 #include <exception>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 
 #include "app/app_texts.h"
 #include "app/fonts.h"
+#include "app/interface_language.h"
 #include "app/keyboard.h"
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
 #include "app/tooltips.h"
 #include "app/window_placement.h"
 #include "design/diode_current.h"
+#include "i18n/catalogue.h"
 #include "design/field_table.h"
 #include "pdf/parts_table.h"
 #include "pdf/pdf_report.h"
@@ -74,7 +78,7 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
       error_(ModalErrorSink(this)),
       mainsDialog_(ModalMainsDialog(decimalSeparator)) {
   setObjectName("Form1");
-  setWindowTitle(Q(texts::kCaption));
+  Follow(*this, this, [this] { setWindowTitle(T(texts::kCaption)); });
   // Fixed size, minimise but no maximise.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -94,11 +98,13 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
 
   // The simulation check: Файл → "Экспорт схемы SPICE..." above "Выход", and
   // its own menu; both wait for a complete calculation.
-  exportSpiceItem_ = new QAction(Q(texts::kExportSpiceItem), this);
+  exportSpiceItem_ = new QAction(this);
   if (QMenu* file = qobject_cast<QMenu*>(controls_.n4->parent())) {
     file->insertAction(controls_.n4, exportSpiceItem_);
   }
-  simulationItem_ = menuBar()->addMenu(Q(texts::kSimulationMenu))->addAction(Q(texts::kSimulationItem));
+  QMenu* simulation = menuBar()->addMenu(QString());
+  simulation->setObjectName("SimulationMenu");
+  simulationItem_ = simulation->addAction(QString());
   for (QAction* item : {simulationItem_, exportSpiceItem_}) item->setEnabled(false);
   connect(simulationItem_, &QAction::triggered, this, &TForm1::OpenSimulation);
   connect(exportSpiceItem_, &QAction::triggered, this, &TForm1::ExportSpice);
@@ -114,11 +120,14 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   auto* designName = new QLabel(statusBar());
   designName->setObjectName("CurrentDesign");
   statusBar()->addPermanentWidget(designName);
-  connect(files_, &DesignFiles::CurrentFileChanged, designName, [designName](const QString& path) {
-    designName->setText(Q(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
-  });
+  const auto showDesignName = [this, designName] {
+    const QString path = files_->CurrentFile();
+    if (!path.isEmpty()) designName->setText(T(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
+  };
+  connect(files_, &DesignFiles::CurrentFileChanged, designName, showDesignName);
+  Follow(*this, designName, showDesignName);
   InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });
-  InstallTooltips(controls_);
+  InstallTooltips(*this, controls_);
   connect(actions_.openDesign, &QAction::triggered, files_, &DesignFiles::OpenWithDialog);
   connect(actions_.saveDesign, &QAction::triggered, files_, &DesignFiles::Save);
   connect(actions_.saveDesignAs, &QAction::triggered, files_, &DesignFiles::SaveAs);
@@ -128,20 +137,21 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(actions_.method, &QAction::triggered, this, &TForm1::ShowMethod);
   connect(actions_.exportPdf, &QAction::triggered, this, &TForm1::ExportPdf);
   // The simulation menu and item get their mnemonics too.
-  if (auto* simulation = qobject_cast<QMenu*>(simulationItem_->parent())) {
-    simulation->setTitle(WithMnemonic(texts::kSimulationMenu, 0));
-  }
-  simulationItem_->setText(WithMnemonic(texts::kSimulationItem, 0));
-  exportSpiceItem_->setText(WithMnemonic(texts::kExportSpiceItem, 9));
+  ShowWithMnemonic(*this, simulation->menuAction(), texts::kSimulationMenu, 0);
+  ShowWithMnemonic(*this, simulationItem_, texts::kSimulationItem, 0);
+  ShowWithMnemonic(*this, exportSpiceItem_, texts::kExportSpiceItem, 9);
   // So do the mains and parts menus; П is Правка's, so Параметры takes а.
   if (auto* settings = qobject_cast<QMenu*>(mainsItem_->parent())) {
-    settings->setTitle(WithMnemonic(texts::kSettingsMenu, 1));
+    ShowWithMnemonic(*this, settings->menuAction(), texts::kSettingsMenu, 1);
   }
   if (auto* parts = qobject_cast<QMenu*>(selectionItem_->parent())) {
-    parts->setTitle(WithMnemonic(texts::kPartsMenu, 0));
+    ShowWithMnemonic(*this, parts->menuAction(), texts::kPartsMenu, 0);
   }
-  mainsItem_->setText(WithMnemonic(texts::kMainsItem, 0));
-  selectionItem_->setText(WithMnemonic(texts::kSelectionItem, 0));
+  ShowWithMnemonic(*this, mainsItem_, texts::kMainsItem, 0);
+  ShowWithMnemonic(*this, selectionItem_, texts::kSelectionItem, 0);
+  BuildLanguageMenu();
+  // The calculation's captions and warnings follow the language too.
+  Follow(*this, this, [this] { ShowRatingsTexts(); });
 
   FormCreate();
 }
@@ -154,6 +164,10 @@ template <typename Handler>
 void TForm1::Guarded(Handler&& handler) {
   try {
     handler();
+  } catch (const report::ReportWriteError& e) {
+    // The reason is the system's; the words around it are the window's.
+    error_(QString::fromUtf8(e.what()).replace(Q(report::texts::kWriteFailed),
+                                               T(texts::kReportNotWritten)));
   } catch (const std::exception& e) {
     error_(QString::fromUtf8(e.what()));
   } catch (...) {
@@ -213,12 +227,12 @@ void TForm1::ShowMethod() {
 void TForm1::ExportPdf() {
   Guarded([this] {
     if (!procedure_.State().Calculated) {
-      ShowMessage(report::texts::kCalculateFirst);
+      message_(T(texts::kCalculateFirst));
       return;
     }
     QString fileName;
-    if (!pdfDialog_(this, QStringLiteral("pdf"), Q(texts::kPdfFilter), QString(),
-                    Q(texts::kPdfTitle), fileName, false) ||
+    if (!pdfDialog_(this, QStringLiteral("pdf"), T(texts::kPdfFilter), QString(),
+                    T(texts::kPdfTitle), fileName, false) ||
         fileName.isEmpty()) {
       return;
     }
@@ -242,7 +256,7 @@ std::vector<pdf::PdfTable> TForm1::SimulationTables() const {
   // The check as its window shows it, when it has run for the shown design.
   if (!simulation_ || simulation_->Running() || !simulation_->LastReport()) return {};
   const QTableWidget& shown = *simulation_->Table();
-  pdf::PdfTable table{QString(Q(texts::kSimulationItem)).remove("...").toStdString(), {}};
+  pdf::PdfTable table{T(texts::kSimulationTitle).toStdString(), {}};
   std::vector<std::string> header;
   for (int c = 0; c < shown.columnCount(); ++c) {
     const QTableWidgetItem* item = shown.horizontalHeaderItem(c);
@@ -368,12 +382,12 @@ void TForm1::ExportSpice() {
 void TForm1::N3Click() {
   Guarded([this] {
     if (!procedure_.State().Calculated) {
-      ShowMessage(report::texts::kCalculateFirst);
+      message_(T(texts::kCalculateFirst));
       return;
     }
     QString fileName;
-    fileDialog_(this, Q(report::texts::kDefaultExtension), Q(report::texts::kDialogFilter),
-                Q(report::texts::kInitialFolder), Q(report::texts::kDialogTitle), fileName, false);
+    fileDialog_(this, Q(report::texts::kDefaultExtension), T(texts::kReportDialogFilter),
+                Q(report::texts::kInitialFolder), T(texts::kReportDialogTitle), fileName, false);
     if (fileName.isEmpty()) return;  // cancelled
     const report::ReportContent content = report::ContentOf(procedure_);
     // A write that fails throws; Guarded shows it in the error box.
@@ -384,11 +398,13 @@ void TForm1::N3Click() {
 }
 
 void TForm1::BuildPartsMenus() {
-  QMenu* settings = menuBar()->addMenu(Q(texts::kSettingsMenu));
-  mainsItem_ = settings->addAction(Q(texts::kMainsItem));
+  QMenu* settings = menuBar()->addMenu(QString());
+  settings->setObjectName("SettingsMenu");
+  mainsItem_ = settings->addAction(QString());
   mainsItem_->setObjectName("MainsItem");
-  QMenu* parts = menuBar()->addMenu(Q(texts::kPartsMenu));
-  selectionItem_ = parts->addAction(Q(texts::kSelectionItem));
+  QMenu* parts = menuBar()->addMenu(QString());
+  parts->setObjectName("PartsMenu");
+  selectionItem_ = parts->addAction(QString());
   selectionItem_->setObjectName("SelectionItem");
   selectionItem_->setEnabled(false);
   connect(mainsItem_, &QAction::triggered, this, &TForm1::MainsClick);
@@ -413,6 +429,7 @@ void TForm1::BuildPartsMenus() {
 
 void TForm1::ApplySettings(const AppSettings& settings) {
   settings_ = settings;
+  SetLanguage(settings.Language);
   if (selection_) selection_->deleteLater();
 }
 
@@ -421,20 +438,54 @@ void TForm1::RefreshRatings() {
   selectionItem_->setEnabled(calculated);
   if (!calculated) return;
   calculatedMains_ = settings_.Mains;
+  ratingsShown_ = true;
+  ShowRatingsTexts();
+  if (selection_) ShowDesignIn(*selection_);
+}
+
+void TForm1::ShowRatingsTexts() {
+  if (!ratingsShown_) return;
   controls_.Group(Group::GroupBox3)
       ->setTitle(Q(design::ratings::OutputsGroupCaption(calculatedMains_.Supply,
                                                         procedure_.DecimalSeparator())));
-  const design::Design& d = *procedure_.LastDesign();
-  QString line;
-  for (design::ratings::WarningKind k : design::ratings::PlausibilityWarnings(d)) {
-    line += (line.isEmpty() ? QString() : QStringLiteral("\n")) +
-            Q(design::ratings::texts::kWarningsPrefix) + Q(design::ratings::WarningText(k));
-  }
+  const QString line = WarningLines(*procedure_.LastDesign());
   warningsLine_->setText(line);
   // A wrapped label asks for its height at its own width only.
-  warningsLine_->setFixedHeight(warningsLine_->heightForWidth(warningsLine_->width()));
+  if (!line.isEmpty()) {
+    warningsLine_->setFixedHeight(warningsLine_->heightForWidth(warningsLine_->width()));
+  }
   warningsBar_->setVisible(!line.isEmpty());
-  if (selection_) ShowDesignIn(*selection_);
+}
+
+void TForm1::BuildLanguageMenu() {
+  QMenu* menu = menuBar()->addMenu(Q(texts::kLanguageMenu));
+  menu->setObjectName("LanguageMenu");
+  auto* group = new QActionGroup(menu);
+  group->setExclusive(true);
+  for (auto [language, name, objectName] :
+       {std::tuple{i18n::Language::Russian, texts::kRussian, "LanguageRussian"},
+        std::tuple{i18n::Language::English, texts::kEnglish, "LanguageEnglish"}}) {
+    QAction* item = menu->addAction(Q(name));
+    item->setObjectName(objectName);
+    item->setCheckable(true);
+    item->setChecked(language == i18n::CurrentLanguage());
+    group->addAction(item);
+    connect(item, &QAction::triggered, this, [this, language = language] { SetLanguage(language); });
+    languageItems_.push_back({language, item});
+  }
+  // Справка last, as in most desktop programs.
+  if (auto* help = findChild<QMenu*>("N2")) {
+    menuBar()->removeAction(help->menuAction());
+    menuBar()->addAction(help->menuAction());
+  }
+}
+
+void TForm1::SetLanguage(i18n::Language language) {
+  for (const auto& [l, item] : languageItems_) item->setChecked(l == language);
+  const bool changed = language != settings_.Language;
+  settings_.Language = language;
+  if (language != i18n::CurrentLanguage()) SwitchLanguage(language);
+  if (changed && settingsSink_) settingsSink_(settings_);
 }
 
 bool TForm1::WarningsShown() const {
@@ -485,7 +536,7 @@ void TForm1::N4Click() {
 }
 
 void TForm1::N5Click() {
-  Guarded([this] { ShowMessage(texts::AboutMessage()); });
+  Guarded([this] { message_(T(texts::kAbout) + Q(texts::ReleaseLine())); });
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -532,6 +583,7 @@ void TForm1::SetTrackBarPosition(int position) {
   controls_.trackBar1->setValue(position);
 }
 
-void TForm1::ShowMessage(std::string_view text) { message_(Q(text)); }
+// The procedure's messages are the calculation's own texts.
+void TForm1::ShowMessage(std::string_view text) { message_(T(kDesignContext, text)); }
 
 }  // namespace tavro::app

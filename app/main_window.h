@@ -20,6 +20,7 @@
 #include "app/simulation_window.h"
 #include "app/stale_results.h"
 #include "design/procedure.h"
+#include "i18n/language.h"
 #include "pdf/pdf_report.h"
 #include "design/window.h"
 #include "report/locale_clock.h"
@@ -65,6 +66,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   SelectionWindow* Selection() const { return selection_; }
   QAction* MainsItem() const { return mainsItem_; }
   QAction* SelectionItem() const { return selectionItem_; }
+  // The interface language: switches every open window at once and is
+  // remembered through the settings sink.
+  void SetLanguage(i18n::Language language);
 
   const FormControls& Controls() const { return controls_; }
   const EverydayActions& Actions() const { return actions_; }
@@ -134,6 +138,11 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // After a press: the parts menu, the warnings line, the output group's
   // caption and the open "Выбор элементов" window follow a complete one.
   void RefreshRatings();
+  // The output group's caption and the warnings line of the shown design,
+  // in the language in use.
+  void ShowRatingsTexts();
+  // "Язык / Language", then Справка moved to the end of the menu bar.
+  void BuildLanguageMenu();
   void BuildPartsMenus();
   // Runs a handler; an error it does not catch goes to the error box and
   // the program carries on.
@@ -170,6 +179,8 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   QToolBar* warningsBar_ = nullptr;
   QLabel* warningsLine_ = nullptr;
   QPointer<SelectionWindow> selection_;
+  bool ratingsShown_ = false;
+  std::vector<std::pair<i18n::Language, QAction*>> languageItems_;
 };
 
 }  // namespace tavro::app

@@ -4,8 +4,10 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/app_texts.h"
+#include "app/interface_language.h"
 #include "app/plot_windows.h"
 #include "app/qt_text.h"
 
@@ -37,7 +39,7 @@ long double Value(const QDoubleSpinBox& box, long double original) {
 
 MainsDialog::MainsDialog(const r::SupplyConditions& current, char decimalSeparator, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(Q(texts::kMainsTitle));
+  Follow(*this, this, [this] { setWindowTitle(T(texts::kMainsTitle)); });
   const QLocale locale = PlotLocale(decimalSeparator);
   voltage_ = SpinBox(this, "MainsVoltage", r::kMinMainsVoltage, r::kMaxMainsVoltage,
                      current.Supply.Voltage, 1, locale);
@@ -46,10 +48,15 @@ MainsDialog::MainsDialog(const r::SupplyConditions& current, char decimalSeparat
   tolerance_ = SpinBox(this, "MainsTolerance", 0.0L, r::kMaxMainsTolerance,
                        current.Tolerance * 100.0L, 1, locale);
   auto* form = new QFormLayout;
-  form->addRow(Q(texts::kMainsVoltage), voltage_);
-  form->addRow(Q(texts::kMainsFrequency), frequency_);
-  form->addRow(Q(texts::kMainsTolerance), tolerance_);
-  auto* note = new QLabel(Q(texts::kMainsNote), this);
+  for (auto [text, box] : {std::pair{texts::kMainsVoltage, voltage_},
+                           std::pair{texts::kMainsFrequency, frequency_},
+                           std::pair{texts::kMainsTolerance, tolerance_}}) {
+    auto* label = new QLabel(this);
+    Follow(*this, label, [label, text = text] { label->setText(T(text)); });
+    form->addRow(label, box);
+  }
+  auto* note = new QLabel(this);
+  Follow(*this, note, [note] { note->setText(T(texts::kMainsNote)); });
   note->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

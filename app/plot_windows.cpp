@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_texts.h"
+#include "app/interface_language.h"
 #include "app/messages.h"
 #include "app/qt_text.h"
 #include "design/decimal.h"
@@ -36,7 +37,7 @@ QString Angle(const QLocale& locale, long double degrees) {
 }
 
 QString AskFile(QWidget* parent, const QString& filter, const QString& suffix) {
-  QFileDialog dialog(parent, Q(texts::kSavePlotTitle), ".", filter);
+  QFileDialog dialog(parent, T(texts::kSavePlotTitle), ".", filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setDefaultSuffix(suffix);
@@ -46,20 +47,20 @@ QString AskFile(QWidget* parent, const QString& filter, const QString& suffix) {
 
 std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(Q(texts::kPngSizeTitle));
+  dialog.setWindowTitle(T(texts::kPngSizeTitle));
   auto* width = new QSpinBox(&dialog);
   auto* height = new QSpinBox(&dialog);
   for (QSpinBox* box : {width, height}) box->setRange(200, 8000);
   width->setValue(proposal.Size.width());
   height->setValue(proposal.Size.height());
   auto* scale = new QComboBox(&dialog);
-  scale->addItem(Q(texts::kScaleScreen), 1.0);
-  scale->addItem(Q(texts::kScalePrint), 2.0);
+  scale->addItem(T(texts::kScaleScreen), 1.0);
+  scale->addItem(T(texts::kScalePrint), 2.0);
   scale->setCurrentIndex(proposal.Scale > 1 ? 1 : 0);
   auto* result = new QLabel(&dialog);
   const auto update = [&] {
     const double s = scale->currentData().toDouble();
-    result->setText(Q(texts::kPngResult)
+    result->setText(T(texts::kPngResult)
                         .arg(qRound(width->value() * s))
                         .arg(qRound(height->value() * s)));
   };
@@ -71,9 +72,9 @@ std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) 
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* form = new QFormLayout(&dialog);
-  form->addRow(Q(texts::kPngWidth), width);
-  form->addRow(Q(texts::kPngHeight), height);
-  form->addRow(Q(texts::kPngScale), scale);
+  form->addRow(T(texts::kPngWidth), width);
+  form->addRow(T(texts::kPngHeight), height);
+  form->addRow(T(texts::kPngScale), scale);
   form->addRow(result);
   form->addRow(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -84,12 +85,16 @@ std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) 
 
 PlotDialogs StandardPlotDialogs() { return {AskFile, AskPngSize}; }
 
-PlotWindow::PlotWindow(const QString& title, QWidget* parent)
+PlotWindow::PlotWindow(std::string_view title, QWidget* parent)
     : QWidget(parent, Qt::Window), name_(title), plot_(new PlotView(this)) {
-  setWindowTitle(title);
+  Follow(*this, this, [this] {
+    setWindowTitle(T(name_));
+    ShowTitle();
+  });
   auto* buttons = new QHBoxLayout;
   const auto button = [&](std::string_view text, const char* name, auto action) {
-    auto* b = new QPushButton(Q(text), this);
+    auto* b = new QPushButton(this);
+    Follow(*this, b, [b, text] { b->setText(T(text)); });
     b->setObjectName(name);
     connect(b, &QPushButton::clicked, this, action);
     buttons->addWidget(b);
@@ -104,11 +109,18 @@ PlotWindow::PlotWindow(const QString& title, QWidget* parent)
   layout->addLayout(buttons);
 }
 
-void PlotWindow::SetDesign(const design::InputTexts& in) {
+void PlotWindow::SetDesign(const design::InputTexts& inputs) {
+  inputs_ = inputs;
+  ShowTitle();
+}
+
+void PlotWindow::ShowTitle() {
+  if (!inputs_) return;
+  const design::InputTexts& in = *inputs_;
   const auto typed = [](const std::string& text) { return QString::fromStdString(text).trimmed(); };
-  plot_->SetTitle(name_, Q(texts::kDesignLine)
-                             .arg(typed(in.U0), typed(in.I0), typed(in.Kp), typed(in.Limbs),
-                                  typed(in.Bm), typed(in.Ud)));
+  plot_->SetTitle(T(name_), T(texts::kDesignLine)
+                                .arg(typed(in.U0), typed(in.I0), typed(in.Kp), typed(in.Limbs),
+                                     typed(in.Bm), typed(in.Ud)));
 }
 
 void PlotWindow::Save(Format format) {
@@ -125,14 +137,17 @@ void PlotWindow::Save(Format format) {
   const bool saved = format == Format::Png   ? plot_->ExportPng(path, png->Size, png->Scale)
                      : format == Format::Svg ? plot_->ExportSvg(path, plot_->size())
                                              : plot_->ExportPdf(path, plot_->size());
-  if (!saved) RunCentred(*BuildErrorBox(this, Q(texts::kPlotNotSaved) + " " + path));
+  if (!saved) RunCentred(*BuildErrorBox(this, T(texts::kPlotNotSaved) + " " + path));
 }
 
 LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)
-    : PlotWindow(Q(texts::kLoadPlotTitle), parent) {
+    : PlotWindow(texts::kLoadPlotTitle, parent) {
   setObjectName("LoadCharacteristicWindow");
-  Plot().SetAxes(Q(texts::kLoadPlotX), {Q(texts::kLoadX), Q(texts::kLoadXUnit)},
-                 Q(texts::kLoadPlotY), {Q(texts::kLoadY), Q(texts::kLoadYUnit)});
+  Follow(*this, this, [this] {
+    Plot().SetAxes(T(texts::kLoadPlotX), {Q(texts::kLoadX), T(texts::kLoadXUnit)},
+                   T(texts::kLoadPlotY), {Q(texts::kLoadY), T(texts::kLoadYUnit)});
+    Draw();
+  });
 }
 
 void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
@@ -141,19 +156,25 @@ void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
   table_ = curve.Table;
   separator_ = decimalSeparator;
   SetDesign(inputs);
-  QVector<QPointF> line, rows;
+  line_.clear();
   for (const design::LoadCurvePoint& p : curve.Points) {
-    line << QPointF(static_cast<double>(p.Current), static_cast<double>(p.Voltage));
+    line_ << QPointF(static_cast<double>(p.Current), static_cast<double>(p.Voltage));
   }
+  Plot().SetNumberLocale(PlotLocale(decimalSeparator));
+  row_ = sliderRow;
+  Draw();
+  Plot().ResetView();
+}
+
+void LoadCharacteristicWindow::Draw() {
+  if (line_.isEmpty()) return;
+  QVector<QPointF> rows;
   for (int k = 0; k < design::kLoadRows; ++k) {
     rows << QPointF(static_cast<double>(table_.Current[k]), static_cast<double>(table_.Voltage[k]));
   }
-  Plot().SetNumberLocale(PlotLocale(decimalSeparator));
-  Plot().SetCurve(line, Q(texts::kLoadPlotLegend));
-  Plot().SetPoints(rows, Q(texts::kTablePoints));
-  row_ = sliderRow;
+  Plot().SetCurve(line_, T(texts::kLoadPlotLegend));
+  Plot().SetPoints(rows, T(texts::kTablePoints));
   Mark();
-  Plot().ResetView();
 }
 
 void LoadCharacteristicWindow::ShowRow(int sliderRow) {
@@ -167,9 +188,9 @@ void LoadCharacteristicWindow::Mark() {
     return QPointF(static_cast<double>(table_.Current[k]), static_cast<double>(table_.Voltage[k]));
   };
   const auto describe = [&](std::string_view what, int k) {
-    return Q(what) + " " + QString::fromStdString(design::PercentText(k)) + ": " +
-           Shown(table_.Current[k], separator_) + " А, " + Shown(table_.Voltage[k], separator_) +
-           " В";
+    return T(what) + " " + QString::fromStdString(design::PercentText(k)) + ": " +
+           Shown(table_.Current[k], separator_) + T(texts::kLoadXUnit) + ", " +
+           Shown(table_.Voltage[k], separator_) + T(texts::kLoadYUnit);
   };
   Plot().SetMarkers({{at(design::kRatedRow), describe(texts::kRatedPoint, design::kRatedRow),
                       QColor(200, 40, 40), true},
@@ -177,17 +198,32 @@ void LoadCharacteristicWindow::Mark() {
 }
 
 DiodeCurrentWindow::DiodeCurrentWindow(QWidget* parent)
-    : PlotWindow(Q(texts::kPulsePlotTitle), parent) {
+    : PlotWindow(texts::kPulsePlotTitle, parent) {
   setObjectName("DiodeCurrentWindow");
-  Plot().SetAxes(Q(texts::kPulsePlotX), {Q(texts::kPulseX), Q(texts::kPulseXUnit)},
-                 Q(texts::kPulsePlotY), {Q(texts::kPulseY), Q(texts::kPulseYUnit)});
+  Follow(*this, this, [this] {
+    Plot().SetAxes(T(texts::kPulsePlotX), {Q(texts::kPulseX), Q(texts::kPulseXUnit)},
+                   T(texts::kPulsePlotY), {Q(texts::kPulseY), T(texts::kPulseYUnit)});
+    Draw();
+  });
   Plot().SetXRange(0, 360, 45);
 }
 
-void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& w, char decimalSeparator,
+void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& waveform, char decimalSeparator,
                               const design::InputTexts& inputs) {
-  const QLocale locale = PlotLocale(decimalSeparator);
+  waveform_ = waveform;
+  separator_ = decimalSeparator;
   SetDesign(inputs);
+  Plot().SetNumberLocale(PlotLocale(decimalSeparator));
+  Draw();
+  Plot().ResetView();
+}
+
+void DiodeCurrentWindow::Draw() {
+  if (!waveform_) return;
+  const design::DiodeCurrentWaveform& w = *waveform_;
+  const char decimalSeparator = separator_;
+  const QLocale locale = PlotLocale(decimalSeparator);
+  const QString amperes = T(texts::kPulseYUnit);
   QVector<QPointF> points;
   for (const design::WaveformPoint& p : w.Points) {
     points << QPointF(static_cast<double>(p.Degrees), static_cast<double>(p.Amperes));
@@ -195,20 +231,18 @@ void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& w, char decima
   const auto at = [](const design::WaveformPoint& p) {
     return QPointF(static_cast<double>(p.Degrees), static_cast<double>(p.Amperes));
   };
-  Plot().SetNumberLocale(locale);
-  Plot().SetCurve(points, Q(texts::kPulsePlotLegend));
+  Plot().SetCurve(points, T(texts::kPulsePlotLegend));
   Plot().SetMarkers(
-      {{at(w.Start), Q(texts::kConductionStart) + " " + Angle(locale, w.Start.Degrees),
+      {{at(w.Start), T(texts::kConductionStart) + " " + Angle(locale, w.Start.Degrees),
         QColor(30, 150, 60)},
        {at(w.Peak),
-        Q(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, decimalSeparator) + " А, " +
+        T(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, decimalSeparator) + amperes + ", " +
             Angle(locale, w.Peak.Degrees),
         QColor(200, 40, 40)},
-       {at(w.End), Q(texts::kConductionEnd) + " " + Angle(locale, w.End.Degrees),
+       {at(w.End), T(texts::kConductionEnd) + " " + Angle(locale, w.End.Degrees),
         QColor(120, 60, 160)}});
-  Plot().SetLegendNotes({Q(texts::kRmsNote) + " " + Shown(w.Rms, decimalSeparator) + " А",
-                         Q(texts::kPeakNote) + " " + Shown(w.Max, decimalSeparator) + " А"});
-  Plot().ResetView();
+  Plot().SetLegendNotes({T(texts::kRmsNote) + " " + Shown(w.Rms, decimalSeparator) + amperes,
+                         T(texts::kPeakNote) + " " + Shown(w.Max, decimalSeparator) + amperes});
 }
 
 }  // namespace tavro::app

@@ -38,7 +38,8 @@ class PlotWindow : public QWidget {
   Q_OBJECT
 
  public:
-  PlotWindow(const QString& title, QWidget* parent);
+  // `title` is the window's text (app/app_texts.h), shown in the language in use.
+  PlotWindow(std::string_view title, QWidget* parent);
   PlotView& Plot() { return *plot_; }
   void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
@@ -49,8 +50,10 @@ class PlotWindow : public QWidget {
  private:
   enum class Format { Png, Svg, Pdf };
   void Save(Format format);
+  void ShowTitle();
 
-  QString name_;
+  std::string_view name_;
+  std::optional<design::InputTexts> inputs_;
   PlotView* plot_;
   PlotDialogs dialogs_ = StandardPlotDialogs();
 };
@@ -68,8 +71,12 @@ class LoadCharacteristicWindow : public PlotWindow {
   void ShowRow(int sliderRow);
 
  private:
+  // The curve, the rows and the markers with their names in the language in
+  // use; the view stays as it is.
+  void Draw();
   void Mark();
 
+  QVector<QPointF> line_;
   design::LoadTable table_;
   int row_ = design::kRatedRow;
   char separator_ = ',';
@@ -82,6 +89,12 @@ class DiodeCurrentWindow : public PlotWindow {
   explicit DiodeCurrentWindow(QWidget* parent);
   void Show(const design::DiodeCurrentWaveform& waveform, char decimalSeparator,
             const design::InputTexts& inputs);
+
+ private:
+  void Draw();
+
+  std::optional<design::DiodeCurrentWaveform> waveform_;
+  char separator_ = ',';
 };
 
 // The number format of the plots for the program's decimal separator: the

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/app_texts.h"
+#include "app/interface_language.h"
 #include "app/plot_windows.h"
 #include "app/qt_text.h"
 #include "design/ratings/ratings_texts.h"
@@ -22,7 +23,7 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
                                  QWidget* parent)
     : QWidget(parent, Qt::Window), separator_(decimalSeparator), choices_(choices) {
   setObjectName("SelectionWindow");
-  setWindowTitle(Q(r::texts::kSelectionTitle));
+  Follow(*this, this, [this] { setWindowTitle(T(kRatingsContext, r::texts::kSelectionTitle)); });
   const QLocale locale = PlotLocale(decimalSeparator);
 
   capacitorTolerance_ = new QDoubleSpinBox(this);
@@ -46,8 +47,12 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
 
   table_ = new QTableWidget(0, 3, this);
   table_->setObjectName("SelectionTable");
-  table_->setHorizontalHeaderLabels(
-      {Q(r::texts::kColumnPart), Q(r::texts::kColumnRequirement), Q(r::texts::kColumnChoice)});
+  Follow(*this, table_, [this] {
+    table_->setHorizontalHeaderLabels({T(kRatingsContext, r::texts::kColumnPart),
+                                       T(kRatingsContext, r::texts::kColumnRequirement),
+                                       T(kRatingsContext, r::texts::kColumnChoice)});
+    Refresh();
+  });
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -67,7 +72,8 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
        {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance, capacitorTolerance_},
         {texts::kCapacitorSeries, series_},
         {texts::kDiodeMargin, diodeMargin_}}) {
-    auto* label = new QLabel(Q(text), this);
+    auto* label = new QLabel(this);
+    Follow(*this, label, [label, text = text] { label->setText(T(text)); });
     label->setBuddy(box);
     settings->addWidget(label);
     settings->addWidget(box);
@@ -113,7 +119,7 @@ void SelectionWindow::Refresh() {
   try {
     rows = r::SelectionRows(r::RateParts(*design_, mains_, choices_), separator_);
   } catch (const mathem::NumericalFailure& e) {
-    rows = {{std::string(r::texts::kNotComputed) + e.what(), {}, {}, true}};
+    rows = {{T(kRatingsContext, r::texts::kNotComputed).toStdString() + e.what(), {}, {}, true}};
   }
   table_->clearSpans();
   table_->setRowCount(static_cast<int>(rows.size()));
@@ -132,13 +138,18 @@ void SelectionWindow::Refresh() {
     if (row.Heading) table_->setSpan(i, 0, 1, 3);
   }
 
-  QString text;
-  for (r::WarningKind k : r::PlausibilityWarnings(*design_)) {
-    text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + Q(r::texts::kWarningsPrefix) +
-            Q(r::WarningText(k));
-  }
+  const QString text = WarningLines(*design_);
   warnings_->setText(text);
   warnings_->setVisible(!text.isEmpty());
+}
+
+QString WarningLines(const design::Design& design) {
+  QString lines;
+  for (r::WarningKind k : r::PlausibilityWarnings(design)) {
+    lines += (lines.isEmpty() ? QString() : QStringLiteral("\n")) +
+             T(kRatingsContext, r::texts::kWarningsPrefix) + T(kRatingsContext, r::WarningText(k));
+  }
+  return lines;
 }
 
 }  // namespace tavro::app

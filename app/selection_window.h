@@ -47,4 +47,8 @@ class SelectionWindow : public QWidget {
   QLabel* warnings_;
 };
 
+// The plausibility warnings of a design, one a line, in the language in use;
+// empty when there are none.
+QString WarningLines(const design::Design& design);
+
 }  // namespace tavro::app

@@ -17,9 +17,11 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <cstdio>
+#include <type_traits>
 #include <variant>
 
 #include "app/app_texts.h"
+#include "app/interface_language.h"
 #include "app/qt_text.h"
 #include "design/calculate.h"
 #include "simulation/child_process.h"
@@ -31,12 +33,28 @@
 namespace tavro::app {
 namespace {
 
-QCustomPlot* NewPlot(std::string_view yLabel) {
+QCustomPlot* NewPlot(QWidget& window, std::string_view yLabel) {
   auto* plot = new QCustomPlot;
-  plot->xAxis->setLabel(Q(texts::kTimeAxis));
-  plot->yAxis->setLabel(Q(yLabel));
+  Follow(window, plot, [plot, yLabel] {
+    plot->xAxis->setLabel(T(texts::kTimeAxis));
+    plot->yAxis->setLabel(T(yLabel));
+    plot->replot();
+  });
   plot->setMinimumSize(560, 260);
   return plot;
+}
+
+// A label, button or group whose text follows the language.
+template <typename Widget>
+Widget* Captioned(QWidget& window, Widget* widget, std::string_view text) {
+  Follow(window, widget, [widget, text] {
+    if constexpr (std::is_same_v<Widget, QGroupBox>) {
+      widget->setTitle(T(text));
+    } else {
+      widget->setText(T(text));
+    }
+  });
+  return widget;
 }
 
 void Show(QCustomPlot* plot, const std::vector<double>& t, const std::vector<double>& y) {
@@ -53,10 +71,10 @@ void Show(QCustomPlot* plot, const std::vector<double>& t, const std::vector<dou
   plot->replot();
 }
 
-QString StepText(const QString& step) {
-  if (step == "method") return Q(texts::kStepMethod);
-  if (step == "circuit") return Q(texts::kStepCircuit);
-  return Q(texts::kStepSurge);
+std::string_view StepText(const std::string& step) {
+  if (step == "method") return texts::kStepMethod;
+  if (step == "circuit") return texts::kStepCircuit;
+  return texts::kStepSurge;
 }
 
 }  // namespace
@@ -67,39 +85,46 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
       message_(ModalMessageSink(this)),
       helper_(QString::fromStdString(simulation::HelperPath())) {
   setObjectName("SimulationWindow");
-  setWindowTitle(Q(texts::kSimulationTitle));
+  Follow(*this, this, [this] { setWindowTitle(T(texts::kSimulationTitle)); });
 
-  auto* settings = new QGroupBox(Q(texts::kSimulationSettings));
+  auto* settings = Captioned(*this, new QGroupBox(this), texts::kSimulationSettings);
   auto* form = new QGridLayout(settings);
   diode_ = new QComboBox;
   for (const simulation::DiodeModel& m : simulation::ShippedDiodes()) {
     diode_->addItem(QString::fromStdString(m.Name));
-    diode_->setItemData(diode_->count() - 1, QString::fromStdString(m.About + "\n" + m.Source),
-                        Qt::ToolTipRole);
   }
-  diode_->addItem(Q(texts::kOwnModel));
+  diode_->addItem(QString());
   model_ = new QLineEdit;
   model_->setPlaceholderText(".model MYDIODE D(IS=10n RS=0.05 N=1.8)");
   model_->setEnabled(false);
   esr_ = new QLineEdit("0");
   load_ = new QComboBox;
-  load_->addItem(Q(texts::kResistiveLoad));
-  load_->addItem(Q(texts::kCurrentLoad));
-  form->addWidget(new QLabel(Q(texts::kDiodeLabel)), 0, 0);
+  load_->addItems({QString(), QString()});
+  Follow(*this, this, [this] {
+    const std::vector<simulation::DiodeModel>& shipped = simulation::ShippedDiodes();
+    for (int i = 0; i < static_cast<int>(shipped.size()); ++i) {
+      const simulation::DiodeModel& m = shipped[static_cast<std::size_t>(i)];
+      diode_->setItemData(i, T(kSimulationContext, m.About) + "\n" + Q(m.Source), Qt::ToolTipRole);
+    }
+    diode_->setItemText(diode_->count() - 1, T(texts::kOwnModel));
+    load_->setItemText(0, T(texts::kResistiveLoad));
+    load_->setItemText(1, T(texts::kCurrentLoad));
+  });
+  form->addWidget(Captioned(*this, new QLabel(this), texts::kDiodeLabel), 0, 0);
   form->addWidget(diode_, 0, 1);
-  form->addWidget(new QLabel(Q(texts::kLoadLabel)), 0, 2);
+  form->addWidget(Captioned(*this, new QLabel(this), texts::kLoadLabel), 0, 2);
   form->addWidget(load_, 0, 3);
-  form->addWidget(new QLabel(Q(texts::kEsrLabel)), 0, 4);
+  form->addWidget(Captioned(*this, new QLabel(this), texts::kEsrLabel), 0, 4);
   form->addWidget(esr_, 0, 5);
-  form->addWidget(new QLabel(Q(texts::kModelLabel)), 1, 0);
+  form->addWidget(Captioned(*this, new QLabel(this), texts::kModelLabel), 1, 0);
   form->addWidget(model_, 1, 1, 1, 5);
   form->setColumnStretch(1, 1);
   form->setColumnStretch(3, 1);
   connect(diode_, &QComboBox::currentIndexChanged, this,
           [this](int index) { model_->setEnabled(index == diode_->count() - 1); });
 
-  run_ = new QPushButton(Q(texts::kRunButton));
-  cancel_ = new QPushButton(Q(texts::kCancelButton));
+  run_ = Captioned(*this, new QPushButton(this), texts::kRunButton);
+  cancel_ = Captioned(*this, new QPushButton(this), texts::kCancelButton);
   cancel_->setEnabled(false);
   progress_ = new QProgressBar;
   progress_->setRange(0, 1000);
@@ -114,8 +139,6 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   connect(cancel_, &QPushButton::clicked, this, &SimulationWindow::Cancel);
 
   table_ = new QTableWidget(0, 4);
-  table_->setHorizontalHeaderLabels({Q(texts::kQuantityColumn), Q(texts::kMethodColumn),
-                                     Q(texts::kSimulatedColumn), Q(texts::kDifferenceColumn)});
   table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -124,14 +147,24 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   table_->setMinimumSize(640, 300);
 
   tabs_ = new QTabWidget;
-  vout_ = NewPlot(texts::kVoltageAxis);
-  diodeCurrent_ = NewPlot(texts::kCurrentAxis);
-  capacitor_ = NewPlot(texts::kCurrentAxis);
-  surge_ = NewPlot(texts::kCurrentAxis);
-  tabs_->addTab(vout_, Q(texts::kVoutPlot));
-  tabs_->addTab(diodeCurrent_, Q(texts::kDiodePlot));
-  tabs_->addTab(capacitor_, Q(texts::kCapacitorPlot));
-  tabs_->addTab(surge_, Q(texts::kSurgePlot));
+  vout_ = NewPlot(*this, texts::kVoltageAxis);
+  diodeCurrent_ = NewPlot(*this, texts::kCurrentAxis);
+  capacitor_ = NewPlot(*this, texts::kCurrentAxis);
+  surge_ = NewPlot(*this, texts::kCurrentAxis);
+  for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_}) tabs_->addTab(plot, QString());
+  // The table's words and the status line follow the language; the numbers stay.
+  Follow(*this, this, [this] {
+    tabs_->setTabText(0, T(texts::kVoutPlot));
+    tabs_->setTabText(1, T(texts::kDiodePlot));
+    tabs_->setTabText(2, T(texts::kCapacitorPlot));
+    tabs_->setTabText(3, T(texts::kSurgePlot));
+    table_->setHorizontalHeaderLabels({T(texts::kColumnsContext, texts::kQuantityColumn),
+                                       T(texts::kColumnsContext, texts::kMethodColumn),
+                                       T(texts::kColumnsContext, texts::kSimulatedColumn),
+                                       T(texts::kColumnsContext, texts::kDifferenceColumn)});
+    if (report_) FillTable(*report_);
+    status_->setText(statusText_ ? statusText_() : QString());
+  });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(settings);
@@ -143,7 +176,7 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
 
   limit_.setSingleShot(true);
   connect(&limit_, &QTimer::timeout, this,
-          [this] { Ended(Q(texts::kHelperSilent).arg(timeLimit_ / 1000)); });
+          [this] { Ended(T(texts::kHelperSilent).arg(timeLimit_ / 1000)); });
 }
 
 SimulationWindow::~SimulationWindow() {
@@ -163,8 +196,13 @@ void SimulationWindow::SetDesign(const design::DesignInputs& inputs) {
     plot->clearGraphs();
     plot->replot();
   }
-  status_->clear();
+  SetStatus(nullptr);
   progress_->setValue(0);
+}
+
+void SimulationWindow::SetStatus(std::function<QString()> text) {
+  statusText_ = std::move(text);
+  status_->setText(statusText_ ? statusText_() : QString());
 }
 
 std::optional<SimulationSettings> SimulationWindow::Settings() {
@@ -180,9 +218,9 @@ std::optional<SimulationSettings> SimulationWindow::Settings() {
     std::string esr = esr_->text().trimmed().toStdString();
     for (char& c : esr) c = c == ',' ? '.' : c;
     s.Esr = esr.empty() ? 0.0 : simulation::ParseSpiceNumber(esr);
-    if (!(s.Esr >= 0.0)) throw simulation::RejectedValue(std::string(texts::kBadEsr));
+    if (!(s.Esr >= 0.0)) throw simulation::RejectedValue(T(texts::kBadEsr).toStdString());
   } catch (const simulation::RejectedValue& e) {
-    message_(Q(texts::kSimulationFailed) + QString::fromUtf8(e.what()));
+    message_(T(texts::kSimulationFailed) + QString::fromUtf8(e.what()));
     return std::nullopt;
   }
   s.Load = load_->currentIndex() == 1 ? simulation::LoadKind::ConstantCurrent
@@ -209,18 +247,18 @@ void SimulationWindow::Run() {
   connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
     ReadAnswer();
     if (process_ == nullptr) return;  // it answered
-    Ended(status == QProcess::CrashExit ? Q(texts::kHelperCrashed)
-                                        : Q(texts::kHelperExited).arg(code));
+    Ended(status == QProcess::CrashExit ? T(texts::kHelperCrashed)
+                                        : T(texts::kHelperExited).arg(code));
   });
   connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) {
-      Ended(Q(texts::kHelperNotStarted) + helper_);
+      Ended(T(texts::kHelperNotStarted) + helper_);
     }
   });
   run_->setEnabled(false);
   cancel_->setEnabled(true);
   progress_->setValue(0);
-  status_->setText(StepText("method"));
+  SetStatus([] { return T(StepText("method")); });
   process_->start(helper_, {});
   process_->write((simulation::EncodeRequest(request) + "\n").c_str());
   process_->closeWriteChannel();
@@ -244,7 +282,7 @@ void SimulationWindow::Release(bool kill) {
 void SimulationWindow::Cancel() {
   if (process_ == nullptr) return;
   Release(true);
-  status_->setText(Q(texts::kSimulationCancelled));
+  SetStatus([] { return T(texts::kSimulationCancelled); });
   emit Finished();
 }
 
@@ -258,14 +296,14 @@ void SimulationWindow::ReadAnswer() {
     pending_.remove(0, end + 1);
     if (const auto p = simulation::DecodeProgress(line)) {
       progress_->setValue(static_cast<int>(p->Fraction * 1000.0));
-      status_->setText(StepText(QString::fromStdString(p->Step)));
+      SetStatus([step = StepText(p->Step)] { return T(step); });
       continue;
     }
     const simulation::SimulationReport report = simulation::DecodeReport(line);
     Release(false);
     if (!report.Ok) {
-      status_->clear();
-      message_(Q(texts::kSimulationFailed) + QString::fromStdString(report.Error));
+      SetStatus(nullptr);
+      message_(T(texts::kSimulationFailed) + QString::fromStdString(report.Error));
     } else {
       progress_->setValue(1000);
       ShowReport(report);
@@ -278,8 +316,8 @@ void SimulationWindow::ReadAnswer() {
 void SimulationWindow::Ended(const QString& failure) {
   if (process_ == nullptr) return;
   Release(true);
-  status_->clear();
-  message_(Q(texts::kSimulationFailed) + failure);
+  SetStatus(nullptr);
+  message_(T(texts::kSimulationFailed) + failure);
   emit Finished();
 }
 
@@ -324,38 +362,45 @@ void SimulationWindow::AddRow(const QString& name, double method, double simulat
 }
 
 void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
-  namespace st = simulation::texts;
   report_ = r;
+  if (r.Circuit) settledPeriods_ = r.Circuit->State.Settled ? r.Circuit->State.Periods : 0;
+  FillTable(r);
+  SetStatus([r] {
+    return r.Circuit && !r.Circuit->State.Settled
+               ? T(kSimulationContext, simulation::texts::kNotSettled)
+               : T(texts::kPeriodsNote).arg(r.Circuit ? r.Circuit->State.Periods : 0);
+  });
+  ShowPlots(r);
+}
+
+void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
+  namespace st = simulation::texts;
+  const auto sim = [](std::string_view text) { return T(kSimulationContext, text); };
   table_->setRowCount(0);
   if (r.Method) {
-    AddSection(Q(st::kMethodCheck) + " — " + Q(r.Method->Passed ? st::kPassed : st::kFailed));
+    AddSection(sim(st::kMethodCheck) + " — " + sim(r.Method->Passed ? st::kPassed : st::kFailed));
     for (const auto& row : r.Method->Rows) {
-      AddRow(Q(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
+      AddRow(sim(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
     }
   }
   if (r.Circuit) {
-    settledPeriods_ = r.Circuit->State.Settled ? r.Circuit->State.Periods : 0;
-    QString title = Q(st::kCircuitCheck) + ": " + QString::fromStdString(r.DiodeName) + ", " +
-                    Q(r.LoadName == "current" ? texts::kCurrentLoad : texts::kResistiveLoad);
+    QString title = sim(st::kCircuitCheck) + ": " + QString::fromStdString(r.DiodeName) + ", " +
+                    T(r.LoadName == "current" ? texts::kCurrentLoad : texts::kResistiveLoad);
     if (r.Esr > 0.0) title += ", ESR " + Number(r.Esr);
     AddSection(title);
     for (const auto& row : r.Circuit->Rows) {
-      AddRow(Q(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
+      AddRow(sim(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
     }
   }
   if (r.SurgeResult) {
-    AddSection(Q(st::kSurge));
+    AddSection(sim(st::kSurge));
     const double nan = std::nan("");
-    AddRow(Q(st::kWorstPhase), nan, r.SurgeResult->WorstPhaseDegrees, nan);
-    AddRow(Q(st::kWorstPeak), nan, r.SurgeResult->WorstPeak, nan);
+    AddRow(sim(st::kWorstPhase), nan, r.SurgeResult->WorstPhaseDegrees, nan);
+    AddRow(sim(st::kWorstPeak), nan, r.SurgeResult->WorstPeak, nan);
   }
   table_->resizeColumnsToContents();
   table_->resizeRowsToContents();
   table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  status_->setText(r.Circuit && !r.Circuit->State.Settled
-                       ? Q(st::kNotSettled)
-                       : Q(texts::kPeriodsNote).arg(r.Circuit ? r.Circuit->State.Periods : 0));
-  ShowPlots(r);
 }
 
 void SimulationWindow::ShowPlots(const simulation::SimulationReport& r) {
@@ -375,8 +420,8 @@ void ExportSpiceNetlist(QWidget* owner, const design::DesignInputs& inputs,
                         const SimulationSettings& settings, int periods,
                         const report::FileDialog& dialog, const MessageSink& message) {
   QString fileName;
-  dialog(owner, Q(texts::kExportSpiceExtension), Q(texts::kExportSpiceFilter), QString(),
-         Q(texts::kExportSpiceTitle), fileName, false);
+  dialog(owner, Q(texts::kExportSpiceExtension), T(texts::kExportSpiceFilter), QString(),
+         T(texts::kExportSpiceTitle), fileName, false);
   if (fileName.isEmpty()) return;
   try {
     const design::Calculation calculation = design::Calculate(inputs);
@@ -399,10 +444,10 @@ void ExportSpiceNetlist(QWidget* owner, const design::DesignInputs& inputs,
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
         !file.flush()) {
-      message(Q(texts::kSpiceNotWritten) + " " + fileName);
+      message(T(texts::kSpiceNotWritten) + " " + fileName);
     }
   } catch (const simulation::RejectedValue& e) {
-    message(Q(texts::kSpiceNotWritten) + ": " + QString::fromUtf8(e.what()));
+    message(T(texts::kSpiceNotWritten) + ": " + QString::fromUtf8(e.what()));
   }
 }
 

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "app/messages.h"
@@ -76,6 +77,10 @@ class SimulationWindow : public QWidget {
   void Release(bool kill);
   void Ended(const QString& failure);
   void ShowReport(const simulation::SimulationReport& report);
+  // The comparison table in the language in use.
+  void FillTable(const simulation::SimulationReport& report);
+  // The status line's text, shown again when the language changes.
+  void SetStatus(std::function<QString()> text);
   void ShowPlots(const simulation::SimulationReport& report);
   void AddSection(const QString& title);
   void AddRow(const QString& name, double method, double simulated, double difference);
@@ -100,6 +105,7 @@ class SimulationWindow : public QWidget {
   QPushButton* cancel_;
   QProgressBar* progress_;
   QLabel* status_;
+  std::function<QString()> statusText_;
   QTableWidget* table_;
   QTabWidget* tabs_;
   QCustomPlot* vout_;

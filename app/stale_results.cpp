@@ -1,7 +1,7 @@
 #include "app/stale_results.h"
 
 #include "app/app_texts.h"
-#include "app/qt_text.h"
+#include "app/interface_language.h"
 
 namespace tavro::app {
 
@@ -15,6 +15,7 @@ StaleResults::StaleResults(const FormControls& c, QStatusBar& status)
     }
   }
   connect(c.radioButton2, &QRadioButton::toggled, this, &StaleResults::InputEdited);
+  Follow(*status.window(), note_, [this] { note_->setText(stale_ ? T(texts::kStaleNote) : QString()); });
 }
 
 void StaleResults::Pressed(bool complete) {
@@ -29,7 +30,7 @@ void StaleResults::InputEdited() {
 
 void StaleResults::Show(bool stale) {
   stale_ = stale;
-  note_->setText(stale ? Q(texts::kStaleNote) : QString());
+  note_->setText(stale ? T(texts::kStaleNote) : QString());
   for (QLineEdit* edit : controls_.edits) {
     if (!edit->isReadOnly()) continue;
     QPalette palette = edit->palette();

@@ -6,6 +6,6 @@
 
 namespace tavro::app {
 
-void InstallTooltips(const FormControls& controls);
+void InstallTooltips(QWidget& window, const FormControls& controls);
 
 }  // namespace tavro::app

@@ -1,0 +1,66 @@
+// The window's texts in the interface language. Every text is written in
+// Russian where it lives (app/app_texts.h, the libraries' text headers) and
+// shown through the translation catalogues; a text that is on screen is
+// shown again whenever the language changes, so a switch takes effect at
+// once without touching what the user typed or the results.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "i18n/language.h"
+
+namespace tavro::app {
+
+// The contexts the libraries' texts are marked with where they live.
+inline constexpr char kDesignContext[] = "design";
+inline constexpr char kRatingsContext[] = "ratings";
+inline constexpr char kSimulationContext[] = "simulation";
+
+// A text of app/app_texts.h in the language in use.
+QString T(std::string_view appText);
+// A text marked in another context (the calculation's, the ratings', the
+// simulation check's).
+QString T(const char* context, std::string_view text);
+// A menu text without its mnemonic mark, for a title or a document.
+QString Plain(const QString& menuText);
+// The libraries' hook for texts they compose (design::TextLookup).
+std::string TranslatedUtf8(const char* context, std::string_view text);
+
+// Runs each `show` now and again after every change of language while its
+// owner lives; a window has one, made on first use.
+class LanguageFollower : public QObject {
+ public:
+  explicit LanguageFollower(QWidget& window);
+  void Follow(QObject* owner, std::function<void()> show);
+  // Shows every text again in the language in use.
+  void Refresh();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Shown {
+    QPointer<QObject> Owner;
+    std::function<void()> Show;
+  };
+  std::vector<Shown> shown_;
+};
+
+LanguageFollower& FollowerOf(QWidget& window);
+
+// Shorthand: `show` now and on every change of language while `owner` lives,
+// followed by `window`'s follower.
+void Follow(QWidget& window, QObject* owner, std::function<void()> show);
+
+// Switches the whole program: the catalogues, then every open window's texts
+// before this returns.
+void SwitchLanguage(i18n::Language language);
+
+}  // namespace tavro::app

@@ -59,7 +59,7 @@ void DesignFiles::Apply(const design::DesignFile& file) {
 bool DesignFiles::Open(const QString& path) {
   const design::DesignFileReading reading = design::ReadDesignFile(Native(path), separator_);
   if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
-    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error)));
+    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, TranslatedUtf8)));
     return false;
   }
   Apply(std::get<design::DesignFile>(reading));
@@ -99,7 +99,7 @@ void DesignFiles::SaveAs() {
 
 bool DesignFiles::WriteTo(const QString& path) {
   if (const auto error = design::WriteDesignFile(Native(path), Inputs())) {
-    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error)));
+    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, TranslatedUtf8)));
     return false;
   }
   current_ = path;

@@ -14,14 +14,17 @@
 #include <string_view>
 #include <vector>
 
+#include "design/ratings/ratings_texts.h"
+#include "design/texts.h"
 #include "i18n/language.h"
+#include "simulation/texts.h"
 
 namespace tavro::app {
 
 // The contexts the libraries' texts are marked with where they live.
-inline constexpr char kDesignContext[] = "design";
-inline constexpr char kRatingsContext[] = "ratings";
-inline constexpr char kSimulationContext[] = "simulation";
+inline constexpr const char* kDesignContext = design::texts::kContext;
+inline constexpr const char* kRatingsContext = design::ratings::texts::kContext;
+inline constexpr const char* kSimulationContext = simulation::texts::kContext;
 
 // A text of app/app_texts.h in the language in use.
 QString T(std::string_view appText);

@@ -446,8 +446,8 @@ void TForm1::RefreshRatings() {
 void TForm1::ShowRatingsTexts() {
   if (!ratingsShown_) return;
   controls_.Group(Group::GroupBox3)
-      ->setTitle(Q(design::ratings::OutputsGroupCaption(calculatedMains_.Supply,
-                                                        procedure_.DecimalSeparator())));
+      ->setTitle(Q(design::ratings::OutputsGroupCaption(
+          calculatedMains_.Supply, procedure_.DecimalSeparator(), TranslatedUtf8)));
   const QString line = WarningLines(*procedure_.LastDesign());
   warningsLine_->setText(line);
   // A wrapped label asks for its height at its own width only.

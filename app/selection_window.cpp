@@ -117,9 +117,9 @@ void SelectionWindow::Refresh() {
   if (!design_) return;
   std::vector<r::SelectionRow> rows;
   try {
-    rows = r::SelectionRows(r::RateParts(*design_, mains_, choices_), separator_);
+    rows = r::SelectionRows(r::RateParts(*design_, mains_, choices_), separator_, TranslatedUtf8);
   } catch (const mathem::NumericalFailure& e) {
-    rows = {{T(kRatingsContext, r::texts::kNotComputed).toStdString() + e.what(), {}, {}, true}};
+    rows = {{r::NotComputedText(e.what(), TranslatedUtf8), {}, {}, true}};
   }
   table_->clearSpans();
   table_->setRowCount(static_cast<int>(rows.size()));

@@ -207,6 +207,11 @@ TEST_F(Language, EnglishLeavesNoRussianTextAndRussianComesBackExactly) {
 }
 
 TEST_F(Language, EveryEnglishTextFitsItsControlAtTheDefaultSize) {
+  // The check itself sees a text cut off.
+  QLabel narrow(QStringLiteral("Rated rectified voltage, V"));
+  narrow.resize(60, 20);
+  EXPECT_FALSE(Clipped(&narrow).isEmpty());
+
   OpenEverything();
   TypeInto(Field::Edit1, "13");  // the stale note
   SwitchTo("LanguageEnglish");
@@ -219,6 +224,11 @@ TEST_F(Language, EveryEnglishTextFitsItsControlAtTheDefaultSize) {
                                      << clipped.toStdString();
     }
   }
+  // The calculation's messages too.
+  TypeInto(Field::Edit2, "0,01");
+  Calculate();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_FALSE(HasCyrillic(messages[0])) << messages[0].toStdString();
 }
 
 }  // namespace

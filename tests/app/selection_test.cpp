@@ -105,10 +105,12 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
   const AppSettings defaults = LoadSettings(store);
   EXPECT_EQ(defaults.Mains.Supply.Voltage, 220.0L);
   EXPECT_EQ(defaults.Mains.Tolerance, 0.10L);
+  EXPECT_EQ(defaults.Language, i18n::Language::Russian);
 
   AppSettings s;
   s.Mains = {{117.5L, 60.0L}, 0.15L};
   s.Parts = {0.10L, r::CapacitanceSeries::E12, 2.0L};
+  s.Language = i18n::Language::English;
   SaveSettings(store, s);
   const AppSettings back = LoadSettings(store);
   EXPECT_EQ(back.Mains.Supply.Voltage, 117.5L);
@@ -117,10 +119,13 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
   EXPECT_EQ(back.Parts.CapacitanceTolerance, 0.10L);
   EXPECT_EQ(back.Parts.Series, r::CapacitanceSeries::E12);
   EXPECT_EQ(back.Parts.DiodeVoltageMargin, 2.0L);
+  EXPECT_EQ(back.Language, i18n::Language::English);
 
   store.setValue("mains/voltage", "5000");
   store.setValue("mains/tolerance", "abc");
+  store.setValue("interface/language", "fr");
   const AppSettings odd = LoadSettings(store);
+  EXPECT_EQ(odd.Language, i18n::Language::Russian);
   EXPECT_EQ(odd.Mains.Supply.Voltage, 220.0L);
   EXPECT_EQ(odd.Mains.Tolerance, 0.10L);
 }

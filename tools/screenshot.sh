@@ -49,13 +49,14 @@ start() {
   xdotool key space
   sleep 1
 }
-# Menu $1, item $2 (both counted from 0) from the keyboard: F10 opens the
-# first menu, whatever the language.
+# Menu $1 (from 1: not the first), item $2 (from 0) from the keyboard,
+# whatever the language: F10 opens the first menu, Right the next with its
+# first item highlighted.
 menu() {
   xdotool windowactivate --sync "$main"; sleep 0.3
   xdotool key F10; sleep 0.4
   i=0; while [ "$i" -lt "$1" ]; do xdotool key Right; sleep 0.2; i=$((i + 1)); done
-  i=0; while [ "$i" -le "$2" ]; do xdotool key Down; sleep 0.2; i=$((i + 1)); done
+  i=0; while [ "$i" -lt "$2" ]; do xdotool key Down; sleep 0.2; i=$((i + 1)); done
   xdotool key Return; sleep 1
 }
 start en "Single-phase bridge rectifier with a capacitor filter, taking the transformer leakage inductance into account"

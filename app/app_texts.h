@@ -86,9 +86,10 @@ inline constexpr std::string_view kCalculateButton = TAVRO_TRANSLATABLE("app", "
 inline constexpr std::string_view kLimbsOne = "1";
 inline constexpr std::string_view kLimbsTwo = "2";
 
-// Three lines separated by CR LF.
-inline constexpr std::string_view kAbout =
-    TAVRO_TRANSLATABLE("app", "Версия: 2.0\r\nАвтор программы: mq270\r\ne-mail: mq270@tavro.example");
+// The About message's three lines, shown separated by CR LF.
+inline constexpr std::string_view kAboutVersion = TAVRO_TRANSLATABLE("app", "Версия: 2.0");
+inline constexpr std::string_view kAboutAuthor = TAVRO_TRANSLATABLE("app", "Автор программы: mq270");
+inline constexpr std::string_view kAboutMail = "e-mail: mq270@tavro.example";
 
 // The release of this build, the About message's last line.
 inline std::string ReleaseLine() { return "\r\nTavro " + std::string(release::kVersion); }

@@ -536,7 +536,10 @@ void TForm1::N4Click() {
 }
 
 void TForm1::N5Click() {
-  Guarded([this] { message_(T(texts::kAbout) + Q(texts::ReleaseLine())); });
+  Guarded([this] {
+    message_(T(texts::kAboutVersion) + "\r\n" + T(texts::kAboutAuthor) + "\r\n" +
+             Q(texts::kAboutMail) + Q(texts::ReleaseLine()));
+  });
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -220,14 +220,6 @@
         <translation>Calculate</translation>
     </message>
     <message>
-        <source>Версия: 2.0<byte value="xd"/>
-Автор программы: mq270<byte value="xd"/>
-e-mail: mq270@tavro.example</source>
-        <translation>Version: 2.0<byte value="xd"/>
-Author: mq270<byte value="xd"/>
-e-mail: mq270@tavro.example</translation>
-    </message>
-    <message>
         <source>Сначала необходимо произвести расчёт</source>
         <translation>Run the calculation first</translation>
     </message>
@@ -547,7 +539,7 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
     </message>
     <message>
         <source>Допущения метода...</source>
-        <translation>The method&apos;s assumptions...</translation>
+        <translation>The method's assumptions...</translation>
     </message>
     <message>
         <source>Реальная схема...</source>
@@ -620,6 +612,14 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
     <message>
         <source>Установившийся режим: %1 периодов</source>
         <translation>Steady state: %1 periods</translation>
+    </message>
+    <message>
+        <source>Версия: 2.0</source>
+        <translation>Version: 2.0</translation>
+    </message>
+    <message>
+        <source>Автор программы: mq270</source>
+        <translation>Author: mq270</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,9 @@ namespace tavro::app::texts {
 // The context the texts below are marked with in the translation catalogues.
 inline constexpr char kContext[] = "app";
 
-inline constexpr std::string_view kCaption =
-    TAVRO_TRANSLATABLE("app", "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
+inline constexpr std::string_view kCaption = TAVRO_TRANSLATABLE(
+    "app",
+    "Расчёт однофазного мостового выпрямителя, работающего на ёмкость, с учётом индуктивности "
     "рассеяния трансформатора");
 
 inline constexpr std::string_view kFileMenu = TAVRO_TRANSLATABLE("app", "Файл");
@@ -25,32 +26,42 @@ inline constexpr std::string_view kAboutItem = TAVRO_TRANSLATABLE("app", "О п�
 
 // The plots (beyond the original window).
 inline constexpr std::string_view kPlotsMenu = TAVRO_TRANSLATABLE("app", "Графики");
-inline constexpr std::string_view kLoadPlotItem = TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика...");
-inline constexpr std::string_view kPulsePlotItem = TAVRO_TRANSLATABLE("app", "Форма тока вентиля...");
-inline constexpr std::string_view kLoadPlotTitle = TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика выпрямителя");
+inline constexpr std::string_view kLoadPlotItem =
+    TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика...");
+inline constexpr std::string_view kPulsePlotItem =
+    TAVRO_TRANSLATABLE("app", "Форма тока вентиля...");
+inline constexpr std::string_view kLoadPlotTitle =
+    TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика выпрямителя");
 inline constexpr std::string_view kLoadPlotX = TAVRO_TRANSLATABLE("app", "Выпрямленный ток, А");
-inline constexpr std::string_view kLoadPlotY = TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение, В");
-inline constexpr std::string_view kLoadPlotLegend = TAVRO_TRANSLATABLE("app", "U(I), 0 … 120 % номинального тока");
+inline constexpr std::string_view kLoadPlotY =
+    TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение, В");
+inline constexpr std::string_view kLoadPlotLegend =
+    TAVRO_TRANSLATABLE("app", "U(I), 0 … 120 % номинального тока");
 inline constexpr std::string_view kRatedPoint = TAVRO_TRANSLATABLE("app", "Номинальный режим");
 inline constexpr std::string_view kSliderPoint = TAVRO_TRANSLATABLE("app", "Положение ползунка");
 inline constexpr std::string_view kPulsePlotTitle = TAVRO_TRANSLATABLE("app", "Форма тока вентиля");
-inline constexpr std::string_view kPulsePlotX = TAVRO_TRANSLATABLE("app", "Фаза напряжения сети, °");
+inline constexpr std::string_view kPulsePlotX =
+    TAVRO_TRANSLATABLE("app", "Фаза напряжения сети, °");
 inline constexpr std::string_view kPulsePlotY = TAVRO_TRANSLATABLE("app", "Ток вентиля, А");
-inline constexpr std::string_view kPulsePlotLegend = TAVRO_TRANSLATABLE("app", "Ток вентиля за период сети");
-inline constexpr std::string_view kConductionStart = TAVRO_TRANSLATABLE("app", "Начало проводимости:");
+inline constexpr std::string_view kPulsePlotLegend =
+    TAVRO_TRANSLATABLE("app", "Ток вентиля за период сети");
+inline constexpr std::string_view kConductionStart =
+    TAVRO_TRANSLATABLE("app", "Начало проводимости:");
 inline constexpr std::string_view kConductionEnd = TAVRO_TRANSLATABLE("app", "Конец проводимости:");
 inline constexpr std::string_view kPulsePeak = TAVRO_TRANSLATABLE("app", "Максимум:");
 inline constexpr std::string_view kRmsNote = TAVRO_TRANSLATABLE("app", "Действующее значение:");
 inline constexpr std::string_view kPeakNote = TAVRO_TRANSLATABLE("app", "Амплитудное значение:");
-inline constexpr std::string_view kTablePoints = TAVRO_TRANSLATABLE("app", "Строки таблицы (шаг 5 %)");
+inline constexpr std::string_view kTablePoints =
+    TAVRO_TRANSLATABLE("app", "Строки таблицы (шаг 5 %)");
 // The read-out's quantities: symbol, then unit with its leading space.
 inline constexpr std::string_view kLoadX = "I", kLoadXUnit = TAVRO_TRANSLATABLE("app", " А");
 inline constexpr std::string_view kLoadY = "U", kLoadYUnit = TAVRO_TRANSLATABLE("app", " В");
 inline constexpr std::string_view kPulseX = "ωt", kPulseXUnit = "°";
 inline constexpr std::string_view kPulseY = "i", kPulseYUnit = TAVRO_TRANSLATABLE("app", " А");
 // The plots' second title line: the six inputs as typed.
-inline constexpr std::string_view kDesignLine =
-    TAVRO_TRANSLATABLE("app", "U₀ = %1 В,  I₀ = %2 А,  Kп = %3 %,  стержней с обмотками: %4,  Bm = %5 Тл,  Uпр = %6 В");
+inline constexpr std::string_view kDesignLine = TAVRO_TRANSLATABLE(
+    "app",
+    "U₀ = %1 В,  I₀ = %2 А,  Kп = %3 %,  стержней с обмотками: %4,  Bm = %5 Тл,  Uпр = %6 В");
 inline constexpr std::string_view kResetView = TAVRO_TRANSLATABLE("app", "Исходный масштаб");
 inline constexpr std::string_view kSavePng = TAVRO_TRANSLATABLE("app", "Сохранить PNG...");
 inline constexpr std::string_view kSaveSvg = TAVRO_TRANSLATABLE("app", "Сохранить SVG...");
@@ -63,7 +74,8 @@ inline constexpr std::string_view kScaleScreen = TAVRO_TRANSLATABLE("app", "×1 
 inline constexpr std::string_view kScalePrint = TAVRO_TRANSLATABLE("app", "×2 — для печати");
 inline constexpr std::string_view kPngResult = TAVRO_TRANSLATABLE("app", "Файл: %1 × %2 пикселей");
 inline constexpr std::string_view kSavePlotTitle = TAVRO_TRANSLATABLE("app", "Сохранить график");
-inline constexpr std::string_view kPlotNotSaved = TAVRO_TRANSLATABLE("app", "Не удалось сохранить график в файл");
+inline constexpr std::string_view kPlotNotSaved =
+    TAVRO_TRANSLATABLE("app", "Не удалось сохранить график в файл");
 
 // Mains and parts (beyond the original window).
 inline constexpr std::string_view kSettingsMenu = TAVRO_TRANSLATABLE("app", "Параметры");
@@ -71,14 +83,19 @@ inline constexpr std::string_view kMainsItem = TAVRO_TRANSLATABLE("app", "Сет
 inline constexpr std::string_view kPartsMenu = TAVRO_TRANSLATABLE("app", "Элементы");
 inline constexpr std::string_view kSelectionItem = TAVRO_TRANSLATABLE("app", "Выбор элементов...");
 inline constexpr std::string_view kMainsTitle = TAVRO_TRANSLATABLE("app", "Сеть");
-inline constexpr std::string_view kMainsVoltage = TAVRO_TRANSLATABLE("app", "Номинальное напряжение сети, В");
+inline constexpr std::string_view kMainsVoltage =
+    TAVRO_TRANSLATABLE("app", "Номинальное напряжение сети, В");
 inline constexpr std::string_view kMainsFrequency = TAVRO_TRANSLATABLE("app", "Частота сети, Гц");
-inline constexpr std::string_view kMainsTolerance = TAVRO_TRANSLATABLE("app", "Допустимое отклонение напряжения сети, ± %");
-inline constexpr std::string_view kMainsNote =
-    TAVRO_TRANSLATABLE("app", "Новые значения вступают в силу при следующем расчёте; показанный расчёт повторяется сразу.");
-inline constexpr std::string_view kCapacitorTolerance = TAVRO_TRANSLATABLE("app", "Допуск ёмкости конденсатора, − %");
+inline constexpr std::string_view kMainsTolerance =
+    TAVRO_TRANSLATABLE("app", "Допустимое отклонение напряжения сети, ± %");
+inline constexpr std::string_view kMainsNote = TAVRO_TRANSLATABLE(
+    "app",
+    "Новые значения вступают в силу при следующем расчёте; показанный расчёт повторяется сразу.");
+inline constexpr std::string_view kCapacitorTolerance =
+    TAVRO_TRANSLATABLE("app", "Допуск ёмкости конденсатора, − %");
 inline constexpr std::string_view kCapacitorSeries = TAVRO_TRANSLATABLE("app", "Ряд ёмкостей");
-inline constexpr std::string_view kDiodeMargin = TAVRO_TRANSLATABLE("app", "Запас по обратному напряжению вентилей, раз");
+inline constexpr std::string_view kDiodeMargin =
+    TAVRO_TRANSLATABLE("app", "Запас по обратному напряжению вентилей, раз");
 inline constexpr std::string_view kE6 = "E6";
 inline constexpr std::string_view kE12 = "E12";
 
@@ -88,11 +105,14 @@ inline constexpr std::string_view kLimbsTwo = "2";
 
 // The About message's three lines, shown separated by CR LF.
 inline constexpr std::string_view kAboutVersion = TAVRO_TRANSLATABLE("app", "Версия: 2.0");
-inline constexpr std::string_view kAboutAuthor = TAVRO_TRANSLATABLE("app", "Автор программы: mq270");
+inline constexpr std::string_view kAboutAuthor =
+    TAVRO_TRANSLATABLE("app", "Автор программы: mq270");
 inline constexpr std::string_view kAboutMail = "e-mail: mq270@tavro.example";
 
 // The release of this build, the About message's last line.
-inline std::string ReleaseLine() { return "\r\nTavro " + std::string(release::kVersion); }
+inline std::string ReleaseLine() {
+  return "\r\nTavro " + std::string(release::kVersion);
+}
 
 // The language menu reads the same in either language, and each language is
 // named in its own: anyone finds their way back.
@@ -104,7 +124,8 @@ inline constexpr std::string_view kEnglish = "English";
 // file itself stays Russian).
 inline constexpr std::string_view kCalculateFirst =
     TAVRO_TRANSLATABLE("app", "Сначала необходимо произвести расчёт");
-inline constexpr std::string_view kReportDialogTitle = TAVRO_TRANSLATABLE("app", "Сохранить как...");
+inline constexpr std::string_view kReportDialogTitle =
+    TAVRO_TRANSLATABLE("app", "Сохранить как...");
 inline constexpr std::string_view kReportDialogFilter =
     TAVRO_TRANSLATABLE("app", "Текстовые документы (*.txt)|*.txt");
 inline constexpr std::string_view kReportNotWritten =
@@ -117,22 +138,28 @@ inline constexpr std::string_view kNoDisplay =
 // Everyday use: design files, the edit menu, the method, the PDF report.
 inline constexpr std::string_view kOpenDesignItem = TAVRO_TRANSLATABLE("app", "Открыть проект...");
 inline constexpr std::string_view kSaveDesignItem = TAVRO_TRANSLATABLE("app", "Сохранить проект");
-inline constexpr std::string_view kSaveDesignAsItem = TAVRO_TRANSLATABLE("app", "Сохранить проект как...");
+inline constexpr std::string_view kSaveDesignAsItem =
+    TAVRO_TRANSLATABLE("app", "Сохранить проект как...");
 inline constexpr std::string_view kRecentMenu = TAVRO_TRANSLATABLE("app", "Недавние проекты");
 inline constexpr std::string_view kNoRecent = TAVRO_TRANSLATABLE("app", "(нет)");
 inline constexpr std::string_view kPdfItem = TAVRO_TRANSLATABLE("app", "Экспорт в PDF...");
 inline constexpr std::string_view kEditMenu = TAVRO_TRANSLATABLE("app", "Правка");
-inline constexpr std::string_view kCopyResultsItem = TAVRO_TRANSLATABLE("app", "Копировать результаты");
+inline constexpr std::string_view kCopyResultsItem =
+    TAVRO_TRANSLATABLE("app", "Копировать результаты");
 inline constexpr std::string_view kMethodItem = TAVRO_TRANSLATABLE("app", "Методика расчёта");
-inline constexpr std::string_view kDesignFilter = TAVRO_TRANSLATABLE("app", "Проекты Tavro (*.tavro)|*.tavro");
+inline constexpr std::string_view kDesignFilter =
+    TAVRO_TRANSLATABLE("app", "Проекты Tavro (*.tavro)|*.tavro");
 inline constexpr std::string_view kOpenDesignTitle = TAVRO_TRANSLATABLE("app", "Открыть проект");
-inline constexpr std::string_view kSaveDesignTitle = TAVRO_TRANSLATABLE("app", "Сохранить проект как...");
-inline constexpr std::string_view kPdfFilter = TAVRO_TRANSLATABLE("app", "Документы PDF (*.pdf)|*.pdf");
+inline constexpr std::string_view kSaveDesignTitle =
+    TAVRO_TRANSLATABLE("app", "Сохранить проект как...");
+inline constexpr std::string_view kPdfFilter =
+    TAVRO_TRANSLATABLE("app", "Документы PDF (*.pdf)|*.pdf");
 inline constexpr std::string_view kPdfTitle = TAVRO_TRANSLATABLE("app", "Экспорт в PDF");
-inline constexpr std::string_view kStaleNote =
-    TAVRO_TRANSLATABLE("app", "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».");
+inline constexpr std::string_view kStaleNote = TAVRO_TRANSLATABLE(
+    "app", "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».");
 inline constexpr std::string_view kCurrentDesign = TAVRO_TRANSLATABLE("app", "Проект: %1");
-inline constexpr std::string_view kMethodMissing = TAVRO_TRANSLATABLE("app", "Описание методики не входит в эту сборку.");
+inline constexpr std::string_view kMethodMissing =
+    TAVRO_TRANSLATABLE("app", "Описание методики не входит в эту сборку.");
 
 // Tooltips: what a field holds, its unit and the usual range.
 struct FieldTip {
@@ -140,82 +167,131 @@ struct FieldTip {
   std::string_view Text;
 };
 inline constexpr FieldTip kFieldTips[] = {
-    {design::Field::Edit1,
-     TAVRO_TRANSLATABLE("app", "Номинальное выпрямленное напряжение U0 на нагрузке, В.\nБольше нуля; обычно от 5 до 500 В.")},
+    {design::Field::Edit1, TAVRO_TRANSLATABLE("app",
+                                              "Номинальное выпрямленное напряжение U0 на нагрузке, "
+                                              "В.\nБольше нуля; обычно от 5 до 500 В.")},
     {design::Field::Edit2,
-     TAVRO_TRANSLATABLE("app", "Номинальный выпрямленный ток нагрузки I0, А.\nНе менее 0,02 А; обычно от 0,1 до 20 А.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Номинальный выпрямленный ток нагрузки I0, А.\nНе менее 0,02 А; обычно от 0,1 до 20 А.")},
     {design::Field::Edit3,
-     TAVRO_TRANSLATABLE("app", "Коэффициент пульсации Kp: амплитуда составляющей 100 Гц выпрямленного напряжения "
-     "в процентах от U0, %.\nБольше 0 и не более 15 %; обычно от 0,5 до 5 %.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Коэффициент пульсации Kp: амплитуда составляющей 100 Гц выпрямленного напряжения "
+         "в процентах от U0, %.\nБольше 0 и не более 15 %; обычно от 0,5 до 5 %.")},
     {design::Field::Edit5,
-     TAVRO_TRANSLATABLE("app", "Максимальная (амплитудная) магнитная индукция в сердечнике трансформатора Bm, Тл.\n"
-     "Обычно от 1,0 до 1,6 Тл для электротехнической стали.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Максимальная (амплитудная) магнитная индукция в сердечнике трансформатора Bm, Тл.\n"
+         "Обычно от 1,0 до 1,6 Тл для электротехнической стали.")},
     {design::Field::Edit6,
-     TAVRO_TRANSLATABLE("app", "Прямое падение напряжения на одном диоде при постоянном токе Ud, В.\nОбычно от 0,6 до "
-     "1,1 В для кремниевых диодов, от 0,3 до 0,5 В для диодов Шоттки.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Прямое падение напряжения на одном диоде при постоянном токе Ud, В.\nОбычно от 0,6 до "
+         "1,1 В для кремниевых диодов, от 0,3 до 0,5 В для диодов Шоттки.")},
     {design::Field::Edit7,
-     TAVRO_TRANSLATABLE("app", "Действующее напряжение вторичной обмотки U2 = B·U0, В.\nОбычно от 0,85 до 1,5 U0.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Действующее напряжение вторичной обмотки U2 = B·U0, В.\nОбычно от 0,85 до 1,5 U0.")},
     {design::Field::Edit13,
-     TAVRO_TRANSLATABLE("app", "Действующий ток вторичной обмотки I2 = D·I0/√2, А.\nОбычно от 1,3 до 1,7 I0.")},
+     TAVRO_TRANSLATABLE(
+         "app", "Действующий ток вторичной обмотки I2 = D·I0/√2, А.\nОбычно от 1,3 до 1,7 I0.")},
     {design::Field::Edit14,
-     TAVRO_TRANSLATABLE("app", "Действующий ток первичной обмотки при сети 220 В, А: I2, умноженный на U2/220.")},
+     TAVRO_TRANSLATABLE(
+         "app", "Действующий ток первичной обмотки при сети 220 В, А: I2, умноженный на U2/220.")},
     {design::Field::Edit15,
-     TAVRO_TRANSLATABLE("app", "Габаритная мощность трансформатора B·D·U0·I0/√2, В·А: по ней выбирают сердечник.\n"
-     "Обычно от 1,2 до 2 мощности нагрузки U0·I0.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Габаритная мощность трансформатора B·D·U0·I0/√2, В·А: по ней выбирают сердечник.\n"
+         "Обычно от 1,2 до 2 мощности нагрузки U0·I0.")},
     {design::Field::Edit16,
-     TAVRO_TRANSLATABLE("app", "Амплитуда обратного напряжения на закрытом диоде √2·U2, В.\nДиод выбирают с запасом "
-     "по этому напряжению.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Амплитуда обратного напряжения на закрытом диоде √2·U2, В.\nДиод выбирают с запасом "
+         "по этому напряжению.")},
     {design::Field::Edit17,
-     TAVRO_TRANSLATABLE("app", "Действующее значение тока через один диод D·I0/2, А.\nОбычно от 0,9 до 1,2 I0.")},
-    {design::Field::Edit18, TAVRO_TRANSLATABLE("app", "Амплитуда тока через один диод F·I0/2, А.\nОбычно от 2,2 до 3,5 I0.")},
+     TAVRO_TRANSLATABLE(
+         "app", "Действующее значение тока через один диод D·I0/2, А.\nОбычно от 0,9 до 1,2 I0.")},
+    {design::Field::Edit18,
+     TAVRO_TRANSLATABLE("app",
+                        "Амплитуда тока через один диод F·I0/2, А.\nОбычно от 2,2 до 3,5 I0.")},
     {design::Field::Edit19,
-     TAVRO_TRANSLATABLE("app", "Ёмкость конденсатора фильтра, мкФ, при которой пульсация не превышает Kp.\nОт десятков "
-     "до десятков тысяч мкФ; растёт с током и с уменьшением Kp.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Ёмкость конденсатора фильтра, мкФ, при которой пульсация не превышает Kp.\nОт десятков "
+         "до десятков тысяч мкФ; растёт с током и с уменьшением Kp.")},
     {design::Field::Edit27,
-     TAVRO_TRANSLATABLE("app", "Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки.")},
     {design::Field::Edit4,
-     TAVRO_TRANSLATABLE("app", "Угол φ = arctg(ω·Ls/Rsum) цепи проводимости (индуктивность рассеяния и сопротивления "
-     "обмоток и диодов), градусы.\nОбычно от 1 до 75°: мал у мощных низковольтных выпрямителей, велик у маломощных высоковольтных.")},
-    {design::Field::Edit20, TAVRO_TRANSLATABLE("app", "Угол φ в радианах.\nОбычно от 0,02 до 1,3 рад.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Угол φ = arctg(ω·Ls/Rsum) цепи проводимости (индуктивность рассеяния и сопротивления "
+         "обмоток и диодов), градусы.\nОбычно от 1 до 75°: мал у мощных низковольтных "
+         "выпрямителей, велик у маломощных высоковольтных.")},
+    {design::Field::Edit20,
+     TAVRO_TRANSLATABLE("app", "Угол φ в радианах.\nОбычно от 0,02 до 1,3 рад.")},
     {design::Field::Edit21,
-     TAVRO_TRANSLATABLE("app", "Угол ψ: на столько раньше амплитуды напряжения сети открываются диоды (начало "
-     "проводимости при 90° − ψ), градусы; U0 = √2·U2·cos ψ.\nОбычно от 35 до 62°.")},
-    {design::Field::Edit23, TAVRO_TRANSLATABLE("app", "Угол ψ в радианах.\nОбычно от 0,6 до 1,1 рад.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Угол ψ: на столько раньше амплитуды напряжения сети открываются диоды (начало "
+         "проводимости при 90° − ψ), градусы; U0 = √2·U2·cos ψ.\nОбычно от 35 до 62°.")},
+    {design::Field::Edit23,
+     TAVRO_TRANSLATABLE("app", "Угол ψ в радианах.\nОбычно от 0,6 до 1,1 рад.")},
     {design::Field::Edit22,
-     TAVRO_TRANSLATABLE("app", "Угол β: фаза напряжения сети, при которой ток диода спадает до нуля, градусы.\n"
-     "Обычно от 135 до 170°.")},
-    {design::Field::Edit24, TAVRO_TRANSLATABLE("app", "Угол β в радианах.\nОбычно от 2,35 до 2,95 рад.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Угол β: фаза напряжения сети, при которой ток диода спадает до нуля, градусы.\n"
+         "Обычно от 135 до 170°.")},
+    {design::Field::Edit24,
+     TAVRO_TRANSLATABLE("app", "Угол β в радианах.\nОбычно от 2,35 до 2,95 рад.")},
     {design::Field::Edit8,
-     TAVRO_TRANSLATABLE("app", "Коэффициент нагрузки A = Rsum·I0/(2·U0): половина отношения падения напряжения на "
-     "сопротивлении цепи проводимости при номинальном токе к выпрямленному напряжению "
-     "(безразмерный).\n"
-     "Не более 20; обычно от 0,01 до 0,3.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Коэффициент нагрузки A = Rsum·I0/(2·U0): половина отношения падения напряжения на "
+         "сопротивлении цепи проводимости при номинальном токе к выпрямленному напряжению "
+         "(безразмерный).\n"
+         "Не более 20; обычно от 0,01 до 0,3.")},
     {design::Field::Edit9,
-     TAVRO_TRANSLATABLE("app", "Коэффициент B = 1/(√2·cos ψ) = U2/U0 (безразмерный).\nОбычно от 0,85 до 1,5.")},
+     TAVRO_TRANSLATABLE(
+         "app", "Коэффициент B = 1/(√2·cos ψ) = U2/U0 (безразмерный).\nОбычно от 0,85 до 1,5.")},
     {design::Field::Edit10,
-     TAVRO_TRANSLATABLE("app", "Коэффициент D: действующий ток двух диодов плеча, отнесённый к I0 (безразмерный); "
-     "I2 = D·I0/√2.\nОбычно от 1,9 до 2,35.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Коэффициент D: действующий ток двух диодов плеча, отнесённый к I0 (безразмерный); "
+         "I2 = D·I0/√2.\nОбычно от 1,9 до 2,35.")},
     {design::Field::Edit11,
-     TAVRO_TRANSLATABLE("app", "Коэффициент F: удвоенная амплитуда тока диода, отнесённая к I0 (безразмерный).\n"
-     "Обычно от 4,4 до 7.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Коэффициент F: удвоенная амплитуда тока диода, отнесённая к I0 (безразмерный).\n"
+         "Обычно от 4,4 до 7.")},
     {design::Field::Edit12,
-     TAVRO_TRANSLATABLE("app", "Коэффициент H для расчёта ёмкости фильтра по составляющей тока 100 Гц "
-     "(безразмерный).\nОбычно от 2·10³ до 5·10⁴.")},
+     TAVRO_TRANSLATABLE("app",
+                        "Коэффициент H для расчёта ёмкости фильтра по составляющей тока 100 Гц "
+                        "(безразмерный).\nОбычно от 2·10³ до 5·10⁴.")},
     {design::Field::Edit28,
-     TAVRO_TRANSLATABLE("app", "Коэффициент нагрузки γ = Rsum·I/(2·U2) в выбранной точке нагрузочной характеристики "
-     "(безразмерный).\nОт 0 при холостом ходе; растёт с током.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Коэффициент нагрузки γ = Rsum·I/(2·U2) в выбранной точке нагрузочной характеристики "
+         "(безразмерный).\nОт 0 при холостом ходе; растёт с током.")},
     {design::Field::Edit29,
-     TAVRO_TRANSLATABLE("app", "Отношение выпрямленного напряжения к действующему напряжению вторичной обмотки "
-     "√2·cos ψ в выбранной точке (безразмерный).\nОт √2 ≈ 1,414 при холостом ходе; "
-     "убывает с током.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Отношение выпрямленного напряжения к действующему напряжению вторичной обмотки "
+         "√2·cos ψ в выбранной точке (безразмерный).\nОт √2 ≈ 1,414 при холостом ходе; "
+         "убывает с током.")},
     {design::Field::Edit25,
-     TAVRO_TRANSLATABLE("app", "Выпрямленный ток в выбранной ползунком точке нагрузочной характеристики, А: от 0 до "
-     "120 % номинального.")},
+     TAVRO_TRANSLATABLE(
+         "app",
+         "Выпрямленный ток в выбранной ползунком точке нагрузочной характеристики, А: от 0 до "
+         "120 % номинального.")},
     {design::Field::Edit26, TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение при этом токе, В.")},
 };
 
-inline constexpr std::string_view kLimbsTip =
-    TAVRO_TRANSLATABLE("app", "Число стержней магнитопровода, на которых расположены обмотки: 1 — обмотки на одном "
+inline constexpr std::string_view kLimbsTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Число стержней магнитопровода, на которых расположены обмотки: 1 — обмотки на одном "
     "стержне (броневой сердечник), 2 — на двух стержнях (стержневой сердечник).");
 inline constexpr std::string_view kUsage =
     "Usage: tavro [Qt options] [FILE.tavro]\n"
@@ -232,13 +308,19 @@ inline constexpr std::string_view kUsage =
 namespace tavro::app::texts {
 
 inline constexpr std::string_view kSimulationMenu = TAVRO_TRANSLATABLE("app", "Моделирование");
-inline constexpr std::string_view kSimulationItem = TAVRO_TRANSLATABLE("app", "Проверка моделированием...");
-inline constexpr std::string_view kSimulationTitle = TAVRO_TRANSLATABLE("app", "Проверка моделированием");
-inline constexpr std::string_view kExportSpiceItem = TAVRO_TRANSLATABLE("app", "Экспорт схемы SPICE...");
-inline constexpr std::string_view kExportSpiceTitle = TAVRO_TRANSLATABLE("app", "Экспорт схемы SPICE");
-inline constexpr std::string_view kExportSpiceFilter = TAVRO_TRANSLATABLE("app", "Схемы SPICE (*.cir)");
+inline constexpr std::string_view kSimulationItem =
+    TAVRO_TRANSLATABLE("app", "Проверка моделированием...");
+inline constexpr std::string_view kSimulationTitle =
+    TAVRO_TRANSLATABLE("app", "Проверка моделированием");
+inline constexpr std::string_view kExportSpiceItem =
+    TAVRO_TRANSLATABLE("app", "Экспорт схемы SPICE...");
+inline constexpr std::string_view kExportSpiceTitle =
+    TAVRO_TRANSLATABLE("app", "Экспорт схемы SPICE");
+inline constexpr std::string_view kExportSpiceFilter =
+    TAVRO_TRANSLATABLE("app", "Схемы SPICE (*.cir)");
 inline constexpr std::string_view kExportSpiceExtension = "cir";
-inline constexpr std::string_view kSpiceNotWritten = TAVRO_TRANSLATABLE("app", "Не удалось записать схему в файл");
+inline constexpr std::string_view kSpiceNotWritten =
+    TAVRO_TRANSLATABLE("app", "Не удалось записать схему в файл");
 inline constexpr std::string_view kSimulationSettings = TAVRO_TRANSLATABLE("app", "Схема");
 inline constexpr std::string_view kDiodeLabel = TAVRO_TRANSLATABLE("app", "Вентили:");
 inline constexpr std::string_view kOwnModel = TAVRO_TRANSLATABLE("app", "Своя модель (.model)");
@@ -254,21 +336,28 @@ inline constexpr std::string_view kCancelButton = TAVRO_TRANSLATABLE("app", "О�
 inline constexpr char kColumnsContext[] = "app columns";
 inline constexpr std::string_view kQuantityColumn = TAVRO_TRANSLATABLE("app columns", "Величина");
 inline constexpr std::string_view kMethodColumn = TAVRO_TRANSLATABLE("app columns", "Расчёт");
-inline constexpr std::string_view kSimulatedColumn = TAVRO_TRANSLATABLE("app columns", "Моделирование");
-inline constexpr std::string_view kDifferenceColumn = TAVRO_TRANSLATABLE("app columns", "Расхождение, %");
+inline constexpr std::string_view kSimulatedColumn =
+    TAVRO_TRANSLATABLE("app columns", "Моделирование");
+inline constexpr std::string_view kDifferenceColumn =
+    TAVRO_TRANSLATABLE("app columns", "Расхождение, %");
 inline constexpr std::string_view kStepMethod = TAVRO_TRANSLATABLE("app", "Допущения метода...");
 inline constexpr std::string_view kStepCircuit = TAVRO_TRANSLATABLE("app", "Реальная схема...");
 inline constexpr std::string_view kStepSurge = TAVRO_TRANSLATABLE("app", "Включение...");
 inline constexpr std::string_view kSimulationDone = TAVRO_TRANSLATABLE("app", "Готово");
-inline constexpr std::string_view kSimulationCancelled = TAVRO_TRANSLATABLE("app", "Моделирование отменено");
-inline constexpr std::string_view kSimulationFailed = TAVRO_TRANSLATABLE("app", "Моделирование не удалось: ");
-inline constexpr std::string_view kHelperCrashed = TAVRO_TRANSLATABLE("app", "программа моделирования завершилась аварийно");
+inline constexpr std::string_view kSimulationCancelled =
+    TAVRO_TRANSLATABLE("app", "Моделирование отменено");
+inline constexpr std::string_view kSimulationFailed =
+    TAVRO_TRANSLATABLE("app", "Моделирование не удалось: ");
+inline constexpr std::string_view kHelperCrashed =
+    TAVRO_TRANSLATABLE("app", "программа моделирования завершилась аварийно");
 inline constexpr std::string_view kHelperExited =
     TAVRO_TRANSLATABLE("app", "программа моделирования завершилась без ответа (код %1)");
 inline constexpr std::string_view kHelperSilent =
     TAVRO_TRANSLATABLE("app", "программа моделирования не ответила за %1 с и остановлена");
-inline constexpr std::string_view kHelperNotStarted = TAVRO_TRANSLATABLE("app", "не удалось запустить программу моделирования ");
-inline constexpr std::string_view kBadEsr = TAVRO_TRANSLATABLE("app", "ESR конденсатора должно быть неотрицательным числом");
+inline constexpr std::string_view kHelperNotStarted =
+    TAVRO_TRANSLATABLE("app", "не удалось запустить программу моделирования ");
+inline constexpr std::string_view kBadEsr =
+    TAVRO_TRANSLATABLE("app", "ESR конденсатора должно быть неотрицательным числом");
 inline constexpr std::string_view kVoutPlot = TAVRO_TRANSLATABLE("app", "Выходное напряжение");
 inline constexpr std::string_view kDiodePlot = TAVRO_TRANSLATABLE("app", "Ток вентиля");
 inline constexpr std::string_view kCapacitorPlot = TAVRO_TRANSLATABLE("app", "Ток конденсатора");
@@ -276,6 +365,7 @@ inline constexpr std::string_view kSurgePlot = TAVRO_TRANSLATABLE("app", "Вкл
 inline constexpr std::string_view kTimeAxis = TAVRO_TRANSLATABLE("app", "Время, мс");
 inline constexpr std::string_view kVoltageAxis = TAVRO_TRANSLATABLE("app", "Напряжение, В");
 inline constexpr std::string_view kCurrentAxis = TAVRO_TRANSLATABLE("app", "Ток, А");
-inline constexpr std::string_view kPeriodsNote = TAVRO_TRANSLATABLE("app", "Установившийся режим: %1 периодов");
+inline constexpr std::string_view kPeriodsNote =
+    TAVRO_TRANSLATABLE("app", "Установившийся режим: %1 периодов");
 
 }  // namespace tavro::app::texts

@@ -9,8 +9,8 @@
 namespace tavro::app {
 namespace {
 
-QAction* Item(QWidget& window, QMenu& menu, QAction* before, std::string_view text, int mnemonic, const char* name,
-              QList<QKeySequence> keys = {}) {
+QAction* Item(QWidget& window, QMenu& menu, QAction* before, std::string_view text, int mnemonic,
+              const char* name, QList<QKeySequence> keys = {}) {
   auto* action = new QAction(&menu);
   ShowWithMnemonic(window, action, text, mnemonic);
   action->setObjectName(name);
@@ -31,7 +31,8 @@ EverydayActions AddEverydayMenus(QMainWindow& window, const FormControls& c) {
   ShowWithMnemonic(window, plots->menuAction(), texts::kPlotsMenu, 0);
 
   EverydayActions a;
-  a.openDesign = Item(window, *file, c.n3, texts::kOpenDesignItem, 0, "OpenDesign", {QKeySequence::Open});
+  a.openDesign =
+      Item(window, *file, c.n3, texts::kOpenDesignItem, 0, "OpenDesign", {QKeySequence::Open});
   a.recent = new QMenu(file);
   ShowWithMnemonic(window, a.recent->menuAction(), texts::kRecentMenu, 0);
   a.recent->setObjectName("RecentDesigns");
@@ -55,7 +56,8 @@ EverydayActions AddEverydayMenus(QMainWindow& window, const FormControls& c) {
   a.copyResults = Item(window, *edit, nullptr, texts::kCopyResultsItem, 0, "CopyResults",
                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
 
-  a.method = Item(window, *help, c.n5, texts::kMethodItem, 0, "Method", {QKeySequence::HelpContents});
+  a.method =
+      Item(window, *help, c.n5, texts::kMethodItem, 0, "Method", {QKeySequence::HelpContents});
   ShowWithMnemonic(window, c.n5, texts::kAboutItem, 0);
   c.n5->setMenuRole(QAction::AboutRole);
   ShowWithMnemonic(window, c.n7, texts::kLoadPlotItem, 0);

@@ -124,7 +124,9 @@ void BuildNomograms(FormControls& c) {
   int row = 0;
   for (const dtexts::NomogramRow& r : dtexts::kNomogramRows) {
     const int y = RowY(row++);
-    const Words caption = [&r] { return T(kDesignContext, r.Caption) + " " + Q(r.Symbol) + Q(r.Unit); };
+    const Words caption = [&r] {
+      return T(kDesignContext, r.Caption) + " " + Q(r.Symbol) + Q(r.Unit);
+    };
     MakeLabel(g, caption, {6, y, 104, kFieldHeight}, Qt::AlignLeft);
     MakeEdit(c, g, design::FieldOf(r.First.Shows, r.First.As), {112, y, 105, kFieldHeight}, true);
     if (r.HasSecond) {

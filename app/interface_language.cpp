@@ -8,9 +8,13 @@
 
 namespace tavro::app {
 
-QString T(std::string_view appText) { return i18n::Translate(texts::kContext, appText); }
+QString T(std::string_view appText) {
+  return i18n::Translate(texts::kContext, appText);
+}
 
-QString T(const char* context, std::string_view text) { return i18n::Translate(context, text); }
+QString T(const char* context, std::string_view text) {
+  return i18n::Translate(context, text);
+}
 
 QString Plain(const QString& menuText) {
   QString plain = menuText;
@@ -46,8 +50,8 @@ bool LanguageFollower::eventFilter(QObject* watched, QEvent* event) {
 }
 
 LanguageFollower& FollowerOf(QWidget& window) {
-  auto* follower =
-      window.findChild<LanguageFollower*>(QStringLiteral("LanguageFollower"), Qt::FindDirectChildrenOnly);
+  auto* follower = window.findChild<LanguageFollower*>(QStringLiteral("LanguageFollower"),
+                                                       Qt::FindDirectChildrenOnly);
   return follower != nullptr ? *follower : *new LanguageFollower(window);
 }
 

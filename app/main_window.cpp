@@ -6,9 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QTableWidget>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QLocale>
 #include <QMenu>
@@ -16,6 +15,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QToolBar>
 #include <exception>
 #include <optional>
@@ -31,12 +31,12 @@
 #include "app/tooltips.h"
 #include "app/window_placement.h"
 #include "design/diode_current.h"
-#include "i18n/catalogue.h"
 #include "design/field_table.h"
-#include "pdf/parts_table.h"
-#include "pdf/pdf_report.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/warnings.h"
+#include "i18n/catalogue.h"
+#include "pdf/parts_table.h"
+#include "pdf/pdf_report.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
@@ -122,7 +122,8 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   statusBar()->addPermanentWidget(designName);
   const auto showDesignName = [this, designName] {
     const QString path = files_->CurrentFile();
-    if (!path.isEmpty()) designName->setText(T(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
+    if (!path.isEmpty())
+      designName->setText(T(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
   };
   connect(files_, &DesignFiles::CurrentFileChanged, designName, showDesignName);
   Follow(*this, designName, showDesignName);
@@ -470,7 +471,8 @@ void TForm1::BuildLanguageMenu() {
     item->setCheckable(true);
     item->setChecked(language == i18n::CurrentLanguage());
     group->addAction(item);
-    connect(item, &QAction::triggered, this, [this, language = language] { SetLanguage(language); });
+    connect(item, &QAction::triggered, this,
+            [this, language = language] { SetLanguage(language); });
     languageItems_.push_back({language, item});
   }
   // Справка last, as in most desktop programs.
@@ -587,6 +589,8 @@ void TForm1::SetTrackBarPosition(int position) {
 }
 
 // The procedure's messages are the calculation's own texts.
-void TForm1::ShowMessage(std::string_view text) { message_(T(kDesignContext, text)); }
+void TForm1::ShowMessage(std::string_view text) {
+  message_(T(kDesignContext, text));
+}
 
 }  // namespace tavro::app

@@ -48,9 +48,9 @@ MainsDialog::MainsDialog(const r::SupplyConditions& current, char decimalSeparat
   tolerance_ = SpinBox(this, "MainsTolerance", 0.0L, r::kMaxMainsTolerance,
                        current.Tolerance * 100.0L, 1, locale);
   auto* form = new QFormLayout;
-  for (auto [text, box] : {std::pair{texts::kMainsVoltage, voltage_},
-                           std::pair{texts::kMainsFrequency, frequency_},
-                           std::pair{texts::kMainsTolerance, tolerance_}}) {
+  for (auto [text, box] :
+       {std::pair{texts::kMainsVoltage, voltage_}, std::pair{texts::kMainsFrequency, frequency_},
+        std::pair{texts::kMainsTolerance, tolerance_}}) {
     auto* label = new QLabel(this);
     Follow(*this, label, [label, text = text] { label->setText(T(text)); });
     form->addRow(label, box);

@@ -60,9 +60,8 @@ std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) 
   auto* result = new QLabel(&dialog);
   const auto update = [&] {
     const double s = scale->currentData().toDouble();
-    result->setText(T(texts::kPngResult)
-                        .arg(qRound(width->value() * s))
-                        .arg(qRound(height->value() * s)));
+    result->setText(
+        T(texts::kPngResult).arg(qRound(width->value() * s)).arg(qRound(height->value() * s)));
   };
   QObject::connect(width, &QSpinBox::valueChanged, &dialog, update);
   QObject::connect(height, &QSpinBox::valueChanged, &dialog, update);

@@ -151,7 +151,8 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   diodeCurrent_ = NewPlot(*this, texts::kCurrentAxis);
   capacitor_ = NewPlot(*this, texts::kCurrentAxis);
   surge_ = NewPlot(*this, texts::kCurrentAxis);
-  for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_}) tabs_->addTab(plot, QString());
+  for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_})
+    tabs_->addTab(plot, QString());
   // The table's words and the status line follow the language; the numbers stay.
   Follow(*this, this, [this] {
     tabs_->setTabText(0, T(texts::kVoutPlot));

@@ -15,7 +15,8 @@ StaleResults::StaleResults(const FormControls& c, QStatusBar& status)
     }
   }
   connect(c.radioButton2, &QRadioButton::toggled, this, &StaleResults::InputEdited);
-  Follow(*status.window(), note_, [this] { note_->setText(stale_ ? T(texts::kStaleNote) : QString()); });
+  Follow(*status.window(), note_,
+         [this] { note_->setText(stale_ ? T(texts::kStaleNote) : QString()); });
 }
 
 void StaleResults::Pressed(bool complete) {

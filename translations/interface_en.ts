@@ -539,7 +539,7 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
     </message>
     <message>
         <source>Допущения метода...</source>
-        <translation>The method's assumptions...</translation>
+        <translation>The method&apos;s assumptions...</translation>
     </message>
     <message>
         <source>Реальная схема...</source>

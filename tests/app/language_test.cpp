@@ -22,8 +22,8 @@
 #include "app/form_fixture.h"
 #include "app/interface_language.h"
 #include "app/mains_dialog.h"
-#include "app/qt_text.h"
 #include "app/plot_view.h"
+#include "app/qt_text.h"
 #include "i18n/catalogue.h"
 
 namespace tavro::app {
@@ -68,7 +68,8 @@ void AddWidget(Texts& texts, QWidget* w) {
   }
   if (auto* table = qobject_cast<QTableWidget*>(w)) {
     for (int c = 0; c < table->columnCount(); ++c) {
-      if (auto* item = table->horizontalHeaderItem(c)) add("column" + QString::number(c), item->text());
+      if (auto* item = table->horizontalHeaderItem(c))
+        add("column" + QString::number(c), item->text());
       for (int r = 0; r < table->rowCount(); ++r) {
         if (auto* item = table->item(r, c)) add(QString("cell%1,%2").arg(r).arg(c), item->text());
       }
@@ -77,7 +78,8 @@ void AddWidget(Texts& texts, QWidget* w) {
   if (auto* plot = qobject_cast<QCustomPlot*>(w)) {
     add("x", plot->xAxis->label());
     add("y", plot->yAxis->label());
-    for (int g = 0; g < plot->graphCount(); ++g) add("graph" + QString::number(g), plot->graph(g)->name());
+    for (int g = 0; g < plot->graphCount(); ++g)
+      add("graph" + QString::number(g), plot->graph(g)->name());
     if (auto* view = qobject_cast<PlotView*>(w)) add("plot title", view->Title());
   }
   if (auto* bar = qobject_cast<QMenuBar*>(w)) {
@@ -110,7 +112,8 @@ QString Clipped(QWidget* w) {
   const auto tooWide = [&](const QString& text, int room) {
     const QString shown = QString(text).remove('&');
     int widest = 0;
-    for (const QString& line : shown.split('\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+    for (const QString& line : shown.split('\n'))
+      widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest > room ? shown : QString();
   };
   if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -125,11 +128,11 @@ QString Clipped(QWidget* w) {
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    const auto element = qobject_cast<QRadioButton*>(w) != nullptr
-                             ? QStyle::SE_RadioButtonContents
-                             : qobject_cast<QCheckBox*>(w) != nullptr ? QStyle::SE_CheckBoxContents
-                                                                      : QStyle::SE_PushButtonContents;
-    return tooWide(button->text(), button->style()->subElementRect(element, &option, button).width());
+    const auto element = qobject_cast<QRadioButton*>(w) != nullptr ? QStyle::SE_RadioButtonContents
+                         : qobject_cast<QCheckBox*>(w) != nullptr  ? QStyle::SE_CheckBoxContents
+                                                                   : QStyle::SE_PushButtonContents;
+    return tooWide(button->text(),
+                   button->style()->subElementRect(element, &option, button).width());
   }
   if (auto* box = qobject_cast<QGroupBox*>(w)) return tooWide(box->title(), box->width() - 16);
   if (auto* edit = qobject_cast<QLineEdit*>(w)) return tooWide(edit->text(), edit->width() - 8);
@@ -171,9 +174,8 @@ TEST_F(Language, EnglishLeavesNoRussianTextAndRussianComesBackExactly) {
   ASSERT_GT(russian.size(), 200u);
 
   std::vector<QString> settingsLanguages;
-  form.SetSettingsSink([&](const AppSettings& s) {
-    settingsLanguages.push_back(Q(i18n::CodeOf(s.Language)));
-  });
+  form.SetSettingsSink(
+      [&](const AppSettings& s) { settingsLanguages.push_back(Q(i18n::CodeOf(s.Language))); });
   SwitchTo("LanguageEnglish");
   EXPECT_EQ(i18n::CurrentLanguage(), i18n::Language::English);
   EXPECT_TRUE(form.findChild<QAction*>("LanguageEnglish")->isChecked());
@@ -220,8 +222,8 @@ TEST_F(Language, EveryEnglishTextFitsItsControlAtTheDefaultSize) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
       if (!w->isVisibleTo(window)) continue;
       const QString clipped = Clipped(w);
-      EXPECT_TRUE(clipped.isEmpty()) << window->objectName().toStdString() << ": "
-                                     << clipped.toStdString();
+      EXPECT_TRUE(clipped.isEmpty())
+          << window->objectName().toStdString() << ": " << clipped.toStdString();
     }
   }
   // The calculation's messages too.

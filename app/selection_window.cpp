@@ -51,7 +51,7 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
     table_->setHorizontalHeaderLabels({T(kRatingsContext, r::texts::kColumnPart),
                                        T(kRatingsContext, r::texts::kColumnRequirement),
                                        T(kRatingsContext, r::texts::kColumnChoice)});
-    Refresh();
+    ShowRows();
   });
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -115,12 +115,22 @@ void SelectionWindow::Show(const design::Design& design, const r::SupplyConditio
 
 void SelectionWindow::Refresh() {
   if (!design_) return;
-  std::vector<r::SelectionRow> rows;
   try {
-    rows = r::SelectionRows(r::RateParts(*design_, mains_, choices_), separator_, TranslatedUtf8);
+    rated_ = r::RateParts(*design_, mains_, choices_);
   } catch (const mathem::NumericalFailure& e) {
-    rows = {{r::NotComputedText(e.what(), TranslatedUtf8), {}, {}, true}};
+    rated_ = std::string(e.what());
   }
+  ShowRows();
+}
+
+void SelectionWindow::ShowRows() {
+  if (!design_) return;
+  const auto* ratings = std::get_if<r::PartRatings>(&rated_);
+  const std::vector<r::SelectionRow> rows =
+      ratings != nullptr
+          ? r::SelectionRows(*ratings, separator_, TranslatedUtf8)
+          : std::vector<r::SelectionRow>{
+                {r::NotComputedText(std::get<std::string>(rated_), TranslatedUtf8), {}, {}, true}};
   table_->clearSpans();
   table_->setRowCount(static_cast<int>(rows.size()));
   QFont bold = font();

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <variant>
 
 #include "design/calculate.h"
 #include "design/ratings/part_ratings.h"
@@ -34,12 +36,17 @@ class SelectionWindow : public QWidget {
 
  private:
   void ReadChoices();
+  // Rates the parts again, then shows them.
   void Refresh();
+  // The table and the warnings of the parts as rated, in the language in use.
+  void ShowRows();
 
   char separator_;
   design::ratings::PartChoices choices_;
   std::optional<design::Design> design_;
   design::ratings::SupplyConditions mains_;
+  // The parts as rated, or why they could not be.
+  std::variant<design::ratings::PartRatings, std::string> rated_;
   QDoubleSpinBox* capacitorTolerance_;
   QComboBox* series_;
   QDoubleSpinBox* diodeMargin_;

@@ -143,7 +143,7 @@ class Language : public test::FormTest {
  protected:
   // As the program starts: Russian, the toolkit's own buttons too.
   Language() { SwitchLanguage(i18n::Language::Russian); }
-  ~Language() override { SwitchTo("LanguageRussian"); }
+  ~Language() override { SwitchLanguage(i18n::Language::Russian); }
 
   void SwitchTo(const char* item) {
     auto* action = form.findChild<QAction*>(item);

@@ -11,6 +11,7 @@
 #include "app/qt_text.h"
 #include "design/field_table.h"
 #include "design/texts.h"
+#include "i18n/catalogue.h"
 
 namespace tavro::app {
 
@@ -146,7 +147,12 @@ void BuildLoadCharacteristic(FormControls& c) {
   g->setPalette(face);
 
   QLabel* percent = MakeLabel(g, Design(dtexts::kPercentCaption), {95, 29, 295, 17}, Qt::AlignLeft);
-  percent->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The caption leads into the percentage after it: the Russian one fills its
+  // place, a shorter translation moves up to the percentage.
+  Follow(*g->window(), percent, [percent] {
+    const bool russian = i18n::CurrentLanguage() == i18n::Language::Russian;
+    percent->setAlignment((russian ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);
+  });
   c.label37 = MakeLabel(g, nullptr, {392, 29, 60, 17}, Qt::AlignLeft);
   c.label37->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   c.label37->setObjectName("Label37");

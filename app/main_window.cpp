@@ -239,11 +239,12 @@ void TForm1::ExportPdf() {
     }
     // A file that cannot be written throws; Guarded shows it in the error box.
     // The parts to buy for the mains and part choices of the shown design,
-    // then the simulation check where it has run.
-    std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
-                                                     settings_.Parts,
-                                                     procedure_.DecimalSeparator())};
-    for (pdf::PdfTable& table : SimulationTables()) extra.push_back(std::move(table));
+    // then the simulation check where it has run, numbers in the document's
+    // decimal separator.
+    const char separator = pdf::DocumentSeparator(procedure_.DecimalSeparator());
+    std::vector<pdf::PdfTable> extra{
+        pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_, settings_.Parts, separator)};
+    for (pdf::PdfTable& table : SimulationTables(separator)) extra.push_back(std::move(table));
     pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
                         {report::ContentOf(procedure_),
                          design::DiodeCurrent(*procedure_.LastDesign()),
@@ -253,7 +254,7 @@ void TForm1::ExportPdf() {
   });
 }
 
-std::vector<pdf::PdfTable> TForm1::SimulationTables() const {
+std::vector<pdf::PdfTable> TForm1::SimulationTables(char separator) const {
   // The check as its window shows it, when it has run for the shown design.
   if (!simulation_ || simulation_->Running() || !simulation_->LastReport()) return {};
   const QTableWidget& shown = *simulation_->Table();
@@ -268,7 +269,10 @@ std::vector<pdf::PdfTable> TForm1::SimulationTables() const {
     std::vector<std::string> row;
     for (int c = 0; c < shown.columnCount(); ++c) {
       const QTableWidgetItem* item = shown.item(r, c);
-      row.push_back(item != nullptr ? item->text().toStdString() : std::string());
+      QString text = item != nullptr ? item->text() : QString();
+      // The columns after the first hold the numbers.
+      if (c > 0) text.replace(QChar(procedure_.DecimalSeparator()), QChar(separator));
+      row.push_back(text.toStdString());
     }
     table.Rows.push_back(row);
   }

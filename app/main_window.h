@@ -125,8 +125,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // and after a rejected input the focus on the field that caused it.
   void AfterPress(design::ClickOutcome outcome);
   void FocusRejectedField();
-  // The simulation check for the PDF report, when one has run.
-  std::vector<pdf::PdfTable> SimulationTables() const;
+  // The simulation check for the PDF report, when one has run, its numbers
+  // with `separator`.
+  std::vector<pdf::PdfTable> SimulationTables(char separator) const;
   // Opens (or raises) a plot window and shows the last complete design in it;
   // a new window opens beside this one, the `index`th of the plots.
   template <typename Window>

@@ -16,6 +16,7 @@
 #include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <map>
 
@@ -24,6 +25,7 @@
 #include "app/mains_dialog.h"
 #include "app/plot_view.h"
 #include "app/qt_text.h"
+#include "common/pdf_text.h"
 #include "i18n/catalogue.h"
 
 namespace tavro::app {
@@ -231,6 +233,27 @@ TEST_F(Language, EveryEnglishTextFitsItsControlAtTheDefaultSize) {
   Calculate();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_FALSE(HasCyrillic(messages[0])) << messages[0].toStdString();
+}
+
+TEST_F(Language, TheEnglishWindowExportsAnEnglishPdfWithADecimalPoint) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("design.pdf");
+  form.SetPdfFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                            const QString&, QString& name, bool) {
+    name = path;
+    return true;
+  });
+  TypeWorkedExample();
+  Calculate();
+  SwitchTo("LanguageEnglish");
+  form.Actions().exportPdf->trigger();
+  ASSERT_TRUE(errors.empty());
+  const QString text = QString::fromStdString(test::PdfText(path.toStdString()));
+  EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
+  // The window shows 1,25570E+01; the English document, with its parts table,
+  // writes a point.
+  EXPECT_TRUE(text.contains("1.25570E+01"));
+  EXPECT_FALSE(text.contains(QRegularExpression("\\d,\\d")));
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ bool RunStage(FailureStage stage, Failure& failure, Step&& step) {
 Calculation Calculate(const DesignInputs& in, const CalculationOptions& options) {
   Design d;
   d.Inputs = in;
+  d.Supply = options.Supply;
   Failure failure{FailureStage::ModelParameters, {}, 0, kNotComputed, kNotComputed};
 
   if (!RunStage(FailureStage::ModelParameters, failure, [&] {

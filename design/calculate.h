@@ -23,6 +23,7 @@ namespace tavro::design {
 // Everything a complete calculation produces.
 struct Design {
   DesignInputs Inputs{};
+  Mains Supply{};  // the mains it was calculated for
   ModelParameters Parameters{};
   long double A = 0.0L;
   RatedPoint Point{};
@@ -33,12 +34,12 @@ struct Design {
 
 // Where a calculation stopped.
 enum class FailureStage {
-  ModelParameters,    // Rtr, Rd, Rsum, Ls, Phi or A
-  CoefficientAbove20, // A above 20: refused, not attempted
-  RatedContinuation,  // the rated operating point
-  Coefficients,       // B, D, F, H
-  Results,            // U2 ... Pframe
-  LoadContinuation,   // the load characteristic
+  ModelParameters,     // Rtr, Rd, Rsum, Ls, Phi or A
+  CoefficientAbove20,  // A above 20: refused, not attempted
+  RatedContinuation,   // the rated operating point
+  Coefficients,        // B, D, F, H
+  Results,             // U2 ... Pframe
+  LoadContinuation,    // the load characteristic
 };
 
 // Why, in a sentence for a log or the command line ("a Newton solve of the

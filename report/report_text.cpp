@@ -4,6 +4,7 @@
 
 #include "design/decimal.h"
 #include "design/quantities.h"
+#include "design/ratings/quantity_format.h"
 #include "report/cp1251.h"
 
 namespace tavro::report {
@@ -18,6 +19,14 @@ ReportContent ContentOf(const design::DesignProcedure& procedure) {
 
 std::string Shown(const ReportContent& c, Quantity q, Form form) {
   return design::ShownText(c.Design, q, form, c.DecimalSeparator);
+}
+
+std::string MainsFrequency(const ReportContent& c) {
+  return design::ratings::FormatStandard(c.Design.Supply.Frequency, c.DecimalSeparator);
+}
+
+std::string MainsVoltage(const ReportContent& c) {
+  return design::ratings::FormatStandard(c.Design.Supply.Voltage, c.DecimalSeparator);
 }
 
 namespace {
@@ -75,8 +84,8 @@ std::vector<std::string> ReportLines(const ReportContent& c, const ReportTime& t
       "",
       "ВЫХОДНЫЕ ДАННЫЕ:",
       "",
-      "Частота электросети:                        50 Гц",
-      "Действующее напряжение первичной обмотки:   220 В",
+      "Частота электросети:                        " + MainsFrequency(c) + " Гц",
+      "Действующее напряжение первичной обмотки:   " + MainsVoltage(c) + " В",
       "Действующий ток первичной обмотки:          " + Shown(c, Quantity::I1) + " А",
       "Действующее напряжение вторичной обмотки:   " + Shown(c, Quantity::U2) + " В",
       "Действующий ток вторичной обмотки:          " + Shown(c, Quantity::I2) + " А",

@@ -36,6 +36,11 @@ struct ReportContent {
 std::string Shown(const ReportContent& content, design::Quantity quantity,
                   design::Form form = design::Form::Value);
 
+// The mains the design was calculated for, as the mains settings show them
+// ("50", "220"; "59,5" with a decimal part).
+std::string MainsFrequency(const ReportContent& content);
+std::string MainsVoltage(const ReportContent& content);
+
 // The content of the design the window shows: its inputs as they were read
 // and the design itself. Only while the procedure has a complete design.
 ReportContent ContentOf(const design::DesignProcedure& procedure);

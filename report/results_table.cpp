@@ -15,8 +15,8 @@ std::vector<ResultSection> ResultSections(const ReportContent& c) {
         {"Число стержней трансформатора, несущих обмотки", in.Limbs, ""},
         {"Максимальная магнитная индукция в сердечнике", in.Bm, "Тл"},
         {"Прямое падение напряжения на вентиле", in.Ud, "В"},
-        {"Частота электросети", "50", "Гц"},
-        {"Действующее напряжение первичной обмотки", "220", "В"}}},
+        {"Частота электросети", MainsFrequency(c), "Гц"},
+        {"Действующее напряжение первичной обмотки", MainsVoltage(c), "В"}}},
       {"Выходные данные",
        {{"Действующее напряжение вторичной обмотки", Shown(c, design::Quantity::U2), "В"},
         {"Действующий ток вторичной обмотки", Shown(c, design::Quantity::I2), "А"},
@@ -26,7 +26,8 @@ std::vector<ResultSection> ResultSections(const ReportContent& c) {
         {"Действующее значение тока через вентиль", Shown(c, design::Quantity::Idrms), "А"},
         {"Амплитудное значение тока через вентиль", Shown(c, design::Quantity::Idpk), "А"},
         {"Ёмкость конденсатора фильтра", Shown(c, design::Quantity::Cf), "мкФ"},
-        {"Рабочее напряжение конденсатора фильтра", Shown(c, design::Quantity::CapacitorVoltage), "В"}}},
+        {"Рабочее напряжение конденсатора фильтра", Shown(c, design::Quantity::CapacitorVoltage),
+         "В"}}},
       {"Расчётные параметры номограмм",
        {{"Угол φ", Shown(c, design::Quantity::Phi, design::Form::Degrees), "°"},
         {"Угол φ", Shown(c, design::Quantity::Phi), "рад"},
@@ -49,8 +50,9 @@ std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c) {
     return design::FormatResult(value, c.DecimalSeparator);
   };
   for (int k = 0; k < design::kLoadRows; ++k) {
-    rows.push_back({std::to_string(5 * k), shown(c.Design.Load.Current[k]), shown(c.Design.Load.Voltage[k]),
-                    shown(c.Design.Load.Gamma[k]), shown(c.Design.Load.Sqrt2CosPsi[k])});
+    rows.push_back({std::to_string(5 * k), shown(c.Design.Load.Current[k]),
+                    shown(c.Design.Load.Voltage[k]), shown(c.Design.Load.Gamma[k]),
+                    shown(c.Design.Load.Sqrt2CosPsi[k])});
   }
   return rows;
 }

@@ -5,6 +5,7 @@
 #include "common/files.h"
 #include "design/calculate.h"
 #include "report/cp1251.h"
+#include "report/results_table.h"
 
 namespace tavro::report {
 namespace {
@@ -89,6 +90,23 @@ TEST(ReportLines, LongerNumbersShiftTheirRowNothingIsCut) {
   EXPECT_EQ(lines[51], "     15      |  0,00000E+00   -1,50000E+00   |  0,00000E+00   0,00000E+00");
   EXPECT_EQ(lines[52].substr(16, 12), "1,00000E-100");
   EXPECT_EQ(lines[52].size(), 73u);
+}
+
+// A design for other mains says so in the report and in the results table,
+// not the published method's 220 V / 50 Hz.
+TEST(ReportLines, NameTheMainsTheDesignWasCalculatedFor) {
+  design::CalculationOptions options;
+  options.Supply = {230.0L, 60.0L};
+  const ReportContent c{
+      {"12", "1", "1", "1", "1,2", "0,7"},
+      std::get<design::Design>(design::Calculate({12, 1, 1, 1, 1.2L, 0.7L}, options)),
+      ','};
+  const std::vector<std::string> lines = ReportLines(c, kSaved, ":");
+  EXPECT_EQ(lines[17], "Частота электросети:                        60 Гц");
+  EXPECT_EQ(lines[18], "Действующее напряжение первичной обмотки:   230 В");
+  const std::vector<ResultRow>& inputs = ResultSections(c).front().Rows;
+  EXPECT_EQ(inputs[6].Value, "60");
+  EXPECT_EQ(inputs[7].Value, "230");
 }
 
 TEST(ReportLines, DateUsesTheTimeSeparatorAndPadsItsFields) {

@@ -209,7 +209,7 @@ void TForm1::CopyResults() {
   Guarded([this] {
     if (!procedure_.State().Calculated) return;
     const report::ReportContent content = report::ContentOf(procedure_);
-    QGuiApplication::clipboard()->setText(Q(report::ResultsTabSeparated(content)));
+    QGuiApplication::clipboard()->setText(Q(report::ResultsTabSeparated(content, TranslatedUtf8)));
   });
 }
 

@@ -129,11 +129,11 @@ class Document {
 void Section(Document& doc, const report::ResultSection& section) {
   // A section stays on one page.
   doc.Need(14 + 5.2 * static_cast<double>(section.Rows.size()));
-  doc.Heading(T(section.Title));
+  doc.Heading(Q(section.Title));
   const std::vector<double> widths = {112, 40, 22};
   const std::vector<Qt::Alignment> aligns = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft};
   for (const report::ResultRow& row : section.Rows) {
-    doc.Row({T(row.Name), Q(row.Value), T(row.Unit)}, widths, aligns, false);
+    doc.Row({Q(row.Name), Q(row.Value), Q(row.Unit)}, widths, aligns, false);
   }
 }
 
@@ -160,8 +160,8 @@ void Table(Document& doc, const QString& title, const std::vector<std::vector<st
 }
 
 void LoadTable(Document& doc, const report::ReportContent& content) {
-  std::vector<std::vector<std::string>> rows = report::LoadTableRows(content);
-  for (std::string& cell : rows.front()) cell = T(cell).toStdString();
+  const std::vector<std::vector<std::string>> rows =
+      report::LoadTableRows(content, i18n::TranslateUtf8);
   Table(doc, Design(design::texts::kLoadGroup), rows, {30, 36, 40, 34, 34},
         std::vector<Qt::Alignment>(5, Qt::AlignRight));
 }
@@ -498,7 +498,7 @@ void WritePdfReport(const std::string& path, const PdfReport& report) {
   doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kDate) + " " + Q(date)) + 1);
 
   CircuitDrawing(doc, r.Content);
-  for (const report::ResultSection& section : report::ResultSections(r.Content)) {
+  for (const report::ResultSection& section : report::ResultSections(r.Content, i18n::TranslateUtf8)) {
     Section(doc, section);
   }
   LoadTable(doc, r.Content);

@@ -50,48 +50,4 @@ inline constexpr std::string_view kLoad =
 inline constexpr std::string_view kCannotWrite =
     TAVRO_TRANSLATABLE("pdf", "Не удалось записать PDF-документ");
 
-// The names, section titles and units of the results tables
-// (report/results_table), which the report file prints in Russian: listed
-// here so that the English document finds them in its catalogue.
-inline constexpr std::string_view kResultsTableTexts[] = {
-    TAVRO_TRANSLATABLE("pdf", "Входные данные"),
-    TAVRO_TRANSLATABLE("pdf", "Номинальное выпрямленное напряжение"),
-    TAVRO_TRANSLATABLE("pdf", "Номинальный выпрямленный ток"),
-    TAVRO_TRANSLATABLE("pdf", "Коэффициент пульсации выпрямленного напряжения"),
-    TAVRO_TRANSLATABLE("pdf", "Число стержней трансформатора, несущих обмотки"),
-    TAVRO_TRANSLATABLE("pdf", "Максимальная магнитная индукция в сердечнике"),
-    TAVRO_TRANSLATABLE("pdf", "Прямое падение напряжения на вентиле"),
-    TAVRO_TRANSLATABLE("pdf", "Частота электросети"),
-    TAVRO_TRANSLATABLE("pdf", "Действующее напряжение первичной обмотки"),
-    TAVRO_TRANSLATABLE("pdf", "Выходные данные"),
-    TAVRO_TRANSLATABLE("pdf", "Действующее напряжение вторичной обмотки"),
-    TAVRO_TRANSLATABLE("pdf", "Действующий ток вторичной обмотки"),
-    TAVRO_TRANSLATABLE("pdf", "Действующий ток первичной обмотки"),
-    TAVRO_TRANSLATABLE("pdf", "Габаритная мощность трансформатора"),
-    TAVRO_TRANSLATABLE("pdf", "Амплитуда обратного напряжения на вентиле"),
-    TAVRO_TRANSLATABLE("pdf", "Действующее значение тока через вентиль"),
-    TAVRO_TRANSLATABLE("pdf", "Амплитудное значение тока через вентиль"),
-    TAVRO_TRANSLATABLE("pdf", "Ёмкость конденсатора фильтра"),
-    TAVRO_TRANSLATABLE("pdf", "Рабочее напряжение конденсатора фильтра"),
-    TAVRO_TRANSLATABLE("pdf", "Расчётные параметры номограмм"),
-    TAVRO_TRANSLATABLE("pdf", "Угол φ"),
-    TAVRO_TRANSLATABLE("pdf", "Угол ψ"),
-    TAVRO_TRANSLATABLE("pdf", "Угол β"),
-    TAVRO_TRANSLATABLE("pdf", "Коэффициент A"),
-    TAVRO_TRANSLATABLE("pdf", "Коэффициент B"),
-    TAVRO_TRANSLATABLE("pdf", "Коэффициент D"),
-    TAVRO_TRANSLATABLE("pdf", "Коэффициент F"),
-    TAVRO_TRANSLATABLE("pdf", "Коэффициент H"),
-    TAVRO_TRANSLATABLE("pdf", "Ток, % от номинального"),
-    TAVRO_TRANSLATABLE("pdf", "Выпрямленный ток, А"),
-    TAVRO_TRANSLATABLE("pdf", "Выпрямленное напряжение, В"),
-    TAVRO_TRANSLATABLE("pdf", "В"),
-    TAVRO_TRANSLATABLE("pdf", "А"),
-    TAVRO_TRANSLATABLE("pdf", "Тл"),
-    TAVRO_TRANSLATABLE("pdf", "Гц"),
-    TAVRO_TRANSLATABLE("pdf", "В·А"),
-    TAVRO_TRANSLATABLE("pdf", "мкФ"),
-    TAVRO_TRANSLATABLE("pdf", "рад"),
-};
-
 }  // namespace tavro::pdf::texts

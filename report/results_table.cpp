@@ -5,47 +5,85 @@
 
 namespace tavro::report {
 
-std::vector<ResultSection> ResultSections(const ReportContent& c) {
+std::vector<ResultSection> ResultSections(const ReportContent& c,
+                                          const design::TextLookup& lookup) {
+  const auto localized = [&](std::string_view text) { return lookup(kResultsContext, text); };
   const design::InputTexts& in = c.Inputs;
+  const std::string volt = localized(TAVRO_TRANSLATABLE("results", "В"));
+  const std::string ampere = localized(TAVRO_TRANSLATABLE("results", "А"));
+  const std::string tesla = localized(TAVRO_TRANSLATABLE("results", "Тл"));
+  const std::string hertz = localized(TAVRO_TRANSLATABLE("results", "Гц"));
+  const std::string voltAmpere = localized(TAVRO_TRANSLATABLE("results", "В·А"));
+  const std::string microfarad = localized(TAVRO_TRANSLATABLE("results", "мкФ"));
+  const std::string radian = localized(TAVRO_TRANSLATABLE("results", "рад"));
   return {
-      {"Входные данные",
-       {{"Номинальное выпрямленное напряжение", in.U0, "В"},
-        {"Номинальный выпрямленный ток", in.I0, "А"},
-        {"Коэффициент пульсации выпрямленного напряжения", in.Kp, "%"},
-        {"Число стержней трансформатора, несущих обмотки", in.Limbs, ""},
-        {"Максимальная магнитная индукция в сердечнике", in.Bm, "Тл"},
-        {"Прямое падение напряжения на вентиле", in.Ud, "В"},
-        {"Частота электросети", MainsFrequency(c), "Гц"},
-        {"Действующее напряжение первичной обмотки", MainsVoltage(c), "В"}}},
-      {"Выходные данные",
-       {{"Действующее напряжение вторичной обмотки", Shown(c, design::Quantity::U2), "В"},
-        {"Действующий ток вторичной обмотки", Shown(c, design::Quantity::I2), "А"},
-        {"Действующий ток первичной обмотки", Shown(c, design::Quantity::I1), "А"},
-        {"Габаритная мощность трансформатора", Shown(c, design::Quantity::Pframe), "В·А"},
-        {"Амплитуда обратного напряжения на вентиле", Shown(c, design::Quantity::Urev), "В"},
-        {"Действующее значение тока через вентиль", Shown(c, design::Quantity::Idrms), "А"},
-        {"Амплитудное значение тока через вентиль", Shown(c, design::Quantity::Idpk), "А"},
-        {"Ёмкость конденсатора фильтра", Shown(c, design::Quantity::Cf), "мкФ"},
-        {"Рабочее напряжение конденсатора фильтра", Shown(c, design::Quantity::CapacitorVoltage),
-         "В"}}},
-      {"Расчётные параметры номограмм",
-       {{"Угол φ", Shown(c, design::Quantity::Phi, design::Form::Degrees), "°"},
-        {"Угол φ", Shown(c, design::Quantity::Phi), "рад"},
-        {"Угол ψ", Shown(c, design::Quantity::Psi, design::Form::Degrees), "°"},
-        {"Угол ψ", Shown(c, design::Quantity::Psi), "рад"},
-        {"Угол β", Shown(c, design::Quantity::Beta, design::Form::Degrees), "°"},
-        {"Угол β", Shown(c, design::Quantity::Beta), "рад"},
-        {"Коэффициент A", Shown(c, design::Quantity::A), ""},
-        {"Коэффициент B", Shown(c, design::Quantity::B), ""},
-        {"Коэффициент D", Shown(c, design::Quantity::D), ""},
-        {"Коэффициент F", Shown(c, design::Quantity::F), ""},
-        {"Коэффициент H", Shown(c, design::Quantity::H), ""}}},
+      {localized(TAVRO_TRANSLATABLE("results", "Входные данные")),
+       {{localized(TAVRO_TRANSLATABLE("results", "Номинальное выпрямленное напряжение")), in.U0,
+         volt},
+        {localized(TAVRO_TRANSLATABLE("results", "Номинальный выпрямленный ток")), in.I0, ampere},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент пульсации выпрямленного напряжения")),
+         in.Kp, "%"},
+        {localized(TAVRO_TRANSLATABLE("results", "Число стержней трансформатора, несущих обмотки")),
+         in.Limbs, ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Максимальная магнитная индукция в сердечнике")),
+         in.Bm, tesla},
+        {localized(TAVRO_TRANSLATABLE("results", "Прямое падение напряжения на вентиле")), in.Ud,
+         volt},
+        {localized(TAVRO_TRANSLATABLE("results", "Частота электросети")), MainsFrequency(c), hertz},
+        {localized(TAVRO_TRANSLATABLE("results", "Действующее напряжение первичной обмотки")),
+         MainsVoltage(c), volt}}},
+      {localized(TAVRO_TRANSLATABLE("results", "Выходные данные")),
+       {{localized(TAVRO_TRANSLATABLE("results", "Действующее напряжение вторичной обмотки")),
+         Shown(c, design::Quantity::U2), volt},
+        {localized(TAVRO_TRANSLATABLE("results", "Действующий ток вторичной обмотки")),
+         Shown(c, design::Quantity::I2), ampere},
+        {localized(TAVRO_TRANSLATABLE("results", "Действующий ток первичной обмотки")),
+         Shown(c, design::Quantity::I1), ampere},
+        {localized(TAVRO_TRANSLATABLE("results", "Габаритная мощность трансформатора")),
+         Shown(c, design::Quantity::Pframe), voltAmpere},
+        {localized(TAVRO_TRANSLATABLE("results", "Амплитуда обратного напряжения на вентиле")),
+         Shown(c, design::Quantity::Urev), volt},
+        {localized(TAVRO_TRANSLATABLE("results", "Действующее значение тока через вентиль")),
+         Shown(c, design::Quantity::Idrms), ampere},
+        {localized(TAVRO_TRANSLATABLE("results", "Амплитудное значение тока через вентиль")),
+         Shown(c, design::Quantity::Idpk), ampere},
+        {localized(TAVRO_TRANSLATABLE("results", "Ёмкость конденсатора фильтра")),
+         Shown(c, design::Quantity::Cf), microfarad},
+        {localized(TAVRO_TRANSLATABLE("results", "Рабочее напряжение конденсатора фильтра")),
+         Shown(c, design::Quantity::CapacitorVoltage), volt}}},
+      {localized(TAVRO_TRANSLATABLE("results", "Расчётные параметры номограмм")),
+       {{localized(TAVRO_TRANSLATABLE("results", "Угол φ")),
+         Shown(c, design::Quantity::Phi, design::Form::Degrees), "°"},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол φ")), Shown(c, design::Quantity::Phi),
+         radian},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол ψ")),
+         Shown(c, design::Quantity::Psi, design::Form::Degrees), "°"},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол ψ")), Shown(c, design::Quantity::Psi),
+         radian},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол β")),
+         Shown(c, design::Quantity::Beta, design::Form::Degrees), "°"},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол β")), Shown(c, design::Quantity::Beta),
+         radian},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент A")), Shown(c, design::Quantity::A),
+         ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент B")), Shown(c, design::Quantity::B),
+         ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент D")), Shown(c, design::Quantity::D),
+         ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент F")), Shown(c, design::Quantity::F),
+         ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент H")), Shown(c, design::Quantity::H),
+         ""}}},
   };
 }
 
-std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c) {
-  std::vector<std::vector<std::string>> rows = {{"Ток, % от номинального", "Выпрямленный ток, А",
-                                                 "Выпрямленное напряжение, В", "γ", "√2·cos ψ"}};
+std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c,
+                                                    const design::TextLookup& lookup) {
+  const auto localized = [&](std::string_view text) { return lookup(kResultsContext, text); };
+  std::vector<std::vector<std::string>> rows = {
+      {localized(TAVRO_TRANSLATABLE("results", "Ток, % от номинального")),
+       localized(TAVRO_TRANSLATABLE("results", "Выпрямленный ток, А")),
+       localized(TAVRO_TRANSLATABLE("results", "Выпрямленное напряжение, В")), "γ", "√2·cos ψ"}};
   const auto shown = [&](long double value) {
     return design::FormatResult(value, c.DecimalSeparator);
   };
@@ -57,16 +95,20 @@ std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c) {
   return rows;
 }
 
-std::string ResultsTabSeparated(const ReportContent& c) {
-  std::string text = "Величина\tЗначение\tЕдиница\n";
-  for (const ResultSection& section : ResultSections(c)) {
+std::string ResultsTabSeparated(const ReportContent& c, const design::TextLookup& lookup) {
+  const auto localized = [&](std::string_view text) { return lookup(kResultsContext, text); };
+  std::string text = localized(TAVRO_TRANSLATABLE("results", "Величина")) + "\t" +
+                     localized(TAVRO_TRANSLATABLE("results", "Значение")) + "\t" +
+                     localized(TAVRO_TRANSLATABLE("results", "Единица")) + "\n";
+  for (const ResultSection& section : ResultSections(c, lookup)) {
     text += section.Title + "\n";
     for (const ResultRow& row : section.Rows) {
       text += row.Name + "\t" + row.Value + "\t" + row.Unit + "\n";
     }
   }
-  text += "\nНагрузочная характеристика выпрямителя\n";
-  for (const std::vector<std::string>& row : LoadTableRows(c)) {
+  text += "\n" +
+          localized(TAVRO_TRANSLATABLE("results", "Нагрузочная характеристика выпрямителя")) + "\n";
+  for (const std::vector<std::string>& row : LoadTableRows(c, lookup)) {
     for (std::size_t i = 0; i < row.size(); ++i) text += (i == 0 ? "" : "\t") + row[i];
     text += "\n";
   }

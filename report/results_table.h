@@ -6,9 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "design/translatable.h"
 #include "report/report_text.h"
 
 namespace tavro::report {
+
+// The tables' names, titles and units are Russian; a front end passes its
+// catalogue's lookup (context "results") for the user's language. The text
+// report never does: it stays Russian.
+inline constexpr char kResultsContext[] = "results";
 
 struct ResultRow {
   std::string Name;
@@ -22,15 +28,18 @@ struct ResultSection {
 };
 
 // Inputs (with the mains), design results, nomogram parameters.
-std::vector<ResultSection> ResultSections(const ReportContent& content);
+std::vector<ResultSection> ResultSections(const ReportContent& content,
+                                          const design::TextLookup& lookup = design::Untranslated);
 
 // The load characteristic: a header row, then 25 rows of percentage,
 // current, voltage, γ and √2·cos ψ, numbers in the window's display form.
-std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& content);
+std::vector<std::vector<std::string>> LoadTableRows(
+    const ReportContent& content, const design::TextLookup& lookup = design::Untranslated);
 
 // Both tables as tab-separated text, LF line ends, for a spreadsheet: a
 // header "Величина / Значение / Единица", each section's title on a line of
 // its own, then after an empty line the load characteristic.
-std::string ResultsTabSeparated(const ReportContent& content);
+std::string ResultsTabSeparated(const ReportContent& content,
+                                const design::TextLookup& lookup = design::Untranslated);
 
 }  // namespace tavro::report

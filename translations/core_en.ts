@@ -388,6 +388,177 @@
     </message>
 </context>
 <context>
+    <name>results</name>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Тл</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>В·А</source>
+        <translation>VA</translation>
+    </message>
+    <message>
+        <source>мкФ</source>
+        <translation>µF</translation>
+    </message>
+    <message>
+        <source>рад</source>
+        <translation>rad</translation>
+    </message>
+    <message>
+        <source>Входные данные</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Номинальное выпрямленное напряжение</source>
+        <translation>Rated rectified voltage</translation>
+    </message>
+    <message>
+        <source>Номинальный выпрямленный ток</source>
+        <translation>Rated rectified current</translation>
+    </message>
+    <message>
+        <source>Коэффициент пульсации выпрямленного напряжения</source>
+        <translation>Ripple factor of the rectified voltage</translation>
+    </message>
+    <message>
+        <source>Число стержней трансформатора, несущих обмотки</source>
+        <translation>Number of transformer core limbs carrying windings</translation>
+    </message>
+    <message>
+        <source>Максимальная магнитная индукция в сердечнике</source>
+        <translation>Peak flux density in the core</translation>
+    </message>
+    <message>
+        <source>Прямое падение напряжения на вентиле</source>
+        <translation>Diode forward voltage drop</translation>
+    </message>
+    <message>
+        <source>Частота электросети</source>
+        <translation>Mains frequency</translation>
+    </message>
+    <message>
+        <source>Действующее напряжение первичной обмотки</source>
+        <translation>Primary winding rms voltage</translation>
+    </message>
+    <message>
+        <source>Выходные данные</source>
+        <translation>Output data</translation>
+    </message>
+    <message>
+        <source>Действующее напряжение вторичной обмотки</source>
+        <translation>Secondary winding rms voltage</translation>
+    </message>
+    <message>
+        <source>Действующий ток вторичной обмотки</source>
+        <translation>Secondary winding rms current</translation>
+    </message>
+    <message>
+        <source>Действующий ток первичной обмотки</source>
+        <translation>Primary winding rms current</translation>
+    </message>
+    <message>
+        <source>Габаритная мощность трансформатора</source>
+        <translation>Transformer frame power</translation>
+    </message>
+    <message>
+        <source>Амплитуда обратного напряжения на вентиле</source>
+        <translation>Peak reverse voltage across a diode</translation>
+    </message>
+    <message>
+        <source>Действующее значение тока через вентиль</source>
+        <translation>Diode rms current</translation>
+    </message>
+    <message>
+        <source>Амплитудное значение тока через вентиль</source>
+        <translation>Diode peak current</translation>
+    </message>
+    <message>
+        <source>Ёмкость конденсатора фильтра</source>
+        <translation>Filter capacitance</translation>
+    </message>
+    <message>
+        <source>Рабочее напряжение конденсатора фильтра</source>
+        <translation>Filter capacitor working voltage</translation>
+    </message>
+    <message>
+        <source>Расчётные параметры номограмм</source>
+        <translation>Nomogram coefficients</translation>
+    </message>
+    <message>
+        <source>Угол φ</source>
+        <translation>Angle φ</translation>
+    </message>
+    <message>
+        <source>Угол ψ</source>
+        <translation>Angle ψ</translation>
+    </message>
+    <message>
+        <source>Угол β</source>
+        <translation>Angle β</translation>
+    </message>
+    <message>
+        <source>Коэффициент A</source>
+        <translation>Coefficient A</translation>
+    </message>
+    <message>
+        <source>Коэффициент B</source>
+        <translation>Coefficient B</translation>
+    </message>
+    <message>
+        <source>Коэффициент D</source>
+        <translation>Coefficient D</translation>
+    </message>
+    <message>
+        <source>Коэффициент F</source>
+        <translation>Coefficient F</translation>
+    </message>
+    <message>
+        <source>Коэффициент H</source>
+        <translation>Coefficient H</translation>
+    </message>
+    <message>
+        <source>Ток, % от номинального</source>
+        <translation>Current, % of rated</translation>
+    </message>
+    <message>
+        <source>Выпрямленный ток, А</source>
+        <translation>Rectified current, A</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение, В</source>
+        <translation>Rectified voltage, V</translation>
+    </message>
+    <message>
+        <source>Величина</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Единица</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Нагрузочная характеристика выпрямителя</source>
+        <translation>Rectifier load characteristic</translation>
+    </message>
+</context>
+<context>
     <name>simulation</name>
     <message>
         <source>Проверка допущений метода (идеальные вентили, сопротивления метода, нагрузка — источник U0)</source>

@@ -19,6 +19,8 @@
 #include "design/ratings/warnings.h"
 #include "design/texts.h"
 #include "i18n/catalogue.h"
+#include "report/report_text.h"
+#include "report/results_table.h"
 #include "simulation/texts.h"
 
 namespace {
@@ -149,6 +151,23 @@ TEST_F(CoreTexts, EnglishLeavesNoRussianAndFillsTheTemplates) {
         "(Invalid value., byte 5)."}) {
     EXPECT_NE(composed.find(expected), std::string::npos) << expected << "\n" << composed;
   }
+}
+
+// The results tables (clipboard, PDF) follow the language; the text report,
+// a stored format, stays Russian whatever the language in use.
+TEST_F(CoreTexts, ResultsTablesFollowTheLanguageTheReportDoesNot) {
+  i18n::UseLanguage(i18n::Language::English);
+  const report::ReportContent content{
+      {"12", "1", "1", "1", "1.2", "0.7"},
+      std::get<design::Design>(design::Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L})), '.'};
+  const std::string table = report::ResultsTabSeparated(content, Translated);
+  EXPECT_FALSE(HasCyrillic(table)) << table;
+  EXPECT_NE(table.find("Transformer frame power\t"), std::string::npos) << table;
+  std::string lines;
+  for (const std::string& line : report::ReportLines(content, {8, 12, 2026, 14, 10}, ":")) {
+    lines += line + "\n";
+  }
+  EXPECT_NE(lines.find("Габаритная мощность трансформатора:"), std::string::npos);
 }
 
 }  // namespace

@@ -365,6 +365,10 @@ inline constexpr std::string_view kSurgePlot = TAVRO_TRANSLATABLE("app", "Вкл
 inline constexpr std::string_view kTimeAxis = TAVRO_TRANSLATABLE("app", "Время, мс");
 inline constexpr std::string_view kVoltageAxis = TAVRO_TRANSLATABLE("app", "Напряжение, В");
 inline constexpr std::string_view kCurrentAxis = TAVRO_TRANSLATABLE("app", "Ток, А");
+inline constexpr std::string_view kSurgeNominalLegend =
+    TAVRO_TRANSLATABLE("app", "Номинальное напряжение сети, %1 В");
+inline constexpr std::string_view kSurgeHighLegend =
+    TAVRO_TRANSLATABLE("app", "Повышенное напряжение сети, %1 В");
 inline constexpr std::string_view kPeriodsNote =
     TAVRO_TRANSLATABLE("app", "Установившийся режим: %1 периодов");
 

@@ -15,7 +15,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QToolBar>
 #include <exception>
 #include <optional>
@@ -37,6 +36,7 @@
 #include "i18n/catalogue.h"
 #include "pdf/parts_table.h"
 #include "pdf/pdf_report.h"
+#include "pdf/simulation_section.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
@@ -180,6 +180,9 @@ void TForm1::Button1Click() {
   Guarded([this] {
     procedure_.SetSupply(settings_.Mains.Supply);
     const design::ClickOutcome outcome = procedure_.Button1Click(*this);
+    // The mains the shown design was calculated for, before the windows that
+    // show it refresh.
+    if (procedure_.State().Calculated) calculatedMains_ = settings_.Mains;
     RefreshPlots();
     AfterPress(outcome);
     RefreshRatings();
@@ -257,26 +260,7 @@ void TForm1::ExportPdf() {
 std::vector<pdf::PdfTable> TForm1::SimulationTables(char separator) const {
   // The check as its window shows it, when it has run for the shown design.
   if (!simulation_ || simulation_->Running() || !simulation_->LastReport()) return {};
-  const QTableWidget& shown = *simulation_->Table();
-  pdf::PdfTable table{T(texts::kSimulationTitle).toStdString(), {}};
-  std::vector<std::string> header;
-  for (int c = 0; c < shown.columnCount(); ++c) {
-    const QTableWidgetItem* item = shown.horizontalHeaderItem(c);
-    header.push_back(item != nullptr ? item->text().toStdString() : std::string());
-  }
-  table.Rows.push_back(header);
-  for (int r = 0; r < shown.rowCount(); ++r) {
-    std::vector<std::string> row;
-    for (int c = 0; c < shown.columnCount(); ++c) {
-      const QTableWidgetItem* item = shown.item(r, c);
-      QString text = item != nullptr ? item->text() : QString();
-      // The columns after the first hold the numbers.
-      if (c > 0) text.replace(QChar(procedure_.DecimalSeparator()), QChar(separator));
-      row.push_back(text.toStdString());
-    }
-    table.Rows.push_back(row);
-  }
-  return {table};
+  return {pdf::SimulationTable(*simulation_->LastReport(), separator)};
 }
 
 void TForm1::RestoreSession() {
@@ -306,7 +290,7 @@ void TForm1::RefreshPlots() {
   simulationItem_->setEnabled(calculated);
   exportSpiceItem_->setEnabled(calculated);
   if (!calculated) return;
-  if (simulation_) simulation_->SetDesign(procedure_.LastDesign()->Inputs);
+  if (simulation_) simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
   if (loadPlot_) ShowDesignIn(*loadPlot_);
   if (pulsePlot_) ShowDesignIn(*pulsePlot_);
 }
@@ -359,7 +343,7 @@ void TForm1::OpenSimulation() {
     if (!simulation_) {
       simulation_ = new SimulationWindow(procedure_.DecimalSeparator(), this);
       simulation_->SetMessageSink(message_);
-      simulation_->SetDesign(procedure_.LastDesign()->Inputs);
+      simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
     }
     simulation_->show();
     simulation_->raise();
@@ -371,6 +355,7 @@ void TForm1::ExportSpice() {
     if (!procedure_.State().Calculated) return;
     SimulationSettings settings;
     int periods = 0;
+    const simulation::SimulationReport* checked = nullptr;
     if (simulation_) {
       if (const auto typed = simulation_->Settings()) {
         settings = *typed;
@@ -378,9 +363,10 @@ void TForm1::ExportSpice() {
         return;
       }
       periods = simulation_->SettledPeriods();
+      if (simulation_->LastReport()) checked = &*simulation_->LastReport();
     }
-    ExportSpiceNetlist(this, procedure_.LastDesign()->Inputs, settings, periods, fileDialog_,
-                       message_);
+    ExportSpiceNetlist(this, *procedure_.LastDesign(), calculatedMains_.Supply, settings, periods,
+                       checked, fileDialog_, message_);
   });
 }
 
@@ -442,7 +428,6 @@ void TForm1::RefreshRatings() {
   const bool calculated = procedure_.State().Calculated;
   selectionItem_->setEnabled(calculated);
   if (!calculated) return;
-  calculatedMains_ = settings_.Mains;
   ratingsShown_ = true;
   ShowRatingsTexts();
   if (selection_) ShowDesignIn(*selection_);

@@ -25,6 +25,7 @@
 #include "app/qt_text.h"
 #include "design/calculate.h"
 #include "simulation/child_process.h"
+#include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"
 #include "simulation/export.h"
 #include "simulation/spice_values.h"
@@ -188,13 +189,16 @@ SimulationWindow::~SimulationWindow() {
   }
 }
 
-void SimulationWindow::SetDesign(const design::DesignInputs& inputs) {
+void SimulationWindow::SetDesign(const design::DesignInputs& inputs,
+                                 const design::ratings::SupplyConditions& mains) {
   inputs_ = inputs;
+  mains_ = mains;
   report_.reset();
   settledPeriods_ = 0;
   table_->setRowCount(0);
   for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_}) {
     plot->clearGraphs();
+    plot->legend->setVisible(false);
     plot->replot();
   }
   SetStatus(nullptr);
@@ -235,6 +239,8 @@ void SimulationWindow::Run() {
   if (!s) return;
   simulation::SimulationRequest request;
   request.Inputs = *inputs_;
+  request.Mains = mains_.Supply;
+  request.MainsTolerance = mains_.Tolerance;
   request.Diode = s->Diode;
   request.DiodeModel = s->DiodeModel;
   request.Esr = s->Esr;
@@ -323,43 +329,9 @@ void SimulationWindow::Ended(const QString& failure) {
 }
 
 QString SimulationWindow::Number(double value) const {
-  if (!std::isfinite(value)) return QStringLiteral("—");
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.5g", value);
-  QString text = QString::fromLatin1(buffer);
+  QString text = QString::number(value, 'g', 4);
   if (separator_ != '.') text.replace('.', QChar(separator_));
   return text;
-}
-
-void SimulationWindow::AddSection(const QString& title) {
-  const int row = table_->rowCount();
-  table_->insertRow(row);
-  auto* item = new QTableWidgetItem(title);
-  QFont bold = item->font();
-  bold.setBold(true);
-  item->setFont(bold);
-  table_->setItem(row, 0, item);
-  table_->setSpan(row, 0, 1, 4);
-}
-
-void SimulationWindow::AddRow(const QString& name, double method, double simulated,
-                              double difference) {
-  const int row = table_->rowCount();
-  table_->insertRow(row);
-  table_->setItem(row, 0, new QTableWidgetItem(name));
-  QString change = Number(difference);
-  if (std::isfinite(difference)) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%+.*f", std::fabs(difference) < 0.1 ? 4 : 2, difference);
-    change = QString::fromLatin1(buffer);
-    if (separator_ != '.') change.replace('.', QChar(separator_));
-  }
-  const QString cells[] = {Number(method), Number(simulated), change};
-  for (int c = 0; c < 3; ++c) {
-    auto* item = new QTableWidgetItem(cells[c]);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table_->setItem(row, c + 1, item);
-  }
 }
 
 void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
@@ -375,29 +347,25 @@ void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
 }
 
 void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
-  namespace st = simulation::texts;
-  const auto sim = [](std::string_view text) { return T(kSimulationContext, text); };
   table_->setRowCount(0);
-  if (r.Method) {
-    AddSection(sim(st::kMethodCheck) + " — " + sim(r.Method->Passed ? st::kPassed : st::kFailed));
-    for (const auto& row : r.Method->Rows) {
-      AddRow(sim(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
+  for (const simulation::TableLine& line :
+       simulation::ComparisonTable(r, separator_, TranslatedUtf8)) {
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    auto* first = new QTableWidgetItem(QString::fromStdString(line.Cells[0]));
+    table_->setItem(row, 0, first);
+    if (line.Section) {
+      QFont bold = first->font();
+      bold.setBold(true);
+      first->setFont(bold);
+      table_->setSpan(row, 0, 1, 4);
+      continue;
     }
-  }
-  if (r.Circuit) {
-    QString title = sim(st::kCircuitCheck) + ": " + QString::fromStdString(r.DiodeName) + ", " +
-                    T(r.LoadName == "current" ? texts::kCurrentLoad : texts::kResistiveLoad);
-    if (r.Esr > 0.0) title += ", ESR " + Number(r.Esr);
-    AddSection(title);
-    for (const auto& row : r.Circuit->Rows) {
-      AddRow(sim(st::QuantityName(row.Quantity)), row.Method, row.Simulated, row.DifferencePercent);
+    for (int c = 1; c < 4; ++c) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(line.Cells[c]));
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table_->setItem(row, c, item);
     }
-  }
-  if (r.SurgeResult) {
-    AddSection(sim(st::kSurge));
-    const double nan = std::nan("");
-    AddRow(sim(st::kWorstPhase), nan, r.SurgeResult->WorstPhaseDegrees, nan);
-    AddRow(sim(st::kWorstPeak), nan, r.SurgeResult->WorstPeak, nan);
   }
   table_->resizeColumnsToContents();
   table_->resizeRowsToContents();
@@ -415,19 +383,36 @@ void SimulationWindow::ShowPlots(const simulation::SimulationReport& r) {
     const simulation::Waveforms& w = r.SurgeResult->WorstTransient;
     Show(surge_, w.Time, w.Idiode);
   }
+  if (r.SurgeResult && r.SurgeHighMains) {
+    // The high mains' worst switch-on beside the nominal one.
+    const simulation::Waveforms& w = r.SurgeHighMains->WorstTransient;
+    QVector<double> x, v;
+    for (std::size_t i = 0; i < w.Time.size() && i < w.Idiode.size(); ++i) {
+      x.push_back(w.Time[i] * 1000.0);
+      v.push_back(w.Idiode[i]);
+    }
+    QCPGraph* high = surge_->addGraph();
+    high->setData(x, v, true);
+    high->setPen(QPen(QColor(190, 40, 30), 1.5));
+    surge_->graph(0)->setName(
+        T(texts::kSurgeNominalLegend).arg(Number(r.SurgeResult->MainsVoltage)));
+    high->setName(T(texts::kSurgeHighLegend).arg(Number(r.SurgeHighMains->MainsVoltage)));
+    surge_->legend->setVisible(true);
+    surge_->rescaleAxes();
+    surge_->yAxis->scaleRange(1.1, surge_->yAxis->range().center());
+    surge_->replot();
+  }
 }
 
-void ExportSpiceNetlist(QWidget* owner, const design::DesignInputs& inputs,
+void ExportSpiceNetlist(QWidget* owner, const design::Design& design, const design::Mains& mains,
                         const SimulationSettings& settings, int periods,
+                        const simulation::SimulationReport* checked,
                         const report::FileDialog& dialog, const MessageSink& message) {
   QString fileName;
   dialog(owner, Q(texts::kExportSpiceExtension), T(texts::kExportSpiceFilter), QString(),
          T(texts::kExportSpiceTitle), fileName, false);
   if (fileName.isEmpty()) return;
   try {
-    const design::Calculation calculation = design::Calculate(inputs);
-    const auto* d = std::get_if<design::Design>(&calculation);
-    if (d == nullptr) return;
     simulation::SimulationRequest request;
     request.Diode = settings.Diode;
     request.DiodeModel = settings.DiodeModel;
@@ -438,8 +423,12 @@ void ExportSpiceNetlist(QWidget* owner, const design::DesignInputs& inputs,
     const std::string source = settings.DiodeModel.empty()
                                    ? simulation::ShippedDiode(settings.Diode).Source
                                    : std::string("model typed by the user");
+    const bool sameCircuit = checked != nullptr && checked->DiodeName == setup.Diode.ModelName &&
+                             checked->LoadName == simulation::LoadName(setup.Load) &&
+                             checked->Esr == setup.Esr;
     const std::string text = simulation::StandaloneNetlist(
-        *d, {}, setup, periods > 0 ? periods : simulation::kDefaultExportPeriods, source);
+        design, mains, setup, periods > 0 ? periods : simulation::kDefaultExportPeriods, source,
+        sameCircuit ? simulation::SurgeNotes(*checked) : std::vector<std::string>{});
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=

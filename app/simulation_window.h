@@ -16,7 +16,9 @@
 #include <optional>
 
 #include "app/messages.h"
+#include "design/calculate.h"
 #include "design/inputs.h"
+#include "design/ratings/supply_conditions.h"
 #include "report/open_save.h"
 #include "simulation/protocol.h"
 
@@ -51,8 +53,10 @@ class SimulationWindow : public QWidget {
   void SetHelper(QString path) { helper_ = std::move(path); }
   void SetTimeLimit(int milliseconds) { timeLimit_ = milliseconds; }
 
-  // The design to check; clears what an earlier design showed.
-  void SetDesign(const design::DesignInputs& inputs);
+  // The design to check and the mains it was calculated for (the surge is
+  // also found at high mains); clears what an earlier design showed.
+  void SetDesign(const design::DesignInputs& inputs,
+                 const design::ratings::SupplyConditions& mains = {});
   // The settings as typed; nothing (after a message) when they are invalid.
   std::optional<SimulationSettings> Settings();
   bool Running() const { return process_ != nullptr; }
@@ -82,8 +86,6 @@ class SimulationWindow : public QWidget {
   // The status line's text, shown again when the language changes.
   void SetStatus(std::function<QString()> text);
   void ShowPlots(const simulation::SimulationReport& report);
-  void AddSection(const QString& title);
-  void AddRow(const QString& name, double method, double simulated, double difference);
   QString Number(double value) const;
 
   char separator_;
@@ -91,6 +93,7 @@ class SimulationWindow : public QWidget {
   QString helper_;
   int timeLimit_ = 300000;
   std::optional<design::DesignInputs> inputs_;
+  design::ratings::SupplyConditions mains_;
   std::optional<simulation::SimulationReport> report_;
   int settledPeriods_ = 0;
   QProcess* process_ = nullptr;
@@ -116,9 +119,11 @@ class SimulationWindow : public QWidget {
 
 // Asks for a file and writes the standalone netlist of the design's real
 // circuit there (periods: where the window's simulation settled, or 0 for
-// the default). Reports a failure through `message`.
-void ExportSpiceNetlist(QWidget* owner, const design::DesignInputs& inputs,
+// the default; `checked`: the window's last report, whose surges the netlist
+// notes when it is of the same circuit). Reports a failure through `message`.
+void ExportSpiceNetlist(QWidget* owner, const design::Design& design, const design::Mains& mains,
                         const SimulationSettings& settings, int periods,
+                        const simulation::SimulationReport* checked,
                         const report::FileDialog& dialog, const MessageSink& message);
 
 }  // namespace tavro::app

@@ -1,7 +1,8 @@
 // The simulation check's speed and memory (figures, not a test):
 //  1. one check of a typical design (the method's assumptions and the real
-//     circuit with 1N4007), and the switch-on surge, each timed over repeated
-//     runs in this process (median);
+//     circuit with 1N4007), the switch-on surge at nominal and at high mains,
+//     and the whole request, each timed over repeated runs in this process
+//     (median);
 //  2. tavro-cli --batch --simulate over the same designs with --jobs 1 and
 //     --jobs 2, designs per second;
 //  3. the helper's resident memory over 500 consecutive simulations.
@@ -69,10 +70,26 @@ int main(int argc, char** argv) {
     simulation::CheckMethod(values, method, {});
     simulation::CheckCircuit(values, method, setup, {});
   });
-  const double surge = MedianSeconds(5, [&] { simulation::SimulateSurge(values, setup, {}); });
+  simulation::Surge nominal;
+  const double surge =
+      MedianSeconds(5, [&] { nominal = simulation::SimulateSurge(values, setup, {}); });
+  simulation::CircuitValues raised = values;
+  raised.EmfPeak *= 1.1;
+  std::size_t highRuns = 0;
+  const double high = MedianSeconds(5, [&] {
+    highRuns =
+        simulation::SimulateSurgeNear(raised, setup, nominal.WorstPhaseDegrees, {}).Points.size();
+  });
+  simulation::SimulationRequest whole;
+  whole.Inputs = d.Inputs;
+  const double all = MedianSeconds(5, [&] { simulation::Simulate(whole); });
   std::printf("one check (method + 1N4007 circuit), worked example: %.3f s (median of 11)\n",
               check);
-  std::printf("switch-on surge (25 runs): %.3f s (median of 5)\n", surge);
+  std::printf("switch-on surge, nominal mains (%zu runs): %.3f s (median of 5)\n",
+              nominal.Points.size(), surge);
+  std::printf("switch-on surge, high mains +10 %% (%zu runs): %.3f s (median of 5)\n", highRuns,
+              high);
+  std::printf("the whole request (both checks, both surges): %.3f s (median of 5)\n", all);
 
   // Batch throughput: 40 designs of 5 to 300 V.
   const std::string input = "/tmp/tavro_bench_designs.csv";

@@ -75,7 +75,7 @@ BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields
   row.append(kResultColumns, ',');
   row += ',' + Quoted(message) + ',' + std::string(stage);
   if (ratings) row += EmptyRatingsColumns();
-  return {row, false};
+  return {row, false, {}};
 }
 
 bool Skipped(std::string_view line) {
@@ -100,7 +100,8 @@ std::string BatchHeader(bool ratings) {
   return std::string(kColumns) + (ratings ? RatingsColumnsHeader() : std::string());
 }
 
-BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsRequest* ratings) {
+BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsRequest* ratings,
+                      const design::ratings::SupplyConditions* mains) {
   const std::vector<std::string_view> fields = Split(line);
   const bool withRatings = ratings != nullptr;
   if (fields.size() != kInputCount && fields.size() != kInputWithMainsCount) {
@@ -111,12 +112,13 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
     return MessageRow(lineNumber, fields, texts::kLimbs, withRatings);
   }
   RatingsRequest request = ratings != nullptr ? *ratings : RatingsRequest{};
+  if (mains != nullptr) request.Mains = *mains;
   if (fields.size() == kInputWithMainsCount) {
-    auto mains = ReadSupply(fields[6], fields[7], fields[8], '.');
-    if (const auto* message = std::get_if<std::string>(&mains)) {
+    auto own = ReadSupply(fields[6], fields[7], fields[8], '.');
+    if (const auto* message = std::get_if<std::string>(&own)) {
       return MessageRow(lineNumber, fields, *message, withRatings);
     }
-    request.Mains = std::get<design::ratings::SupplyConditions>(mains);
+    request.Mains = std::get<design::ratings::SupplyConditions>(own);
   }
 
   const design::InputTexts typed{std::string(fields[0]), std::string(fields[1]),
@@ -149,11 +151,12 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
                d.Load.RatedRowModelVoltage});
   row += ",,";
   if (withRatings) row += RatingsColumns(d, request);
-  return {row, true};
+  return {row, true, request.Mains};
 }
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
-                      const BatchExtension* extension, const RatingsRequest* ratings) {
+                      const BatchExtension* extension, const RatingsRequest* ratings,
+                      const design::ratings::SupplyConditions* mains) {
   jobs = std::max(jobs, 1);
   BatchSummary summary;
   out << BatchHeader(ratings != nullptr) << (extension != nullptr ? extension->Columns : "")
@@ -179,7 +182,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
       for (std::size_t i = next++; i < chunk.size(); i = next++) {
-        rows[i] = CalculateRow(chunk[i].Number, chunk[i].Text, ratings);
+        rows[i] = CalculateRow(chunk[i].Number, chunk[i].Text, ratings, mains);
       }
     };
     const std::size_t helpers =

@@ -44,19 +44,24 @@ struct BatchExtension {
 // With `ratings`, every row ends in the main ratings of its design (the mains
 // of the row's own columns when it has them, else those of `ratings`), before
 // the extension's columns.
+// `mains`: those of a row without its own (else those of `ratings`, else
+// 220 V, 50 Hz, ±10 %).
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
                       const BatchExtension* extension = nullptr,
-                      const RatingsRequest* ratings = nullptr);
+                      const RatingsRequest* ratings = nullptr,
+                      const design::ratings::SupplyConditions* mains = nullptr);
 
 struct BatchRow {
-  std::string Text;  // without a line ending
-  bool Designed;     // false: the row holds a message
+  std::string Text;                         // without a line ending
+  bool Designed;                            // false: the row holds a message
+  design::ratings::SupplyConditions Mains;  // the row's design was calculated for
 };
 
 // One design's row, from one input line: the six inputs, optionally followed
 // by the mains voltage, frequency and tolerance (%).
 BatchRow CalculateRow(long lineNumber, const std::string& line,
-                      const RatingsRequest* ratings = nullptr);
+                      const RatingsRequest* ratings = nullptr,
+                      const design::ratings::SupplyConditions* mains = nullptr);
 
 // The header row of the output.
 std::string BatchHeader(bool ratings = false);

@@ -21,6 +21,7 @@
 #include "design/texts.h"
 #include "i18n/catalogue.h"
 #include "pdf/parts_table.h"
+#include "pdf/simulation_section.h"
 #include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
@@ -180,7 +181,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         o.simulation.Simulate ? SimulationColumns(o.simulation, o.jobs) : BatchExtension{};
     const BatchSummary summary =
         RunBatch(in, out, o.jobs, o.simulation.Simulate ? &simulation : nullptr,
-                 o.ratings ? &parts : nullptr);
+                 o.ratings ? &parts : nullptr, &parts.Mains);
     return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
   }
 
@@ -226,7 +227,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
     err << RenderWarnings(d);
   }
-  const bool simulated = RunSimulationOptions(o.simulation, d.Inputs, o.json, shown, err);
+  std::optional<simulation::SimulationReport> checked;
+  const bool simulated =
+      RunSimulationOptions(o.simulation, d, parts.Mains, o.json, shown, err, &checked);
   out << shown;
   if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
@@ -245,11 +248,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       });
     }
     if (!o.pdfFile.empty()) {
-      WritePdf(o.pdfFile, {content,
-                           design::DiodeCurrent(d),
-                           *time,
-                           report::UserTimeSeparator(),
-                           {pdf::PartsTable(d, parts.Mains, parts.Choices, separator)}});
+      // The parts to buy, then the simulation check when it has run.
+      std::vector<pdf::PdfTable> extra{pdf::PartsTable(d, parts.Mains, parts.Choices, separator)};
+      if (checked) extra.push_back(pdf::SimulationTable(*checked, separator));
+      WritePdf(o.pdfFile, {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(),
+                           std::move(extra)});
     }
   } catch (const report::ReportWriteError& e) {
     err << design::Compose(Lookup(), texts::kContext, texts::kReportNotWritten,

@@ -15,6 +15,7 @@
 #include "design/calculate.h"
 #include "design/text_template.h"
 #include "simulation/child_process.h"
+#include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"
 #include "simulation/export.h"
 #include "simulation/protocol.h"
@@ -31,9 +32,12 @@ using simulation::SimulationRequest;
 // for this long is stuck.
 constexpr double kHelperTimeLimit = 300.0;
 
-SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs& inputs) {
+SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs& inputs,
+                            const design::ratings::SupplyConditions& mains) {
   SimulationRequest r;
   r.Inputs = inputs;
+  r.Mains = mains.Supply;
+  r.MainsTolerance = mains.Tolerance;
   r.Diode = o.Diode;
   r.DiodeModel = o.DiodeModel;
   r.Esr = o.Esr;
@@ -42,57 +46,31 @@ SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs
   return r;
 }
 
-std::string Number(double v) {
-  if (!std::isfinite(v)) return "—";
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.6g", v);
-  return buffer;
-}
-
-std::string Table(const std::vector<simulation::ComparisonRow>& rows) {
+std::string Text(const SimulationReport& r) {
   std::ostringstream out;
-  for (const auto& r : rows) {
-    out << "  "
-        << Translated(simulation::texts::kContext, simulation::texts::QuantityName(r.Quantity))
-        << ": " << Number(r.Method) << " / " << Number(r.Simulated);
-    if (std::isfinite(r.DifferencePercent)) out << " (" << Number(r.DifferencePercent) << " %)";
+  out << "\n"
+      << Translated(texts::kContext, texts::kComparisonColumns) << " "
+      << design::Compose(Lookup(), texts::kContext, texts::kPeriods,
+                         {std::to_string(r.Circuit->State.Periods)})
+      << (r.Circuit->State.Settled
+              ? ""
+              : " — " + Translated(simulation::texts::kContext, simulation::texts::kNotSettled))
+      << "\n";
+  for (const simulation::TableLine& line : simulation::ComparisonTable(r, '.', Lookup())) {
+    if (line.Section) {
+      out << '\n' << line.Cells[0] << '\n';
+      continue;
+    }
+    out << "  " << line.Cells[0] << ": " << line.Cells[1] << " / " << line.Cells[2];
+    if (line.Cells[3] != "—") out << " (" << line.Cells[3] << " %)";
     out << '\n';
   }
   return out.str();
 }
 
-std::string Text(const SimulationReport& r) {
-  namespace t = simulation::texts;
-  const auto tr = [](std::string_view text) {
-    return Translated(simulation::texts::kContext, text);
-  };
-  std::ostringstream out;
-  out << "\n"
-      << tr(t::kMethodCheck) << " — " << tr(r.Method->Passed ? t::kPassed : t::kFailed) << "\n  "
-      << Translated(texts::kContext, texts::kComparisonColumns) << "\n"
-      << Table(r.Method->Rows);
-  out << "\n" << tr(t::kCircuitCheck) << ": " << r.DiodeName << ", " << r.LoadName;
-  if (r.Esr > 0.0) out << ", ESR " << Number(r.Esr);
-  out << ", "
-      << design::Compose(Lookup(), texts::kContext, texts::kPeriods,
-                         {std::to_string(r.Circuit->State.Periods)})
-      << (r.Circuit->State.Settled ? "" : " — " + tr(t::kNotSettled)) << "\n"
-      << Table(r.Circuit->Rows);
-  out << "\n"
-      << tr(t::kSurge) << "\n  " << tr(t::kWorstPhase) << ": "
-      << Number(r.SurgeResult->WorstPhaseDegrees) << "\n  " << tr(t::kWorstPeak) << ": "
-      << Number(r.SurgeResult->WorstPeak) << '\n';
-  return out.str();
-}
-
-bool WriteNetlist(const SimulateOptions& o, const SimulationRequest& request, int periods,
-                  std::ostream& err) {
-  const design::Calculation calculation = design::Calculate(request.Inputs);
-  const auto* d = std::get_if<design::Design>(&calculation);
-  if (d == nullptr) {
-    err << texts::kDesignIncomplete << '\n';
-    return false;
-  }
+bool WriteNetlist(const SimulateOptions& o, const design::Design& design,
+                  const SimulationRequest& request, int periods,
+                  const std::vector<std::string>& notes, std::ostream& err) {
   simulation::CircuitSetup setup;
   setup.Diode = simulation::DiodeOf(request);
   setup.Load = request.Load;
@@ -103,7 +81,8 @@ bool WriteNetlist(const SimulateOptions& o, const SimulationRequest& request, in
   } else {
     source = texts::kTypedModel;
   }
-  const std::string text = simulation::StandaloneNetlist(*d, request.Mains, setup, periods, source);
+  const std::string text =
+      simulation::StandaloneNetlist(design, request.Mains, setup, periods, source, notes);
   std::ofstream file(o.SpiceFile, std::ios::binary | std::ios::trunc);
   file << text;
   file.close();
@@ -143,29 +122,34 @@ std::string WithMember(const std::string& json, const std::string& key, const st
          json.substr(close);
 }
 
-bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& inputs, bool asJson,
-                          std::string& output, std::ostream& err) {
+bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design,
+                          const design::ratings::SupplyConditions& mains, bool asJson,
+                          std::string& output, std::ostream& err,
+                          std::optional<simulation::SimulationReport>* kept) {
   if (!o.Simulate && o.SpiceFile.empty()) return true;
   SimulationRequest request;
   try {
-    request = RequestOf(o, inputs);
+    request = RequestOf(o, design.Inputs, mains);
   } catch (const simulation::RejectedValue& e) {
     err << e.what() << '\n';
     return false;
   }
   int periods = 0;
+  std::vector<std::string> notes;
   try {
     simulation::HelperProcess helper;
     if (o.Simulate) {
       const std::string answer =
           helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit);
-      const SimulationReport report = simulation::DecodeReport(answer);
+      SimulationReport report = simulation::DecodeReport(answer);
       if (!report.Ok) {
         err << texts::kSimulationFailed << report.Error << '\n';
         return false;
       }
       periods = report.Circuit->State.Periods;
+      notes = simulation::SurgeNotes(report);
       output = asJson ? WithMember(output, "simulation", answer) : output + Text(report);
+      if (kept != nullptr) *kept = std::move(report);
     } else {
       // The netlist ends where the embedded simulation of it settles.
       SimulationRequest steady = request;
@@ -179,7 +163,8 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::DesignInputs& 
     if (o.Simulate) return false;
   }
   if (o.SpiceFile.empty()) return true;
-  return WriteNetlist(o, request, periods > 0 ? periods : simulation::kDefaultExportPeriods, err);
+  return WriteNetlist(o, design, request, periods > 0 ? periods : simulation::kDefaultExportPeriods,
+                      notes, err);
 }
 
 BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
@@ -193,13 +178,15 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
   BatchExtension e;
   e.Columns =
       ",Vmean_sim,I0_sim,RipplePP_sim,Ripple100_sim,I2_sim,Idrms_sim,Idpk_sim,Beta_sim,Icrms_sim,"
-      "periods_sim,settled_sim,simulation_message";
+      "periods_sim,settled_sim,simulation_message,surge_peak_sim,surge_phase_sim,"
+      "surge_peak_high_sim,surge_phase_high_sim";
   e.Extend = [o, pool](std::vector<BatchRow>& rows) {
     std::atomic<std::size_t> next{0};
     const auto work = [&](simulation::HelperProcess& helper) {
       for (std::size_t i = next++; i < rows.size(); i = next++) {
         BatchRow& row = rows[i];
         std::string columns(11, ',');
+        std::string surges(4, ',');
         std::string message;
         if (row.Designed) {
           try {
@@ -217,8 +204,8 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
                 std::from_chars(s.data(), s.data() + s.size(), *targets[k]);
               }
             }
-            SimulationRequest request = RequestOf(o, in);
-            request.MethodCheck = request.Surge = false;
+            SimulationRequest request = RequestOf(o, in, row.Mains);
+            request.MethodCheck = false;
             const SimulationReport r = simulation::DecodeReport(
                 helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit));
             if (r.Ok) {
@@ -229,6 +216,12 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
               }
               columns += "," + std::to_string(r.Circuit->State.Periods);
               columns += std::string(",") + (r.Circuit->State.Settled ? "1" : "0");
+              surges.clear();
+              for (const auto& surge : {r.SurgeResult, r.SurgeHighMains}) {
+                surges += surge ? "," + simulation::SpiceNumber(surge->WorstPeak) + "," +
+                                      simulation::SpiceNumber(surge->WorstPhaseDegrees)
+                                : std::string(",,");
+              }
             } else {
               message = r.Error;
             }
@@ -241,7 +234,7 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
           for (char c : message) q += (c == '"') ? std::string("\"\"") : std::string(1, c);
           message = q + "\"";
         }
-        row.Text += columns + "," + message;
+        row.Text += columns + "," + message + surges;
       }
     };
     std::vector<std::jthread> threads;

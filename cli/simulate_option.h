@@ -5,11 +5,14 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli/batch.h"
-#include "design/inputs.h"
+#include "design/calculate.h"
+#include "design/ratings/supply_conditions.h"
+#include "simulation/protocol.h"
 
 namespace tavro::cli {
 
@@ -24,12 +27,15 @@ struct SimulateOptions {
 
 void DescribeSimulation(CLI::App& app, SimulateOptions& options);
 
-// After a complete calculation: runs the simulation and/or writes the
-// netlist. Adds "simulation" to the JSON text (json) or appends the
-// comparison to the plain text. Returns false with a message in err when the
-// simulation or the netlist failed.
-bool RunSimulationOptions(const SimulateOptions& options, const design::DesignInputs& inputs,
-                          bool asJson, std::string& output, std::ostream& err);
+// After a complete calculation (of `design` for `mains`): runs the
+// simulation and/or writes the netlist. Adds "simulation" to the JSON text
+// (json) or appends the comparison to the plain text; the report goes to
+// `report` when given (for the PDF). Returns false with a message in err
+// when the simulation or the netlist failed.
+bool RunSimulationOptions(const SimulateOptions& options, const design::Design& design,
+                          const design::ratings::SupplyConditions& mains, bool asJson,
+                          std::string& output, std::ostream& err,
+                          std::optional<simulation::SimulationReport>* report = nullptr);
 
 // The extra batch columns, filled by helper processes, `jobs` side by side.
 BatchExtension SimulationColumns(const SimulateOptions& options, int jobs);

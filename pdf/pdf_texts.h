@@ -47,6 +47,14 @@ inline constexpr std::string_view kCapacitor =
 // %1 U0, %2 I0, %3 Kp.
 inline constexpr std::string_view kLoad =
     TAVRO_TRANSLATABLE("pdf", "Rн\nU0 = %1 В\nI0 = %2 А\nKп = %3 %");
+inline constexpr std::string_view kSimulationTitle =
+    TAVRO_TRANSLATABLE("pdf", "Проверка моделированием");
+inline constexpr std::string_view kQuantityColumn = TAVRO_TRANSLATABLE("pdf", "Величина");
+inline constexpr std::string_view kMethodColumn = TAVRO_TRANSLATABLE("pdf", "Расчёт");
+inline constexpr std::string_view kSimulatedColumn = TAVRO_TRANSLATABLE("pdf", "Моделирование");
+inline constexpr std::string_view kDifferenceColumn = TAVRO_TRANSLATABLE("pdf", "Расхождение, %");
+// %1 the diode model's name, %2 where its parameters come from.
+inline constexpr std::string_view kDiodeSource = TAVRO_TRANSLATABLE("pdf", "Модель вентиля %1: %2");
 inline constexpr std::string_view kCannotWrite =
     TAVRO_TRANSLATABLE("pdf", "Не удалось записать PDF-документ");
 

@@ -143,43 +143,82 @@ double SwitchOnPeak(const CircuitValues& values, const CircuitSetup& setup, doub
   return RunSwitchOn(values, setup, phaseDegrees, limits).Peak;
 }
 
-Surge SimulateSurge(const CircuitValues& values, const CircuitSetup& setup,
-                    const SimulationLimits& limits) {
-  const double T = 1.0 / values.Frequency;
-  std::map<double, double> peaks;
-  Trace worstTrace;
-  double worstPeak = -1.0;
-  double worstPhase = 0.0;
-  int runs = 0;
-  constexpr int kExpectedRuns = 25;
-  const auto peakAt = [&](double phase) {
-    if (peaks.count(phase) != 0) return;
-    SwitchOn run = RunSwitchOn(values, setup, phase, limits);
-    peaks[phase] = run.Peak;
-    if (run.Peak > worstPeak) {
-      worstPeak = run.Peak;
-      worstPhase = phase;
-      worstTrace = std::move(run.Samples);
-    }
-    Report(limits, "surge", static_cast<double>(++runs) / kExpectedRuns);
-  };
+namespace {
 
-  for (int phase = 0; phase <= 180; phase += 10) peakAt(phase);
-  // Refine around the worst by halving the step: 5°, 2.5°, 1.25°.
-  for (double step = 5.0; step >= 1.25; step /= 2.0) {
-    const double centre = worstPhase;
-    for (double phase : {centre - step, centre + step}) {
-      if (phase >= 0.0 && phase <= 180.0) peakAt(phase);
+// The switch-on runs of one surge search, each phase run once; the worst so
+// far with its transient.
+class SurgeSearch {
+ public:
+  SurgeSearch(const CircuitValues& values, const CircuitSetup& setup,
+              const SimulationLimits& limits, int expectedRuns)
+      : values_(values), setup_(setup), limits_(limits), expected_(expectedRuns) {}
+
+  void PeakAt(double phase) {
+    if (phase < 0.0 || phase > 180.0 || peaks_.count(phase) != 0) return;
+    SwitchOn run = RunSwitchOn(values_, setup_, phase, limits_);
+    peaks_[phase] = run.Peak;
+    if (run.Peak > worstPeak_) {
+      worstPeak_ = run.Peak;
+      worstPhase_ = phase;
+      worstTrace_ = std::move(run.Samples);
+    }
+    Report(limits_, "surge", static_cast<double>(++runs_) / expected_);
+  }
+
+  // Walks from the worst phase so far towards a larger peak in steps of
+  // `first`, then half of it and so on down to 1.25°, each step as long as it
+  // finds one.
+  void Refine(double first) {
+    for (double step = first; step >= 1.25; step /= 2.0) {
+      for (bool moved = true; moved;) {
+        const double centre = worstPhase_;
+        PeakAt(centre - step);
+        PeakAt(centre + step);
+        moved = worstPhase_ != centre;
+      }
     }
   }
 
-  Surge surge;
-  for (const auto& [phase, peak] : peaks) surge.Points.push_back({phase, peak});
-  surge.WorstPhaseDegrees = worstPhase;
-  surge.WorstPeak = worstPeak;
-  surge.WorstTransient = Cut(worstTrace, 0.0, kSurgePeriods * T, false);
-  Report(limits, "surge", 1.0);
-  return surge;
+  double WorstPhase() const { return worstPhase_; }
+
+  Surge Result() const {
+    Surge surge;
+    for (const auto& [phase, peak] : peaks_) surge.Points.push_back({phase, peak});
+    surge.WorstPhaseDegrees = worstPhase_;
+    surge.WorstPeak = worstPeak_;
+    surge.WorstTransient = Cut(worstTrace_, 0.0, kSurgePeriods / values_.Frequency, false);
+    Report(limits_, "surge", 1.0);
+    return surge;
+  }
+
+ private:
+  const CircuitValues& values_;
+  const CircuitSetup& setup_;
+  const SimulationLimits& limits_;
+  int expected_;
+  int runs_ = 0;
+  std::map<double, double> peaks_;
+  Trace worstTrace_;
+  double worstPeak_ = -1.0;
+  double worstPhase_ = 0.0;
+};
+
+}  // namespace
+
+Surge SimulateSurge(const CircuitValues& values, const CircuitSetup& setup,
+                    const SimulationLimits& limits) {
+  SurgeSearch search(values, setup, limits, 25);
+  for (int phase = 0; phase <= 180; phase += 10) search.PeakAt(phase);
+  search.Refine(5.0);
+  return search.Result();
+}
+
+Surge SimulateSurgeNear(const CircuitValues& values, const CircuitSetup& setup, double startDegrees,
+                        const SimulationLimits& limits) {
+  SurgeSearch search(values, setup, limits, 7);
+  search.PeakAt(std::clamp(startDegrees, 0.0, 180.0));
+  search.Refine(5.0);
+  return search.Result();
 }
 
 MethodCheck CheckMethod(const CircuitValues& values, const MethodFigures& method,

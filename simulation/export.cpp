@@ -1,5 +1,7 @@
 #include "simulation/export.h"
 
+#include <charconv>
+
 #include "simulation/netlist.h"
 #include "simulation/protocol.h"
 #include "simulation/spice_values.h"
@@ -15,7 +17,8 @@ std::string N(long double v) {
 
 std::string StandaloneNetlist(const design::Design& d, const design::Mains& mains,
                               const CircuitSetup& setup, int periods,
-                              const std::string& diodeSource) {
+                              const std::string& diodeSource,
+                              const std::vector<std::string>& notes) {
   const design::DesignInputs& in = d.Inputs;
   RunPlan plan;
   plan.Periods = periods;
@@ -40,7 +43,32 @@ std::string StandaloneNetlist(const design::Design& d, const design::Mains& main
           " periods the circuit is in its steady state and the .meas lines",
       "measure the last period. Run: ngspice -b <this file>",
   };
+  plan.Comments.insert(plan.Comments.end(), notes.begin(), notes.end());
   return Netlist(ValuesOf(d, mains), setup, plan);
+}
+
+std::vector<std::string> SurgeNotes(const SimulationReport& report) {
+  // Four digits are what a reader wants here.
+  const auto Short = [](double v) {
+    char buffer[32];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 4);
+    return std::string(buffer, written.ptr);
+  };
+  std::vector<std::string> notes;
+  const auto note = [&](const Surge& s, const std::string& mains) {
+    notes.push_back("  " + Short(s.WorstPeak) + " A in a diode, switched on at " +
+                    Short(s.WorstPhaseDegrees) + " deg of the mains phase, " + mains);
+  };
+  if (report.SurgeResult) {
+    notes.push_back("Switch-on surge with the capacitor empty, simulated (worst phase):");
+    note(*report.SurgeResult, "mains " + Short(report.SurgeResult->MainsVoltage) + " V");
+  }
+  if (report.SurgeHighMains) {
+    note(*report.SurgeHighMains, "high mains " + Short(report.SurgeHighMains->MainsVoltage) +
+                                     " V (+" + Short(report.TolerancePercent) + " %)");
+  }
+  return notes;
 }
 
 }  // namespace tavro::simulation

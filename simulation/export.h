@@ -8,6 +8,7 @@
 
 #include "design/calculate.h"
 #include "simulation/circuit.h"
+#include "simulation/protocol.h"
 
 namespace tavro::simulation {
 
@@ -15,8 +16,14 @@ inline constexpr int kDefaultExportPeriods = 100;
 
 // periods: where the embedded simulation of the same circuit settled (its
 // figures are then the netlist's), or kDefaultExportPeriods.
+// notes: further comment lines (SurgeNotes) after the design's.
 std::string StandaloneNetlist(const design::Design& design, const design::Mains& mains,
                               const CircuitSetup& setup, int periods,
-                              const std::string& diodeSource);
+                              const std::string& diodeSource,
+                              const std::vector<std::string>& notes = {});
+
+// The simulated switch-on surges of a report as comment lines (the netlist
+// itself starts charged, in the steady state); none when it has no surge.
+std::vector<std::string> SurgeNotes(const SimulationReport& report);
 
 }  // namespace tavro::simulation

@@ -18,6 +18,9 @@ namespace tavro::simulation {
 struct SimulationRequest {
   design::DesignInputs Inputs{};
   design::Mains Mains;
+  // ±, a fraction of the nominal mains voltage; above 0 the surge is also
+  // found at high mains, nominal × (1 + tolerance).
+  long double MainsTolerance = 0.10L;
   std::string Diode = "1N4007";  // a shipped model, unless DiodeModel is given
   std::string DiodeModel;        // a .model line typed by the user
   double Esr = 0.0;              // ohm
@@ -40,7 +43,9 @@ struct SimulationReport {
   std::optional<simulation::MethodCheck> Method;
   std::optional<simulation::CircuitCheck> Circuit;
   std::optional<simulation::Surge> SurgeResult;
-  long MemoryKb = 0;  // the helper's resident memory after the request
+  std::optional<simulation::Surge> SurgeHighMains;
+  double TolerancePercent = 0.0;  // of the high mains
+  long MemoryKb = 0;              // the helper's resident memory after the request
 };
 
 const char* LoadName(LoadKind load);

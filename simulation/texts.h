@@ -20,6 +20,16 @@ inline constexpr std::string_view kCircuitCheck =
     TAVRO_TRANSLATABLE("simulation", "Реальная схема");
 inline constexpr std::string_view kSurge =
     TAVRO_TRANSLATABLE("simulation", "Бросок тока при включении (конденсатор разряжен)");
+// After kSurge: %1 the mains voltage, V.
+inline constexpr std::string_view kSurgeNominalMains =
+    TAVRO_TRANSLATABLE("simulation", ", сеть %1 В");
+// After kSurge: %1 the high mains voltage, V, %2 the tolerance, %.
+inline constexpr std::string_view kSurgeHighMains =
+    TAVRO_TRANSLATABLE("simulation", ", сеть %1 В (+%2 %)");
+inline constexpr std::string_view kResistiveLoad =
+    TAVRO_TRANSLATABLE("simulation", "Резистор U0/I0");
+inline constexpr std::string_view kCurrentLoad =
+    TAVRO_TRANSLATABLE("simulation", "Источник тока I0");
 inline constexpr std::string_view kWorstPhase =
     TAVRO_TRANSLATABLE("simulation", "Наихудшая фаза включения, °");
 inline constexpr std::string_view kWorstPeak =

@@ -112,9 +112,14 @@ TEST(RatingsCli, BatchRowsEndInTheRatingsWhenAskedAndMayCarryTheirMains) {
   EXPECT_EQ(rows[2][column("message")], "Напряжение сети должно быть от 1 до 1000 В");
   EXPECT_EQ(rows[2][column("Icap_rms")], "");
   EXPECT_EQ(rows[3][column("warnings")], "flux-density");
-  // Without --ratings the rows are as they always were.
-  EXPECT_EQ(Cli({"--batch"}, "12,1,1,1,1.2,0.7\n").out.substr(0, BatchHeader().size() + 1),
-            BatchHeader() + "\n");
+  // Without --ratings the rows are as they always were, and the mains
+  // options still reach the calculation (the primary current I1 at 230 V).
+  const std::string plain = Cli({"--batch"}, "12,1,1,1,1.2,0.7\n").out;
+  EXPECT_EQ(plain.substr(0, BatchHeader().size() + 1), BatchHeader() + "\n");
+  const std::string at230 = Cli({"--batch", "--mains-voltage", "230"}, "12,1,1,1,1.2,0.7\n").out;
+  const std::size_t i1 = column("I1");
+  EXPECT_NEAR(std::stod(test::CsvFields(at230.substr(at230.find('\n') + 1))[i1]) * 230.0,
+              std::stod(test::CsvFields(plain.substr(plain.find('\n') + 1))[i1]) * 220.0, 1e-9);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "cli/cli_run.h"
 #include "cli/command_line.h"
 #include "common/files.h"
+#include "common/pdf_text.h"
 #include "simulation/child_process.h"
 #include "simulation/protocol.h"
 
@@ -108,6 +109,15 @@ TEST(Cli, SimulateAddsTheChecksToTheJsonAndTheNetlistRunsInNgspice) {
   }
   EXPECT_TRUE(s["method_check"]["passed"].GetBool());
   const double vmean = s["circuit"]["rows"][0]["simulated"].GetDouble();
+  // The surge at nominal mains keeps its keys; at high mains (+10 %) beside it.
+  for (const char* key : {"worst_phase_degrees", "worst_peak", "points"}) {
+    EXPECT_TRUE(s["surge"].HasMember(key)) << key;
+  }
+  const auto& high = s["surge_high_mains"];
+  EXPECT_NEAR(high["mains_voltage"].GetDouble(), 242.0, 1e-9);
+  EXPECT_GT(high["worst_peak"].GetDouble(), s["surge"]["worst_peak"].GetDouble() * 1.05);
+  EXPECT_NEAR(high["method_worst_peak"].GetDouble(), 15.77, 0.01);  // as the ratings give it
+  EXPECT_NE(test::ReadFile(file).find("high mains 242 V (+10 %)"), std::string::npos);
 
   // ngspice -b on the netlist, unchanged, gives the same mean voltage.
   const std::string log = file + ".log";
@@ -120,6 +130,22 @@ TEST(Cli, SimulateAddsTheChecksToTheJsonAndTheNetlistRunsInNgspice) {
   EXPECT_NEAR(measured, vmean, 1e-4 * vmean);
   std::remove(file.c_str());
   std::remove(log.c_str());
+}
+
+TEST(Cli, PdfWithSimulateCarriesTheCheckAndBothSurges) {
+  test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const std::string file = (fs::temp_directory_path() / "tavro_simulated.pdf").string();
+  std::vector<std::string> args = kWorkedExample;
+  for (const char* a : {"--simulate", "--mains-voltage", "230", "--pdf"}) args.push_back(a);
+  args.push_back(file);
+  const CliRun r = Cli(args);
+  ASSERT_EQ(r.status, cli::kExitDesigned) << r.err;
+  const std::string text = test::PdfText(file);
+  for (const char* part : {"Проверка моделированием", "Реальная схема: 1N4007", "сеть 230 В",
+                           "сеть 253 В (+10 %)", "Модель вентиля 1N4007"}) {
+    EXPECT_NE(text.find(part), std::string::npos) << part;
+  }
+  std::remove(file.c_str());
 }
 
 TEST(Cli, RejectedModelNeverReachesTheSimulator) {
@@ -142,9 +168,18 @@ TEST(Cli, BatchSimulateAppendsTheCircuitsFigures) {
   std::getline(lines, header);
   std::getline(lines, first);
   EXPECT_NE(header.find(",Vmean_sim,"), std::string::npos);
+  EXPECT_NE(header.rfind(",simulation_message,surge_peak_sim,surge_phase_sim,"
+                         "surge_peak_high_sim,surge_phase_high_sim"),
+            std::string::npos);
   EXPECT_EQ(std::count(header.begin(), header.end(), ','),
             std::count(first.begin(), first.end(), ','));
   EXPECT_NE(first.find(",11.96"), std::string::npos) << first;
+  std::vector<double> last;
+  std::stringstream fields(first);
+  for (std::string f; std::getline(fields, f, ',');) last.push_back(std::atof(f.c_str()));
+  const double nominal = last[last.size() - 4], high = last[last.size() - 2];
+  EXPECT_NEAR(nominal, 13.0, 0.5);
+  EXPECT_GT(high, 1.05 * nominal);
 }
 
 }  // namespace

@@ -56,6 +56,41 @@ TEST(CircuitCheck, WorkedExampleWith1N4007GivesTheMeasuredFigures) {
   EXPECT_NEAR(row->DifferencePercent, 16.0, 1.0);  // the method's peak is 16 % low
 }
 
+// Every shipped model: its forward drop at a datasheet current lies where the
+// part's datasheet puts it, and the worked example's real circuit settles
+// with it, its mean voltage some two drops below the EMF's peak.
+TEST(DiodeLibrary, EveryModelHasAPlausibleDropAndRunsTheCircuit) {
+  const struct {
+    const char* name;
+    double current, low, high;  // A; V
+  } models[] = {{"1N4007", 1.0, 0.8, 1.1},
+                {"1N5408", 3.0, 0.75, 1.2},
+                {"1N5822", 3.0, 0.3, 0.525},
+                {"MUR460", 4.0, 0.9, 1.28}};
+  ASSERT_EQ(ShippedDiodes().size(), std::size(models));
+  const design::Design design = test::WorkedExample();
+  for (const auto& m : models) {
+    const DiodeModel& model = ShippedDiode(m.name);
+    EXPECT_EQ(model.Source.find("fitted"), std::string::npos) << m.name;
+    RunRequest request;
+    request.Vectors = {"a"};
+    request.StopTime = 1e-5;
+    const Trace drop =
+        NgSpice::Instance().Run({"* forward drop", "I1 0 a DC " + std::to_string(m.current),
+                                 "D1 a 0 " + model.Name, model.Line, ".tran 1u 10u", ".end"},
+                                request);
+    EXPECT_GT(drop.Values[0].back(), m.low) << m.name;
+    EXPECT_LT(drop.Values[0].back(), m.high) << m.name;
+
+    CircuitSetup setup;
+    setup.Diode = {false, model.Name, model.Line};
+    const CircuitCheck check = CheckCircuit(ValuesOf(design), FiguresOf(design), setup, {});
+    EXPECT_TRUE(check.State.Settled) << m.name;
+    const double lost = ValuesOf(design).EmfPeak - check.State.Figures.Vmean;
+    EXPECT_GT(lost, 2 * m.low) << m.name;
+  }
+}
+
 // The same circuit with ideal diodes (the method's resistance Rd each),
 // integrated by fourth-order Runge–Kutta in small fixed steps: the secondary
 // current i through Ls and the capacitor voltage u. The bridge conducts
@@ -110,6 +145,22 @@ TEST(Surge, WorkedExampleIsWorstNearSixtyDegrees) {
   EXPECT_GE(surge.Points.size(), 19u);
   EXPECT_EQ(surge.Points.front().PhaseDegrees, 0.0);
   EXPECT_EQ(surge.Points.back().PhaseDegrees, 180.0);
+}
+
+TEST(Surge, AtHighMainsTheWalkFromTheNominalWorstFindsTheWholeScansWorst) {
+  const DiodeModel& m = ShippedDiode("1N4007");
+  CircuitSetup setup;
+  setup.Diode = {false, m.Name, m.Line};
+  const CircuitValues nominal = ValuesOf(test::WorkedExample());
+  CircuitValues high = nominal;
+  high.EmfPeak *= 1.1;
+  const Surge scanned = SimulateSurge(high, setup, {});
+  const Surge walked =
+      SimulateSurgeNear(high, setup, SimulateSurge(nominal, setup, {}).WorstPhaseDegrees, {});
+  EXPECT_NEAR(walked.WorstPeak, scanned.WorstPeak, 1e-3 * scanned.WorstPeak);
+  EXPECT_NEAR(walked.WorstPhaseDegrees, scanned.WorstPhaseDegrees, 2.5);
+  EXPECT_LE(walked.Points.size(), 9u);
+  EXPECT_NEAR(walked.WorstPeak, 14.4, 0.5);  // 13 A at nominal mains
 }
 
 TEST(Runner, WatchdogStopsAStalledRunAndTheNextRunWorks) {

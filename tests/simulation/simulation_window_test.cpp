@@ -54,15 +54,22 @@ TEST_F(SimulationWindowTest, MenuWaitsForACompleteCalculation) {
   EXPECT_TRUE(form.ExportSpiceItem()->isEnabled());
 }
 
-TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurge) {
+TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurgesAtTheChosenMains) {
   SimulationWindow* window = Open();
   ASSERT_NE(window, nullptr);
+  form.SetMainsDialog([](QWidget*, const design::ratings::SupplyConditions&) {
+    return std::optional<design::ratings::SupplyConditions>({{230.0L, 50.0L}, 0.05L});
+  });
+  form.MainsItem()->trigger();  // recalculates for 230 V
   ASSERT_TRUE(RunToEnd(*window));
   EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
   const QString table = TableText(*window);
   EXPECT_TRUE(table.contains("расчёт подтверждён")) << table.toStdString();
   EXPECT_TRUE(table.contains("Реальная схема: 1N4007")) << table.toStdString();
-  EXPECT_TRUE(table.contains("Бросок тока")) << table.toStdString();
+  EXPECT_TRUE(table.contains("Бросок тока при включении (конденсатор разряжен), сеть 230 В"))
+      << table.toStdString();
+  EXPECT_TRUE(table.contains("сеть 241,5 В (+5 %)") || table.contains("сеть 241.5 В (+5 %)"))
+      << table.toStdString();
   EXPECT_GT(window->SettledPeriods(), 0);
 
   // The PDF report carries the check as the window shows it.
@@ -77,6 +84,7 @@ TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurge) {
   const std::string text = test::PdfText(pdf.toStdString());
   EXPECT_NE(text.find("Проверка моделированием"), std::string::npos);
   EXPECT_NE(text.find("Бросок тока"), std::string::npos);
+  EXPECT_NE(text.find("(+5 %)"), std::string::npos);
 }
 
 QString Script(const QTemporaryDir& dir, const char* name, const char* body) {

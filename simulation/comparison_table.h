@@ -1,0 +1,25 @@
+// The simulation check as one table of text: a section per check and per
+// surge, each row the quantity, the calculation's figure, the simulated one
+// and their difference in %. The window, the command line's text output and
+// the PDF report all show this table.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/translatable.h"
+#include "simulation/protocol.h"
+
+namespace tavro::simulation {
+
+struct TableLine {
+  bool Section = false;  // a heading: only Cells[0] is filled
+  std::string Cells[4];  // quantity, calculation, simulation, difference %
+};
+
+// Numbers with `separator` before the fraction; "—" where there is none. The
+// texts in the language `lookup` gives (the front ends' catalogue).
+std::vector<TableLine> ComparisonTable(const SimulationReport& report, char separator,
+                                       const design::TextLookup& lookup = design::Untranslated);
+
+}  // namespace tavro::simulation

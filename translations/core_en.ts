@@ -589,6 +589,30 @@
         <translation>deviation exceeds 0.05 %</translation>
     </message>
     <message>
+        <source>, сеть %1 В</source>
+        <translation>, mains %1 V</translation>
+    </message>
+    <message>
+        <source>, сеть %1 В (+%2 %)</source>
+        <translation>, mains %1 V (+%2 %)</translation>
+    </message>
+    <message>
+        <source>Резистор U0/I0</source>
+        <translation>Resistor U0/I0</translation>
+    </message>
+    <message>
+        <source>Источник тока I0</source>
+        <translation>Current source I0</translation>
+    </message>
+    <message>
+        <source>расчёт / моделирование</source>
+        <translation>design / simulation</translation>
+    </message>
+    <message>
+        <source>периодов</source>
+        <translation>periods</translation>
+    </message>
+    <message>
         <source>установившийся режим не достигнут за 100 периодов</source>
         <translation>steady state not reached within 100 periods</translation>
     </message>

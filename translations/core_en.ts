@@ -605,14 +605,6 @@
         <translation>Current source I0</translation>
     </message>
     <message>
-        <source>расчёт / моделирование</source>
-        <translation>design / simulation</translation>
-    </message>
-    <message>
-        <source>периодов</source>
-        <translation>periods</translation>
-    </message>
-    <message>
         <source>установившийся режим не достигнут за 100 периодов</source>
         <translation>steady state not reached within 100 periods</translation>
     </message>

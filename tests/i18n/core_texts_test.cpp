@@ -121,8 +121,7 @@ std::vector<Marked> MarkedTexts() {
   all.push_back({simulation::texts::kContext, simulation::texts::kNotSettled});
   for (std::string_view text :
        {simulation::texts::kSurgeNominalMains, simulation::texts::kSurgeHighMains,
-        simulation::texts::kResistiveLoad, simulation::texts::kCurrentLoad,
-        simulation::texts::kCliColumns, simulation::texts::kCliPeriods}) {
+        simulation::texts::kResistiveLoad, simulation::texts::kCurrentLoad}) {
     all.push_back({simulation::texts::kContext, text});
   }
   return all;

@@ -82,6 +82,20 @@ TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurgesAtTheChosenMains) {
   });
   form.Actions().exportPdf->trigger();
   const std::string text = test::PdfText(pdf.toStdString());
+
+  // The netlist is of the design at 230 V and notes the surges just run.
+  const QString cir = dir.filePath("check.cir");
+  form.SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                         const QString&, QString& name, bool) {
+    name = cir;
+    return true;
+  });
+  form.ExportSpiceItem()->trigger();
+  QFile netlist(cir);
+  ASSERT_TRUE(netlist.open(QIODevice::ReadOnly));
+  const QByteArray spice = netlist.readAll();
+  EXPECT_TRUE(spice.contains("* Mains: 230 V, 50 Hz")) << spice.toStdString();
+  EXPECT_TRUE(spice.contains("high mains 241.5 V (+5 %)")) << spice.toStdString();
   EXPECT_NE(text.find("Проверка моделированием"), std::string::npos);
   EXPECT_NE(text.find("Бросок тока"), std::string::npos);
   EXPECT_NE(text.find("(+5 %)"), std::string::npos);

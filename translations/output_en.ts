@@ -93,6 +93,30 @@ I0 = %2 A
 Kr = %3 %</translation>
     </message>
     <message>
+        <source>Проверка моделированием</source>
+        <translation>Simulation check</translation>
+    </message>
+    <message>
+        <source>Величина</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Расчёт</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Моделирование</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Расхождение, %</source>
+        <translation>Deviation, %</translation>
+    </message>
+    <message>
+        <source>Модель вентиля %1: %2</source>
+        <translation>Diode model %1: %2</translation>
+    </message>
+    <message>
         <source>Не удалось записать PDF-документ</source>
         <translation>Cannot write the PDF document</translation>
     </message>

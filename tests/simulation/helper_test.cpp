@@ -145,6 +145,14 @@ TEST(Cli, PdfWithSimulateCarriesTheCheckAndBothSurges) {
                            "сеть 253 В (+10 %)", "Модель вентиля 1N4007"}) {
     EXPECT_NE(text.find(part), std::string::npos) << part;
   }
+  // And in English.
+  args.insert(args.begin(), {"--lang", "en"});
+  ASSERT_EQ(Cli(args).status, cli::kExitDesigned);
+  const std::string english = test::PdfText(file);
+  for (const char* part : {"Simulation check", "Real circuit: 1N4007, Resistor U0/I0",
+                           "mains 253 V (+10 %)", "Diode model 1N4007"}) {
+    EXPECT_NE(english.find(part), std::string::npos) << part << "\n" << english;
+  }
   std::remove(file.c_str());
 }
 

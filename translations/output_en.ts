@@ -102,7 +102,7 @@ Kr = %3 %</translation>
     </message>
     <message>
         <source>Расчёт</source>
-        <translation>Design</translation>
+        <translation>Calculation</translation>
     </message>
     <message>
         <source>Моделирование</source>

@@ -610,6 +610,14 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
         <translation>Current, A</translation>
     </message>
     <message>
+        <source>Номинальное напряжение сети, %1 В</source>
+        <translation>Nominal mains, %1 V</translation>
+    </message>
+    <message>
+        <source>Повышенное напряжение сети, %1 В</source>
+        <translation>High mains, %1 V</translation>
+    </message>
+    <message>
         <source>Установившийся режим: %1 периодов</source>
         <translation>Steady state: %1 periods</translation>
     </message>

@@ -149,7 +149,7 @@ void Table(Document& doc, const QString& title, const std::vector<std::vector<st
     for (const std::string& cell : row) cells.push_back(Q(cell));
     cells.resize(widths.size());
     const bool heading = !header && std::all_of(cells.begin() + 1, cells.end(),
-                                                 [](const QString& c) { return c.isEmpty(); });
+                                                [](const QString& c) { return c.isEmpty(); });
     if (heading) {
       doc.Row({cells[0]}, {kTextWidth}, {Qt::AlignLeft}, true, 5.5);
     } else {
@@ -405,7 +405,8 @@ void CircuitDrawing(Document& doc, const report::ReportContent& c) {
   k.Line(24, 42, 24, bottom);
   k.Coil(24, 18, 42, +1);
   const double labels = minusRail + 3;
-  k.Label(8, labels, T(texts::kMains), Qt::AlignHCenter);
+  k.Label(8, labels, T(texts::kMains).arg(Q(report::MainsVoltage(c)), Q(report::MainsFrequency(c))),
+          Qt::AlignHCenter);
   // The core and the secondary.
   k.Line(31, 16, 31, 44);
   k.Line(32.5, 16, 32.5, 44);
@@ -498,7 +499,8 @@ void WritePdfReport(const std::string& path, const PdfReport& report) {
   doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kDate) + " " + Q(date)) + 1);
 
   CircuitDrawing(doc, r.Content);
-  for (const report::ResultSection& section : report::ResultSections(r.Content, i18n::TranslateUtf8)) {
+  for (const report::ResultSection& section :
+       report::ResultSections(r.Content, i18n::TranslateUtf8)) {
     Section(doc, section);
   }
   LoadTable(doc, r.Content);

@@ -34,7 +34,8 @@ inline constexpr std::string_view kPulseNote = TAVRO_TRANSLATABLE(
     "pdf",
     "Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, "
     "максимум %3 А, действующее значение %4 А.");
-inline constexpr std::string_view kMains = TAVRO_TRANSLATABLE("pdf", "Сеть 220 В, 50 Гц");
+// %1 the mains voltage, %2 its frequency, as the design was calculated.
+inline constexpr std::string_view kMains = TAVRO_TRANSLATABLE("pdf", "Сеть %1 В, %2 Гц");
 // %1 U2, %2 I2, %3 I1, %4 frame power.
 inline constexpr std::string_view kSecondary =
     TAVRO_TRANSLATABLE("pdf", "U2 = %1 В\nI2 = %2 А\nI1 = %3 А\nPгаб = %4 В·А");

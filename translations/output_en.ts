@@ -55,8 +55,8 @@
         <translation>Current of one diode over a mains period at the rated load: conduction from %1° to %2°, peak %3 A, rms value %4 A.</translation>
     </message>
     <message>
-        <source>Сеть 220 В, 50 Гц</source>
-        <translation>Mains 220 V, 50 Hz</translation>
+        <source>Сеть %1 В, %2 Гц</source>
+        <translation>Mains %1 V, %2 Hz</translation>
     </message>
     <message>
         <source>U2 = %1 В

@@ -36,18 +36,14 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
   EXPECT_GE(test::PdfPages(path), 2);
   EXPECT_EQ(test::PdfImages(path), 0);  // the plots and the circuit are drawn, not pictures
   for (const char* expected : {
-           "08.12.2026 14:10",
-           "Максимальная магнитная индукция в сердечнике",
-           "1,2 Тл",
+           "08.12.2026 14:10", "Максимальная магнитная индукция в сердечнике", "1,2 Тл",
            "1,25570E+01 В",    // U2, also in the circuit drawing
            "1,98443E+04 мкФ",  // Cf
            "1,77582E+01",      // Urev and the capacitor's working voltage
            "8,25032E-02",      // A
            "1,96466E+04",      // H
            "4,74882E+01",      // ψ in degrees
-           "Cф = 1,98443E+04 мкФ",
-           "Нагрузочная характеристика",
-           "Форма тока вентиля",
+           "Cф = 1,98443E+04 мкФ", "Нагрузочная характеристика", "Форма тока вентиля",
            "Выпрямленный ток, А",
            "Выбор элементов",  // the parts to buy
            "(ряд E6)",         // the capacitance to buy
@@ -66,6 +62,39 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
   };
   EXPECT_TRUE(rowShown({"100", "1,00000E+00", "1,20000E+01", "7,88437E-02", "9,55644E-01"}));
   EXPECT_TRUE(rowShown({"120", "1,20000E+00", "1,12712E+01", "9,46125E-02", "8,97607E-01"}));
+}
+
+// The circuit drawing and the inputs table name the mains the design was
+// calculated for.
+TEST(CliPdf, NamesTheMainsOfTheDesign) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "tavro_cli_mains.pdf").string();
+  std::filesystem::remove(path);
+  test::ScopedEnv display("DISPLAY", nullptr);
+  ASSERT_EQ(RunTool({"--voltage",
+                     "12",
+                     "--current",
+                     "1",
+                     "--ripple",
+                     "1",
+                     "--limbs",
+                     "1",
+                     "--flux",
+                     "1,2",
+                     "--diode-drop",
+                     "0,7",
+                     "--decimal-separator",
+                     ",",
+                     "--mains-voltage",
+                     "230",
+                     "--mains-frequency",
+                     "60",
+                     "--pdf",
+                     path}),
+            kExitDesigned);
+  const std::string text = test::PdfText(path);
+  EXPECT_NE(text.find("Сеть 230 В, 60 Гц"), std::string::npos) << text;
+  EXPECT_EQ(text.find("220 В"), std::string::npos) << text;
 }
 
 TEST(CliPdf, InEnglishEveryTextIsEnglishAndNumbersTakeAPoint) {

@@ -104,7 +104,8 @@ TEST(ReportLines, NameTheMainsTheDesignWasCalculatedFor) {
   const std::vector<std::string> lines = ReportLines(c, kSaved, ":");
   EXPECT_EQ(lines[17], "Частота электросети:                        60 Гц");
   EXPECT_EQ(lines[18], "Действующее напряжение первичной обмотки:   230 В");
-  const std::vector<ResultRow>& inputs = ResultSections(c).front().Rows;
+  const std::vector<ResultSection> sections = ResultSections(c);
+  const std::vector<ResultRow>& inputs = sections.front().Rows;
   EXPECT_EQ(inputs[6].Value, "60");
   EXPECT_EQ(inputs[7].Value, "230");
 }

@@ -229,7 +229,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   std::optional<simulation::SimulationReport> checked;
   const bool simulated =
-      RunSimulationOptions(o.simulation, d, parts.Mains, o.json, shown, err, &checked);
+      RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
   out << shown;
   if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;

@@ -46,7 +46,7 @@ SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs
   return r;
 }
 
-std::string Text(const SimulationReport& r) {
+std::string Text(const SimulationReport& r, char separator) {
   std::ostringstream out;
   out << "\n"
       << Translated(texts::kContext, texts::kComparisonColumns) << " "
@@ -56,7 +56,7 @@ std::string Text(const SimulationReport& r) {
               ? ""
               : " — " + Translated(simulation::texts::kContext, simulation::texts::kNotSettled))
       << "\n";
-  for (const simulation::TableLine& line : simulation::ComparisonTable(r, '.', Lookup())) {
+  for (const simulation::TableLine& line : simulation::ComparisonTable(r, separator, Lookup())) {
     if (line.Section) {
       out << '\n' << line.Cells[0] << '\n';
       continue;
@@ -124,7 +124,7 @@ std::string WithMember(const std::string& json, const std::string& key, const st
 
 bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design,
                           const design::ratings::SupplyConditions& mains, bool asJson,
-                          std::string& output, std::ostream& err,
+                          char separator, std::string& output, std::ostream& err,
                           std::optional<simulation::SimulationReport>* kept) {
   if (!o.Simulate && o.SpiceFile.empty()) return true;
   SimulationRequest request;
@@ -148,7 +148,7 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
       }
       periods = report.Circuit->State.Periods;
       notes = simulation::SurgeNotes(report);
-      output = asJson ? WithMember(output, "simulation", answer) : output + Text(report);
+      output = asJson ? WithMember(output, "simulation", answer) : output + Text(report, separator);
       if (kept != nullptr) *kept = std::move(report);
     } else {
       // The netlist ends where the embedded simulation of it settles.

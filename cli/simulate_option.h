@@ -29,12 +29,13 @@ void DescribeSimulation(CLI::App& app, SimulateOptions& options);
 
 // After a complete calculation (of `design` for `mains`): runs the
 // simulation and/or writes the netlist. Adds "simulation" to the JSON text
-// (json) or appends the comparison to the plain text; the report goes to
+// (json) or appends the comparison to the plain text, its numbers with the
+// text's decimal separator; the report goes to
 // `report` when given (for the PDF). Returns false with a message in err
 // when the simulation or the netlist failed.
 bool RunSimulationOptions(const SimulateOptions& options, const design::Design& design,
                           const design::ratings::SupplyConditions& mains, bool asJson,
-                          std::string& output, std::ostream& err,
+                          char separator, std::string& output, std::ostream& err,
                           std::optional<simulation::SimulationReport>* report = nullptr);
 
 // The extra batch columns, filled by helper processes, `jobs` side by side.

@@ -10,6 +10,7 @@
 #include "app/app_texts.h"
 #include "app/interface_language.h"
 #include "app/qt_text.h"
+#include "i18n/catalogue.h"
 
 namespace tavro::app {
 namespace {
@@ -59,7 +60,7 @@ void DesignFiles::Apply(const design::DesignFile& file) {
 bool DesignFiles::Open(const QString& path) {
   const design::DesignFileReading reading = design::ReadDesignFile(Native(path), separator_);
   if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
-    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, TranslatedUtf8)));
+    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, i18n::TranslateUtf8)));
     return false;
   }
   Apply(std::get<design::DesignFile>(reading));
@@ -91,7 +92,7 @@ void DesignFiles::SaveAs() {
   QString path = current_.isEmpty() ? QString() : QFileInfo(current_).fileName();
   if (dialog_(&window_, Q(design::kDesignFileExtension), T(texts::kDesignFilter),
               current_.isEmpty() ? QString() : QFileInfo(current_).path(),
-              Plain(T(texts::kSaveDesignTitle)), path, false) &&
+              i18n::WithoutMnemonic(T(texts::kSaveDesignTitle)), path, false) &&
       !path.isEmpty()) {
     WriteTo(path);
   }
@@ -99,7 +100,7 @@ void DesignFiles::SaveAs() {
 
 bool DesignFiles::WriteTo(const QString& path) {
   if (const auto error = design::WriteDesignFile(Native(path), Inputs())) {
-    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, TranslatedUtf8)));
+    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, i18n::TranslateUtf8)));
     return false;
   }
   current_ = path;

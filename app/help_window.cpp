@@ -6,6 +6,7 @@
 #include "app/app_texts.h"
 #include "app/interface_language.h"
 #include "app/qt_text.h"
+#include "i18n/catalogue.h"
 
 namespace tavro::app {
 
@@ -18,7 +19,7 @@ QString MethodMarkdown() {
 MethodWindow::MethodWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
   setObjectName("MethodWindow");
-  Follow(*this, this, [this] { setWindowTitle(Plain(T(texts::kMethodItem))); });
+  Follow(*this, this, [this] { setWindowTitle(i18n::WithoutMnemonic(T(texts::kMethodItem))); });
   browser_->setObjectName("MethodText");
   browser_->setOpenExternalLinks(true);
   // Pictures the document refers to are built in beside it.

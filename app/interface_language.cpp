@@ -16,15 +16,6 @@ QString T(const char* context, std::string_view text) {
   return i18n::Translate(context, text);
 }
 
-QString Plain(const QString& menuText) {
-  QString plain = menuText;
-  return plain.remove(QLatin1Char('&'));
-}
-
-std::string TranslatedUtf8(const char* context, std::string_view text) {
-  return i18n::TranslateUtf8(context, text);
-}
-
 LanguageFollower::LanguageFollower(QWidget& window) : QObject(&window) {
   setObjectName(QStringLiteral("LanguageFollower"));
   window.installEventFilter(this);

@@ -31,10 +31,6 @@ QString T(std::string_view appText);
 // A text marked in another context (the calculation's, the ratings', the
 // simulation check's).
 QString T(const char* context, std::string_view text);
-// A menu text without its mnemonic mark, for a title or a document.
-QString Plain(const QString& menuText);
-// The libraries' hook for texts they compose (design::TextLookup).
-std::string TranslatedUtf8(const char* context, std::string_view text);
 
 // Runs each `show` now and again after every change of language while its
 // owner lives; a window has one, made on first use.

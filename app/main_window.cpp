@@ -212,7 +212,8 @@ void TForm1::CopyResults() {
   Guarded([this] {
     if (!procedure_.State().Calculated) return;
     const report::ReportContent content = report::ContentOf(procedure_);
-    QGuiApplication::clipboard()->setText(Q(report::ResultsTabSeparated(content, TranslatedUtf8)));
+    QGuiApplication::clipboard()->setText(
+        Q(report::ResultsTabSeparated(content, i18n::TranslateUtf8)));
   });
 }
 
@@ -437,7 +438,7 @@ void TForm1::ShowRatingsTexts() {
   if (!ratingsShown_) return;
   controls_.Group(Group::GroupBox3)
       ->setTitle(Q(design::ratings::OutputsGroupCaption(
-          calculatedMains_.Supply, procedure_.DecimalSeparator(), TranslatedUtf8)));
+          calculatedMains_.Supply, procedure_.DecimalSeparator(), i18n::TranslateUtf8)));
   const QString line = WarningLines(*procedure_.LastDesign());
   warningsLine_->setText(line);
   // A wrapped label asks for its height at its own width only.

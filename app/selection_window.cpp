@@ -13,6 +13,7 @@
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
 #include "design/ratings/warnings.h"
+#include "i18n/catalogue.h"
 #include "mathem/faults.h"
 
 namespace tavro::app {
@@ -128,9 +129,12 @@ void SelectionWindow::ShowRows() {
   const auto* ratings = std::get_if<r::PartRatings>(&rated_);
   const std::vector<r::SelectionRow> rows =
       ratings != nullptr
-          ? r::SelectionRows(*ratings, separator_, TranslatedUtf8)
+          ? r::SelectionRows(*ratings, separator_, i18n::TranslateUtf8)
           : std::vector<r::SelectionRow>{
-                {r::NotComputedText(std::get<std::string>(rated_), TranslatedUtf8), {}, {}, true}};
+                {r::NotComputedText(std::get<std::string>(rated_), i18n::TranslateUtf8),
+                 {},
+                 {},
+                 true}};
   table_->clearSpans();
   table_->setRowCount(static_cast<int>(rows.size()));
   QFont bold = font();

@@ -24,6 +24,7 @@
 #include "app/interface_language.h"
 #include "app/qt_text.h"
 #include "design/calculate.h"
+#include "i18n/catalogue.h"
 #include "simulation/child_process.h"
 #include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"
@@ -349,7 +350,7 @@ void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
 void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
   table_->setRowCount(0);
   for (const simulation::TableLine& line :
-       simulation::ComparisonTable(r, separator_, TranslatedUtf8)) {
+       simulation::ComparisonTable(r, separator_, i18n::TranslateUtf8)) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     auto* first = new QTableWidgetItem(QString::fromStdString(line.Cells[0]));

@@ -14,6 +14,7 @@
 #include "design/calculate.h"
 #include "design/inputs.h"
 #include "design/texts.h"
+#include "i18n/catalogue.h"
 
 namespace tavro::cli {
 namespace {
@@ -126,7 +127,8 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
                                  std::string(fields[4]), std::string(fields[5])};
   const design::InputReading reading = design::ReadInputs(typed, '.');
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
-    return MessageRow(lineNumber, fields, Translated(design::texts::kContext, rejection->Message),
+    return MessageRow(lineNumber, fields,
+                      i18n::TranslateUtf8(design::texts::kContext, rejection->Message),
                       withRatings);
   }
   design::CalculationOptions options;
@@ -136,7 +138,7 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
   if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
     return MessageRow(
         lineNumber, fields,
-        Translated(design::texts::kContext, design::texts::FailureMessage(failure->Stage)),
+        i18n::TranslateUtf8(design::texts::kContext, design::texts::FailureMessage(failure->Stage)),
         withRatings, design::StageName(failure->Stage));
   }
 

@@ -50,13 +50,8 @@ struct Options {
 // A window's menu item, quoted, in the language in use, without the "&"
 // that marks its shortcut letter ("&&" is a "&" itself).
 std::string WindowItem(std::string_view item) {
-  const std::string text = Translated(texts::kWindowContext, item);
-  std::string shown = "\"";
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '&' && ++i == text.size()) break;
-    shown += text[i];
-  }
-  return shown + "\"";
+  const QString shown = i18n::WithoutMnemonic(i18n::Translate(texts::kWindowContext, item));
+  return "\"" + shown.toStdString() + "\"";
 }
 
 void Describe(CLI::App& app, Options& o) {
@@ -102,12 +97,12 @@ void Describe(CLI::App& app, Options& o) {
   app.add_flag("--e12", o.parts.E12, "pick the capacitance from the E12 series (default E6)");
   app.add_option("--diode-margin", o.parts.DiodeMargin,
                  "diode reverse-voltage class over the peak at high mains (default 1.5)");
-  app.add_flag(
-      "--ratings", o.ratings,
-      "add the \"" +
-          Translated(design::ratings::texts::kContext, design::ratings::texts::kSelectionTitle) +
-          "\" table and warnings to the text output; with --batch, the main ratings "
-          "as extra columns at the end (--json always has them)");
+  app.add_flag("--ratings", o.ratings,
+               "add the \"" +
+                   i18n::TranslateUtf8(design::ratings::texts::kContext,
+                                       design::ratings::texts::kSelectionTitle) +
+                   "\" table and warnings to the text output; with --batch, the main ratings "
+                   "as extra columns at the end (--json always has them)");
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))
       ->needs(batch);
@@ -130,7 +125,7 @@ void Describe(CLI::App& app, Options& o) {
 std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, Options& o) {
   const design::DesignFileReading reading = design::ReadDesignFile(o.designFile, separator);
   if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
-    return design::DescribeDesignFileError(o.designFile, *error, Lookup());
+    return design::DescribeDesignFileError(o.designFile, *error, i18n::TranslateUtf8);
   }
   const design::InputTexts& in = std::get<design::DesignFile>(reading).Inputs;
   const auto take = [&](const char* option, std::string& text, const std::string& fromFile) {
@@ -195,7 +190,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                                  o.flux,    o.diodeDrop};
   const design::InputReading reading = design::ReadInputs(typed, separator);
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
-    const std::string message = Translated(design::texts::kContext, rejection->Message);
+    const std::string message = i18n::TranslateUtf8(design::texts::kContext, rejection->Message);
     if (o.json) {
       out << RenderJsonError(message);
     } else {
@@ -209,7 +204,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       design::Calculate(std::get<design::DesignInputs>(reading), options);
   if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
     const std::string message =
-        Translated(design::texts::kContext, design::texts::FailureMessage(failure->Stage));
+        i18n::TranslateUtf8(design::texts::kContext, design::texts::FailureMessage(failure->Stage));
     if (o.json) {
       out << RenderJsonFailure(message, *failure);
     } else {
@@ -255,7 +250,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                            std::move(extra)});
     }
   } catch (const report::ReportWriteError& e) {
-    err << design::Compose(Lookup(), texts::kContext, texts::kReportNotWritten,
+    err << design::Compose(i18n::TranslateUtf8, texts::kContext, texts::kReportNotWritten,
                            {o.reportFile, std::strerror(e.ErrorNumber())})
         << '\n';
     return kExitReportNotWritten;

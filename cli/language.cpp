@@ -1,8 +1,5 @@
 #include "cli/language.h"
 
-#include <mutex>
-
-#include "i18n/catalogue.h"
 #include "report/locale_clock.h"
 
 namespace tavro::cli {
@@ -20,21 +17,6 @@ i18n::Language LanguageOfArgs(const std::vector<std::string>& args) {
     }
   }
   return i18n::LanguageFromCode(code).value_or(i18n::Language::Russian);
-}
-
-std::string Translated(const char* context, std::string_view source) {
-  if (source.empty()) return {};
-  // The catalogues are shared by the batch's threads.
-  static std::mutex lock;
-  const std::scoped_lock hold(lock);
-  return i18n::TranslateUtf8(context, source);
-}
-
-const design::TextLookup& Lookup() {
-  static const design::TextLookup lookup = [](const char* context, std::string_view source) {
-    return Translated(context, source);
-  };
-  return lookup;
 }
 
 char DefaultSeparator(i18n::Language language) {

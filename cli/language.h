@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "design/translatable.h"
 #include "i18n/language.h"
 
 namespace tavro::cli {
@@ -17,13 +16,6 @@ namespace tavro::cli {
 // names no language, which the option's own check then reports). args[0] is
 // the program name.
 i18n::Language LanguageOfArgs(const std::vector<std::string>& args);
-
-// `source`, marked with `context`, in the language in use. Safe to call from
-// the batch's threads.
-std::string Translated(const char* context, std::string_view source);
-
-// The same, for the libraries' functions that compose texts.
-const design::TextLookup& Lookup();
 
 // The decimal separator of numbers in the text output when
 // --decimal-separator is not given: a point in English, the locale's in

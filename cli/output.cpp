@@ -11,6 +11,7 @@
 #include "design/field_table.h"
 #include "design/ratings/supply_conditions.h"
 #include "design/texts.h"
+#include "i18n/catalogue.h"
 
 namespace tavro::cli {
 
@@ -47,7 +48,7 @@ void Line(std::ostream& os, std::string_view caption, std::string_view value) {
 
 // A caption of the calculation's in the language in use.
 std::string Caption(std::string_view text) {
-  return Translated(texts::kContext, text);
+  return i18n::TranslateUtf8(texts::kContext, text);
 }
 
 }  // namespace
@@ -64,7 +65,8 @@ std::string RenderText(const design::Design& d, const design::InputTexts& typed,
     if (f.Quantity == design::Input::Kp) Line(os, Caption(texts::kLimbsCaption), typed.Limbs);
   }
 
-  os << '\n' << design::ratings::OutputsGroupCaption(supply, separator, Lookup()) << '\n';
+  os << '\n'
+     << design::ratings::OutputsGroupCaption(supply, separator, i18n::TranslateUtf8) << '\n';
   for (design::Quantity q : texts::kOutputQuantities) {
     Line(os, Caption(texts::OutputCaption(q)), shown(q, design::Form::Value));
   }

@@ -13,6 +13,7 @@
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
 #include "design/ratings/warnings.h"
+#include "i18n/catalogue.h"
 
 namespace tavro::cli {
 
@@ -61,7 +62,7 @@ std::variant<ratings::SupplyConditions, std::string> ReadSupply(std::string_view
   if (!f) return std::string(texts::kMainsFrequency) + std::string(texts::kNotANumber);
   if (!t) return std::string(texts::kMainsTolerance) + std::string(texts::kNotANumber);
   if (const auto message = ratings::CheckSupply(*v, *f, *t))
-    return Translated(ratings::texts::kContext, *message);
+    return i18n::TranslateUtf8(ratings::texts::kContext, *message);
   s.Supply = {*v, *f};
   if (!tolerance.empty()) s.Tolerance = *t / 100.0L;
   return s;
@@ -93,8 +94,9 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
                             char separator) {
   const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
   std::ostringstream os;
-  os << Translated(ratings::texts::kContext, ratings::texts::kSelectionTitle) << '\n';
-  for (const ratings::SelectionRow& row : ratings::SelectionRows(r, separator, Lookup())) {
+  os << i18n::TranslateUtf8(ratings::texts::kContext, ratings::texts::kSelectionTitle) << '\n';
+  for (const ratings::SelectionRow& row :
+       ratings::SelectionRows(r, separator, i18n::TranslateUtf8)) {
     if (row.Heading) {
       os << "  " << row.Part << '\n';
       continue;
@@ -109,8 +111,8 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
 std::string RenderWarnings(const design::Design& d) {
   std::string text;
   for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
-    text += Translated(ratings::texts::kContext, ratings::texts::kWarningsPrefix) +
-            Translated(ratings::texts::kContext, ratings::WarningText(k)) + "\n";
+    text += i18n::TranslateUtf8(ratings::texts::kContext, ratings::texts::kWarningsPrefix) +
+            i18n::TranslateUtf8(ratings::texts::kContext, ratings::WarningText(k)) + "\n";
   }
   return text;
 }
@@ -199,7 +201,7 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
     Key(json, "kind");
     String(json, ratings::WarningName(k));
     Key(json, "text");
-    String(json, Translated(ratings::texts::kContext, ratings::WarningText(k)));
+    String(json, i18n::TranslateUtf8(ratings::texts::kContext, ratings::WarningText(k)));
     json.EndObject();
   }
   json.EndArray();

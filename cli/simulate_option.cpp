@@ -14,6 +14,7 @@
 #include "cli/language.h"
 #include "design/calculate.h"
 #include "design/text_template.h"
+#include "i18n/catalogue.h"
 #include "simulation/child_process.h"
 #include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"
@@ -49,14 +50,15 @@ SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs
 std::string Text(const SimulationReport& r, char separator) {
   std::ostringstream out;
   out << "\n"
-      << Translated(texts::kContext, texts::kComparisonColumns) << " "
-      << design::Compose(Lookup(), texts::kContext, texts::kPeriods,
+      << i18n::TranslateUtf8(texts::kContext, texts::kComparisonColumns) << " "
+      << design::Compose(i18n::TranslateUtf8, texts::kContext, texts::kPeriods,
                          {std::to_string(r.Circuit->State.Periods)})
-      << (r.Circuit->State.Settled
-              ? ""
-              : " — " + Translated(simulation::texts::kContext, simulation::texts::kNotSettled))
+      << (r.Circuit->State.Settled ? ""
+                                   : " — " + i18n::TranslateUtf8(simulation::texts::kContext,
+                                                                 simulation::texts::kNotSettled))
       << "\n";
-  for (const simulation::TableLine& line : simulation::ComparisonTable(r, separator, Lookup())) {
+  for (const simulation::TableLine& line :
+       simulation::ComparisonTable(r, separator, i18n::TranslateUtf8)) {
     if (line.Section) {
       out << '\n' << line.Cells[0] << '\n';
       continue;

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace tavro::i18n {
@@ -11,11 +12,15 @@ namespace {
 
 // The catalogues built from translations/, by language.
 constexpr const char* kEnglishCatalogues[] = {":/i18n/interface_en.qm", ":/i18n/core_en.qm",
-                                             ":/i18n/output_en.qm"};
+                                              ":/i18n/output_en.qm"};
 
 struct Catalogues {
   Language InUse = Language::Russian;
   std::vector<std::unique_ptr<QTranslator>> Loaded;
+  // The command line's batch looks texts up from several threads. Recursive:
+  // installing a catalogue sends LanguageChange at once, and the window
+  // looks its texts up again while the switch is still under way.
+  std::recursive_mutex Lock;
 };
 
 Catalogues& State() {
@@ -45,6 +50,7 @@ void Load(Catalogues& state, const QString& file, const QString& directory = QSt
 
 void UseLanguage(Language language) {
   Catalogues& state = State();
+  const std::scoped_lock hold(state.Lock);
   Unload(state);
   state.InUse = language;
   if (language == Language::English) {
@@ -55,11 +61,18 @@ void UseLanguage(Language language) {
   }
 }
 
-Language CurrentLanguage() { return State().InUse; }
+Language CurrentLanguage() {
+  Catalogues& state = State();
+  const std::scoped_lock hold(state.Lock);
+  return state.InUse;
+}
 
 QString Translate(const char* context, std::string_view source) {
+  if (source.empty()) return {};
   const std::string text(source);
-  for (const auto& translator : State().Loaded) {
+  Catalogues& state = State();
+  const std::scoped_lock hold(state.Lock);
+  for (const auto& translator : state.Loaded) {
     const QString translated = translator->translate(context, text.c_str());
     if (!translated.isNull()) return translated;
   }
@@ -68,6 +81,15 @@ QString Translate(const char* context, std::string_view source) {
 
 std::string TranslateUtf8(const char* context, std::string_view source) {
   return Translate(context, source).toStdString();
+}
+
+QString WithoutMnemonic(const QString& menuText) {
+  QString shown;
+  for (qsizetype i = 0; i < menuText.size(); ++i) {
+    if (menuText[i] == QLatin1Char('&') && ++i == menuText.size()) break;
+    shown += menuText[i];
+  }
+  return shown;
 }
 
 }  // namespace tavro::i18n

@@ -24,7 +24,12 @@ Language CurrentLanguage();
 // The text in the language in use; the source itself where the catalogue has
 // no translation. `source` is the marked text exactly as written where it is
 // marked (a NUL-terminated literal), `context` the context it is marked with.
+// Safe from several threads; TranslateUtf8 serves as a design::TextLookup.
 QString Translate(const char* context, std::string_view source);
 std::string TranslateUtf8(const char* context, std::string_view source);
+
+// A menu item's text without the "&" that marks its shortcut letter ("&&"
+// stands for "&" itself), for a title or a document.
+QString WithoutMnemonic(const QString& menuText);
 
 }  // namespace tavro::i18n

@@ -30,11 +30,6 @@ inline constexpr std::string_view kLoadPlotItem =
     TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика...");
 inline constexpr std::string_view kPulsePlotItem =
     TAVRO_TRANSLATABLE("app", "Форма тока вентиля...");
-inline constexpr std::string_view kLoadPlotTitle =
-    TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика выпрямителя");
-inline constexpr std::string_view kLoadPlotX = TAVRO_TRANSLATABLE("app", "Выпрямленный ток, А");
-inline constexpr std::string_view kLoadPlotY =
-    TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение, В");
 inline constexpr std::string_view kLoadPlotLegend =
     TAVRO_TRANSLATABLE("app", "U(I), 0 … 120 % номинального тока");
 inline constexpr std::string_view kRatedPoint = TAVRO_TRANSLATABLE("app", "Номинальный режим");
@@ -327,8 +322,6 @@ inline constexpr std::string_view kOwnModel = TAVRO_TRANSLATABLE("app", "Сво�
 inline constexpr std::string_view kModelLabel = TAVRO_TRANSLATABLE("app", "Строка .model:");
 inline constexpr std::string_view kEsrLabel = TAVRO_TRANSLATABLE("app", "ESR конденсатора, Ом:");
 inline constexpr std::string_view kLoadLabel = TAVRO_TRANSLATABLE("app", "Нагрузка:");
-inline constexpr std::string_view kResistiveLoad = TAVRO_TRANSLATABLE("app", "Резистор U0/I0");
-inline constexpr std::string_view kCurrentLoad = TAVRO_TRANSLATABLE("app", "Источник тока I0");
 inline constexpr std::string_view kRunButton = TAVRO_TRANSLATABLE("app", "Запустить");
 inline constexpr std::string_view kCancelButton = TAVRO_TRANSLATABLE("app", "Отмена");
 // The comparison table's columns, in a context of their own: "Расчёт" is the

@@ -84,10 +84,10 @@ std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) 
 
 PlotDialogs StandardPlotDialogs() { return {AskFile, AskPngSize}; }
 
-PlotWindow::PlotWindow(std::string_view title, QWidget* parent)
-    : QWidget(parent, Qt::Window), name_(title), plot_(new PlotView(this)) {
+PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), name_(title), plot_(new PlotView(this)) {
   Follow(*this, this, [this] {
-    setWindowTitle(T(name_));
+    setWindowTitle(T(context_, name_));
     ShowTitle();
   });
   auto* buttons = new QHBoxLayout;
@@ -117,9 +117,9 @@ void PlotWindow::ShowTitle() {
   if (!inputs_) return;
   const design::InputTexts& in = *inputs_;
   const auto typed = [](const std::string& text) { return QString::fromStdString(text).trimmed(); };
-  plot_->SetTitle(T(name_), T(texts::kDesignLine)
-                                .arg(typed(in.U0), typed(in.I0), typed(in.Kp), typed(in.Limbs),
-                                     typed(in.Bm), typed(in.Ud)));
+  plot_->SetTitle(T(context_, name_), T(texts::kDesignLine)
+                                          .arg(typed(in.U0), typed(in.I0), typed(in.Kp),
+                                               typed(in.Limbs), typed(in.Bm), typed(in.Ud)));
 }
 
 void PlotWindow::Save(Format format) {
@@ -140,11 +140,13 @@ void PlotWindow::Save(Format format) {
 }
 
 LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)
-    : PlotWindow(texts::kLoadPlotTitle, parent) {
+    : PlotWindow(kDesignContext, design::texts::kLoadGroup, parent) {
   setObjectName("LoadCharacteristicWindow");
   Follow(*this, this, [this] {
-    Plot().SetAxes(T(texts::kLoadPlotX), {Q(texts::kLoadX), T(texts::kLoadXUnit)},
-                   T(texts::kLoadPlotY), {Q(texts::kLoadY), T(texts::kLoadYUnit)});
+    Plot().SetAxes(T(kDesignContext, design::texts::kLoadCurrentCaption),
+                   {Q(texts::kLoadX), T(texts::kLoadXUnit)},
+                   T(kDesignContext, design::texts::kLoadVoltageCaption),
+                   {Q(texts::kLoadY), T(texts::kLoadYUnit)});
     Draw();
   });
 }
@@ -197,7 +199,7 @@ void LoadCharacteristicWindow::Mark() {
 }
 
 DiodeCurrentWindow::DiodeCurrentWindow(QWidget* parent)
-    : PlotWindow(texts::kPulsePlotTitle, parent) {
+    : PlotWindow(texts::kContext, texts::kPulsePlotTitle, parent) {
   setObjectName("DiodeCurrentWindow");
   Follow(*this, this, [this] {
     Plot().SetAxes(T(texts::kPulsePlotX), {Q(texts::kPulseX), Q(texts::kPulseXUnit)},

@@ -38,8 +38,9 @@ class PlotWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // `title` is the window's text (app/app_texts.h), shown in the language in use.
-  PlotWindow(std::string_view title, QWidget* parent);
+  // `title` is a text marked in `context` (the window's own, app/app_texts.h,
+  // or the calculation's), shown in the language in use.
+  PlotWindow(const char* context, std::string_view title, QWidget* parent);
   PlotView& Plot() { return *plot_; }
   void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
@@ -52,6 +53,7 @@ class PlotWindow : public QWidget {
   void Save(Format format);
   void ShowTitle();
 
+  const char* context_;
   std::string_view name_;
   std::optional<design::InputTexts> inputs_;
   PlotView* plot_;

@@ -109,8 +109,8 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
       diode_->setItemData(i, T(kSimulationContext, m.About) + "\n" + Q(m.Source), Qt::ToolTipRole);
     }
     diode_->setItemText(diode_->count() - 1, T(texts::kOwnModel));
-    load_->setItemText(0, T(texts::kResistiveLoad));
-    load_->setItemText(1, T(texts::kCurrentLoad));
+    load_->setItemText(0, T(kSimulationContext, simulation::texts::kResistiveLoad));
+    load_->setItemText(1, T(kSimulationContext, simulation::texts::kCurrentLoad));
   });
   form->addWidget(Captioned(*this, new QLabel(this), texts::kDiodeLabel), 0, 0);
   form->addWidget(diode_, 0, 1);

@@ -40,18 +40,6 @@
         <translation>&amp;Diode current waveform...</translation>
     </message>
     <message>
-        <source>Нагрузочная характеристика выпрямителя</source>
-        <translation>Rectifier load characteristic</translation>
-    </message>
-    <message>
-        <source>Выпрямленный ток, А</source>
-        <translation>Rectified current, A</translation>
-    </message>
-    <message>
-        <source>Выпрямленное напряжение, В</source>
-        <translation>Rectified voltage, V</translation>
-    </message>
-    <message>
         <source>U(I), 0 … 120 % номинального тока</source>
         <translation>U(I), 0 … 120 % of the rated current</translation>
     </message>
@@ -520,14 +508,6 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
     <message>
         <source>Нагрузка:</source>
         <translation>Load:</translation>
-    </message>
-    <message>
-        <source>Резистор U0/I0</source>
-        <translation>Resistor U0/I0</translation>
-    </message>
-    <message>
-        <source>Источник тока I0</source>
-        <translation>Current source I0</translation>
     </message>
     <message>
         <source>Запустить</source>

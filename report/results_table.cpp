@@ -2,8 +2,11 @@
 
 #include "design/decimal.h"
 #include "design/load_table.h"
+#include "design/texts.h"
 
 namespace tavro::report {
+
+namespace dt = design::texts;
 
 std::vector<ResultSection> ResultSections(const ReportContent& c,
                                           const design::TextLookup& lookup) {
@@ -17,7 +20,7 @@ std::vector<ResultSection> ResultSections(const ReportContent& c,
   const std::string microfarad = localized(TAVRO_TRANSLATABLE("results", "мкФ"));
   const std::string radian = localized(TAVRO_TRANSLATABLE("results", "рад"));
   return {
-      {localized(TAVRO_TRANSLATABLE("results", "Входные данные")),
+      {lookup(dt::kContext, dt::kInputsGroup),
        {{localized(TAVRO_TRANSLATABLE("results", "Номинальное выпрямленное напряжение")), in.U0,
          volt},
         {localized(TAVRO_TRANSLATABLE("results", "Номинальный выпрямленный ток")), in.I0, ampere},
@@ -51,7 +54,7 @@ std::vector<ResultSection> ResultSections(const ReportContent& c,
          Shown(c, design::Quantity::Cf), microfarad},
         {localized(TAVRO_TRANSLATABLE("results", "Рабочее напряжение конденсатора фильтра")),
          Shown(c, design::Quantity::CapacitorVoltage), volt}}},
-      {localized(TAVRO_TRANSLATABLE("results", "Расчётные параметры номограмм")),
+      {lookup(dt::kContext, dt::kNomogramGroup),
        {{localized(TAVRO_TRANSLATABLE("results", "Угол φ")),
          Shown(c, design::Quantity::Phi, design::Form::Degrees), "°"},
         {localized(TAVRO_TRANSLATABLE("results", "Угол φ")), Shown(c, design::Quantity::Phi),
@@ -82,8 +85,8 @@ std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c,
   const auto localized = [&](std::string_view text) { return lookup(kResultsContext, text); };
   std::vector<std::vector<std::string>> rows = {
       {localized(TAVRO_TRANSLATABLE("results", "Ток, % от номинального")),
-       localized(TAVRO_TRANSLATABLE("results", "Выпрямленный ток, А")),
-       localized(TAVRO_TRANSLATABLE("results", "Выпрямленное напряжение, В")), "γ", "√2·cos ψ"}};
+       lookup(dt::kContext, dt::kLoadCurrentCaption), lookup(dt::kContext, dt::kLoadVoltageCaption),
+       "γ", "√2·cos ψ"}};
   const auto shown = [&](long double value) {
     return design::FormatResult(value, c.DecimalSeparator);
   };
@@ -106,8 +109,7 @@ std::string ResultsTabSeparated(const ReportContent& c, const design::TextLookup
       text += row.Name + "\t" + row.Value + "\t" + row.Unit + "\n";
     }
   }
-  text += "\n" +
-          localized(TAVRO_TRANSLATABLE("results", "Нагрузочная характеристика выпрямителя")) + "\n";
+  text += "\n" + lookup(dt::kContext, dt::kLoadGroup) + "\n";
   for (const std::vector<std::string>& row : LoadTableRows(c, lookup)) {
     for (std::size_t i = 0; i < row.size(); ++i) text += (i == 0 ? "" : "\t") + row[i];
     text += "\n";

@@ -418,10 +418,6 @@
         <translation>rad</translation>
     </message>
     <message>
-        <source>Входные данные</source>
-        <translation>Input data</translation>
-    </message>
-    <message>
         <source>Номинальное выпрямленное напряжение</source>
         <translation>Rated rectified voltage</translation>
     </message>
@@ -494,10 +490,6 @@
         <translation>Filter capacitor working voltage</translation>
     </message>
     <message>
-        <source>Расчётные параметры номограмм</source>
-        <translation>Nomogram coefficients</translation>
-    </message>
-    <message>
         <source>Угол φ</source>
         <translation>Angle φ</translation>
     </message>
@@ -534,14 +526,6 @@
         <translation>Current, % of rated</translation>
     </message>
     <message>
-        <source>Выпрямленный ток, А</source>
-        <translation>Rectified current, A</translation>
-    </message>
-    <message>
-        <source>Выпрямленное напряжение, В</source>
-        <translation>Rectified voltage, V</translation>
-    </message>
-    <message>
         <source>Величина</source>
         <translation>Quantity</translation>
     </message>
@@ -552,10 +536,6 @@
     <message>
         <source>Единица</source>
         <translation>Unit</translation>
-    </message>
-    <message>
-        <source>Нагрузочная характеристика выпрямителя</source>
-        <translation>Rectifier load characteristic</translation>
     </message>
 </context>
 <context>

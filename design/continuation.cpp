@@ -15,6 +15,7 @@ void RequireConverged(const mathem::NewtonTrace& trace, const char* continuation
 
 ContinuationResult Continue(const ContinuationPlan& plan, long double Phi,
                             const ContinuationObserver& observe) {
+  if (plan.Steps < 1) throw NotConverged(std::string("the ") + plan.Name + " has no steps");
   mathem::FaultScope faults;
   const mathem::ImpedanceAngle phi = mathem::ImpedanceAngleOf(Phi);
   const long double h = plan.Target / plan.Steps;
@@ -31,7 +32,7 @@ ContinuationResult Continue(const ContinuationPlan& plan, long double Phi,
     ++r.Solves;
     if (observe) observe(r.Solves, r.X, r.Psi, r.Beta);
     if (plan.End == ContinuationEnd::NearTarget && r.Solves >= 2 && nearTarget(r.X)) break;
-    if (r.Solves == plan.Steps) {
+    if (r.Solves >= plan.Steps) {
       if (nearTarget(r.X)) break;
       throw NotConverged(std::string("the ") + plan.Name + " missed its target");
     }

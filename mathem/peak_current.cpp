@@ -15,6 +15,10 @@
 namespace tavro::mathem {
 namespace {
 
+// Halving π/2 reaches the tolerance in 34 passes; this many means the ends
+// no longer close in.
+constexpr int kMostPasses = 200;
+
 // A pass that moves neither end ends the search: an exact zero of the slope
 // at the midpoint is the peak itself; otherwise neither half holds a sign
 // change (angles outside the working range) and there is no peak to find.
@@ -24,7 +28,7 @@ PulsePeak Bisect(const PulseShape& p, long double Phi) {
   long double hi = kPi;
   int passes = 0;
   for (;;) {
-    ++passes;
+    if (++passes > kMostPasses) throw NumericalFailure("the diode current peak search does not close in");
     const long double width = hi - lo;
     const long double mid = (lo + hi) * 0.5L;
     // Every product is formed from fresh slope evaluations.

@@ -15,6 +15,10 @@ constexpr int kLongestPulseHalfPeriods = 8;
 constexpr int kBisections = 64;
 constexpr int kPhaseGrid = 36;  // 5° steps at most
 constexpr int kGoldenSteps = 50;
+// A pulse ends where the current returns to zero and the next starts no
+// earlier, at most two to a half period in any circuit the sampling resolves;
+// a search past this many pulses has lost its way.
+constexpr int kMostPulses = 8 * kSwitchOnHalfPeriods;
 
 // e^(−ατ)·C(τ) and e^(−ατ)·S(τ) of the free response.
 struct FreeResponse {
@@ -138,13 +142,18 @@ long double PhaseOfSine(long double s) {
 namespace {
 
 // The pulses after the bridge first conducts at x0 (in [0, π)) with the
-// capacitor empty.
+// capacitor empty. Each pulse must start later than the one before, and at
+// most kMostPulses are followed: a search that cannot get on (a pulse too
+// short or too fast for the sampling to see it start) throws NumericalFailure.
 SwitchOnPeak PulsesFrom(const SeriesRlc& c, long double x0) {
   SwitchOnPeak best{0.0L, 0};
   const long double last = x0 + kSwitchOnHalfPeriods * kPi;
   long double onset = x0;
   long double V = 0.0L;
   for (int n = 1; onset < last; ++n) {
+    if (n > kMostPulses) {
+      throw NumericalFailure("the switch-on surge search followed too many pulses");
+    }
     // While the capacitor charges from V, L·di/dt ≤ Em − Drop − V − R·i: the
     // current cannot pass (Em − Drop − V)/R, so a pulse that could not beat
     // the largest so far need not be followed.
@@ -162,13 +171,18 @@ SwitchOnPeak PulsesFrom(const SeriesRlc& c, long double x0) {
     const long double a = PhaseOfSine(level);
     const long double endHalf = std::floor(end / kPi);
     const long double y = end - endHalf * kPi;
+    long double next;
     if (y < a) {
-      onset = endHalf * kPi + a;
+      next = endHalf * kPi + a;
     } else if (y < kPi - a && p.PeakCurrent > 0.0L && end > onset) {
-      onset = end;  // the other pair takes over at once
+      next = end;  // the other pair takes over at once
     } else {
-      onset = (endHalf + 1.0L) * kPi + a;
+      next = (endHalf + 1.0L) * kPi + a;
     }
+    if (!(next > onset)) {
+      throw NumericalFailure("the switch-on surge search cannot get past a pulse of zero length");
+    }
+    onset = next;
   }
   return best;
 }
@@ -178,8 +192,11 @@ SwitchOnPeak PulsesFrom(const SeriesRlc& c, long double x0) {
 SwitchOnPeak PeakAfterSwitchOn(const SeriesRlc& c, long double theta) {
   FaultScope faults;
   if (!(c.Drop < c.Em)) return {0.0L, 0};
-  while (theta >= kPi) theta -= kPi;
-  while (theta < 0.0L) theta += kPi;
+  if (!std::isfinite(theta)) throw NumericalFailure("the switch-on phase is not a finite number");
+  // The remainder is exact; for θ in (−π, 2π) it is the one subtraction or
+  // addition of π.
+  theta = std::fmod(theta, kPi);
+  if (theta < 0.0L) theta += kPi;
   const long double a0 = PhaseOfSine(c.Drop / c.Em);
   // Before a0 (and after π − a0) the bridge waits for the source to exceed
   // the diodes' drop.

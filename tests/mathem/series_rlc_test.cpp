@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "mathem/extended.h"
+#include "mathem/faults.h"
 
 namespace tavro::mathem {
 namespace {
@@ -104,6 +105,20 @@ TEST(SeriesRlcTest, NoConductionWhenTheDropExceedsTheSource) {
   SeriesRlc c = kCircuits[0].rlc;
   c.Drop = c.Em;
   EXPECT_EQ(WorstSwitchOn(c).Current, 0.0L);
+}
+
+// A phase θ + k·π drives the other pair (or the same) alike, however large
+// k; a phase that is not a number is refused rather than reduced for ever.
+TEST(SeriesRlcTest, SwitchOnPhaseIsTakenModuloPiHoweverLarge) {
+  const SeriesRlc& c = kCircuits[0].rlc;
+  const double base = static_cast<double>(PeakAfterSwitchOn(c, 1.0L).Current);
+  for (long double turns : {1.0L, -1.0L, -7.0L, 1e6L, 1e15L}) {
+    const double shifted = static_cast<double>(PeakAfterSwitchOn(c, 1.0L + turns * kPi).Current);
+    EXPECT_NEAR(shifted, base, 1e-3 * base) << static_cast<double>(turns);
+  }
+  EXPECT_GE(PeakAfterSwitchOn(c, 1e4000L).Current, 0.0L);
+  EXPECT_THROW(PeakAfterSwitchOn(c, INFINITY), NumericalFailure);
+  EXPECT_THROW(PeakAfterSwitchOn(c, -INFINITY), NumericalFailure);
 }
 
 TEST(SeriesRlcTest, PhaseOfSineInvertsTheSine) {

@@ -222,5 +222,23 @@ TEST(RatingsSweep, EveryCompleteDesignIsRated) {
   EXPECT_GT(rated, 20);
 }
 
+// Switch-on pulses far shorter than the search's sampling: the search cannot
+// get past them and says so (it used to loop for ever); the rest is rated.
+TEST(RatingsSweep, ASurgeSearchThatCannotGetOnIsReportedNotComputed) {
+  const DesignInputs designs[] = {{1e9L, 7.5L, 1.0L, 1, 9.8e5L, 1e-9L},
+                                  {1e12L, 1e3L, 15.0L, 1, 1e12L, 1e3L}};
+  for (const DesignInputs& in : designs) {
+    const PartRatings r = RateParts(std::get<Design>(Calculate(in)), {});
+    EXPECT_FALSE(r.Diodes.Surge.has_value()) << static_cast<double>(in.U0);
+    EXPECT_NE(r.Diodes.SurgeFailure.find("switch-on surge"), std::string::npos);
+    EXPECT_GT(r.Transformer.SecondaryRatedLoad, 0.0L);
+    bool said = false;
+    for (const SelectionRow& row : SelectionRows(r, ',')) {
+      said |= row.Part == "Ударный ток при включении" && row.Requirement.starts_with("не рассчитано: ");
+    }
+    EXPECT_TRUE(said);
+  }
+}
+
 }  // namespace
 }  // namespace tavro::design::ratings

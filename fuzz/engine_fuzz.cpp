@@ -1,0 +1,83 @@
+// Fuzzes the whole engine path of `tavro-cli --json` and `--ratings`: typed
+// inputs read, the design calculated for the mains, the part ratings rated
+// and everything rendered (the JSON with its ratings, the "Выбор элементов"
+// text, the batch's ratings columns). Every input must end, within
+// libFuzzer's -timeout, in a rejection, a failure or a design whose JSON
+// parses and whose ratings columns are all there.
+//
+// Input: first byte: bit 0 two limbs, bit 1 comma separator, bit 2 the E12
+// series; the rest is newline-separated texts: U0, I0, Kp, Bm, Ud, then the
+// mains voltage, frequency and tolerance (%), the capacitor's tolerance (%)
+// and the diodes' voltage margin (missing or empty ones: the defaults).
+#include <rapidjson/document.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "cli/output.h"
+#include "cli/ratings_output.h"
+#include "design/calculate.h"
+#include "design/inputs.h"
+
+namespace {
+
+[[noreturn]] void Broken(const char* what, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", what, text.c_str());
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tavro;
+  if (size == 0) return 0;
+  const char separator = (data[0] & 2) != 0 ? ',' : '.';
+  std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+  std::string texts[10];
+  for (std::string& text : texts) {
+    const std::size_t end = rest.find('\n');
+    text = std::string(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+
+  design::InputTexts typed;
+  typed.U0 = texts[0];
+  typed.I0 = texts[1];
+  typed.Kp = texts[2];
+  typed.Limbs = (data[0] & 1) != 0 ? "2" : "1";
+  typed.Bm = texts[3];
+  typed.Ud = texts[4];
+  const cli::RatingsOptions options{texts[5], texts[6], texts[7], texts[8], texts[9],
+                                    (data[0] & 4) != 0};
+  const auto request = cli::ReadRatingsRequest(options, separator);
+  const auto* parts = std::get_if<cli::RatingsRequest>(&request);
+  if (parts == nullptr) return 0;
+
+  const design::InputReading reading = design::ReadInputs(typed, separator);
+  const auto* inputs = std::get_if<design::DesignInputs>(&reading);
+  if (inputs == nullptr) return 0;
+  const design::Calculation calculation =
+      design::Calculate(*inputs, design::CalculationOptions{parts->Mains.Supply, {}});
+  const auto* d = std::get_if<design::Design>(&calculation);
+  if (d == nullptr) return 0;
+
+  const std::string json = cli::RenderJson(
+      *d, typed, separator, [&](cli::json::Writer& w) { cli::WriteRatingsJson(w, *d, *parts); });
+  rapidjson::Document document;
+  document.Parse(json.c_str(), json.size());
+  if (document.HasParseError()) Broken("the JSON does not parse", json);
+  if (!document.HasMember("ratings")) Broken("the JSON has no ratings", json);
+
+  const std::string columns = cli::RatingsColumns(*d, *parts);
+  if (std::count(columns.begin(), columns.end(), ',') !=
+      static_cast<long>(cli::EmptyRatingsColumns().size())) {
+    Broken("the ratings columns are not all there", columns);
+  }
+  if (cli::RenderSelection(*d, *parts, separator).empty()) Broken("no parts table", json);
+  return 0;
+}

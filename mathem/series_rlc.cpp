@@ -15,9 +15,8 @@ constexpr int kLongestPulseHalfPeriods = 8;
 constexpr int kBisections = 64;
 constexpr int kPhaseGrid = 36;  // 5° steps at most
 constexpr int kGoldenSteps = 50;
-// A pulse ends where the current returns to zero and the next starts no
-// earlier, at most two to a half period in any circuit the sampling resolves;
-// a search past this many pulses has lost its way.
+// Every pulse starts later than the one before; a search that has followed
+// eight pulses to a half period of the mains has lost its way.
 constexpr int kMostPulses = 8 * kSwitchOnHalfPeriods;
 
 // e^(−ατ)·C(τ) and e^(−ατ)·S(τ) of the free response.

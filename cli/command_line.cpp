@@ -223,7 +223,16 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
     err << RenderWarnings(d);
   }
-  // Every file this run writes can be written, or none is.
+  // The report's date and every file this run writes are checked before
+  // any of them is written, so a run that fails writes nothing.
+  std::optional<report::ReportTime> time;
+  if (!o.reportFile.empty() || !o.pdfFile.empty()) {
+    time = report::ReportTimeNow();
+    if (!time) {
+      err << report::kBadSourceDateEpoch << '\n';
+      return kExitUsage;
+    }
+  }
   if (const auto refused = CheckOutputTargets({o.reportFile, o.pdfFile, o.simulation.SpiceFile})) {
     err << refused->Message << '\n';
     return refused->ExitStatus;
@@ -235,11 +244,6 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
 
-  std::optional<report::ReportTime> time = report::ReportTimeNow();
-  if (!time) {
-    err << report::kBadSourceDateEpoch << '\n';
-    return kExitUsage;
-  }
   const report::ReportContent content{typed, d, separator};
   try {
     if (!o.reportFile.empty()) {

@@ -131,6 +131,19 @@ TEST(CliOutputFiles, EveryTargetIsCheckedBeforeAnyIsWritten) {
   }
 }
 
+TEST(CliOutputFiles, ABadReportDateFailsTheRunBeforeTheNetlistIsWritten) {
+  const test::ScopedEnv epoch("SOURCE_DATE_EPOCH", "yesterday");
+  Folder folder;
+  std::vector<std::string> args = kWorkedExampleArgs;
+  for (const std::string& a : {std::string("--report"), folder / "r.txt", std::string("--spice"),
+                               folder / "n.cir"}) {
+    args.push_back(a);
+  }
+  EXPECT_EQ(Cli(args).status, kExitUsage);
+  EXPECT_FALSE(fs::exists(folder / "r.txt"));
+  EXPECT_FALSE(fs::exists(folder / "n.cir"));
+}
+
 TEST(CliOutputFiles, TheNetlistMessageFollowsTheLanguage) {
   std::vector<std::string> args = kWorkedExampleArgs;
   for (const char* a : {"--lang", "en", "--spice", "/nonexistent-folder/x.cir"}) args.push_back(a);

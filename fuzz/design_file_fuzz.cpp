@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::size_t kDepth = 100000;
+constexpr std::size_t kDepth = 50000;
 
 }  // namespace
 

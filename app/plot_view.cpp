@@ -331,8 +331,9 @@ bool ReplaceWith(const QString& path, const std::function<bool(const QString&)>&
   QFile file(made);
   if (!file.open(QIODevice::ReadOnly)) return false;
   const QByteArray bytes = file.readAll();
-  return !files::ReplaceFile(QFile::encodeName(path).toStdString(),
-                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return !files::ReplaceFile(
+      QFile::encodeName(path).toStdString(),
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
@@ -340,9 +341,8 @@ bool ReplaceWith(const QString& path, const std::function<bool(const QString&)>&
 bool PlotView::ExportPng(const QString& path, QSize size, double scale) {
   HideReadOut();
   FitTo(size.width());
-  const bool saved = ReplaceWith(path, [&](const QString& made) {
-    return savePng(made, size.width(), size.height(), scale);
-  });
+  const bool saved = ReplaceWith(
+      path, [&](const QString& made) { return savePng(made, size.width(), size.height(), scale); });
   FitTo(width());
   return saved;
 }

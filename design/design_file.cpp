@@ -30,7 +30,8 @@ constexpr InputEntry kTextEntries[] = {
 };
 constexpr const char* kLimbsKey = "limbs";
 constexpr const char* kTopKeys[] = {"format", "version", "decimal_separator", "inputs"};
-constexpr const char* kInputKeys[] = {"voltage", "current", "ripple", "flux", "diode_drop", "limbs"};
+constexpr const char* kInputKeys[] = {"voltage", "current",    "ripple",
+                                      "flux",    "diode_drop", "limbs"};
 
 DesignFileError Error(DesignFileProblem problem, std::string detail = {}) {
   return {problem, std::move(detail)};
@@ -149,7 +150,7 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
   // Iterative: however deep a file nests its arrays and objects, the parser
   // keeps them on the heap (bounded by the file's size), not on the stack.
   doc.Parse<rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag>(text.data(),
-                                                                                     text.size());
+                                                                                    text.size());
   if (doc.HasParseError()) {
     return DesignFileError{DesignFileProblem::NotJson,
                            rapidjson::GetParseError_En(doc.GetParseError()), doc.GetErrorOffset()};
@@ -157,9 +158,9 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
   // The parser takes a NUL byte for the end of the text: whatever follows
   // one is more than the one document a design file holds.
   if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
-    return DesignFileError{DesignFileProblem::NotJson,
-                           rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular),
-                           nul};
+    return DesignFileError{
+        DesignFileProblem::NotJson,
+        rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular), nul};
   }
   if (!doc.IsObject()) return Error(DesignFileProblem::NotADesign);
   const rapidjson::Value* format = Member(doc, "format");
@@ -252,8 +253,8 @@ std::string Printable(std::string_view text) {
     // U+009F); anything else is escaped byte by byte.
     const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc2 ? 2 : 0;
     const std::string_view sequence = text.substr(i, length);
-    const bool control = byte == 0xc2 && sequence.size() == 2 &&
-                         static_cast<unsigned char>(sequence[1]) < 0xa0;
+    const bool control =
+        byte == 0xc2 && sequence.size() == 2 && static_cast<unsigned char>(sequence[1]) < 0xa0;
     if (length > 0 && sequence.size() == length && !control && ValidUtf8(sequence)) {
       shown += sequence;
       i += length;

@@ -19,8 +19,8 @@
 #include <variant>
 
 #include "design/inputs.h"
-#include "files/whole_file.h"
 #include "design/translatable.h"
+#include "files/whole_file.h"
 
 namespace tavro::design {
 
@@ -35,13 +35,13 @@ struct DesignFile {
 };
 
 enum class DesignFileProblem {
-  CannotRead,    // no such file, no access
-  CannotWrite,   // the folder or disk refused the file
-  NotJson,       // damaged: not JSON at all, or cut short
-  NotADesign,    // some other JSON file
-  NewerVersion,  // written by a later version of the program
-  UnknownEntry,  // an entry this version does not know
-  BadEntry,      // an entry missing or of the wrong kind
+  CannotRead,      // no such file, no access, no regular file, too large
+  CannotWrite,     // the folder or disk refused the file
+  NotJson,         // damaged: not JSON at all, or cut short
+  NotADesign,      // some other JSON file
+  NewerVersion,    // written by a later version of the program
+  UnknownEntry,    // an entry this version does not know
+  BadEntry,        // an entry missing or of the wrong kind
   DuplicateEntry,  // an entry given twice
 };
 

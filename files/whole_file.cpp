@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <climits>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace tavro::files {
@@ -80,9 +80,8 @@ std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
 int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
   static std::atomic<unsigned> counter{0};
   const std::string folder = FolderOf(target);
-  const std::string base = target.substr(target.rfind('/') == std::string::npos
-                                             ? 0
-                                             : target.rfind('/') + 1);
+  const std::string base =
+      target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
   for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
     name = folder + "/." + base + "." + std::to_string(::getpid()) + "." +
            std::to_string(counter++) + ".tmp";
@@ -144,6 +143,9 @@ std::optional<FileError> ReplaceFile(const std::string& path, std::string_view b
   if (target.Exists && !S_ISREG(target.Status.st_mode)) {
     return S_ISDIR(target.Status.st_mode) ? System(EISDIR) : FileError{FileFault::NotRegular};
   }
+  // A file its owner made read-only is kept, though the folder would let a
+  // new file take its place.
+  if (target.Exists && ::access(target.Path.c_str(), W_OK) != 0) return System(errno);
   std::string temporary;
   // A new file: 0666 less the umask, as any program's; an existing file's
   // mode is set once the temporary file is ours alone.

@@ -36,7 +36,7 @@ FileReading ReadRegularFile(const std::string& path, std::size_t limit);
 // followed: the file it leads to is replaced and the link stays. An existing
 // file keeps its permission bits (and, where the system allows, its owner); a
 // new one gets 0666 less the umask. An existing target that is not a regular
-// file is refused. The new file is synced before the rename, the folder
+// file, or that the user may not write, is refused. The new file is synced before the rename, the folder
 // after it.
 std::optional<FileError> ReplaceFile(const std::string& path, std::string_view bytes);
 

@@ -1,10 +1,10 @@
 #include "pdf/pdf_report.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QBuffer>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -12,8 +12,8 @@
 #include "design/decimal.h"
 #include "design/design_file.h"
 #include "design/texts.h"
-#include "i18n/catalogue.h"
 #include "files/whole_file.h"
+#include "i18n/catalogue.h"
 #include "pdf/pdf_texts.h"
 
 namespace tavro::pdf {

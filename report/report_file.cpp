@@ -86,7 +86,9 @@ class AppendTarget {
   // Throws for anything but a regular file.
   void Refuse(const struct stat& st) const {
     if (S_ISDIR(st.st_mode)) throw ReportWriteError(path_, EISDIR);
-    if (!S_ISREG(st.st_mode)) throw ReportWriteError(path_, files::FileError{files::FileFault::NotRegular});
+    if (!S_ISREG(st.st_mode)) {
+      throw ReportWriteError(path_, files::FileError{files::FileFault::NotRegular});
+    }
   }
 
   // Puts the file back as it was and reports the error.

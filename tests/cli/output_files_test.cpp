@@ -10,10 +10,10 @@
 #include <fstream>
 #include <functional>
 
+#include "cli/cli_run.h"
 #include "cli/command_line.h"
 #include "common/files.h"
 #include "design/design_file.h"
-#include "cli/cli_run.h"
 
 namespace tavro::cli {
 namespace {
@@ -123,7 +123,8 @@ TEST(CliOutputFiles, EveryTargetIsCheckedBeforeAnyIsWritten) {
       const CliRun run = Cli(args);
       const std::string where = std::string(o.name) + " " + t.name;
       EXPECT_EQ(run.status, o.status) << where << ": " << run.err;
-      EXPECT_NE(run.err.find(path + ": " + t.reason), std::string::npos) << where << ": " << run.err;
+      EXPECT_NE(run.err.find(path + ": " + t.reason), std::string::npos)
+          << where << ": " << run.err;
       EXPECT_FALSE(fs::exists(good)) << where;
       struct stat st {};
       EXPECT_TRUE(::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) << where;
@@ -135,8 +136,8 @@ TEST(CliOutputFiles, ABadReportDateFailsTheRunBeforeTheNetlistIsWritten) {
   const test::ScopedEnv epoch("SOURCE_DATE_EPOCH", "yesterday");
   Folder folder;
   std::vector<std::string> args = kWorkedExampleArgs;
-  for (const std::string& a : {std::string("--report"), folder / "r.txt", std::string("--spice"),
-                               folder / "n.cir"}) {
+  for (const std::string& a :
+       {std::string("--report"), folder / "r.txt", std::string("--spice"), folder / "n.cir"}) {
     args.push_back(a);
   }
   EXPECT_EQ(Cli(args).status, kExitUsage);

@@ -93,8 +93,7 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
        DesignFileProblem::BadEntry, "decimal_separator"},
       // Nesting far deeper than any stack takes recursively.
       {std::string(150000, '['), DesignFileProblem::NotJson, nullptr},
-      {std::string(150000, '[') + std::string(150000, ']'), DesignFileProblem::NotADesign,
-       nullptr},
+      {std::string(150000, '[') + std::string(150000, ']'), DesignFileProblem::NotADesign, nullptr},
       {v1 + inputs + R"(,"x":)" + std::string(100000, '[') + std::string(100000, ']') + "}",
        DesignFileProblem::UnknownEntry, "x"},
       // Given twice: which one would count is anybody's guess.
@@ -124,8 +123,7 @@ TEST(DesignFile, WhitespaceAfterTheDocumentIsFine) {
 
 TEST(DesignFile, AKeyOrNameWithControlCharactersIsShownEscaped) {
   const std::string v1 = R"({"format":"tavro-design","version":1,"decimal_separator":",",)";
-  const DesignFileReading reading =
-      ParseDesignFile(v1 + R"("\u001b[2J\u009b1m":1})", ',');
+  const DesignFileReading reading = ParseDesignFile(v1 + R"("\u001b[2J\u009b1m":1})", ',');
   ASSERT_TRUE(std::holds_alternative<DesignFileError>(reading));
   const std::string message =
       DescribeDesignFileError("a\x1b]0;b\x07\xff.tavro", std::get<DesignFileError>(reading));

@@ -127,7 +127,7 @@ TEST(WholeFile, EveryKindOfTargetIsReplacedOrRefusedAsItShouldBe) {
           EXPECT_EQ(error->Fault, expected.Fault) << c.name;
           EXPECT_EQ(error->Errno, expected.Errno) << c.name;
         }
-        EXPECT_FALSE(S_ISREG(st.st_mode)) << c.name;  // left as it was
+        EXPECT_FALSE(S_ISREG(st.st_mode)) << c.name;     // left as it was
         EXPECT_EQ(folder.Entries(), entries) << c.name;  // no temporary file left
         break;
       }
@@ -166,6 +166,27 @@ TEST(WholeFile, AWriteThatFailsPartWayKeepsTheOldFileAndLeavesNothing) {
   ::waitpid(child, &status, 0);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(test::ReadFile(path), "the old file\n");
+  EXPECT_EQ(folder.Entries(), 1);
+}
+
+// Run as an ordinary user (root may write anything): a file made read-only
+// is kept, though its folder would take a new one.
+TEST(WholeFile, AReadOnlyFileIsNotReplaced) {
+  Folder folder;
+  const std::string path = folder / "kept";
+  Put(path, "old", 0444);
+  ::chmod((folder / "").c_str(), 0777);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+    const auto checked = CheckTarget(path, TargetUse::Replace);
+    const auto written = ReplaceFile(path, "new");
+    ::_exit(checked && written && written->Errno == EACCES ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(test::ReadFile(path), "old");
   EXPECT_EQ(folder.Entries(), 1);
 }
 

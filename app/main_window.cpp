@@ -29,6 +29,7 @@
 #include "app/screen_fit.h"
 #include "app/tooltips.h"
 #include "app/window_placement.h"
+#include "design/design_file.h"
 #include "design/diode_current.h"
 #include "design/field_table.h"
 #include "design/ratings/ratings_texts.h"
@@ -166,9 +167,10 @@ void TForm1::Guarded(Handler&& handler) {
   try {
     handler();
   } catch (const report::ReportWriteError& e) {
-    // The reason is the system's; the words around it are the window's.
-    error_(QString::fromUtf8(e.what()).replace(Q(report::texts::kWriteFailed),
-                                               T(texts::kReportNotWritten)));
+    // The reason is the system's, or the program's where the system has
+    // none; the words around it are the window's.
+    error_(T(texts::kReportNotWritten) + " " + QFile::decodeName(e.Path().c_str()) + ": " +
+           Q(design::DescribeFileFault(e.Error(), i18n::TranslateUtf8)));
   } catch (const std::exception& e) {
     error_(QString::fromUtf8(e.what()));
   } catch (...) {

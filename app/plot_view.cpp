@@ -1,8 +1,13 @@
 #include "app/plot_view.h"
 
+#include <QFile>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+
+#include "files/whole_file.h"
 
 namespace tavro::app {
 namespace {
@@ -313,15 +318,40 @@ void PlotView::leaveEvent(QEvent* event) {
   HideReadOut();
 }
 
+namespace {
+
+// Makes the picture in a private folder, then puts it in place with
+// files::ReplaceFile: the old file stays whole until the new one is
+// complete, and a target that is no regular file is refused.
+bool ReplaceWith(const QString& path, const std::function<bool(const QString&)>& make) {
+  const QTemporaryDir folder;
+  if (!folder.isValid()) return false;
+  const QString made = folder.filePath(QStringLiteral("picture"));
+  if (!make(made)) return false;
+  QFile file(made);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray bytes = file.readAll();
+  return !files::ReplaceFile(
+      QFile::encodeName(path).toStdString(),
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace
+
 bool PlotView::ExportPng(const QString& path, QSize size, double scale) {
   HideReadOut();
   FitTo(size.width());
-  const bool saved = savePng(path, size.width(), size.height(), scale);
+  const bool saved = ReplaceWith(
+      path, [&](const QString& made) { return savePng(made, size.width(), size.height(), scale); });
   FitTo(width());
   return saved;
 }
 
 bool PlotView::ExportSvg(const QString& path, QSize size) {
+  return ReplaceWith(path, [&](const QString& made) { return ExportSvgTo(made, size); });
+}
+
+bool PlotView::ExportSvgTo(const QString& path, QSize size) {
   HideReadOut();
   QSvgGenerator svg;
   svg.setFileName(path);
@@ -340,8 +370,10 @@ bool PlotView::ExportSvg(const QString& path, QSize size) {
 bool PlotView::ExportPdf(const QString& path, QSize size) {
   HideReadOut();
   FitTo(size.width());
-  const bool saved =
-      savePdf(path, size.width(), size.height(), QCP::epNoCosmetic, QStringLiteral("Tavro"), name_);
+  const bool saved = ReplaceWith(path, [&](const QString& made) {
+    return savePdf(made, size.width(), size.height(), QCP::epNoCosmetic, QStringLiteral("Tavro"),
+                   name_);
+  });
   FitTo(width());
   return saved;
 }

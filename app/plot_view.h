@@ -65,7 +65,8 @@ class PlotView : public QCustomPlot {
   // The read-out shown, empty when none.
   QString ReadOut() const;
 
-  // Pixel size width·scale by height·scale.
+  // Pixel size width·scale by height·scale. Each replaces the file only once
+  // the picture is complete, and never what is not a regular file.
   bool ExportPng(const QString& path, QSize size, double scale);
   bool ExportSvg(const QString& path, QSize size);
   bool ExportPdf(const QString& path, QSize size);
@@ -79,6 +80,7 @@ class PlotView : public QCustomPlot {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  bool ExportSvgTo(const QString& path, QSize size);
   QString Number(double value, double span) const;
   std::optional<double> CurveAt(double x) const;
   double Slope(double x) const;

@@ -24,6 +24,8 @@
 #include "app/interface_language.h"
 #include "app/qt_text.h"
 #include "design/calculate.h"
+#include "design/design_file.h"
+#include "files/whole_file.h"
 #include "i18n/catalogue.h"
 #include "simulation/child_process.h"
 #include "simulation/comparison_table.h"
@@ -430,12 +432,10 @@ void ExportSpiceNetlist(QWidget* owner, const design::Design& design, const desi
     const std::string text = simulation::StandaloneNetlist(
         design, mains, setup, periods > 0 ? periods : simulation::kDefaultExportPeriods, source,
         sameCircuit ? simulation::SurgeNotes(*checked) : std::vector<std::string>{});
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.flush()) {
-      message(T(texts::kSpiceNotWritten) + " " + fileName);
+    // The old netlist stays whole until the new one is complete.
+    if (const auto error = files::ReplaceFile(QFile::encodeName(fileName).toStdString(), text)) {
+      message(T(texts::kSpiceNotWritten) + " " + fileName + ": " +
+              Q(design::DescribeFileFault(*error, i18n::TranslateUtf8)));
     }
   } catch (const simulation::RejectedValue& e) {
     message(T(texts::kSpiceNotWritten) + ": " + QString::fromUtf8(e.what()));

@@ -23,6 +23,10 @@ inline constexpr std::string_view kPeriods = TAVRO_TRANSLATABLE("cli", "%1 пе�
 inline constexpr std::string_view kReportNotWritten =
     TAVRO_TRANSLATABLE("cli", "Не удалось записать отчёт в файл %1: %2");
 
+// %1 the file, %2 the reason: the netlist of --spice.
+inline constexpr std::string_view kNetlistNotWritten =
+    TAVRO_TRANSLATABLE("cli", "Не удалось записать список соединений в файл %1: %2");
+
 // Window menu items the help refers to (the window's own texts).
 inline constexpr char kWindowContext[] = "app";
 inline constexpr std::string_view kSaveItem = "Сохранить данные...";
@@ -41,7 +45,6 @@ inline constexpr std::string_view kFieldCount =
 inline constexpr std::string_view kLimbs = "Limbs must be 1 or 2";
 inline constexpr std::string_view kDesignIncomplete = "the design is not complete";
 inline constexpr std::string_view kTypedModel = "model typed by the user";
-inline constexpr std::string_view kCannotWrite = "cannot write ";
 inline constexpr std::string_view kSimulationFailed = "simulation: ";
 
 }  // namespace tavro::cli::texts

@@ -9,6 +9,7 @@
 #include "cli/cli_texts.h"
 #include "cli/language.h"
 #include "cli/output.h"
+#include "cli/output_targets.h"
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
 #include "cli/simulate_option.h"
@@ -222,6 +223,20 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
     err << RenderWarnings(d);
   }
+  // The report's date and every file this run writes are checked before
+  // any of them is written, so a run that fails writes nothing.
+  std::optional<report::ReportTime> time;
+  if (!o.reportFile.empty() || !o.pdfFile.empty()) {
+    time = report::ReportTimeNow();
+    if (!time) {
+      err << report::kBadSourceDateEpoch << '\n';
+      return kExitUsage;
+    }
+  }
+  if (const auto refused = CheckOutputTargets({o.reportFile, o.pdfFile, o.simulation.SpiceFile})) {
+    err << refused->Message << '\n';
+    return refused->ExitStatus;
+  }
   std::optional<simulation::SimulationReport> checked;
   const bool simulated =
       RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
@@ -229,11 +244,6 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (!simulated) return kExitSimulationFailed;
   if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
 
-  std::optional<report::ReportTime> time = report::ReportTimeNow();
-  if (!time) {
-    err << report::kBadSourceDateEpoch << '\n';
-    return kExitUsage;
-  }
   const report::ReportContent content{typed, d, separator};
   try {
     if (!o.reportFile.empty()) {
@@ -250,9 +260,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                            std::move(extra)});
     }
   } catch (const report::ReportWriteError& e) {
-    err << design::Compose(i18n::TranslateUtf8, texts::kContext, texts::kReportNotWritten,
-                           {o.reportFile, std::strerror(e.ErrorNumber())})
-        << '\n';
+    err << ReportNotWritten(o.reportFile, e.Error()) << '\n';
     return kExitReportNotWritten;
   } catch (const std::exception& e) {
     err << e.what() << '\n';

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <mutex>
 #include <sstream>
@@ -12,6 +11,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/language.h"
+#include "cli/output_targets.h"
 #include "design/calculate.h"
 #include "design/text_template.h"
 #include "i18n/catalogue.h"
@@ -85,11 +85,9 @@ bool WriteNetlist(const SimulateOptions& o, const design::Design& design,
   }
   const std::string text =
       simulation::StandaloneNetlist(design, request.Mains, setup, periods, source, notes);
-  std::ofstream file(o.SpiceFile, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  if (!file) {
-    err << texts::kCannotWrite << o.SpiceFile << '\n';
+  // The old netlist stays whole until the new one is complete.
+  if (const auto error = files::ReplaceFile(o.SpiceFile, text)) {
+    err << NetlistNotWritten(o.SpiceFile, *error) << '\n';
     return false;
   }
   return true;

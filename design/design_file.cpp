@@ -7,11 +7,7 @@
 #include <rapidjson/prettywriter.h>
 #include <rapidjson/stringbuffer.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "design/decimal.h"
 #include "design/text_template.h"
@@ -34,23 +30,37 @@ constexpr InputEntry kTextEntries[] = {
 };
 constexpr const char* kLimbsKey = "limbs";
 constexpr const char* kTopKeys[] = {"format", "version", "decimal_separator", "inputs"};
+constexpr const char* kInputKeys[] = {"voltage", "current",    "ripple",
+                                      "flux",    "diode_drop", "limbs"};
 
 DesignFileError Error(DesignFileProblem problem, std::string detail = {}) {
   return {problem, std::move(detail)};
+}
+
+// A string value whole, embedded NUL characters included.
+std::string_view View(const rapidjson::Value& value) {
+  return {value.GetString(), value.GetStringLength()};
+}
+
+// The first key of `object` that appears in it more than once, or nothing.
+// Only called once every key is known to be one of `keys`, so each key is
+// compared with the few known ones, never with all the others.
+template <std::size_t N>
+std::optional<std::string_view> Repeated(const rapidjson::Value& object,
+                                         const char* const (&keys)[N]) {
+  for (const char* key : keys) {
+    int seen = 0;
+    for (const auto& m : object.GetObject()) {
+      if (View(m.name) == key && ++seen > 1) return key;
+    }
+  }
+  return std::nullopt;
 }
 
 template <std::size_t N>
 bool Known(std::string_view key, const char* const (&keys)[N]) {
   for (const char* k : keys) {
     if (key == k) return true;
-  }
-  return false;
-}
-
-bool IsInputKey(std::string_view key) {
-  if (key == kLimbsKey) return true;
-  for (const InputEntry& e : kTextEntries) {
-    if (key == e.Key) return true;
   }
   return false;
 }
@@ -73,17 +83,15 @@ bool ValidUtf8(std::string_view text) {
   return true;
 }
 
-// A string value whole, embedded NUL characters included.
-std::string_view View(const rapidjson::Value& value) {
-  return {value.GetString(), value.GetStringLength()};
-}
-
 std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char from, char to,
                                           InputTexts& out) {
   if (!inputs.IsObject()) return Error(DesignFileProblem::BadEntry, "inputs");
   for (const auto& m : inputs.GetObject()) {
     const std::string key(View(m.name));
-    if (!IsInputKey(key)) return Error(DesignFileProblem::UnknownEntry, "inputs." + key);
+    if (!Known(key, kInputKeys)) return Error(DesignFileProblem::UnknownEntry, "inputs." + key);
+  }
+  if (const auto key = Repeated(inputs, kInputKeys)) {
+    return Error(DesignFileProblem::DuplicateEntry, "inputs." + std::string(*key));
   }
   for (const InputEntry& e : kTextEntries) {
     const rapidjson::Value* text = Member(inputs, e.Key);
@@ -139,10 +147,20 @@ std::string DesignFileText(const DesignFile& file) {
 
 DesignFileReading ParseDesignFile(std::string_view text, char separator) {
   rapidjson::Document doc;
-  doc.Parse<rapidjson::kParseValidateEncodingFlag>(text.data(), text.size());
+  // Iterative: however deep a file nests its arrays and objects, the parser
+  // keeps them on the heap (bounded by the file's size), not on the stack.
+  doc.Parse<rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag>(text.data(),
+                                                                                    text.size());
   if (doc.HasParseError()) {
     return DesignFileError{DesignFileProblem::NotJson,
                            rapidjson::GetParseError_En(doc.GetParseError()), doc.GetErrorOffset()};
+  }
+  // The parser takes a NUL byte for the end of the text: whatever follows
+  // one is more than the one document a design file holds.
+  if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+    return DesignFileError{
+        DesignFileProblem::NotJson,
+        rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular), nul};
   }
   if (!doc.IsObject()) return Error(DesignFileProblem::NotADesign);
   const rapidjson::Value* format = Member(doc, "format");
@@ -167,6 +185,9 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
     const std::string key(View(m.name));
     if (!Known(key, kTopKeys)) return Error(DesignFileProblem::UnknownEntry, key);
   }
+  if (const auto key = Repeated(root, kTopKeys)) {
+    return Error(DesignFileProblem::DuplicateEntry, std::string(*key));
+  }
   DesignFile file;
   const rapidjson::Value* sep = Member(doc, "decimal_separator");
   if (sep == nullptr || !sep->IsString() || (View(*sep) != "," && View(*sep) != ".")) {
@@ -181,34 +202,68 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
 }
 
 DesignFileReading ReadDesignFile(const std::string& path, char separator) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Error(DesignFileProblem::CannotRead, std::strerror(errno));
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return Error(DesignFileProblem::CannotRead, std::strerror(errno));
-  return ParseDesignFile(text, separator);
+  const files::FileReading read = files::ReadRegularFile(path, kMaxDesignFileBytes);
+  if (const auto* error = std::get_if<files::FileError>(&read)) {
+    return DesignFileError{DesignFileProblem::CannotRead, {}, std::nullopt, *error};
+  }
+  return ParseDesignFile(std::get<std::string>(read), separator);
 }
 
 std::optional<DesignFileError> WriteDesignFile(const std::string& path, const DesignFile& file) {
-  const std::string text = DesignFileText(file);
-  const std::string partial = path + ".part";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    if (!out) return Error(DesignFileProblem::CannotWrite, std::strerror(errno));
-    out << text;
-    out.flush();
-    if (!out) {
-      const int reason = errno;
-      out.close();
-      std::remove(partial.c_str());
-      return Error(DesignFileProblem::CannotWrite, std::strerror(reason));
-    }
-  }
-  if (std::rename(partial.c_str(), path.c_str()) != 0) {
-    const int reason = errno;
-    std::remove(partial.c_str());
-    return Error(DesignFileProblem::CannotWrite, std::strerror(reason));
+  if (const auto error = files::ReplaceFile(path, DesignFileText(file))) {
+    return DesignFileError{DesignFileProblem::CannotWrite, {}, std::nullopt, *error};
   }
   return std::nullopt;
+}
+
+std::string DescribeFileFault(const files::FileError& error, const TextLookup& lookup) {
+  switch (error.Fault) {
+    case files::FileFault::NotRegular:
+      return lookup(texts::kContext, texts::kNotARegularFile);
+    case files::FileFault::TooLarge:
+      return lookup(texts::kContext, texts::kFileTooLarge);
+    case files::FileFault::System:
+      break;
+  }
+  return files::SystemReason(error);
+}
+
+std::string Printable(std::string_view text) {
+  std::string shown;
+  const auto escape = [&](unsigned char byte) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    shown += "\\x";
+    shown += kHex[byte >> 4];
+    shown += kHex[byte & 15];
+  };
+  std::size_t i = 0;
+  // Each pass takes at least one byte.
+  while (i < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7f) {
+      escape(byte);
+      ++i;
+      continue;
+    }
+    if (byte < 0x80) {
+      shown += text[i++];
+      continue;
+    }
+    // A whole UTF-8 sequence passes unless it is a C1 control (U+0080 to
+    // U+009F); anything else is escaped byte by byte.
+    const std::size_t length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc2 ? 2 : 0;
+    const std::string_view sequence = text.substr(i, length);
+    const bool control =
+        byte == 0xc2 && sequence.size() == 2 && static_cast<unsigned char>(sequence[1]) < 0xa0;
+    if (length > 0 && sequence.size() == length && !control && ValidUtf8(sequence)) {
+      shown += sequence;
+      i += length;
+    } else {
+      escape(byte);
+      ++i;
+    }
+  }
+  return shown;
 }
 
 std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error,
@@ -236,11 +291,16 @@ std::string DescribeDesignFileError(const std::string& path, const DesignFileErr
     case DesignFileProblem::BadEntry:
       pattern = texts::kDesignFileBadEntry;
       break;
+    case DesignFileProblem::DuplicateEntry:
+      pattern = texts::kDesignFileDuplicateEntry;
+      break;
   }
+  const std::string reason = error.File ? DescribeFileFault(*error.File, lookup) : error.Detail;
   const std::string detail = error.Byte ? Compose(lookup, texts::kContext, texts::kDesignFileAtByte,
-                                                  {error.Detail, std::to_string(*error.Byte)})
-                                        : error.Detail;
-  return Compose(lookup, texts::kContext, pattern, {path, detail});
+                                                  {reason, std::to_string(*error.Byte)})
+                                        : reason;
+  // A file's own keys and name are shown as text, never as terminal controls.
+  return Compose(lookup, texts::kContext, pattern, {Printable(path), Printable(detail)});
 }
 
 }  // namespace tavro::design

@@ -20,6 +20,7 @@
 
 #include "design/inputs.h"
 #include "design/translatable.h"
+#include "files/whole_file.h"
 
 namespace tavro::design {
 
@@ -34,19 +35,26 @@ struct DesignFile {
 };
 
 enum class DesignFileProblem {
-  CannotRead,    // no such file, no access
-  CannotWrite,   // the folder or disk refused the file
-  NotJson,       // damaged: not JSON at all, or cut short
-  NotADesign,    // some other JSON file
-  NewerVersion,  // written by a later version of the program
-  UnknownEntry,  // an entry this version does not know
-  BadEntry,      // an entry missing or of the wrong kind
+  CannotRead,      // no such file, no access, no regular file, too large
+  CannotWrite,     // the folder or disk refused the file
+  NotJson,         // damaged: not JSON at all, or cut short
+  NotADesign,      // some other JSON file
+  NewerVersion,    // written by a later version of the program
+  UnknownEntry,    // an entry this version does not know
+  BadEntry,        // an entry missing or of the wrong kind
+  DuplicateEntry,  // an entry given twice
 };
+
+// The largest design file read: a design is a few hundred bytes.
+inline constexpr std::size_t kMaxDesignFileBytes = std::size_t{1} << 20;
 
 struct DesignFileError {
   DesignFileProblem Problem;
   std::string Detail;                              // the entry, the parser's or the system's reason
   std::optional<std::size_t> Byte = std::nullopt;  // where a damaged file goes wrong
+  // Why the file could not be read or written, when that is the problem;
+  // worded in the message's language in place of Detail.
+  std::optional<files::FileError> File = std::nullopt;
 };
 
 using DesignFileReading = std::variant<DesignFile, DesignFileError>;
@@ -57,16 +65,28 @@ std::string DesignFileText(const DesignFile& file);
 // Reads a file's text and gives the inputs in `separator`.
 DesignFileReading ParseDesignFile(std::string_view text, char separator);
 
+// Opens only a regular file of at most kMaxDesignFileBytes: a folder, a FIFO
+// or a device is refused without waiting on it or reading it.
 DesignFileReading ReadDesignFile(const std::string& path, char separator);
 
-// Writes the whole file or nothing: a new file next to the old one, renamed
-// over it once complete. Returns an error when the file was not written.
+// Writes the whole file or nothing (files::ReplaceFile). Returns an error
+// when the file was not written.
 std::optional<DesignFileError> WriteDesignFile(const std::string& path, const DesignFile& file);
 
 // A message for the user, naming the file and what is wrong with it; the
 // templates (context "design") in the language `lookup` gives.
 std::string DescribeDesignFileError(const std::string& path, const DesignFileError& error,
                                     const TextLookup& lookup = Untranslated);
+
+// Why a file could not be read or written, in the language `lookup` gives:
+// the system's reason, or the program's own where the system has none.
+std::string DescribeFileFault(const files::FileError& error,
+                              const TextLookup& lookup = Untranslated);
+
+// `text` with control characters, C1 controls and bytes that are not UTF-8
+// shown as \xNN escapes, so a message quoting a file never sends a terminal
+// its escape sequences.
+std::string Printable(std::string_view text);
 
 // A number's text in the other decimal separator; a text that does not read
 // as a number is kept as it is.

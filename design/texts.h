@@ -155,5 +155,15 @@ inline constexpr std::string_view kDesignFileUnknownEntry = TAVRO_TRANSLATABLE(
     "версией программы.");
 inline constexpr std::string_view kDesignFileBadEntry = TAVRO_TRANSLATABLE(
     "design", "Файл проекта «%1» повреждён: запись «%2» отсутствует или имеет неверный вид.");
+inline constexpr std::string_view kDesignFileDuplicateEntry = TAVRO_TRANSLATABLE(
+    "design", "Файл проекта «%1» повреждён: запись «%2» встречается в нём не один раз.");
+
+// Why a file could not be read or written where the system gives no reason
+// of its own (DescribeFileFault, design/design_file.h): "%2" of the messages
+// above and of the other front ends' "cannot write" messages.
+inline constexpr std::string_view kNotARegularFile =
+    TAVRO_TRANSLATABLE("design", "это не обычный файл");
+inline constexpr std::string_view kFileTooLarge =
+    TAVRO_TRANSLATABLE("design", "файл больше 1 МиБ, проект не бывает таким большим");
 
 }  // namespace tavro::design::texts

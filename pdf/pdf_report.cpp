@@ -1,17 +1,18 @@
 #include "pdf/pdf_report.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 
 #include "design/decimal.h"
+#include "design/design_file.h"
 #include "design/texts.h"
+#include "files/whole_file.h"
 #include "i18n/catalogue.h"
 #include "pdf/pdf_texts.h"
 
@@ -466,12 +467,18 @@ char DocumentSeparator(char separator) {
 void WritePdfReport(const std::string& path, const PdfReport& report) {
   PdfReport r = report;
   r.Content = InDocumentSeparator(report.Content);
-  // The document replaces the file only once it is complete.
-  QSaveFile file(QFile::decodeName(path.c_str()));
-  if (!file.open(QIODevice::WriteOnly)) {
-    throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path + ": " +
-                        file.errorString().toStdString());
+  const auto cannotWrite = [&](const files::FileError& error) {
+    return PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path + ": " +
+                         design::DescribeFileFault(error, i18n::TranslateUtf8));
+  };
+  // A target that cannot take the document is refused before it is drawn.
+  if (const auto error = files::CheckTarget(path, files::TargetUse::Replace)) {
+    throw cannotWrite(*error);
   }
+  // The document is made in memory and replaces the file only once it is
+  // complete (files::ReplaceFile).
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
   QPdfWriter writer(&file);
   writer.setResolution(kDpi);
   writer.setPageSize(QPageSize(QPageSize::A4));
@@ -507,9 +514,11 @@ void WritePdfReport(const std::string& path, const PdfReport& report) {
   for (const PdfTable& table : r.Extra) ExtraTable(doc, table);
   LoadPlot(doc, r.Content);
   PulsePlot(doc, r.DiodeCurrent, r.Content.DecimalSeparator);
-  if (!painter.end() || !file.commit()) {
-    throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path + ": " +
-                        file.errorString().toStdString());
+  if (!painter.end()) throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path);
+  const QByteArray& bytes = file.data();
+  if (const auto error = files::ReplaceFile(
+          path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+    throw cannotWrite(*error);
   }
 }
 

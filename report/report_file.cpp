@@ -7,14 +7,19 @@
 #include <cerrno>
 #include <cstring>
 
+#include "design/design_file.h"
 #include "report/report_texts.h"
 
 namespace tavro::report {
 
 ReportWriteError::ReportWriteError(const std::string& path, int errorNumber)
+    : ReportWriteError(path, files::FileError{files::FileFault::System, errorNumber}) {}
+
+ReportWriteError::ReportWriteError(const std::string& path, const files::FileError& error)
     : std::runtime_error(std::string(texts::kWriteFailed) + " " + path + ": " +
-                         std::strerror(errorNumber)),
-      errorNumber_(errorNumber) {}
+                         design::DescribeFileFault(error)),
+      path_(path),
+      error_(error) {}
 
 namespace {
 
@@ -22,6 +27,10 @@ namespace {
 class AppendTarget {
  public:
   explicit AppendTarget(const std::string& path) : path_(path) {
+    // Only a regular file takes a report: a device or a FIFO is refused
+    // before it is opened (opening one may act on it), and once more after,
+    // should it have been swapped in between.
+    if (struct stat before {}; ::stat(path.c_str(), &before) == 0) Refuse(before);
     // O_NONBLOCK keeps a FIFO without a reader from hanging the window.
     constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK;
     for (int attempt = 0; attempt < 2 && fd_ < 0; ++attempt) {
@@ -35,7 +44,12 @@ class AppendTarget {
     if (fd_ < 0) throw ReportWriteError(path_, errno);
     struct stat st {};
     if (::fstat(fd_, &st) != 0) Fail(errno);
-    regular_ = S_ISREG(st.st_mode);
+    if (!S_ISREG(st.st_mode)) {
+      ::close(fd_);
+      fd_ = -1;
+      Refuse(st);
+    }
+    regular_ = true;
     originalSize_ = st.st_size;
     const int flags = ::fcntl(fd_, F_GETFL);
     if (flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(errno);
@@ -67,6 +81,14 @@ class AppendTarget {
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) Fail(errno);
+  }
+
+  // Throws for anything but a regular file.
+  void Refuse(const struct stat& st) const {
+    if (S_ISDIR(st.st_mode)) throw ReportWriteError(path_, EISDIR);
+    if (!S_ISREG(st.st_mode)) {
+      throw ReportWriteError(path_, files::FileError{files::FileFault::NotRegular});
+    }
   }
 
   // Puts the file back as it was and reports the error.

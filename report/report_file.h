@@ -5,22 +5,30 @@
 // the file is put back as it was (cut back to its old length, or removed if
 // this save created it) and ReportWriteError says why. So the file either is
 // exactly as before or ends with the complete new report; what it held
-// before is never lost.
+// before is never lost. A target that is not a regular file (a folder, a
+// FIFO, a device) is refused untouched, a FIFO without waiting on it.
 #pragma once
 
 #include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "files/whole_file.h"
+
 namespace tavro::report {
 
 class ReportWriteError : public std::runtime_error {
  public:
   ReportWriteError(const std::string& path, int errorNumber);
-  int ErrorNumber() const { return errorNumber_; }
+  ReportWriteError(const std::string& path, const files::FileError& error);
+  // The system's error number; 0 when the target is no regular file.
+  int ErrorNumber() const { return error_.Errno; }
+  const files::FileError& Error() const { return error_; }
+  const std::string& Path() const { return path_; }
 
  private:
-  int errorNumber_;
+  std::string path_;
+  files::FileError error_;
 };
 
 // Opens `path` for appending (creating it if it does not exist; an existing

@@ -175,6 +175,18 @@
         <source>Файл проекта «%1» повреждён: запись «%2» отсутствует или имеет неверный вид.</source>
         <translation>The design file “%1” is damaged: the entry “%2” is missing or malformed.</translation>
     </message>
+    <message>
+        <source>Файл проекта «%1» повреждён: запись «%2» встречается в нём не один раз.</source>
+        <translation>The design file “%1” is damaged: the entry “%2” occurs more than once.</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>файл больше 1 МиБ, проект не бывает таким большим</source>
+        <translation>the file is larger than 1 MiB, far larger than any design</translation>
+    </message>
 </context>
 <context>
     <name>ratings</name>

@@ -1,6 +1,7 @@
 // Everyday use of the window: keyboard, focus after a rejected input, stale
 // results, the clipboard table, design files, help and small screens.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QClipboard>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "app/app_texts.h"
 #include "app/form_fixture.h"
@@ -269,7 +271,14 @@ TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
   ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
   damaged.write(R"({"format": "tavro-design", "version": 1, "inputs": {"volt)");
   damaged.close();
-  for (const QString& path : {Path("damaged.tavro"), Path("missing.tavro")}) {
+  QFile deep(Path("deep.tavro"));
+  ASSERT_TRUE(deep.open(QIODevice::WriteOnly));
+  deep.write(QByteArray(150000, '['));
+  deep.close();
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.tavro")).constData(), 0600), 0);
+  // None of them may crash, wait on a writer or read without end.
+  for (const QString& path : {Path("damaged.tavro"), Path("missing.tavro"), Path("deep.tavro"),
+                              Path("pipe.tavro"), dir.path(), QStringLiteral("/dev/zero")}) {
     messages.clear();
     EXPECT_FALSE(form.Files().Open(path));
     ASSERT_EQ(messages.size(), 1u);
@@ -277,6 +286,13 @@ TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(AllTexts(), before);
     EXPECT_FALSE(form.Stale().Stale());
   }
+  // Nor is a FIFO replaced by a saved design.
+  messages.clear();
+  Answer(Path("pipe.tavro"));
+  form.Actions().saveDesignAs->trigger();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].contains(Path("pipe.tavro"))) << messages[0].toStdString();
+  EXPECT_TRUE(std::filesystem::is_fifo(Path("pipe.tavro").toStdString()));
 }
 
 TEST_F(Everyday, MethodOpensInAWindowAndEveryFieldHasATooltip) {

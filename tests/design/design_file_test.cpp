@@ -1,11 +1,14 @@
 #include "design/design_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "common/files.h"
 #include "design/decimal.h"
+#include "files/whole_file.h"
 
 namespace tavro::design {
 namespace {
@@ -88,6 +91,19 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
        DesignFileProblem::BadEntry, "inputs.limbs"},
       {R"({"format":"tavro-design","version":1,"decimal_separator":";","inputs":{}})",
        DesignFileProblem::BadEntry, "decimal_separator"},
+      // Nesting far deeper than any stack takes recursively.
+      {std::string(150000, '['), DesignFileProblem::NotJson, nullptr},
+      {std::string(150000, '[') + std::string(150000, ']'), DesignFileProblem::NotADesign, nullptr},
+      {v1 + inputs + R"(,"x":)" + std::string(100000, '[') + std::string(100000, ']') + "}",
+       DesignFileProblem::UnknownEntry, "x"},
+      // Given twice: which one would count is anybody's guess.
+      {v1 + inputs + R"(,"version":1})", DesignFileProblem::DuplicateEntry, "version"},
+      {v1 + R"("inputs":{"voltage":"12","current":"1","ripple":"1","limbs":1,"flux":"1",)"
+            R"("diode_drop":"1","voltage":"24"}})",
+       DesignFileProblem::DuplicateEntry, "inputs.voltage"},
+      // One document and nothing after it, not even after a NUL byte.
+      {good + "{}", DesignFileProblem::NotJson, nullptr},
+      {good + std::string("\0{}", 3), DesignFileProblem::NotJson, nullptr},
   };
   for (const BadFile& c : cases) {
     const DesignFileReading reading = ParseDesignFile(c.text, ',');
@@ -98,6 +114,78 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
       EXPECT_EQ(error.Detail, c.detail) << c.text;
     }
   }
+}
+
+TEST(DesignFile, WhitespaceAfterTheDocumentIsFine) {
+  const std::string text = DesignFileText(WorkedExample(',')) + " \r\n\t\n";
+  EXPECT_TRUE(std::holds_alternative<DesignFile>(ParseDesignFile(text, ',')));
+}
+
+TEST(DesignFile, AKeyOrNameWithControlCharactersIsShownEscaped) {
+  const std::string v1 = R"({"format":"tavro-design","version":1,"decimal_separator":",",)";
+  const DesignFileReading reading = ParseDesignFile(v1 + R"("\u001b[2J\u009b1m":1})", ',');
+  ASSERT_TRUE(std::holds_alternative<DesignFileError>(reading));
+  const std::string message =
+      DescribeDesignFileError("a\x1b]0;b\x07\xff.tavro", std::get<DesignFileError>(reading));
+  EXPECT_EQ(message.find_first_of("\x1b\x07\xff"), std::string::npos) << message;
+  EXPECT_EQ(message.find("\xc2\x9b"), std::string::npos) << message;
+  EXPECT_NE(message.find("«a\\x1b]0;b\\x07\\xff.tavro»"), std::string::npos) << message;
+  EXPECT_NE(message.find("«\\x1b[2J\\xc2\\x9b1m»"), std::string::npos) << message;
+  // Text that is printable, Cyrillic included, stays as it is.
+  EXPECT_EQ(Printable("проект №1 ∞"), "проект №1 ∞");
+}
+
+// Every kind of path that is not a design file to read: one message naming
+// the file, no wait, no unbounded read.
+TEST(DesignFile, OnlyRegularFilesOfSaneSizeAreRead) {
+  const auto fifo = Scratch("pipe.tavro");
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto large = Scratch("large.tavro");
+  {
+    std::ofstream out(large, std::ios::binary);
+    out << DesignFileText(WorkedExample(','));
+    out << std::string(kMaxDesignFileBytes, ' ');
+  }
+  const auto link = Scratch("link.tavro");
+  const auto good = Scratch("good.tavro");
+  ASSERT_FALSE(WriteDesignFile(good.string(), WorkedExample(',')));
+  std::filesystem::remove(link);
+  std::filesystem::create_symlink(good, link);
+  struct Case {
+    std::string path;
+    std::optional<files::FileError> error;  // nothing: the file reads
+    const char* reason;
+  };
+  const Case cases[] = {
+      {Scratch("").string(), files::FileError{files::FileFault::System, EISDIR}, "Is a directory"},
+      {fifo.string(), files::FileError{files::FileFault::NotRegular}, "это не обычный файл"},
+      {"/dev/zero", files::FileError{files::FileFault::NotRegular}, "это не обычный файл"},
+      {large.string(), files::FileError{files::FileFault::TooLarge}, "файл больше 1 МиБ"},
+      {link.string(), std::nullopt, nullptr},
+  };
+  for (const Case& c : cases) {
+    const DesignFileReading reading = ReadDesignFile(c.path, ',');
+    if (!c.error) {
+      EXPECT_TRUE(std::holds_alternative<DesignFile>(reading)) << c.path;
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<DesignFileError>(reading)) << c.path;
+    const DesignFileError& error = std::get<DesignFileError>(reading);
+    EXPECT_EQ(error.Problem, DesignFileProblem::CannotRead) << c.path;
+    ASSERT_TRUE(error.File) << c.path;
+    EXPECT_EQ(error.File->Fault, c.error->Fault) << c.path;
+    EXPECT_EQ(error.File->Errno, c.error->Errno) << c.path;
+    const std::string message = DescribeDesignFileError(c.path, error);
+    EXPECT_NE(message.find("«" + c.path + "»: " + c.reason), std::string::npos) << message;
+  }
+  // The limit itself still reads.
+  {
+    std::ofstream out(large, std::ios::binary | std::ios::trunc);
+    const std::string text = DesignFileText(WorkedExample(','));
+    out << text << std::string(kMaxDesignFileBytes - text.size(), ' ');
+  }
+  EXPECT_TRUE(std::holds_alternative<DesignFile>(ReadDesignFile(large.string(), ',')));
 }
 
 TEST(DesignFile, MessagesNameTheFileAndTheEntry) {

@@ -2,10 +2,12 @@
 #include "report/report_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -133,12 +135,16 @@ TEST(AppendReport, AFolderIsNoReportFile) {
   EXPECT_TRUE(fs::is_directory(folder.Path()));
 }
 
-TEST(AppendReport, AFullDeviceIsReported) {
+// A device takes no report: /dev/full is refused before a byte is written
+// (it used to be written to and fail for want of space).
+TEST(AppendReport, AFullDeviceIsRefused) {
   try {
     Append("/dev/full");
     FAIL() << "no error";
   } catch (const ReportWriteError& e) {
-    EXPECT_EQ(e.ErrorNumber(), ENOSPC);
+    EXPECT_EQ(e.Error().Fault, files::FileFault::NotRegular);
+    EXPECT_NE(std::string(e.what()).find("/dev/full: это не обычный файл"), std::string::npos)
+        << e.what();
   }
   EXPECT_TRUE(fs::exists("/dev/full"));
 }
@@ -180,6 +186,44 @@ TEST(AppendReport, AReportThatCannotBeComposedLeavesTheFileAlone) {
                             []() -> std::string { throw std::bad_alloc(); }),
                std::bad_alloc);
   EXPECT_FALSE(fs::exists(folder / "new.txt"));
+}
+
+// Targets that are not regular files are refused untouched, a FIFO even when
+// something reads it; a link to a file appends to that file, which keeps its
+// mode.
+TEST(AppendReport, OnlyRegularFilesTakeAReport) {
+  TempFolder folder;
+  const fs::path fifo = folder / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+  // A reader that holds the FIFO open (O_RDWR never waits for a writer).
+  const int reader = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const fs::path device = folder / "null";
+  const bool haveDevice = ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  const fs::path file = folder / "private.txt";
+  Write(file, "old\r\n");
+  fs::permissions(file, fs::perms(0600));
+  fs::create_symlink("private.txt", folder / "link");
+  struct Case {
+    fs::path path;
+    bool refused;
+  };
+  const Case cases[] = {{folder.Path(), true}, {fifo, true}, {device, haveDevice},
+                        {folder / "link", false}, {file, false}};
+  for (const Case& c : cases) {
+    if (c.path == device && !haveDevice) continue;
+    if (c.refused) {
+      EXPECT_THROW(Append(c.path, "r\r\n"), ReportWriteError) << c.path;
+    } else {
+      EXPECT_NO_THROW(Append(c.path, "r\r\n")) << c.path;
+    }
+  }
+  char buffer[16];
+  EXPECT_EQ(::read(reader, buffer, sizeof buffer), -1);  // nothing reached the reader
+  ::close(reader);
+  EXPECT_TRUE(fs::is_symlink(folder / "link"));
+  EXPECT_EQ(Read(file), "old\r\nr\r\nr\r\n");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms(0600));
 }
 
 TEST(AppendReport, AFifoWithoutAReaderDoesNotHang) {

@@ -1,0 +1,203 @@
+#include "files/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+namespace tavro::files {
+namespace {
+
+// The kernel's own limit on links followed in one path.
+constexpr int kMaxLinks = 40;
+// Names tried for the temporary file before giving up.
+constexpr int kTempAttempts = 100;
+
+FileError System(int errorNumber) {
+  return {FileFault::System, errorNumber};
+}
+
+// Where a path leads once every symbolic link at its end is followed, and
+// what is there.
+struct Target {
+  std::string Path;
+  bool Exists = false;
+  struct stat Status {};
+};
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::variant<Target, FileError> Follow(const std::string& path) {
+  Target t;
+  t.Path = path;
+  for (int link = 0; link <= kMaxLinks; ++link) {
+    if (::lstat(t.Path.c_str(), &t.Status) != 0) {
+      if (errno != ENOENT) return System(errno);
+      t.Exists = false;
+      return t;
+    }
+    if (!S_ISLNK(t.Status.st_mode)) {
+      t.Exists = true;
+      return t;
+    }
+    std::string to(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(t.Path.c_str(), to.data(), to.size());
+    if (n < 0) return System(errno);
+    if (static_cast<std::size_t>(n) >= to.size()) return System(ENAMETOOLONG);
+    to.resize(static_cast<std::size_t>(n));
+    t.Path = to.starts_with('/') ? to : FolderOf(t.Path) + "/" + to;
+  }
+  return System(ELOOP);
+}
+
+std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  // Each pass writes at least one byte or ends.
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return System(errno);
+    }
+    if (n == 0) return System(EIO);
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return std::nullopt;
+}
+
+// A temporary file beside `target`, created here and so ours to remove.
+int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
+  static std::atomic<unsigned> counter{0};
+  const std::string folder = FolderOf(target);
+  const std::string base =
+      target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+  for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
+    name = folder + "/." + base + "." + std::to_string(::getpid()) + "." +
+           std::to_string(counter++) + ".tmp";
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  // Best effort: the file is in place; a folder that cannot be synced keeps it.
+  static_cast<void>(::fsync(fd));
+  ::close(fd);
+}
+
+}  // namespace
+
+FileReading ReadRegularFile(const std::string& path, std::size_t limit) {
+  // O_NONBLOCK: opening a FIFO without a writer must not wait for one.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return System(errno);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int reason = errno;
+    ::close(fd);
+    return System(reason);
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return S_ISDIR(st.st_mode) ? System(EISDIR) : FileError{FileFault::NotRegular};
+  }
+  std::string bytes(limit + 1, '\0');
+  std::size_t got = 0;
+  // Each pass reads at least one byte or ends; at most limit + 1 bytes.
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int reason = errno;
+      ::close(fd);
+      return System(reason);
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  if (got > limit) return FileError{FileFault::TooLarge};
+  bytes.resize(got);
+  return bytes;
+}
+
+std::optional<FileError> ReplaceFile(const std::string& path, std::string_view bytes) {
+  const auto followed = Follow(path);
+  if (const auto* error = std::get_if<FileError>(&followed)) return *error;
+  const Target& target = std::get<Target>(followed);
+  if (target.Exists && !S_ISREG(target.Status.st_mode)) {
+    return S_ISDIR(target.Status.st_mode) ? System(EISDIR) : FileError{FileFault::NotRegular};
+  }
+  // A file its owner made read-only is kept, though the folder would let a
+  // new file take its place.
+  if (target.Exists && ::access(target.Path.c_str(), W_OK) != 0) return System(errno);
+  std::string temporary;
+  // A new file: 0666 less the umask, as any program's; an existing file's
+  // mode is set once the temporary file is ours alone.
+  const int fd = CreateTemporary(target.Path, target.Exists ? 0600 : 0666, temporary);
+  if (fd < 0) return System(errno);
+  const auto fail = [&](int reason) {
+    if (fd >= 0) ::close(fd);
+    ::unlink(temporary.c_str());
+    return System(reason);
+  };
+  if (target.Exists) {
+    // The owner only where the system lets us (root); the mode after it,
+    // as a change of owner clears the set-user-ID bits.
+    if (::fchown(fd, target.Status.st_uid, target.Status.st_gid) != 0) {
+      // Not permitted to anyone but root: the new file is the writer's.
+    }
+    if (::fchmod(fd, target.Status.st_mode & 07777) != 0) return fail(errno);
+  }
+  if (auto error = WriteAll(fd, bytes)) return fail(error->Errno);
+  if (::fsync(fd) != 0) return fail(errno);
+  if (::close(fd) != 0) {
+    const int reason = errno;
+    ::unlink(temporary.c_str());
+    return System(reason);
+  }
+  if (::rename(temporary.c_str(), target.Path.c_str()) != 0) {
+    const int reason = errno;
+    ::unlink(temporary.c_str());
+    return System(reason);
+  }
+  SyncFolder(FolderOf(target.Path));
+  return std::nullopt;
+}
+
+std::optional<FileError> CheckTarget(const std::string& path, TargetUse use) {
+  const auto followed = Follow(path);
+  if (const auto* error = std::get_if<FileError>(&followed)) return *error;
+  const Target& target = std::get<Target>(followed);
+  if (target.Exists) {
+    if (S_ISDIR(target.Status.st_mode)) return System(EISDIR);
+    if (!S_ISREG(target.Status.st_mode)) return FileError{FileFault::NotRegular};
+    if (::access(target.Path.c_str(), W_OK) != 0) return System(errno);
+    if (use == TargetUse::Append) return std::nullopt;
+  }
+  // A new file, or the temporary file that replaces the old one, goes into
+  // the folder.
+  if (::access(FolderOf(target.Path).c_str(), W_OK | X_OK) != 0) return System(errno);
+  return std::nullopt;
+}
+
+std::string SystemReason(const FileError& error) {
+  return error.Fault == FileFault::System ? std::strerror(error.Errno) : std::string();
+}
+
+}  // namespace tavro::files

@@ -8,6 +8,7 @@
 #include "cli/batch.h"
 #include "cli/cli_texts.h"
 #include "cli/language.h"
+#include "cli/option_checks.h"
 #include "cli/output.h"
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
@@ -71,14 +72,17 @@ void Describe(CLI::App& app, Options& o) {
       app.add_flag("--json", o.json, "print one JSON object"),
       app.add_option("--design", o.designFile,
                      "read the inputs from a design file (.tavro) saved by the window; an input "
-                     "option given as well takes its place"),
+                     "option given as well takes its place")
+          ->check(NamesAFile()),
       app.add_option("--report", o.reportFile,
                      "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's " +
                          WindowItem(texts::kSaveItem) +
-                         " does; dated SOURCE_DATE_EPOCH (UTC) when set"),
+                         " does; dated SOURCE_DATE_EPOCH (UTC) when set")
+          ->check(NamesAFile()),
       app.add_option("--pdf", o.pdfFile,
                      "write the printable A4 report (PDF) to FILE, replacing it, as the window's " +
-                         WindowItem(texts::kPdfItem) + " does; no display needed")};
+                         WindowItem(texts::kPdfItem) + " does; no display needed")
+          ->check(NamesAFile())};
   CLI::Option* batch = app.add_flag(
       "--batch", o.batch,
       "read designs from standard input, one per line: U0,I0,Kp,Limbs,Bm,Ud with \".\" before "
@@ -112,12 +116,17 @@ void Describe(CLI::App& app, Options& o) {
       ->check(CLI::IsMember({"ru", "en"}));
   app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
   DescribeSimulation(app, o.simulation);
+  batch->excludes("--spice");
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
       "4 report or PDF not written, 5 simulation or netlist failed, 6 design file not read; with "
-      "--batch 0 when every design was calculated, 2 when some row holds a message.");
+      "--batch 0 when every design was calculated, 2 when some row holds a message, 5 when a "
+      "simulation failed (before 2), 7 when standard input could not be read (before all).\n"
+      "With --json, a design file not read, a rejected input or a failed calculation prints "
+      "{\"error\": ...}; a failed simulation is \"simulation\": {\"error\": ...} and a report, "
+      "PDF or netlist not written adds \"error\" to the design's object.");
 }
 
 // The inputs of a design file, in the separator in use, for every input
@@ -155,6 +164,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   for (const std::string& a : args) argv.push_back(a.c_str());
   try {
     app.parse(static_cast<int>(argv.size()), argv.data());
+    CheckSimulationOptions(app, o.simulation);
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e, out, err);
     return code == 0 ? kExitDesigned : kExitUsage;
@@ -177,12 +187,21 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     const BatchSummary summary =
         RunBatch(in, out, o.jobs, o.simulation.Simulate ? &simulation : nullptr,
                  o.ratings ? &parts : nullptr, &parts.Mains);
+    if (!summary.ReadError.empty()) {
+      err << summary.ReadError << '\n';
+      return kExitInputNotRead;
+    }
+    if (summary.ExtensionFailed > 0) return kExitSimulationFailed;
     return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
   }
 
   if (!o.designFile.empty()) {
     if (auto message = TakeDesignFile(app, separator, o)) {
-      err << *message << '\n';
+      if (o.json) {
+        out << RenderJsonError(*message);
+      } else {
+        err << *message << '\n';
+      }
       return kExitDesignFile;
     }
   }
@@ -225,15 +244,18 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   std::optional<simulation::SimulationReport> checked;
   const bool simulated =
       RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
-  out << shown;
-  if (!simulated) return kExitSimulationFailed;
-  if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
+  // The JSON object waits for the files, as it tells whether they were written.
+  if (!o.json) out << shown;
+  const auto finish = [&](int status, const std::string& message) {
+    if (!message.empty()) err << message << '\n';
+    if (o.json) out << (message.empty() ? shown : WithMember(shown, "error", JsonString(message)));
+    return status;
+  };
+  if (!simulated) return finish(kExitSimulationFailed, {});
+  if (o.reportFile.empty() && o.pdfFile.empty()) return finish(kExitDesigned, {});
 
   std::optional<report::ReportTime> time = report::ReportTimeNow();
-  if (!time) {
-    err << report::kBadSourceDateEpoch << '\n';
-    return kExitUsage;
-  }
+  if (!time) return finish(kExitUsage, std::string(report::kBadSourceDateEpoch));
   const report::ReportContent content{typed, d, separator};
   try {
     if (!o.reportFile.empty()) {
@@ -250,15 +272,13 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                            std::move(extra)});
     }
   } catch (const report::ReportWriteError& e) {
-    err << design::Compose(i18n::TranslateUtf8, texts::kContext, texts::kReportNotWritten,
-                           {o.reportFile, std::strerror(e.ErrorNumber())})
-        << '\n';
-    return kExitReportNotWritten;
+    return finish(kExitReportNotWritten,
+                  design::Compose(i18n::TranslateUtf8, texts::kContext, texts::kReportNotWritten,
+                                  {o.reportFile, std::strerror(e.ErrorNumber())}));
   } catch (const std::exception& e) {
-    err << e.what() << '\n';
-    return kExitReportNotWritten;
+    return finish(kExitReportNotWritten, e.what());
   }
-  return kExitDesigned;
+  return finish(kExitDesigned, {});
 }
 
 }  // namespace tavro::cli

@@ -123,7 +123,8 @@ void Describe(CLI::App& app, Options& o) {
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
       "4 report or PDF not written, 5 simulation or netlist failed, 6 design file not read; with "
       "--batch 0 when every design was calculated, 2 when some row holds a message, 5 when a "
-      "simulation failed (before 2), 7 when standard input could not be read (before all).\n"
+      "simulation failed (before 2), 7 when standard input could not be read (before all); 7 "
+      "too when standard output could not be written.\n"
       "With --json, a design file not read, a rejected input or a failed calculation prints "
       "{\"error\": ...}; a failed simulation is \"simulation\": {\"error\": ...} and a report, "
       "PDF or netlist not written adds \"error\" to the design's object.");
@@ -149,10 +150,8 @@ std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, O
   return std::nullopt;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err) {
   CLI::App app{
       "Tavro: single-phase bridge rectifier with a capacitor filter, "
       "taking the transformer's leakage inductance into account"};
@@ -189,7 +188,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                  o.ratings ? &parts : nullptr, &parts.Mains);
     if (!summary.ReadError.empty()) {
       err << summary.ReadError << '\n';
-      return kExitInputNotRead;
+      return kExitStreamFailed;
     }
     if (summary.ExtensionFailed > 0) return kExitSimulationFailed;
     return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
@@ -279,6 +278,17 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return finish(kExitReportNotWritten, e.what());
   }
   return finish(kExitDesigned, {});
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  const int status = Run(args, in, out, err);
+  // Output that never arrived is a failure, whatever the run's own status.
+  if (out.flush()) return status;
+  err << texts::kOutputNotWritten << '\n';
+  return kExitStreamFailed;
 }
 
 }  // namespace tavro::cli

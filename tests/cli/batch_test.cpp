@@ -261,7 +261,7 @@ TEST(Batch, AnInputThatCannotBeReadExitsWith7AfterTheRowsOfEveryLineRead) {
   FailingInput failing(600);  // more than one chunk
   std::istream in(&failing);
   const BatchRun run = Batch(in);
-  EXPECT_EQ(run.status, kExitInputNotRead);
+  EXPECT_EQ(run.status, kExitStreamFailed);
   ASSERT_EQ(run.rows.size(), 600U);
   EXPECT_EQ(run.rows.back()[0], "600");
   EXPECT_EQ(run.rows.back()[kMessage], "");
@@ -275,7 +275,7 @@ TEST(Batch, AnInputThatCannotBeReadExitsWith7AfterTheRowsOfEveryLineRead) {
   std::istream fromDirectory(&standardInput);
   const BatchRun none = Batch(fromDirectory);
   ::close(directory);
-  EXPECT_EQ(none.status, kExitInputNotRead);
+  EXPECT_EQ(none.status, kExitStreamFailed);
   EXPECT_TRUE(none.rows.empty());
   EXPECT_EQ(none.err,
             "standard input could not be read: " + std::generic_category().message(EISDIR) + "\n");

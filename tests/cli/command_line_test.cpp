@@ -257,3 +257,29 @@ TEST(Cli, JsonIsAlwaysOneDocumentThatNamesTheFailure) {
 
 }  // namespace
 }  // namespace tavro::cli
+
+namespace tavro::cli {
+namespace {
+
+// Standard output on a full disk.
+class FullOutput : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(Cli, OutputThatCannotBeWrittenExitsWith7) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"tavro-cli", "--batch"}, With({"tavro-cli"}, With(kWorkedExample, {"--json"}))};
+  for (const std::vector<std::string>& args : cases) {
+    SCOPED_TRACE(args[1]);
+    FullOutput full;
+    std::ostream out(&full);
+    std::istringstream in("12,1,1,1,1.2,0.7\n");
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(args, in, out, err), kExitStreamFailed);
+    EXPECT_EQ(err.str(), "standard output could not be written\n");
+  }
+}
+
+}  // namespace
+}  // namespace tavro::cli

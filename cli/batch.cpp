@@ -4,6 +4,7 @@
 #include <atomic>
 #include <charconv>
 #include <initializer_list>
+#include <limits>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "cli/cli_texts.h"
 #include "cli/exact_decimal.h"
 #include "cli/language.h"
+#include "cli/safe_text.h"
 #include "design/calculate.h"
 #include "design/inputs.h"
 #include "design/texts.h"
@@ -49,17 +51,6 @@ std::vector<std::string_view> Split(std::string_view line) {
   return fields;
 }
 
-// RFC 4180: a field with a comma, a quote or a line break is quoted.
-std::string Quoted(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string q = "\"";
-  for (char c : text) {
-    if (c == '"') q += '"';
-    q += c;
-  }
-  return q + '"';
-}
-
 std::string Join(std::initializer_list<long double> values) {
   std::string row;
   for (long double v : values) row += "," + Exact(v);
@@ -71,12 +62,16 @@ BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields
   std::string row = std::to_string(lineNumber);
   for (std::size_t i = 0; i < kInputCount; ++i) {
     row += ',';
-    if (i < fields.size()) row += Quoted(fields[i]);
+    if (i < fields.size()) row += CsvField(fields[i]);
   }
   row.append(kResultColumns, ',');
-  row += ',' + Quoted(message) + ',' + std::string(stage);
+  row += ',' + CsvField(message) + ',' + std::string(stage);
   if (ratings) row += EmptyRatingsColumns();
   return {row, false, {}};
+}
+
+std::string TooLongMessage() {
+  return std::string(texts::kLineTooLong) + std::to_string(kMaxLineBytes) + " bytes";
 }
 
 bool Skipped(std::string_view line) {
@@ -93,9 +88,65 @@ bool IsHeader(std::string_view line) {
 struct Line {
   long Number;
   std::string Text;
+  bool TooLong = false;  // Text is empty then
+};
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+enum class Got { Line, TooLong, End };
+
+// One line without its '\n' into `text`, read through `buffer` (of
+// kMaxLineBytes + 1); of a longer line, its first kMaxLineBytes are kept and
+// the rest is skipped.
+Got ReadLine(std::istream& in, std::vector<char>& buffer, std::string& text) {
+  in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+  const auto got = static_cast<std::size_t>(in.gcount());
+  if (in.fail()) {
+    if (got == 0) return Got::End;
+    in.clear(in.rdstate() & ~std::ios::failbit);
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    text.assign(buffer.data(), got);
+    return Got::TooLong;
+  }
+  // Without the end of the input, getline stopped at the '\n' it took.
+  text.assign(buffer.data(), in.eof() ? got : got - 1);
+  return Got::Line;
+}
+
+// Sets exceptions on `in`'s bad state for as long as it lives, so that an
+// exception from its buffer reaches the reader.
+class ReadErrorsThrow {
+ public:
+  explicit ReadErrorsThrow(std::istream& in) : in_(in), mask_(in.exceptions()) {
+    if (!in.bad()) in.exceptions(mask_ | std::ios::badbit);
+  }
+  ~ReadErrorsThrow() {
+    try {
+      in_.exceptions(mask_);
+    } catch (const std::ios::failure&) {
+      // The stream stays bad; nothing reads it after the batch.
+    }
+  }
+  ReadErrorsThrow(const ReadErrorsThrow&) = delete;
+  ReadErrorsThrow& operator=(const ReadErrorsThrow&) = delete;
+
+ private:
+  std::istream& in_;
+  std::ios::iostate mask_;
 };
 
 }  // namespace
+
+std::string CsvField(std::string_view raw) {
+  const std::string text = ValidUtf8(raw);
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string q = "\"";
+  for (char c : text) {
+    if (c == '"') q += '"';
+    q += c;
+  }
+  return q + '"';
+}
 
 std::string BatchHeader(bool ratings) {
   return std::string(kColumns) + (ratings ? RatingsColumnsHeader() : std::string());
@@ -164,27 +215,54 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
   out << BatchHeader(ratings != nullptr) << (extension != nullptr ? extension->Columns : "")
       << '\n';
 
+  const ReadErrorsThrow errorsThrow(in);
   long lineNumber = 0;
   bool first = true;
   std::string text;
+  std::vector<char> buffer(kMaxLineBytes + 1);
   std::vector<Line> chunk;
   std::vector<BatchRow> rows;
-  bool more = true;
+  bool more = !in.bad();
+  if (!more) summary.ReadError = std::string(texts::kInputNotRead);
   while (more) {
     chunk.clear();
-    while (chunk.size() < kChunk && (more = static_cast<bool>(std::getline(in, text)))) {
-      ++lineNumber;
-      if (Skipped(text)) continue;
-      const bool header = first && IsHeader(text);
-      first = false;
-      if (!header) chunk.push_back({lineNumber, text});
+    try {
+      while (chunk.size() < kChunk) {
+        const Got got = ReadLine(in, buffer, text);
+        if (got == Got::End) {
+          more = false;
+          break;
+        }
+        ++lineNumber;
+        if (lineNumber == 1 && text.starts_with(kByteOrderMark))
+          text.erase(0, kByteOrderMark.size());
+        if (got == Got::TooLong) {
+          // Only its start is known: a comment, or a line too long to be a design.
+          if (Trim(text).starts_with('#')) continue;
+          first = false;
+          chunk.push_back({lineNumber, {}, true});
+          continue;
+        }
+        if (Skipped(text)) continue;
+        const bool header = first && IsHeader(text);
+        first = false;
+        if (!header) chunk.push_back({lineNumber, text});
+      }
+    } catch (const std::exception& e) {
+      // The lines read so far still get their rows.
+      more = false;
+      summary.ReadError = std::string(texts::kInputNotRead) +
+                          (lineNumber > 0 ? " after line " + std::to_string(lineNumber) : "") +
+                          ": " + e.what();
     }
 
     rows.assign(chunk.size(), BatchRow{});
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
       for (std::size_t i = next++; i < chunk.size(); i = next++) {
-        rows[i] = CalculateRow(chunk[i].Number, chunk[i].Text, ratings, mains);
+        rows[i] = chunk[i].TooLong
+                      ? MessageRow(chunk[i].Number, {}, TooLongMessage(), ratings != nullptr)
+                      : CalculateRow(chunk[i].Number, chunk[i].Text, ratings, mains);
       }
     };
     const std::size_t helpers =
@@ -199,6 +277,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
       out << row.Text << '\n';
       ++summary.Designs;
       summary.WithMessage += row.Designed ? 0 : 1;
+      summary.ExtensionFailed += row.ExtensionFailed ? 1 : 0;
     }
   }
   out.flush();

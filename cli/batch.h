@@ -13,22 +13,32 @@
 // design that is rejected or fails, the inputs as typed and the message the
 // window would show, then in the last column (failure_stage) the stage where
 // the calculation stopped (empty for a design or a rejected line). One bad
-// line never stops the batch.
+// line never stops the batch. A line longer than kMaxLineBytes is a row with
+// a message and its inputs left empty; a UTF-8 byte order mark before the
+// first line is dropped. Input text echoed into a row is made valid UTF-8
+// (see ValidUtf8).
 #pragma once
 
 #include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/ratings_output.h"
 
 namespace tavro::cli {
 
+inline constexpr std::size_t kMaxLineBytes = 65536;
+
 struct BatchSummary {
   long Designs = 0;
-  long WithMessage = 0;  // rejected, refused or failed
+  long WithMessage = 0;      // rejected, refused or failed
+  long ExtensionFailed = 0;  // rows whose extension reported a failure
+  // Why the input could not be read to its end (every line read before has
+  // its row); empty when it was.
+  std::string ReadError;
 };
 
 struct BatchRow;
@@ -41,6 +51,7 @@ struct BatchExtension {
 };
 
 // jobs threads calculate side by side (at least one); rows keep input order.
+// An exception from `in`'s buffer is a read error: reading stops there.
 // With `ratings`, every row ends in the main ratings of its design (the mains
 // of the row's own columns when it has them, else those of `ratings`), before
 // the extension's columns.
@@ -55,6 +66,7 @@ struct BatchRow {
   std::string Text;                         // without a line ending
   bool Designed;                            // false: the row holds a message
   design::ratings::SupplyConditions Mains;  // the row's design was calculated for
+  bool ExtensionFailed = false;             // set by the extension
 };
 
 // One design's row, from one input line: the six inputs, optionally followed
@@ -65,5 +77,9 @@ BatchRow CalculateRow(long lineNumber, const std::string& line,
 
 // The header row of the output.
 std::string BatchHeader(bool ratings = false);
+
+// One CSV field (RFC 4180: quoted when it holds a comma, a quote or a line
+// break) of text from the user, made valid UTF-8.
+std::string CsvField(std::string_view text);
 
 }  // namespace tavro::cli

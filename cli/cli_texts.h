@@ -43,6 +43,9 @@ inline constexpr std::string_view kDiodeMargin = "diode margin must be a number 
 inline constexpr std::string_view kFieldCount =
     "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found ";
 inline constexpr std::string_view kLimbs = "Limbs must be 1 or 2";
+inline constexpr std::string_view kLineTooLong = "the line is longer than ";  // N bytes
+inline constexpr std::string_view kInputNotRead = "standard input could not be read";
+inline constexpr std::string_view kOutputNotWritten = "standard output could not be written";
 inline constexpr std::string_view kDesignIncomplete = "the design is not complete";
 inline constexpr std::string_view kTypedModel = "model typed by the user";
 inline constexpr std::string_view kSimulationFailed = "simulation: ";

@@ -8,6 +8,7 @@
 #include "cli/batch.h"
 #include "cli/cli_texts.h"
 #include "cli/language.h"
+#include "cli/option_checks.h"
 #include "cli/output.h"
 #include "cli/output_targets.h"
 #include "cli/pdf_output.h"
@@ -72,14 +73,17 @@ void Describe(CLI::App& app, Options& o) {
       app.add_flag("--json", o.json, "print one JSON object"),
       app.add_option("--design", o.designFile,
                      "read the inputs from a design file (.tavro) saved by the window; an input "
-                     "option given as well takes its place"),
+                     "option given as well takes its place")
+          ->check(NamesAFile()),
       app.add_option("--report", o.reportFile,
                      "append the 74-line report (Windows-1251, CR LF) to FILE, as the window's " +
                          WindowItem(texts::kSaveItem) +
-                         " does; dated SOURCE_DATE_EPOCH (UTC) when set"),
+                         " does; dated SOURCE_DATE_EPOCH (UTC) when set")
+          ->check(NamesAFile()),
       app.add_option("--pdf", o.pdfFile,
                      "write the printable A4 report (PDF) to FILE, replacing it, as the window's " +
-                         WindowItem(texts::kPdfItem) + " does; no display needed")};
+                         WindowItem(texts::kPdfItem) + " does; no display needed")
+          ->check(NamesAFile())};
   CLI::Option* batch = app.add_flag(
       "--batch", o.batch,
       "read designs from standard input, one per line: U0,I0,Kp,Limbs,Bm,Ud with \".\" before "
@@ -113,12 +117,18 @@ void Describe(CLI::App& app, Options& o) {
       ->check(CLI::IsMember({"ru", "en"}));
   app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
   DescribeSimulation(app, o.simulation);
+  batch->excludes("--spice");
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
       "field. Write a negative value as --voltage=-1.\n"
       "Exit status: 0 designed, 1 usage error, 2 input rejected, 3 calculation refused or failed, "
       "4 report or PDF not written, 5 simulation or netlist failed, 6 design file not read; with "
-      "--batch 0 when every design was calculated, 2 when some row holds a message.");
+      "--batch 0 when every design was calculated, 2 when some row holds a message, 5 when a "
+      "simulation failed (before 2), 7 when standard input could not be read (before all); 7 "
+      "too when standard output could not be written.\n"
+      "With --json, a design file not read, a rejected input or a failed calculation prints "
+      "{\"error\": ...}; a failed simulation is \"simulation\": {\"error\": ...} and a report, "
+      "PDF or netlist not written adds \"error\" to the design's object.");
 }
 
 // The inputs of a design file, in the separator in use, for every input
@@ -141,10 +151,8 @@ std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, O
   return std::nullopt;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err) {
   CLI::App app{
       "Tavro: single-phase bridge rectifier with a capacitor filter, "
       "taking the transformer's leakage inductance into account"};
@@ -156,6 +164,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   for (const std::string& a : args) argv.push_back(a.c_str());
   try {
     app.parse(static_cast<int>(argv.size()), argv.data());
+    CheckSimulationOptions(app, o.simulation);
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e, out, err);
     return code == 0 ? kExitDesigned : kExitUsage;
@@ -178,12 +187,21 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     const BatchSummary summary =
         RunBatch(in, out, o.jobs, o.simulation.Simulate ? &simulation : nullptr,
                  o.ratings ? &parts : nullptr, &parts.Mains);
+    if (!summary.ReadError.empty()) {
+      err << summary.ReadError << '\n';
+      return kExitStreamFailed;
+    }
+    if (summary.ExtensionFailed > 0) return kExitSimulationFailed;
     return summary.WithMessage == 0 ? kExitDesigned : kExitInputRejected;
   }
 
   if (!o.designFile.empty()) {
     if (auto message = TakeDesignFile(app, separator, o)) {
-      err << *message << '\n';
+      if (o.json) {
+        out << RenderJsonError(*message);
+      } else {
+        err << *message << '\n';
+      }
       return kExitDesignFile;
     }
   }
@@ -223,26 +241,29 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
     err << RenderWarnings(d);
   }
+  // The JSON object waits for the files, as it tells whether they were written;
+  // the text is shown whatever follows.
+  const auto finish = [&](int status, const std::string& message) {
+    if (!message.empty()) err << message << '\n';
+    if (o.json) out << (message.empty() ? shown : WithMember(shown, "error", JsonString(message)));
+    return status;
+  };
+  if (!o.json) out << shown;
   // The report's date and every file this run writes are checked before
   // any of them is written, so a run that fails writes nothing.
   std::optional<report::ReportTime> time;
   if (!o.reportFile.empty() || !o.pdfFile.empty()) {
     time = report::ReportTimeNow();
-    if (!time) {
-      err << report::kBadSourceDateEpoch << '\n';
-      return kExitUsage;
-    }
+    if (!time) return finish(kExitUsage, std::string(report::kBadSourceDateEpoch));
   }
   if (const auto refused = CheckOutputTargets({o.reportFile, o.pdfFile, o.simulation.SpiceFile})) {
-    err << refused->Message << '\n';
-    return refused->ExitStatus;
+    return finish(refused->ExitStatus, refused->Message);
   }
   std::optional<simulation::SimulationReport> checked;
   const bool simulated =
       RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
-  out << shown;
-  if (!simulated) return kExitSimulationFailed;
-  if (o.reportFile.empty() && o.pdfFile.empty()) return kExitDesigned;
+  if (!simulated) return finish(kExitSimulationFailed, {});
+  if (o.reportFile.empty() && o.pdfFile.empty()) return finish(kExitDesigned, {});
 
   const report::ReportContent content{typed, d, separator};
   try {
@@ -260,13 +281,22 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                            std::move(extra)});
     }
   } catch (const report::ReportWriteError& e) {
-    err << ReportNotWritten(o.reportFile, e.Error()) << '\n';
-    return kExitReportNotWritten;
+    return finish(kExitReportNotWritten, ReportNotWritten(o.reportFile, e.Error()));
   } catch (const std::exception& e) {
-    err << e.what() << '\n';
-    return kExitReportNotWritten;
+    return finish(kExitReportNotWritten, e.what());
   }
-  return kExitDesigned;
+  return finish(kExitDesigned, {});
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  const int status = Run(args, in, out, err);
+  // Output that never arrived is a failure, whatever the run's own status.
+  if (out.flush()) return status;
+  err << texts::kOutputNotWritten << '\n';
+  return kExitStreamFailed;
 }
 
 }  // namespace tavro::cli

@@ -16,7 +16,8 @@ inline constexpr int kExitInputRejected = 2;
 inline constexpr int kExitCalculationFailed = 3;
 inline constexpr int kExitReportNotWritten = 4;
 inline constexpr int kExitSimulationFailed = 5;  // --simulate or --spice
-inline constexpr int kExitDesignFile = 6;  // missing, damaged or foreign design file
+inline constexpr int kExitDesignFile = 6;        // missing, damaged or foreign design file
+inline constexpr int kExitStreamFailed = 7;      // standard input (--batch) or output failed
 
 // args[0] is the program name; in is read only by --batch.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

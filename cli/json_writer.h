@@ -7,8 +7,11 @@
 
 #include <charconv>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <utility>
+
+#include "cli/safe_text.h"
 
 namespace tavro::cli::json {
 
@@ -26,7 +29,9 @@ inline void Number(Writer& json, std::string_view key, long double value) {
   json.RawValue(buffer, static_cast<std::size_t>(written.ptr - buffer), rapidjson::kNumberType);
 }
 
-inline void String(Writer& json, std::string_view text) {
+// Text from the user too: made valid UTF-8.
+inline void String(Writer& json, std::string_view raw) {
+  const std::string text = ValidUtf8(raw);
   json.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/json_writer.h"
 #include "cli/language.h"
+#include "cli/safe_text.h"
 #include "design/decimal.h"
 #include "design/field_table.h"
 #include "design/ratings/supply_conditions.h"
@@ -169,7 +170,8 @@ namespace {
 std::string JsonError(std::string_view message, const design::Failure* failure) {
   rapidjson::StringBuffer buffer;
   rapidjson::Writer<rapidjson::StringBuffer> json(buffer);
-  const auto string = [&](std::string_view text) {
+  const auto string = [&](std::string_view raw) {
+    const std::string text = ValidUtf8(raw);
     json.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
   };
   json.StartObject();
@@ -192,6 +194,14 @@ std::string JsonError(std::string_view message, const design::Failure* failure) 
 
 std::string RenderJsonError(std::string_view message) {
   return JsonError(message, nullptr);
+}
+
+std::string JsonString(std::string_view raw) {
+  const std::string text = ValidUtf8(raw);
+  rapidjson::StringBuffer buffer;
+  rapidjson::Writer<rapidjson::StringBuffer> json(buffer);
+  json.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  return std::string(buffer.GetString(), buffer.GetSize());
 }
 
 std::string RenderJsonFailure(std::string_view message, const design::Failure& failure) {

@@ -18,6 +18,8 @@ namespace tavro::cli {
 std::string RenderText(const design::Design& design, const design::InputTexts& typed,
                        char separator, const design::Mains& supply = {});
 
+// Every string is made valid UTF-8 (see ValidUtf8).
+//
 // inputs, parameters, angles, coefficients, results, load_table (numbers with
 // 21 significant digits) and fields (every field's text by its name, as the
 // window would show this design); then whatever `more` writes.
@@ -26,6 +28,9 @@ std::string RenderJson(const design::Design& design, const design::InputTexts& t
 
 // {"error": message}
 std::string RenderJsonError(std::string_view message);
+
+// `text` as a JSON string, made valid UTF-8.
+std::string JsonString(std::string_view text);
 
 // {"error": message, "failure": {"stage": ..., "reason": ...}}
 std::string RenderJsonFailure(std::string_view message, const design::Failure& failure);

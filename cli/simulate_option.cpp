@@ -11,6 +11,8 @@
 
 #include "cli/cli_texts.h"
 #include "cli/language.h"
+#include "cli/option_checks.h"
+#include "cli/output.h"
 #include "cli/output_targets.h"
 #include "design/calculate.h"
 #include "design/text_template.h"
@@ -109,7 +111,15 @@ void DescribeSimulation(CLI::App& app, SimulateOptions& o) {
   app.add_option("--load", o.Load, "load of the real circuit: resistive (U0/I0) or current (I0)")
       ->check(CLI::IsMember({"resistive", "current"}));
   app.add_option("--spice", o.SpiceFile,
-                 "write the real circuit as a standalone netlist for ngspice -b to FILE");
+                 "write the real circuit as a standalone netlist for ngspice -b to FILE")
+      ->check(NamesAFile());
+}
+
+void CheckSimulationOptions(const CLI::App& app, const SimulateOptions& o) {
+  if (o.Simulate || !o.SpiceFile.empty()) return;
+  for (const char* option : {"--diode", "--diode-model", "--esr", "--load"}) {
+    if (app.count(option) > 0) throw CLI::ValidationError(option, "needs --simulate or --spice");
+  }
 }
 
 std::string WithMember(const std::string& json, const std::string& key, const std::string& value) {
@@ -127,12 +137,25 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
                           char separator, std::string& output, std::ostream& err,
                           std::optional<simulation::SimulationReport>* kept) {
   if (!o.Simulate && o.SpiceFile.empty()) return true;
+  // A simulation that failed is the JSON's "simulation": {"error": ...}; a
+  // netlist that was not written, its "error".
+  const auto failed = [&](const std::string& message, bool simulation = true) {
+    if (!asJson) return false;
+    if (o.Simulate && simulation) {
+      std::string value = RenderJsonError(message);
+      value.pop_back();  // its line end
+      output = WithMember(output, "simulation", value);
+    } else {
+      output = WithMember(output, "error", JsonString(message));
+    }
+    return false;
+  };
   SimulationRequest request;
   try {
     request = RequestOf(o, design.Inputs, mains);
   } catch (const simulation::RejectedValue& e) {
     err << e.what() << '\n';
-    return false;
+    return failed(e.what());
   }
   int periods = 0;
   std::vector<std::string> notes;
@@ -144,7 +167,7 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
       SimulationReport report = simulation::DecodeReport(answer);
       if (!report.Ok) {
         err << texts::kSimulationFailed << report.Error << '\n';
-        return false;
+        return failed(report.Error);
       }
       periods = report.Circuit->State.Periods;
       notes = simulation::SurgeNotes(report);
@@ -160,11 +183,18 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
     }
   } catch (const simulation::HelperFailure& e) {
     err << e.what() << '\n';
-    if (o.Simulate) return false;
+    if (o.Simulate) return failed(e.what());
   }
   if (o.SpiceFile.empty()) return true;
-  return WriteNetlist(o, design, request, periods > 0 ? periods : simulation::kDefaultExportPeriods,
-                      notes, err);
+  std::ostringstream why;
+  if (WriteNetlist(o, design, request, periods > 0 ? periods : simulation::kDefaultExportPeriods,
+                   notes, why)) {
+    return true;
+  }
+  err << why.str();
+  std::string message = why.str();
+  message.pop_back();  // its line end
+  return failed(message, false);
 }
 
 BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
@@ -229,12 +259,8 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
             message = error.what();
           }
         }
-        if (message.find_first_of(",\"") != std::string::npos) {
-          std::string q = "\"";
-          for (char c : message) q += (c == '"') ? std::string("\"\"") : std::string(1, c);
-          message = q + "\"";
-        }
-        row.Text += columns + "," + message + surges;
+        row.ExtensionFailed = !message.empty();
+        row.Text += columns + "," + CsvField(message) + surges;
       }
     };
     std::vector<std::jthread> threads;

@@ -27,6 +27,10 @@ struct SimulateOptions {
 
 void DescribeSimulation(CLI::App& app, SimulateOptions& options);
 
+// After parsing: the real circuit's options without --simulate or --spice
+// would change nothing; throws CLI::ValidationError for them.
+void CheckSimulationOptions(const CLI::App& app, const SimulateOptions& options);
+
 // After a complete calculation (of `design` for `mains`): runs the
 // simulation and/or writes the netlist. Adds "simulation" to the JSON text
 // (json) or appends the comparison to the plain text, its numbers with the

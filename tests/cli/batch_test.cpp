@@ -1,15 +1,25 @@
 #include "cli/batch.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "cli/command_line.h"
+#include "cli/safe_text.h"
+#include "cli/standard_input.h"
 #include "common/csv.h"
+#include "common/files.h"
 #include "design/calculate.h"
 #include "design/texts.h"
 
@@ -28,10 +38,9 @@ struct BatchRun {
   std::string err;
 };
 
-BatchRun Batch(const std::string& input, std::vector<std::string> options = {}) {
+BatchRun Batch(std::istream& in, std::vector<std::string> options = {}) {
   std::vector<std::string> args{"tavro-cli", "--batch"};
   args.insert(args.end(), options.begin(), options.end());
-  std::istringstream in(input);
   std::ostringstream out, err;
   BatchRun run{RunCli(args, in, out, err), {}, out.str(), err.str()};
   std::istringstream lines(run.out);
@@ -40,6 +49,11 @@ BatchRun Batch(const std::string& input, std::vector<std::string> options = {}) 
   EXPECT_EQ(line, BatchHeader());
   while (std::getline(lines, line)) run.rows.push_back(test::CsvFields(line));
   return run;
+}
+
+BatchRun Batch(const std::string& input, std::vector<std::string> options = {}) {
+  std::istringstream in(input);
+  return Batch(in, std::move(options));
 }
 
 long double Number(const std::string& text) {
@@ -224,6 +238,183 @@ TEST(Batch, ThreadsChangeNeitherOrderNorNumbers) {
   const BatchRun one = Batch(input, {"--jobs", "1"});
   const BatchRun three = Batch(input, {"--jobs", "3"});
   EXPECT_EQ(one.out, three.out);
+}
+
+constexpr const char* kWorkedExampleLine = "12,1,1,1,1.2,0.7";
+
+// Gives `lines` copies of the worked example's line, then fails as a device does.
+class FailingInput : public std::streambuf {
+ public:
+  explicit FailingInput(int lines) {
+    for (int i = 0; i < lines; ++i) text_ += std::string(kWorkedExampleLine) + "\n";
+    setg(text_.data(), text_.data(), text_.data() + text_.size());
+  }
+
+ protected:
+  int_type underflow() override { throw std::system_error(EIO, std::generic_category()); }
+
+ private:
+  std::string text_;
+};
+
+TEST(Batch, AnInputThatCannotBeReadExitsWith7AfterTheRowsOfEveryLineRead) {
+  FailingInput failing(600);  // more than one chunk
+  std::istream in(&failing);
+  const BatchRun run = Batch(in);
+  EXPECT_EQ(run.status, kExitStreamFailed);
+  ASSERT_EQ(run.rows.size(), 600U);
+  EXPECT_EQ(run.rows.back()[0], "600");
+  EXPECT_EQ(run.rows.back()[kMessage], "");
+  EXPECT_EQ(run.err, "standard input could not be read after line 600: " +
+                         std::generic_category().message(EIO) + "\n");
+
+  // Standard input a directory: nothing is read, which is no empty batch.
+  const int directory = ::open(std::filesystem::temp_directory_path().c_str(), O_RDONLY);
+  ASSERT_GE(directory, 0);
+  DescriptorInput standardInput(directory);
+  std::istream fromDirectory(&standardInput);
+  const BatchRun none = Batch(fromDirectory);
+  ::close(directory);
+  EXPECT_EQ(none.status, kExitStreamFailed);
+  EXPECT_TRUE(none.rows.empty());
+  EXPECT_EQ(none.err,
+            "standard input could not be read: " + std::generic_category().message(EISDIR) + "\n");
+
+  // A file reads as the same text would.
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("tavro_batch_input_" + std::to_string(::getpid())))
+          .string();
+  const std::string text = "U0,I0,Kp,Limbs,Bm,Ud\n" + std::string(kWorkedExampleLine) + "\n1,2\n";
+  std::ofstream(path) << text;
+  const int file = ::open(path.c_str(), O_RDONLY);
+  ASSERT_GE(file, 0);
+  DescriptorInput fileInput(file);
+  std::istream fromFile(&fileInput);
+  const BatchRun read = Batch(fromFile);
+  ::close(file);
+  std::filesystem::remove(path);
+  EXPECT_EQ(read.status, kExitInputRejected);
+  EXPECT_EQ(read.out, Batch(text).out);
+}
+
+TEST(Batch, ALineLongerThanTheBoundIsARowWithAMessage) {
+  const auto padded = [](std::size_t length) {
+    std::string line = kWorkedExampleLine;
+    return line + std::string(length - line.size(), ' ');
+  };
+  const std::string tooLong = "the line is longer than 65536 bytes";
+  struct Row {
+    const char* line;
+    std::string message;
+  };
+  struct Case {
+    std::string input;
+    std::vector<Row> rows;
+  };
+  const Case cases[] = {
+      {padded(kMaxLineBytes) + "\n" + padded(kMaxLineBytes + 1) + "\n",
+       {{"1", ""}, {"2", tooLong}}},
+      {"U0,I0\n" + padded(kMaxLineBytes), {{"2", ""}}},  // the last line without its end
+      {padded(kMaxLineBytes + 1), {{"1", tooLong}}},
+      {"#" + std::string(100000, 'x') + "\n" + kWorkedExampleLine + "\n", {{"2", ""}}},
+      {std::string(10'000'000, '1') + "\n" + kWorkedExampleLine + "\n",
+       {{"1", tooLong}, {"2", ""}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input.substr(0, 40));
+    const BatchRun run = Batch(c.input);
+    ASSERT_EQ(run.rows.size(), c.rows.size());
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+      ASSERT_EQ(run.rows[i].size(), kColumns);
+      EXPECT_EQ(run.rows[i][0], c.rows[i].line);
+      EXPECT_EQ(run.rows[i][kMessage], c.rows[i].message);
+      if (!c.rows[i].message.empty()) {
+        EXPECT_EQ(run.rows[i][1], "");
+      }
+    }
+  }
+}
+
+TEST(Batch, AByteOrderMarkBeforeTheFirstLineIsDropped) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const BatchRun header = Batch(bom + "U0,I0,Kp,Limbs,Bm,Ud\n" + kWorkedExampleLine + "\n");
+  EXPECT_EQ(header.status, kExitDesigned);
+  ASSERT_EQ(header.rows.size(), 1U);
+  EXPECT_EQ(header.rows[0][0], "2");
+  const BatchRun design = Batch(bom + kWorkedExampleLine + "\n");
+  EXPECT_EQ(design.status, kExitDesigned);
+  ASSERT_EQ(design.rows.size(), 1U);
+  EXPECT_EQ(design.rows[0][1], "12");
+}
+
+TEST(Batch, BytesThatAreNotUtf8AreNeverCopiedIntoTheOutput) {
+  const std::string r = "\xEF\xBF\xBD";  // U+FFFD
+  struct Case {
+    std::string field, shown;
+  };
+  const Case cases[] = {
+      {"12\xFF", "12" + r},
+      {std::string("1\0"
+                   "2",
+                   3),
+       "1" + r + "2"},
+      {"\xC0\x80", r + r},                  // an overlong NUL
+      {"\xED\xA0\x80", r + r + r},          // a surrogate
+      {"\xF4\x90\x80\x80", r + r + r + r},  // above U+10FFFF
+      {"\xE2\x82", r + r},                  // cut short
+      {"\x80x\xBF", r + "x" + r},           // stray continuation bytes
+      {"Вт \xE2\x82\xAC \xF0\x9F\x98\x80", "Вт \xE2\x82\xAC \xF0\x9F\x98\x80"},  // kept
+  };
+  std::string input;
+  for (const Case& c : cases) input += c.field + ",1,1,1,1.2,0.7\n";
+  const BatchRun run = Batch(input);
+  EXPECT_EQ(ValidUtf8(run.out), run.out);
+  EXPECT_EQ(run.out.find('\0'), std::string::npos);
+  ASSERT_EQ(run.rows.size(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(run.rows[i][1], cases[i].shown) << i;
+}
+
+std::string HelperScript(const std::string& name, const std::string& body) {
+  const auto path =
+      std::filesystem::temp_directory_path() / ("tavro_" + name + "_" + std::to_string(::getpid()));
+  std::ofstream(path) << "#!/bin/sh\n" << body << '\n';
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  return path.string();
+}
+
+TEST(Batch, AFailedSimulationExitsWith5AfterEveryRowEvenWithRejectedRows) {
+  const std::string exits = HelperScript("exits", "exit 9");
+  const std::string ngspiceError = HelperScript(
+      "ngspice_error",
+      "while read -r line; do "
+      "echo '{\"ok\":false,\"error\":{\"kind\":\"ngspice\",\"message\":\"timestep too small\"}}'; "
+      "done");
+  struct Case {
+    std::vector<std::string> options;
+    const std::string& helper;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"--diode", "NOPE"}, exits, "no shipped diode model NOPE"},
+      {{"--diode-model", ".model x D(IS=1.0.4abc)"}, exits, "is not a number"},
+      {{}, exits, "exited with status 9"},
+      {{}, ngspiceError, "timestep too small"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const test::ScopedEnv helper("TAVRO_SIMULATE", c.helper.c_str());
+    std::vector<std::string> args{"--batch", "--simulate"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CliRun run = Cli(args, std::string(kWorkedExampleLine) + "\n1,2\n");
+    EXPECT_EQ(run.status, kExitSimulationFailed);
+    std::istringstream lines(run.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 3U);  // the header, the design, the rejected line
+    EXPECT_NE(rows[1].find(c.message), std::string::npos) << rows[1];
+  }
+  std::filesystem::remove(exits);
+  std::filesystem::remove(ngspiceError);
 }
 
 }  // namespace

@@ -185,3 +185,101 @@ TEST(Cli, DesignFileGivesTheInputsAndAnOptionOverridesOne) {
 
 }  // namespace
 }  // namespace tavro::cli
+
+namespace tavro::cli {
+namespace {
+
+TEST(Cli, EmptyFileNamesAndCircuitOptionsWithoutASimulationAreUsageErrors) {
+  const std::vector<std::vector<std::string>> cases = {{"--design", ""},
+                                                       {"--pdf", ""},
+                                                       {"--spice", ""},
+                                                       {"--report", ""},
+                                                       {"--diode", "1N5408"},
+                                                       {"--diode-model", ".model x D(IS=1n)"},
+                                                       {"--esr", "0.1"},
+                                                       {"--load", "current"},
+                                                       {"--batch", "--diode", "1N5408"},
+                                                       {"--batch", "--spice", "x.cir"}};
+  for (const std::vector<std::string>& extra : cases) {
+    SCOPED_TRACE(extra[0] + " " + extra.back());
+    const bool batch = extra[0] == "--batch";
+    const CliRun r = Cli(batch ? extra : With(kWorkedExample, extra), "12,1,1,1,1.2,0.7\n");
+    EXPECT_EQ(r.status, kExitUsage);
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_NE(r.err.find(extra[batch ? 1 : 0]), std::string::npos) << r.err;
+  }
+}
+
+std::string HelperThatExits() {
+  const auto path =
+      std::filesystem::temp_directory_path() / ("tavro_exits_" + std::to_string(::getpid()));
+  std::ofstream(path) << "#!/bin/sh\nexit 9\n";
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  return path.string();
+}
+
+TEST(Cli, JsonIsAlwaysOneDocumentThatNamesTheFailure) {
+  const std::string helper = HelperThatExits();
+  const test::ScopedEnv simulate("TAVRO_SIMULATE", helper.c_str());
+  const std::string missing = "/nonexistent/tavro\xFF.tavro";
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* error;  // the member holding the message: "error" or "simulation"
+    const char* part;   // of the message
+  };
+  const Case cases[] = {
+      {{"--design", missing}, kExitDesignFile, "error", "/nonexistent/tavro\\xff.tavro"},
+      {With(kWorkedExample, {"--simulate", "--diode", "NOPE"}), kExitSimulationFailed, "simulation",
+       "no shipped diode model NOPE"},
+      {With(kWorkedExample, {"--simulate"}), kExitSimulationFailed, "simulation",
+       "exited with status 9"},
+      {With(kWorkedExample, {"--spice", "/nonexistent/x.cir"}), kExitSimulationFailed, "error",
+       "/nonexistent/x.cir"},
+      {With(kWorkedExample, {"--report", "/dev/full"}), kExitReportNotWritten, "error",
+       "/dev/full"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.part);
+    const CliRun r = Cli(With(c.args, {"--json"}));
+    EXPECT_EQ(r.status, c.status);
+    rapidjson::Document doc;
+    doc.Parse<rapidjson::kParseValidateEncodingFlag>(r.out.c_str());
+    ASSERT_FALSE(doc.HasParseError()) << r.out;
+    ASSERT_TRUE(doc.HasMember(c.error)) << r.out;
+    const rapidjson::Value& error = doc[c.error].IsObject() ? doc[c.error]["error"] : doc[c.error];
+    EXPECT_NE(std::string(error.GetString()).find(c.part), std::string::npos) << r.out;
+    // A design that completed is there beside the failure.
+    EXPECT_EQ(doc.HasMember("results"), c.status != kExitDesignFile);
+  }
+  std::filesystem::remove(helper);
+}
+
+}  // namespace
+}  // namespace tavro::cli
+
+namespace tavro::cli {
+namespace {
+
+// Standard output on a full disk.
+class FullOutput : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(Cli, OutputThatCannotBeWrittenExitsWith7) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"tavro-cli", "--batch"}, With({"tavro-cli"}, With(kWorkedExample, {"--json"}))};
+  for (const std::vector<std::string>& args : cases) {
+    SCOPED_TRACE(args[1]);
+    FullOutput full;
+    std::ostream out(&full);
+    std::istringstream in("12,1,1,1,1.2,0.7\n");
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(args, in, out, err), kExitStreamFailed);
+    EXPECT_EQ(err.str(), "standard output could not be written\n");
+  }
+}
+
+}  // namespace
+}  // namespace tavro::cli

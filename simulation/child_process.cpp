@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -111,7 +112,7 @@ void HelperProcess::Fail(const std::string& what) {
   throw HelperFailure(what);
 }
 
-std::string HelperProcess::Exchange(const std::string& line, double seconds) {
+std::string HelperProcess::Exchange(const std::string& line, double silence) {
   if (pid_ <= 0) Start();
   const std::string message = line + '\n';
   std::size_t sent = 0;
@@ -121,19 +122,30 @@ std::string HelperProcess::Exchange(const std::string& line, double seconds) {
     if (n <= 0) break;  // the helper is gone; its end is read below
     sent += static_cast<std::size_t>(n);
   }
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (true) {
+  // A bound on the lines of one answer: a helper reports progress at most
+  // some hundred times a run and once a second besides.
+  constexpr long kMaxLines = 1'000'000;
+  const auto silenceLimit = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+      std::chrono::duration<double>(silence));
+  auto deadline = std::chrono::steady_clock::now() + silenceLimit;
+  for (long lines = 0;;) {
     if (const std::size_t end = pending_.find('\n'); end != std::string::npos) {
       std::string answer = pending_.substr(0, end);
       pending_.erase(0, end + 1);
-      if (answer.rfind("{\"progress\"", 0) == 0) continue;  // not asked for here
+      if (++lines > kMaxLines) Fail("the simulation helper answered with too many lines");
+      if (answer.rfind("{\"progress\"", 0) == 0) {
+        deadline = std::chrono::steady_clock::now() + silenceLimit;
+        continue;
+      }
       return answer;
     }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) {
-      Fail("the simulation helper did not answer within " + std::to_string(int(seconds)) +
-           " s and was stopped");
+      char shown[32];
+      std::snprintf(shown, sizeof shown, "%g", silence);
+      Fail(std::string("the simulation helper did not answer or report progress within ") +
+           shown + " s and was stopped");
     }
     pollfd p{fromChild_, POLLIN, 0};
     const int ready = ::poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), 1000)));

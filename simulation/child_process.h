@@ -1,8 +1,9 @@
 // The simulation helper as a child process: requests go to its standard
 // input and answers come from its standard output, one line each. A helper
-// that crashes, exits or does not answer in time is killed and reported as a
-// HelperFailure; the caller lives on, and the next request starts a fresh
-// helper. Side-by-side simulations use one helper each.
+// that crashes, exits or falls silent (neither an answer nor a progress line
+// for the silence limit) is killed and reported as a HelperFailure; the
+// caller lives on, and the next request starts a fresh helper. Side-by-side
+// simulations use one helper each.
 #pragma once
 
 #include <sys/types.h>
@@ -20,6 +21,12 @@ class HelperFailure : public std::runtime_error {
 // the installed helpers' folder relative to it; else the one in the build tree.
 std::string HelperPath();
 
+// How long a helper may go without a line before it counts as stuck: a
+// helper reports progress at least every second while its simulation
+// advances, and halts a run itself once the simulated time stands still
+// for SimulationLimits::StallSeconds (less than this).
+inline constexpr double kHelperSilenceSeconds = 9.0;
+
 class HelperProcess {
  public:
   explicit HelperProcess(std::string path = HelperPath());
@@ -27,9 +34,13 @@ class HelperProcess {
   HelperProcess(const HelperProcess&) = delete;
   HelperProcess& operator=(const HelperProcess&) = delete;
 
-  // Sends one line and waits up to `seconds` for one line back; throws
-  // HelperFailure (with what became of the helper) otherwise.
-  std::string Exchange(const std::string& line, double seconds);
+  // Sends one line and waits for one answer line back for as long as the
+  // helper keeps reporting progress ({"progress": ...} lines, which a
+  // request asks for), each within `silence` seconds of the last; throws
+  // HelperFailure (with what became of the helper) otherwise. How long the
+  // whole answer takes on the clock, which depends on the machine's load,
+  // never stops it.
+  std::string Exchange(const std::string& line, double silence = kHelperSilenceSeconds);
 
   pid_t Pid() const { return pid_; }
 

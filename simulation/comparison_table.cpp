@@ -112,4 +112,23 @@ std::vector<TableLine> ComparisonTable(const SimulationReport& r, char separator
   return lines.Take();
 }
 
+std::vector<SimulationWarning> SimulationWarnings(const SimulationReport& r, char separator,
+                                                  const design::TextLookup& lookup) {
+  std::vector<SimulationWarning> warnings;
+  if (r.Method && !r.Method->State.Settled) {
+    warnings.push_back({"method_not_settled", lookup(texts::kContext, texts::kMethodNotSettled)});
+  }
+  if (r.Circuit && !r.Circuit->State.Settled) {
+    warnings.push_back({"circuit_not_settled", lookup(texts::kContext, texts::kNotSettled)});
+  }
+  if (r.Circuit && r.Circuit->ReverseVoltageExceeded()) {
+    warnings.push_back(
+        {"reverse_voltage",
+         design::Compose(lookup, texts::kContext, texts::kReverseVoltageExceeded,
+                         {r.DiodeName, Value(r.Circuit->PeakReverseVoltage, separator),
+                          Value(r.Circuit->RatedReverseVoltage, separator)})});
+  }
+  return warnings;
+}
+
 }  // namespace tavro::simulation

@@ -22,4 +22,14 @@ struct TableLine {
 std::vector<TableLine> ComparisonTable(const SimulationReport& report, char separator,
                                        const design::TextLookup& lookup = design::Untranslated);
 
+// What the reader of a check must not miss, beside its table.
+struct SimulationWarning {
+  const char* Kind;  // "method_not_settled", "circuit_not_settled", "reverse_voltage"
+  std::string Text;  // in the language of the lookup
+};
+
+std::vector<SimulationWarning> SimulationWarnings(
+    const SimulationReport& report, char separator,
+    const design::TextLookup& lookup = design::Untranslated);
+
 }  // namespace tavro::simulation

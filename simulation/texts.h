@@ -40,6 +40,14 @@ inline constexpr std::string_view kFailed =
     TAVRO_TRANSLATABLE("simulation", "расхождение превышает 0,05 %");
 inline constexpr std::string_view kNotSettled =
     TAVRO_TRANSLATABLE("simulation", "установившийся режим не достигнут за 100 периодов");
+inline constexpr std::string_view kMethodNotSettled = TAVRO_TRANSLATABLE(
+    "simulation", "проверка допущений метода: установившийся режим не достигнут за 100 периодов");
+// %1 the diode model, %2 the largest reverse voltage in the run, V, %3 the
+// model's rating (its breakdown voltage BV), V.
+inline constexpr std::string_view kReverseVoltageExceeded = TAVRO_TRANSLATABLE(
+    "simulation",
+    "обратное напряжение вентиля %1 достигает %2 В при допустимом %3 В: вентиль пробит, "
+    "результаты реальной схемы недостоверны");
 
 // The name of a quantity of a comparison row ("I0", "Idpk", ...): a marked
 // text; an unknown key is returned as it is.

@@ -589,6 +589,14 @@
         <translation>steady state not reached within 100 periods</translation>
     </message>
     <message>
+        <source>проверка допущений метода: установившийся режим не достигнут за 100 периодов</source>
+        <translation>check of the method&apos;s assumptions: steady state not reached within 100 periods</translation>
+    </message>
+    <message>
+        <source>обратное напряжение вентиля %1 достигает %2 В при допустимом %3 В: вентиль пробит, результаты реальной схемы недостоверны</source>
+        <translation>the reverse voltage across diode %1 reaches %2 V, its rating is %3 V: the diode breaks down and the real circuit&apos;s figures are not to be trusted</translation>
+    </message>
+    <message>
         <source>Среднее выпрямленное напряжение, В</source>
         <translation>Mean rectified voltage, V</translation>
     </message>

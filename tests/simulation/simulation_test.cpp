@@ -170,7 +170,7 @@ TEST(Runner, WatchdogStopsAStalledRunAndTheNextRunWorks) {
   RunRequest request;
   request.Vectors = {"b"};
   request.StopTime = 10.0;
-  request.WallLimitSeconds = 0.5;
+  request.MaxPoints = 1000;
   try {
     NgSpice::Instance().Run(stalled, request);
     FAIL() << "the stalled run was not stopped";

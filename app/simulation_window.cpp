@@ -313,7 +313,8 @@ void SimulationWindow::ReadAnswer() {
     Release(false);
     if (!report.Ok) {
       SetStatus(nullptr);
-      message_(T(texts::kSimulationFailed) + QString::fromStdString(report.Error));
+      message_(T(texts::kSimulationFailed) +
+               QString::fromStdString(simulation::FailureMessage(report, i18n::TranslateUtf8)));
     } else {
       progress_->setValue(1000);
       ShowReport(report);

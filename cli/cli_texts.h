@@ -18,6 +18,8 @@ inline constexpr char kContext[] = "cli";
 inline constexpr std::string_view kComparisonColumns =
     TAVRO_TRANSLATABLE("cli", "(расчёт / моделирование)");
 inline constexpr std::string_view kPeriods = TAVRO_TRANSLATABLE("cli", "%1 периодов");
+// Before why the simulation failed.
+inline constexpr std::string_view kSimulationFailed = TAVRO_TRANSLATABLE("cli", "моделирование: ");
 
 // %1 the file, %2 the reason.
 inline constexpr std::string_view kReportNotWritten =
@@ -42,6 +44,6 @@ inline constexpr std::string_view kLimbs = "Limbs must be 1 or 2";
 inline constexpr std::string_view kDesignIncomplete = "the design is not complete";
 inline constexpr std::string_view kTypedModel = "model typed by the user";
 inline constexpr std::string_view kCannotWrite = "cannot write ";
-inline constexpr std::string_view kSimulationFailed = "simulation: ";
+
 
 }  // namespace tavro::cli::texts

@@ -175,7 +175,8 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
       const std::string answer = helper.Exchange(simulation::EncodeRequest(request));
       SimulationReport report = simulation::DecodeAnswer(answer, request);
       if (!report.Ok) {
-        err << texts::kSimulationFailed << report.Error << '\n';
+        err << i18n::TranslateUtf8(texts::kContext, texts::kSimulationFailed)
+            << simulation::FailureMessage(report, i18n::TranslateUtf8) << '\n';
         return false;
       }
       periods = report.Circuit->State.Periods;
@@ -192,7 +193,7 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
       if (report.Ok) periods = report.Circuit->State.Periods;
     }
   } catch (const simulation::HelperFailure& e) {
-    err << e.what() << '\n';
+    err << simulation::FailureMessage(e, i18n::TranslateUtf8) << '\n';
     if (o.Simulate) return false;
   }
   if (o.SpiceFile.empty()) return true;

@@ -62,7 +62,7 @@ ComparisonRow Row(const char* quantity, double method, double simulated) {
 void RequirePlausible(const SteadyFigures& f, LoadKind load) {
   const auto fail = [](const std::string& what) {
     throw SimulationError(RunFailure::Implausible,
-                          "the simulation gave an impossible result (" + what + ")");
+                          "an impossible result (" + what + ")", what);
   };
   const std::pair<const char*, double> all[] = {
       {"U0", f.Vmean},       {"I0", f.I0},       {"RipplePP", f.RipplePP}, {"Ripple100", f.Ripple100},

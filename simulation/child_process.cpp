@@ -1,6 +1,7 @@
 #include "simulation/child_process.h"
 
 #include "simulation/program_files.h"
+#include "simulation/texts.h"
 #include "tavro/version.h"
 
 #include <fcntl.h>
@@ -29,18 +30,22 @@ std::string HelperPath() {
       TAVRO_HELPER_BUILD_PATH);
 }
 
-std::string DescribeEnd(int status) {
+HelperFailure DescribeEnd(int status) {
   if (WIFSIGNALED(status)) {
     const int sig = WTERMSIG(status);
     const char* name = ::strsignal(sig);
-    return "the simulation helper crashed (signal " + std::to_string(sig) +
-           (name != nullptr ? std::string(", ") + name : std::string()) + ")";
+    const std::string shown = name != nullptr ? name : "";
+    return HelperFailure("the simulation helper crashed (signal " + std::to_string(sig) +
+                             (name != nullptr ? ", " + shown : std::string()) + ")",
+                         name != nullptr ? texts::kHelperCrashed : std::string_view(),
+                         {std::to_string(sig), shown});
   }
   if (WIFEXITED(status)) {
-    return "the simulation helper exited with status " + std::to_string(WEXITSTATUS(status)) +
-           " without an answer";
+    const std::string code = std::to_string(WEXITSTATUS(status));
+    return HelperFailure("the simulation helper exited with status " + code + " without an answer",
+                         texts::kHelperExited, {code});
   }
-  return "the simulation helper stopped without an answer";
+  return HelperFailure("the simulation helper stopped without an answer");
 }
 
 HelperProcess::HelperProcess(std::string path) : path_(std::move(path)) {
@@ -74,7 +79,8 @@ void HelperProcess::Start() {
     ::close(out[0]);
     pid_ = -1;
     throw HelperFailure("cannot start the simulation helper " + path_ + ": " +
-                        std::strerror(spawned));
+                            std::strerror(spawned),
+                        texts::kHelperNotStarted, {path_, std::strerror(spawned)});
   }
   toChild_ = in[1];
   fromChild_ = out[0];
@@ -100,6 +106,10 @@ void HelperProcess::Stop() {
 }
 
 void HelperProcess::Fail(const std::string& what) {
+  Fail(HelperFailure(what));
+}
+
+void HelperProcess::Fail(const HelperFailure& failure) {
   if (pid_ > 0) {
     ::kill(pid_, SIGKILL);
     ::close(toChild_);
@@ -109,7 +119,7 @@ void HelperProcess::Fail(const std::string& what) {
     ::waitpid(pid_, &status, 0);
     pid_ = -1;
   }
-  throw HelperFailure(what);
+  throw failure;
 }
 
 std::string HelperProcess::Exchange(const std::string& line, double silence) {
@@ -144,8 +154,10 @@ std::string HelperProcess::Exchange(const std::string& line, double silence) {
     if (left.count() <= 0) {
       char shown[32];
       std::snprintf(shown, sizeof shown, "%g", silence);
-      Fail(std::string("the simulation helper did not answer or report progress within ") +
-           shown + " s and was stopped");
+      Fail(HelperFailure(
+          std::string("the simulation helper did not answer or report progress within ") + shown +
+              " s and was stopped",
+          texts::kHelperSilent, {shown}));
     }
     pollfd p{fromChild_, POLLIN, 0};
     const int ready = ::poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), 1000)));
@@ -161,7 +173,7 @@ std::string HelperProcess::Exchange(const std::string& line, double silence) {
       toChild_ = fromChild_ = -1;
       ::waitpid(pid_, &status, 0);
       pid_ = -1;
-      throw HelperFailure(DescribeEnd(status));
+      throw DescribeEnd(status);
     }
     pending_.append(buffer, static_cast<std::size_t>(n));
   }

@@ -9,12 +9,24 @@
 #include <sys/types.h>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tavro::simulation {
 
 class HelperFailure : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  // The message in English; `pattern` (a marked text of simulation/texts.h)
+  // and its `args` for front ends that show it in their language.
+  explicit HelperFailure(const std::string& message, std::string_view pattern = {},
+                         std::vector<std::string> args = {})
+      : std::runtime_error(message), pattern_(pattern), args_(std::move(args)) {}
+  std::string_view Pattern() const { return pattern_; }
+  const std::vector<std::string>& Args() const { return args_; }
+
+ private:
+  std::string_view pattern_;
+  std::vector<std::string> args_;
 };
 
 // TAVRO_SIMULATE if set; else tavro-simulate beside the running program or in
@@ -48,6 +60,7 @@ class HelperProcess {
   void Start();
   void Stop();
   [[noreturn]] void Fail(const std::string& what);
+  [[noreturn]] void Fail(const HelperFailure& failure);
 
   std::string path_;
   pid_t pid_ = -1;
@@ -56,7 +69,7 @@ class HelperProcess {
   std::string pending_;
 };
 
-// The message for a helper that ended with this wait status.
-std::string DescribeEnd(int waitStatus);
+// The failure of a helper that ended with this wait status.
+HelperFailure DescribeEnd(int waitStatus);
 
 }  // namespace tavro::simulation

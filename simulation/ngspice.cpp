@@ -373,7 +373,7 @@ Trace NgSpice::Run(const std::vector<std::string>& netlist, const RunRequest& re
                                             ? "the simulation was cancelled"
                                             : "the simulation stalled and was stopped");
     }
-    ThrowOnErrorOutput(RunFailure::Rejected, "simulation");
+    ThrowOnErrorOutput(RunFailure::Rejected, "ngspice");
     std::string name = "time";
     const pvector_info time = lib_->vecInfo(name.data());
     if (time == nullptr || time->v_realdata == nullptr || time->v_length < 2) {

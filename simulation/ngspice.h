@@ -36,12 +36,15 @@ enum class RunFailure {
 
 class SimulationError : public std::runtime_error {
  public:
-  SimulationError(RunFailure kind, const std::string& message)
-      : std::runtime_error(message), kind_(kind) {}
+  // `detail`: what a front end fills into the kind's own text (Implausible).
+  SimulationError(RunFailure kind, const std::string& message, std::string detail = {})
+      : std::runtime_error(message), kind_(kind), detail_(std::move(detail)) {}
   RunFailure Kind() const { return kind_; }
+  const std::string& Detail() const { return detail_; }
 
  private:
   RunFailure kind_;
+  std::string detail_;
 };
 
 const char* RunFailureName(RunFailure kind);

@@ -414,6 +414,10 @@ std::string EncodeReport(const SimulationReport& r) {
     w.String(r.ErrorKind.c_str());
     w.Key("message");
     w.String(r.Error.data(), static_cast<rapidjson::SizeType>(r.Error.size()));
+    if (!r.ErrorDetail.empty()) {
+      w.Key("detail");
+      w.String(r.ErrorDetail.data(), static_cast<rapidjson::SizeType>(r.ErrorDetail.size()));
+    }
     w.EndObject();
   }
   const bool waveforms = r.Circuit && !r.Circuit->State.LastTwoPeriods.Time.empty();
@@ -469,6 +473,7 @@ SimulationReport DecodeReport(std::string_view line) {
       const Value& e = NeedObject(doc, "error");
       r.ErrorKind = NeedString(e, "kind");
       r.Error = NeedString(e, "message");
+      if (Member(e, "detail") != nullptr) r.ErrorDetail = NeedString(e, "detail");
       if (r.ErrorKind.empty()) throw ProtocolError("a failure without its kind");
     }
     if (const Value* m = Member(doc, "method_check")) {
@@ -508,8 +513,8 @@ SimulationReport DecodeReport(std::string_view line) {
   } catch (const ProtocolError& e) {
     r = SimulationReport{};
     r.ErrorKind = "protocol";
-    r.Error = std::string("the simulation helper gave an answer that is not a report (") +
-              e.what() + ")";
+    r.ErrorDetail = e.what();
+    r.Error = "the simulation helper gave an answer that is not a report (" + r.ErrorDetail + ")";
   }
   return r;
 }
@@ -522,6 +527,7 @@ SimulationReport DecodeAnswer(std::string_view line, const SimulationRequest& re
       (request.Surge && !r.SurgeResult) || (high && !r.SurgeHighMains)) {
     r = SimulationReport{};
     r.ErrorKind = "protocol";
+    r.ErrorDetail = "a check missing";
     r.Error = "the simulation helper gave an answer that is not a report (a check missing)";
   }
   return r;
@@ -646,6 +652,7 @@ SimulationReport Simulate(const SimulationRequest& request, const SimulationLimi
   } catch (const SimulationError& e) {
     report.ErrorKind = RunFailureName(e.Kind());
     report.Error = e.what();
+    report.ErrorDetail = e.Detail();
   } catch (const std::exception& e) {
     report.ErrorKind = "failed";
     report.Error = e.what();

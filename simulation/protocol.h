@@ -36,7 +36,8 @@ struct SimulationRequest {
 struct SimulationReport {
   bool Ok = false;
   std::string ErrorKind;  // "rejected", "design", "stalled", ...
-  std::string Error;
+  std::string Error;        // in English
+  std::string ErrorDetail;  // what the kind's own text shows (FailureMessage)
   std::string DiodeName;
   std::string LoadName;
   double Esr = 0.0;

@@ -15,6 +15,10 @@
         <source>Не удалось записать отчёт в файл %1: %2</source>
         <translation>Cannot write the report to the file %1: %2</translation>
     </message>
+    <message>
+        <source>моделирование: </source>
+        <translation>simulation: </translation>
+    </message>
 </context>
 <context>
     <name>pdf</name>

@@ -318,6 +318,30 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
   }
 }
 
+// Under --lang ru the simulation's own reasons are Russian, said once.
+TEST(Cli, FailuresInRussian) {
+  const std::vector<std::string> design = {"--lang", "ru", "--voltage", "12", "--current", "1",
+                                           "--ripple", "1", "--limbs", "1", "--flux", "1.2",
+                                           "--diode-drop", "0.7", "--simulate"};
+  const struct {
+    const char* helper;
+    std::vector<std::string> args;
+    const char* err;
+  } cases[] = {
+      {TAVRO_SIMULATE_HELPER, {"--diode-model", ".model D1 D(RS=1e300)"},
+       "моделирование: невозможный результат (β = "},
+      {"/bin/false", {}, "программа моделирования завершилась с кодом 1, не дав ответа\n"},
+  };
+  for (const auto& c : cases) {
+    test::ScopedEnv helper("TAVRO_SIMULATE", c.helper);
+    std::vector<std::string> args = design;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, cli::kExitSimulationFailed);
+    EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
+  }
+}
+
 // The same designs give the same rows however many run side by side: no
 // run is judged by how long it takes on a loaded machine.
 TEST(Cli, BatchSimulationRowsDoNotDependOnTheJobs) {

@@ -43,7 +43,7 @@ SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs
   r.DiodeModel = o.DiodeModel;
   r.Esr = o.Esr;
   r.Load = simulation::LoadFromName(o.Load);
-  r.Progress = true;  // the helper's sign of life: a silent one is stopped
+  r.Progress = true;       // the helper's sign of life: a silent one is stopped
   simulation::DiodeOf(r);  // a bad model is refused before any process starts
   return r;
 }

@@ -61,13 +61,18 @@ ComparisonRow Row(const char* quantity, double method, double simulated) {
 // diode model the simulator cannot make sense of gives them without an error.
 void RequirePlausible(const SteadyFigures& f, LoadKind load) {
   const auto fail = [](const std::string& what) {
-    throw SimulationError(RunFailure::Implausible,
-                          "an impossible result (" + what + ")", what);
+    throw SimulationError(RunFailure::Implausible, "an impossible result (" + what + ")", what);
   };
-  const std::pair<const char*, double> all[] = {
-      {"U0", f.Vmean},       {"I0", f.I0},       {"RipplePP", f.RipplePP}, {"Ripple100", f.Ripple100},
-      {"I2", f.I2},          {"Idavg", f.Idavg}, {"Idrms", f.Idrms},       {"Idpk", f.Idpk},
-      {"Icrms", f.Icrms},    {"Beta", f.BetaDegrees}};
+  const std::pair<const char*, double> all[] = {{"U0", f.Vmean},
+                                                {"I0", f.I0},
+                                                {"RipplePP", f.RipplePP},
+                                                {"Ripple100", f.Ripple100},
+                                                {"I2", f.I2},
+                                                {"Idavg", f.Idavg},
+                                                {"Idrms", f.Idrms},
+                                                {"Idpk", f.Idpk},
+                                                {"Icrms", f.Icrms},
+                                                {"Beta", f.BetaDegrees}};
   for (const auto& [name, value] : all) {
     if (!std::isfinite(value)) fail(std::string(name) + " is not a number");
   }
@@ -114,7 +119,8 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
     const std::vector<double>& m = means.Means();
     const std::size_t n = m.size();
     if (settledAt > 0 || n == before || n < 2) return -1.0;
-    const bool steady = std::fabs(m[n - 1] - m[n - 2]) <= limits.SettleTolerance * std::fabs(m[n - 1]);
+    const bool steady =
+        std::fabs(m[n - 1] - m[n - 2]) <= limits.SettleTolerance * std::fabs(m[n - 1]);
     const bool balanced = std::fabs(secondary.Means().back()) <= balance &&
                           (constantVoltage || std::fabs(capacitor.Means().back()) <= balance);
     if (!steady || !balanced) return -1.0;
@@ -322,4 +328,3 @@ CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& meth
 }
 
 }  // namespace tavro::simulation
-

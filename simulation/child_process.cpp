@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -78,9 +78,9 @@ void HelperProcess::Start() {
     ::close(in[1]);
     ::close(out[0]);
     pid_ = -1;
-    throw HelperFailure("cannot start the simulation helper " + path_ + ": " +
-                            std::strerror(spawned),
-                        texts::kHelperNotStarted, {path_, std::strerror(spawned)});
+    throw HelperFailure(
+        "cannot start the simulation helper " + path_ + ": " + std::strerror(spawned),
+        texts::kHelperNotStarted, {path_, std::strerror(spawned)});
   }
   toChild_ = in[1];
   fromChild_ = out[0];

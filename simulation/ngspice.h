@@ -26,12 +26,12 @@ namespace tavro::simulation {
 
 // Why a run produced no usable data.
 enum class RunFailure {
-  Rejected,    // the netlist did not parse or the analysis aborted
-  Stalled,     // stopped by the watchdog
-  Cancelled,   // stopped on request
-  Incomplete,  // no time vector, or it ends short of where it had to
-  Library,     // the library could not be loaded or initialised
-  Implausible, // figures no real circuit can have (NaN, β outside 0…360°, ...)
+  Rejected,     // the netlist did not parse or the analysis aborted
+  Stalled,      // stopped by the watchdog
+  Cancelled,    // stopped on request
+  Incomplete,   // no time vector, or it ends short of where it had to
+  Library,      // the library could not be loaded or initialised
+  Implausible,  // figures no real circuit can have (NaN, β outside 0…360°, ...)
 };
 
 class SimulationError : public std::runtime_error {

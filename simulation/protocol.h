@@ -28,14 +28,14 @@ struct SimulationRequest {
   bool MethodCheck = true;
   bool Circuit = true;
   bool Surge = true;
-  bool Waveforms = false;  // the samples for the plots
-  bool Progress = false;   // progress lines before the report
+  bool Waveforms = false;     // the samples for the plots
+  bool Progress = false;      // progress lines before the report
   double StallSeconds = 5.0;  // SimulationLimits::StallSeconds
 };
 
 struct SimulationReport {
   bool Ok = false;
-  std::string ErrorKind;  // "rejected", "design", "stalled", ...
+  std::string ErrorKind;    // "rejected", "design", "stalled", ...
   std::string Error;        // in English
   std::string ErrorDetail;  // what the kind's own text shows (FailureMessage)
   std::string DiodeName;

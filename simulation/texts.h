@@ -62,8 +62,8 @@ inline constexpr std::string_view kImpossible =
 inline constexpr std::string_view kNotAReport = TAVRO_TRANSLATABLE(
     "simulation", "программа моделирования дала ответ, не являющийся отчётом (%1)");
 // %1 the signal's number, %2 its name.
-inline constexpr std::string_view kHelperCrashed =
-    TAVRO_TRANSLATABLE("simulation", "программа моделирования аварийно завершилась (сигнал %1, %2)");
+inline constexpr std::string_view kHelperCrashed = TAVRO_TRANSLATABLE(
+    "simulation", "программа моделирования аварийно завершилась (сигнал %1, %2)");
 // %1 the exit status.
 inline constexpr std::string_view kHelperExited = TAVRO_TRANSLATABLE(
     "simulation", "программа моделирования завершилась с кодом %1, не дав ответа");

@@ -294,9 +294,9 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
       {{"--voltage", "12"}, cli::kExitDesigned, "", {}},
   };
   for (const auto& c : cases) {
-    std::vector<std::string> args = {"--lang", "en",    "--current",    "1",   "--ripple", "1",
-                                     "--limbs", "1",    "--flux",       "1.2", "--diode-drop",
-                                     "0.7",    "--simulate", "--json"};
+    std::vector<std::string> args = {
+        "--lang", "en",  "--current",    "1",   "--ripple",   "1",     "--limbs", "1",
+        "--flux", "1.2", "--diode-drop", "0.7", "--simulate", "--json"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     const CliRun r = Cli(args);
     EXPECT_EQ(r.status, c.status) << c.args[1] << "\n" << r.err;
@@ -306,7 +306,8 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     doc.Parse(r.out.c_str());
     ASSERT_TRUE(doc.IsObject() && doc.HasMember("simulation")) << r.out;
     std::vector<std::string> kinds;
-    for (const auto& w : doc["simulation"]["warnings"].GetArray()) kinds.push_back(w["kind"].GetString());
+    for (const auto& w : doc["simulation"]["warnings"].GetArray())
+      kinds.push_back(w["kind"].GetString());
     EXPECT_EQ(kinds, c.warnings) << c.args[1];
     EXPECT_TRUE(doc["simulation"]["method_check"]["passed"].GetBool()) << c.args[1];
     // The text output says it too.
@@ -320,15 +321,16 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
 
 // Under --lang ru the simulation's own reasons are Russian, said once.
 TEST(Cli, FailuresInRussian) {
-  const std::vector<std::string> design = {"--lang", "ru", "--voltage", "12", "--current", "1",
-                                           "--ripple", "1", "--limbs", "1", "--flux", "1.2",
-                                           "--diode-drop", "0.7", "--simulate"};
+  const std::vector<std::string> design = {
+      "--lang",  "ru", "--voltage", "12",  "--current",    "1",   "--ripple",  "1",
+      "--limbs", "1",  "--flux",    "1.2", "--diode-drop", "0.7", "--simulate"};
   const struct {
     const char* helper;
     std::vector<std::string> args;
     const char* err;
   } cases[] = {
-      {TAVRO_SIMULATE_HELPER, {"--diode-model", ".model D1 D(RS=1e300)"},
+      {TAVRO_SIMULATE_HELPER,
+       {"--diode-model", ".model D1 D(RS=1e300)"},
        "моделирование: невозможный результат (β = "},
       {"/bin/false", {}, "программа моделирования завершилась с кодом 1, не дав ответа\n"},
   };

@@ -20,9 +20,12 @@ TEST(MethodCheck, AgreesWithinTheToleranceAcrossTheInputRange) {
     long double U0, I0, Kp;
     int limbs;
     long double Bm, Ud;
-  } designs[] = {{5, 0.1L, 1, 1, 1.2L, 0.7L},   {12, 1, 1, 1, 1.2L, 0.7L},
-                 {24, 2, 1, 2, 1.2L, 0.7L},     {48, 10, 2, 2, 1.5L, 1},
-                 {300, 0.5L, 1, 1, 1.2L, 0.7L}, {300, 10, 5, 2, 1.6L, 1.1L},
+  } designs[] = {{5, 0.1L, 1, 1, 1.2L, 0.7L},
+                 {12, 1, 1, 1, 1.2L, 0.7L},
+                 {24, 2, 1, 2, 1.2L, 0.7L},
+                 {48, 10, 2, 2, 1.5L, 1},
+                 {300, 0.5L, 1, 1, 1.2L, 0.7L},
+                 {300, 10, 5, 2, 1.6L, 1.1L},
                  // The load source's current spikes where the ideal diodes switch.
                  {100000, 1, 1, 1, 1.2L, 0.7L}};
   for (const auto& d : designs) {
@@ -199,8 +202,8 @@ TEST(Settling, SettledFiguresAreThoseOfTheFullRun) {
         continue;
       EXPECT_NEAR(settled.Rows[i].Simulated, full.Rows[i].Simulated,
                   1e-3 * std::fabs(full.Rows[i].Simulated))
-          << settled.Rows[i].Quantity << " at " << values.U0 << " V after "
-          << settled.State.Periods << " periods";
+          << settled.Rows[i].Quantity << " at " << values.U0 << " V after " << settled.State.Periods
+          << " periods";
     }
   }
 }

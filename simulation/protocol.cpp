@@ -340,7 +340,7 @@ std::string EncodeRequest(const SimulationRequest& r) {
 
 SimulationRequest DecodeRequest(std::string_view line) {
   rapidjson::Document doc;
-  doc.Parse<rapidjson::kParseFullPrecisionFlag>(line.data(), line.size());
+  doc.Parse(line.data(), line.size());
   if (doc.HasParseError() || !doc.IsObject())
     throw RejectedValue("the request is not a JSON object");
   SimulationRequest r;
@@ -465,7 +465,7 @@ std::string EncodeReport(const SimulationReport& r) {
 SimulationReport DecodeReport(std::string_view line) {
   SimulationReport r;
   rapidjson::Document doc;
-  doc.Parse<rapidjson::kParseFullPrecisionFlag>(line.data(), line.size());
+  doc.Parse(line.data(), line.size());
   try {
     if (doc.HasParseError() || !doc.IsObject()) throw ProtocolError("not a JSON object");
     r.Ok = NeedBool(doc, "ok");

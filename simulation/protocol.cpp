@@ -92,8 +92,9 @@ const Value& NeedObject(const Value& object, const char* key) {
 // A number the report must hold; null stands for "none" where `none` allows.
 double NeedNumber(const Value& object, const char* key, bool none = false) {
   const Value& v = Need(object, key);
-  if (v.IsNumber()) return v.GetDouble();
-  if (none && v.IsNull()) return std::numeric_limits<double>::quiet_NaN();
+  // A number too large for a double reads as infinite: no figure either.
+  if (v.IsNumber() && std::isfinite(v.GetDouble())) return v.GetDouble();
+  if (none && (v.IsNull() || v.IsNumber())) return std::numeric_limits<double>::quiet_NaN();
   throw ProtocolError(std::string(key) + " is not a number");
 }
 

@@ -50,6 +50,11 @@ const Value* Member(const Value& object, const char* key) {
   return m == object.MemberEnd() ? nullptr : &m->value;
 }
 
+// The whole text, also past a NUL character.
+void WriteText(Writer& w, const std::string& text) {
+  w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
 void Key(Writer& w, const char* key) {
   w.Key(key);
 }
@@ -171,7 +176,7 @@ void WriteRows(Writer& w, const std::vector<ComparisonRow>& rows) {
   for (const ComparisonRow& r : rows) {
     w.StartObject();
     w.Key("quantity");
-    w.String(r.Quantity.c_str());
+    WriteText(w, r.Quantity);
     Number(w, "method", r.Method);
     Number(w, "simulated", r.Simulated);
     Number(w, "difference_percent", r.DifferencePercent);
@@ -412,7 +417,7 @@ std::string EncodeReport(const SimulationReport& r) {
     w.Key("error");
     w.StartObject();
     w.Key("kind");
-    w.String(r.ErrorKind.c_str());
+    WriteText(w, r.ErrorKind);
     w.Key("message");
     w.String(r.Error.data(), static_cast<rapidjson::SizeType>(r.Error.size()));
     if (!r.ErrorDetail.empty()) {
@@ -436,9 +441,9 @@ std::string EncodeReport(const SimulationReport& r) {
     w.Key("circuit");
     w.StartObject();
     w.Key("diode");
-    w.String(r.DiodeName.c_str());
+    WriteText(w, r.DiodeName);
     w.Key("load");
-    w.String(r.LoadName.c_str());
+    WriteText(w, r.LoadName);
     Number(w, "esr", r.Esr);
     WriteState(w, r.Circuit->State, waveforms);
     WriteRows(w, r.Circuit->Rows);
@@ -540,7 +545,7 @@ std::string EncodeProgress(const Progress& progress) {
   w.StartObject();
   Number(w, "progress", progress.Fraction);
   w.Key("step");
-  w.String(progress.Step.c_str());
+  WriteText(w, progress.Step);
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize());
 }

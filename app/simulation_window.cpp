@@ -250,6 +250,7 @@ void SimulationWindow::Run() {
   request.Load = s->Load;
   request.Waveforms = true;
   request.Progress = true;
+  request_ = request;
 
   pending_.clear();
   process_ = new QProcess(this);
@@ -305,15 +306,17 @@ void SimulationWindow::ReadAnswer() {
     const std::string line = pending_.left(end).toStdString();
     pending_.remove(0, end + 1);
     if (const auto p = simulation::DecodeProgress(line)) {
+      limit_.start(timeLimit_);  // alive: the silence counts from here
       progress_->setValue(static_cast<int>(p->Fraction * 1000.0));
       SetStatus([step = StepText(p->Step)] { return T(step); });
       continue;
     }
-    const simulation::SimulationReport report = simulation::DecodeReport(line);
+    const simulation::SimulationReport report = simulation::DecodeAnswer(line, request_);
     Release(false);
     if (!report.Ok) {
       SetStatus(nullptr);
-      message_(T(texts::kSimulationFailed) + QString::fromStdString(report.Error));
+      message_(T(texts::kSimulationFailed) +
+               QString::fromStdString(simulation::FailureMessage(report, i18n::TranslateUtf8)));
     } else {
       progress_->setValue(1000);
       ShowReport(report);
@@ -369,6 +372,17 @@ void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       table_->setItem(row, c, item);
     }
+  }
+  // The circuit's steady state not reached is in the status line.
+  for (const simulation::SimulationWarning& w :
+       simulation::SimulationWarnings(r, separator_, i18n::TranslateUtf8)) {
+    if (std::string_view(w.Kind) == "circuit_not_settled") continue;
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    auto* item = new QTableWidgetItem(QString::fromStdString(w.Text));
+    item->setForeground(Qt::darkRed);
+    table_->setItem(row, 0, item);
+    table_->setSpan(row, 0, 1, 4);
   }
   table_->resizeColumnsToContents();
   table_->resizeRowsToContents();

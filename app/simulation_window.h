@@ -20,6 +20,7 @@
 #include "design/inputs.h"
 #include "design/ratings/supply_conditions.h"
 #include "report/open_save.h"
+#include "simulation/child_process.h"
 #include "simulation/protocol.h"
 
 class QComboBox;
@@ -51,6 +52,7 @@ class SimulationWindow : public QWidget {
   void SetMessageSink(MessageSink sink) { message_ = std::move(sink); }
   // The helper to run (TAVRO_SIMULATE, beside the program, installed, built).
   void SetHelper(QString path) { helper_ = std::move(path); }
+  // How long the helper may stay silent (neither progress nor an answer).
   void SetTimeLimit(int milliseconds) { timeLimit_ = milliseconds; }
 
   // The design to check and the mains it was calculated for (the surge is
@@ -91,12 +93,13 @@ class SimulationWindow : public QWidget {
   char separator_;
   MessageSink message_;
   QString helper_;
-  int timeLimit_ = 300000;
+  int timeLimit_ = static_cast<int>(simulation::kHelperSilenceSeconds * 1000);
   std::optional<design::DesignInputs> inputs_;
   design::ratings::SupplyConditions mains_;
   std::optional<simulation::SimulationReport> report_;
   int settledPeriods_ = 0;
   QProcess* process_ = nullptr;
+  simulation::SimulationRequest request_;  // the one under way
   QByteArray pending_;
   QTimer limit_;
 

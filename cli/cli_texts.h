@@ -18,6 +18,8 @@ inline constexpr char kContext[] = "cli";
 inline constexpr std::string_view kComparisonColumns =
     TAVRO_TRANSLATABLE("cli", "(расчёт / моделирование)");
 inline constexpr std::string_view kPeriods = TAVRO_TRANSLATABLE("cli", "%1 периодов");
+// Before why the simulation failed.
+inline constexpr std::string_view kSimulationFailed = TAVRO_TRANSLATABLE("cli", "моделирование: ");
 
 // %1 the file, %2 the reason.
 inline constexpr std::string_view kReportNotWritten =
@@ -48,6 +50,5 @@ inline constexpr std::string_view kInputNotRead = "standard input could not be r
 inline constexpr std::string_view kOutputNotWritten = "standard output could not be written";
 inline constexpr std::string_view kDesignIncomplete = "the design is not complete";
 inline constexpr std::string_view kTypedModel = "model typed by the user";
-inline constexpr std::string_view kSimulationFailed = "simulation: ";
 
 }  // namespace tavro::cli::texts

@@ -9,12 +9,16 @@
 #include <sstream>
 #include <thread>
 
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
 #include "cli/cli_texts.h"
 #include "cli/language.h"
 #include "cli/option_checks.h"
 #include "cli/output.h"
 #include "cli/output_targets.h"
 #include "design/calculate.h"
+#include "design/ratings/ratings_texts.h"
 #include "design/text_template.h"
 #include "i18n/catalogue.h"
 #include "simulation/child_process.h"
@@ -31,10 +35,6 @@ namespace {
 using simulation::SimulationReport;
 using simulation::SimulationRequest;
 
-// A whole check with its surge takes well under a second; a helper silent
-// for this long is stuck.
-constexpr double kHelperTimeLimit = 300.0;
-
 SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs& inputs,
                             const design::ratings::SupplyConditions& mains) {
   SimulationRequest r;
@@ -45,6 +45,7 @@ SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs
   r.DiodeModel = o.DiodeModel;
   r.Esr = o.Esr;
   r.Load = simulation::LoadFromName(o.Load);
+  r.Progress = true;       // the helper's sign of life: a silent one is stopped
   simulation::DiodeOf(r);  // a bad model is refused before any process starts
   return r;
 }
@@ -69,7 +70,37 @@ std::string Text(const SimulationReport& r, char separator) {
     if (line.Cells[3] != "—") out << " (" << line.Cells[3] << " %)";
     out << '\n';
   }
+  // The circuit's steady state not reached is on the periods' line above.
+  for (const simulation::SimulationWarning& w :
+       simulation::SimulationWarnings(r, separator, i18n::TranslateUtf8)) {
+    if (std::string_view(w.Kind) == "circuit_not_settled") continue;
+    out << '\n'
+        << i18n::TranslateUtf8(design::ratings::texts::kContext,
+                               design::ratings::texts::kWarningsPrefix)
+        << w.Text << '\n';
+  }
   return out.str();
+}
+
+// The helper's answer with the warnings in the output's language beside its
+// own members (the same kinds and texts the table shows).
+std::string WithWarnings(const std::string& answer, const SimulationReport& r, char separator) {
+  rapidjson::StringBuffer buffer;
+  rapidjson::Writer<rapidjson::StringBuffer> w(buffer);
+  w.StartArray();
+  for (const simulation::SimulationWarning& warning :
+       simulation::SimulationWarnings(r, separator, i18n::TranslateUtf8)) {
+    w.StartObject();
+    w.Key("kind");
+    w.String(warning.Kind);
+    w.Key("text");
+    w.String(warning.Text.c_str());
+    w.EndObject();
+  }
+  w.EndArray();
+  const std::size_t close = answer.rfind('}');
+  if (close == std::string::npos) return answer;
+  return answer.substr(0, close) + ",\"warnings\":" + buffer.GetString() + answer.substr(close);
 }
 
 bool WriteNetlist(const SimulateOptions& o, const design::Design& design,
@@ -162,28 +193,30 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
   try {
     simulation::HelperProcess helper;
     if (o.Simulate) {
-      const std::string answer =
-          helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit);
-      SimulationReport report = simulation::DecodeReport(answer);
+      const std::string answer = helper.Exchange(simulation::EncodeRequest(request));
+      SimulationReport report = simulation::DecodeAnswer(answer, request);
       if (!report.Ok) {
-        err << texts::kSimulationFailed << report.Error << '\n';
-        return failed(report.Error);
+        const std::string why = simulation::FailureMessage(report, i18n::TranslateUtf8);
+        err << i18n::TranslateUtf8(texts::kContext, texts::kSimulationFailed) << why << '\n';
+        return failed(why);
       }
       periods = report.Circuit->State.Periods;
       notes = simulation::SurgeNotes(report);
-      output = asJson ? WithMember(output, "simulation", answer) : output + Text(report, separator);
+      output = asJson ? WithMember(output, "simulation", WithWarnings(answer, report, separator))
+                      : output + Text(report, separator);
       if (kept != nullptr) *kept = std::move(report);
     } else {
       // The netlist ends where the embedded simulation of it settles.
       SimulationRequest steady = request;
       steady.MethodCheck = steady.Surge = false;
-      const SimulationReport report = simulation::DecodeReport(
-          helper.Exchange(simulation::EncodeRequest(steady), kHelperTimeLimit));
+      const SimulationReport report =
+          simulation::DecodeAnswer(helper.Exchange(simulation::EncodeRequest(steady)), steady);
       if (report.Ok) periods = report.Circuit->State.Periods;
     }
   } catch (const simulation::HelperFailure& e) {
-    err << e.what() << '\n';
-    if (o.Simulate) return failed(e.what());
+    const std::string why = simulation::FailureMessage(e, i18n::TranslateUtf8);
+    err << why << '\n';
+    if (o.Simulate) return failed(why);
   }
   if (o.SpiceFile.empty()) return true;
   std::ostringstream why;
@@ -236,8 +269,8 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
             }
             SimulationRequest request = RequestOf(o, in, row.Mains);
             request.MethodCheck = false;
-            const SimulationReport r = simulation::DecodeReport(
-                helper.Exchange(simulation::EncodeRequest(request), kHelperTimeLimit));
+            const SimulationReport r = simulation::DecodeAnswer(
+                helper.Exchange(simulation::EncodeRequest(request)), request);
             if (r.Ok) {
               columns.clear();
               for (const auto& c : r.Circuit->Rows) {

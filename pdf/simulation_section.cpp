@@ -26,8 +26,9 @@ PdfTable SimulationTable(const simulation::SimulationReport& report, char separa
       table.Rows.push_back({line.Cells[0], line.Cells[1], line.Cells[2], line.Cells[3]});
     }
   }
-  if (report.Circuit && !report.Circuit->State.Settled) {
-    table.Rows.push_back({lookup(simulation::texts::kContext, simulation::texts::kNotSettled)});
+  for (const simulation::SimulationWarning& w :
+       simulation::SimulationWarnings(report, DocumentSeparator(separator), lookup)) {
+    table.Rows.push_back({w.Text});
   }
   try {
     const std::string& source = simulation::ShippedDiode(report.DiodeName).Source;

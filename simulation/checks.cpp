@@ -5,9 +5,11 @@
 #include <limits>
 #include <map>
 
+#include "simulation/diode_models.h"
 #include "simulation/measure.h"
 #include "simulation/netlist.h"
 #include "simulation/ngspice.h"
+#include "simulation/spice_values.h"
 
 namespace tavro::simulation {
 namespace {
@@ -15,11 +17,18 @@ namespace {
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 // The vectors a run returns, in this order.
-enum Vec { kOut, kSec, kD1, kD2, kCap, kVectorCount };
+// br and acb are the bridge's AC nodes: D1 and D3 block out − br and br,
+// D2 and D4 out − acb and acb.
+enum Vec { kOut, kSec, kD1, kD2, kCap, kBr, kAcb, kVectorCount };
 
 std::vector<std::string> VectorNames(const CircuitSetup& setup) {
-  return {"out", "vsec#branch", "vd1#branch", "vd2#branch",
-          setup.Load == LoadKind::ConstantVoltage ? "vload#branch" : "vc#branch"};
+  return {"out",
+          "vsec#branch",
+          "vd1#branch",
+          "vd2#branch",
+          setup.Load == LoadKind::ConstantVoltage ? "vload#branch" : "vc#branch",
+          "br",
+          "acb"};
 }
 
 void Report(const SimulationLimits& limits, const std::string& step, double fraction) {
@@ -48,6 +57,35 @@ ComparisonRow Row(const char* quantity, double method, double simulated) {
   return {quantity, method, simulated, Difference(method, simulated)};
 }
 
+// Figures no circuit fed from a positive EMF can have fail the check: a
+// diode model the simulator cannot make sense of gives them without an error.
+void RequirePlausible(const SteadyFigures& f, LoadKind load) {
+  const auto fail = [](const std::string& what) {
+    throw SimulationError(RunFailure::Implausible, "an impossible result (" + what + ")", what);
+  };
+  const std::pair<const char*, double> all[] = {{"U0", f.Vmean},
+                                                {"I0", f.I0},
+                                                {"RipplePP", f.RipplePP},
+                                                {"Ripple100", f.Ripple100},
+                                                {"I2", f.I2},
+                                                {"Idavg", f.Idavg},
+                                                {"Idrms", f.Idrms},
+                                                {"Idpk", f.Idpk},
+                                                {"Icrms", f.Icrms},
+                                                {"Beta", f.BetaDegrees}};
+  for (const auto& [name, value] : all) {
+    if (!std::isfinite(value)) fail(std::string(name) + " is not a number");
+  }
+  if (!(f.Vmean > 0.0)) fail("U0 = " + SpiceNumber(f.Vmean) + " V");
+  if (!(f.I0 > 0.0) && load == LoadKind::ConstantVoltage) fail("I0 = " + SpiceNumber(f.I0) + " A");
+  for (const auto& [name, value] : {all[2], all[3], all[4], all[6], all[8]}) {
+    if (value < 0.0) fail(std::string(name) + " = " + SpiceNumber(value));
+  }
+  if (!(f.BetaDegrees >= 0.0 && f.BetaDegrees <= 360.0)) {
+    fail("β = " + SpiceNumber(f.BetaDegrees) + "°");
+  }
+}
+
 }  // namespace
 
 SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup& setup,
@@ -60,16 +98,34 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   const std::string text = Netlist(values, setup, plan);
 
   // The settling signal: the output voltage, or with the output held at U0
-  // the diode's current.
+  // the diode's current. A period counts as settled once that signal's mean
+  // has stopped moving and the charge balances: the capacitor's and the
+  // secondary's mean currents (exact integrals over the time points, so a
+  // spike at a diode's switching weighs only its own width) are near zero.
   PeriodMeans means(T, limits.SettleTolerance);
+  PeriodMeans capacitor(T, 0.0), secondary(T, 0.0);
+  const double balance = limits.ChargeTolerance * values.I0;
+  int settledAt = 0;
   RunRequest request;
   request.Vectors = VectorNames(setup);
   request.StopTime = plan.Periods * T;
-  request.WallLimitSeconds = limits.WallSecondsPerRun;
+  request.StallSeconds = limits.StallSeconds;
   request.Cancel = limits.Cancel;
   request.StopAfter = [&](double t, const std::vector<double>& v) {
-    if (means.Add(t, constantVoltage ? v[kD1] : v[kOut])) return means.SettledAt() * T;
-    return -1.0;
+    const std::size_t before = means.Means().size();
+    means.Add(t, constantVoltage ? v[kD1] : v[kOut]);
+    secondary.Add(t, v[kSec]);
+    if (!constantVoltage) capacitor.Add(t, v[kCap]);
+    const std::vector<double>& m = means.Means();
+    const std::size_t n = m.size();
+    if (settledAt > 0 || n == before || n < 2) return -1.0;
+    const bool steady =
+        std::fabs(m[n - 1] - m[n - 2]) <= limits.SettleTolerance * std::fabs(m[n - 1]);
+    const bool balanced = std::fabs(secondary.Means().back()) <= balance &&
+                          (constantVoltage || std::fabs(capacitor.Means().back()) <= balance);
+    if (!steady || !balanced) return -1.0;
+    settledAt = static_cast<int>(n);
+    return settledAt * T;
   };
   request.Progress = [&](double fraction) {
     // Most designs settle long before the stop time: show progress per period.
@@ -78,16 +134,19 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   const Trace trace = NgSpice::Instance().Run(Lines(text), request);
 
   SteadyState state;
-  state.Settled = means.Settled();
-  state.Periods = state.Settled ? means.SettledAt() : limits.MaxPeriods;
+  state.Settled = settledAt > 0;
+  state.Periods = state.Settled ? settledAt : limits.MaxPeriods;
   const double end = state.Periods * T;
   const Window last{end - T, end};
   const auto& t = trace.Time;
   const auto& v = trace.Values;
   SteadyFigures& f = state.Figures;
   if (constantVoltage) {
+    // The charge the bridge delivers, from the diodes' currents: the load
+    // source's own current carries single-sample spikes of hundreds of
+    // amperes where the ideal diodes switch at high voltage.
     f.Vmean = values.U0;
-    f.I0 = MeanOver(t, v[kCap], last);
+    f.I0 = MeanOver(t, v[kD1], last) + MeanOver(t, v[kD2], last);
   } else {
     f.Vmean = MeanOver(t, v[kOut], last);
     f.RipplePP = MaxOver(t, v[kOut], last) - MinOver(t, v[kOut], last);
@@ -103,6 +162,13 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   // below zero after it ends.
   const double fall = PulseEnd(t, v[kD1], last, kConductionLevel * values.I0, setup.Diode.Ideal);
   f.BetaDegrees = (fall - last.From) / T * 360.0;
+  // In the steady state: the run starts from the capacitor charged to U0.
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (t[i] < last.From || t[i] > last.To) continue;
+    const double out = v[kOut][i], br = v[kBr][i], acb = v[kAcb][i];
+    f.PeakReverse = std::max({f.PeakReverse, out - br, br, out - acb, acb});
+  }
+  RequirePlausible(f, setup.Load);
   state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage);
   Report(limits, "steady", 1.0);
   return state;
@@ -117,8 +183,9 @@ struct SwitchOn {
   Trace Samples;
 };
 
+// `done`: the surge search's share done before this run, for its progress.
 SwitchOn RunSwitchOn(const CircuitValues& values, const CircuitSetup& setup, double phase,
-                     const SimulationLimits& limits) {
+                     const SimulationLimits& limits, double done = 0.0) {
   const double T = 1.0 / values.Frequency;
   RunPlan plan;
   plan.Periods = kSurgePeriods;
@@ -127,8 +194,9 @@ SwitchOn RunSwitchOn(const CircuitValues& values, const CircuitSetup& setup, dou
   RunRequest request;
   request.Vectors = VectorNames(setup);
   request.StopTime = kSurgePeriods * T;
-  request.WallLimitSeconds = limits.WallSecondsPerRun;
+  request.StallSeconds = limits.StallSeconds;
   request.Cancel = limits.Cancel;
+  request.Progress = [&](double) { Report(limits, "surge", done); };
   SwitchOn run{0.0, NgSpice::Instance().Run(Lines(Netlist(values, setup, plan)), request)};
   const Window all{0.0, request.StopTime};
   run.Peak = std::max(MaxOver(run.Samples.Time, run.Samples.Values[kD1], all),
@@ -155,7 +223,8 @@ class SurgeSearch {
 
   void PeakAt(double phase) {
     if (phase < 0.0 || phase > 180.0 || peaks_.count(phase) != 0) return;
-    SwitchOn run = RunSwitchOn(values_, setup_, phase, limits_);
+    SwitchOn run =
+        RunSwitchOn(values_, setup_, phase, limits_, static_cast<double>(runs_) / expected_);
     peaks_[phase] = run.Peak;
     if (run.Peak > worstPeak_) {
       worstPeak_ = run.Peak;
@@ -253,6 +322,8 @@ CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& meth
                 Row("Idpk", method.Idpk, f.Idpk),
                 Row("Beta", method.BetaDegrees, f.BetaDegrees),
                 Row("Icrms", kNoValue, f.Icrms)};
+  check.PeakReverseVoltage = f.PeakReverse;
+  check.RatedReverseVoltage = BreakdownVoltage(setup.Diode.ModelLine);
   return check;
 }
 

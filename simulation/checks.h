@@ -14,8 +14,11 @@
 //
 // Each steady-state run starts with the capacitor at U0 and stops once the
 // mean output voltage of a period differs from the previous period's by less
-// than 1e-5 (relative), after at most 100 periods; the figures are taken
-// over the last whole period.
+// than 1e-5 (relative) and the period's charge balances (the capacitor's and
+// the secondary's mean currents within 1e-4 of I0), after at most 100
+// periods (then it is reported as not settled); the figures are taken over
+// the last whole period. Figures no real circuit can have (not a number,
+// β outside 0…360°, U0 not above zero) fail the run.
 #pragma once
 
 #include <atomic>
@@ -29,9 +32,13 @@
 namespace tavro::simulation {
 
 struct SimulationLimits {
-  double WallSecondsPerRun = 30.0;
+  double StallSeconds = 5.0;  // RunRequest::StallSeconds
   int MaxPeriods = 100;
   double SettleTolerance = 1e-5;
+  // The charge balance of a settled period: the capacitor's mean current,
+  // and the secondary's (a current the bridge draws in both directions
+  // alike), each at most this part of I0.
+  double ChargeTolerance = 1e-4;
   const std::atomic<bool>* Cancel = nullptr;
   // Overall progress 0…1 of the current step and its name.
   std::function<void(const std::string& step, double fraction)> Progress;
@@ -49,6 +56,7 @@ struct SteadyFigures {
   double Idpk = 0;         // diode peak current, A
   double Icrms = 0;        // capacitor rms current, A
   double BetaDegrees = 0;  // end of conduction, mains phase, °
+  double PeakReverse = 0;  // the largest reverse voltage across a diode, V
 };
 
 // Samples for the plots: time from the start of the shown interval, s.
@@ -121,6 +129,11 @@ struct CircuitCheck {
   // U0, I0, RipplePP, Ripple100, I2, Idavg, Idrms, Idpk, Beta, Icrms
   std::vector<ComparisonRow> Rows;
   SteadyState State;
+  // The largest reverse voltage across a diode in the steady state, V, and
+  // the model's rating (its breakdown voltage BV; NaN for a model without one).
+  double PeakReverseVoltage = 0.0;
+  double RatedReverseVoltage = std::numeric_limits<double>::quiet_NaN();
+  bool ReverseVoltageExceeded() const { return PeakReverseVoltage >= RatedReverseVoltage; }
 };
 
 CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& method,

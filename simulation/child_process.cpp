@@ -1,6 +1,7 @@
 #include "simulation/child_process.h"
 
 #include "simulation/program_files.h"
+#include "simulation/texts.h"
 #include "tavro/version.h"
 
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -28,18 +30,22 @@ std::string HelperPath() {
       TAVRO_HELPER_BUILD_PATH);
 }
 
-std::string DescribeEnd(int status) {
+HelperFailure DescribeEnd(int status) {
   if (WIFSIGNALED(status)) {
     const int sig = WTERMSIG(status);
     const char* name = ::strsignal(sig);
-    return "the simulation helper crashed (signal " + std::to_string(sig) +
-           (name != nullptr ? std::string(", ") + name : std::string()) + ")";
+    const std::string shown = name != nullptr ? name : "";
+    return HelperFailure("the simulation helper crashed (signal " + std::to_string(sig) +
+                             (name != nullptr ? ", " + shown : std::string()) + ")",
+                         name != nullptr ? texts::kHelperCrashed : std::string_view(),
+                         {std::to_string(sig), shown});
   }
   if (WIFEXITED(status)) {
-    return "the simulation helper exited with status " + std::to_string(WEXITSTATUS(status)) +
-           " without an answer";
+    const std::string code = std::to_string(WEXITSTATUS(status));
+    return HelperFailure("the simulation helper exited with status " + code + " without an answer",
+                         texts::kHelperExited, {code});
   }
-  return "the simulation helper stopped without an answer";
+  return HelperFailure("the simulation helper stopped without an answer");
 }
 
 HelperProcess::HelperProcess(std::string path) : path_(std::move(path)) {
@@ -72,8 +78,9 @@ void HelperProcess::Start() {
     ::close(in[1]);
     ::close(out[0]);
     pid_ = -1;
-    throw HelperFailure("cannot start the simulation helper " + path_ + ": " +
-                        std::strerror(spawned));
+    throw HelperFailure(
+        "cannot start the simulation helper " + path_ + ": " + std::strerror(spawned),
+        texts::kHelperNotStarted, {path_, std::strerror(spawned)});
   }
   toChild_ = in[1];
   fromChild_ = out[0];
@@ -99,6 +106,10 @@ void HelperProcess::Stop() {
 }
 
 void HelperProcess::Fail(const std::string& what) {
+  Fail(HelperFailure(what));
+}
+
+void HelperProcess::Fail(const HelperFailure& failure) {
   if (pid_ > 0) {
     ::kill(pid_, SIGKILL);
     ::close(toChild_);
@@ -108,10 +119,10 @@ void HelperProcess::Fail(const std::string& what) {
     ::waitpid(pid_, &status, 0);
     pid_ = -1;
   }
-  throw HelperFailure(what);
+  throw failure;
 }
 
-std::string HelperProcess::Exchange(const std::string& line, double seconds) {
+std::string HelperProcess::Exchange(const std::string& line, double silence) {
   if (pid_ <= 0) Start();
   const std::string message = line + '\n';
   std::size_t sent = 0;
@@ -121,19 +132,32 @@ std::string HelperProcess::Exchange(const std::string& line, double seconds) {
     if (n <= 0) break;  // the helper is gone; its end is read below
     sent += static_cast<std::size_t>(n);
   }
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (true) {
+  // A bound on the lines of one answer: a helper reports progress at most
+  // some hundred times a run and once a second besides.
+  constexpr long kMaxLines = 1'000'000;
+  const auto silenceLimit = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+      std::chrono::duration<double>(silence));
+  auto deadline = std::chrono::steady_clock::now() + silenceLimit;
+  for (long lines = 0;;) {
     if (const std::size_t end = pending_.find('\n'); end != std::string::npos) {
       std::string answer = pending_.substr(0, end);
       pending_.erase(0, end + 1);
-      if (answer.rfind("{\"progress\"", 0) == 0) continue;  // not asked for here
+      if (++lines > kMaxLines) Fail("the simulation helper answered with too many lines");
+      if (answer.rfind("{\"progress\"", 0) == 0) {
+        deadline = std::chrono::steady_clock::now() + silenceLimit;
+        continue;
+      }
       return answer;
     }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) {
-      Fail("the simulation helper did not answer within " + std::to_string(int(seconds)) +
-           " s and was stopped");
+      char shown[32];
+      std::snprintf(shown, sizeof shown, "%g", silence);
+      Fail(HelperFailure(
+          std::string("the simulation helper did not answer or report progress within ") + shown +
+              " s and was stopped",
+          texts::kHelperSilent, {shown}));
     }
     pollfd p{fromChild_, POLLIN, 0};
     const int ready = ::poll(&p, 1, static_cast<int>(std::min<long long>(left.count(), 1000)));
@@ -149,7 +173,7 @@ std::string HelperProcess::Exchange(const std::string& line, double seconds) {
       toChild_ = fromChild_ = -1;
       ::waitpid(pid_, &status, 0);
       pid_ = -1;
-      throw HelperFailure(DescribeEnd(status));
+      throw DescribeEnd(status);
     }
     pending_.append(buffer, static_cast<std::size_t>(n));
   }

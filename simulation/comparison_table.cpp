@@ -112,4 +112,42 @@ std::vector<TableLine> ComparisonTable(const SimulationReport& r, char separator
   return lines.Take();
 }
 
+std::vector<SimulationWarning> SimulationWarnings(const SimulationReport& r, char separator,
+                                                  const design::TextLookup& lookup) {
+  std::vector<SimulationWarning> warnings;
+  if (r.Method && !r.Method->State.Settled) {
+    warnings.push_back({"method_not_settled", lookup(texts::kContext, texts::kMethodNotSettled)});
+  }
+  if (r.Circuit && !r.Circuit->State.Settled) {
+    warnings.push_back({"circuit_not_settled", lookup(texts::kContext, texts::kNotSettled)});
+  }
+  if (r.Circuit && r.Circuit->ReverseVoltageExceeded()) {
+    warnings.push_back(
+        {"reverse_voltage",
+         design::Compose(lookup, texts::kContext, texts::kReverseVoltageExceeded,
+                         {r.DiodeName, Value(r.Circuit->PeakReverseVoltage, separator),
+                          Value(r.Circuit->RatedReverseVoltage, separator)})});
+  }
+  return warnings;
+}
+
+std::string FailureMessage(const SimulationReport& r, const design::TextLookup& lookup) {
+  if (r.ErrorKind == "stalled") return lookup(texts::kContext, texts::kStalled);
+  if (r.ErrorKind == "cancelled") return lookup(texts::kContext, texts::kCancelled);
+  if (r.ErrorKind == "implausible" && !r.ErrorDetail.empty()) {
+    return design::Compose(lookup, texts::kContext, texts::kImpossible, {r.ErrorDetail});
+  }
+  if (r.ErrorKind == "protocol" && !r.ErrorDetail.empty()) {
+    return design::Compose(lookup, texts::kContext, texts::kNotAReport, {r.ErrorDetail});
+  }
+  return r.Error;
+}
+
+std::string FailureMessage(const HelperFailure& failure, const design::TextLookup& lookup) {
+  const std::vector<std::string>& a = failure.Args();
+  if (failure.Pattern().empty() || a.size() > 2) return failure.what();
+  return design::Compose(lookup, texts::kContext, failure.Pattern(),
+                         {a.size() > 0 ? a[0] : "", a.size() > 1 ? a[1] : ""});
+}
+
 }  // namespace tavro::simulation

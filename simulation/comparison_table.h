@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/translatable.h"
+#include "simulation/child_process.h"
 #include "simulation/protocol.h"
 
 namespace tavro::simulation {
@@ -21,5 +22,22 @@ struct TableLine {
 // texts in the language `lookup` gives (the front ends' catalogue).
 std::vector<TableLine> ComparisonTable(const SimulationReport& report, char separator,
                                        const design::TextLookup& lookup = design::Untranslated);
+
+// What the reader of a check must not miss, beside its table.
+struct SimulationWarning {
+  const char* Kind;  // "method_not_settled", "circuit_not_settled", "reverse_voltage"
+  std::string Text;  // in the language of the lookup
+};
+
+std::vector<SimulationWarning> SimulationWarnings(
+    const SimulationReport& report, char separator,
+    const design::TextLookup& lookup = design::Untranslated);
+
+// Why a simulation failed, in the language of the lookup where the reason
+// is this system's own; otherwise the report's message as it is.
+std::string FailureMessage(const SimulationReport& report,
+                           const design::TextLookup& lookup = design::Untranslated);
+std::string FailureMessage(const HelperFailure& failure,
+                           const design::TextLookup& lookup = design::Untranslated);
 
 }  // namespace tavro::simulation

@@ -152,6 +152,16 @@ DiodeModel ValidateModelLine(std::string_view text) {
   return DiodeModel{name, {}, {}, line.str()};
 }
 
+double BreakdownVoltage(std::string_view line) {
+  const std::size_t open = line.find('(');
+  if (open == std::string_view::npos) return std::nan("");
+  const std::vector<std::string> w = Words(line.substr(open));
+  for (std::size_t i = 0; i + 2 < w.size(); ++i) {
+    if (Upper(w[i]) == "BV" && w[i + 1] == "=") return ParseSpiceNumber(w[i + 2]);
+  }
+  return std::nan("");
+}
+
 std::string_view DiodeLibraryText() {
   return kDiodeLibraryText;
 }

@@ -31,6 +31,10 @@ const DiodeModel& ShippedDiode(std::string_view name);
 // a value that is not a number or out of range, a parameter given twice.
 DiodeModel ValidateModelLine(std::string_view text);
 
+// The breakdown voltage BV of a validated .model line (DiodeModel::Line), V;
+// NaN when the model has none.
+double BreakdownVoltage(std::string_view modelLine);
+
 // The text of diodes.lib.
 std::string_view DiodeLibraryText();
 

@@ -36,6 +36,8 @@ const char* RunFailureName(RunFailure kind) {
       return "incomplete";
     case RunFailure::Library:
       return "library";
+    case RunFailure::Implausible:
+      return "implausible";
   }
   return "unknown";
 }
@@ -118,6 +120,11 @@ struct NgSpice::Shared {
   std::vector<double> values;
   const RunRequest* request = nullptr;
   double stopAfter = -1.0;
+  // The watchdog's view of the run: time points taken, and the clock when
+  // the simulated time last advanced (steady_clock ticks).
+  std::atomic<long> points{0};
+  std::atomic<std::chrono::steady_clock::rep> advanced{0};
+  double lastTime = -1.0;
 };
 
 namespace {
@@ -165,6 +172,12 @@ int OnData(pvecvaluesall all, int, int, void* self) {
   const RunRequest* request = shared->request;
   if (request == nullptr || shared->timeIndex < 0 || all == nullptr) return 0;
   const double t = all->vecsa[shared->timeIndex]->creal;
+  shared->points.fetch_add(1, std::memory_order_relaxed);
+  if (t > shared->lastTime) {
+    shared->lastTime = t;
+    shared->advanced.store(std::chrono::steady_clock::now().time_since_epoch().count(),
+                           std::memory_order_relaxed);
+  }
   if (request->StopAfter) {
     for (std::size_t k = 0; k < shared->index.size(); ++k) {
       shared->values[k] = shared->index[k] >= 0 ? all->vecsa[shared->index[k]]->creal : 0.0;
@@ -280,6 +293,9 @@ Trace NgSpice::Run(const std::vector<std::string>& netlist, const RunRequest& re
     s.timeIndex = -1;
     s.request = &request;
     s.stopAfter = -1.0;
+    s.points = 0;
+    s.lastTime = -1.0;
+    s.advanced = std::chrono::steady_clock::now().time_since_epoch().count();
   }
   output_.clear();
   const auto collect = [&] {
@@ -315,8 +331,8 @@ Trace NgSpice::Run(const std::vector<std::string>& netlist, const RunRequest& re
   RunFailure haltReason = RunFailure::Stalled;
   {
     std::unique_lock lock(s.mutex);
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::duration<double>(request.WallLimitSeconds);
+    const auto stall = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(request.StallSeconds));
     const auto done = [&] { return s.finished > finishedBefore || s.exited; };
     while (!done()) {
       if (s.stopRequested) {
@@ -328,7 +344,10 @@ Trace NgSpice::Run(const std::vector<std::string>& netlist, const RunRequest& re
         haltReason = RunFailure::Cancelled;
         break;
       }
-      if (std::chrono::steady_clock::now() >= deadline) {
+      const std::chrono::steady_clock::time_point advanced{
+          std::chrono::steady_clock::duration{s.advanced.load(std::memory_order_relaxed)}};
+      if (std::chrono::steady_clock::now() - advanced >= stall ||
+          s.points.load(std::memory_order_relaxed) > request.MaxPoints) {
         halted = true;
         haltReason = RunFailure::Stalled;
         break;
@@ -354,7 +373,7 @@ Trace NgSpice::Run(const std::vector<std::string>& netlist, const RunRequest& re
                                             ? "the simulation was cancelled"
                                             : "the simulation stalled and was stopped");
     }
-    ThrowOnErrorOutput(RunFailure::Rejected, "simulation");
+    ThrowOnErrorOutput(RunFailure::Rejected, "ngspice");
     std::string name = "time";
     const pvector_info time = lib_->vecInfo(name.data());
     if (time == nullptr || time->v_realdata == nullptr || time->v_length < 2) {

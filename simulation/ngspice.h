@@ -10,7 +10,10 @@
 // memory grows by megabytes per run; `quit` is never sent, and if the
 // library exits on its own it is unloaded and loaded afresh. Numbers are
 // parsed in the C locale, so the process locale is C for the whole run.
-// A run that does not finish in its wall-clock limit is halted (`bg_halt`).
+// A run whose simulated time stands still for its stall limit, or that
+// takes more time points than it can need, is halted (`bg_halt`): how long
+// a run takes on the clock depends on the machine's load and never decides
+// its result.
 #pragma once
 
 #include <atomic>
@@ -23,21 +26,25 @@ namespace tavro::simulation {
 
 // Why a run produced no usable data.
 enum class RunFailure {
-  Rejected,    // the netlist did not parse or the analysis aborted
-  Stalled,     // stopped by the watchdog
-  Cancelled,   // stopped on request
-  Incomplete,  // no time vector, or it ends short of where it had to
-  Library,     // the library could not be loaded or initialised
+  Rejected,     // the netlist did not parse or the analysis aborted
+  Stalled,      // stopped by the watchdog
+  Cancelled,    // stopped on request
+  Incomplete,   // no time vector, or it ends short of where it had to
+  Library,      // the library could not be loaded or initialised
+  Implausible,  // figures no real circuit can have (NaN, β outside 0…360°, ...)
 };
 
 class SimulationError : public std::runtime_error {
  public:
-  SimulationError(RunFailure kind, const std::string& message)
-      : std::runtime_error(message), kind_(kind) {}
+  // `detail`: what a front end fills into the kind's own text (Implausible).
+  SimulationError(RunFailure kind, const std::string& message, std::string detail = {})
+      : std::runtime_error(message), kind_(kind), detail_(std::move(detail)) {}
   RunFailure Kind() const { return kind_; }
+  const std::string& Detail() const { return detail_; }
 
  private:
   RunFailure kind_;
+  std::string detail_;
 };
 
 const char* RunFailureName(RunFailure kind);
@@ -54,8 +61,12 @@ struct RunRequest {
   // ngspice's vector names: "out" for a node voltage, "vd1#branch" for the
   // current through a voltage source.
   std::vector<std::string> Vectors;
-  double StopTime = 0.0;           // the .tran stop time, s
-  double WallLimitSeconds = 30.0;  // the watchdog
+  double StopTime = 0.0;  // the .tran stop time, s
+  // The watchdog: the run is stalled once its simulated time has not
+  // advanced for this long (s, on the clock), or once it has taken MaxPoints
+  // time points.
+  double StallSeconds = 5.0;
+  long MaxPoints = 10'000'000;
   // Called for every accepted time point with the values of Vectors; returns
   // the time from which the run may stop (it is halted once past it), or a
   // negative number to go on. Runs on the simulator's thread.

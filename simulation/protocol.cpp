@@ -10,6 +10,7 @@
 #include <cmath>
 #include <fstream>
 #include <limits>
+#include <stdexcept>
 
 #include "design/calculate.h"
 #include "design/operating_point.h"
@@ -42,6 +43,18 @@ long double ReadExact(const Value& v, const char* what) {
   return value;
 }
 
+// The member of that name, or nothing (also when `object` is no object).
+const Value* Member(const Value& object, const char* key) {
+  if (!object.IsObject()) return nullptr;
+  const auto m = object.FindMember(key);
+  return m == object.MemberEnd() ? nullptr : &m->value;
+}
+
+// The whole text, also past a NUL character.
+void WriteText(Writer& w, const std::string& text) {
+  w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
 void Key(Writer& w, const char* key) {
   w.Key(key);
 }
@@ -63,10 +76,61 @@ double ReadNumber(const Value& object, const char* key) {
   return m->value.GetDouble();
 }
 
+// An answer of the helper that lacks what a report holds.
+class ProtocolError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+const Value& Need(const Value& object, const char* key) {
+  const Value* v = Member(object, key);
+  if (v == nullptr) throw ProtocolError(std::string("no ") + key);
+  return *v;
+}
+
+const Value& NeedObject(const Value& object, const char* key) {
+  const Value& v = Need(object, key);
+  if (!v.IsObject()) throw ProtocolError(std::string(key) + " is not an object");
+  return v;
+}
+
+// A number the report must hold; null stands for "none" where `none` allows.
+double NeedNumber(const Value& object, const char* key, bool none = false) {
+  const Value& v = Need(object, key);
+  // A number too large for a double reads as infinite: no figure either.
+  if (v.IsNumber() && std::isfinite(v.GetDouble())) return v.GetDouble();
+  if (none && (v.IsNull() || v.IsNumber())) return std::numeric_limits<double>::quiet_NaN();
+  throw ProtocolError(std::string(key) + " is not a number");
+}
+
+std::string NeedString(const Value& object, const char* key) {
+  const Value& v = Need(object, key);
+  if (!v.IsString()) throw ProtocolError(std::string(key) + " is not a text");
+  return std::string(v.GetString(), v.GetStringLength());
+}
+
+bool NeedBool(const Value& object, const char* key) {
+  const Value& v = Need(object, key);
+  if (!v.IsBool()) throw ProtocolError(std::string(key) + " is not true or false");
+  return v.GetBool();
+}
+
+const Value& NeedArray(const Value& object, const char* key) {
+  const Value& v = Need(object, key);
+  if (!v.IsArray()) throw ProtocolError(std::string(key) + " is not a list");
+  return v;
+}
+
 void WriteSeries(Writer& w, const char* key, const std::vector<double>& values) {
   w.Key(key);
   w.StartArray();
-  for (double v : values) w.Double(v);
+  for (double v : values) {
+    if (std::isfinite(v)) {
+      w.Double(v);
+    } else {
+      w.Null();
+    }
+  }
   w.EndArray();
 }
 
@@ -82,20 +146,27 @@ void WriteWaveforms(Writer& w, const char* key, const Waveforms& f) {
 
 std::vector<double> ReadSeries(const Value& object, const char* key) {
   std::vector<double> values;
-  const auto m = object.FindMember(key);
-  if (m == object.MemberEnd() || !m->value.IsArray()) return values;
-  for (const Value& v : m->value.GetArray()) values.push_back(v.IsNumber() ? v.GetDouble() : 0.0);
+  for (const Value& v : NeedArray(object, key).GetArray()) {
+    if (!v.IsNumber() && !v.IsNull()) throw ProtocolError(std::string(key) + " holds no number");
+    values.push_back(v.IsNumber() ? v.GetDouble() : std::numeric_limits<double>::quiet_NaN());
+  }
   return values;
 }
 
+// Optional: only a request for the waveforms has them.
 Waveforms ReadWaveforms(const Value& object, const char* key) {
   Waveforms f;
-  const auto m = object.FindMember(key);
-  if (m == object.MemberEnd() || !m->value.IsObject()) return f;
-  f.Time = ReadSeries(m->value, "time");
-  f.Vout = ReadSeries(m->value, "vout");
-  f.Idiode = ReadSeries(m->value, "idiode");
-  f.Icap = ReadSeries(m->value, "icap");
+  const Value* m = Member(object, key);
+  if (m == nullptr) return f;
+  if (!m->IsObject()) throw ProtocolError(std::string(key) + " is not an object");
+  f.Time = ReadSeries(*m, "time");
+  f.Vout = ReadSeries(*m, "vout");
+  f.Idiode = ReadSeries(*m, "idiode");
+  f.Icap = ReadSeries(*m, "icap");
+  if (f.Vout.size() != f.Time.size() || f.Idiode.size() != f.Time.size() ||
+      f.Icap.size() != f.Time.size()) {
+    throw ProtocolError(std::string(key) + " of different lengths");
+  }
   return f;
 }
 
@@ -105,7 +176,7 @@ void WriteRows(Writer& w, const std::vector<ComparisonRow>& rows) {
   for (const ComparisonRow& r : rows) {
     w.StartObject();
     w.Key("quantity");
-    w.String(r.Quantity.c_str());
+    WriteText(w, r.Quantity);
     Number(w, "method", r.Method);
     Number(w, "simulated", r.Simulated);
     Number(w, "difference_percent", r.DifferencePercent);
@@ -114,14 +185,20 @@ void WriteRows(Writer& w, const std::vector<ComparisonRow>& rows) {
   w.EndArray();
 }
 
-std::vector<ComparisonRow> ReadRows(const Value& object) {
+// The rows of a check, exactly the quantities it compares, in their order;
+// each with its simulated figure.
+std::vector<ComparisonRow> ReadRows(const Value& object,
+                                    std::initializer_list<const char*> quantities) {
   std::vector<ComparisonRow> rows;
-  const auto m = object.FindMember("rows");
-  if (m == object.MemberEnd() || !m->value.IsArray()) return rows;
-  for (const Value& r : m->value.GetArray()) {
-    if (!r.IsObject() || !r.HasMember("quantity") || !r["quantity"].IsString()) continue;
-    rows.push_back({r["quantity"].GetString(), ReadNumber(r, "method"), ReadNumber(r, "simulated"),
-                    ReadNumber(r, "difference_percent")});
+  const Value& list = NeedArray(object, "rows");
+  if (list.Size() != quantities.size()) throw ProtocolError("rows missing or too many");
+  auto quantity = quantities.begin();
+  for (const Value& r : list.GetArray()) {
+    if (!r.IsObject()) throw ProtocolError("a row is not an object");
+    ComparisonRow row{NeedString(r, "quantity"), NeedNumber(r, "method", true),
+                      NeedNumber(r, "simulated"), NeedNumber(r, "difference_percent", true)};
+    if (row.Quantity != *quantity++) throw ProtocolError("row " + row.Quantity + " out of place");
+    rows.push_back(std::move(row));
   }
   return rows;
 }
@@ -136,10 +213,10 @@ void WriteState(Writer& w, const SteadyState& s, bool waveforms) {
 
 SteadyState ReadState(const Value& object) {
   SteadyState s;
-  if (object.HasMember("periods") && object["periods"].IsInt())
-    s.Periods = object["periods"].GetInt();
-  if (object.HasMember("settled") && object["settled"].IsBool())
-    s.Settled = object["settled"].GetBool();
+  const Value& periods = Need(object, "periods");
+  if (!periods.IsInt() || periods.GetInt() < 1) throw ProtocolError("periods is not a count");
+  s.Periods = periods.GetInt();
+  s.Settled = NeedBool(object, "settled");
   s.LastTwoPeriods = ReadWaveforms(object, "waveforms");
   return s;
 }
@@ -171,17 +248,16 @@ void WriteSurge(Writer& w, const char* key, const Surge& s, bool waveforms,
 
 Surge ReadSurge(const Value& s) {
   Surge surge;
-  surge.WorstPhaseDegrees = ReadNumber(s, "worst_phase_degrees");
-  surge.WorstPeak = ReadNumber(s, "worst_peak");
-  if (s.HasMember("points") && s["points"].IsArray()) {
-    for (const Value& p : s["points"].GetArray()) {
-      surge.Points.push_back({ReadNumber(p, "phase_degrees"), ReadNumber(p, "peak")});
-    }
+  surge.WorstPhaseDegrees = NeedNumber(s, "worst_phase_degrees");
+  surge.WorstPeak = NeedNumber(s, "worst_peak");
+  for (const Value& p : NeedArray(s, "points").GetArray()) {
+    if (!p.IsObject()) throw ProtocolError("a surge point is not an object");
+    surge.Points.push_back({NeedNumber(p, "phase_degrees"), NeedNumber(p, "peak")});
   }
   surge.WorstTransient = ReadWaveforms(s, "waveforms");
-  surge.MainsVoltage = ReadNumber(s, "mains_voltage");
-  surge.MethodPhaseDegrees = ReadNumber(s, "method_worst_phase_degrees");
-  surge.MethodPeak = ReadNumber(s, "method_worst_peak");
+  surge.MainsVoltage = NeedNumber(s, "mains_voltage", true);
+  surge.MethodPhaseDegrees = NeedNumber(s, "method_worst_phase_degrees", true);
+  surge.MethodPeak = NeedNumber(s, "method_worst_peak", true);
   return surge;
 }
 
@@ -247,9 +323,9 @@ std::string EncodeRequest(const SimulationRequest& r) {
   w.String(Exact(r.MainsTolerance).c_str());
   w.EndObject();
   w.Key("diode");
-  w.String(r.Diode.c_str());
+  w.String(r.Diode.data(), static_cast<rapidjson::SizeType>(r.Diode.size()));
   w.Key("diode_model");
-  w.String(r.DiodeModel.c_str());
+  w.String(r.DiodeModel.data(), static_cast<rapidjson::SizeType>(r.DiodeModel.size()));
   Number(w, "esr", r.Esr);
   w.Key("load");
   w.String(LoadName(r.Load));
@@ -263,7 +339,7 @@ std::string EncodeRequest(const SimulationRequest& r) {
   w.Bool(r.Waveforms);
   w.Key("progress");
   w.Bool(r.Progress);
-  Number(w, "wall_seconds_per_run", r.WallSecondsPerRun);
+  Number(w, "stall_seconds", r.StallSeconds);
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize());
 }
@@ -274,48 +350,59 @@ SimulationRequest DecodeRequest(std::string_view line) {
   if (doc.HasParseError() || !doc.IsObject())
     throw RejectedValue("the request is not a JSON object");
   SimulationRequest r;
-  if (!doc.HasMember("inputs") || !doc["inputs"].IsObject()) throw RejectedValue("no inputs");
-  const Value& in = doc["inputs"];
+  const Value* in = Member(doc, "inputs");
+  if (in == nullptr || !in->IsObject()) throw RejectedValue("no inputs");
   for (const char* name : {"U0", "I0", "Kp", "Bm", "Ud", "Limbs"}) {
-    if (!in.HasMember(name)) throw RejectedValue(std::string("no input ") + name);
+    if (!in->HasMember(name)) throw RejectedValue(std::string("no input ") + name);
   }
-  r.Inputs.U0 = ReadExact(in["U0"], "U0");
-  r.Inputs.I0 = ReadExact(in["I0"], "I0");
-  r.Inputs.Kp = ReadExact(in["Kp"], "Kp");
-  r.Inputs.Bm = ReadExact(in["Bm"], "Bm");
-  r.Inputs.Ud = ReadExact(in["Ud"], "Ud");
-  if (!in["Limbs"].IsInt() || (in["Limbs"].GetInt() != 1 && in["Limbs"].GetInt() != 2)) {
+  r.Inputs.U0 = ReadExact((*in)["U0"], "U0");
+  r.Inputs.I0 = ReadExact((*in)["I0"], "I0");
+  r.Inputs.Kp = ReadExact((*in)["Kp"], "Kp");
+  r.Inputs.Bm = ReadExact((*in)["Bm"], "Bm");
+  r.Inputs.Ud = ReadExact((*in)["Ud"], "Ud");
+  if (!(*in)["Limbs"].IsInt() || ((*in)["Limbs"].GetInt() != 1 && (*in)["Limbs"].GetInt() != 2)) {
     throw RejectedValue("Limbs must be 1 or 2");
   }
-  r.Inputs.Limbs = in["Limbs"].GetInt();
-  if (doc.HasMember("mains") && doc["mains"].IsObject()) {
-    r.Mains.Voltage = ReadExact(doc["mains"]["voltage"], "the mains voltage");
-    r.Mains.Frequency = ReadExact(doc["mains"]["frequency"], "the mains frequency");
-    if (doc["mains"].HasMember("tolerance")) {
-      r.MainsTolerance = ReadExact(doc["mains"]["tolerance"], "the mains tolerance");
+  r.Inputs.Limbs = (*in)["Limbs"].GetInt();
+  if (const Value* mains = Member(doc, "mains")) {
+    if (!mains->IsObject()) throw RejectedValue("the mains must be an object");
+    const Value* voltage = Member(*mains, "voltage");
+    const Value* frequency = Member(*mains, "frequency");
+    if (voltage == nullptr || frequency == nullptr) throw RejectedValue("incomplete mains");
+    r.Mains.Voltage = ReadExact(*voltage, "the mains voltage");
+    r.Mains.Frequency = ReadExact(*frequency, "the mains frequency");
+    if (const Value* tolerance = Member(*mains, "tolerance")) {
+      r.MainsTolerance = ReadExact(*tolerance, "the mains tolerance");
       if (!(r.MainsTolerance >= 0.0L && r.MainsTolerance < 1.0L)) {
         throw RejectedValue("the mains tolerance lies in [0, 1)");
       }
     }
   }
-  if (doc.HasMember("diode") && doc["diode"].IsString()) r.Diode = doc["diode"].GetString();
-  if (doc.HasMember("diode_model") && doc["diode_model"].IsString()) {
-    r.DiodeModel = doc["diode_model"].GetString();
-  }
+  const auto text = [&](const char* key, std::string& value) {
+    if (const Value* v = Member(doc, key)) {
+      if (!v->IsString()) throw RejectedValue(std::string(key) + " must be a text");
+      value.assign(v->GetString(), v->GetStringLength());
+    }
+  };
+  text("diode", r.Diode);
+  text("diode_model", r.DiodeModel);
   if (doc.HasMember("esr")) r.Esr = RequireNonNegative(ReadNumber(doc, "esr"), "the ESR");
-  if (doc.HasMember("load") && doc["load"].IsString())
-    r.Load = LoadFromName(doc["load"].GetString());
+  std::string load;
+  text("load", load);
+  if (doc.HasMember("load")) r.Load = LoadFromName(load);
   const auto flag = [&](const char* key, bool& value) {
-    if (doc.HasMember(key) && doc[key].IsBool()) value = doc[key].GetBool();
+    if (const Value* v = Member(doc, key)) {
+      if (!v->IsBool()) throw RejectedValue(std::string(key) + " must be true or false");
+      value = v->GetBool();
+    }
   };
   flag("method_check", r.MethodCheck);
   flag("circuit", r.Circuit);
   flag("surge", r.Surge);
   flag("waveforms", r.Waveforms);
   flag("progress", r.Progress);
-  if (doc.HasMember("wall_seconds_per_run")) {
-    r.WallSecondsPerRun =
-        RequirePositive(ReadNumber(doc, "wall_seconds_per_run"), "the time limit");
+  if (doc.HasMember("stall_seconds")) {
+    r.StallSeconds = RequirePositive(ReadNumber(doc, "stall_seconds"), "the stall limit");
   }
   return r;
 }
@@ -330,9 +417,13 @@ std::string EncodeReport(const SimulationReport& r) {
     w.Key("error");
     w.StartObject();
     w.Key("kind");
-    w.String(r.ErrorKind.c_str());
+    WriteText(w, r.ErrorKind);
     w.Key("message");
-    w.String(r.Error.c_str());
+    w.String(r.Error.data(), static_cast<rapidjson::SizeType>(r.Error.size()));
+    if (!r.ErrorDetail.empty()) {
+      w.Key("detail");
+      w.String(r.ErrorDetail.data(), static_cast<rapidjson::SizeType>(r.ErrorDetail.size()));
+    }
     w.EndObject();
   }
   const bool waveforms = r.Circuit && !r.Circuit->State.LastTwoPeriods.Time.empty();
@@ -350,12 +441,14 @@ std::string EncodeReport(const SimulationReport& r) {
     w.Key("circuit");
     w.StartObject();
     w.Key("diode");
-    w.String(r.DiodeName.c_str());
+    WriteText(w, r.DiodeName);
     w.Key("load");
-    w.String(r.LoadName.c_str());
+    WriteText(w, r.LoadName);
     Number(w, "esr", r.Esr);
     WriteState(w, r.Circuit->State, waveforms);
     WriteRows(w, r.Circuit->Rows);
+    Number(w, "peak_reverse_voltage", r.Circuit->PeakReverseVoltage);
+    Number(w, "rated_reverse_voltage", r.Circuit->RatedReverseVoltage);
     w.EndObject();
   }
   if (r.SurgeResult) WriteSurge(w, "surge", *r.SurgeResult, waveforms);
@@ -379,42 +472,70 @@ SimulationReport DecodeReport(std::string_view line) {
   SimulationReport r;
   rapidjson::Document doc;
   doc.Parse(line.data(), line.size());
-  if (doc.HasParseError() || !doc.IsObject() || !doc.HasMember("ok") || !doc["ok"].IsBool()) {
+  try {
+    if (doc.HasParseError() || !doc.IsObject()) throw ProtocolError("not a JSON object");
+    r.Ok = NeedBool(doc, "ok");
+    if (!r.Ok) {
+      const Value& e = NeedObject(doc, "error");
+      r.ErrorKind = NeedString(e, "kind");
+      r.Error = NeedString(e, "message");
+      if (Member(e, "detail") != nullptr) r.ErrorDetail = NeedString(e, "detail");
+      if (r.ErrorKind.empty()) throw ProtocolError("a failure without its kind");
+    }
+    if (const Value* m = Member(doc, "method_check")) {
+      if (!m->IsObject()) throw ProtocolError("method_check is not an object");
+      MethodCheck check;
+      check.Passed = NeedBool(*m, "passed");
+      check.State = ReadState(*m);
+      check.Rows = ReadRows(*m, {"I0", "I2", "Idrms", "Idpk", "Beta"});
+      r.Method = std::move(check);
+    }
+    if (const Value* c = Member(doc, "circuit")) {
+      if (!c->IsObject()) throw ProtocolError("circuit is not an object");
+      CircuitCheck check;
+      check.State = ReadState(*c);
+      check.Rows = ReadRows(*c, {"U0", "I0", "RipplePP", "Ripple100", "I2", "Idavg", "Idrms",
+                                 "Idpk", "Beta", "Icrms"});
+      check.PeakReverseVoltage = NeedNumber(*c, "peak_reverse_voltage");
+      check.RatedReverseVoltage = NeedNumber(*c, "rated_reverse_voltage", true);
+      r.DiodeName = NeedString(*c, "diode");
+      r.LoadName = NeedString(*c, "load");
+      r.Esr = NeedNumber(*c, "esr", true);
+      r.Circuit = std::move(check);
+    }
+    if (Member(doc, "surge") != nullptr) r.SurgeResult = ReadSurge(NeedObject(doc, "surge"));
+    if (Member(doc, "surge_high_mains") != nullptr) {
+      const Value& high = NeedObject(doc, "surge_high_mains");
+      r.SurgeHighMains = ReadSurge(high);
+      r.TolerancePercent = Member(high, "tolerance_percent") != nullptr
+                               ? NeedNumber(high, "tolerance_percent")
+                               : std::numeric_limits<double>::quiet_NaN();
+    }
+    if (r.Ok && !r.Method && !r.Circuit) throw ProtocolError("neither check");
+    if (const Value* memory = Member(doc, "memory_kb")) {
+      if (!memory->IsInt64()) throw ProtocolError("memory_kb is not a count");
+      r.MemoryKb = memory->GetInt64();
+    }
+  } catch (const ProtocolError& e) {
+    r = SimulationReport{};
     r.ErrorKind = "protocol";
-    r.Error = "the simulation helper gave an answer that is not a report";
-    return r;
+    r.ErrorDetail = e.what();
+    r.Error = "the simulation helper gave an answer that is not a report (" + r.ErrorDetail + ")";
   }
-  r.Ok = doc["ok"].GetBool();
-  if (doc.HasMember("error") && doc["error"].IsObject()) {
-    const Value& e = doc["error"];
-    if (e.HasMember("kind") && e["kind"].IsString()) r.ErrorKind = e["kind"].GetString();
-    if (e.HasMember("message") && e["message"].IsString()) r.Error = e["message"].GetString();
+  return r;
+}
+
+SimulationReport DecodeAnswer(std::string_view line, const SimulationRequest& request) {
+  SimulationReport r = DecodeReport(line);
+  if (!r.Ok) return r;
+  const bool high = request.Surge && request.MainsTolerance > 0.0L;
+  if ((request.MethodCheck && !r.Method) || (request.Circuit && !r.Circuit) ||
+      (request.Surge && !r.SurgeResult) || (high && !r.SurgeHighMains)) {
+    r = SimulationReport{};
+    r.ErrorKind = "protocol";
+    r.ErrorDetail = "a check missing";
+    r.Error = "the simulation helper gave an answer that is not a report (a check missing)";
   }
-  if (doc.HasMember("method_check") && doc["method_check"].IsObject()) {
-    const Value& m = doc["method_check"];
-    MethodCheck check;
-    check.Passed = m.HasMember("passed") && m["passed"].IsBool() && m["passed"].GetBool();
-    check.State = ReadState(m);
-    check.Rows = ReadRows(m);
-    r.Method = check;
-  }
-  if (doc.HasMember("circuit") && doc["circuit"].IsObject()) {
-    const Value& c = doc["circuit"];
-    CircuitCheck check;
-    check.State = ReadState(c);
-    check.Rows = ReadRows(c);
-    if (c.HasMember("diode") && c["diode"].IsString()) r.DiodeName = c["diode"].GetString();
-    if (c.HasMember("load") && c["load"].IsString()) r.LoadName = c["load"].GetString();
-    r.Esr = ReadNumber(c, "esr");
-    r.Circuit = check;
-  }
-  if (doc.HasMember("surge") && doc["surge"].IsObject()) r.SurgeResult = ReadSurge(doc["surge"]);
-  if (doc.HasMember("surge_high_mains") && doc["surge_high_mains"].IsObject()) {
-    r.SurgeHighMains = ReadSurge(doc["surge_high_mains"]);
-    r.TolerancePercent = ReadNumber(doc["surge_high_mains"], "tolerance_percent");
-  }
-  if (doc.HasMember("memory_kb") && doc["memory_kb"].IsInt64())
-    r.MemoryKb = doc["memory_kb"].GetInt64();
   return r;
 }
 
@@ -424,7 +545,7 @@ std::string EncodeProgress(const Progress& progress) {
   w.StartObject();
   Number(w, "progress", progress.Fraction);
   w.Key("step");
-  w.String(progress.Step.c_str());
+  WriteText(w, progress.Step);
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize());
 }
@@ -435,7 +556,9 @@ std::optional<Progress> DecodeProgress(std::string_view line) {
   doc.Parse(line.data(), line.size());
   if (doc.HasParseError() || !doc.IsObject()) return std::nullopt;
   Progress p{ReadNumber(doc, "progress"), {}};
-  if (doc.HasMember("step") && doc["step"].IsString()) p.Step = doc["step"].GetString();
+  if (const Value* step = Member(doc, "step"); step != nullptr && step->IsString()) {
+    p.Step.assign(step->GetString(), step->GetStringLength());
+  }
   if (!std::isfinite(p.Fraction)) return std::nullopt;
   return p;
 }
@@ -462,7 +585,7 @@ void AddMethodSurge(Surge& surge, const design::Design& design, const design::Ma
 SimulationReport Simulate(const SimulationRequest& request, const SimulationLimits& given) {
   SimulationReport report;
   SimulationLimits limits = given;
-  limits.WallSecondsPerRun = request.WallSecondsPerRun;
+  limits.StallSeconds = request.StallSeconds;
   // The steps' shares of the whole: the surge makes some 25 short runs, at
   // high mains some ten more.
   const bool high = request.Surge && request.MainsTolerance > 0.0L;
@@ -535,6 +658,7 @@ SimulationReport Simulate(const SimulationRequest& request, const SimulationLimi
   } catch (const SimulationError& e) {
     report.ErrorKind = RunFailureName(e.Kind());
     report.Error = e.what();
+    report.ErrorDetail = e.Detail();
   } catch (const std::exception& e) {
     report.ErrorKind = "failed";
     report.Error = e.what();

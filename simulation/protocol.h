@@ -28,15 +28,16 @@ struct SimulationRequest {
   bool MethodCheck = true;
   bool Circuit = true;
   bool Surge = true;
-  bool Waveforms = false;  // the samples for the plots
-  bool Progress = false;   // progress lines before the report
-  double WallSecondsPerRun = 20.0;
+  bool Waveforms = false;     // the samples for the plots
+  bool Progress = false;      // progress lines before the report
+  double StallSeconds = 5.0;  // SimulationLimits::StallSeconds
 };
 
 struct SimulationReport {
   bool Ok = false;
-  std::string ErrorKind;  // "rejected", "design", "stalled", ...
-  std::string Error;
+  std::string ErrorKind;    // "rejected", "design", "stalled", ...
+  std::string Error;        // in English
+  std::string ErrorDetail;  // what the kind's own text shows (FailureMessage)
   std::string DiodeName;
   std::string LoadName;
   double Esr = 0.0;
@@ -62,8 +63,12 @@ SimulationRequest DecodeRequest(std::string_view line);
 
 // One line, no line end.
 std::string EncodeReport(const SimulationReport& report);
-// A report that does not parse comes back as not Ok, with the reason.
+// A report that does not parse, or lacks a field of a report or of one of
+// its checks, comes back as not Ok, of kind "protocol", with the reason.
 SimulationReport DecodeReport(std::string_view line);
+// The answer to `request`: also a protocol failure when a check it asked for
+// is missing.
+SimulationReport DecodeAnswer(std::string_view line, const SimulationRequest& request);
 
 // A progress line: {"progress": 0.42, "step": "surge"}; the overall fraction
 // of the request done and the step under way ("method", "circuit", "surge").

@@ -2,7 +2,10 @@
 // one JSON line each, runs them on the embedded ngspice and writes one JSON
 // report line per request to standard output, until its input ends. Callers
 // run it as a child process so that a simulator crash or hang never takes
-// them down; one helper runs one simulation at a time.
+// them down; one helper runs one simulation at a time. Asked for progress,
+// it reports it every percent and at least once a second while the
+// simulated time advances, so that a caller can tell a stuck helper from a
+// slow one.
 //
 // ngspice keeps a few kilobytes of every run however it is cleaned up
 // (0.5 kB for a three-element circuit, 3 kB for the rectifier: its parser's
@@ -14,6 +17,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -53,10 +58,18 @@ int main(int, char** argv) {
         const SimulationRequest request = DecodeRequest(line);
         SimulationLimits limits;
         double shown = -1.0;
+        auto lastLine = std::chrono::steady_clock::now();
         if (request.Progress) {
+          // Every percent, and while the simulation advances at least once a
+          // second: the caller takes a helper silent for longer as stuck.
           limits.Progress = [&](const std::string& step, double fraction) {
-            if (fraction < shown + 0.01 && fraction < 1.0) return;
-            shown = fraction;
+            const auto now = std::chrono::steady_clock::now();
+            if (fraction < shown + 0.01 && fraction < 1.0 &&
+                now - lastLine < std::chrono::seconds(1)) {
+              return;
+            }
+            shown = std::max(shown, fraction);
+            lastLine = now;
             std::cout << EncodeProgress({fraction, step}) << '\n' << std::flush;
           };
         }

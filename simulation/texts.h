@@ -40,6 +40,40 @@ inline constexpr std::string_view kFailed =
     TAVRO_TRANSLATABLE("simulation", "расхождение превышает 0,05 %");
 inline constexpr std::string_view kNotSettled =
     TAVRO_TRANSLATABLE("simulation", "установившийся режим не достигнут за 100 периодов");
+inline constexpr std::string_view kMethodNotSettled = TAVRO_TRANSLATABLE(
+    "simulation", "проверка допущений метода: установившийся режим не достигнут за 100 периодов");
+// %1 the diode model, %2 the largest reverse voltage in the run, V, %3 the
+// model's rating (its breakdown voltage BV), V.
+inline constexpr std::string_view kReverseVoltageExceeded = TAVRO_TRANSLATABLE(
+    "simulation",
+    "обратное напряжение вентиля %1 достигает %2 В при допустимом %3 В: вентиль пробит, "
+    "результаты реальной схемы недостоверны");
+
+// Why a simulation failed, where the reason is this system's own (the
+// simulator's and the model check's details stay as they are given).
+inline constexpr std::string_view kStalled =
+    TAVRO_TRANSLATABLE("simulation", "расчёт не продвигался и был остановлен");
+inline constexpr std::string_view kCancelled =
+    TAVRO_TRANSLATABLE("simulation", "моделирование отменено");
+// %1 the figure and its value.
+inline constexpr std::string_view kImpossible =
+    TAVRO_TRANSLATABLE("simulation", "невозможный результат (%1)");
+// %1 what is missing or wrong.
+inline constexpr std::string_view kNotAReport = TAVRO_TRANSLATABLE(
+    "simulation", "программа моделирования дала ответ, не являющийся отчётом (%1)");
+// %1 the signal's number, %2 its name.
+inline constexpr std::string_view kHelperCrashed = TAVRO_TRANSLATABLE(
+    "simulation", "программа моделирования аварийно завершилась (сигнал %1, %2)");
+// %1 the exit status.
+inline constexpr std::string_view kHelperExited = TAVRO_TRANSLATABLE(
+    "simulation", "программа моделирования завершилась с кодом %1, не дав ответа");
+// %1 seconds.
+inline constexpr std::string_view kHelperSilent = TAVRO_TRANSLATABLE(
+    "simulation",
+    "программа моделирования не ответила и не сообщила о ходе работы за %1 с и остановлена");
+// %1 the program, %2 the reason.
+inline constexpr std::string_view kHelperNotStarted =
+    TAVRO_TRANSLATABLE("simulation", "не удалось запустить программу моделирования %1: %2");
 
 // The name of a quantity of a comparison row ("I0", "Idpk", ...): a marked
 // text; an unknown key is returned as it is.

@@ -601,6 +601,46 @@
         <translation>steady state not reached within 100 periods</translation>
     </message>
     <message>
+        <source>расчёт не продвигался и был остановлен</source>
+        <translation>the simulation stalled and was stopped</translation>
+    </message>
+    <message>
+        <source>моделирование отменено</source>
+        <translation>the simulation was cancelled</translation>
+    </message>
+    <message>
+        <source>невозможный результат (%1)</source>
+        <translation>an impossible result (%1)</translation>
+    </message>
+    <message>
+        <source>программа моделирования дала ответ, не являющийся отчётом (%1)</source>
+        <translation>the simulation helper gave an answer that is not a report (%1)</translation>
+    </message>
+    <message>
+        <source>программа моделирования аварийно завершилась (сигнал %1, %2)</source>
+        <translation>the simulation helper crashed (signal %1, %2)</translation>
+    </message>
+    <message>
+        <source>программа моделирования завершилась с кодом %1, не дав ответа</source>
+        <translation>the simulation helper exited with status %1 without an answer</translation>
+    </message>
+    <message>
+        <source>программа моделирования не ответила и не сообщила о ходе работы за %1 с и остановлена</source>
+        <translation>the simulation helper did not answer or report progress within %1 s and was stopped</translation>
+    </message>
+    <message>
+        <source>не удалось запустить программу моделирования %1: %2</source>
+        <translation>cannot start the simulation helper %1: %2</translation>
+    </message>
+    <message>
+        <source>проверка допущений метода: установившийся режим не достигнут за 100 периодов</source>
+        <translation>check of the method&apos;s assumptions: steady state not reached within 100 periods</translation>
+    </message>
+    <message>
+        <source>обратное напряжение вентиля %1 достигает %2 В при допустимом %3 В: вентиль пробит, результаты реальной схемы недостоверны</source>
+        <translation>the reverse voltage across diode %1 reaches %2 V, its rating is %3 V: the diode breaks down and the real circuit&apos;s figures are not to be trusted</translation>
+    </message>
+    <message>
         <source>Среднее выпрямленное напряжение, В</source>
         <translation>Mean rectified voltage, V</translation>
     </message>

@@ -19,6 +19,10 @@
         <source>Не удалось записать список соединений в файл %1: %2</source>
         <translation>Cannot write the netlist to the file %1: %2</translation>
     </message>
+    <message>
+        <source>моделирование: </source>
+        <translation>simulation: </translation>
+    </message>
 </context>
 <context>
     <name>pdf</name>

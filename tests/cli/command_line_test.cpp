@@ -233,7 +233,7 @@ TEST(Cli, JsonIsAlwaysOneDocumentThatNamesTheFailure) {
       {With(kWorkedExample, {"--simulate", "--diode", "NOPE"}), kExitSimulationFailed, "simulation",
        "no shipped diode model NOPE"},
       {With(kWorkedExample, {"--simulate"}), kExitSimulationFailed, "simulation",
-       "exited with status 9"},
+       "кодом 9"},
       {With(kWorkedExample, {"--spice", "/nonexistent/x.cir"}), kExitSimulationFailed, "error",
        "/nonexistent/x.cir"},
       {With(kWorkedExample, {"--report", "/dev/full"}), kExitReportNotWritten, "error",

@@ -120,6 +120,14 @@ std::vector<Marked> MarkedTexts() {
   all.push_back({simulation::texts::kContext, simulation::texts::kMethodCheck});
   all.push_back({simulation::texts::kContext, simulation::texts::kNotSettled});
   for (std::string_view text :
+       {simulation::texts::kMethodNotSettled, simulation::texts::kReverseVoltageExceeded,
+        simulation::texts::kStalled, simulation::texts::kCancelled, simulation::texts::kImpossible,
+        simulation::texts::kNotAReport, simulation::texts::kHelperCrashed,
+        simulation::texts::kHelperExited, simulation::texts::kHelperSilent,
+        simulation::texts::kHelperNotStarted}) {
+    all.push_back({simulation::texts::kContext, text});
+  }
+  for (std::string_view text :
        {simulation::texts::kSurgeNominalMains, simulation::texts::kSurgeHighMains,
         simulation::texts::kResistiveLoad, simulation::texts::kCurrentLoad}) {
     all.push_back({simulation::texts::kContext, text});

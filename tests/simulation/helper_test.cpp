@@ -5,6 +5,7 @@
 #include <rapidjson/document.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "common/pdf_text.h"
 #include "simulation/child_process.h"
 #include "simulation/protocol.h"
+#include "simulation/spice_values.h"
 
 namespace tavro::simulation {
 namespace {
@@ -66,6 +68,90 @@ TEST(Helper, ACrashOrAHangBecomesAMessage) {
     FAIL();
   } catch (const HelperFailure& e) {
     EXPECT_NE(std::string(e.what()).find("did not answer"), std::string::npos) << e.what();
+  }
+}
+
+// A helper stopped in the middle of its work (SIGSTOP) is silent: it counts
+// as stuck once it has not reported progress for the silence limit, however
+// long its simulation may take.
+TEST(Helper, AStoppedHelperIsFoundStalled) {
+  SimulationRequest request = WorkedExampleRequest();
+  request.Surge = true;
+  request.Progress = true;
+  HelperProcess stopped(Script(
+      "stopped", std::string("( sleep 0.3; kill -STOP $$ ) & exec ") + TAVRO_SIMULATE_HELPER));
+  try {
+    stopped.Exchange(EncodeRequest(request));
+    FAIL() << "a stopped helper answered";
+  } catch (const HelperFailure& e) {
+    EXPECT_NE(std::string(e.what()).find("did not answer or report progress within 9 s"),
+              std::string::npos)
+        << e.what();
+  }
+}
+
+// Answers that lack what a report holds are protocol failures, never a
+// report with figures nobody set.
+TEST(Protocol, AnAnswerWithoutItsFieldsIsAProtocolError) {
+  SimulationRequest request = WorkedExampleRequest();
+  request.Surge = true;
+  HelperProcess helper(TAVRO_SIMULATE_HELPER);
+  const std::string answer = helper.Exchange(EncodeRequest(request));
+  ASSERT_TRUE(DecodeAnswer(answer, request).Ok) << answer;
+  const auto without = [&](const std::string& part) {
+    std::string text = answer;
+    const std::size_t at = text.find(part);
+    EXPECT_NE(at, std::string::npos) << part;
+    return at == std::string::npos ? text : text.erase(at, part.size());
+  };
+  const auto replaced = [&](const std::string& part, const std::string& by) {
+    std::string text = answer;
+    const std::size_t at = text.find(part);
+    EXPECT_NE(at, std::string::npos) << part;
+    return at == std::string::npos ? text : text.replace(at, part.size(), by);
+  };
+  const std::string broken[] = {
+      "{\"ok\":true}",
+      "{\"ok\":false}",
+      "{\"ok\":false,\"error\":{\"kind\":\"\",\"message\":\"x\"}}",
+      "{\"ok\":\"yes\",\"circuit\":{}}",
+      "[1,2]",
+      without("\"circuit\":"),
+      replaced("\"quantity\":\"I2\"", "\"quantity\":\"I3\""),
+      replaced("\"settled\":true", "\"settled\":1"),
+      replaced("\"periods\":", "\"period\":"),
+      replaced("\"worst_peak\":", "\"worst\":"),
+      replaced("\"peak_reverse_voltage\":", "\"peak_reverse\":"),
+  };
+  for (const std::string& line : broken) {
+    const SimulationReport r = DecodeAnswer(line, request);
+    EXPECT_FALSE(r.Ok) << line;
+    EXPECT_EQ(r.ErrorKind, "protocol") << line;
+  }
+  // A report that is whole, but without the surge the request asked for.
+  const std::string noSurge = helper.Exchange(EncodeRequest(WorkedExampleRequest()));
+  ASSERT_TRUE(DecodeReport(noSurge).Ok);
+  EXPECT_EQ(DecodeAnswer(noSurge, request).ErrorKind, "protocol");
+}
+
+TEST(Protocol, ARequestWithAFieldOfTheWrongKindIsRefused) {
+  const std::string good = EncodeRequest(WorkedExampleRequest());
+  EXPECT_NO_THROW(DecodeRequest(good));
+  const std::pair<const char*, const char*> changes[] = {
+      {"\"mains\":{", "\"mains\":5,\"x\":{"},
+      {"\"voltage\":", "\"volts\":"},
+      {"\"diode\":\"1N4007\"", "\"diode\":7"},
+      {"\"load\":\"resistive\"", "\"load\":null"},
+      {"\"surge\":false", "\"surge\":\"no\""},
+      {"\"progress\":false", "\"progress\":0"},
+      {"\"stall_seconds\":5.0", "\"stall_seconds\":-1"},
+  };
+  for (const auto& [from, to] : changes) {
+    std::string line = good;
+    const std::size_t at = line.find(from);
+    ASSERT_NE(at, std::string::npos) << from << " in " << good;
+    line.replace(at, std::string_view(from).size(), to);
+    EXPECT_THROW(DecodeRequest(line), RejectedValue) << line;
   }
 }
 
@@ -190,6 +276,88 @@ TEST(Cli, BatchSimulateAppendsTheCircuitsFigures) {
   const double nominal = last[last.size() - 4], high = last[last.size() - 2];
   EXPECT_NEAR(nominal, 13.0, 0.5);
   EXPECT_GT(high, 1.05 * nominal);
+}
+
+// Results no circuit can have fail the simulation; a diode driven beyond
+// its rating is flagged beside results that stand.
+TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
+  test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* err;                    // in the error output
+    std::vector<std::string> warnings;  // kinds in the JSON
+  } cases[] = {
+      {{"--voltage", "12", "--diode-model", ".model D1 D(RS=1e300)"},
+       cli::kExitSimulationFailed,
+       "impossible result",
+       {}},
+      {{"--voltage", "100000"}, cli::kExitDesigned, "", {"reverse_voltage"}},
+      {{"--voltage", "12"}, cli::kExitDesigned, "", {}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {
+        "--lang", "en",  "--current",    "1",   "--ripple",   "1",     "--limbs", "1",
+        "--flux", "1.2", "--diode-drop", "0.7", "--simulate", "--json"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, c.status) << c.args[1] << "\n" << r.err;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    if (c.status != cli::kExitDesigned) continue;
+    rapidjson::Document doc;
+    doc.Parse(r.out.c_str());
+    ASSERT_TRUE(doc.IsObject() && doc.HasMember("simulation")) << r.out;
+    std::vector<std::string> kinds;
+    for (const auto& w : doc["simulation"]["warnings"].GetArray())
+      kinds.push_back(w["kind"].GetString());
+    EXPECT_EQ(kinds, c.warnings) << c.args[1];
+    EXPECT_TRUE(doc["simulation"]["method_check"]["passed"].GetBool()) << c.args[1];
+    // The text output says it too.
+    args.erase(std::find(args.begin(), args.end(), "--json"));
+    const std::string text = Cli(args).out;
+    EXPECT_EQ(text.find("Warning: the reverse voltage across diode 1N4007") != std::string::npos,
+              !c.warnings.empty())
+        << text;
+  }
+}
+
+// Under --lang ru the simulation's own reasons are Russian, said once.
+TEST(Cli, FailuresInRussian) {
+  const std::vector<std::string> design = {
+      "--lang",  "ru", "--voltage", "12",  "--current",    "1",   "--ripple",  "1",
+      "--limbs", "1",  "--flux",    "1.2", "--diode-drop", "0.7", "--simulate"};
+  const struct {
+    const char* helper;
+    std::vector<std::string> args;
+    const char* err;
+  } cases[] = {
+      {TAVRO_SIMULATE_HELPER,
+       {"--diode-model", ".model D1 D(RS=1e300)"},
+       "моделирование: невозможный результат (β = "},
+      {"/bin/false", {}, "программа моделирования завершилась с кодом 1, не дав ответа\n"},
+  };
+  for (const auto& c : cases) {
+    test::ScopedEnv helper("TAVRO_SIMULATE", c.helper);
+    std::vector<std::string> args = design;
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, cli::kExitSimulationFailed);
+    EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
+  }
+}
+
+// The same designs give the same rows however many run side by side: no
+// run is judged by how long it takes on a loaded machine.
+TEST(Cli, BatchSimulationRowsDoNotDependOnTheJobs) {
+  test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const std::string designs =
+      "12,1,1,1,1.2,0.7\n24,2,1,2,1.2,0.7\n5,0.1,1,1,1.2,0.7\n48,10,2,2,1.5,1\n"
+      "300,0.5,1,1,1.2,0.7\n100000,1,1,1,1.2,0.7\n";
+  const CliRun one = Cli({"--batch", "--simulate", "--jobs", "1"}, designs);
+  const CliRun six = Cli({"--batch", "--simulate", "--jobs", "6"}, designs);
+  EXPECT_EQ(one.out, six.out);
+  EXPECT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 7) << one.out;
+  EXPECT_EQ(one.out.find("stalled"), std::string::npos) << one.out;
 }
 
 }  // namespace

@@ -32,13 +32,22 @@ SimulationRequest WorkedExampleRequest() {
   return r;
 }
 
-std::string Script(const std::string& name, const std::string& body) {
-  const fs::path path =
-      fs::temp_directory_path() / ("tavro_" + name + "_" + std::to_string(::getpid()));
-  std::ofstream(path) << "#!/bin/sh\n" << body << '\n';
-  fs::permissions(path, fs::perms::owner_all);
-  return path.string();
-}
+// A stand-in helper program, removed with the scope.
+class Script {
+ public:
+  Script(const std::string& name, const std::string& body)
+      : path_(fs::temp_directory_path() / ("tavro_" + name + "_" + std::to_string(::getpid()))) {
+    std::ofstream(path_) << "#!/bin/sh\n" << body << '\n';
+    fs::permissions(path_, fs::perms::owner_all);
+  }
+  ~Script() { fs::remove(path_); }
+  Script(const Script&) = delete;
+  Script& operator=(const Script&) = delete;
+  std::string Path() const { return path_.string(); }
+
+ private:
+  fs::path path_;
+};
 
 TEST(Helper, AnswersAndSurvivesABadRequest) {
   HelperProcess helper(TAVRO_SIMULATE_HELPER);
@@ -55,14 +64,16 @@ TEST(Helper, AnswersAndSurvivesABadRequest) {
 }
 
 TEST(Helper, ACrashOrAHangBecomesAMessage) {
-  HelperProcess crashing(Script("crash", "kill -SEGV $$"));
+  const Script crash("crash", "kill -SEGV $$");
+  HelperProcess crashing(crash.Path());
   try {
     crashing.Exchange("{}", 10);
     FAIL();
   } catch (const HelperFailure& e) {
     EXPECT_NE(std::string(e.what()).find("crashed (signal 11"), std::string::npos) << e.what();
   }
-  HelperProcess hanging(Script("hang", "exec sleep 30"));
+  const Script hang("hang", "exec sleep 30");
+  HelperProcess hanging(hang.Path());
   try {
     hanging.Exchange("{}", 0.5);
     FAIL();
@@ -78,8 +89,9 @@ TEST(Helper, AStoppedHelperIsFoundStalled) {
   SimulationRequest request = WorkedExampleRequest();
   request.Surge = true;
   request.Progress = true;
-  HelperProcess stopped(Script(
-      "stopped", std::string("( sleep 0.3; kill -STOP $$ ) & exec ") + TAVRO_SIMULATE_HELPER));
+  const Script stopping(
+      "stopped", std::string("( sleep 0.3; kill -STOP $$ ) & exec ") + TAVRO_SIMULATE_HELPER);
+  HelperProcess stopped(stopping.Path());
   try {
     stopped.Exchange(EncodeRequest(request));
     FAIL() << "a stopped helper answered";
@@ -243,14 +255,15 @@ TEST(Cli, PdfWithSimulateCarriesTheCheckAndBothSurges) {
 }
 
 TEST(Cli, RejectedModelNeverReachesTheSimulator) {
-  test::ScopedEnv helper("TAVRO_SIMULATE",
-                         Script("never", "touch /tmp/tavro_started_$$; exit 9").c_str());
+  const Script never("never", "exit 9");
+  test::ScopedEnv helper("TAVRO_SIMULATE", never.Path().c_str());
   std::vector<std::string> args = kWorkedExample;
   for (const char* a : {"--simulate", "--diode-model", ".model x D(IS=1n)\n.control"})
     args.push_back(a);
   const CliRun r = Cli(args);
   EXPECT_EQ(r.status, cli::kExitSimulationFailed);
   EXPECT_NE(r.err.find("one .model line"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("9"), std::string::npos) << r.err;  // the stand-in never ran
 }
 
 TEST(Cli, BatchSimulateAppendsTheCircuitsFigures) {

@@ -59,23 +59,6 @@ std::variant<Target, FileError> Follow(const std::string& path) {
   return System(ELOOP);
 }
 
-std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  // Each pass writes at least one byte or ends.
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return System(errno);
-    }
-    if (n == 0) return System(EIO);
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return std::nullopt;
-}
-
 // A temporary file beside `target`, created here and so ours to remove.
 int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
   static std::atomic<unsigned> counter{0};
@@ -101,6 +84,23 @@ void SyncFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  // Each pass writes at least one byte or ends.
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return System(errno);
+    }
+    if (n == 0) return System(EIO);
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return std::nullopt;
+}
 
 FileReading ReadRegularFile(const std::string& path, std::size_t limit) {
   // O_NONBLOCK: opening a FIFO without a writer must not wait for one.

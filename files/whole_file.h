@@ -36,8 +36,8 @@ FileReading ReadRegularFile(const std::string& path, std::size_t limit);
 // followed: the file it leads to is replaced and the link stays. An existing
 // file keeps its permission bits (and, where the system allows, its owner); a
 // new one gets 0666 less the umask. An existing target that is not a regular
-// file, or that the user may not write, is refused. The new file is synced before the rename, the folder
-// after it.
+// file, or that the user may not write, is refused. The new file is synced
+// before the rename, the folder after it.
 std::optional<FileError> ReplaceFile(const std::string& path, std::string_view bytes);
 
 enum class TargetUse { Replace, Append };
@@ -47,6 +47,10 @@ enum class TargetUse { Replace, Append };
 // regular file (links followed) the user may write; a replaced file's folder,
 // or a new file's, must take new files. Writes nothing.
 std::optional<FileError> CheckTarget(const std::string& path, TargetUse use);
+
+// Writes every byte of `bytes` to the open file `fd`, retrying after a
+// signal; a write that takes nothing is EIO, so the loop always ends.
+std::optional<FileError> WriteAll(int fd, std::string_view bytes);
 
 // The system's reason (strerror) for a System fault; empty for the others,
 // which each front end words in its own texts.

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "design/design_file.h"
+#include "files/whole_file.h"
 #include "report/report_texts.h"
 
 namespace tavro::report {
@@ -63,17 +64,7 @@ class AppendTarget {
   AppendTarget& operator=(const AppendTarget&) = delete;
 
   void Write(const std::string& bytes) {
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-      const ssize_t n = ::write(fd_, p, left);
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        Fail(errno);
-      }
-      p += n;
-      left -= static_cast<std::size_t>(n);
-    }
+    if (const auto error = files::WriteAll(fd_, bytes)) Fail(error->Errno);
   }
 
   void Finish() {

@@ -73,9 +73,18 @@ class AltAlone : public QObject {
                  QApplication::activePopupWidget() == nullptr;
         break;
       }
+      case QEvent::ShortcutOverride: {
+        // Alt+letter reaches the menu bar's mnemonic as a shortcut, never as
+        // a key press: the Alt that comes up after it is not Alt alone.
+        if (static_cast<const QKeyEvent&>(*event).key() != Qt::Key_Alt) armed_ = false;
+        break;
+      }
+      case QEvent::Shortcut:
+        armed_ = false;
+        break;
       case QEvent::KeyRelease: {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (armed_ && key.key() == Qt::Key_Alt) {
+        if (armed_ && key.key() == Qt::Key_Alt && QApplication::activePopupWidget() == nullptr) {
           // Once the release has been delivered, so it does not close the menu.
           armed_ = false;
           QTimer::singleShot(0, &window_, open_);

@@ -15,6 +15,7 @@
 
 #include "app/app_texts.h"
 #include "app/form_fixture.h"
+#include "app/interface_language.h"
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
 #include "common/files.h"
@@ -96,6 +97,40 @@ TEST_F(Everyday, AltCombinationsNeverTypeIntoAField) {
   QApplication::processEvents();
   EXPECT_EQ(form.menuBar()->activeAction(), form.menuBar()->actions().value(0));
   QTest::keyClick(form.menuBar(), Qt::Key_Escape);
+}
+
+// Alt+letter opens that letter's menu and it stays open once both keys are
+// up, in either language: real key events, as a keyboard sends them.
+TEST_F(Everyday, AltAndAMnemonicOpenThatMenuAndKeepItOpen) {
+  for (const i18n::Language language : {i18n::Language::Russian, i18n::Language::English}) {
+    SwitchLanguage(language);
+    QApplication::setActiveWindow(&form);
+    Edit(Field::Edit1)->setFocus();
+    for (QAction* menu : form.menuBar()->actions()) {
+      const QString title = menu->text();
+      SCOPED_TRACE(title.toStdString());
+      const QChar letter = title[title.indexOf('&') + 1];
+      QWidget* target = QApplication::focusWidget();
+      ASSERT_NE(target, nullptr);
+      QTest::keyPress(target, Qt::Key_Alt, Qt::AltModifier);
+      // The key as the layout gives it: its code and its character.
+      QKeyEvent press(QEvent::KeyPress, QKeySequence(letter.toUpper())[0].key(), Qt::AltModifier,
+                      QString(letter));
+      QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::AltModifier, QString(letter));
+      QWidget* receiver = QApplication::focusWidget();
+      QApplication::sendEvent(receiver, &press);
+      QApplication::processEvents();
+      if (QWidget* now = QApplication::activePopupWidget()) receiver = now;
+      QApplication::sendEvent(receiver, &release);
+      QTest::keyRelease(receiver, Qt::Key_Alt);
+      QApplication::processEvents();
+      QApplication::processEvents();
+      EXPECT_EQ(QApplication::activePopupWidget(), menu->menu());
+      while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+      QApplication::processEvents();
+    }
+  }
+  SwitchLanguage(i18n::Language::Russian);
 }
 
 TEST_F(Everyday, TabSkipsTheResultsButReachesTheSliderAndClickSelectsAResult) {

@@ -6,7 +6,6 @@
 
 #include "design/translatable.h"
 #include "design/window.h"
-#include "tavro/version.h"
 
 namespace tavro::app::texts {
 
@@ -98,16 +97,12 @@ inline constexpr std::string_view kCalculateButton = TAVRO_TRANSLATABLE("app", "
 inline constexpr std::string_view kLimbsOne = "1";
 inline constexpr std::string_view kLimbsTwo = "2";
 
-// The About message's three lines, shown separated by CR LF.
-inline constexpr std::string_view kAboutVersion = TAVRO_TRANSLATABLE("app", "Версия: 2.0");
+// The About message's three lines, shown separated by CR LF; %1 is the
+// release of this build (release::kVersion), the program's one version.
+inline constexpr std::string_view kAboutVersion = TAVRO_TRANSLATABLE("app", "Версия: %1");
 inline constexpr std::string_view kAboutAuthor =
     TAVRO_TRANSLATABLE("app", "Автор программы: mq270");
 inline constexpr std::string_view kAboutMail = "e-mail: mq270@tavro.example";
-
-// The release of this build, the About message's last line.
-inline std::string ReleaseLine() {
-  return "\r\nTavro " + std::string(release::kVersion);
-}
 
 // The language menu reads the same in either language, and each language is
 // named in its own: anyone finds their way back.

@@ -13,6 +13,7 @@
 #include "app/qt_text.h"
 #include "design/texts.h"
 #include "i18n/catalogue.h"
+#include "tavro/version.h"
 
 int main(int argc, char** argv) {
   using namespace tavro;

@@ -41,6 +41,7 @@
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
+#include "tavro/version.h"
 
 namespace tavro::app {
 
@@ -531,8 +532,8 @@ void TForm1::N4Click() {
 
 void TForm1::N5Click() {
   Guarded([this] {
-    message_(T(texts::kAboutVersion) + "\r\n" + T(texts::kAboutAuthor) + "\r\n" +
-             Q(texts::kAboutMail) + Q(texts::ReleaseLine()));
+    message_(T(texts::kAboutVersion).arg(Q(release::kVersion)) + "\r\n" + T(texts::kAboutAuthor) +
+             "\r\n" + Q(texts::kAboutMail));
   });
 }
 

@@ -602,8 +602,8 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
         <translation>Steady state: %1 periods</translation>
     </message>
     <message>
-        <source>Версия: 2.0</source>
-        <translation>Version: 2.0</translation>
+        <source>Версия: %1</source>
+        <translation>Version: %1</translation>
     </message>
     <message>
         <source>Автор программы: mq270</source>

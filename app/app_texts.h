@@ -84,7 +84,12 @@ inline constexpr std::string_view kMainsTolerance =
     TAVRO_TRANSLATABLE("app", "Допустимое отклонение напряжения сети, ± %");
 inline constexpr std::string_view kMainsNote = TAVRO_TRANSLATABLE(
     "app",
-    "Новые значения вступают в силу при следующем расчёте; показанный расчёт повторяется сразу.");
+    "Выполненный расчёт сразу повторяется с новыми значениями; по ним же считаются и "
+    "все следующие расчёты.");
+inline constexpr std::string_view kMainsPreset = TAVRO_TRANSLATABLE("app", "Типовая сеть");
+inline constexpr std::string_view kMainsPresetOther = TAVRO_TRANSLATABLE("app", "другая");
+// A preset: %1 the voltage, %2 the frequency.
+inline constexpr std::string_view kMainsPresetItem = TAVRO_TRANSLATABLE("app", "%1 В / %2 Гц");
 inline constexpr std::string_view kCapacitorTolerance =
     TAVRO_TRANSLATABLE("app", "Допуск ёмкости конденсатора, − %");
 inline constexpr std::string_view kCapacitorSeries = TAVRO_TRANSLATABLE("app", "Ряд ёмкостей");

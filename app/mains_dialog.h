@@ -1,9 +1,13 @@
-// The "Сеть" dialog: nominal mains voltage, frequency and tolerance. The
-// window opens it through an injectable runner, so tests never block.
+// The "Сеть" dialog: nominal mains voltage, frequency and tolerance, with
+// the common mains as presets. A value out of range is named and the dialog
+// stays open; nothing typed is cut short. The window opens it through an
+// injectable runner, so tests never block.
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <functional>
 #include <optional>
 
@@ -19,7 +23,15 @@ class MainsDialog : public QDialog {
               QWidget* parent);
   design::ratings::SupplyConditions Chosen() const;
 
+  // OK: closes the dialog when every value is in its range, else names the
+  // first that is not.
+  void accept() override;
+
  private:
+  void ShowPreset();
+
+  QComboBox* preset_;
+  QLabel* problem_;
   QDoubleSpinBox* voltage_;
   QDoubleSpinBox* frequency_;
   QDoubleSpinBox* tolerance_;

@@ -188,8 +188,20 @@
         <translation>Mains voltage tolerance, ± %</translation>
     </message>
     <message>
-        <source>Новые значения вступают в силу при следующем расчёте; показанный расчёт повторяется сразу.</source>
-        <translation>New values take effect at the next calculation; the calculation shown is repeated at once.</translation>
+        <source>Выполненный расчёт сразу повторяется с новыми значениями; по ним же считаются и все следующие расчёты.</source>
+        <translation>A calculation already made is repeated at once with the new values; every later calculation uses them too.</translation>
+    </message>
+    <message>
+        <source>Типовая сеть</source>
+        <translation>Common mains</translation>
+    </message>
+    <message>
+        <source>другая</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>%1 В / %2 Гц</source>
+        <translation>%1 V / %2 Hz</translation>
     </message>
     <message>
         <source>Допуск ёмкости конденсатора, − %</source>

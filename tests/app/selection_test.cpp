@@ -1,12 +1,17 @@
 // "Выбор элементов", the "Сеть" dialog, the warnings line and the settings.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/app_settings.h"
 #include "app/form_fixture.h"
+#include "app/mains_dialog.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/texts.h"
 
@@ -85,6 +90,56 @@ TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {
   form.MainsItem()->trigger();  // cancelled: nothing changes
   EXPECT_EQ(saved.size(), 1u);
   EXPECT_TRUE(messages.empty());
+}
+
+// What is typed into the mains dialog is kept whole; a value out of range
+// is named and keeps the dialog open; a preset sets voltage and frequency.
+TEST_F(Selection, TheMainsDialogKeepsWhatIsTypedAndOffersTheCommonMains) {
+  MainsDialog dialog(r::SupplyConditions{}, ',', &form);
+  const auto box = [&dialog](const char* name) {
+    return dialog.findChild<QDoubleSpinBox*>(name);
+  };
+  const auto type = [&](const char* name, const char* text) {
+    QLineEdit* line = box(name)->findChild<QLineEdit*>();
+    line->selectAll();
+    QTest::keyClicks(line, text);
+  };
+  auto* preset = dialog.findChild<QComboBox*>("MainsPreset");
+  auto* problem = dialog.findChild<QLabel*>("MainsProblem");
+  dialog.show();
+  EXPECT_EQ(preset->currentIndex(), 1);  // 220 V / 50 Hz
+  const struct {
+    const char* box;
+    const char* typed;
+    double value;
+    const char* problem;  // part of the message, or nothing
+  } cases[] = {{"MainsTolerance", "99", 99.0, "50 %"},
+               {"MainsTolerance", "12,5", 12.5, nullptr},
+               {"MainsVoltage", "9999", 9999.0, "1000 В"},
+               {"MainsVoltage", "0", 0.0, "1000 В"},
+               {"MainsVoltage", "230", 230.0, nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    type(c.box, c.typed);
+    EXPECT_EQ(box(c.box)->value(), c.value);
+    dialog.setResult(QDialog::Rejected);
+    dialog.accept();
+    EXPECT_EQ(dialog.result() == QDialog::Accepted, c.problem == nullptr);
+    if (c.problem) {
+      EXPECT_TRUE(problem->text().contains(QString::fromUtf8(c.problem)));
+    } else {
+      dialog.show();
+    }
+  }
+  EXPECT_EQ(preset->currentIndex(), 2);  // 230 V / 50 Hz
+  preset->setCurrentIndex(3);
+  emit preset->activated(3);
+  const r::SupplyConditions chosen = dialog.Chosen();
+  EXPECT_EQ(chosen.Supply.Voltage, 120.0L);
+  EXPECT_EQ(chosen.Supply.Frequency, 60.0L);
+  EXPECT_EQ(chosen.Tolerance, 0.125L);
+  type("MainsVoltage", "121");
+  EXPECT_EQ(preset->currentIndex(), 0);  // another mains
 }
 
 TEST_F(Selection, WarningsGoToALineUnderTheWindowNeverToAMessage) {

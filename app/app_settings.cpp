@@ -20,7 +20,7 @@ QString Text(long double value) {
 
 }  // namespace
 
-AppSettings LoadSettings(QSettings& store) {
+AppSettings LoadSettings(QSettings& store, i18n::Language firstStart) {
   namespace r = design::ratings;
   AppSettings s;
   s.Mains.Supply.Voltage = Stored(store, "mains/voltage", s.Mains.Supply.Voltage,
@@ -39,7 +39,7 @@ AppSettings LoadSettings(QSettings& store) {
     s.Parts.Series = r::CapacitanceSeries::E12;
   }
   const std::string language = store.value("interface/language").toString().toStdString();
-  s.Language = i18n::LanguageFromCode(language).value_or(i18n::Language::Russian);
+  s.Language = i18n::LanguageFromCode(language).value_or(firstStart);
   return s;
 }
 

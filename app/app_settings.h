@@ -15,12 +15,14 @@ namespace tavro::app {
 struct AppSettings {
   design::ratings::SupplyConditions Mains;
   design::ratings::PartChoices Parts;
-  // Russian until the user picks another, whatever the system's locale.
+  // The system locale's at the first start, then what the user picks.
   i18n::Language Language = i18n::Language::Russian;
 };
 
-// Values missing or out of range keep their defaults.
-AppSettings LoadSettings(QSettings& store);
+// Values missing or out of range keep their defaults; a language never
+// stored (the first start) is `firstStart`.
+AppSettings LoadSettings(QSettings& store,
+                         i18n::Language firstStart = i18n::Language::Russian);
 void SaveSettings(QSettings& store, const AppSettings& settings);
 
 }  // namespace tavro::app

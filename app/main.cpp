@@ -1,6 +1,7 @@
 // tavro: the design calculator's window.
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QSettings>
 #include <cstdio>
 #include <string>
@@ -32,10 +33,11 @@ int main(int argc, char** argv) {
   // The menu entry and the icon of an installed copy.
   QGuiApplication::setDesktopFileName(app::Q(release::kDesktopId));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tavro")));
-  // The interface is Russian whatever the locale (the toolkit's own dialogs
-  // too) until the user picks English in the window.
+  // The first start follows the system's locale (the toolkit's own dialogs
+  // too); later starts, the language last picked in the window.
   QSettings settings(QStringLiteral("Tavro"), QStringLiteral("Tavro"));
-  const app::AppSettings stored = app::LoadSettings(settings);
+  const app::AppSettings stored = app::LoadSettings(
+      settings, i18n::LanguageOfLocale(QLocale::system().name().toStdString()));
   i18n::UseLanguage(stored.Language);
   app::TForm1 Form1(app::SystemDecimalSeparator());
   Form1.ApplySettings(stored);

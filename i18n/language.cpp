@@ -12,4 +12,9 @@ std::optional<Language> LanguageFromCode(std::string_view code) {
   return std::nullopt;
 }
 
+Language LanguageOfLocale(std::string_view localeName) {
+  const std::string_view code = localeName.substr(0, localeName.find_first_of("_-.@"));
+  return code == "ru" ? Language::Russian : Language::English;
+}
+
 }  // namespace tavro::i18n

@@ -13,4 +13,8 @@ enum class Language { Russian, English };
 std::string_view CodeOf(Language language);
 std::optional<Language> LanguageFromCode(std::string_view code);
 
+// The language that suits a system locale name such as "ru_RU" or
+// "en_GB.UTF-8": Russian for every Russian locale, English for all others.
+Language LanguageOfLocale(std::string_view localeName);
+
 }  // namespace tavro::i18n

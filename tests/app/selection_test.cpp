@@ -181,6 +181,17 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
   store.setValue("interface/language", "fr");
   const AppSettings odd = LoadSettings(store);
   EXPECT_EQ(odd.Language, i18n::Language::Russian);
+  // The first start follows the system's locale; a stored choice wins after.
+  QSettings fresh(dir.filePath("fresh.ini"), QSettings::IniFormat);
+  for (const auto& [locale, language] :
+       {std::pair{"ru_RU", i18n::Language::Russian}, std::pair{"ru", i18n::Language::Russian},
+        std::pair{"ru_UA.UTF-8", i18n::Language::Russian},
+        std::pair{"en_US", i18n::Language::English}, std::pair{"C", i18n::Language::English},
+        std::pair{"de_DE", i18n::Language::English}, std::pair{"", i18n::Language::English}}) {
+    EXPECT_EQ(LoadSettings(fresh, i18n::LanguageOfLocale(locale)).Language, language) << locale;
+  }
+  SaveSettings(store, s);  // English picked
+  EXPECT_EQ(LoadSettings(store, i18n::Language::Russian).Language, i18n::Language::English);
   EXPECT_EQ(odd.Mains.Supply.Voltage, 220.0L);
   EXPECT_EQ(odd.Mains.Tolerance, 0.10L);
 }

@@ -153,6 +153,11 @@ inline constexpr std::string_view kPdfTitle = TAVRO_TRANSLATABLE("app", "Экс�
 inline constexpr std::string_view kStaleNote = TAVRO_TRANSLATABLE(
     "app", "Входные данные изменены: результаты относятся к прежнему расчёту. Нажмите «Расчёт».");
 inline constexpr std::string_view kCurrentDesign = TAVRO_TRANSLATABLE("app", "Проект: %1");
+// Before another design file is opened over edits not saved.
+inline constexpr std::string_view kUnsavedDesign =
+    TAVRO_TRANSLATABLE("app", "Введённые данные не сохранены в проекте. Сохранить их?");
+inline constexpr std::string_view kUnsavedFile =
+    TAVRO_TRANSLATABLE("app", "Изменения в проекте «%1» не сохранены. Сохранить их?");
 inline constexpr std::string_view kMethodMissing =
     TAVRO_TRANSLATABLE("app", "Описание методики не входит в эту сборку.");
 

@@ -1,9 +1,12 @@
 #include "app/design_files.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -25,6 +28,21 @@ std::string Native(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
 
+DesignFiles::UnsavedChoice AskAboutUnsaved(QWidget* parent, const QString& name) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                  name.isEmpty() ? T(texts::kUnsavedDesign) : T(texts::kUnsavedFile).arg(name),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return DesignFiles::UnsavedChoice::Save;
+    case QMessageBox::Discard:
+      return DesignFiles::UnsavedChoice::Discard;
+    default:
+      return DesignFiles::UnsavedChoice::Cancel;
+  }
+}
+
 }  // namespace
 
 DesignFiles::DesignFiles(QWidget& window, const FormControls& controls, char separator,
@@ -33,7 +51,14 @@ DesignFiles::DesignFiles(QWidget& window, const FormControls& controls, char sep
       window_(window),
       controls_(controls),
       separator_(separator),
-      message_(std::move(message)) {}
+      message_(std::move(message)),
+      ask_(AskAboutUnsaved) {
+  for (QLineEdit* edit : controls_.edits) {
+    if (!edit->isReadOnly()) connect(edit, &QLineEdit::textChanged, this, &DesignFiles::Check);
+  }
+  connect(controls_.radioButton2, &QRadioButton::toggled, this, &DesignFiles::Check);
+  MarkSaved();
+}
 
 std::unique_ptr<QSettings> DesignFiles::Settings() const {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -44,7 +69,47 @@ design::DesignFile DesignFiles::Inputs() const {
   const auto text = [&](Field f) { return controls_.Edit(f)->text().toStdString(); };
   return {{text(Field::Edit1), text(Field::Edit2), text(Field::Edit3),
            controls_.radioButton2->isChecked() ? "2" : "1", text(Field::Edit5), text(Field::Edit6)},
-          separator_};
+          separator_,
+          settingsOf_ ? settingsOf_() : design::DesignSettings{}};
+}
+
+void DesignFiles::SetSettingsAccess(SettingsGetter get, SettingsTaker take) {
+  settingsOf_ = std::move(get);
+  takeSettings_ = std::move(take);
+  MarkSaved();
+}
+
+void DesignFiles::MarkSaved() {
+  saved_ = design::DesignFileText(Inputs());
+  Check();
+}
+
+bool DesignFiles::Modified() const {
+  return design::DesignFileText(Inputs()) != saved_;
+}
+
+void DesignFiles::Check() {
+  const bool modified = Modified();
+  if (modified == modified_) return;
+  modified_ = modified;
+  emit ModifiedChanged(modified);
+}
+
+bool DesignFiles::MayDiscard() {
+  if (!Modified()) return true;
+  const QString name = current_.isEmpty() ? QString() : QFileInfo(current_).fileName();
+  switch (ask_(&window_, name)) {
+    case UnsavedChoice::Save: {
+      Save();
+      // Saved only if it was written (the dialog may have been cancelled).
+      return !Modified();
+    }
+    case UnsavedChoice::Discard:
+      return true;
+    case UnsavedChoice::Cancel:
+      break;
+  }
+  return false;
 }
 
 void DesignFiles::Apply(const design::DesignFile& file) {
@@ -58,15 +123,25 @@ void DesignFiles::Apply(const design::DesignFile& file) {
 }
 
 bool DesignFiles::Open(const QString& path) {
+  if (!MayDiscard()) return false;
   const design::DesignFileReading reading = design::ReadDesignFile(Native(path), separator_);
-  if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
-    message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, i18n::TranslateUtf8)));
+  const auto refuse = [&](const design::DesignFileError& error) {
+    message_(Q(design::DescribeDesignFileError(path.toStdString(), error, i18n::TranslateUtf8)));
     return false;
+  };
+  if (const auto* error = std::get_if<design::DesignFileError>(&reading)) return refuse(*error);
+  const design::DesignFile& file = std::get<design::DesignFile>(reading);
+  if (takeSettings_) {
+    if (const auto entry = takeSettings_(file.Settings)) {
+      return refuse({design::DesignFileProblem::BadEntry, *entry});
+    }
   }
-  Apply(std::get<design::DesignFile>(reading));
+  Apply(file);
   current_ = path;
   Remember(path);
+  MarkSaved();
   emit CurrentFileChanged(path);
+  emit Opened();
   return true;
 }
 
@@ -105,6 +180,7 @@ bool DesignFiles::WriteTo(const QString& path) {
   }
   current_ = path;
   Remember(path);
+  MarkSaved();
   emit CurrentFileChanged(path);
   return true;
 }
@@ -146,6 +222,8 @@ std::optional<QPoint> DesignFiles::RestoreSession() {
     const auto reading = design::ParseDesignFile(last.toStdString(), separator_);
     if (const auto* file = std::get_if<design::DesignFile>(&reading)) Apply(*file);
   }
+  // What the last run left is where this one starts, not an edit.
+  MarkSaved();
   if (!settings->contains(kPositionKey)) return std::nullopt;
   const QPoint position = settings->value(kPositionKey).toPoint();
   // Only a place where the title bar is on some screen.

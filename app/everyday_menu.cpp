@@ -37,12 +37,14 @@ EverydayActions AddEverydayMenus(QMainWindow& window, const FormControls& c) {
   ShowWithMnemonic(window, a.recent->menuAction(), texts::kRecentMenu, 0);
   a.recent->setObjectName("RecentDesigns");
   file->insertMenu(c.n3, a.recent);
-  a.saveDesign = Item(window, *file, c.n3, texts::kSaveDesignItem, 10, "SaveDesign");
+  a.saveDesign = Item(window, *file, c.n3, texts::kSaveDesignItem, 10, "SaveDesign",
+                      {QKeySequence::Save});
   a.saveDesignAs = Item(window, *file, c.n3, texts::kSaveDesignAsItem, 17, "SaveDesignAs",
                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
   file->insertSeparator(c.n3);
   ShowWithMnemonic(window, c.n3, texts::kSaveItem, 10);
-  c.n3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  // Ctrl+S saves the design, as in every desktop program; the report has R.
+  c.n3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   a.exportPdf = Item(window, *file, c.n4, texts::kPdfItem, 0, "ExportPdf",
                      {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_E)});
   file->insertSeparator(c.n4);

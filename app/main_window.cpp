@@ -32,6 +32,7 @@
 #include "design/design_file.h"
 #include "design/diode_current.h"
 #include "design/field_table.h"
+#include "design/ratings/design_settings.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/warnings.h"
 #include "i18n/catalogue.h"
@@ -80,7 +81,7 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
       error_(ModalErrorSink(this)),
       mainsDialog_(ModalMainsDialog(decimalSeparator)) {
   setObjectName("Form1");
-  Follow(*this, this, [this] { setWindowTitle(T(texts::kCaption)); });
+  Follow(*this, this, [this] { ShowTitle(); });
   // Fixed size, minimise but no maximise.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -122,13 +123,27 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   auto* designName = new QLabel(statusBar());
   designName->setObjectName("CurrentDesign");
   statusBar()->addPermanentWidget(designName);
+  // The status line names the file while the window shows what it holds.
   const auto showDesignName = [this, designName] {
     const QString path = files_->CurrentFile();
-    if (!path.isEmpty())
-      designName->setText(T(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
+    designName->setText(path.isEmpty() || files_->Modified()
+                            ? QString()
+                            : T(texts::kCurrentDesign).arg(QFileInfo(path).fileName()));
+    ShowTitle();
   };
   connect(files_, &DesignFiles::CurrentFileChanged, designName, showDesignName);
+  connect(files_, &DesignFiles::ModifiedChanged, designName, showDesignName);
   Follow(*this, designName, showDesignName);
+  files_->SetSettingsAccess(
+      [this] { return design::ratings::SettingsOf(settings_.Mains, settings_.Parts); },
+      [this](const design::DesignSettings& s) -> std::optional<std::string> {
+        AppSettings taken = settings_;
+        if (auto entry = design::ratings::TakeSettings(s, taken.Mains, taken.Parts)) return entry;
+        TakeSettings(taken);
+        return std::nullopt;
+      });
+  // An opened design is calculated at once.
+  connect(files_, &DesignFiles::Opened, this, &TForm1::Button1Click);
   InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });
   InstallTooltips(*this, controls_);
   connect(actions_.openDesign, &QAction::triggered, files_, &DesignFiles::OpenWithDialog);
@@ -426,6 +441,22 @@ void TForm1::ApplySettings(const AppSettings& settings) {
   settings_ = settings;
   SetLanguage(settings.Language);
   if (selection_) selection_->deleteLater();
+  // The settings the program starts with are no edit.
+  files_->MarkSaved();
+}
+
+void TForm1::TakeSettings(const AppSettings& taken) {
+  settings_ = taken;
+  if (settingsSink_) settingsSink_(settings_);
+  // The parts window opens again with the file's choices.
+  if (selection_) selection_->deleteLater();
+}
+
+void TForm1::ShowTitle() {
+  const QString path = files_ ? files_->CurrentFile() : QString();
+  setWindowTitle(path.isEmpty() ? T(texts::kCaption)
+                                : QFileInfo(path).fileName() + "[*] — " + T(texts::kCaption));
+  setWindowModified(files_ && !path.isEmpty() && files_->Modified());
 }
 
 void TForm1::RefreshRatings() {
@@ -504,6 +535,7 @@ void TForm1::SelectionClick() {
               [this](const design::ratings::PartChoices& choices) {
                 settings_.Parts = choices;
                 if (settingsSink_) settingsSink_(settings_);
+                files_->Check();
               });
     }
     ShowDesignIn(*selection_);
@@ -519,6 +551,7 @@ void TForm1::MainsClick() {
     if (!chosen) return;
     settings_.Mains = *chosen;
     if (settingsSink_) settingsSink_(settings_);
+    files_->Check();
     // The results shown follow the new mains at once.
     if (procedure_.State().Calculated) Button1Click();
   });

@@ -142,6 +142,10 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // The output group's caption and the warnings line of the shown design,
   // in the language in use.
   void ShowRatingsTexts();
+  // The caption, after the design file's name (with * while it is modified).
+  void ShowTitle();
+  // A design file's mains and part choices become the window's.
+  void TakeSettings(const AppSettings& taken);
   // "Язык / Language", then Справка moved to the end of the menu bar.
   void BuildLanguageMenu();
   void BuildPartsMenus();

@@ -18,6 +18,7 @@
 #include "design/design_file.h"
 #include "design/diode_current.h"
 #include "design/inputs.h"
+#include "design/ratings/design_settings.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/text_template.h"
 #include "design/texts.h"
@@ -131,14 +132,48 @@ void Describe(CLI::App& app, Options& o) {
       "PDF or netlist not written adds \"error\" to the design's object.");
 }
 
+// A design file's mains, part and simulation settings for every option not
+// given on the command line; the entry out of its range, if one is.
+std::optional<std::string> TakeFileSettings(const CLI::App& app, design::DesignSettings s,
+                                            RatingsRequest& parts, SimulateOptions& simulation) {
+  const auto given = [&app](const char* option) { return app.count(option) > 0; };
+  if (given("--mains-voltage")) s.MainsVoltage.reset();
+  if (given("--mains-frequency")) s.MainsFrequency.reset();
+  if (given("--mains-tolerance")) s.MainsTolerancePercent.reset();
+  if (given("--capacitor-tolerance")) s.CapacitorTolerancePercent.reset();
+  if (given("--e12")) s.CapacitorSeries.reset();
+  if (given("--diode-margin")) s.DiodeMargin.reset();
+  if (auto entry = design::ratings::TakeSettings(s, parts.Mains, parts.Choices)) return entry;
+  if (s.SimulationLoad && *s.SimulationLoad != "resistive" && *s.SimulationLoad != "current") {
+    return "simulation.load";
+  }
+  if (s.SimulationEsr && !(*s.SimulationEsr >= 0.0L && *s.SimulationEsr <= 1.0e6L)) {
+    return "simulation.esr";
+  }
+  // The simulation's settings are the file's unless one of them is given.
+  const bool typed = given("--diode") || given("--diode-model");
+  if (!typed && s.SimulationDiode) simulation.Diode = *s.SimulationDiode;
+  if (!typed && s.SimulationModel) simulation.DiodeModel = *s.SimulationModel;
+  if (!given("--esr") && s.SimulationEsr) simulation.Esr = static_cast<double>(*s.SimulationEsr);
+  if (!given("--load") && s.SimulationLoad) simulation.Load = *s.SimulationLoad;
+  return std::nullopt;
+}
+
 // The inputs of a design file, in the separator in use, for every input
-// option not given on the command line; the message when the file is refused.
-std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, Options& o) {
+// option not given on the command line, and its settings likewise; the
+// message when the file is refused.
+std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, Options& o,
+                                          RatingsRequest& parts) {
   const design::DesignFileReading reading = design::ReadDesignFile(o.designFile, separator);
   if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
     return design::DescribeDesignFileError(o.designFile, *error, i18n::TranslateUtf8);
   }
-  const design::InputTexts& in = std::get<design::DesignFile>(reading).Inputs;
+  const design::DesignFile& file = std::get<design::DesignFile>(reading);
+  if (const auto entry = TakeFileSettings(app, file.Settings, parts, o.simulation)) {
+    return design::DescribeDesignFileError(
+        o.designFile, {design::DesignFileProblem::BadEntry, *entry}, i18n::TranslateUtf8);
+  }
+  const design::InputTexts& in = file.Inputs;
   const auto take = [&](const char* option, std::string& text, const std::string& fromFile) {
     if (app.count(option) == 0) text = fromFile;
   };
@@ -179,7 +214,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     err << *message << '\n';
     return kExitUsage;
   }
-  const RatingsRequest& parts = std::get<RatingsRequest>(request);
+  RatingsRequest parts = std::get<RatingsRequest>(request);
 
   if (o.batch) {
     const BatchExtension simulation =
@@ -196,7 +231,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
 
   if (!o.designFile.empty()) {
-    if (auto message = TakeDesignFile(app, separator, o)) {
+    if (auto message = TakeDesignFile(app, separator, o, parts)) {
       if (o.json) {
         out << RenderJsonError(*message);
       } else {

@@ -7,7 +7,9 @@
 #include <rapidjson/prettywriter.h>
 #include <rapidjson/stringbuffer.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "design/decimal.h"
 #include "design/text_template.h"
@@ -29,7 +31,35 @@ constexpr InputEntry kTextEntries[] = {
     {"flux", &InputTexts::Bm},    {"diode_drop", &InputTexts::Ud},
 };
 constexpr const char* kLimbsKey = "limbs";
-constexpr const char* kTopKeys[] = {"format", "version", "decimal_separator", "inputs"};
+constexpr const char* kTopKeys[] = {"format", "version",    "decimal_separator", "inputs",
+                                    "mains",  "parts",      "simulation"};
+// The entries of version 1; the others came with version 2.
+constexpr std::size_t kVersion1Keys = 4;
+
+// A setting's name or .model line; longer is not the program's.
+constexpr std::size_t kMaxSettingText = 4096;
+
+// One entry of the settings: a number or a name in one of the sections.
+struct SettingEntry {
+  const char* Section;
+  const char* Key;
+  std::optional<long double> DesignSettings::*Number;
+  std::optional<std::string> DesignSettings::*Name;
+};
+
+constexpr const char* kSections[] = {"mains", "parts", "simulation"};
+constexpr SettingEntry kSettingEntries[] = {
+    {"mains", "voltage", &DesignSettings::MainsVoltage, nullptr},
+    {"mains", "frequency", &DesignSettings::MainsFrequency, nullptr},
+    {"mains", "tolerance_percent", &DesignSettings::MainsTolerancePercent, nullptr},
+    {"parts", "capacitor_tolerance_percent", &DesignSettings::CapacitorTolerancePercent, nullptr},
+    {"parts", "capacitor_series", nullptr, &DesignSettings::CapacitorSeries},
+    {"parts", "diode_margin", &DesignSettings::DiodeMargin, nullptr},
+    {"simulation", "diode", nullptr, &DesignSettings::SimulationDiode},
+    {"simulation", "diode_model", nullptr, &DesignSettings::SimulationModel},
+    {"simulation", "esr", &DesignSettings::SimulationEsr, nullptr},
+    {"simulation", "load", nullptr, &DesignSettings::SimulationLoad},
+};
 constexpr const char* kInputKeys[] = {"voltage", "current",    "ripple",
                                       "flux",    "diode_drop", "limbs"};
 
@@ -109,6 +139,36 @@ std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char f
   return std::nullopt;
 }
 
+std::optional<DesignFileError> ReadSection(const rapidjson::Value& section, const char* name,
+                                           DesignSettings& out) {
+  const std::string prefix = std::string(name) + ".";
+  if (!section.IsObject()) return Error(DesignFileProblem::BadEntry, name);
+  for (const auto& m : section.GetObject()) {
+    const std::string_view key = View(m.name);
+    int seen = 0;
+    for (const SettingEntry& e : kSettingEntries) {
+      if (e.Section != std::string_view(name) || key != e.Key) continue;
+      ++seen;
+      // Given twice: which one would count is anybody's guess.
+      if ((e.Number && out.*e.Number) || (e.Name && out.*e.Name)) {
+        return Error(DesignFileProblem::DuplicateEntry, prefix + e.Key);
+      }
+      if (e.Number) {
+        if (!m.value.IsNumber()) return Error(DesignFileProblem::BadEntry, prefix + e.Key);
+        out.*e.Number = static_cast<long double>(m.value.GetDouble());
+      } else {
+        if (!m.value.IsString() || m.value.GetStringLength() > kMaxSettingText ||
+            !ValidUtf8(View(m.value))) {
+          return Error(DesignFileProblem::BadEntry, prefix + e.Key);
+        }
+        out.*e.Name = std::string(View(m.value));
+      }
+    }
+    if (seen == 0) return Error(DesignFileProblem::UnknownEntry, prefix + std::string(key));
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string WithSeparator(const std::string& text, char from, char to) {
@@ -141,6 +201,27 @@ std::string DesignFileText(const DesignFile& file) {
   w.Key(kLimbsKey);
   w.Int(file.Inputs.Limbs == "2" ? 2 : 1);
   w.EndObject();
+  for (const char* section : kSections) {
+    bool started = false;
+    for (const SettingEntry& e : kSettingEntries) {
+      const bool given = e.Number ? (file.Settings.*e.Number).has_value()
+                                  : (file.Settings.*e.Name).has_value();
+      if (e.Section != std::string_view(section) || !given) continue;
+      if (!started) {
+        w.Key(section);
+        w.StartObject();
+        started = true;
+      }
+      w.Key(e.Key);
+      if (e.Number) {
+        w.Double(static_cast<double>(*(file.Settings.*e.Number)));
+      } else {
+        const std::string& name = *(file.Settings.*e.Name);
+        w.String(name.c_str(), static_cast<rapidjson::SizeType>(name.size()));
+      }
+    }
+    if (started) w.EndObject();
+  }
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
 }
@@ -183,7 +264,11 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
   const rapidjson::Value& root = doc;
   for (const auto& m : root.GetObject()) {
     const std::string key(View(m.name));
-    if (!Known(key, kTopKeys)) return Error(DesignFileProblem::UnknownEntry, key);
+    const auto* const known = std::find(std::begin(kTopKeys), std::end(kTopKeys), key);
+    const bool inVersion = known != std::end(kTopKeys) &&
+                           (version->GetInt() >= 2 || known - std::begin(kTopKeys) <
+                                                          static_cast<std::ptrdiff_t>(kVersion1Keys));
+    if (!inVersion) return Error(DesignFileProblem::UnknownEntry, key);
   }
   if (const auto key = Repeated(root, kTopKeys)) {
     return Error(DesignFileProblem::DuplicateEntry, std::string(*key));
@@ -197,6 +282,11 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
   const rapidjson::Value* inputs = Member(doc, "inputs");
   if (inputs == nullptr) return Error(DesignFileProblem::BadEntry, "inputs");
   if (auto error = ReadInputs(*inputs, from, separator, file.Inputs)) return *error;
+  for (const char* section : kSections) {
+    if (const rapidjson::Value* value = Member(doc, section)) {
+      if (auto error = ReadSection(*value, section, file.Settings)) return *error;
+    }
+  }
   file.DecimalSeparator = separator;
   return file;
 }

@@ -2,15 +2,22 @@
 // can be opened again, passed on, or given to the command-line tool.
 //
 // A file is UTF-8 JSON:
-//   {"format": "tavro-design", "version": 1, "decimal_separator": ",",
+//   {"format": "tavro-design", "version": 2, "decimal_separator": ",",
 //    "inputs": {"voltage": "12", "current": "1", "ripple": "1", "limbs": 1,
-//               "flux": "1,2", "diode_drop": "0,7"}}
+//               "flux": "1,2", "diode_drop": "0,7"},
+//    "mains": {"voltage": 220, "frequency": 50, "tolerance_percent": 10},
+//    "parts": {"capacitor_tolerance_percent": 20, "capacitor_series": "E6",
+//              "diode_margin": 1.5},
+//    "simulation": {"diode": "1N4007", "diode_model": "", "esr": 0,
+//                   "load": "resistive"}}
 // The input texts are kept exactly as typed, with the separator they were
 // typed with; opened where another separator is in use, a text that reads as
 // a number is given the reader's separator, so it means the same number.
-// Settings added later (the mains and so on) come as new entries under a new
-// version; a file of a newer version, or with entries this version does not
-// know, is refused with a message saying so rather than half read.
+// The settings (version 2) are JSON numbers and names, the same in every
+// language; an entry left out keeps the program's default, so version-1 files
+// (inputs only) still open. A file of a newer version, or with entries this
+// version does not know, is refused with a message saying so rather than
+// half read.
 #pragma once
 
 #include <optional>
@@ -24,14 +31,34 @@
 
 namespace tavro::design {
 
-inline constexpr int kDesignFileVersion = 1;
+inline constexpr int kDesignFileVersion = 2;
 inline constexpr const char* kDesignFileFormat = "tavro-design";
 inline constexpr const char* kDesignFileExtension = "tavro";
+
+// Everything beyond the inputs that changes a result; each entry is empty
+// when the file does not give it (the program's default then holds). The
+// values are only checked to be numbers and names here; the front ends check
+// their ranges as they take them (design/ratings/design_settings.h).
+struct DesignSettings {
+  std::optional<long double> MainsVoltage;               // V
+  std::optional<long double> MainsFrequency;             // Hz
+  std::optional<long double> MainsTolerancePercent;      // ±%
+  std::optional<long double> CapacitorTolerancePercent;  // −%
+  std::optional<std::string> CapacitorSeries;            // "E6", "E12"
+  std::optional<long double> DiodeMargin;                // reverse-voltage class over the peak
+  std::optional<std::string> SimulationDiode;            // a shipped model's name
+  std::optional<std::string> SimulationModel;            // the user's .model line, or ""
+  std::optional<long double> SimulationEsr;              // Ω
+  std::optional<std::string> SimulationLoad;             // "resistive", "current"
+
+  bool operator==(const DesignSettings&) const = default;
+};
 
 // What a design file holds.
 struct DesignFile {
   InputTexts Inputs;  // U0, I0, Kp, Bm, Ud as typed; Limbs "1" or "2"
   char DecimalSeparator = ',';
+  DesignSettings Settings;
 };
 
 enum class DesignFileProblem {

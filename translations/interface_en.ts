@@ -296,6 +296,14 @@
         <translation>Design: %1</translation>
     </message>
     <message>
+        <source>Введённые данные не сохранены в проекте. Сохранить их?</source>
+        <translation>The inputs are not saved in a design file. Save them?</translation>
+    </message>
+    <message>
+        <source>Изменения в проекте «%1» не сохранены. Сохранить их?</source>
+        <translation>The changes to the design “%1” are not saved. Save them?</translation>
+    </message>
+    <message>
         <source>Описание методики не входит в эту сборку.</source>
         <translation>The method description is not part of this build.</translation>
     </message>

@@ -43,8 +43,9 @@ TEST_F(Everyday, MenusKeepTheirCaptionsWithMnemonicsAndShortcuts) {
   };
   const EverydayActions& a = form.Actions();
   const Key keys[] = {
-      {c.n3, QKeySequence("Ctrl+S")},         {c.n4, QKeySequence("Ctrl+Q")},
-      {a.openDesign, QKeySequence("Ctrl+O")}, {a.saveDesignAs, QKeySequence("Ctrl+Shift+S")},
+      {c.n3, QKeySequence("Ctrl+R")},         {c.n4, QKeySequence("Ctrl+Q")},
+      {a.openDesign, QKeySequence("Ctrl+O")}, {a.saveDesign, QKeySequence("Ctrl+S")},
+      {a.saveDesignAs, QKeySequence("Ctrl+Shift+S")},
       {a.exportPdf, QKeySequence("Ctrl+P")},  {a.method, QKeySequence("F1")}};
   for (const Key& k : keys) {
     EXPECT_TRUE(k.action->shortcuts().contains(k.key)) << k.action->text().toStdString();
@@ -279,12 +280,67 @@ TEST_F(DesignFilesInWindow, SavedInputsOpenAgainUnderTheOtherSeparator) {
             QFileInfo(Path("example.tavro")).absoluteFilePath());
 }
 
+// A file keeps the mains and part choices; opening over unsaved edits asks
+// (Cancel keeps them), an opened file is calculated at once, and the title
+// and status line follow whether the window still shows the file.
+TEST_F(DesignFilesInWindow, FilesKeepTheSettingsAndOpeningOverEditsAsks) {
+  TypeWorkedExample();
+  form.SetMainsDialog([](QWidget*, const design::ratings::SupplyConditions&) {
+    return std::optional(design::ratings::SupplyConditions{{120.0L, 60.0L}, 0.15L});
+  });
+  form.MainsItem()->trigger();
+  Answer(Path("mains.tavro"));
+  form.Actions().saveDesign->trigger();  // no file yet: asks for a name
+  ASSERT_TRUE(QFile::exists(Path("mains.tavro")));
+  EXPECT_TRUE(form.windowTitle().startsWith("mains.tavro[*] — "));
+  EXPECT_FALSE(form.isWindowModified());
+  auto* designName = form.findChild<QLabel*>("CurrentDesign");
+  EXPECT_EQ(designName->text(), QString::fromUtf8("Проект: mains.tavro"));
+
+  TypeInto(Field::Edit1, "24");
+  EXPECT_TRUE(form.isWindowModified());
+  EXPECT_TRUE(designName->text().isEmpty());
+  unsavedAnswer = app::DesignFiles::UnsavedChoice::Cancel;
+  form.Actions().openDesign->trigger();
+  EXPECT_EQ(unsavedQuestions, std::vector<QString>{"mains.tavro"});
+  EXPECT_EQ(Shown(Field::Edit1), "24");  // kept
+
+  TypeInto(Field::Edit1, "12");  // as saved again
+  EXPECT_FALSE(form.isWindowModified());
+
+  app::TForm1 other(',');
+  other.Files().SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                                  const QString&, QString& name, bool) {
+    name = Path("mains.tavro");
+    return true;
+  });
+  other.Actions().openDesign->trigger();
+  EXPECT_EQ(other.Settings().Mains.Supply.Voltage, 120.0L);
+  EXPECT_EQ(other.Settings().Mains.Supply.Frequency, 60.0L);
+  EXPECT_EQ(other.Settings().Mains.Tolerance, 0.15L);
+  EXPECT_TRUE(other.Procedure().State().Calculated);  // at once
+
+  // Settings out of range refuse the file, naming the entry; nothing changes.
+  QFile bad(Path("bad.tavro"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(R"({"format":"tavro-design","version":2,"decimal_separator":",","inputs":)"
+            R"({"voltage":"48","current":"1","ripple":"1","limbs":1,"flux":"1,2",)"
+            R"("diode_drop":"0,7"},"mains":{"voltage":5000}})");
+  bad.close();
+  unsavedAnswer = app::DesignFiles::UnsavedChoice::Discard;
+  EXPECT_FALSE(form.Files().Open(Path("bad.tavro")));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].contains("mains.voltage")) << messages[0].toStdString();
+  EXPECT_EQ(Shown(Field::Edit1), "12");
+  EXPECT_EQ(form.Settings().Mains.Supply.Voltage, 120.0L);
+}
+
 TEST_F(DesignFilesInWindow, TheLastInputsAndPositionComeBackAtTheNextStart) {
   {
     app::TForm1 first(',');
     first.RestoreSession();
     first.show();
-    first.Files().Apply({{"24", "2", "3", "2", "1,5", "0,9"}, ','});
+    first.Files().Apply({{"24", "2", "3", "2", "1,5", "0,9"}, ',', {}});
     first.move(100, 120);
     first.close();
   }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/design_files.h"
 #include "app/main_window.h"
 
 namespace tavro::test {
@@ -21,6 +22,11 @@ class FormTest : public ::testing::Test {
   FormTest() {
     form.SetMessageSink([this](const QString& text) { messages.push_back(text); });
     form.SetErrorSink([this](const QString& text) { errors.push_back(text); });
+    // Opening over unsaved edits asks; a test that expects it answers.
+    form.Files().SetUnsavedQuestion([this](QWidget*, const QString& name) {
+      unsavedQuestions.push_back(name);
+      return unsavedAnswer;
+    });
     QObject::connect(&watchdog, &QTimer::timeout, [] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
         ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
@@ -56,6 +62,8 @@ class FormTest : public ::testing::Test {
   }
 
   app::TForm1 form{','};
+  std::vector<QString> unsavedQuestions;  // the file named by each question
+  app::DesignFiles::UnsavedChoice unsavedAnswer = app::DesignFiles::UnsavedChoice::Discard;
   std::vector<QString> messages;
   std::vector<QString> errors;
   QTimer watchdog;

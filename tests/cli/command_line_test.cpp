@@ -169,7 +169,7 @@ namespace {
 TEST(Cli, DesignFileGivesTheInputsAndAnOptionOverridesOne) {
   const auto path = (std::filesystem::temp_directory_path() / "tavro_cli_design.tavro").string();
   // Written where the separator is a point, read with a comma.
-  ASSERT_FALSE(design::WriteDesignFile(path, {{"12", "1", "1", "1", "1.2", "0.7"}, '.'}));
+  ASSERT_FALSE(design::WriteDesignFile(path, {{"12", "1", "1", "1", "1.2", "0.7"}, '.', {}}));
   const CliRun fromFile = Cli({"--design", path, "--decimal-separator", ","});
   EXPECT_EQ(fromFile.status, kExitDesigned) << fromFile.err;
   EXPECT_EQ(fromFile.out, Cli(kWorkedExample).out);
@@ -181,6 +181,42 @@ TEST(Cli, DesignFileGivesTheInputsAndAnOptionOverridesOne) {
   EXPECT_EQ(newer.status, kExitDesignFile);
   EXPECT_NE(newer.err.find(path), std::string::npos);
   EXPECT_NE(newer.err.find("версия формата 7"), std::string::npos) << newer.err;
+}
+
+// The file's mains, parts and simulation settings hold unless an option is
+// given; one out of range refuses the file, naming the entry.
+TEST(Cli, DesignFileSettingsHoldUnlessAnOptionIsGiven) {
+  const auto path = (std::filesystem::temp_directory_path() / "tavro_cli_settings.tavro").string();
+  design::DesignFile file{{"12", "1", "1", "1", "1.2", "0.7"}, '.', {}};
+  file.Settings.MainsVoltage = 120.0L;
+  file.Settings.MainsFrequency = 60.0L;
+  file.Settings.CapacitorSeries = "E12";
+  ASSERT_FALSE(design::WriteDesignFile(path, file));
+  const auto ratings = [&](std::vector<std::string> more) {
+    std::vector<std::string> args = {"--design", path, "--decimal-separator", ".", "--json",
+                                     "--lang", "en"};
+    args.insert(args.end(), more.begin(), more.end());
+    return Cli(args);
+  };
+  const CliRun fromFile = ratings({});
+  EXPECT_EQ(fromFile.status, kExitDesigned) << fromFile.err;
+  EXPECT_EQ(fromFile.out, Cli({"--voltage", "12", "--current", "1", "--ripple", "1", "--limbs",
+                               "1", "--flux", "1.2", "--diode-drop", "0.7",
+                               "--decimal-separator", ".", "--json", "--lang", "en",
+                               "--mains-voltage", "120", "--mains-frequency", "60", "--e12"})
+                              .out);
+  const CliRun overridden = ratings({"--mains-voltage", "220", "--mains-frequency", "50"});
+  EXPECT_NE(overridden.out, fromFile.out);
+  EXPECT_EQ(overridden.out.find("\"voltage\": 120"), std::string::npos);
+
+  file.Settings.MainsVoltage = 5000.0L;
+  ASSERT_FALSE(design::WriteDesignFile(path, file));
+  const CliRun refused = ratings({});
+  EXPECT_EQ(refused.status, kExitDesignFile);
+  EXPECT_NE(refused.out.find("mains.voltage"), std::string::npos) << refused.out;
+  // Given on the command line, the file's value is not taken at all.
+  EXPECT_EQ(ratings({"--mains-voltage", "230"}).status, kExitDesigned);
+  std::filesystem::remove(path);
 }
 
 }  // namespace

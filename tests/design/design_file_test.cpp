@@ -15,7 +15,7 @@ namespace {
 
 DesignFile WorkedExample(char separator) {
   const std::string s(1, separator);
-  return {{"12", "1", "1", "2", "1" + s + "2", "  0" + s + "7E0 "}, separator};
+  return {{"12", "1", "1", "2", "1" + s + "2", "  0" + s + "7E0 "}, separator, {}};
 }
 
 std::filesystem::path Scratch(const std::string& name) {
@@ -46,8 +46,34 @@ TEST(DesignFile, RoundTripGivesTheSameNumbersUnderEitherSeparator) {
   }
 }
 
+// Every setting comes back as written, whatever the separator; a version-1
+// file (inputs only) opens with none of them, so the defaults hold.
+TEST(DesignFile, SettingsComeBackExactlyAndAVersionOneFileHasNone) {
+  DesignFile file = WorkedExample(',');
+  file.Settings = {117.5L, 60.0L, 12.5L, 10.0L, "E12", 2.0L, "1N5408",
+                   ".model D1 D(IS=1n RS=0.1 \"x\")", 0.125L, "current"};
+  for (char read : {',', '.'}) {
+    const DesignFileReading reading = ParseDesignFile(DesignFileText(file), read);
+    ASSERT_TRUE(std::holds_alternative<DesignFile>(reading));
+    EXPECT_EQ(std::get<DesignFile>(reading).Settings, file.Settings);
+  }
+  DesignFile partial = WorkedExample(',');
+  partial.Settings.MainsFrequency = 60.0L;
+  const DesignFileReading some = ParseDesignFile(DesignFileText(partial), ',');
+  ASSERT_TRUE(std::holds_alternative<DesignFile>(some));
+  EXPECT_EQ(std::get<DesignFile>(some).Settings, partial.Settings);
+
+  const std::string v1 =
+      R"({"format":"tavro-design","version":1,"decimal_separator":",","inputs":{"voltage":"12",)"
+      R"("current":"1","ripple":"1","limbs":1,"flux":"1,2","diode_drop":"0,7"}})";
+  const DesignFileReading old = ParseDesignFile(v1, ',');
+  ASSERT_TRUE(std::holds_alternative<DesignFile>(old));
+  EXPECT_EQ(std::get<DesignFile>(old).Settings, DesignSettings{});
+  EXPECT_EQ(std::get<DesignFile>(old).Inputs.Bm, "1,2");
+}
+
 TEST(DesignFile, TextsThatAreNotNumbersStayAsTyped) {
-  const DesignFile file{{"", "abc", "1.5", "1", "1,2,3", "∞"}, ','};
+  const DesignFile file{{"", "abc", "1.5", "1", "1,2,3", "∞"}, ',', {}};
   const DesignFileReading reading = ParseDesignFile(DesignFileText(file), '.');
   ASSERT_TRUE(std::holds_alternative<DesignFile>(reading));
   const InputTexts& in = std::get<DesignFile>(reading).Inputs;
@@ -68,6 +94,7 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
   const std::string good = DesignFileText(WorkedExample(','));
   const std::string cut = good.substr(0, good.size() / 2);
   const std::string v1 = R"({"format":"tavro-design","version":1,"decimal_separator":",",)";
+  const std::string v2 = R"({"format":"tavro-design","version":2,"decimal_separator":",",)";
   const std::string inputs =
       R"("inputs":{"voltage":"12","current":"1","ripple":"1","limbs":1,"flux":"1","diode_drop":"1"})";
   const BadFile cases[] = {
@@ -77,10 +104,20 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
       {"[1, 2]", DesignFileProblem::NotADesign, nullptr},
       {R"({"name": "x"})", DesignFileProblem::NotADesign, nullptr},
       {R"({"format": "other", "version": 1})", DesignFileProblem::NotADesign, nullptr},
-      {R"({"format":"tavro-design","version":2,"mains":{}})", DesignFileProblem::NewerVersion, "2"},
-      {R"({"format":"tavro-design","version":1.5})", DesignFileProblem::NewerVersion, "1.5"},
+      {R"({"format":"tavro-design","version":3,"mains":{}})", DesignFileProblem::NewerVersion, "3"},
+      {R"({"format":"tavro-design","version":2.5})", DesignFileProblem::NewerVersion, "2.5"},
       {R"({"format":"tavro-design","version":"1"})", DesignFileProblem::BadEntry, "version"},
-      {v1 + inputs + R"(,"mains":{"voltage":"230"}})", DesignFileProblem::UnknownEntry, "mains"},
+      {v1 + inputs + R"(,"mains":{"voltage":230}})", DesignFileProblem::UnknownEntry, "mains"},
+      {v2 + inputs + R"(,"mains":{"voltage":"230"}})", DesignFileProblem::BadEntry,
+       "mains.voltage"},
+      {v2 + inputs + R"(,"mains":{"phase":3}})", DesignFileProblem::UnknownEntry, "mains.phase"},
+      {v2 + inputs + R"(,"parts":{"capacitor_series":6}})", DesignFileProblem::BadEntry,
+       "parts.capacitor_series"},
+      {v2 + inputs + R"(,"simulation":[]})", DesignFileProblem::BadEntry, "simulation"},
+      {v2 + inputs + R"(,"simulation":{"esr":1,"esr":2}})", DesignFileProblem::DuplicateEntry,
+       "simulation.esr"},
+      {v2 + inputs + R"(,"simulation":{"diode_model":")" + std::string(5000, 'x') + R"("}})",
+       DesignFileProblem::BadEntry, "simulation.diode_model"},
       {v1 + R"("inputs":{"voltage":"12","shunt":"1"}})", DesignFileProblem::UnknownEntry,
        "inputs.shunt"},
       {v1 + R"("inputs":{"voltage":12}})", DesignFileProblem::BadEntry, "inputs.voltage"},

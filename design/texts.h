@@ -148,7 +148,7 @@ inline constexpr std::string_view kDesignFileNotADesign =
 inline constexpr std::string_view kDesignFileNewerVersion = TAVRO_TRANSLATABLE(
     "design",
     "Файл проекта «%1» записан более новой версией программы (версия формата %2); эта версия "
-    "читает проекты до версии 1. Обновите программу.");
+    "читает проекты до версии 2. Обновите программу.");
 inline constexpr std::string_view kDesignFileUnknownEntry = TAVRO_TRANSLATABLE(
     "design",
     "Файл проекта «%1» содержит неизвестную запись «%2»: вероятно, он записан более новой "
@@ -165,5 +165,23 @@ inline constexpr std::string_view kNotARegularFile =
     TAVRO_TRANSLATABLE("design", "это не обычный файл");
 inline constexpr std::string_view kFileTooLarge =
     TAVRO_TRANSLATABLE("design", "файл больше 1 МиБ, проект не бывает таким большим");
+
+// Unit symbols and SI prefixes of readable numbers (design/readable_number.h).
+inline constexpr std::string_view kUnitVolt = TAVRO_TRANSLATABLE("design", "В");
+inline constexpr std::string_view kUnitAmpere = TAVRO_TRANSLATABLE("design", "А");
+inline constexpr std::string_view kUnitOhm = TAVRO_TRANSLATABLE("design", "Ом");
+inline constexpr std::string_view kUnitFarad = TAVRO_TRANSLATABLE("design", "Ф");
+inline constexpr std::string_view kUnitHenry = TAVRO_TRANSLATABLE("design", "Гн");
+inline constexpr std::string_view kUnitWatt = TAVRO_TRANSLATABLE("design", "Вт");
+inline constexpr std::string_view kUnitVoltAmpere = TAVRO_TRANSLATABLE("design", "В·А");
+inline constexpr std::string_view kUnitHertz = TAVRO_TRANSLATABLE("design", "Гц");
+inline constexpr std::string_view kUnitSecond = TAVRO_TRANSLATABLE("design", "с");
+// From pico (10⁻¹²) to giga (10⁹); the unit itself in the middle.
+inline constexpr std::string_view kPrefixes[] = {
+    TAVRO_TRANSLATABLE("design", "п"),  TAVRO_TRANSLATABLE("design", "н"),
+    TAVRO_TRANSLATABLE("design", "мк"), TAVRO_TRANSLATABLE("design", "м"),
+    "",
+    TAVRO_TRANSLATABLE("design", "к"),  TAVRO_TRANSLATABLE("design", "М"),
+    TAVRO_TRANSLATABLE("design", "Г")};
 
 }  // namespace tavro::design::texts

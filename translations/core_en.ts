@@ -4,6 +4,70 @@
 <context>
     <name>design</name>
     <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Ф</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Гн</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Вт</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>В·А</source>
+        <translation>V·A</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>п</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>н</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>мк</source>
+        <translation>µ</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>к</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>М</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Г</source>
+        <translation>G</translation>
+    </message>
+    <message>
         <source>Номинальное выпрямленное напряжение, В</source>
         <translation>Rated rectified voltage, V</translation>
     </message>
@@ -164,8 +228,8 @@
         <translation>The file “%1” is not a Tavro design.</translation>
     </message>
     <message>
-        <source>Файл проекта «%1» записан более новой версией программы (версия формата %2); эта версия читает проекты до версии 1. Обновите программу.</source>
-        <translation>The design file “%1” was written by a newer version of the program (format version %2); this version reads designs up to version 1. Update the program.</translation>
+        <source>Файл проекта «%1» записан более новой версией программы (версия формата %2); эта версия читает проекты до версии 2. Обновите программу.</source>
+        <translation>The design file “%1” was written by a newer version of the program (format version %2); this version reads designs up to version 2. Update the program.</translation>
     </message>
     <message>
         <source>Файл проекта «%1» содержит неизвестную запись «%2»: вероятно, он записан более новой версией программы.</source>

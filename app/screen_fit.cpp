@@ -2,6 +2,7 @@
 
 #include <QLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace tavro::app {
 namespace {
@@ -50,10 +51,21 @@ bool FitToScreen(QMainWindow& window, const QRect& available) {
                    available.height() - frame.top() - frame.bottom());
   if (full.width() <= room.width() && full.height() <= room.height()) return false;
 
+  // A dimension that is short gets a scroll bar, which takes room across the
+  // other: that one grows by the bar, so it needs no bar of its own.
+  QSize wanted = full;
+  const auto* scroll = qobject_cast<const QScrollArea*>(window.centralWidget());
+  const int bar = scroll != nullptr ? scroll->verticalScrollBar()->sizeHint().width() : 0;
+  if (full.height() > room.height()) wanted.rwidth() += bar;
+  if (full.width() > room.width()) wanted.rheight() += bar;
+  if (wanted.width() > room.width() && full.width() <= room.width()) {
+    wanted.rheight() += bar;  // the vertical bar pushed the width out too
+  }
+
   window.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
   window.setMinimumSize(QSize(320, 240).boundedTo(room));
-  window.setMaximumSize(full);
-  const QSize size = full.boundedTo(room);
+  window.setMaximumSize(wanted);
+  const QSize size = wanted.boundedTo(room);
   window.resize(size);
   // The frame's top-left: centred where there is room, else at the area's
   // edge. An unframed window is placed by its client area, so the frame to

@@ -102,6 +102,25 @@ void Describe(CLI::App& app, Options& o) {
   app.add_flag("--e12", o.parts.E12, "pick the capacitance from the E12 series (default E6)");
   app.add_option("--diode-margin", o.parts.DiodeMargin,
                  "diode reverse-voltage class over the peak at high mains (default 1.5)");
+  app.add_option("--capacitor-margin", o.parts.CapacitorMargin,
+                 "capacitor voltage class over the larger of the no-load crest at high mains "
+                 "and the switch-on peak (default 1.2)");
+  app.add_option("--capacitor-esr", o.parts.CapacitorEsr,
+                 "the filter capacitor's ESR for its loss, ohm (default: estimated from a "
+                 "typical dissipation factor)");
+  app.add_option("--capacitor-life", o.parts.CapacitorLife,
+                 "the capacitor's rated life, h (default 2000)");
+  app.add_option("--capacitor-temperature", o.parts.CapacitorTemperature,
+                 "the temperature of the capacitor's rated life, °C (default 105)");
+  app.add_option("--ambient", o.parts.Ambient, "ambient temperature, °C (default 40)");
+  app.add_option("--core-loss-share", o.parts.CoreLossShare,
+                 "the transformer's core loss over its copper loss (default 1)");
+  app.add_option("--fuse-factor", o.parts.FuseFactor,
+                 "primary fuse rating over the primary rms current at rated load and high mains "
+                 "(default 2)");
+  app.add_option("--surge-limit", o.parts.SurgeLimit,
+                 "the switch-on surge the diodes allow (IFSM), A: above it an NTC limiter is "
+                 "sized (default: none)");
   app.add_flag("--ratings", o.ratings,
                "add the \"" +
                    i18n::TranslateUtf8(design::ratings::texts::kContext,

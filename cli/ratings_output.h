@@ -23,6 +23,8 @@ struct RatingsRequest {
 struct RatingsOptions {
   std::string MainsVoltage, MainsFrequency, MainsTolerance, CapacitorTolerance, DiodeMargin;
   bool E12 = false;
+  std::string CapacitorMargin, CapacitorEsr, CapacitorLife, CapacitorTemperature, Ambient,
+      CoreLossShare, FuseFactor, SurgeLimit;
 };
 
 // A request, or the message for the first option that is not a number in range.
@@ -42,7 +44,7 @@ std::string RenderSelection(const design::Design& design, const RatingsRequest& 
 // "Внимание: ..." lines, one per plausibility warning; empty when none.
 std::string RenderWarnings(const design::Design& design);
 
-// mains, corners, ratings and warnings.
+// mains, corners, ratings, losses, protection and warnings.
 void WriteRatingsJson(json::Writer& json, const design::Design& design,
                       const RatingsRequest& request);
 

@@ -12,38 +12,10 @@
 #include <optional>
 
 #include "design/calculate.h"
+#include "design/ratings/heat_and_switch_on.h"
 #include "design/ratings/part_ratings.h"
 
 namespace tavro::design::ratings {
-
-struct CapacitorLoss {
-  long double Esr;                // ohm
-  bool EsrEstimated;              // from the typical dissipation factor below
-  long double DissipationFactor;  // tan δ at 120 Hz of the estimate (0 when entered)
-  long double Power;              // W
-  long double ThermalResistance;  // K/W of the can, estimated from its size
-  long double SelfHeating;        // K
-  long double Temperature;        // °C: ambient plus self-heating
-  long double Life;               // h at that temperature
-};
-
-struct TransformerLoss {
-  long double Copper;  // W: Rtr·I2²
-  long double Core;    // W: the stated share of the copper loss
-};
-
-struct SupplyEfficiency {
-  long double Output;       // W: U0·I0
-  long double Diodes;       // W, the whole bridge
-  bool DiodesFromMethod;    // 4·Rd·Idrms², no diode loss given
-  long double Efficiency;   // fraction
-};
-
-struct Losses {
-  CapacitorLoss Capacitor;
-  TransformerLoss Transformer;
-  SupplyEfficiency Supply;
-};
 
 // Typical tan δ at 120 Hz and 20 °C of a general-purpose 105 °C aluminium
 // electrolytic of this voltage class (V) and capacitance (µF).

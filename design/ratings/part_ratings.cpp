@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "design/ratings/losses.h"
 #include "design/ratings/output_trough.h"
+#include "design/ratings/protection.h"
 #include "design/ratings/surge.h"
 #include "design/ratings/switch_on.h"
 #include "mathem/angle_trig.h"
@@ -138,12 +140,17 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
   } catch (const mathem::NumericalFailure&) {
     r.NominalLowest.reset();
   }
-
   try {
     diode.Surge = SwitchOnSurgeOf(d, mains);
   } catch (const mathem::NumericalFailure& e) {
     diode.SurgeFailure = e.what();
   }
+  try {
+    r.Heat = LossesOf(d, r);
+  } catch (const mathem::NumericalFailure& e) {
+    r.HeatFailure = e.what();
+  }
+  r.SwitchOn = ProtectionOf(d, r);
   return r;
 }
 

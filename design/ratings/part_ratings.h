@@ -21,6 +21,7 @@
 
 #include "design/calculate.h"
 #include "design/ratings/corners.h"
+#include "design/ratings/heat_and_switch_on.h"
 #include "design/ratings/standard_values.h"
 #include "design/ratings/supply_conditions.h"
 #include "mathem/series_rlc.h"
@@ -131,6 +132,11 @@ struct PartRatings {
   CapacitorRating Capacitor;
   DiodeRating Diodes;
   TransformerRating Transformer;
+  // Losses with the method's diode loss (losses.h), empty when they fault
+  // (HeatFailure says why); the limiter and the fuse (protection.h).
+  std::optional<Losses> Heat;
+  std::string HeatFailure;
+  Protection SwitchOn;
 };
 
 // `mains` must be the supply the design was calculated for. Throws

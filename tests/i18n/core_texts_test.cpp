@@ -67,6 +67,11 @@ std::string ComposedTexts(const design::TextLookup& lookup) {
   table(r::RateParts(
             std::get<design::Design>(design::Calculate({1000.0L, 0.1L, 1.0L, 1, 1.2L, 0.7L})), {}),
         ',');
+  // A limiter sized, an ESR entered and the currents of a simulation.
+  r::PartChoices limited;
+  limited.SurgeLimit = 5.0L;
+  limited.CapacitorEsr = 0.1L;
+  table(r::RateParts(worked, {}, limited, r::SimulatedFigures{1.264L, 1.0L, 3.323L, 11.9L}), ',');
   out += r::OutputsGroupCaption({}, ',', lookup) + "\n" +
          r::OutputsGroupCaption({117.5L, 60.0L}, ',', lookup) + "\n";
   // A file name and a detail holding placeholders of their own stay as they are.
@@ -113,6 +118,10 @@ std::vector<Marked> MarkedTexts() {
   }
   all.push_back({r::texts::kContext, *r::CheckSupply(220.0L, 50.0L, 60.0L)});
   all.push_back({r::texts::kContext, r::texts::kSelectionTitle});
+  for (std::string_view text : {r::texts::kFuseIntegralUnknown, r::texts::kFails,
+                                r::texts::kLimiterNotNeeded, r::texts::kNominalLowest}) {
+    all.push_back({r::texts::kContext, text});
+  }
   for (const char* key :
        {"U0", "I0", "RipplePP", "Ripple100", "I2", "Idavg", "Idrms", "Idpk", "Beta", "Icrms"}) {
     all.push_back({simulation::texts::kContext, simulation::texts::QuantityName(key)});

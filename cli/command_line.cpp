@@ -27,6 +27,7 @@
 #include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
+#include "simulation/rating_figures.h"
 #include "tavro/version.h"
 
 namespace tavro::cli {
@@ -257,7 +258,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
                        [&](json::Writer& json) { WriteRatingsJson(json, d, parts); });
   } else {
     shown = RenderText(d, typed, separator, parts.Mains.Supply);
-    if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
+    if (o.ratings && !o.simulation.Simulate) shown += '\n' + RenderSelection(d, parts, separator);
     err << RenderWarnings(d);
   }
   // The JSON object waits for the files, as it tells whether they were written;
@@ -280,9 +281,21 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   std::optional<simulation::SimulationReport> checked;
   const std::size_t printed = shown.size();
+  const std::string before = shown;
   const bool simulated =
       RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
   if (!o.json) out << std::string_view(shown).substr(printed);  // the simulation's section
+  // With a simulation the parts are rated on the larger of the method's and
+  // the simulated currents: the JSON's groups again, the text's table after
+  // the simulation's section.
+  const auto figures = checked ? simulation::RatingFigures(*checked) : std::nullopt;
+  if (figures && o.json) {
+    shown = WithBodyOf(shown, before, RenderJson(d, typed, separator, [&](json::Writer& json) {
+                         WriteRatingsJson(json, d, parts, figures);
+                       }));
+  } else if (!o.json && o.ratings && o.simulation.Simulate) {
+    out << '\n' << RenderSelection(d, parts, separator, figures);
+  }
   if (!simulated) return finish(kExitSimulationFailed, {});
   if (o.reportFile.empty() && o.pdfFile.empty()) return finish(kExitDesigned, {});
 
@@ -296,7 +309,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
     if (!o.pdfFile.empty()) {
       // The parts to buy, then the simulation check when it has run.
-      std::vector<pdf::PdfTable> extra{pdf::PartsTable(d, parts.Mains, parts.Choices, separator)};
+      std::vector<pdf::PdfTable> extra{
+          pdf::PartsTable(d, parts.Mains, parts.Choices, separator, figures)};
       if (checked) extra.push_back(pdf::SimulationTable(*checked, separator));
       WritePdf(o.pdfFile, {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(),
                            std::move(extra)});

@@ -45,7 +45,8 @@ constexpr std::string_view kColumns =
     ",mains_voltage,mains_frequency,mains_tolerance,U0_low_mains,Umin_low_mains,"
     "U0_no_load_high_mains,Urev_high_mains,Icap_rms,C_needed,C_standard,Ucap_class,"
     "Udiode_class,Id_mean,Isurge,surge_phase,U2_rated_load,warnings,Ucap_switch_on,Ucap_need,"
-    "Ucap_headroom,Cap_ESR,Cap_loss,Cap_life,Transformer_copper_loss,Efficiency,NTC_cold_resistance,"
+    "Ucap_headroom,Cap_ESR,Cap_loss,Cap_life,Transformer_copper_loss,Efficiency,NTC_cold_"
+    "resistance,"
     "Fuse_rating,Fuse_surge_i2t,Fuse_melting_i2t";
 // One comma before each column's name.
 constexpr std::size_t kColumnCount =
@@ -202,8 +203,8 @@ std::variant<RatingsRequest, std::string> ReadRatingsRequest(const RatingsOption
   };
   long double esr = 0.0L, limit = 0.0L;
   for (const Choice& c :
-       {Choice{o.CapacitorMargin, r.Choices.CapacitorVoltageMargin,
-               ratings::kCapacitorMarginRange, texts::kCapacitorMargin},
+       {Choice{o.CapacitorMargin, r.Choices.CapacitorVoltageMargin, ratings::kCapacitorMarginRange,
+               texts::kCapacitorMargin},
         {o.CapacitorEsr, esr, ratings::kCapacitorEsrRange, texts::kCapacitorEsr},
         {o.CapacitorLife, r.Choices.CapacitorRatedLife, ratings::kCapacitorLifeRange,
          texts::kCapacitorLife},
@@ -224,9 +225,9 @@ std::variant<RatingsRequest, std::string> ReadRatingsRequest(const RatingsOption
   return r;
 }
 
-std::string RenderSelection(const design::Design& d, const RatingsRequest& request,
-                            char separator) {
-  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+std::string RenderSelection(const design::Design& d, const RatingsRequest& request, char separator,
+                            const std::optional<ratings::SimulatedFigures>& simulated) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices, simulated);
   std::ostringstream os;
   os << i18n::TranslateUtf8(ratings::texts::kContext, ratings::texts::kSelectionTitle) << '\n';
   for (const ratings::SelectionRow& row :
@@ -251,8 +252,29 @@ std::string RenderWarnings(const design::Design& d) {
   return text;
 }
 
-void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsRequest& request) {
-  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+namespace {
+
+// Where the members of a JSON object end: before the white space that
+// precedes its closing brace.
+std::size_t MembersEnd(const std::string& json) {
+  std::size_t last = json.rfind('}');
+  if (last == std::string::npos) return json.size();
+  while (last > 0 && (json[last - 1] == ' ' || json[last - 1] == '\n')) --last;
+  return last;
+}
+
+}  // namespace
+
+std::string WithBodyOf(const std::string& json, const std::string& before,
+                       const std::string& rendered) {
+  const std::size_t end = MembersEnd(before);
+  if (json.compare(0, end, before, 0, end) != 0) return json;
+  return rendered.substr(0, MembersEnd(rendered)) + json.substr(end);
+}
+
+void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsRequest& request,
+                      const std::optional<ratings::SimulatedFigures>& simulated) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices, simulated);
   Object(json, "mains",
          {{"voltage", r.Mains.Supply.Voltage},
           {"frequency", r.Mains.Supply.Frequency},

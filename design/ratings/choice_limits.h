@@ -10,12 +10,12 @@ struct ChoiceRange {
 };
 
 inline constexpr ChoiceRange kCapacitorMarginRange{1.0L, 10.0L};
-inline constexpr ChoiceRange kCapacitorEsrRange{1e-6L, 1000.0L};          // ohm
-inline constexpr ChoiceRange kCapacitorLifeRange{1.0L, 1e6L};             // h
-inline constexpr ChoiceRange kCapacitorTemperatureRange{40.0L, 150.0L};   // °C
-inline constexpr ChoiceRange kAmbientRange{-60.0L, 150.0L};               // °C
+inline constexpr ChoiceRange kCapacitorEsrRange{1e-6L, 1000.0L};         // ohm
+inline constexpr ChoiceRange kCapacitorLifeRange{1.0L, 1e6L};            // h
+inline constexpr ChoiceRange kCapacitorTemperatureRange{40.0L, 150.0L};  // °C
+inline constexpr ChoiceRange kAmbientRange{-60.0L, 150.0L};              // °C
 inline constexpr ChoiceRange kCoreLossShareRange{0.0L, 10.0L};
 inline constexpr ChoiceRange kFuseFactorRange{1.0L, 10.0L};
-inline constexpr ChoiceRange kSurgeLimitRange{1e-3L, 1e6L};               // A
+inline constexpr ChoiceRange kSurgeLimitRange{1e-3L, 1e6L};  // A
 
 }  // namespace tavro::design::ratings

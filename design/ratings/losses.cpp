@@ -16,19 +16,19 @@ struct DissipationPoint {
   long double Voltage;  // V, up to this class
   long double TanDelta;
 };
-constexpr DissipationPoint kDissipation[] = {
-    {6.3L, 0.22L},  {10.0L, 0.19L},  {16.0L, 0.16L},  {25.0L, 0.14L},
-    {35.0L, 0.12L}, {50.0L, 0.10L},  {63.0L, 0.09L},  {100.0L, 0.08L},
-    {250.0L, 0.15L}, {350.0L, 0.20L}, {450.0L, 0.25L}};
+constexpr DissipationPoint kDissipation[] = {{6.3L, 0.22L},   {10.0L, 0.19L},  {16.0L, 0.16L},
+                                             {25.0L, 0.14L},  {35.0L, 0.12L},  {50.0L, 0.10L},
+                                             {63.0L, 0.09L},  {100.0L, 0.08L}, {250.0L, 0.15L},
+                                             {350.0L, 0.20L}, {450.0L, 0.25L}};
 constexpr long double kLargestCan = 47000.0L;  // µF
 constexpr long double kEsrFrequency = 120.0L;  // Hz, where tan δ is specified
 
 // The can: a cylinder twice as long as wide whose volume holds C·U at a
 // typical charge density of general-purpose radial electrolytics; heat leaves
 // its surface at a typical 15 W/(m²·K) (convection and radiation in still air).
-constexpr long double kChargeDensityLowVoltage = 20000.0L;   // µF·V per cm³, up to 100 V
-constexpr long double kChargeDensityHighVoltage = 7000.0L;   // µF·V per cm³, above
-constexpr long double kHeatTransfer = 15.0e-4L;              // W/(cm²·K)
+constexpr long double kChargeDensityLowVoltage = 20000.0L;  // µF·V per cm³, up to 100 V
+constexpr long double kChargeDensityHighVoltage = 7000.0L;  // µF·V per cm³, above
+constexpr long double kHeatTransfer = 15.0e-4L;             // W/(cm²·K)
 constexpr long double kLn2 = 0.693147180559945309417232121458176568L;
 
 long double CubeRoot(long double v) {
@@ -77,9 +77,8 @@ Losses LossesOf(const Design& d, const PartRatings& r, std::optional<long double
   mathem::FaultScope faults;
   Losses l{};
   const PartChoices& ch = r.Choices;
-  const long double C = r.Capacitor.Capacitance.value_or(r.Capacitor.NeededCapacitance);  // µF
-  const long double voltage =
-      r.Capacitor.VoltageClass.value_or(r.Capacitor.NeededVoltage);  // V
+  const long double C = r.Capacitor.Capacitance.value_or(r.Capacitor.NeededCapacitance);     // µF
+  const long double voltage = r.Capacitor.VoltageClass.value_or(r.Capacitor.NeededVoltage);  // V
   CapacitorLoss& cap = l.Capacitor;
   if (ch.CapacitorEsr) {
     cap.Esr = *ch.CapacitorEsr;

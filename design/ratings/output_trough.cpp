@@ -36,15 +36,15 @@ OutputSwing SwingOfPulse(const Design& d, long double Psi, long double Beta,
     return (scale * q - current * (x - h)) / omegaC;
   };
   // Its mean: ∫ from h to end of the charge is
-  // R·(cos(h − φ)·w − sin(end − φ) + sin(h − φ)) − w²/2 + (S/k)·(w − (1 − e^(−k·w))/k), w = end − h.
+  // R·(cos(h − φ)·w − sin(end − φ) + sin(h − φ)) − w²/2 + (S/k)·(w − (1 − e^(−k·w))/k), w = end −
+  // h.
   const long double w = end - h;
   const long double chargeArea =
       p.R * (mathem::LibraryCos(h - Phi) * w - mathem::LibrarySin(end - Phi) +
              mathem::LibrarySin(h - Phi)) -
       w * w / 2.0L + p.S / p.k * (w - (1.0L - mathem::ExpOf(-w * p.k)) / p.k);
-  const long double area =
-      scale * (chargeArea + charge(end) * (h + mathem::kPi - end)) -
-      current * mathem::kPi * mathem::kPi / 2.0L;
+  const long double area = scale * (chargeArea + charge(end) * (h + mathem::kPi - end)) -
+                           current * mathem::kPi * mathem::kPi / 2.0L;
   const long double mean = area / omegaC * mathem::kInvPi;
 
   // The pulse passes the load current (2·A' in its units) once rising and

@@ -32,16 +32,16 @@ namespace tavro::design::ratings {
 struct PartChoices {
   long double CapacitanceTolerance = 0.20L;  // the part may be this fraction below its value
   CapacitanceSeries Series = CapacitanceSeries::E6;
-  long double DiodeVoltageMargin = 1.5L;  // reverse-voltage class over the peak at high mains
+  long double DiodeVoltageMargin = 1.5L;      // reverse-voltage class over the peak at high mains
   long double CapacitorVoltageMargin = 1.2L;  // voltage class over the capacitor's voltage need
   // The capacitor's series resistance at twice the mains frequency, ohm; none:
   // estimated from a typical dissipation factor (losses.h).
   std::optional<long double> CapacitorEsr;
-  long double CapacitorRatedLife = 2000.0L;         // h, at the rated temperature
-  long double CapacitorRatedTemperature = 105.0L;   // °C
-  long double Ambient = 40.0L;                      // °C, around the parts
-  long double CoreLossShare = 1.0L;                 // transformer core loss over its copper loss
-  long double FuseFactor = 2.0L;                    // fuse rating over the primary rms current
+  long double CapacitorRatedLife = 2000.0L;        // h, at the rated temperature
+  long double CapacitorRatedTemperature = 105.0L;  // °C
+  long double Ambient = 40.0L;                     // °C, around the parts
+  long double CoreLossShare = 1.0L;                // transformer core loss over its copper loss
+  long double FuseFactor = 2.0L;                   // fuse rating over the primary rms current
   // The switch-on surge the parts allow (a diode's IFSM), A; none: no limiter
   // is sized.
   std::optional<long double> SurgeLimit;
@@ -51,16 +51,16 @@ struct PartChoices {
 // load, where one has run for the design (the front ends fill them from the
 // simulation report).
 struct SimulatedFigures {
-  long double CapacitorRms;   // A
-  long double DiodeRms;       // A
-  long double DiodePeak;      // A
+  long double CapacitorRms;  // A
+  long double DiodeRms;      // A
+  long double DiodePeak;     // A
   // The simulated lowest instantaneous output, V, where the report gives it.
   std::optional<long double> LowestVoltage;
 };
 
 struct CapacitorRating {
-  long double RippleCurrent;                // A rms, at rated load
-  long double WorkingVoltage;               // V: no-load output at high mains
+  long double RippleCurrent;   // A rms, at rated load
+  long double WorkingVoltage;  // V: no-load output at high mains
   // The highest voltage after switching on at high mains with no load, and
   // the switch-on phase (rad) that gives it; empty when it could not be
   // followed (SwitchOnFailure says why).
@@ -72,8 +72,8 @@ struct CapacitorRating {
   std::optional<long double> VoltageClass;  // V, for NeededVoltage; none when above 450 V
   // How far the class is above the need, as a fraction (class/need − 1).
   std::optional<long double> Headroom;
-  long double NeededCapacitance;            // µF: Cf/(1 − tolerance)
-  std::optional<long double> Capacitance;   // µF, from the series
+  long double NeededCapacitance;           // µF: Cf/(1 − tolerance)
+  std::optional<long double> Capacitance;  // µF, from the series
 };
 
 struct DiodeRating {

@@ -22,10 +22,10 @@ struct MeltingPoint {
 // Melting I²t under 10 ms: Bel Fuse type 5ST (IEC 60127-2 sheet 3, glass,
 // 63–800 mA) and type 5HT (sheet 5, ceramic, 1–10 A) data sheets.
 constexpr MeltingPoint kMelting[] = {
-    {0.063L, 0.008L}, {0.08L, 0.015L}, {0.1L, 0.03L},  {0.125L, 0.05L}, {0.16L, 0.08L},
-    {0.2L, 0.15L},    {0.25L, 0.26L},  {0.315L, 0.46L}, {0.4L, 0.81L},  {0.5L, 1.4L},
-    {0.63L, 0.9L},    {0.8L, 1.6L},    {1.0L, 1.7L},   {1.25L, 3.0L},  {1.6L, 5.4L},
-    {2.0L, 9.7L},     {2.5L, 17.4L},   {3.15L, 31.0L}, {4.0L, 56.0L},  {5.0L, 101.0L},
+    {0.063L, 0.008L}, {0.08L, 0.015L}, {0.1L, 0.03L},   {0.125L, 0.05L}, {0.16L, 0.08L},
+    {0.2L, 0.15L},    {0.25L, 0.26L},  {0.315L, 0.46L}, {0.4L, 0.81L},   {0.5L, 1.4L},
+    {0.63L, 0.9L},    {0.8L, 1.6L},    {1.0L, 1.7L},    {1.25L, 3.0L},   {1.6L, 5.4L},
+    {2.0L, 9.7L},     {2.5L, 17.4L},   {3.15L, 31.0L},  {4.0L, 56.0L},   {5.0L, 101.0L},
     {6.3L, 181.0L},   {8.0L, 330.0L},  {10.0L, 601.0L}};
 
 }  // namespace
@@ -101,8 +101,8 @@ Protection ProtectionOf(const Design& d, const PartRatings& r) {
   try {
     const mathem::SeriesRlc c = CircuitWithLimiter(d, mains, limiter);
     const long double phase =
-        l.SurgeWith ? l.SurgeWith->Phase : (r.Diodes.Surge ? r.Diodes.Surge->Phase
-                                                           : mathem::WorstSwitchOn(c).Phase);
+        l.SurgeWith ? l.SurgeWith->Phase
+                    : (r.Diodes.Surge ? r.Diodes.Surge->Phase : mathem::WorstSwitchOn(c).Phase);
     f.SurgeIntegral = n * n * SwitchOnIntegralOfSquare(c, phase);
   } catch (const mathem::NumericalFailure& e) {
     f.Failure = e.what();

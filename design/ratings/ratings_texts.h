@@ -150,8 +150,7 @@ inline constexpr std::string_view kVoltageMarginValue =
     TAVRO_TRANSLATABLE("ratings", "×%1 к большему из двух, %2 В: %3 В");
 // %1 the class's headroom over the need in per cent.
 inline constexpr std::string_view kHeadroom = TAVRO_TRANSLATABLE("ratings", "запас %1 %");
-inline constexpr std::string_view kCurrentsBasis =
-    TAVRO_TRANSLATABLE("ratings", "Токи для выбора");
+inline constexpr std::string_view kCurrentsBasis = TAVRO_TRANSLATABLE("ratings", "Токи для выбора");
 // %1 the typical rise of the capacitor's rms current in per cent, %2 of the
 // diodes' peak current.
 inline constexpr std::string_view kCurrentsOfMethod = TAVRO_TRANSLATABLE(
@@ -168,11 +167,10 @@ inline constexpr std::string_view kByMethod = TAVRO_TRANSLATABLE("ratings", "м�
 inline constexpr std::string_view kBySimulation = TAVRO_TRANSLATABLE("ratings", "моделирование");
 inline constexpr std::string_view kEsr = TAVRO_TRANSLATABLE("ratings", "ESR");
 // %1 the ESR in ohms, %2 the dissipation factor it is estimated from.
-inline constexpr std::string_view kEsrEstimated = TAVRO_TRANSLATABLE(
-    "ratings", "%1 Ом — оценка по типичному tg δ = %2 на 120 Гц (Nichicon UPW)");
+inline constexpr std::string_view kEsrEstimated =
+    TAVRO_TRANSLATABLE("ratings", "%1 Ом — оценка по типичному tg δ = %2 на 120 Гц (Nichicon UPW)");
 inline constexpr std::string_view kEsrEntered = TAVRO_TRANSLATABLE("ratings", "%1 Ом — задано");
-inline constexpr std::string_view kCapacitorHeat =
-    TAVRO_TRANSLATABLE("ratings", "Потери и нагрев");
+inline constexpr std::string_view kCapacitorHeat = TAVRO_TRANSLATABLE("ratings", "Потери и нагрев");
 // %1 the loss in watts, %2 the self-heating in kelvin, %3 the capacitor's
 // temperature, %4 the ambient.
 inline constexpr std::string_view kCapacitorHeatValue = TAVRO_TRANSLATABLE(
@@ -180,8 +178,8 @@ inline constexpr std::string_view kCapacitorHeatValue = TAVRO_TRANSLATABLE(
 inline constexpr std::string_view kCapacitorLife = TAVRO_TRANSLATABLE("ratings", "Срок службы");
 // %1 the life in hours, %2 the temperature, %3 the rated life, %4 the rated
 // temperature.
-inline constexpr std::string_view kCapacitorLifeValue = TAVRO_TRANSLATABLE(
-    "ratings", "%1 ч при %2 °C (правило 10 °C от %3 ч при %4 °C)");
+inline constexpr std::string_view kCapacitorLifeValue =
+    TAVRO_TRANSLATABLE("ratings", "%1 ч при %2 °C (правило 10 °C от %3 ч при %4 °C)");
 inline constexpr std::string_view kCopperLoss =
     TAVRO_TRANSLATABLE("ratings", "Потери в обмотках и стали");
 // %1 the copper loss, %2 the core loss, %3 the core loss's share of the
@@ -201,8 +199,8 @@ inline constexpr std::string_view kSwitchOnHeading =
     TAVRO_TRANSLATABLE("ratings", "Включение: ограничитель и предохранитель");
 inline constexpr std::string_view kLimiter =
     TAVRO_TRANSLATABLE("ratings", "Термистор NTC в первичной цепи");
-inline constexpr std::string_view kLimiterNoLimit = TAVRO_TRANSLATABLE(
-    "ratings", "не рассчитан: допустимый ударный ток не задан");
+inline constexpr std::string_view kLimiterNoLimit =
+    TAVRO_TRANSLATABLE("ratings", "не рассчитан: допустимый ударный ток не задан");
 // %1 the surge, %2 the allowed surge.
 inline constexpr std::string_view kLimiterNotNeeded =
     TAVRO_TRANSLATABLE("ratings", "не нужен: ударный ток %1 А не больше допустимого %2 А");
@@ -222,17 +220,17 @@ inline constexpr std::string_view kFuseRating = TAVRO_TRANSLATABLE("ratings", "T
 inline constexpr std::string_view kFuseIntegral =
     TAVRO_TRANSLATABLE("ratings", "I²t при включении");
 // %1 the surge's I²t in the primary, %2 the fuse's melting I²t.
-inline constexpr std::string_view kFuseIntegralValue = TAVRO_TRANSLATABLE(
-    "ratings",
-    "%1 А²·с против %2 А²·с плавления (типично, Bel Fuse 5ST/5HT); бросок тока "
-    "намагничивания не учтён");
-inline constexpr std::string_view kFuseIntegralUnknown = TAVRO_TRANSLATABLE(
-    "ratings", "%1 А²·с; для этого номинала нет типичного I²t плавления");
+inline constexpr std::string_view kFuseIntegralValue =
+    TAVRO_TRANSLATABLE("ratings",
+                       "%1 А²·с против %2 А²·с плавления (типично, Bel Fuse 5ST/5HT); бросок тока "
+                       "намагничивания не учтён");
+inline constexpr std::string_view kFuseIntegralUnknown =
+    TAVRO_TRANSLATABLE("ratings", "%1 А²·с; для этого номинала нет типичного I²t плавления");
 inline constexpr std::string_view kPasses = TAVRO_TRANSLATABLE("ratings", "✓ выдерживает");
 inline constexpr std::string_view kFails =
     TAVRO_TRANSLATABLE("ratings", "✗ перегорит: нужен ограничитель или больший номинал");
-inline constexpr std::string_view kNominalLowest = TAVRO_TRANSLATABLE(
-    "ratings", "Наименьшее мгновенное напряжение при номинальной сети");
+inline constexpr std::string_view kNominalLowest =
+    TAVRO_TRANSLATABLE("ratings", "Наименьшее мгновенное напряжение при номинальной сети");
 // %1 the method's trough, %2 the simulated one.
 inline constexpr std::string_view kNominalLowestValue =
     TAVRO_TRANSLATABLE("ratings", "%1 В по методу; %2 В по моделированию");

@@ -69,12 +69,12 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
                          : "—");
   rows.Row(t::kCapacitorVoltage,
            rows.Fill(t::kCapacitorVoltageNeeded, {rows.Q(c.WorkingVoltage), tolerance}),
-           rows.Pick(c.VoltageClass, c.WorkingVoltage, t::kVolts,
+           rows.Pick(c.VoltageClass, c.NeededVoltage, t::kVolts,
                      std::end(kCapacitorVoltageClasses)[-1]));
   if (c.SwitchOnPeak) {
-    rows.Row(t::kSwitchOnVoltage, rows.Fill(t::kSwitchOnVoltageValue,
-                                            {rows.Q(*c.SwitchOnPeak),
-                                             rows.Q(Degrees(c.SwitchOnPhase)), tolerance}));
+    rows.Row(t::kSwitchOnVoltage,
+             rows.Fill(t::kSwitchOnVoltageValue,
+                       {rows.Q(*c.SwitchOnPeak), rows.Q(Degrees(c.SwitchOnPhase)), tolerance}));
   } else {
     rows.Row(t::kSwitchOnVoltage, NotComputedText(c.SwitchOnFailure, lookup));
   }
@@ -89,10 +89,9 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
     const auto by = [&](bool simulated) {
       return rows.Text(simulated ? t::kBySimulation : t::kByMethod);
     };
-    rows.Row(t::kCurrentsBasis,
-             rows.Fill(t::kCurrentsOfBoth, {by(b.CapacitorFromSimulation),
-                                            by(b.DiodeRmsFromSimulation),
-                                            by(b.DiodePeakFromSimulation)}));
+    rows.Row(t::kCurrentsBasis, rows.Fill(t::kCurrentsOfBoth, {by(b.CapacitorFromSimulation),
+                                                               by(b.DiodeRmsFromSimulation),
+                                                               by(b.DiodePeakFromSimulation)}));
   } else {
     rows.Row(t::kCurrentsBasis,
              rows.Fill(t::kCurrentsOfMethod, {rows.S(b.TypicalCapacitorRise * 100.0L),
@@ -100,9 +99,9 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
   }
   if (r.Heat) {
     const CapacitorLoss& h = r.Heat->Capacitor;
-    rows.Row(t::kEsr, h.EsrEstimated
-                          ? rows.Fill(t::kEsrEstimated, {rows.Q(h.Esr), rows.S(h.DissipationFactor)})
-                          : rows.Fill(t::kEsrEntered, {rows.Q(h.Esr)}));
+    rows.Row(t::kEsr, h.EsrEstimated ? rows.Fill(t::kEsrEstimated,
+                                                 {rows.Q(h.Esr), rows.S(h.DissipationFactor)})
+                                     : rows.Fill(t::kEsrEntered, {rows.Q(h.Esr)}));
     rows.Row(t::kCapacitorHeat,
              rows.Fill(t::kCapacitorHeatValue, {rows.Q(h.Power), rows.Q(h.SelfHeating),
                                                 rows.Q(h.Temperature), rows.S(r.Choices.Ambient)}));
@@ -145,10 +144,9 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
                                   {rows.S(tr.PrimaryVoltage), rows.S(r.Mains.Supply.Frequency),
                                    rows.Q(tr.PrimaryCurrent)}));
   if (r.Heat) {
-    rows.Row(t::kCopperLoss, rows.Fill(t::kCopperLossValue,
-                                       {rows.Q(r.Heat->Transformer.Copper),
-                                        rows.Q(r.Heat->Transformer.Core),
-                                        rows.S(r.Choices.CoreLossShare)}));
+    rows.Row(t::kCopperLoss, rows.Fill(t::kCopperLossValue, {rows.Q(r.Heat->Transformer.Copper),
+                                                             rows.Q(r.Heat->Transformer.Core),
+                                                             rows.S(r.Choices.CoreLossShare)}));
   }
 
   const OperatingCorners& k = r.Corners;
@@ -181,9 +179,8 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
   if (!r.Choices.SurgeLimit) {
     rows.Row(t::kLimiter, rows.Text(t::kLimiterNoLimit));
   } else if (!ntc.Needed) {
-    rows.Row(t::kLimiter, d.Surge ? rows.Fill(t::kLimiterNotNeeded,
-                                              {rows.Q(d.Surge->Current),
-                                               rows.Q(*r.Choices.SurgeLimit)})
+    rows.Row(t::kLimiter, d.Surge ? rows.Fill(t::kLimiterNotNeeded, {rows.Q(d.Surge->Current),
+                                                                     rows.Q(*r.Choices.SurgeLimit)})
                                   : NotComputedText(d.SurgeFailure, lookup));
   } else if (!ntc.Failure.empty() || !ntc.SurgeWith) {
     rows.Row(t::kLimiter, NotComputedText(ntc.Failure, lookup));

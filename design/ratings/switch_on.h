@@ -1,9 +1,9 @@
 // After the mains are switched on with no load and the capacitor empty
 // (docs/method.md, "Capacitor voltage at switch-on", "Primary fuse"): the
-// highest voltage the filter capacitor reaches and the surge's ∫i²dt. The charging loop of the switch-on surge (Rtr, Ls,
-// the two diodes' drop, Cf) rings when it is underdamped, and the capacitor
-// then charges above the source's crest less the drop; with no load nothing
-// discharges it, so the voltage after the last pulse is the highest.
+// highest voltage the filter capacitor reaches and the surge's ∫i²dt. The charging loop of the
+// switch-on surge (Rtr, Ls, the two diodes' drop, Cf) rings when it is underdamped, and the
+// capacitor then charges above the source's crest less the drop; with no load nothing discharges
+// it, so the voltage after the last pulse is the highest.
 #pragma once
 
 #include "mathem/series_rlc.h"

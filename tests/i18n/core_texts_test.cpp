@@ -181,7 +181,8 @@ TEST_F(CoreTexts, ResultsTablesFollowTheLanguageTheReportDoesNot) {
   i18n::UseLanguage(i18n::Language::English);
   const report::ReportContent content{
       {"12", "1", "1", "1", "1.2", "0.7"},
-      std::get<design::Design>(design::Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L})), '.'};
+      std::get<design::Design>(design::Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L})),
+      '.'};
   const std::string table = report::ResultsTabSeparated(content, Translated);
   EXPECT_FALSE(HasCyrillic(table)) << table;
   EXPECT_NE(table.find("Transformer frame power\t"), std::string::npos) << table;

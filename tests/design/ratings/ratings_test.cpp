@@ -235,7 +235,8 @@ TEST(RatingsSweep, ASurgeSearchThatCannotGetOnIsReportedNotComputed) {
     EXPECT_GT(r.Transformer.SecondaryRatedLoad, 0.0L);
     bool said = false;
     for (const SelectionRow& row : SelectionRows(r, ',')) {
-      said |= row.Part == "Ударный ток при включении" && row.Requirement.starts_with("не рассчитано: ");
+      said |=
+          row.Part == "Ударный ток при включении" && row.Requirement.starts_with("не рассчитано: ");
     }
     EXPECT_TRUE(said);
   }

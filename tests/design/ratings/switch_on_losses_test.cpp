@@ -91,8 +91,8 @@ TEST(CapacitorSwitchOn, SurgeIntegralOfSquareAgreesWithTheIntegration) {
   const mathem::SeriesRlc loop = ChargingCircuit(d, {});
   const long double theta = 1.0L;
   const Integrated rk = IntegrateLoop(loop, theta, 12);
-  EXPECT_NEAR(static_cast<double>(SwitchOnIntegralOfSquare(loop, theta) / rk.IntegralOfSquare),
-              1.0, 1e-4);
+  EXPECT_NEAR(static_cast<double>(SwitchOnIntegralOfSquare(loop, theta) / rk.IntegralOfSquare), 1.0,
+              1e-4);
 }
 
 struct MarginCase {
@@ -115,8 +115,7 @@ TEST(CapacitorVoltageMargin, PicksTheClassForTheNeedTimesTheMargin) {
     EXPECT_NEAR(static_cast<double>(r.Capacitor.VoltageNeed), 9.9087, 1e-4);
     EXPECT_EQ(r.Capacitor.VoltageClass, c.voltageClass);
     ASSERT_TRUE(r.Capacitor.Headroom.has_value());
-    EXPECT_NEAR(static_cast<double>(*r.Capacitor.Headroom), static_cast<double>(c.headroom),
-                1e-4);
+    EXPECT_NEAR(static_cast<double>(*r.Capacitor.Headroom), static_cast<double>(c.headroom), 1e-4);
   }
 }
 
@@ -168,16 +167,22 @@ TEST(CapacitorLosses, HandCalculations) {
   struct LifeCase {
     long double temperature, life;
   };
-  for (const LifeCase& c : {LifeCase{105.0L, 2000.0L}, {85.0L, 8000.0L}, {95.0L, 4000.0L},
-                            {40.0L, 2000.0L * 90.50966799187808L}, {115.0L, 1000.0L}}) {
+  for (const LifeCase& c : {LifeCase{105.0L, 2000.0L},
+                            {85.0L, 8000.0L},
+                            {95.0L, 4000.0L},
+                            {40.0L, 2000.0L * 90.50966799187808L},
+                            {115.0L, 1000.0L}}) {
     EXPECT_NEAR(static_cast<double>(LifeAt(2000.0L, 105.0L, c.temperature) / c.life), 1.0, 1e-15);
   }
   struct TanCase {
     long double voltage, capacitance, tanDelta;
   };
-  for (const TanCase& c : {TanCase{25.0L, 33000.0L, 0.78L}, {25.0L, 1000.0L, 0.14L},
-                           {6.3L, 2200.0L, 0.26L}, {400.0L, 100.0L, 0.25L},
-                           {200.0L, 470.0L, 0.15L}, {16.0L, 470000.0L, 1.08L}}) {
+  for (const TanCase& c : {TanCase{25.0L, 33000.0L, 0.78L},
+                           {25.0L, 1000.0L, 0.14L},
+                           {6.3L, 2200.0L, 0.26L},
+                           {400.0L, 100.0L, 0.25L},
+                           {200.0L, 470.0L, 0.15L},
+                           {16.0L, 470000.0L, 1.08L}}) {
     EXPECT_NEAR(static_cast<double>(TypicalDissipationFactor(c.voltage, c.capacitance)),
                 static_cast<double>(c.tanDelta), 1e-15);
   }
@@ -212,9 +217,9 @@ TEST(SupplyLosses, TheMethodsLossesAreWhatItsSourceDeliversBeyondTheOutput) {
   }
   const long double input = 2.0L * sum / n;  // both pairs' pulses
   const Losses l = LossesOf(d, RateParts(d, {}));
-  EXPECT_NEAR(static_cast<double>((l.Supply.Output + l.Supply.Diodes + l.Transformer.Copper) /
-                                  input),
-              1.0, 1e-6);
+  EXPECT_NEAR(
+      static_cast<double>((l.Supply.Output + l.Supply.Diodes + l.Transformer.Copper) / input), 1.0,
+      1e-6);
   EXPECT_EQ(l.Transformer.Core, l.Transformer.Copper);
   EXPECT_NEAR(static_cast<double>(l.Supply.Efficiency),
               static_cast<double>(12.0L / (input + l.Transformer.Core + l.Capacitor.Power)), 1e-6);
@@ -236,9 +241,9 @@ TEST(SwitchOnProtection, FuseAndLimiterFromTheirRules) {
   const mathem::SeriesRlc loop = ChargingCircuit(d, {});
   const long double n = d.Results.TurnsRatio;
   ASSERT_TRUE(f.SurgeIntegral.has_value());
-  EXPECT_NEAR(static_cast<double>(*f.SurgeIntegral /
-                                  (n * n * IntegrateLoop(loop, r.Diodes.Surge->Phase, 12)
-                                               .IntegralOfSquare)),
+  EXPECT_NEAR(static_cast<double>(
+                  *f.SurgeIntegral /
+                  (n * n * IntegrateLoop(loop, r.Diodes.Surge->Phase, 12).IntegralOfSquare)),
               1.0, 1e-4);
   EXPECT_TRUE(f.Holds());
   EXPECT_FALSE(p.NtcLimiter.Needed);
@@ -282,12 +287,15 @@ TEST(CurrentBasis, SimulatedCurrentsRuleWhereLargerAndTypicalRisesOtherwise) {
   struct RiseCase {
     long double U0, capacitor, peak;
   };
-  for (const RiseCase& c : {RiseCase{1.0L, 0.30L, 0.35L}, {8.5L, 0.215L, 0.255L},
-                            {24.0L, 0.07L, 0.09L}, {122.0L, 0.045L, 0.055L}, {5000.0L, 0.02L, 0.02L}}) {
+  for (const RiseCase& c : {RiseCase{1.0L, 0.30L, 0.35L},
+                            {8.5L, 0.215L, 0.255L},
+                            {24.0L, 0.07L, 0.09L},
+                            {122.0L, 0.045L, 0.055L},
+                            {5000.0L, 0.02L, 0.02L}}) {
     EXPECT_NEAR(static_cast<double>(TypicalRise(c.U0).TypicalCapacitorRise),
                 static_cast<double>(c.capacitor), 1e-15);
-    EXPECT_NEAR(static_cast<double>(TypicalRise(c.U0).TypicalPeakRise),
-                static_cast<double>(c.peak), 1e-15);
+    EXPECT_NEAR(static_cast<double>(TypicalRise(c.U0).TypicalPeakRise), static_cast<double>(c.peak),
+                1e-15);
   }
 }
 

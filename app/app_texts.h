@@ -91,6 +91,20 @@ inline constexpr std::string_view kCapacitorTolerance =
 inline constexpr std::string_view kCapacitorSeries = TAVRO_TRANSLATABLE("app", "Ряд ёмкостей");
 inline constexpr std::string_view kDiodeMargin =
     TAVRO_TRANSLATABLE("app", "Запас по обратному напряжению вентилей, раз");
+inline constexpr std::string_view kCapacitorMargin =
+    TAVRO_TRANSLATABLE("app", "Запас по напряжению конденсатора, раз");
+inline constexpr std::string_view kCapacitorEsr =
+    TAVRO_TRANSLATABLE("app", "ESR конденсатора, Ом (0 — оценка)");
+inline constexpr std::string_view kCapacitorLife =
+    TAVRO_TRANSLATABLE("app", "Срок службы конденсатора, ч");
+inline constexpr std::string_view kCapacitorTemperature = TAVRO_TRANSLATABLE("app", "при, °C");
+inline constexpr std::string_view kAmbient = TAVRO_TRANSLATABLE("app", "Температура вокруг, °C");
+inline constexpr std::string_view kCoreLossShare =
+    TAVRO_TRANSLATABLE("app", "Потери в стали / в обмотках");
+inline constexpr std::string_view kFuseFactor =
+    TAVRO_TRANSLATABLE("app", "Предохранитель / ток первичной обмотки");
+inline constexpr std::string_view kSurgeLimit =
+    TAVRO_TRANSLATABLE("app", "Допустимый ударный ток, А (0 — не задан)");
 inline constexpr std::string_view kE6 = "E6";
 inline constexpr std::string_view kE12 = "E12";
 

@@ -41,6 +41,7 @@
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
+#include "simulation/rating_figures.h"
 
 namespace tavro::app {
 
@@ -248,8 +249,12 @@ void TForm1::ExportPdf() {
     // then the simulation check where it has run, numbers in the document's
     // decimal separator.
     const char separator = pdf::DocumentSeparator(procedure_.DecimalSeparator());
-    std::vector<pdf::PdfTable> extra{
-        pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_, settings_.Parts, separator)};
+    std::optional<design::ratings::SimulatedFigures> simulated;
+    if (simulation_ && simulation_->LastReport()) {
+      simulated = simulation::RatingFigures(*simulation_->LastReport());
+    }
+    std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
+                                                     settings_.Parts, separator, simulated)};
     for (pdf::PdfTable& table : SimulationTables(separator)) extra.push_back(std::move(table));
     pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
                         {report::ContentOf(procedure_),
@@ -347,6 +352,10 @@ void TForm1::OpenSimulation() {
       simulation_ = new SimulationWindow(procedure_.DecimalSeparator(), this);
       simulation_->SetMessageSink(message_);
       simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+      // The parts are rated again on the simulated currents.
+      connect(simulation_, &SimulationWindow::Finished, this, [this] {
+        if (selection_ && procedure_.State().Calculated) ShowDesignIn(*selection_);
+      });
     }
     simulation_->show();
     simulation_->raise();
@@ -491,7 +500,12 @@ QString TForm1::WarningsLine() const {
 }
 
 void TForm1::ShowDesignIn(SelectionWindow& window) {
-  window.Show(*procedure_.LastDesign(), calculatedMains_);
+  // A simulation of the shown design (a new design clears the last report).
+  std::optional<design::ratings::SimulatedFigures> simulated;
+  if (simulation_ && simulation_->LastReport()) {
+    simulated = simulation::RatingFigures(*simulation_->LastReport());
+  }
+  window.Show(*procedure_.LastDesign(), calculatedMains_, simulated);
 }
 
 void TForm1::SelectionClick() {

@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>по методу; реальные вентили при таком напряжении обычно повышают ток конденсатора на %1 %, пиковый ток вентилей на %2 %</source>
-        <translation>the method's; at this voltage real diodes typically raise the capacitor current by %1 % and the diodes' peak current by %2 %</translation>
+        <translation>the method&apos;s; at this voltage real diodes typically raise the capacitor current by %1 % and the diodes&apos; peak current by %2 %</translation>
     </message>
     <message>
         <source>большее из метода и моделирования: ток конденсатора — %1, действующий ток вентиля — %2, пиковый — %3</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>%1 %: выход %2 Вт; потери: вентили %3 Вт (модель метода), конденсатор %4 Вт, трансформатор %5 Вт</source>
-        <translation>%1 %: output %2 W; losses: diodes %3 W (the method's model), capacitor %4 W, transformer %5 W</translation>
+        <translation>%1 %: output %2 W; losses: diodes %3 W (the method&apos;s model), capacitor %4 W, transformer %5 W</translation>
     </message>
     <message>
         <source>Включение: ограничитель и предохранитель</source>

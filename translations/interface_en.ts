@@ -609,6 +609,38 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
         <source>Автор программы: mq270</source>
         <translation>Author: mq270</translation>
     </message>
+    <message>
+        <source>Запас по напряжению конденсатора, раз</source>
+        <translation>Capacitor voltage margin, times</translation>
+    </message>
+    <message>
+        <source>ESR конденсатора, Ом (0 — оценка)</source>
+        <translation>Capacitor ESR, Ω (0: estimate)</translation>
+    </message>
+    <message>
+        <source>Срок службы конденсатора, ч</source>
+        <translation>Capacitor rated life, h</translation>
+    </message>
+    <message>
+        <source>при, °C</source>
+        <translation>at, °C</translation>
+    </message>
+    <message>
+        <source>Температура вокруг, °C</source>
+        <translation>Ambient, °C</translation>
+    </message>
+    <message>
+        <source>Потери в стали / в обмотках</source>
+        <translation>Core / winding loss</translation>
+    </message>
+    <message>
+        <source>Предохранитель / ток первичной обмотки</source>
+        <translation>Fuse / primary current</translation>
+    </message>
+    <message>
+        <source>Допустимый ударный ток, А (0 — не задан)</source>
+        <translation>Allowed surge, A (0: none)</translation>
+    </message>
 </context>
 <context>
     <name>app columns</name>

@@ -1,6 +1,7 @@
 // "Выбор элементов", the "Сеть" dialog, the warnings line and the settings.
 #include <gtest/gtest.h>
 
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,6 +63,15 @@ TEST_F(Selection, ChoicesRecomputeTheTableAndReachTheSettingsSink) {
   EXPECT_TRUE(TableText().contains("27000 мкФ (ряд E12)")) << TableText().toStdString();
   ASSERT_FALSE(saved.empty());
   EXPECT_EQ(saved.back().Parts.Series, r::CapacitanceSeries::E12);
+  // The allowed surge sizes a limiter; 0 takes it away again.
+  auto* limit = form.Selection()->findChild<QDoubleSpinBox*>("SurgeLimit");
+  ASSERT_NE(limit, nullptr);
+  limit->setValue(5.0);
+  EXPECT_EQ(saved.back().Parts.SurgeLimit, 5.0L);
+  EXPECT_TRUE(TableText().contains("холодное сопротивление не менее")) << TableText().toStdString();
+  limit->setValue(0.0);
+  EXPECT_FALSE(saved.back().Parts.SurgeLimit.has_value());
+  EXPECT_TRUE(TableText().contains("допустимый ударный ток не задан"));
 }
 
 TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {

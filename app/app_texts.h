@@ -105,6 +105,34 @@ inline constexpr std::string_view kFuseFactor =
     TAVRO_TRANSLATABLE("app", "Предохранитель / ток первичной обмотки");
 inline constexpr std::string_view kSurgeLimit =
     TAVRO_TRANSLATABLE("app", "Допустимый ударный ток, А (0 — не задан)");
+// What each of those choices does, as its tooltip.
+inline constexpr std::string_view kCapacitorMarginTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Номинальное напряжение конденсатора выбирается не ниже большего из двух напряжений "
+    "(холостой ход при повышенной сети и пик после включения), умноженного на этот запас; "
+    "в таблице — запас выбранного класса в процентах. Обычно 1,2.");
+inline constexpr std::string_view kCapacitorEsrTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Эквивалентное последовательное сопротивление конденсатора на 100–120 Гц из его "
+    "документации. 0 — оценка по типичному tg δ для ёмкости и класса напряжения.");
+inline constexpr std::string_view kCapacitorLifeTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Срок службы конденсатора по документации и температура, при которой он указан "
+    "(обычно 2000 ч при 105 °C); срок при рабочей температуре — по правилу 10 °C.");
+inline constexpr std::string_view kAmbientTip = TAVRO_TRANSLATABLE(
+    "app", "Температура воздуха вокруг деталей внутри корпуса; к ней добавляется самонагрев.");
+inline constexpr std::string_view kCoreLossShareTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Потери в стали трансформатора как доля потерь в обмотках при номинальной нагрузке "
+    "(1 — равны, условие наибольшего КПД); входят в КПД источника.");
+inline constexpr std::string_view kFuseFactorTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Номинал инерционного предохранителя в первичной цепи — ток первичной обмотки при "
+    "номинальной нагрузке и повышенной сети, умноженный на этот множитель (обычно 1,5–2).");
+inline constexpr std::string_view kSurgeLimitTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Ударный ток, который выдерживают вентили (IFSM). Если ударный ток при включении больше, "
+    "рассчитывается термистор NTC в первичной цепи. 0 — не задан.");
 inline constexpr std::string_view kE6 = "E6";
 inline constexpr std::string_view kE12 = "E12";
 

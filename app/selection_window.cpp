@@ -28,6 +28,7 @@ namespace {
 // range, decimals and where it lives; an optional choice shows 0 for none.
 struct LossChoice {
   std::string_view Label;
+  std::string_view Tip;
   const char* Name;
   r::ChoiceRange Range;
   int Decimals;
@@ -36,20 +37,21 @@ struct LossChoice {
 };
 
 const LossChoice kLossChoices[] = {
-    {texts::kCapacitorMargin, "CapacitorMargin", r::kCapacitorMarginRange, 2,
-     &r::PartChoices::CapacitorVoltageMargin, nullptr},
-    {texts::kCapacitorEsr, "CapacitorEsr", r::kCapacitorEsrRange, 4, nullptr,
-     &r::PartChoices::CapacitorEsr},
-    {texts::kCapacitorLife, "CapacitorLife", r::kCapacitorLifeRange, 0,
+    {texts::kCapacitorMargin, texts::kCapacitorMarginTip, "CapacitorMargin",
+     r::kCapacitorMarginRange, 2, &r::PartChoices::CapacitorVoltageMargin, nullptr},
+    {texts::kCapacitorEsr, texts::kCapacitorEsrTip, "CapacitorEsr", r::kCapacitorEsrRange, 4,
+     nullptr, &r::PartChoices::CapacitorEsr},
+    {texts::kCapacitorLife, texts::kCapacitorLifeTip, "CapacitorLife", r::kCapacitorLifeRange, 0,
      &r::PartChoices::CapacitorRatedLife, nullptr},
-    {texts::kCapacitorTemperature, "CapacitorTemperature", r::kCapacitorTemperatureRange, 0,
-     &r::PartChoices::CapacitorRatedTemperature, nullptr},
-    {texts::kAmbient, "Ambient", r::kAmbientRange, 0, &r::PartChoices::Ambient, nullptr},
-    {texts::kCoreLossShare, "CoreLossShare", r::kCoreLossShareRange, 2,
-     &r::PartChoices::CoreLossShare, nullptr},
-    {texts::kFuseFactor, "FuseFactor", r::kFuseFactorRange, 2, &r::PartChoices::FuseFactor,
+    {texts::kCapacitorTemperature, texts::kCapacitorLifeTip, "CapacitorTemperature",
+     r::kCapacitorTemperatureRange, 0, &r::PartChoices::CapacitorRatedTemperature, nullptr},
+    {texts::kAmbient, texts::kAmbientTip, "Ambient", r::kAmbientRange, 0, &r::PartChoices::Ambient,
      nullptr},
-    {texts::kSurgeLimit, "SurgeLimit", r::kSurgeLimitRange, 1, nullptr,
+    {texts::kCoreLossShare, texts::kCoreLossShareTip, "CoreLossShare", r::kCoreLossShareRange, 2,
+     &r::PartChoices::CoreLossShare, nullptr},
+    {texts::kFuseFactor, texts::kFuseFactorTip, "FuseFactor", r::kFuseFactorRange, 2,
+     &r::PartChoices::FuseFactor, nullptr},
+    {texts::kSurgeLimit, texts::kSurgeLimitTip, "SurgeLimit", r::kSurgeLimitRange, 1, nullptr,
      &r::PartChoices::SurgeLimit},
 };
 
@@ -99,7 +101,10 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
                   static_cast<double>(c.Range.High));
     box->setValue(Shown(c, choices));
     auto* label = new QLabel(this);
-    Follow(*this, label, [label, text = c.Label] { label->setText(T(text)); });
+    Follow(*this, label, [label, box, text = c.Label, tip = c.Tip] {
+      label->setText(T(text));
+      box->setToolTip(T(tip));
+    });
     label->setBuddy(box);
     lossSettings->addWidget(label);
     lossSettings->addWidget(box);

@@ -310,8 +310,12 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
   Members(json, {{"ripple_current", r.Capacitor.RippleCurrent},
                  {"working_voltage", r.Capacitor.WorkingVoltage}});
   if (r.Capacitor.SwitchOnPeak) {
-    Members(json, {{"switch_on_peak", *r.Capacitor.SwitchOnPeak},
-                   {"switch_on_phase_degrees", design::Degrees(r.Capacitor.SwitchOnPhase)}});
+    Number(json, "switch_on_peak", *r.Capacitor.SwitchOnPeak);
+    Key(json, "switch_on_overshoot");
+    json.Bool(r.Capacitor.SwitchOnOvershoot);
+    if (r.Capacitor.SwitchOnOvershoot) {
+      Number(json, "switch_on_phase_degrees", design::Degrees(r.Capacitor.SwitchOnPhase));
+    }
   } else {
     Key(json, "switch_on_peak");
     json.Null();

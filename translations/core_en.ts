@@ -550,6 +550,10 @@
         <source>%1 В по методу; %2 В по моделированию</source>
         <translation>%1 V by the method; %2 V simulated</translation>
     </message>
+    <message>
+        <source>%1 В (амплитуда при сети +%2 % за вычетом падения на вентилях): выброса нет</source>
+        <translation>%1 V (the crest at mains +%2 % less the diodes' drop): no overshoot</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

@@ -643,15 +643,15 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
     </message>
     <message>
         <source>Номинальное напряжение конденсатора выбирается не ниже большего из двух напряжений (холостой ход при повышенной сети и пик после включения), умноженного на этот запас; в таблице — запас выбранного класса в процентах. Обычно 1,2.</source>
-        <translation>The capacitor's rated voltage is picked not below the larger of two voltages (no load at high mains and the peak after switch-on) times this margin; the table shows the chosen class's headroom in per cent. Usually 1.2.</translation>
+        <translation>The capacitor&apos;s rated voltage is picked not below the larger of two voltages (no load at high mains and the peak after switch-on) times this margin; the table shows the chosen class&apos;s headroom in per cent. Usually 1.2.</translation>
     </message>
     <message>
         <source>Эквивалентное последовательное сопротивление конденсатора на 100–120 Гц из его документации. 0 — оценка по типичному tg δ для ёмкости и класса напряжения.</source>
-        <translation>The capacitor's equivalent series resistance at 100–120 Hz from its data sheet. 0: estimated from a typical tan δ for the capacitance and voltage class.</translation>
+        <translation>The capacitor&apos;s equivalent series resistance at 100–120 Hz from its data sheet. 0: estimated from a typical tan δ for the capacitance and voltage class.</translation>
     </message>
     <message>
         <source>Срок службы конденсатора по документации и температура, при которой он указан (обычно 2000 ч при 105 °C); срок при рабочей температуре — по правилу 10 °C.</source>
-        <translation>The capacitor's rated life from its data sheet and the temperature it is given at (usually 2000 h at 105 °C); the life at the working temperature follows the 10 °C rule.</translation>
+        <translation>The capacitor&apos;s rated life from its data sheet and the temperature it is given at (usually 2000 h at 105 °C); the life at the working temperature follows the 10 °C rule.</translation>
     </message>
     <message>
         <source>Температура воздуха вокруг деталей внутри корпуса; к ней добавляется самонагрев.</source>
@@ -659,11 +659,11 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
     </message>
     <message>
         <source>Потери в стали трансформатора как доля потерь в обмотках при номинальной нагрузке (1 — равны, условие наибольшего КПД); входят в КПД источника.</source>
-        <translation>The transformer's core loss as a share of its winding loss at rated load (1: equal, the condition for the best efficiency); it enters the supply's efficiency.</translation>
+        <translation>The transformer&apos;s core loss as a share of its winding loss at rated load (1: equal, the condition for the best efficiency); it enters the supply&apos;s efficiency.</translation>
     </message>
     <message>
         <source>Номинал инерционного предохранителя в первичной цепи — ток первичной обмотки при номинальной нагрузке и повышенной сети, умноженный на этот множитель (обычно 1,5–2).</source>
-        <translation>The primary time-delay fuse's rating is the primary current at rated load and high mains times this factor (usually 1.5–2).</translation>
+        <translation>The primary time-delay fuse&apos;s rating is the primary current at rated load and high mains times this factor (usually 1.5–2).</translation>
     </message>
     <message>
         <source>Ударный ток, который выдерживают вентили (IFSM). Если ударный ток при включении больше, рассчитывается термистор NTC в первичной цепи. 0 — не задан.</source>

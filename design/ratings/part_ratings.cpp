@@ -91,6 +91,7 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
     const SwitchOnVoltage v = WorstSwitchOnVoltage(ChargingCircuit(d, mains));
     cap.SwitchOnPeak = v.Voltage;
     cap.SwitchOnPhase = v.Phase;
+    cap.SwitchOnOvershoot = v.Overshoot;
   } catch (const mathem::NumericalFailure& e) {
     cap.SwitchOnFailure = e.what();
   }

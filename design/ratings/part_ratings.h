@@ -66,6 +66,7 @@ struct CapacitorRating {
   // followed (SwitchOnFailure says why).
   std::optional<long double> SwitchOnPeak;
   long double SwitchOnPhase = 0.0L;
+  bool SwitchOnOvershoot = false;  // false: the peak is the crest less the drop
   std::string SwitchOnFailure;
   long double VoltageNeed;                  // V: the larger of the two
   long double NeededVoltage;                // V: the need times the margin

@@ -142,6 +142,9 @@ inline constexpr std::string_view kSwitchOnVoltage =
 // mains tolerance in per cent.
 inline constexpr std::string_view kSwitchOnVoltageValue = TAVRO_TRANSLATABLE(
     "ratings", "%1 В при включении на фазе %2°, сеть +%3 %, без нагрузки, конденсатор разряжен");
+// %1 the crest less the two diodes' drop, %2 the mains tolerance in per cent.
+inline constexpr std::string_view kSwitchOnNoOvershoot = TAVRO_TRANSLATABLE(
+    "ratings", "%1 В (амплитуда при сети +%2 % за вычетом падения на вентилях): выброса нет");
 inline constexpr std::string_view kVoltageMargin =
     TAVRO_TRANSLATABLE("ratings", "Запас по напряжению");
 // %1 the margin, %2 the voltage need (the larger of the two above), %3 the

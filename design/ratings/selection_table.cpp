@@ -71,7 +71,10 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
            rows.Fill(t::kCapacitorVoltageNeeded, {rows.Q(c.WorkingVoltage), tolerance}),
            rows.Pick(c.VoltageClass, c.NeededVoltage, t::kVolts,
                      std::end(kCapacitorVoltageClasses)[-1]));
-  if (c.SwitchOnPeak) {
+  if (c.SwitchOnPeak && !c.SwitchOnOvershoot) {
+    rows.Row(t::kSwitchOnVoltage,
+             rows.Fill(t::kSwitchOnNoOvershoot, {rows.Q(*c.SwitchOnPeak), tolerance}));
+  } else if (c.SwitchOnPeak) {
     rows.Row(t::kSwitchOnVoltage,
              rows.Fill(t::kSwitchOnVoltageValue,
                        {rows.Q(*c.SwitchOnPeak), rows.Q(Degrees(c.SwitchOnPhase)), tolerance}));

@@ -8,8 +8,8 @@
 namespace tavro::design::ratings {
 namespace {
 
-constexpr int kPhaseGrid = 72;
-constexpr int kGoldenSteps = 50;
+constexpr int kPhaseGrid = 36;
+constexpr int kGoldenSteps = 40;
 constexpr int kMostPulses = 8 * mathem::kSwitchOnHalfPeriods;
 
 constexpr int kSimpsonIntervals = 512;
@@ -105,17 +105,17 @@ long double CapacitorAfterSwitchOn(const mathem::SeriesRlc& c, long double theta
 
 SwitchOnVoltage WorstSwitchOnVoltage(const mathem::SeriesRlc& c) {
   mathem::FaultScope faults;
-  if (!(c.Drop < c.Em)) return {0.0L, 0.0L};
+  if (!(c.Drop < c.Em)) return {0.0L, 0.0L, false};
   const long double lo = mathem::PhaseOfSine(c.Drop / c.Em);
   const long double hi = mathem::kPi - lo;
   const long double h = (hi - lo) / kPhaseGrid;
-  SwitchOnVoltage worst{-1.0L, lo};
+  SwitchOnVoltage worst{-1.0L, lo, true};
   int best = 0;
   for (int j = 0; j <= kPhaseGrid; ++j) {
     const long double x = j == kPhaseGrid ? hi : lo + j * h;
     const long double v = FinalVoltage(c, x);
     if (v > worst.Voltage) {
-      worst = {v, x};
+      worst = {v, x, true};
       best = j;
     }
   }
@@ -141,8 +141,9 @@ SwitchOnVoltage WorstSwitchOnVoltage(const mathem::SeriesRlc& c) {
       f2 = FinalVoltage(c, x2);
     }
   }
-  if (f1 > worst.Voltage) worst = {f1, x1};
-  if (f2 > worst.Voltage) worst = {f2, x2};
+  if (f1 > worst.Voltage) worst = {f1, x1, true};
+  if (f2 > worst.Voltage) worst = {f2, x2, true};
+  if (!(worst.Voltage > c.Em - c.Drop)) worst = {c.Em - c.Drop, mathem::kHalfPi, false};
   faults.Check(worst.Voltage, worst.Phase);
   return worst;
 }

@@ -13,6 +13,10 @@ namespace tavro::design::ratings {
 struct SwitchOnVoltage {
   long double Voltage;  // V, the highest capacitor voltage
   long double Phase;    // rad in [0, π): the switch-on phase that gives it
+  // False when no switch-on phase charges the capacitor above the source's
+  // crest less the drop, Em − Drop, which every pulse after the first tops it
+  // up to in time: Voltage is then Em − Drop.
+  bool Overshoot;
 };
 
 // The capacitor voltage once the pulses after switching on at mains phase θ
@@ -20,8 +24,9 @@ struct SwitchOnVoltage {
 // capacitor is charged beyond the source's reach).
 long double CapacitorAfterSwitchOn(const mathem::SeriesRlc& circuit, long double theta);
 
-// The worst switch-on phase for the capacitor's voltage: a 2.5° grid over
-// the phases where the bridge can conduct, refined by golden-section search.
+// The worst switch-on phase for the capacitor's voltage: a 5° grid over the
+// phases where the bridge can conduct, refined by golden-section search; the
+// voltage not below Em − Drop.
 // Throws mathem::NumericalFailure when the pulses cannot be followed.
 SwitchOnVoltage WorstSwitchOnVoltage(const mathem::SeriesRlc& circuit);
 

@@ -86,6 +86,16 @@ TEST(CapacitorSwitchOn, UnderdampedLoopsChargeAboveTheCrestAsAnIntegrationFinds)
   }
 }
 
+TEST(CapacitorSwitchOn, AnOverdampedLoopTopsUpToTheCrestLessTheDrop) {
+  // The worked example's loop is overdamped: no phase overshoots, and in time
+  // the capacitor reaches Em − 2·Ud = 19.534 − 1.4 V.
+  const mathem::SeriesRlc loop = ChargingCircuit(DesignOf(12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L), {});
+  const SwitchOnVoltage v = WorstSwitchOnVoltage(loop);
+  EXPECT_FALSE(v.Overshoot);
+  EXPECT_EQ(v.Voltage, loop.Em - loop.Drop);
+  EXPECT_LT(IntegrateLoop(loop, 1.0L, 12).Voltage, v.Voltage);
+}
+
 TEST(CapacitorSwitchOn, SurgeIntegralOfSquareAgreesWithTheIntegration) {
   const Design d = DesignOf(12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L);
   const mathem::SeriesRlc loop = ChargingCircuit(d, {});

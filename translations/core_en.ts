@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>%1 В (амплитуда при сети +%2 % за вычетом падения на вентилях): выброса нет</source>
-        <translation>%1 V (the crest at mains +%2 % less the diodes' drop): no overshoot</translation>
+        <translation>%1 V (the crest at mains +%2 % less the diodes&apos; drop): no overshoot</translation>
     </message>
 </context>
 <context>

@@ -364,8 +364,10 @@ Usually 2.2 to 3.5 I0.</translation>
 From tens to tens of thousands of µF; grows with the current and as Kr falls.</translation>
     </message>
     <message>
-        <source>Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки.</source>
-        <translation>Capacitor working voltage, V: the peak voltage of the secondary winding.</translation>
+        <source>Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки при номинальной сети.
+Конденсатор выбирайте по окну «Выбор элементов»: там напряжение без нагрузки при повышенной сети или после включения, если оно больше, с запасом.</source>
+        <translation>Capacitor working voltage, V: the peak voltage of the secondary winding at nominal mains.
+Rate the capacitor by the “Part selection” window: it takes the no-load voltage at high mains, or the voltage after switch-on where that is higher, with a margin.</translation>
     </message>
     <message>
         <source>Угол φ = arctg(ω·Ls/Rsum) цепи проводимости (индуктивность рассеяния и сопротивления обмоток и диодов), градусы.

@@ -32,10 +32,13 @@ constexpr long double kHeatTransfer = 15.0e-4L;             // W/(cm²·K)
 constexpr long double kLn2 = 0.693147180559945309417232121458176568L;
 
 long double CubeRoot(long double v) {
-  // Newton's method from above converges monotonically; 200 steps are far
-  // more than any volume needs.
-  long double x = v > 1.0L ? v : 1.0L;
-  for (int n = 0; n < 200; ++n) {
+  // Newton's method from a power of two above the root converges
+  // monotonically from above in a few steps; 100 are far more than any
+  // volume needs.
+  int e = 0;
+  std::frexp(v, &e);  // v < 2^e
+  long double x = std::ldexp(1.0L, e >= 0 ? (e + 2) / 3 : -(-e / 3));
+  for (int n = 0; n < 100; ++n) {
     const long double next = x - (x * x * x - v) / (3.0L * x * x);
     if (!(next < x)) break;
     x = next;

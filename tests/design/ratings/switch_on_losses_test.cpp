@@ -204,6 +204,10 @@ TEST(CapacitorLosses, HandCalculations) {
   EXPECT_TRUE(l.Capacitor.EsrEstimated);
   EXPECT_NEAR(static_cast<double>(l.Capacitor.Esr), 0.031349, 1e-6);
   EXPECT_NEAR(static_cast<double>(l.Capacitor.Power), 0.031349 * 1.12241 * 1.12241, 1e-5);
+  // The can: 33000 µF·25 V/(20000 µF·V/cm³) = 41.25 cm³ = π/2·D³, D = 2.9724 cm;
+  // 2.5·π·D² = 69.39 cm² at 15e-4 W/(cm²·K): 9.6076 K/W.
+  EXPECT_NEAR(static_cast<double>(l.Capacitor.ThermalResistance), 9.6076, 1e-4);
+  EXPECT_EQ(l.Capacitor.SelfHeating, l.Capacitor.Power * l.Capacitor.ThermalResistance);
   EXPECT_EQ(l.Capacitor.Temperature, 40.0L + l.Capacitor.SelfHeating);
   PartChoices entered;
   entered.CapacitorEsr = 0.1L;

@@ -56,8 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   typed.Limbs = (data[0] & 1) != 0 ? "2" : "1";
   typed.Bm = texts[3];
   typed.Ud = texts[4];
-  cli::RatingsOptions options{texts[5], texts[6], texts[7], texts[8], texts[9],
-                              (data[0] & 4) != 0};
+  cli::RatingsOptions options;
+  options.MainsVoltage = texts[5];
+  options.MainsFrequency = texts[6];
+  options.MainsTolerance = texts[7];
+  options.CapacitorTolerance = texts[8];
+  options.DiodeMargin = texts[9];
+  options.E12 = (data[0] & 4) != 0;
   // The capacitor's, the losses' and the protection's choices.
   options.CapacitorMargin = texts[10];
   options.CapacitorEsr = texts[11];

@@ -95,6 +95,48 @@ inline constexpr std::string_view kCapacitorTolerance =
 inline constexpr std::string_view kCapacitorSeries = TAVRO_TRANSLATABLE("app", "Ряд ёмкостей");
 inline constexpr std::string_view kDiodeMargin =
     TAVRO_TRANSLATABLE("app", "Запас по обратному напряжению вентилей, раз");
+inline constexpr std::string_view kCapacitorMargin =
+    TAVRO_TRANSLATABLE("app", "Запас по напряжению конденсатора, раз");
+inline constexpr std::string_view kCapacitorEsr =
+    TAVRO_TRANSLATABLE("app", "ESR конденсатора, Ом (0 — оценка)");
+inline constexpr std::string_view kCapacitorLife =
+    TAVRO_TRANSLATABLE("app", "Срок службы конденсатора, ч");
+inline constexpr std::string_view kCapacitorTemperature = TAVRO_TRANSLATABLE("app", "при, °C");
+inline constexpr std::string_view kAmbient = TAVRO_TRANSLATABLE("app", "Температура вокруг, °C");
+inline constexpr std::string_view kCoreLossShare =
+    TAVRO_TRANSLATABLE("app", "Потери в стали / в обмотках");
+inline constexpr std::string_view kFuseFactor =
+    TAVRO_TRANSLATABLE("app", "Предохранитель / ток первичной обмотки");
+inline constexpr std::string_view kSurgeLimit =
+    TAVRO_TRANSLATABLE("app", "Допустимый ударный ток, А (0 — не задан)");
+// What each of those choices does, as its tooltip.
+inline constexpr std::string_view kCapacitorMarginTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Номинальное напряжение конденсатора выбирается не ниже большего из двух напряжений "
+    "(холостой ход при повышенной сети и пик после включения), умноженного на этот запас; "
+    "в таблице — запас выбранного класса в процентах. Обычно 1,2.");
+inline constexpr std::string_view kCapacitorEsrTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Эквивалентное последовательное сопротивление конденсатора на 100–120 Гц из его "
+    "документации. 0 — оценка по типичному tg δ для ёмкости и класса напряжения.");
+inline constexpr std::string_view kCapacitorLifeTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Срок службы конденсатора по документации и температура, при которой он указан "
+    "(обычно 2000 ч при 105 °C); срок при рабочей температуре — по правилу 10 °C.");
+inline constexpr std::string_view kAmbientTip = TAVRO_TRANSLATABLE(
+    "app", "Температура воздуха вокруг деталей внутри корпуса; к ней добавляется самонагрев.");
+inline constexpr std::string_view kCoreLossShareTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Потери в стали трансформатора как доля потерь в обмотках при номинальной нагрузке "
+    "(1 — равны, условие наибольшего КПД); входят в КПД источника.");
+inline constexpr std::string_view kFuseFactorTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Номинал инерционного предохранителя в первичной цепи — ток первичной обмотки при "
+    "номинальной нагрузке и повышенной сети, умноженный на этот множитель (обычно 1,5–2).");
+inline constexpr std::string_view kSurgeLimitTip = TAVRO_TRANSLATABLE(
+    "app",
+    "Ударный ток, который выдерживают вентили (IFSM). Если ударный ток при включении больше, "
+    "рассчитывается термистор NTC в первичной цепи. 0 — не задан.");
 inline constexpr std::string_view kE6 = "E6";
 inline constexpr std::string_view kE12 = "E12";
 
@@ -223,7 +265,10 @@ inline constexpr FieldTip kFieldTips[] = {
     {design::Field::Edit27,
      TAVRO_TRANSLATABLE(
          "app",
-         "Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки.")},
+         "Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки "
+         "при номинальной сети.\nКонденсатор выбирайте по окну «Выбор элементов»: там "
+         "напряжение без нагрузки при повышенной сети или после включения, если оно больше, "
+         "с запасом.")},
     {design::Field::Edit4,
      TAVRO_TRANSLATABLE(
          "app",

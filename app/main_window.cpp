@@ -42,6 +42,7 @@
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
+#include "simulation/rating_figures.h"
 #include "tavro/version.h"
 
 namespace tavro::app {
@@ -137,7 +138,10 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   files_->SetSettingsAccess(
       [this] { return design::ratings::SettingsOf(settings_.Mains, settings_.Parts); },
       [this](const design::DesignSettings& s) -> std::optional<std::string> {
+        // What the file leaves out takes the defaults (a version-1 file).
         AppSettings taken = settings_;
+        taken.Mains = {};
+        taken.Parts = {};
         if (auto entry = design::ratings::TakeSettings(s, taken.Mains, taken.Parts)) return entry;
         TakeSettings(taken);
         return std::nullopt;
@@ -264,8 +268,12 @@ void TForm1::ExportPdf() {
     // then the simulation check where it has run, numbers in the document's
     // decimal separator.
     const char separator = pdf::DocumentSeparator(procedure_.DecimalSeparator());
-    std::vector<pdf::PdfTable> extra{
-        pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_, settings_.Parts, separator)};
+    std::optional<design::ratings::SimulatedFigures> simulated;
+    if (simulation_ && simulation_->LastReport()) {
+      simulated = simulation::RatingFigures(*simulation_->LastReport());
+    }
+    std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
+                                                     settings_.Parts, separator, simulated)};
     for (pdf::PdfTable& table : SimulationTables(separator)) extra.push_back(std::move(table));
     pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
                         {report::ContentOf(procedure_),
@@ -363,6 +371,10 @@ void TForm1::OpenSimulation() {
       simulation_ = new SimulationWindow(procedure_.DecimalSeparator(), this);
       simulation_->SetMessageSink(message_);
       simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+      // The parts are rated again on the simulated currents.
+      connect(simulation_, &SimulationWindow::Finished, this, [this] {
+        if (selection_ && procedure_.State().Calculated) ShowDesignIn(*selection_);
+      });
     }
     simulation_->show();
     simulation_->raise();
@@ -523,7 +535,12 @@ QString TForm1::WarningsLine() const {
 }
 
 void TForm1::ShowDesignIn(SelectionWindow& window) {
-  window.Show(*procedure_.LastDesign(), calculatedMains_);
+  // A simulation of the shown design (a new design clears the last report).
+  std::optional<design::ratings::SimulatedFigures> simulated;
+  if (simulation_ && simulation_->LastReport()) {
+    simulated = simulation::RatingFigures(*simulation_->LastReport());
+  }
+  window.Show(*procedure_.LastDesign(), calculatedMains_, simulated);
 }
 
 void TForm1::SelectionClick() {

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "app/interface_language.h"
 #include "app/plot_windows.h"
 #include "app/qt_text.h"
+#include "design/ratings/choice_limits.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
 #include "design/ratings/warnings.h"
@@ -19,6 +21,46 @@
 namespace tavro::app {
 
 namespace r = design::ratings;
+
+namespace {
+
+// A choice of PartChoices shown in a spin box: its label, object name,
+// range, decimals and where it lives; an optional choice shows 0 for none.
+struct LossChoice {
+  std::string_view Label;
+  std::string_view Tip;
+  const char* Name;
+  r::ChoiceRange Range;
+  int Decimals;
+  long double r::PartChoices::*Value;
+  std::optional<long double> r::PartChoices::*Optional;
+};
+
+const LossChoice kLossChoices[] = {
+    {texts::kCapacitorMargin, texts::kCapacitorMarginTip, "CapacitorMargin",
+     r::kCapacitorMarginRange, 2, &r::PartChoices::CapacitorVoltageMargin, nullptr},
+    {texts::kCapacitorEsr, texts::kCapacitorEsrTip, "CapacitorEsr", r::kCapacitorEsrRange, 4,
+     nullptr, &r::PartChoices::CapacitorEsr},
+    {texts::kCapacitorLife, texts::kCapacitorLifeTip, "CapacitorLife", r::kCapacitorLifeRange, 0,
+     &r::PartChoices::CapacitorRatedLife, nullptr},
+    {texts::kCapacitorTemperature, texts::kCapacitorLifeTip, "CapacitorTemperature",
+     r::kCapacitorTemperatureRange, 0, &r::PartChoices::CapacitorRatedTemperature, nullptr},
+    {texts::kAmbient, texts::kAmbientTip, "Ambient", r::kAmbientRange, 0, &r::PartChoices::Ambient,
+     nullptr},
+    {texts::kCoreLossShare, texts::kCoreLossShareTip, "CoreLossShare", r::kCoreLossShareRange, 2,
+     &r::PartChoices::CoreLossShare, nullptr},
+    {texts::kFuseFactor, texts::kFuseFactorTip, "FuseFactor", r::kFuseFactorRange, 2,
+     &r::PartChoices::FuseFactor, nullptr},
+    {texts::kSurgeLimit, texts::kSurgeLimitTip, "SurgeLimit", r::kSurgeLimitRange, 1, nullptr,
+     &r::PartChoices::SurgeLimit},
+};
+
+double Shown(const LossChoice& c, const r::PartChoices& choices) {
+  if (c.Value != nullptr) return static_cast<double>(choices.*c.Value);
+  return static_cast<double>((choices.*c.Optional).value_or(0.0L));
+}
+
+}  // namespace
 
 SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSeparator,
                                  QWidget* parent)
@@ -45,6 +87,32 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   diodeMargin_->setSingleStep(0.1);
   diodeMargin_->setRange(1.0, 10.0);
   diodeMargin_->setValue(static_cast<double>(choices.DiodeVoltageMargin));
+
+  // Two rows of four: the capacitor's, then the heat's and the switch-on's.
+  QHBoxLayout* lossRows[] = {new QHBoxLayout, new QHBoxLayout};
+  for (const LossChoice& c : kLossChoices) {
+    QHBoxLayout* lossSettings = lossRows[lossChoices_.size() < 4 ? 0 : 1];
+    auto* box = new QDoubleSpinBox(this);
+    box->setObjectName(c.Name);
+    box->setLocale(locale);
+    box->setDecimals(c.Decimals);
+    // An optional choice also takes 0, its "none".
+    box->setRange(c.Optional != nullptr ? 0.0 : static_cast<double>(c.Range.Low),
+                  static_cast<double>(c.Range.High));
+    box->setValue(Shown(c, choices));
+    auto* label = new QLabel(this);
+    Follow(*this, label, [label, box, text = c.Label, tip = c.Tip] {
+      label->setText(T(text));
+      box->setToolTip(T(tip));
+    });
+    label->setBuddy(box);
+    lossSettings->addWidget(label);
+    lossSettings->addWidget(box);
+    lossSettings->addSpacing(8);
+    lossChoices_.push_back(box);
+    connect(box, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
+  }
+  for (QHBoxLayout* row : lossRows) row->addStretch();
 
   table_ = new QTableWidget(0, 3, this);
   table_->setObjectName("SelectionTable");
@@ -83,9 +151,10 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   settings->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(settings);
+  for (QHBoxLayout* row : lossRows) layout->addLayout(row);
   layout->addWidget(table_, 1);
   layout->addWidget(warnings_);
-  resize(1060, 620);
+  resize(1060, 760);
 
   connect(capacitorTolerance_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
   connect(diodeMargin_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
@@ -104,20 +173,34 @@ void SelectionWindow::ReadChoices() {
   }
   choices_.Series =
       series_->currentIndex() == 1 ? r::CapacitanceSeries::E12 : r::CapacitanceSeries::E6;
+  for (std::size_t k = 0; k < lossChoices_.size(); ++k) {
+    const LossChoice& c = kLossChoices[k];
+    const double value = lossChoices_[k]->value();
+    if (value == Shown(c, choices_)) continue;  // left alone: keeps its exact value
+    if (c.Value != nullptr) {
+      choices_.*c.Value = static_cast<long double>(value);
+    } else if (value == 0.0) {
+      (choices_.*c.Optional).reset();
+    } else {
+      choices_.*c.Optional = std::max(static_cast<long double>(value), c.Range.Low);
+    }
+  }
   emit ChoicesChanged(choices_);
   Refresh();
 }
 
-void SelectionWindow::Show(const design::Design& design, const r::SupplyConditions& mains) {
+void SelectionWindow::Show(const design::Design& design, const r::SupplyConditions& mains,
+                           const std::optional<r::SimulatedFigures>& simulated) {
   design_ = design;
   mains_ = mains;
+  simulated_ = simulated;
   Refresh();
 }
 
 void SelectionWindow::Refresh() {
   if (!design_) return;
   try {
-    rated_ = r::RateParts(*design_, mains_, choices_);
+    rated_ = r::RateParts(*design_, mains_, choices_, simulated_);
   } catch (const mathem::NumericalFailure& e) {
     rated_ = std::string(e.what());
   }

@@ -1,7 +1,9 @@
 // The "Выбор элементов" window: for the last complete calculation, each part,
 // what it must withstand and the standard value to buy, with the buyer's
-// choices (capacitance tolerance and series, diode voltage margin) beside the
-// table. Non-modal; it follows every complete calculation.
+// choices (capacitance tolerance and series, diode voltage margin, the
+// capacitor's voltage margin, ESR and life, the ambient, the core loss share,
+// the fuse factor and the allowed surge) above the table. Non-modal; it follows every complete
+// calculation.
 #pragma once
 
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "design/calculate.h"
 #include "design/ratings/part_ratings.h"
@@ -25,8 +28,10 @@ class SelectionWindow : public QWidget {
   SelectionWindow(const design::ratings::PartChoices& choices, char decimalSeparator,
                   QWidget* parent);
 
-  // Rates the design for these mains and shows the table.
-  void Show(const design::Design& design, const design::ratings::SupplyConditions& mains);
+  // Rates the design for these mains and shows the table; with `simulated`,
+  // the currents are rated on the larger of the method's and the simulation's.
+  void Show(const design::Design& design, const design::ratings::SupplyConditions& mains,
+            const std::optional<design::ratings::SimulatedFigures>& simulated = std::nullopt);
 
   const design::ratings::PartChoices& Choices() const { return choices_; }
   const QTableWidget& Table() const { return *table_; }
@@ -45,11 +50,15 @@ class SelectionWindow : public QWidget {
   design::ratings::PartChoices choices_;
   std::optional<design::Design> design_;
   design::ratings::SupplyConditions mains_;
+  std::optional<design::ratings::SimulatedFigures> simulated_;
   // The parts as rated, or why they could not be.
   std::variant<design::ratings::PartRatings, std::string> rated_;
   QDoubleSpinBox* capacitorTolerance_;
   QComboBox* series_;
   QDoubleSpinBox* diodeMargin_;
+  // The capacitor's, the losses' and the switch-on protection's choices, in
+  // the order of kLossChoices (selection_window.cpp).
+  std::vector<QDoubleSpinBox*> lossChoices_;
   QTableWidget* table_;
   QLabel* warnings_;
 };

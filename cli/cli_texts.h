@@ -42,6 +42,19 @@ inline constexpr std::string_view kMainsTolerance = "mains tolerance";
 inline constexpr std::string_view kCapacitorTolerance =
     "capacitor tolerance must be a per cent from 0 to below 100";
 inline constexpr std::string_view kDiodeMargin = "diode margin must be a number from 1 to 10";
+inline constexpr std::string_view kCapacitorMargin =
+    "capacitor margin must be a number from 1 to 10";
+inline constexpr std::string_view kCapacitorEsr =
+    "capacitor ESR must be a resistance from 1e-6 to 1000 ohm";
+inline constexpr std::string_view kCapacitorLife =
+    "capacitor life must be a number of hours from 1 to 1e6";
+inline constexpr std::string_view kCapacitorTemperature =
+    "capacitor rated temperature must be from 40 to 150 °C";
+inline constexpr std::string_view kAmbient = "ambient temperature must be from -60 to 150 °C";
+inline constexpr std::string_view kCoreLossShare = "core loss share must be a number from 0 to 10";
+inline constexpr std::string_view kFuseFactor = "fuse factor must be a number from 1 to 10";
+inline constexpr std::string_view kSurgeLimit =
+    "allowed surge must be a current from 0.001 to 1e6 A";
 inline constexpr std::string_view kFieldCount =
     "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found ";
 inline constexpr std::string_view kLimbs = "Limbs must be 1 or 2";

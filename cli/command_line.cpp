@@ -28,6 +28,7 @@
 #include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
+#include "simulation/rating_figures.h"
 #include "tavro/version.h"
 
 namespace tavro::cli {
@@ -103,6 +104,25 @@ void Describe(CLI::App& app, Options& o) {
   app.add_flag("--e12", o.parts.E12, "pick the capacitance from the E12 series (default E6)");
   app.add_option("--diode-margin", o.parts.DiodeMargin,
                  "diode reverse-voltage class over the peak at high mains (default 1.5)");
+  app.add_option("--capacitor-margin", o.parts.CapacitorMargin,
+                 "capacitor voltage class over the larger of the no-load crest at high mains "
+                 "and the switch-on peak (default 1.2)");
+  app.add_option("--capacitor-esr", o.parts.CapacitorEsr,
+                 "the filter capacitor's ESR for its loss, ohm (default: estimated from a "
+                 "typical dissipation factor)");
+  app.add_option("--capacitor-life", o.parts.CapacitorLife,
+                 "the capacitor's rated life, h (default 2000)");
+  app.add_option("--capacitor-temperature", o.parts.CapacitorTemperature,
+                 "the temperature of the capacitor's rated life, °C (default 105)");
+  app.add_option("--ambient", o.parts.Ambient, "ambient temperature, °C (default 40)");
+  app.add_option("--core-loss-share", o.parts.CoreLossShare,
+                 "the transformer's core loss over its copper loss (default 1)");
+  app.add_option("--fuse-factor", o.parts.FuseFactor,
+                 "primary fuse rating over the primary rms current at rated load and high mains "
+                 "(default 2)");
+  app.add_option("--surge-limit", o.parts.SurgeLimit,
+                 "the switch-on surge the diodes allow (IFSM), A: above it an NTC limiter is "
+                 "sized (default: none)");
   app.add_flag("--ratings", o.ratings,
                "add the \"" +
                    i18n::TranslateUtf8(design::ratings::texts::kContext,
@@ -143,6 +163,14 @@ std::optional<std::string> TakeFileSettings(const CLI::App& app, design::DesignS
   if (given("--capacitor-tolerance")) s.CapacitorTolerancePercent.reset();
   if (given("--e12")) s.CapacitorSeries.reset();
   if (given("--diode-margin")) s.DiodeMargin.reset();
+  if (given("--capacitor-margin")) s.CapacitorMargin.reset();
+  if (given("--capacitor-esr")) s.CapacitorEsr.reset();
+  if (given("--capacitor-life")) s.CapacitorLife.reset();
+  if (given("--capacitor-temperature")) s.CapacitorTemperature.reset();
+  if (given("--ambient")) s.Ambient.reset();
+  if (given("--core-loss-share")) s.CoreLossShare.reset();
+  if (given("--fuse-factor")) s.FuseFactor.reset();
+  if (given("--surge-limit")) s.SurgeLimit.reset();
   if (auto entry = design::ratings::TakeSettings(s, parts.Mains, parts.Choices)) return entry;
   if (s.SimulationLoad && *s.SimulationLoad != "resistive" && *s.SimulationLoad != "current") {
     return "simulation.load";
@@ -273,7 +301,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
                        [&](json::Writer& json) { WriteRatingsJson(json, d, parts); });
   } else {
     shown = RenderText(d, typed, separator, parts.Mains.Supply);
-    if (o.ratings) shown += '\n' + RenderSelection(d, parts, separator);
+    if (o.ratings && !o.simulation.Simulate) shown += '\n' + RenderSelection(d, parts, separator);
     err << RenderWarnings(d);
   }
   // The JSON object waits for the files, as it tells whether they were written;
@@ -296,9 +324,21 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   std::optional<simulation::SimulationReport> checked;
   const std::size_t printed = shown.size();
+  const std::string before = shown;
   const bool simulated =
       RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
   if (!o.json) out << std::string_view(shown).substr(printed);  // the simulation's section
+  // With a simulation the parts are rated on the larger of the method's and
+  // the simulated currents: the JSON's groups again, the text's table after
+  // the simulation's section.
+  const auto figures = checked ? simulation::RatingFigures(*checked) : std::nullopt;
+  if (figures && o.json) {
+    shown = WithBodyOf(shown, before, RenderJson(d, typed, separator, [&](json::Writer& json) {
+                         WriteRatingsJson(json, d, parts, figures);
+                       }));
+  } else if (!o.json && o.ratings && o.simulation.Simulate) {
+    out << '\n' << RenderSelection(d, parts, separator, figures);
+  }
   if (!simulated) return finish(kExitSimulationFailed, {});
   if (o.reportFile.empty() && o.pdfFile.empty()) return finish(kExitDesigned, {});
 
@@ -312,7 +352,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
     if (!o.pdfFile.empty()) {
       // The parts to buy, then the simulation check when it has run.
-      std::vector<pdf::PdfTable> extra{pdf::PartsTable(d, parts.Mains, parts.Choices, separator)};
+      std::vector<pdf::PdfTable> extra{
+          pdf::PartsTable(d, parts.Mains, parts.Choices, separator, figures)};
       if (checked) extra.push_back(pdf::SimulationTable(*checked, separator));
       WritePdf(o.pdfFile, {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(),
                            std::move(extra)});

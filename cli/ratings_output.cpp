@@ -10,6 +10,7 @@
 #include "cli/language.h"
 #include "design/decimal.h"
 #include "design/operating_point.h"
+#include "design/ratings/choice_limits.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
 #include "design/ratings/warnings.h"
@@ -43,10 +44,116 @@ void OptionalNumber(Writer& json, std::string_view key, const std::optional<long
 constexpr std::string_view kColumns =
     ",mains_voltage,mains_frequency,mains_tolerance,U0_low_mains,Umin_low_mains,"
     "U0_no_load_high_mains,Urev_high_mains,Icap_rms,C_needed,C_standard,Ucap_class,"
-    "Udiode_class,Id_mean,Isurge,surge_phase,U2_rated_load,warnings";
+    "Udiode_class,Id_mean,Isurge,surge_phase,U2_rated_load,warnings,Ucap_switch_on,Ucap_need,"
+    "Ucap_headroom,Cap_ESR,Cap_loss,Cap_life,Transformer_copper_loss,Efficiency,NTC_cold_"
+    "resistance,"
+    "Fuse_rating,Fuse_surge_i2t,Fuse_melting_i2t";
 // One comma before each column's name.
 constexpr std::size_t kColumnCount =
     static_cast<std::size_t>(std::count(kColumns.begin(), kColumns.end(), ','));
+
+// Which figures the current ratings rest on.
+void WriteCurrentBasis(Writer& json, const ratings::PartRatings& r) {
+  const ratings::CurrentBasis& b = r.Basis;
+  const auto source = [&](std::string_view key, bool simulated) {
+    Key(json, key);
+    String(json, simulated ? "simulation" : "method");
+  };
+  Key(json, "currents");
+  json.StartObject();
+  Key(json, "simulated");
+  json.Bool(b.Simulated);
+  source("capacitor_rms", b.CapacitorFromSimulation);
+  source("diode_rms", b.DiodeRmsFromSimulation);
+  source("diode_peak", b.DiodePeakFromSimulation);
+  Members(json, {{"method_capacitor_rms", r.MethodRippleCurrent},
+                 {"method_diode_rms", r.MethodDiodeRms},
+                 {"method_diode_peak", r.MethodDiodePeak}});
+  if (!b.Simulated) {
+    Members(json, {{"typical_capacitor_rise", b.TypicalCapacitorRise},
+                   {"typical_peak_rise", b.TypicalPeakRise}});
+  }
+  json.EndObject();
+}
+
+void WriteLossesJson(Writer& json, const ratings::PartRatings& r) {
+  Key(json, "losses");
+  json.StartObject();
+  if (const auto& l = r.Heat) {
+    Key(json, "capacitor");
+    json.StartObject();
+    Number(json, "esr", l->Capacitor.Esr);
+    Key(json, "esr_estimated");
+    json.Bool(l->Capacitor.EsrEstimated);
+    if (l->Capacitor.EsrEstimated) {
+      Number(json, "dissipation_factor", l->Capacitor.DissipationFactor);
+    }
+    Members(json, {{"power", l->Capacitor.Power},
+                   {"thermal_resistance", l->Capacitor.ThermalResistance},
+                   {"self_heating", l->Capacitor.SelfHeating},
+                   {"ambient", r.Choices.Ambient},
+                   {"temperature", l->Capacitor.Temperature},
+                   {"rated_life", r.Choices.CapacitorRatedLife},
+                   {"rated_temperature", r.Choices.CapacitorRatedTemperature},
+                   {"life", l->Capacitor.Life}});
+    json.EndObject();
+    Object(json, "transformer",
+           {{"copper", l->Transformer.Copper},
+            {"core_share", r.Choices.CoreLossShare},
+            {"core", l->Transformer.Core}});
+    Key(json, "efficiency");
+    json.StartObject();
+    Members(json, {{"output", l->Supply.Output}, {"diodes", l->Supply.Diodes}});
+    Key(json, "diodes_from_method");
+    json.Bool(l->Supply.DiodesFromMethod);
+    Number(json, "efficiency", l->Supply.Efficiency);
+    json.EndObject();
+  } else {
+    Key(json, "error");
+    String(json, r.HeatFailure);
+  }
+  json.EndObject();
+}
+
+void WriteProtectionJson(Writer& json, const ratings::PartRatings& r) {
+  const ratings::Limiter& l = r.SwitchOn.NtcLimiter;
+  const ratings::Fuse& f = r.SwitchOn.PrimaryFuse;
+  Key(json, "protection");
+  json.StartObject();
+  Key(json, "limiter");
+  json.StartObject();
+  Key(json, "needed");
+  json.Bool(l.Needed);
+  OptionalNumber(json, "allowed_surge", r.Choices.SurgeLimit);
+  if (l.Needed) {
+    Number(json, "cold_resistance", l.Resistance);
+    OptionalNumber(json, "standard_resistance", l.StandardResistance);
+    OptionalNumber(json, "surge_with_limiter",
+                   l.SurgeWith ? std::optional<long double>(l.SurgeWith->Current) : std::nullopt);
+    if (!l.Failure.empty()) {
+      Key(json, "error");
+      String(json, l.Failure);
+    }
+  }
+  Members(json, {{"steady_current", l.SteadyCurrent}, {"energy", l.Energy}});
+  json.EndObject();
+  Key(json, "fuse");
+  json.StartObject();
+  Members(json, {{"primary_current", f.PrimaryCurrent},
+                 {"factor", r.Choices.FuseFactor},
+                 {"needed", f.Needed}});
+  OptionalNumber(json, "rating", f.Rating);
+  OptionalNumber(json, "melting_i2t", f.MeltingIntegral);
+  OptionalNumber(json, "surge_i2t", f.SurgeIntegral);
+  Key(json, "holds");
+  json.Bool(f.Holds());
+  if (!f.Failure.empty()) {
+    Key(json, "error");
+    String(json, f.Failure);
+  }
+  json.EndObject();
+  json.EndObject();
+}
 
 }  // namespace
 
@@ -82,17 +189,45 @@ std::variant<RatingsRequest, std::string> ReadRatingsRequest(const RatingsOption
   if (!o.CapacitorTolerance.empty()) r.Choices.CapacitanceTolerance = *capacitor / 100.0L;
   const std::optional<long double> margin =
       Read(o.DiodeMargin, separator, r.Choices.DiodeVoltageMargin);
-  if (!margin || !(*margin >= 1.0L && *margin <= 10.0L)) {
+  if (!margin || !ratings::kDiodeMarginRange.Holds(*margin)) {
     return std::string(texts::kDiodeMargin);
   }
   r.Choices.DiodeVoltageMargin = *margin;
   r.Choices.Series = o.E12 ? ratings::CapacitanceSeries::E12 : ratings::CapacitanceSeries::E6;
+  // A choice left out keeps its default; a given one must be in its range.
+  struct Choice {
+    const std::string& text;
+    long double& value;
+    ratings::ChoiceRange range;
+    std::string_view message;
+  };
+  long double esr = 0.0L, limit = 0.0L;
+  for (const Choice& c :
+       {Choice{o.CapacitorMargin, r.Choices.CapacitorVoltageMargin, ratings::kCapacitorMarginRange,
+               texts::kCapacitorMargin},
+        {o.CapacitorEsr, esr, ratings::kCapacitorEsrRange, texts::kCapacitorEsr},
+        {o.CapacitorLife, r.Choices.CapacitorRatedLife, ratings::kCapacitorLifeRange,
+         texts::kCapacitorLife},
+        {o.CapacitorTemperature, r.Choices.CapacitorRatedTemperature,
+         ratings::kCapacitorTemperatureRange, texts::kCapacitorTemperature},
+        {o.Ambient, r.Choices.Ambient, ratings::kAmbientRange, texts::kAmbient},
+        {o.CoreLossShare, r.Choices.CoreLossShare, ratings::kCoreLossShareRange,
+         texts::kCoreLossShare},
+        {o.FuseFactor, r.Choices.FuseFactor, ratings::kFuseFactorRange, texts::kFuseFactor},
+        {o.SurgeLimit, limit, ratings::kSurgeLimitRange, texts::kSurgeLimit}}) {
+    if (c.text.empty()) continue;
+    const std::optional<long double> v = design::ParseDecimal(c.text, separator);
+    if (!v || !c.range.Holds(*v)) return std::string(c.message);
+    c.value = *v;
+  }
+  if (!o.CapacitorEsr.empty()) r.Choices.CapacitorEsr = esr;
+  if (!o.SurgeLimit.empty()) r.Choices.SurgeLimit = limit;
   return r;
 }
 
-std::string RenderSelection(const design::Design& d, const RatingsRequest& request,
-                            char separator) {
-  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+std::string RenderSelection(const design::Design& d, const RatingsRequest& request, char separator,
+                            const std::optional<ratings::SimulatedFigures>& simulated) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices, simulated);
   std::ostringstream os;
   os << i18n::TranslateUtf8(ratings::texts::kContext, ratings::texts::kSelectionTitle) << '\n';
   for (const ratings::SelectionRow& row :
@@ -117,8 +252,29 @@ std::string RenderWarnings(const design::Design& d) {
   return text;
 }
 
-void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsRequest& request) {
-  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+namespace {
+
+// Where the members of a JSON object end: before the white space that
+// precedes its closing brace.
+std::size_t MembersEnd(const std::string& json) {
+  std::size_t last = json.rfind('}');
+  if (last == std::string::npos) return json.size();
+  while (last > 0 && (json[last - 1] == ' ' || json[last - 1] == '\n')) --last;
+  return last;
+}
+
+}  // namespace
+
+std::string WithBodyOf(const std::string& json, const std::string& before,
+                       const std::string& rendered) {
+  const std::size_t end = MembersEnd(before);
+  if (json.compare(0, end, before, 0, end) != 0) return json;
+  return rendered.substr(0, MembersEnd(rendered)) + json.substr(end);
+}
+
+void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsRequest& request,
+                      const std::optional<ratings::SimulatedFigures>& simulated) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices, simulated);
   Object(json, "mains",
          {{"voltage", r.Mains.Supply.Voltage},
           {"frequency", r.Mains.Supply.Frequency},
@@ -153,7 +309,24 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
   json.StartObject();
   Members(json, {{"ripple_current", r.Capacitor.RippleCurrent},
                  {"working_voltage", r.Capacitor.WorkingVoltage}});
+  if (r.Capacitor.SwitchOnPeak) {
+    Number(json, "switch_on_peak", *r.Capacitor.SwitchOnPeak);
+    Key(json, "switch_on_overshoot");
+    json.Bool(r.Capacitor.SwitchOnOvershoot);
+    if (r.Capacitor.SwitchOnOvershoot) {
+      Number(json, "switch_on_phase_degrees", design::Degrees(r.Capacitor.SwitchOnPhase));
+    }
+  } else {
+    Key(json, "switch_on_peak");
+    json.Null();
+    Key(json, "switch_on_error");
+    String(json, r.Capacitor.SwitchOnFailure);
+  }
+  Members(json, {{"voltage_need", r.Capacitor.VoltageNeed},
+                 {"voltage_margin", r.Choices.CapacitorVoltageMargin},
+                 {"needed_voltage", r.Capacitor.NeededVoltage}});
   OptionalNumber(json, "voltage_class", r.Capacitor.VoltageClass);
+  OptionalNumber(json, "headroom", r.Capacitor.Headroom);
   Members(json, {{"tolerance", r.Choices.CapacitanceTolerance},
                  {"needed_capacitance", r.Capacitor.NeededCapacitance}});
   Key(json, "series");
@@ -192,7 +365,11 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
           {"secondary_current", r.Transformer.SecondaryCurrent},
           {"primary_voltage", r.Transformer.PrimaryVoltage},
           {"primary_current", r.Transformer.PrimaryCurrent}});
+  WriteCurrentBasis(json, r);
   json.EndObject();
+
+  WriteLossesJson(json, r);
+  WriteProtectionJson(json, r);
 
   Key(json, "warnings");
   json.StartArray();
@@ -240,6 +417,19 @@ std::string RatingsColumns(const design::Design& d, const RatingsRequest& reques
     names += (names.empty() ? "" : ";") + std::string(ratings::WarningName(k));
   }
   add(names);
+  add(Optional(r.Capacitor.SwitchOnPeak));
+  add(Exact(r.Capacitor.VoltageNeed));
+  add(Optional(r.Capacitor.Headroom));
+  add(r.Heat ? Exact(r.Heat->Capacitor.Esr) : std::string());
+  add(r.Heat ? Exact(r.Heat->Capacitor.Power) : std::string());
+  add(r.Heat ? Exact(r.Heat->Capacitor.Life) : std::string());
+  add(r.Heat ? Exact(r.Heat->Transformer.Copper) : std::string());
+  add(r.Heat ? Exact(r.Heat->Supply.Efficiency) : std::string());
+  add(r.SwitchOn.NtcLimiter.Needed ? Optional(r.SwitchOn.NtcLimiter.StandardResistance)
+                                   : std::string());
+  add(Optional(r.SwitchOn.PrimaryFuse.Rating));
+  add(Optional(r.SwitchOn.PrimaryFuse.SurgeIntegral));
+  add(Optional(r.SwitchOn.PrimaryFuse.MeltingIntegral));
   return row;
 }
 

@@ -3,6 +3,7 @@
 // corners, ratings and warnings, and the batch's extra columns.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -23,6 +24,8 @@ struct RatingsRequest {
 struct RatingsOptions {
   std::string MainsVoltage, MainsFrequency, MainsTolerance, CapacitorTolerance, DiodeMargin;
   bool E12 = false;
+  std::string CapacitorMargin, CapacitorEsr, CapacitorLife, CapacitorTemperature, Ambient,
+      CoreLossShare, FuseFactor, SurgeLimit;
 };
 
 // A request, or the message for the first option that is not a number in range.
@@ -36,15 +39,25 @@ std::variant<design::ratings::SupplyConditions, std::string> ReadSupply(std::str
                                                                         char separator);
 
 // The "Выбор элементов" table and the warnings, UTF-8, for the text output.
+// With `simulated`, the currents are rated on the larger of the method's
+// and the simulation's figures.
 std::string RenderSelection(const design::Design& design, const RatingsRequest& request,
-                            char separator);
+                            char separator,
+                            const std::optional<design::ratings::SimulatedFigures>& simulated = {});
 
 // "Внимание: ..." lines, one per plausibility warning; empty when none.
 std::string RenderWarnings(const design::Design& design);
 
-// mains, corners, ratings and warnings.
+// mains, corners, ratings, losses, protection and warnings.
 void WriteRatingsJson(json::Writer& json, const design::Design& design,
-                      const RatingsRequest& request);
+                      const RatingsRequest& request,
+                      const std::optional<design::ratings::SimulatedFigures>& simulated = {});
+
+// `json` (a design's object that a simulation's member was added to, after
+// `before`, the object as it was) with its members before that one replaced
+// by those of `rendered`.
+std::string WithBodyOf(const std::string& json, const std::string& before,
+                       const std::string& rendered);
 
 // The batch's extra columns: the header (each name after a comma), a design's
 // values and the empty columns of a row with a message.

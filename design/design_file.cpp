@@ -8,6 +8,7 @@
 #include <rapidjson/stringbuffer.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <iterator>
 
@@ -55,6 +56,14 @@ constexpr SettingEntry kSettingEntries[] = {
     {"parts", "capacitor_tolerance_percent", &DesignSettings::CapacitorTolerancePercent, nullptr},
     {"parts", "capacitor_series", nullptr, &DesignSettings::CapacitorSeries},
     {"parts", "diode_margin", &DesignSettings::DiodeMargin, nullptr},
+    {"parts", "capacitor_margin", &DesignSettings::CapacitorMargin, nullptr},
+    {"parts", "capacitor_esr", &DesignSettings::CapacitorEsr, nullptr},
+    {"parts", "capacitor_life_hours", &DesignSettings::CapacitorLife, nullptr},
+    {"parts", "capacitor_temperature", &DesignSettings::CapacitorTemperature, nullptr},
+    {"parts", "ambient", &DesignSettings::Ambient, nullptr},
+    {"parts", "core_loss_share", &DesignSettings::CoreLossShare, nullptr},
+    {"parts", "fuse_factor", &DesignSettings::FuseFactor, nullptr},
+    {"parts", "surge_limit", &DesignSettings::SurgeLimit, nullptr},
     {"simulation", "diode", nullptr, &DesignSettings::SimulationDiode},
     {"simulation", "diode_model", nullptr, &DesignSettings::SimulationModel},
     {"simulation", "esr", &DesignSettings::SimulationEsr, nullptr},
@@ -139,6 +148,18 @@ std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char f
   return std::nullopt;
 }
 
+// The number a file's decimal stands for, in extended precision: the JSON
+// reader gives the nearest double, whose shortest decimal is the file's own
+// digits (numbers are written so), read again to the nearest extended value.
+// So 1.2 comes back as the extended 1.2, not the double nearest it.
+long double Extended(double value) {
+  char digits[64];
+  const auto written = std::to_chars(digits, digits + sizeof digits, value);
+  long double extended = value;
+  std::from_chars(digits, written.ptr, extended);
+  return extended;
+}
+
 std::optional<DesignFileError> ReadSection(const rapidjson::Value& section, const char* name,
                                            DesignSettings& out) {
   const std::string prefix = std::string(name) + ".";
@@ -155,7 +176,7 @@ std::optional<DesignFileError> ReadSection(const rapidjson::Value& section, cons
       }
       if (e.Number) {
         if (!m.value.IsNumber()) return Error(DesignFileProblem::BadEntry, prefix + e.Key);
-        out.*e.Number = static_cast<long double>(m.value.GetDouble());
+        out.*e.Number = Extended(m.value.GetDouble());
       } else {
         if (!m.value.IsString() || m.value.GetStringLength() > kMaxSettingText ||
             !ValidUtf8(View(m.value))) {

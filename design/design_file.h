@@ -7,7 +7,7 @@
 //               "flux": "1,2", "diode_drop": "0,7"},
 //    "mains": {"voltage": 220, "frequency": 50, "tolerance_percent": 10},
 //    "parts": {"capacitor_tolerance_percent": 20, "capacitor_series": "E6",
-//              "diode_margin": 1.5},
+//              "diode_margin": 1.5, "capacitor_margin": 1.2, ...},
 //    "simulation": {"diode": "1N4007", "diode_model": "", "esr": 0,
 //                   "load": "resistive"}}
 // The input texts are kept exactly as typed, with the separator they were
@@ -46,6 +46,14 @@ struct DesignSettings {
   std::optional<long double> CapacitorTolerancePercent;  // −%
   std::optional<std::string> CapacitorSeries;            // "E6", "E12"
   std::optional<long double> DiodeMargin;                // reverse-voltage class over the peak
+  std::optional<long double> CapacitorMargin;            // voltage class over the need
+  std::optional<long double> CapacitorEsr;               // ohm; none: estimated
+  std::optional<long double> CapacitorLife;              // h at the rated temperature
+  std::optional<long double> CapacitorTemperature;       // °C, rated
+  std::optional<long double> Ambient;                    // °C
+  std::optional<long double> CoreLossShare;              // core loss over copper loss
+  std::optional<long double> FuseFactor;                 // fuse rating over the primary current
+  std::optional<long double> SurgeLimit;                 // A; none: no limiter sized
   std::optional<std::string> SimulationDiode;            // a shipped model's name
   std::optional<std::string> SimulationModel;            // the user's .model line, or ""
   std::optional<long double> SimulationEsr;              // Ω

@@ -7,8 +7,10 @@
 //
 // Input: first byte: bit 0 two limbs, bit 1 comma separator, bit 2 the E12
 // series; the rest is newline-separated texts: U0, I0, Kp, Bm, Ud, then the
-// mains voltage, frequency and tolerance (%), the capacitor's tolerance (%)
-// and the diodes' voltage margin (missing or empty ones: the defaults).
+// mains voltage, frequency and tolerance (%), the capacitor's tolerance (%),
+// the diodes' voltage margin, the capacitor's voltage margin, ESR, rated life
+// and temperature, the ambient, the core loss share, the fuse factor and the
+// allowed surge (missing or empty ones: the defaults).
 #include <rapidjson/document.h>
 
 #include <algorithm>
@@ -40,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const char separator = (data[0] & 2) != 0 ? ',' : '.';
   std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-  std::string texts[10];
+  std::string texts[18];
   for (std::string& text : texts) {
     const std::size_t end = rest.find('\n');
     text = std::string(rest.substr(0, end));
@@ -54,8 +56,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   typed.Limbs = (data[0] & 1) != 0 ? "2" : "1";
   typed.Bm = texts[3];
   typed.Ud = texts[4];
-  const cli::RatingsOptions options{texts[5], texts[6], texts[7], texts[8], texts[9],
-                                    (data[0] & 4) != 0};
+  cli::RatingsOptions options;
+  options.MainsVoltage = texts[5];
+  options.MainsFrequency = texts[6];
+  options.MainsTolerance = texts[7];
+  options.CapacitorTolerance = texts[8];
+  options.DiodeMargin = texts[9];
+  options.E12 = (data[0] & 4) != 0;
+  // The capacitor's, the losses' and the protection's choices.
+  options.CapacitorMargin = texts[10];
+  options.CapacitorEsr = texts[11];
+  options.CapacitorLife = texts[12];
+  options.CapacitorTemperature = texts[13];
+  options.Ambient = texts[14];
+  options.CoreLossShare = texts[15];
+  options.FuseFactor = texts[16];
+  options.SurgeLimit = texts[17];
   const auto request = cli::ReadRatingsRequest(options, separator);
   const auto* parts = std::get_if<cli::RatingsRequest>(&request);
   if (parts == nullptr) return 0;
@@ -83,7 +99,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rapidjson::Document document;
   document.Parse(checked.c_str(), checked.size());
   if (document.HasParseError()) Broken("the JSON does not parse", json);
-  if (!document.HasMember("ratings")) Broken("the JSON has no ratings", json);
+  for (const char* group : {"ratings", "losses", "protection"}) {
+    if (!document.HasMember(group)) Broken("the JSON lacks a group of the ratings", json);
+  }
 
   const std::string columns = cli::RatingsColumns(*d, *parts);
   if (std::count(columns.begin(), columns.end(), ',') !=

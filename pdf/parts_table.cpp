@@ -7,7 +7,8 @@
 namespace tavro::pdf {
 
 PdfTable PartsTable(const design::Design& design, const design::ratings::SupplyConditions& mains,
-                    const design::ratings::PartChoices& choices, char separator) {
+                    const design::ratings::PartChoices& choices, char separator,
+                    const std::optional<design::ratings::SimulatedFigures>& simulated) {
   namespace r = design::ratings;
   namespace t = design::ratings::texts;
   const design::TextLookup lookup = [](const char* context, std::string_view text) {
@@ -16,8 +17,8 @@ PdfTable PartsTable(const design::Design& design, const design::ratings::SupplyC
   const auto tr = [&](std::string_view text) { return lookup(t::kContext, text); };
   PdfTable table{tr(t::kSelectionTitle),
                  {{tr(t::kColumnPart), tr(t::kColumnRequirement), tr(t::kColumnChoice)}}};
-  for (const r::SelectionRow& row : r::SelectionRows(r::RateParts(design, mains, choices),
-                                                     DocumentSeparator(separator), lookup)) {
+  for (const r::SelectionRow& row : r::SelectionRows(
+           r::RateParts(design, mains, choices, simulated), DocumentSeparator(separator), lookup)) {
     if (row.Heading) {
       table.Rows.push_back({row.Part});
     } else {

@@ -4,6 +4,8 @@
 // language and decimal separator.
 #pragma once
 
+#include <optional>
+
 #include "design/calculate.h"
 #include "design/ratings/part_ratings.h"
 #include "design/ratings/supply_conditions.h"
@@ -11,7 +13,10 @@
 
 namespace tavro::pdf {
 
+// With `simulated`, the currents are rated on the larger of the method's
+// and the simulation's figures.
 PdfTable PartsTable(const design::Design& design, const design::ratings::SupplyConditions& mains,
-                    const design::ratings::PartChoices& choices, char separator);
+                    const design::ratings::PartChoices& choices, char separator,
+                    const std::optional<design::ratings::SimulatedFigures>& simulated = {});
 
 }  // namespace tavro::pdf

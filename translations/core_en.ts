@@ -462,6 +462,162 @@
         <source>Выходные данные (питающая сеть %1 В / %2 Гц)</source>
         <translation>Output data (mains %1 V / %2 Hz)</translation>
     </message>
+    <message>
+        <source>Напряжение после включения</source>
+        <translation>Voltage after switch-on</translation>
+    </message>
+    <message>
+        <source>%1 В при включении на фазе %2°, сеть +%3 %, без нагрузки, конденсатор разряжен</source>
+        <translation>%1 V switching on at phase %2°, mains +%3 %, no load, capacitor empty</translation>
+    </message>
+    <message>
+        <source>Запас по напряжению</source>
+        <translation>Voltage margin</translation>
+    </message>
+    <message>
+        <source>×%1 к большему из двух, %2 В: %3 В</source>
+        <translation>×%1 on the larger of the two, %2 V: %3 V</translation>
+    </message>
+    <message>
+        <source>запас %1 %</source>
+        <translation>headroom %1 %</translation>
+    </message>
+    <message>
+        <source>Токи для выбора</source>
+        <translation>Currents rated on</translation>
+    </message>
+    <message>
+        <source>по методу; реальные вентили при таком напряжении обычно повышают ток конденсатора на %1 %, пиковый ток вентилей на %2 %</source>
+        <translation>the method&apos;s; at this voltage real diodes typically raise the capacitor current by %1 % and the diodes&apos; peak current by %2 %</translation>
+    </message>
+    <message>
+        <source>большее из метода и моделирования: ток конденсатора — %1, действующий ток вентиля — %2, пиковый — %3</source>
+        <translation>the larger of the method and the simulation: capacitor current — %1, diode rms current — %2, peak — %3</translation>
+    </message>
+    <message>
+        <source>метод</source>
+        <translation>method</translation>
+    </message>
+    <message>
+        <source>моделирование</source>
+        <translation>simulation</translation>
+    </message>
+    <message>
+        <source>ESR</source>
+        <translation>ESR</translation>
+    </message>
+    <message>
+        <source>%1 Ом — оценка по типичному tg δ = %2 на 120 Гц (Nichicon UPW)</source>
+        <translation>%1 Ω — estimated from a typical tan δ = %2 at 120 Hz (Nichicon UPW)</translation>
+    </message>
+    <message>
+        <source>%1 Ом — задано</source>
+        <translation>%1 Ω — entered</translation>
+    </message>
+    <message>
+        <source>Потери и нагрев</source>
+        <translation>Loss and heating</translation>
+    </message>
+    <message>
+        <source>ESR·I² = %1 Вт; перегрев %2 К (оценка по размеру корпуса): %3 °C при %4 °C вокруг</source>
+        <translation>ESR·I² = %1 W; self-heating %2 K (estimated from the can size): %3 °C at %4 °C ambient</translation>
+    </message>
+    <message>
+        <source>Срок службы</source>
+        <translation>Life</translation>
+    </message>
+    <message>
+        <source>%1 ч при %2 °C (правило 10 °C от %3 ч при %4 °C)</source>
+        <translation>%1 h at %2 °C (10 °C rule from %3 h at %4 °C)</translation>
+    </message>
+    <message>
+        <source>Потери в обмотках и стали</source>
+        <translation>Winding and core losses</translation>
+    </message>
+    <message>
+        <source>Rtr·I2² = %1 Вт; в стали %2 Вт (принято ×%3 от потерь в обмотках)</source>
+        <translation>Rtr·I2² = %1 W; core %2 W (taken as ×%3 the winding loss)</translation>
+    </message>
+    <message>
+        <source>КПД при номинальной нагрузке</source>
+        <translation>Efficiency at rated load</translation>
+    </message>
+    <message>
+        <source>КПД источника</source>
+        <translation>Supply efficiency</translation>
+    </message>
+    <message>
+        <source>%1 %: выход %2 Вт; потери: вентили %3 Вт (модель метода), конденсатор %4 Вт, трансформатор %5 Вт</source>
+        <translation>%1 %: output %2 W; losses: diodes %3 W (the method&apos;s model), capacitor %4 W, transformer %5 W</translation>
+    </message>
+    <message>
+        <source>Включение: ограничитель и предохранитель</source>
+        <translation>Switch-on: limiter and fuse</translation>
+    </message>
+    <message>
+        <source>Термистор NTC в первичной цепи</source>
+        <translation>NTC thermistor in the primary</translation>
+    </message>
+    <message>
+        <source>не рассчитан: допустимый ударный ток не задан</source>
+        <translation>not sized: no allowed surge given</translation>
+    </message>
+    <message>
+        <source>не нужен: ударный ток %1 А не больше допустимого %2 А</source>
+        <translation>not needed: the surge %1 A is within the allowed %2 A</translation>
+    </message>
+    <message>
+        <source>холодное сопротивление не менее %1 Ом (ударный ток не более %2 А); ток %3 А; энергия включения не менее %4 Дж; ударный ток с ним %5 А</source>
+        <translation>cold resistance at least %1 Ω (surge at most %2 A); current %3 A; switch-on energy at least %4 J; surge with it %5 A</translation>
+    </message>
+    <message>
+        <source>%1 Ом</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Предохранитель инерционный (T) в первичной цепи</source>
+        <translation>Time-delay fuse (T) in the primary</translation>
+    </message>
+    <message>
+        <source>%1 А при номинальной нагрузке и сети +%2 %, ×%3: %4 А</source>
+        <translation>%1 A at rated load and mains +%2 %, ×%3: %4 A</translation>
+    </message>
+    <message>
+        <source>T %1 А</source>
+        <translation>T %1 A</translation>
+    </message>
+    <message>
+        <source>I²t при включении</source>
+        <translation>Switch-on I²t</translation>
+    </message>
+    <message>
+        <source>%1 А²·с против %2 А²·с плавления (типично, Bel Fuse 5ST/5HT); бросок тока намагничивания не учтён</source>
+        <translation>%1 A²·s against %2 A²·s melting (typical, Bel Fuse 5ST/5HT); magnetising inrush not included</translation>
+    </message>
+    <message>
+        <source>%1 А²·с; для этого номинала нет типичного I²t плавления</source>
+        <translation>%1 A²·s; no typical melting I²t for this rating</translation>
+    </message>
+    <message>
+        <source>✓ выдерживает</source>
+        <translation>✓ holds</translation>
+    </message>
+    <message>
+        <source>✗ перегорит: нужен ограничитель или больший номинал</source>
+        <translation>✗ blows: a limiter or a larger rating is needed</translation>
+    </message>
+    <message>
+        <source>Наименьшее мгновенное напряжение при номинальной сети</source>
+        <translation>Lowest instantaneous voltage at nominal mains</translation>
+    </message>
+    <message>
+        <source>%1 В по методу; %2 В по моделированию</source>
+        <translation>%1 V by the method; %2 V simulated</translation>
+    </message>
+    <message>
+        <source>%1 В (амплитуда при сети +%2 % за вычетом падения на вентилях): выброса нет</source>
+        <translation>%1 V (the crest at mains +%2 % less the diodes&apos; drop): no overshoot</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

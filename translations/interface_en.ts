@@ -384,8 +384,10 @@ Usually 2.2 to 3.5 I0.</translation>
 From tens to tens of thousands of µF; grows with the current and as Kr falls.</translation>
     </message>
     <message>
-        <source>Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки.</source>
-        <translation>Capacitor working voltage, V: the peak voltage of the secondary winding.</translation>
+        <source>Рабочее напряжение конденсатора фильтра, В: амплитуда напряжения вторичной обмотки при номинальной сети.
+Конденсатор выбирайте по окну «Выбор элементов»: там напряжение без нагрузки при повышенной сети или после включения, если оно больше, с запасом.</source>
+        <translation>Capacitor working voltage, V: the peak voltage of the secondary winding at nominal mains.
+Rate the capacitor by the “Part selection” window: it takes the no-load voltage at high mains, or the voltage after switch-on where that is higher, with a margin.</translation>
     </message>
     <message>
         <source>Угол φ = arctg(ω·Ls/Rsum) цепи проводимости (индуктивность рассеяния и сопротивления обмоток и диодов), градусы.
@@ -628,6 +630,66 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
     <message>
         <source>Автор программы: mq270</source>
         <translation>Author: mq270</translation>
+    </message>
+    <message>
+        <source>Запас по напряжению конденсатора, раз</source>
+        <translation>Capacitor voltage margin, times</translation>
+    </message>
+    <message>
+        <source>ESR конденсатора, Ом (0 — оценка)</source>
+        <translation>Capacitor ESR, Ω (0: estimate)</translation>
+    </message>
+    <message>
+        <source>Срок службы конденсатора, ч</source>
+        <translation>Capacitor rated life, h</translation>
+    </message>
+    <message>
+        <source>при, °C</source>
+        <translation>at, °C</translation>
+    </message>
+    <message>
+        <source>Температура вокруг, °C</source>
+        <translation>Ambient, °C</translation>
+    </message>
+    <message>
+        <source>Потери в стали / в обмотках</source>
+        <translation>Core / winding loss</translation>
+    </message>
+    <message>
+        <source>Предохранитель / ток первичной обмотки</source>
+        <translation>Fuse / primary current</translation>
+    </message>
+    <message>
+        <source>Допустимый ударный ток, А (0 — не задан)</source>
+        <translation>Allowed surge, A (0: none)</translation>
+    </message>
+    <message>
+        <source>Номинальное напряжение конденсатора выбирается не ниже большего из двух напряжений (холостой ход при повышенной сети и пик после включения), умноженного на этот запас; в таблице — запас выбранного класса в процентах. Обычно 1,2.</source>
+        <translation>The capacitor&apos;s rated voltage is picked not below the larger of two voltages (no load at high mains and the peak after switch-on) times this margin; the table shows the chosen class&apos;s headroom in per cent. Usually 1.2.</translation>
+    </message>
+    <message>
+        <source>Эквивалентное последовательное сопротивление конденсатора на 100–120 Гц из его документации. 0 — оценка по типичному tg δ для ёмкости и класса напряжения.</source>
+        <translation>The capacitor&apos;s equivalent series resistance at 100–120 Hz from its data sheet. 0: estimated from a typical tan δ for the capacitance and voltage class.</translation>
+    </message>
+    <message>
+        <source>Срок службы конденсатора по документации и температура, при которой он указан (обычно 2000 ч при 105 °C); срок при рабочей температуре — по правилу 10 °C.</source>
+        <translation>The capacitor&apos;s rated life from its data sheet and the temperature it is given at (usually 2000 h at 105 °C); the life at the working temperature follows the 10 °C rule.</translation>
+    </message>
+    <message>
+        <source>Температура воздуха вокруг деталей внутри корпуса; к ней добавляется самонагрев.</source>
+        <translation>The air temperature around the parts inside the enclosure; self-heating adds to it.</translation>
+    </message>
+    <message>
+        <source>Потери в стали трансформатора как доля потерь в обмотках при номинальной нагрузке (1 — равны, условие наибольшего КПД); входят в КПД источника.</source>
+        <translation>The transformer&apos;s core loss as a share of its winding loss at rated load (1: equal, the condition for the best efficiency); it enters the supply&apos;s efficiency.</translation>
+    </message>
+    <message>
+        <source>Номинал инерционного предохранителя в первичной цепи — ток первичной обмотки при номинальной нагрузке и повышенной сети, умноженный на этот множитель (обычно 1,5–2).</source>
+        <translation>The primary time-delay fuse&apos;s rating is the primary current at rated load and high mains times this factor (usually 1.5–2).</translation>
+    </message>
+    <message>
+        <source>Ударный ток, который выдерживают вентили (IFSM). Если ударный ток при включении больше, рассчитывается термистор NTC в первичной цепи. 0 — не задан.</source>
+        <translation>The surge the diodes withstand (IFSM). If the switch-on surge is larger, an NTC thermistor in the primary is sized. 0: none.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/ratings/output_trough.h"
 #include "mathem/angle_trig.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
@@ -23,7 +24,7 @@ LoadCorner LoadAt(const Design& d, long double mainsFactor, long double current)
   c.MeanVoltage = std::sqrt(2.0L) * emf * mathem::LibraryCos(c.Psi);
   const long double H = mathem::RippleCapacitance(c.Psi, Phi, c.Beta);
   c.RippleFactor = d.Inputs.Kp * H / d.Coefficients.H;
-  c.LowestVoltage = c.MeanVoltage - c.RippleFactor / 100.0L * c.MeanVoltage;
+  c.LowestVoltage = SwingOfPulse(d, c.Psi, c.Beta, c.MeanVoltage, current).Lowest;
   faults.Check(c);
   return c;
 }

@@ -8,8 +8,10 @@
 // √2·m·U2·cos ψ. The ripple is taken as its component at twice the mains
 // frequency, the one the filter capacitor is sized by: with the capacitance
 // fixed, the ripple factor scales with the capacitance coefficient H of the
-// new operating point, Kp' = Kp·H'/H, and the lowest instantaneous output is
-// the mean less Kp'·U'/100. The higher harmonics are left out.
+// new operating point, Kp' = Kp·H'/H. The lowest instantaneous output is the
+// trough of the capacitor voltage the pulse of the new point gives
+// (output_trough.h), which the higher harmonics make deeper than the mean less
+// Kp'·U'/100.
 #pragma once
 
 #include <optional>
@@ -28,7 +30,7 @@ struct LoadCorner {
   long double Beta;           // rad
   long double MeanVoltage;    // V
   long double RippleFactor;   // %, at twice the mains frequency
-  long double LowestVoltage;  // V, mean less the ripple amplitude
+  long double LowestVoltage;  // V, the trough of the capacitor voltage
 };
 
 // Solves the load equations of the design at mains factor m and current I.

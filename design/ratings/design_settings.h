@@ -15,15 +15,11 @@ namespace tavro::design::ratings {
 // Every mains and part entry given.
 DesignSettings SettingsOf(const SupplyConditions& mains, const PartChoices& parts);
 
-// Takes what `settings` gives over `mains` and `parts`. An entry out of its
-// range is named as the file names it ("mains.voltage") and nothing is
-// changed.
+// Takes what `settings` gives over `mains` and `parts`; an entry it does not
+// give keeps what they hold (the caller passes the defaults, or the choices
+// made elsewhere). An entry out of its range is named as the file names it
+// ("mains.voltage") and nothing is changed.
 std::optional<std::string> TakeSettings(const DesignSettings& settings, SupplyConditions& mains,
                                         PartChoices& parts);
-
-// The ranges the window and the command line accept for the part choices.
-inline constexpr long double kMaxCapacitanceTolerance = 90.0L;  // −%
-inline constexpr long double kMinDiodeMargin = 1.0L;
-inline constexpr long double kMaxDiodeMargin = 10.0L;
 
 }  // namespace tavro::design::ratings

@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "design/ratings/losses.h"
+#include "design/ratings/output_trough.h"
+#include "design/ratings/protection.h"
 #include "design/ratings/surge.h"
+#include "design/ratings/switch_on.h"
 #include "mathem/angle_trig.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
@@ -33,7 +37,42 @@ long double SecondaryTerminalVoltage(const Design& d) {
   return rms;
 }
 
-PartRatings RateParts(const Design& d, const SupplyConditions& mains, const PartChoices& choices) {
+namespace {
+
+// Rises of the capacitor's rms and the diodes' peak current in the program's
+// simulation of the real circuit (1N5408 or 1N4007, resistive load, 1 %
+// ripple) over the method's; docs/method.md, "Currents of real diodes".
+struct RisePoint {
+  long double U0;         // V
+  long double Capacitor;  // fraction
+  long double Peak;       // fraction
+};
+constexpr RisePoint kTypicalRises[] = {
+    {5.0L, 0.30L, 0.35L}, {12.0L, 0.13L, 0.16L}, {24.0L, 0.07L, 0.09L}, {220.0L, 0.02L, 0.02L}};
+
+long double Interpolated(long double U0, long double RisePoint::*field) {
+  const auto& t = kTypicalRises;
+  if (!(U0 > t[0].U0)) return t[0].*field;
+  for (std::size_t k = 1; k < std::size(t); ++k) {
+    if (U0 <= t[k].U0) {
+      const long double w = (U0 - t[k - 1].U0) / (t[k].U0 - t[k - 1].U0);
+      return t[k - 1].*field + w * (t[k].*field - t[k - 1].*field);
+    }
+  }
+  return std::end(t)[-1].*field;
+}
+
+}  // namespace
+
+CurrentBasis TypicalRise(long double U0) {
+  CurrentBasis b;
+  b.TypicalCapacitorRise = Interpolated(U0, &RisePoint::Capacitor);
+  b.TypicalPeakRise = Interpolated(U0, &RisePoint::Peak);
+  return b;
+}
+
+PartRatings RateParts(const Design& d, const SupplyConditions& mains, const PartChoices& choices,
+                      const std::optional<SimulatedFigures>& simulated) {
   PartRatings r;
   r.Mains = mains;
   r.Choices = choices;
@@ -48,7 +87,18 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
   // never below the mean) up to rounding.
   cap.RippleCurrent = std::sqrt(std::fmax(0.0L, (res.I2 - I0) * (res.I2 + I0)));
   cap.WorkingVoltage = r.Corners.NoLoadHighMains;
-  cap.VoltageClass = PickClass(cap.WorkingVoltage, kCapacitorVoltageClasses);
+  try {
+    const SwitchOnVoltage v = WorstSwitchOnVoltage(ChargingCircuit(d, mains));
+    cap.SwitchOnPeak = v.Voltage;
+    cap.SwitchOnPhase = v.Phase;
+    cap.SwitchOnOvershoot = v.Overshoot;
+  } catch (const mathem::NumericalFailure& e) {
+    cap.SwitchOnFailure = e.what();
+  }
+  cap.VoltageNeed = std::fmax(cap.WorkingVoltage, cap.SwitchOnPeak.value_or(0.0L));
+  cap.NeededVoltage = choices.CapacitorVoltageMargin * cap.VoltageNeed;
+  cap.VoltageClass = PickClass(cap.NeededVoltage, kCapacitorVoltageClasses);
+  if (cap.VoltageClass) cap.Headroom = *cap.VoltageClass / cap.VoltageNeed - 1.0L;
   cap.NeededCapacitance = res.Cf / (1.0L - choices.CapacitanceTolerance);
   cap.Capacitance = PickSeriesValue(cap.NeededCapacitance, choices.Series);
 
@@ -67,13 +117,41 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
   tr.SecondaryCurrent = res.I2;
   tr.PrimaryVoltage = mains.Supply.Voltage;
   tr.PrimaryCurrent = res.I1;
-  faults.Check(cap.RippleCurrent, cap.NeededCapacitance, diode.NeededReverseVoltage);
+  faults.Check(cap.RippleCurrent, cap.NeededCapacitance, diode.NeededReverseVoltage,
+               cap.NeededVoltage);
 
+  // The currents: the method's, or the larger of theirs and a simulation's.
+  r.MethodRippleCurrent = cap.RippleCurrent;
+  r.MethodDiodeRms = diode.RmsCurrent;
+  r.MethodDiodePeak = diode.PeakCurrent;
+  if (simulated) {
+    r.Basis.Simulated = true;
+    r.Basis.CapacitorFromSimulation = simulated->CapacitorRms > cap.RippleCurrent;
+    r.Basis.DiodeRmsFromSimulation = simulated->DiodeRms > diode.RmsCurrent;
+    r.Basis.DiodePeakFromSimulation = simulated->DiodePeak > diode.PeakCurrent;
+    cap.RippleCurrent = std::fmax(cap.RippleCurrent, simulated->CapacitorRms);
+    diode.RmsCurrent = std::fmax(diode.RmsCurrent, simulated->DiodeRms);
+    diode.PeakCurrent = std::fmax(diode.PeakCurrent, simulated->DiodePeak);
+    r.SimulatedLowest = simulated->LowestVoltage;
+  } else {
+    r.Basis = TypicalRise(d.Inputs.U0);
+  }
+  try {
+    r.NominalLowest = SwingOfPulse(d, d.Point.Psi, d.Point.Beta, d.Inputs.U0, I0).Lowest;
+  } catch (const mathem::NumericalFailure&) {
+    r.NominalLowest.reset();
+  }
   try {
     diode.Surge = SwitchOnSurgeOf(d, mains);
   } catch (const mathem::NumericalFailure& e) {
     diode.SurgeFailure = e.what();
   }
+  try {
+    r.Heat = LossesOf(d, r);
+  } catch (const mathem::NumericalFailure& e) {
+    r.HeatFailure = e.what();
+  }
+  r.SwitchOn = ProtectionOf(d, r);
   return r;
 }
 

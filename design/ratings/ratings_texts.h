@@ -134,6 +134,110 @@ inline constexpr std::string_view kLowMainsOutputValues =
 inline constexpr std::string_view kHighMainsNoLoadValue =
     TAVRO_TRANSLATABLE("ratings", "сеть +%1 %: %2 В");
 
+// The capacitor's voltage need, losses and life, the basis of the currents,
+// the transformer's losses, the efficiency and the switch-on protection.
+inline constexpr std::string_view kSwitchOnVoltage =
+    TAVRO_TRANSLATABLE("ratings", "Напряжение после включения");
+// %1 the highest capacitor voltage, %2 the switch-on phase in degrees, %3 the
+// mains tolerance in per cent.
+inline constexpr std::string_view kSwitchOnVoltageValue = TAVRO_TRANSLATABLE(
+    "ratings", "%1 В при включении на фазе %2°, сеть +%3 %, без нагрузки, конденсатор разряжен");
+// %1 the crest less the two diodes' drop, %2 the mains tolerance in per cent.
+inline constexpr std::string_view kSwitchOnNoOvershoot = TAVRO_TRANSLATABLE(
+    "ratings", "%1 В (амплитуда при сети +%2 % за вычетом падения на вентилях): выброса нет");
+inline constexpr std::string_view kVoltageMargin =
+    TAVRO_TRANSLATABLE("ratings", "Запас по напряжению");
+// %1 the margin, %2 the voltage need (the larger of the two above), %3 the
+// need with the margin.
+inline constexpr std::string_view kVoltageMarginValue =
+    TAVRO_TRANSLATABLE("ratings", "×%1 к большему из двух, %2 В: %3 В");
+// %1 the class's headroom over the need in per cent.
+inline constexpr std::string_view kHeadroom = TAVRO_TRANSLATABLE("ratings", "запас %1 %");
+inline constexpr std::string_view kCurrentsBasis = TAVRO_TRANSLATABLE("ratings", "Токи для выбора");
+// %1 the typical rise of the capacitor's rms current in per cent, %2 of the
+// diodes' peak current.
+inline constexpr std::string_view kCurrentsOfMethod = TAVRO_TRANSLATABLE(
+    "ratings",
+    "по методу; реальные вентили при таком напряжении обычно повышают ток конденсатора "
+    "на %1 %, пиковый ток вентилей на %2 %");
+// %1, %2, %3: which figure rules the capacitor's rms current, the diodes' rms
+// and peak current (kByMethod or kBySimulation).
+inline constexpr std::string_view kCurrentsOfBoth = TAVRO_TRANSLATABLE(
+    "ratings",
+    "большее из метода и моделирования: ток конденсатора — %1, действующий ток вентиля — %2, "
+    "пиковый — %3");
+inline constexpr std::string_view kByMethod = TAVRO_TRANSLATABLE("ratings", "метод");
+inline constexpr std::string_view kBySimulation = TAVRO_TRANSLATABLE("ratings", "моделирование");
+inline constexpr std::string_view kEsr = TAVRO_TRANSLATABLE("ratings", "ESR");
+// %1 the ESR in ohms, %2 the dissipation factor it is estimated from.
+inline constexpr std::string_view kEsrEstimated =
+    TAVRO_TRANSLATABLE("ratings", "%1 Ом — оценка по типичному tg δ = %2 на 120 Гц (Nichicon UPW)");
+inline constexpr std::string_view kEsrEntered = TAVRO_TRANSLATABLE("ratings", "%1 Ом — задано");
+inline constexpr std::string_view kCapacitorHeat = TAVRO_TRANSLATABLE("ratings", "Потери и нагрев");
+// %1 the loss in watts, %2 the self-heating in kelvin, %3 the capacitor's
+// temperature, %4 the ambient.
+inline constexpr std::string_view kCapacitorHeatValue = TAVRO_TRANSLATABLE(
+    "ratings", "ESR·I² = %1 Вт; перегрев %2 К (оценка по размеру корпуса): %3 °C при %4 °C вокруг");
+inline constexpr std::string_view kCapacitorLife = TAVRO_TRANSLATABLE("ratings", "Срок службы");
+// %1 the life in hours, %2 the temperature, %3 the rated life, %4 the rated
+// temperature.
+inline constexpr std::string_view kCapacitorLifeValue =
+    TAVRO_TRANSLATABLE("ratings", "%1 ч при %2 °C (правило 10 °C от %3 ч при %4 °C)");
+inline constexpr std::string_view kCopperLoss =
+    TAVRO_TRANSLATABLE("ratings", "Потери в обмотках и стали");
+// %1 the copper loss, %2 the core loss, %3 the core loss's share of the
+// copper loss.
+inline constexpr std::string_view kCopperLossValue = TAVRO_TRANSLATABLE(
+    "ratings", "Rtr·I2² = %1 Вт; в стали %2 Вт (принято ×%3 от потерь в обмотках)");
+inline constexpr std::string_view kEfficiencyHeading =
+    TAVRO_TRANSLATABLE("ratings", "КПД при номинальной нагрузке");
+inline constexpr std::string_view kEfficiency = TAVRO_TRANSLATABLE("ratings", "КПД источника");
+// %1 the efficiency in per cent, %2 the output power, %3 the bridge's loss,
+// %4 the capacitor's, %5 the transformer's.
+inline constexpr std::string_view kEfficiencyValue = TAVRO_TRANSLATABLE(
+    "ratings",
+    "%1 %: выход %2 Вт; потери: вентили %3 Вт (модель метода), конденсатор %4 Вт, "
+    "трансформатор %5 Вт");
+inline constexpr std::string_view kSwitchOnHeading =
+    TAVRO_TRANSLATABLE("ratings", "Включение: ограничитель и предохранитель");
+inline constexpr std::string_view kLimiter =
+    TAVRO_TRANSLATABLE("ratings", "Термистор NTC в первичной цепи");
+inline constexpr std::string_view kLimiterNoLimit =
+    TAVRO_TRANSLATABLE("ratings", "не рассчитан: допустимый ударный ток не задан");
+// %1 the surge, %2 the allowed surge.
+inline constexpr std::string_view kLimiterNotNeeded =
+    TAVRO_TRANSLATABLE("ratings", "не нужен: ударный ток %1 А не больше допустимого %2 А");
+// %1 the least cold resistance, %2 the allowed surge, %3 the steady current,
+// %4 the energy, %5 the surge with the standard resistance.
+inline constexpr std::string_view kLimiterValue = TAVRO_TRANSLATABLE(
+    "ratings",
+    "холодное сопротивление не менее %1 Ом (ударный ток не более %2 А); ток %3 А; энергия "
+    "включения не менее %4 Дж; ударный ток с ним %5 А");
+inline constexpr std::string_view kOhms = TAVRO_TRANSLATABLE("ratings", "%1 Ом");
+inline constexpr std::string_view kFuse =
+    TAVRO_TRANSLATABLE("ratings", "Предохранитель инерционный (T) в первичной цепи");
+// %1 the primary current, %2 the tolerance, %3 the factor, %4 the needed rating.
+inline constexpr std::string_view kFuseValue =
+    TAVRO_TRANSLATABLE("ratings", "%1 А при номинальной нагрузке и сети +%2 %, ×%3: %4 А");
+inline constexpr std::string_view kFuseRating = TAVRO_TRANSLATABLE("ratings", "T %1 А");
+inline constexpr std::string_view kFuseIntegral =
+    TAVRO_TRANSLATABLE("ratings", "I²t при включении");
+// %1 the surge's I²t in the primary, %2 the fuse's melting I²t.
+inline constexpr std::string_view kFuseIntegralValue =
+    TAVRO_TRANSLATABLE("ratings",
+                       "%1 А²·с против %2 А²·с плавления (типично, Bel Fuse 5ST/5HT); бросок тока "
+                       "намагничивания не учтён");
+inline constexpr std::string_view kFuseIntegralUnknown =
+    TAVRO_TRANSLATABLE("ratings", "%1 А²·с; для этого номинала нет типичного I²t плавления");
+inline constexpr std::string_view kPasses = TAVRO_TRANSLATABLE("ratings", "✓ выдерживает");
+inline constexpr std::string_view kFails =
+    TAVRO_TRANSLATABLE("ratings", "✗ перегорит: нужен ограничитель или больший номинал");
+inline constexpr std::string_view kNominalLowest =
+    TAVRO_TRANSLATABLE("ratings", "Наименьшее мгновенное напряжение при номинальной сети");
+// %1 the method's trough, %2 the simulated one.
+inline constexpr std::string_view kNominalLowestValue =
+    TAVRO_TRANSLATABLE("ratings", "%1 В по методу; %2 В по моделированию");
+
 // Mains settings.
 inline constexpr std::string_view kMainsVoltageOutOfRange =
     TAVRO_TRANSLATABLE("ratings", "Напряжение сети должно быть от 1 до 1000 В");

@@ -69,10 +69,52 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
                          : "—");
   rows.Row(t::kCapacitorVoltage,
            rows.Fill(t::kCapacitorVoltageNeeded, {rows.Q(c.WorkingVoltage), tolerance}),
-           rows.Pick(c.VoltageClass, c.WorkingVoltage, t::kVolts,
+           rows.Pick(c.VoltageClass, c.NeededVoltage, t::kVolts,
                      std::end(kCapacitorVoltageClasses)[-1]));
+  if (c.SwitchOnPeak && !c.SwitchOnOvershoot) {
+    rows.Row(t::kSwitchOnVoltage,
+             rows.Fill(t::kSwitchOnNoOvershoot, {rows.Q(*c.SwitchOnPeak), tolerance}));
+  } else if (c.SwitchOnPeak) {
+    rows.Row(t::kSwitchOnVoltage,
+             rows.Fill(t::kSwitchOnVoltageValue,
+                       {rows.Q(*c.SwitchOnPeak), rows.Q(Degrees(c.SwitchOnPhase)), tolerance}));
+  } else {
+    rows.Row(t::kSwitchOnVoltage, NotComputedText(c.SwitchOnFailure, lookup));
+  }
+  rows.Row(t::kVoltageMargin,
+           rows.Fill(t::kVoltageMarginValue, {rows.S(r.Choices.CapacitorVoltageMargin),
+                                              rows.Q(c.VoltageNeed), rows.Q(c.NeededVoltage)}),
+           c.Headroom ? rows.Fill(t::kHeadroom, {rows.Q(*c.Headroom * 100.0L)}) : "—");
   rows.Row(t::kRippleCurrent, rows.Fill(t::kRippleCurrentNeeded, {rows.Q(c.RippleCurrent)}),
            rows.AtLeast(c.RippleCurrent, t::kAmperes));
+  const CurrentBasis& b = r.Basis;
+  if (b.Simulated) {
+    const auto by = [&](bool simulated) {
+      return rows.Text(simulated ? t::kBySimulation : t::kByMethod);
+    };
+    rows.Row(t::kCurrentsBasis, rows.Fill(t::kCurrentsOfBoth, {by(b.CapacitorFromSimulation),
+                                                               by(b.DiodeRmsFromSimulation),
+                                                               by(b.DiodePeakFromSimulation)}));
+  } else {
+    rows.Row(t::kCurrentsBasis,
+             rows.Fill(t::kCurrentsOfMethod, {rows.S(b.TypicalCapacitorRise * 100.0L),
+                                              rows.S(b.TypicalPeakRise * 100.0L)}));
+  }
+  if (r.Heat) {
+    const CapacitorLoss& h = r.Heat->Capacitor;
+    rows.Row(t::kEsr, h.EsrEstimated ? rows.Fill(t::kEsrEstimated,
+                                                 {rows.Q(h.Esr), rows.S(h.DissipationFactor)})
+                                     : rows.Fill(t::kEsrEntered, {rows.Q(h.Esr)}));
+    rows.Row(t::kCapacitorHeat,
+             rows.Fill(t::kCapacitorHeatValue, {rows.Q(h.Power), rows.Q(h.SelfHeating),
+                                                rows.Q(h.Temperature), rows.S(r.Choices.Ambient)}));
+    rows.Row(t::kCapacitorLife,
+             rows.Fill(t::kCapacitorLifeValue,
+                       {rows.Q(h.Life), rows.Q(h.Temperature), rows.S(r.Choices.CapacitorRatedLife),
+                        rows.S(r.Choices.CapacitorRatedTemperature)}));
+  } else {
+    rows.Row(t::kCapacitorHeat, NotComputedText(r.HeatFailure, lookup));
+  }
 
   const DiodeRating& d = r.Diodes;
   rows.Heading(t::kDiodesHeading);
@@ -104,6 +146,11 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
   rows.Row(t::kPrimary, rows.Fill(t::kPrimaryRating,
                                   {rows.S(tr.PrimaryVoltage), rows.S(r.Mains.Supply.Frequency),
                                    rows.Q(tr.PrimaryCurrent)}));
+  if (r.Heat) {
+    rows.Row(t::kCopperLoss, rows.Fill(t::kCopperLossValue, {rows.Q(r.Heat->Transformer.Copper),
+                                                             rows.Q(r.Heat->Transformer.Core),
+                                                             rows.S(r.Choices.CoreLossShare)}));
+  }
 
   const OperatingCorners& k = r.Corners;
   rows.Heading(t::kCornersHeading);
@@ -114,6 +161,54 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
   rows.Row(t::kLowMainsOutput, rows.Fill(t::kLowMainsConditions, {tolerance, lowOutput}));
   rows.Row(t::kHighMainsNoLoad,
            rows.Fill(t::kHighMainsNoLoadValue, {tolerance, rows.Q(k.NoLoadHighMains)}));
+  if (r.SimulatedLowest && r.NominalLowest) {
+    rows.Row(t::kNominalLowest, rows.Fill(t::kNominalLowestValue,
+                                          {rows.Q(*r.NominalLowest), rows.Q(*r.SimulatedLowest)}));
+  }
+
+  if (r.Heat) {
+    const Losses& l = *r.Heat;
+    rows.Heading(t::kEfficiencyHeading);
+    rows.Row(t::kEfficiency,
+             rows.Fill(t::kEfficiencyValue,
+                       {rows.Q(l.Supply.Efficiency * 100.0L), rows.Q(l.Supply.Output),
+                        rows.Q(l.Supply.Diodes), rows.Q(l.Capacitor.Power),
+                        rows.Q(l.Transformer.Copper + l.Transformer.Core)}));
+  }
+
+  const Limiter& ntc = r.SwitchOn.NtcLimiter;
+  const Fuse& fuse = r.SwitchOn.PrimaryFuse;
+  rows.Heading(t::kSwitchOnHeading);
+  if (!r.Choices.SurgeLimit) {
+    rows.Row(t::kLimiter, rows.Text(t::kLimiterNoLimit));
+  } else if (!ntc.Needed) {
+    rows.Row(t::kLimiter, d.Surge ? rows.Fill(t::kLimiterNotNeeded, {rows.Q(d.Surge->Current),
+                                                                     rows.Q(*r.Choices.SurgeLimit)})
+                                  : NotComputedText(d.SurgeFailure, lookup));
+  } else if (!ntc.Failure.empty() || !ntc.SurgeWith) {
+    rows.Row(t::kLimiter, NotComputedText(ntc.Failure, lookup));
+  } else {
+    rows.Row(t::kLimiter,
+             rows.Fill(t::kLimiterValue,
+                       {rows.Q(ntc.Resistance), rows.Q(ntc.AllowedSurge), rows.Q(ntc.SteadyCurrent),
+                        rows.Q(ntc.Energy), rows.Q(ntc.SurgeWith->Current)}),
+             rows.Fill(t::kOhms, {rows.S(*ntc.StandardResistance)}));
+  }
+  rows.Row(t::kFuse,
+           rows.Fill(t::kFuseValue, {rows.Q(fuse.PrimaryCurrent), tolerance,
+                                     rows.S(r.Choices.FuseFactor), rows.Q(fuse.Needed)}),
+           fuse.Rating ? rows.Fill(t::kFuseRating, {rows.S(*fuse.Rating)})
+                       : rows.Fill(t::kNoClassAbove, {rows.Fill(t::kAmperes, {"10"})}));
+  if (fuse.SurgeIntegral && fuse.MeltingIntegral) {
+    rows.Row(t::kFuseIntegral,
+             rows.Fill(t::kFuseIntegralValue,
+                       {rows.Q(*fuse.SurgeIntegral), rows.S(*fuse.MeltingIntegral)}),
+             rows.Text(fuse.Holds() ? t::kPasses : t::kFails));
+  } else if (fuse.SurgeIntegral) {
+    rows.Row(t::kFuseIntegral, rows.Fill(t::kFuseIntegralUnknown, {rows.Q(*fuse.SurgeIntegral)}));
+  } else {
+    rows.Row(t::kFuseIntegral, NotComputedText(fuse.Failure, lookup));
+  }
   return rows.Take();
 }
 

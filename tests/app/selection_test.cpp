@@ -67,6 +67,15 @@ TEST_F(Selection, ChoicesRecomputeTheTableAndReachTheSettingsSink) {
   EXPECT_TRUE(TableText().contains("27000 мкФ (ряд E12)")) << TableText().toStdString();
   ASSERT_FALSE(saved.empty());
   EXPECT_EQ(saved.back().Parts.Series, r::CapacitanceSeries::E12);
+  // The allowed surge sizes a limiter; 0 takes it away again.
+  auto* limit = form.Selection()->findChild<QDoubleSpinBox*>("SurgeLimit");
+  ASSERT_NE(limit, nullptr);
+  limit->setValue(5.0);
+  EXPECT_EQ(saved.back().Parts.SurgeLimit, 5.0L);
+  EXPECT_TRUE(TableText().contains("холодное сопротивление не менее")) << TableText().toStdString();
+  limit->setValue(0.0);
+  EXPECT_FALSE(saved.back().Parts.SurgeLimit.has_value());
+  EXPECT_TRUE(TableText().contains("допустимый ударный ток не задан"));
 }
 
 TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {
@@ -164,7 +173,9 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
 
   AppSettings s;
   s.Mains = {{117.5L, 60.0L}, 0.15L};
-  s.Parts = {0.10L, r::CapacitanceSeries::E12, 2.0L};
+  s.Parts = {.CapacitanceTolerance = 0.10L,
+             .Series = r::CapacitanceSeries::E12,
+             .DiodeVoltageMargin = 2.0L};
   s.Language = i18n::Language::English;
   SaveSettings(store, s);
   const AppSettings back = LoadSettings(store);

@@ -11,6 +11,7 @@
 #include "cli/batch.h"
 #include "cli/cli_run.h"
 #include "cli/command_line.h"
+#include "cli/ratings_output.h"
 #include "common/csv.h"
 
 namespace tavro::cli {
@@ -120,6 +121,64 @@ TEST(RatingsCli, BatchRowsEndInTheRatingsWhenAskedAndMayCarryTheirMains) {
   const std::size_t i1 = column("I1");
   EXPECT_NEAR(std::stod(test::CsvFields(at230.substr(at230.find('\n') + 1))[i1]) * 230.0,
               std::stod(test::CsvFields(plain.substr(plain.find('\n') + 1))[i1]) * 220.0, 1e-9);
+}
+
+TEST(RatingsCli, CapacitorLossAndProtectionChoicesReachTheirGroups) {
+  const auto json = [](std::vector<std::string> args) {
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, kExitDesigned) << r.err;
+    rapidjson::Document doc;
+    doc.Parse(r.out.c_str());
+    EXPECT_FALSE(doc.HasParseError());
+    return doc;
+  };
+  const std::vector<std::string> fiveVolts = {"--voltage",
+                                              "5",
+                                              "--current",
+                                              "10",
+                                              "--ripple",
+                                              "15",
+                                              "--limbs",
+                                              "2",
+                                              "--flux",
+                                              "1.5",
+                                              "--diode-drop",
+                                              "1",
+                                              "--decimal-separator",
+                                              ".",
+                                              "--json"};
+  // 9.91 V: the 10 V class without a margin, 16 V with the default 1.2.
+  EXPECT_EQ(json(fiveVolts)["ratings"]["capacitor"]["voltage_class"].GetDouble(), 16.0);
+  std::vector<std::string> noMargin = fiveVolts;
+  noMargin.insert(noMargin.end(), {"--capacitor-margin", "1"});
+  EXPECT_NEAR(json(noMargin)["ratings"]["capacitor"]["headroom"].GetDouble(), 0.0092, 1e-4);
+
+  const rapidjson::Document d =
+      json(WorkedExample({"--json", "--surge-limit", "5", "--capacitor-esr", "0.1", "--ambient",
+                          "65", "--fuse-factor", "1.5"}));
+  EXPECT_FALSE(d["losses"]["capacitor"]["esr_estimated"].GetBool());
+  EXPECT_EQ(d["losses"]["capacitor"]["esr"].GetDouble(), 0.1);
+  EXPECT_EQ(d["losses"]["capacitor"]["ambient"].GetDouble(), 65.0);
+  EXPECT_TRUE(d["protection"]["limiter"]["needed"].GetBool());
+  EXPECT_LE(d["protection"]["limiter"]["surge_with_limiter"].GetDouble(), 5.0);
+  EXPECT_EQ(d["protection"]["fuse"]["factor"].GetDouble(), 1.5);
+  EXPECT_FALSE(d["ratings"]["currents"]["simulated"].GetBool());
+
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--capacitor-margin", "0.9"},
+                                              {"--capacitor-esr", "0"},
+                                              {"--ambient", "x"},
+                                              {"--surge-limit", "-1"},
+                                              {"--fuse-factor", "11"}}) {
+    const CliRun b = Cli(WorkedExample(bad));
+    EXPECT_EQ(b.status, kExitUsage) << bad[0];
+    EXPECT_TRUE(b.out.empty()) << bad[0];
+  }
+  const std::string header = RatingsColumnsHeader();
+  EXPECT_TRUE(
+      header.ends_with(",warnings,Ucap_switch_on,Ucap_need,Ucap_headroom,Cap_ESR,Cap_loss,"
+                       "Cap_life,Transformer_copper_loss,Efficiency,NTC_cold_resistance,"
+                       "Fuse_rating,Fuse_surge_i2t,Fuse_melting_i2t"))
+      << header;
 }
 
 }  // namespace

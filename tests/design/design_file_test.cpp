@@ -50,8 +50,24 @@ TEST(DesignFile, RoundTripGivesTheSameNumbersUnderEitherSeparator) {
 // file (inputs only) opens with none of them, so the defaults hold.
 TEST(DesignFile, SettingsComeBackExactlyAndAVersionOneFileHasNone) {
   DesignFile file = WorkedExample(',');
-  file.Settings = {117.5L, 60.0L, 12.5L, 10.0L, "E12", 2.0L, "1N5408",
-                   ".model D1 D(IS=1n RS=0.1 \"x\")", 0.125L, "current"};
+  file.Settings = {.MainsVoltage = 117.5L,
+                   .MainsFrequency = 60.0L,
+                   .MainsTolerancePercent = 12.5L,
+                   .CapacitorTolerancePercent = 10.0L,
+                   .CapacitorSeries = "E12",
+                   .DiodeMargin = 2.0L,
+                   .CapacitorMargin = 1.5L,
+                   .CapacitorEsr = 0.031L,
+                   .CapacitorLife = 5000.0L,
+                   .CapacitorTemperature = 85.0L,
+                   .Ambient = -20.0L,
+                   .CoreLossShare = 0.5L,
+                   .FuseFactor = 1.6L,
+                   .SurgeLimit = 30.0L,
+                   .SimulationDiode = "1N5408",
+                   .SimulationModel = ".model D1 D(IS=1n RS=0.1 \"x\")",
+                   .SimulationEsr = 0.125L,
+                   .SimulationLoad = "current"};
   for (char read : {',', '.'}) {
     const DesignFileReading reading = ParseDesignFile(DesignFileText(file), read);
     ASSERT_TRUE(std::holds_alternative<DesignFile>(reading));

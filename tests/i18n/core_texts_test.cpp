@@ -57,7 +57,7 @@ std::string ComposedTexts(const design::TextLookup& lookup) {
   r::SupplyConditions mains;
   mains.Supply = {117.5L, 60.0L};
   mains.Tolerance = 0.15L;
-  r::PartRatings other = r::RateParts(worked, mains, {0.20L, r::CapacitanceSeries::E12, 1.5L});
+  r::PartRatings other = r::RateParts(worked, mains, {.Series = r::CapacitanceSeries::E12});
   table(other, '.');
   other.Diodes.Surge.reset();
   other.Diodes.SurgeFailure = "no surge";
@@ -67,6 +67,11 @@ std::string ComposedTexts(const design::TextLookup& lookup) {
   table(r::RateParts(
             std::get<design::Design>(design::Calculate({1000.0L, 0.1L, 1.0L, 1, 1.2L, 0.7L})), {}),
         ',');
+  // A limiter sized, an ESR entered and the currents of a simulation.
+  r::PartChoices limited;
+  limited.SurgeLimit = 5.0L;
+  limited.CapacitorEsr = 0.1L;
+  table(r::RateParts(worked, {}, limited, r::SimulatedFigures{1.264L, 1.0L, 3.323L, 11.9L}), ',');
   out += r::OutputsGroupCaption({}, ',', lookup) + "\n" +
          r::OutputsGroupCaption({117.5L, 60.0L}, ',', lookup) + "\n";
   // A file name and a detail holding placeholders of their own stay as they are.
@@ -113,6 +118,10 @@ std::vector<Marked> MarkedTexts() {
   }
   all.push_back({r::texts::kContext, *r::CheckSupply(220.0L, 50.0L, 60.0L)});
   all.push_back({r::texts::kContext, r::texts::kSelectionTitle});
+  for (std::string_view text : {r::texts::kFuseIntegralUnknown, r::texts::kFails,
+                                r::texts::kLimiterNotNeeded, r::texts::kNominalLowest}) {
+    all.push_back({r::texts::kContext, text});
+  }
   for (const char* key :
        {"U0", "I0", "RipplePP", "Ripple100", "I2", "Idavg", "Idrms", "Idpk", "Beta", "Icrms"}) {
     all.push_back({simulation::texts::kContext, simulation::texts::QuantityName(key)});
@@ -172,7 +181,8 @@ TEST_F(CoreTexts, ResultsTablesFollowTheLanguageTheReportDoesNot) {
   i18n::UseLanguage(i18n::Language::English);
   const report::ReportContent content{
       {"12", "1", "1", "1", "1.2", "0.7"},
-      std::get<design::Design>(design::Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L})), '.'};
+      std::get<design::Design>(design::Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L})),
+      '.'};
   const std::string table = report::ResultsTabSeparated(content, Translated);
   EXPECT_FALSE(HasCyrillic(table)) << table;
   EXPECT_NE(table.find("Transformer frame power\t"), std::string::npos) << table;

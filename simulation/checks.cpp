@@ -160,7 +160,7 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   f.Idpk = MaxOver(t, v[kD1], last);
   // D1's pulse in the last period; a real diode's reverse recovery dips
   // below zero after it ends.
-  const double fall = PulseEnd(t, v[kD1], last, kConductionLevel * values.I0, setup.Diode.Ideal);
+  const double fall = PulseEnd(t, v[kD1], last, kPulseEndShare * f.Idpk, setup.Diode.Ideal);
   f.BetaDegrees = (fall - last.From) / T * 360.0;
   // In the steady state: the run starts from the capacitor charged to U0.
   for (std::size_t i = 0; i < t.size(); ++i) {

@@ -7,6 +7,8 @@
 namespace tavro::simulation {
 namespace {
 
+constexpr double kKinkSlopeRatio = 100.0;
+
 double Lerp(double t0, double v0, double t1, double v1, double t) {
   return t1 == t0 ? v1 : v0 + (v1 - v0) * (t - t0) / (t1 - t0);
 }
@@ -54,6 +56,14 @@ double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Windo
   const double t0 = t[best - 1], t1 = t[best], t2 = t[best + 1];
   const double v0 = v[best - 1], v1 = v[best], v2 = v[best + 1];
   const double d01 = (v1 - v0) / (t1 - t0), d12 = (v2 - v1) / (t2 - t1);
+  // A peak at a kink (a diode's current cut short where another diode breaks
+  // down) is no parabola's: its sides' slopes differ by orders of magnitude,
+  // and a parabola through it would overshoot. A smooth cap's sides differ
+  // by more than a factor of 100 only where its top lies within 1 % of a
+  // step from the middle between two samples, where refining gains nothing.
+  if (!(d01 > 0.0 && d12 < 0.0) || d01 > kKinkSlopeRatio * -d12 || -d12 > kKinkSlopeRatio * d01) {
+    return v1;
+  }
   const double a = (d12 - d01) / (t2 - t0);
   if (!(a < 0.0)) return v1;
   const double b = d01 - a * (t0 + t1);

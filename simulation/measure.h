@@ -2,7 +2,8 @@
 // samples them (uneven steps): mean, rms, extremes, the amplitude of one
 // Fourier component, the time a current falls through a level. Integrals
 // are trapezoidal, with the waveform interpolated linearly at the window's
-// ends; the maximum is refined by a parabola through its neighbours.
+// ends; the maximum is refined by a parabola through its neighbours where
+// they lie on a smooth cap (not at a kink).
 #pragma once
 
 #include <vector>

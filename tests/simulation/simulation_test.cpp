@@ -4,10 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
 
 #include "simulation/checks.h"
 #include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"
+#include "simulation/export.h"
 #include "simulation/netlist.h"
 #include "simulation/ngspice.h"
 #include "simulation_fixture.h"
@@ -60,6 +65,60 @@ TEST(CircuitCheck, WorkedExampleWith1N4007GivesTheMeasuredFigures) {
                                 [](const ComparisonRow& r) { return r.Quantity == "Idpk"; });
   ASSERT_NE(row, check.Rows.end());
   EXPECT_NEAR(row->DifferencePercent, 16.0, 1.0);  // the method's peak is 16 % low
+}
+
+// The figures `ngspice -b` prints for a netlist: "name = value ..." lines.
+std::map<std::string, double> BatchRun(const std::string& path) {
+  std::map<std::string, double> figures;
+  FILE* pipe = popen((std::string(TAVRO_NGSPICE) + " -b '" + path + "' 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return figures;
+  char line[512];
+  while (std::fgets(line, sizeof line, pipe) != nullptr) {
+    const std::string text(line);
+    const std::size_t equals = text.find('=');
+    if (equals == std::string::npos || text.find(' ') > equals) continue;
+    figures[text.substr(0, text.find(' '))] = std::strtod(text.c_str() + equals + 1, nullptr);
+  }
+  pclose(pipe);
+  return figures;
+}
+
+// The exported netlist run in the standalone simulator prints, in its .meas
+// lines, what the program measured on the same circuit.
+TEST(ExportedNetlist, BatchNgspicePrintsTheProgramsOwnFigures) {
+  if (std::string(TAVRO_NGSPICE).empty()) GTEST_SKIP() << "ngspice is not installed";
+  const struct {
+    long double U0, I0, Kp;
+    int limbs;
+    long double Bm, Ud;
+    const char* diode;
+  } designs[] = {{5, 10, 15, 2, 1.5L, 1, "1N5822"},
+                 {15, 20, 10, 1, 1.2L, 1, "1N5822"},
+                 {48, 2, 10, 1, 1.2L, 1, "1N5408"},
+                 {300, 0.2L, 10, 1, 1.2L, 1, "MUR460"},
+                 {1000, 0.05L, 10, 1, 1.0L, 1, "1N4007"}};
+  for (const auto& d : designs) {
+    const design::Design design = test::DesignOf(d.U0, d.I0, d.Kp, d.limbs, d.Bm, d.Ud);
+    const DiodeModel& model = ShippedDiode(d.diode);
+    CircuitSetup setup;
+    setup.Diode = {false, model.Name, model.Line};
+    const CircuitCheck check = CheckCircuit(ValuesOf(design), FiguresOf(design), setup, {});
+    const std::string path = testing::TempDir() + "tavro_export_check.cir";
+    std::ofstream(path) << StandaloneNetlist(design, {}, setup, check.State.Periods, "");
+    const std::map<std::string, double> printed = BatchRun(path);
+    std::remove(path.c_str());
+    const SteadyFigures& f = check.State.Figures;
+    const std::pair<const char*, double> own[] = {
+        {"vmean", f.Vmean}, {"vpp", f.RipplePP},    {"ripple100", f.Ripple100}, {"icrms", f.Icrms},
+        {"i0", f.I0},       {"i2rms", f.I2},        {"idavg", f.Idavg},         {"idrms", f.Idrms},
+        {"idpk", f.Idpk},   {"beta", f.BetaDegrees}};
+    for (const auto& [name, value] : own) {
+      const auto found = printed.find(name);
+      ASSERT_NE(found, printed.end()) << name << " at " << static_cast<double>(d.U0) << " V";
+      EXPECT_NEAR(found->second, value, 0.005 * std::fabs(value))
+          << name << " at " << static_cast<double>(d.U0) << " V";
+    }
+  }
 }
 
 // Every shipped model: its forward drop at a datasheet current lies where the

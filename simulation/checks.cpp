@@ -160,7 +160,11 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   f.Idpk = MaxOver(t, v[kD1], last);
   // D1's pulse in the last period; a real diode's reverse recovery dips
   // below zero after it ends.
-  const double fall = PulseEnd(t, v[kD1], last, kPulseEndShare * f.Idpk, setup.Diode.Ideal);
+  // A diode that never carries kConductionLevel of the rated current has no
+  // pulse to end: measured at that level, β falls outside the period or is
+  // not a number, and the run fails as implausible.
+  const double level = std::max(kPulseEndShare * f.Idpk, kConductionLevel * values.I0);
+  const double fall = PulseEnd(t, v[kD1], last, level, setup.Diode.Ideal);
   f.BetaDegrees = (fall - last.From) / T * 360.0;
   // In the steady state: the run starts from the capacitor charged to U0.
   for (std::size_t i = 0; i < t.size(); ++i) {

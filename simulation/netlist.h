@@ -6,7 +6,9 @@
 //
 // Without `.options rshunt` and the snubber ngspice aborts the ideal-diode
 // circuit ("Timestep too small") and lets a real diode ring for a minute;
-// with them the results move by less than 1e-4. The integration is Gear's
+// with them the results move by less than 1e-4. The shunts are 1e12 ohm:
+// at 1e9 ohm the charge they take moved a 5000 V, 0.02 A design's currents
+// by 0.04 %. The integration is Gear's
 // (backward differentiation): the trapezoidal rule, ngspice's default, lets
 // the diode currents ring from step to step (a 0.2 A peak at 1000 V moved by
 // 13 % from one period to the next); with Gear's at the same step every
@@ -29,7 +31,7 @@ struct Snubber {
   double C;  // F
 };
 Snubber SnubberOf(const CircuitValues& values);
-inline constexpr double kShuntResistance = 1e9;            // ohm, from every node to ground
+inline constexpr double kShuntResistance = 1e12;           // ohm, from every node to ground
 inline constexpr double kMaxStepPerPeriod = 1.0 / 1000.0;  // 20 µs at 50 Hz
 inline constexpr const char* kIdealDiodeModel = ".model TAVRO_IDEAL D(IS=1e-06 N=0.0001)";
 

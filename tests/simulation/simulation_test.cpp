@@ -25,13 +25,27 @@ TEST(MethodCheck, AgreesWithinTheToleranceAcrossTheInputRange) {
     long double U0, I0, Kp;
     int limbs;
     long double Bm, Ud;
-  } designs[] = {{5, 0.1L, 1, 1, 1.2L, 0.7L},
+  } designs[] = {{0.05L, 1, 1, 1, 1.2L, 0.7L},
+                 {0.5L, 2, 5, 1, 1.2L, 0.3L},
+                 {5, 0.1L, 1, 1, 1.2L, 0.7L},
+                 {5, 1, 1, 1, 1.2L, 0.7L},
+                 {5, 10, 15, 2, 1.5L, 1},
                  {12, 1, 1, 1, 1.2L, 0.7L},
+                 {15, 20, 10, 1, 1.2L, 1},
                  {24, 2, 1, 2, 1.2L, 0.7L},
+                 {24, 3, 1, 2, 1.2L, 0.7L},
+                 {48, 2, 10, 1, 1.2L, 1},
                  {48, 10, 2, 2, 1.5L, 1},
+                 {110, 0.5L, 10, 1, 1.2L, 1},
+                 {220, 0.5L, 1, 1, 1.2L, 1},
+                 {300, 0.2L, 10, 1, 1.2L, 1},
                  {300, 0.5L, 1, 1, 1.2L, 0.7L},
                  {300, 10, 5, 2, 1.6L, 1.1L},
-                 // The load source's current spikes where the ideal diodes switch.
+                 {1000, 0.05L, 10, 1, 1.0L, 1},
+                 // The load source's current spikes where the ideal diodes
+                 // switch; the method's limits table has the first.
+                 {1000, 0.02L, 15, 1, 0.8L, 0.3L},
+                 {5000, 0.02L, 15, 1, 0.8L, 0.3L},
                  {100000, 1, 1, 1, 1.2L, 0.7L}};
   for (const auto& d : designs) {
     const design::Design design = test::DesignOf(d.U0, d.I0, d.Kp, d.limbs, d.Bm, d.Ud);
@@ -40,7 +54,8 @@ TEST(MethodCheck, AgreesWithinTheToleranceAcrossTheInputRange) {
                               << " A";
     for (const ComparisonRow& row : check.Rows) {
       EXPECT_LE(std::fabs(row.DifferencePercent), kMethodCheckTolerancePercent)
-          << row.Quantity << " at " << static_cast<double>(d.U0) << " V";
+          << row.Quantity << " at " << static_cast<double>(d.U0) << " V "
+          << static_cast<double>(d.I0) << " A";
     }
   }
 }

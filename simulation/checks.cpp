@@ -149,7 +149,8 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
     f.I0 = MeanOver(t, v[kD1], last) + MeanOver(t, v[kD2], last);
   } else {
     f.Vmean = MeanOver(t, v[kOut], last);
-    f.RipplePP = MaxOver(t, v[kOut], last) - MinOver(t, v[kOut], last);
+    f.Vmin = MinOver(t, v[kOut], last);
+    f.RipplePP = MaxOver(t, v[kOut], last) - f.Vmin;
     f.Ripple100 = FourierAmplitude(t, v[kOut], last, 2.0 * values.Frequency);
     f.Icrms = RmsOver(t, v[kCap], last);
     f.I0 = setup.Load == LoadKind::Resistive ? f.Vmean / (values.U0 / values.I0) : values.I0;
@@ -316,17 +317,17 @@ CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& meth
   CircuitCheck check;
   check.State = SimulateSteadyState(values, setup, limits);
   const SteadyFigures& f = check.State.Figures;
-  check.Rows = {Row("U0", method.U0, f.Vmean),
-                Row("I0", method.I0, f.I0),
-                Row("RipplePP", 2.0 * method.RippleAmplitude, f.RipplePP),
-                Row("Ripple100", method.RippleAmplitude, f.Ripple100),
-                Row("I2", method.I2, f.I2),
-                Row("Idavg", method.Idavg, f.Idavg),
-                Row("Idrms", method.Idrms, f.Idrms),
-                Row("Idpk", method.Idpk, f.Idpk),
-                Row("Beta", method.BetaDegrees, f.BetaDegrees),
+  check.Rows = {Row("U0", method.U0, f.Vmean), Row("I0", method.I0, f.I0),
+                // The method's own peak to peak from its pulses, not 2·Kp·U0
+                // (Kp is the 2f component's amplitude).
+                Row("RipplePP", method.RipplePP, f.RipplePP),
+                Row("Ripple100", method.RippleAmplitude, f.Ripple100), Row("I2", method.I2, f.I2),
+                Row("Idavg", method.Idavg, f.Idavg), Row("Idrms", method.Idrms, f.Idrms),
+                Row("Idpk", method.Idpk, f.Idpk), Row("Beta", method.BetaDegrees, f.BetaDegrees),
                 Row("Icrms", kNoValue, f.Icrms)};
   check.PeakReverseVoltage = f.PeakReverse;
+  check.LowestVoltage = f.Vmin;
+  check.MethodLowestVoltage = method.LowestVoltage;
   check.RatedReverseVoltage = BreakdownVoltage(setup.Diode.ModelLine);
   return check;
 }

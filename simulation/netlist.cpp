@@ -56,6 +56,7 @@ void Measurements(std::ostream& out, const CircuitValues& v, const CircuitSetup&
   if (s.Load != LoadKind::ConstantVoltage) {
     out << ".meas tran vmean AVG v(out)" << window << '\n';
     out << ".meas tran vpp PP v(out)" << window << '\n';
+    out << ".meas tran vmin MIN v(out)" << window << '\n';
     // The 100 Hz component of the output voltage, from its Fourier integrals.
     out << ".meas tran c100 INTEG v(f100c)" << window << '\n';
     out << ".meas tran s100 INTEG v(f100s)" << window << '\n';

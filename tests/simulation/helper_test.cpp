@@ -19,6 +19,7 @@
 #include "simulation/child_process.h"
 #include "simulation/protocol.h"
 #include "simulation/spice_values.h"
+#include "simulation_fixture.h"
 
 namespace tavro::simulation {
 namespace {
@@ -61,6 +62,11 @@ TEST(Helper, AnswersAndSurvivesABadRequest) {
   ASSERT_TRUE(report.Ok) << report.Error;
   EXPECT_TRUE(report.Method->Passed);
   EXPECT_EQ(report.DiodeName, "1N4007");
+  // The lowest output voltages come through: the method's 11.871 V from its
+  // pulses, the 1N4007 circuit's lower (11.82 V measured).
+  const design::Design d = test::WorkedExample();
+  EXPECT_DOUBLE_EQ(report.Circuit->MethodLowestVoltage, FiguresOf(d).LowestVoltage);
+  EXPECT_NEAR(report.Circuit->LowestVoltage, 11.82, 0.01);
 }
 
 TEST(Helper, ACrashOrAHangBecomesAMessage) {

@@ -123,10 +123,17 @@ TEST(ExportedNetlist, BatchNgspicePrintsTheProgramsOwnFigures) {
     const std::map<std::string, double> printed = BatchRun(path);
     std::remove(path.c_str());
     const SteadyFigures& f = check.State.Figures;
-    const std::pair<const char*, double> own[] = {
-        {"vmean", f.Vmean}, {"vpp", f.RipplePP},    {"ripple100", f.Ripple100}, {"icrms", f.Icrms},
-        {"i0", f.I0},       {"i2rms", f.I2},        {"idavg", f.Idavg},         {"idrms", f.Idrms},
-        {"idpk", f.Idpk},   {"beta", f.BetaDegrees}};
+    const std::pair<const char*, double> own[] = {{"vmean", f.Vmean},
+                                                  {"vpp", f.RipplePP},
+                                                  {"vmin", check.LowestVoltage},
+                                                  {"ripple100", f.Ripple100},
+                                                  {"icrms", f.Icrms},
+                                                  {"i0", f.I0},
+                                                  {"i2rms", f.I2},
+                                                  {"idavg", f.Idavg},
+                                                  {"idrms", f.Idrms},
+                                                  {"idpk", f.Idpk},
+                                                  {"beta", f.BetaDegrees}};
     for (const auto& [name, value] : own) {
       const auto found = printed.find(name);
       ASSERT_NE(found, printed.end()) << name << " at " << static_cast<double>(d.U0) << " V";

@@ -328,7 +328,7 @@ CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& meth
   check.PeakReverseVoltage = f.PeakReverse;
   check.LowestVoltage = f.Vmin;
   check.MethodLowestVoltage = method.LowestVoltage;
-  check.RatedReverseVoltage = BreakdownVoltage(setup.Diode.ModelLine);
+  check.RatedReverseVoltage = RatedReverseVoltage(setup.Diode.ModelName, setup.Diode.ModelLine);
   return check;
 }
 

@@ -150,7 +150,7 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   } else {
     f.Vmean = MeanOver(t, v[kOut], last);
     f.Vmin = MinOver(t, v[kOut], last);
-    f.RipplePP = MaxOver(t, v[kOut], last) - f.Vmin;
+    f.RipplePP = MaxOver(t, v[kOut], last, setup.Diode.Ideal) - f.Vmin;
     f.Ripple100 = FourierAmplitude(t, v[kOut], last, 2.0 * values.Frequency);
     f.Icrms = RmsOver(t, v[kCap], last);
     f.I0 = setup.Load == LoadKind::Resistive ? f.Vmean / (values.U0 / values.I0) : values.I0;
@@ -158,7 +158,7 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   f.I2 = RmsOver(t, v[kSec], last);
   f.Idavg = MeanOver(t, v[kD1], last);
   f.Idrms = RmsOver(t, v[kD1], last);
-  f.Idpk = MaxOver(t, v[kD1], last);
+  f.Idpk = MaxOver(t, v[kD1], last, setup.Diode.Ideal);
   // D1's pulse in the last period; a real diode's reverse recovery dips
   // below zero after it ends.
   // A diode that never carries kConductionLevel of the rated current has no
@@ -204,8 +204,8 @@ SwitchOn RunSwitchOn(const CircuitValues& values, const CircuitSetup& setup, dou
   request.Progress = [&](double) { Report(limits, "surge", done); };
   SwitchOn run{0.0, NgSpice::Instance().Run(Lines(Netlist(values, setup, plan)), request)};
   const Window all{0.0, request.StopTime};
-  run.Peak = std::max(MaxOver(run.Samples.Time, run.Samples.Values[kD1], all),
-                      MaxOver(run.Samples.Time, run.Samples.Values[kD2], all));
+  run.Peak = std::max(MaxOver(run.Samples.Time, run.Samples.Values[kD1], all, setup.Diode.Ideal),
+                      MaxOver(run.Samples.Time, run.Samples.Values[kD2], all, setup.Diode.Ideal));
   return run;
 }
 

@@ -44,14 +44,14 @@ double RmsOver(const std::vector<double>& t, const std::vector<double>& v, Windo
   return std::sqrt(sum / (w.To - w.From));
 }
 
-double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w) {
+double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w, bool smooth) {
   std::size_t best = t.size();
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i] < w.From || t[i] > w.To) continue;
     if (best == t.size() || v[i] > v[best]) best = i;
   }
   if (best == t.size()) return std::numeric_limits<double>::quiet_NaN();
-  if (best == 0 || best + 1 >= t.size()) return v[best];
+  if (!smooth || best == 0 || best + 1 >= t.size()) return v[best];
   // The parabola through the three points around the largest sample.
   const double t0 = t[best - 1], t1 = t[best], t2 = t[best + 1];
   const double v0 = v[best - 1], v1 = v[best], v2 = v[best + 1];

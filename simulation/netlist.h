@@ -8,11 +8,11 @@
 // circuit ("Timestep too small") and lets a real diode ring for a minute;
 // with them the results move by less than 1e-4. The shunts are 1e12 ohm:
 // at 1e9 ohm the charge they take moved a 5000 V, 0.02 A design's currents
-// by 0.04 %. The integration is Gear's
-// (backward differentiation): the trapezoidal rule, ngspice's default, lets
-// the diode currents ring from step to step (a 0.2 A peak at 1000 V moved by
-// 13 % from one period to the next); with Gear's at the same step every
-// figure repeats from period to period within 0.03 %.
+// by 0.04 %. The integration is Gear's (backward differentiation): the
+// trapezoidal rule, ngspice's default, lets the diode currents ring from
+// step to step (a 0.2 A peak at 1000 V moved by 5 % from one period to the
+// next); with Gear's at the same step every figure repeats from period to
+// period within 0.03 %.
 #pragma once
 
 #include <string>

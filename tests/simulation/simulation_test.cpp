@@ -146,7 +146,7 @@ TEST(ExportedNetlist, BatchNgspicePrintsTheProgramsOwnFigures) {
 
 // Every figure of the real circuit repeats from one period to the next
 // within 0.1 %: with the trapezoidal rule the diodes' currents rang from step
-// to step and the 1000 V design's diode peak moved by 13 % between periods.
+// to step and the 1000 V design's diode peak moved by 5 % between periods.
 TEST(Integration, EveryFigureRepeatsFromPeriodToPeriod) {
   const struct {
     long double U0, I0, Kp, Bm;

@@ -149,7 +149,8 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
     f.I0 = MeanOver(t, v[kD1], last) + MeanOver(t, v[kD2], last);
   } else {
     f.Vmean = MeanOver(t, v[kOut], last);
-    f.RipplePP = MaxOver(t, v[kOut], last) - MinOver(t, v[kOut], last);
+    f.Vmin = MinOver(t, v[kOut], last);
+    f.RipplePP = MaxOver(t, v[kOut], last, setup.Diode.Ideal) - f.Vmin;
     f.Ripple100 = FourierAmplitude(t, v[kOut], last, 2.0 * values.Frequency);
     f.Icrms = RmsOver(t, v[kCap], last);
     f.I0 = setup.Load == LoadKind::Resistive ? f.Vmean / (values.U0 / values.I0) : values.I0;
@@ -157,10 +158,14 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
   f.I2 = RmsOver(t, v[kSec], last);
   f.Idavg = MeanOver(t, v[kD1], last);
   f.Idrms = RmsOver(t, v[kD1], last);
-  f.Idpk = MaxOver(t, v[kD1], last);
+  f.Idpk = MaxOver(t, v[kD1], last, setup.Diode.Ideal);
   // D1's pulse in the last period; a real diode's reverse recovery dips
   // below zero after it ends.
-  const double fall = PulseEnd(t, v[kD1], last, kConductionLevel * values.I0, setup.Diode.Ideal);
+  // A diode that never carries kConductionLevel of the rated current has no
+  // pulse to end: measured at that level, β falls outside the period or is
+  // not a number, and the run fails as implausible.
+  const double level = std::max(kPulseEndShare * f.Idpk, kConductionLevel * values.I0);
+  const double fall = PulseEnd(t, v[kD1], last, level, setup.Diode.Ideal);
   f.BetaDegrees = (fall - last.From) / T * 360.0;
   // In the steady state: the run starts from the capacitor charged to U0.
   for (std::size_t i = 0; i < t.size(); ++i) {
@@ -199,8 +204,8 @@ SwitchOn RunSwitchOn(const CircuitValues& values, const CircuitSetup& setup, dou
   request.Progress = [&](double) { Report(limits, "surge", done); };
   SwitchOn run{0.0, NgSpice::Instance().Run(Lines(Netlist(values, setup, plan)), request)};
   const Window all{0.0, request.StopTime};
-  run.Peak = std::max(MaxOver(run.Samples.Time, run.Samples.Values[kD1], all),
-                      MaxOver(run.Samples.Time, run.Samples.Values[kD2], all));
+  run.Peak = std::max(MaxOver(run.Samples.Time, run.Samples.Values[kD1], all, setup.Diode.Ideal),
+                      MaxOver(run.Samples.Time, run.Samples.Values[kD2], all, setup.Diode.Ideal));
   return run;
 }
 
@@ -312,18 +317,18 @@ CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& meth
   CircuitCheck check;
   check.State = SimulateSteadyState(values, setup, limits);
   const SteadyFigures& f = check.State.Figures;
-  check.Rows = {Row("U0", method.U0, f.Vmean),
-                Row("I0", method.I0, f.I0),
-                Row("RipplePP", 2.0 * method.RippleAmplitude, f.RipplePP),
-                Row("Ripple100", method.RippleAmplitude, f.Ripple100),
-                Row("I2", method.I2, f.I2),
-                Row("Idavg", method.Idavg, f.Idavg),
-                Row("Idrms", method.Idrms, f.Idrms),
-                Row("Idpk", method.Idpk, f.Idpk),
-                Row("Beta", method.BetaDegrees, f.BetaDegrees),
+  check.Rows = {Row("U0", method.U0, f.Vmean), Row("I0", method.I0, f.I0),
+                // The method's own peak to peak from its pulses, not 2·Kp·U0
+                // (Kp is the 2f component's amplitude).
+                Row("RipplePP", method.RipplePP, f.RipplePP),
+                Row("Ripple100", method.RippleAmplitude, f.Ripple100), Row("I2", method.I2, f.I2),
+                Row("Idavg", method.Idavg, f.Idavg), Row("Idrms", method.Idrms, f.Idrms),
+                Row("Idpk", method.Idpk, f.Idpk), Row("Beta", method.BetaDegrees, f.BetaDegrees),
                 Row("Icrms", kNoValue, f.Icrms)};
   check.PeakReverseVoltage = f.PeakReverse;
-  check.RatedReverseVoltage = BreakdownVoltage(setup.Diode.ModelLine);
+  check.LowestVoltage = f.Vmin;
+  check.MethodLowestVoltage = method.LowestVoltage;
+  check.RatedReverseVoltage = RatedReverseVoltage(setup.Diode.ModelName, setup.Diode.ModelLine);
   return check;
 }
 

@@ -49,6 +49,7 @@ struct SteadyFigures {
   double Vmean = 0;        // mean output voltage, V
   double I0 = 0;           // mean load current, A
   double RipplePP = 0;     // peak-to-peak ripple, V
+  double Vmin = 0;         // lowest output voltage, V (with the capacitor)
   double Ripple100 = 0;    // amplitude of the ripple's fundamental (twice the mains frequency), V
   double I2 = 0;           // secondary rms current, A
   double Idavg = 0;        // diode mean current, A
@@ -134,6 +135,10 @@ struct CircuitCheck {
   double PeakReverseVoltage = 0.0;
   double RatedReverseVoltage = std::numeric_limits<double>::quiet_NaN();
   bool ReverseVoltageExceeded() const { return PeakReverseVoltage >= RatedReverseVoltage; }
+  // The lowest instantaneous output voltage in the steady state, V, and the
+  // method's own from its pulses (NaN where it has none).
+  double LowestVoltage = std::numeric_limits<double>::quiet_NaN();
+  double MethodLowestVoltage = std::numeric_limits<double>::quiet_NaN();
 };
 
 CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& method,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "design/operating_point.h"
+#include "design/ripple_shape.h"
 
 namespace tavro::simulation {
 
@@ -30,6 +31,10 @@ MethodFigures FiguresOf(const design::Design& d) {
   m.Idpk = static_cast<double>(d.Results.Idpk);
   m.BetaDegrees = static_cast<double>(design::Degrees(d.Point.Beta));
   m.RippleAmplitude = static_cast<double>(d.Inputs.Kp / 100 * d.Inputs.U0);
+  if (const auto range = design::CapacitorVoltage(d)) {
+    m.RipplePP = static_cast<double>(range->PeakToPeak);
+    m.LowestVoltage = static_cast<double>(range->Min);
+  }
   return m;
 }
 

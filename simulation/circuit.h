@@ -5,6 +5,7 @@
 // design quantity anew (the method is in docs/method.md).
 #pragma once
 
+#include <limits>
 #include <string>
 
 #include "design/calculate.h"
@@ -30,6 +31,10 @@ CircuitValues ValuesOf(const design::Design& design, const design::Mains& mains 
 // The method's own figures the simulation is compared with.
 struct MethodFigures {
   double U0, I0, I2, Idavg, Idrms, Idpk, BetaDegrees, RippleAmplitude;  // V, A, °
+  // The capacitor voltage's peak-to-peak and lowest value from the method's
+  // own pulses (design/ripple_shape.h), V; NaN without a capacitance.
+  double RipplePP = std::numeric_limits<double>::quiet_NaN();
+  double LowestVoltage = std::numeric_limits<double>::quiet_NaN();
 };
 
 MethodFigures FiguresOf(const design::Design& design);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -160,6 +161,25 @@ double BreakdownVoltage(std::string_view line) {
     if (Upper(w[i]) == "BV" && w[i + 1] == "=") return ParseSpiceNumber(w[i + 2]);
   }
   return std::nan("");
+}
+
+double RatedReverseVoltage(const std::string& name, std::string_view line) {
+  double rated = BreakdownVoltage(line);
+  for (const DiodeModel& m : ShippedDiodes()) {
+    if (m.Line != line || m.Name != name) continue;
+    // The first "<number> V" of the description.
+    const std::vector<std::string> w = Words(m.About);
+    for (std::size_t i = 0; i + 1 < w.size(); ++i) {
+      if (w[i + 1] != "V") continue;
+      double v = 0.0;
+      const char* end = w[i].data() + w[i].size();
+      if (std::from_chars(w[i].data(), end, v).ptr == end && v > 0.0) {
+        rated = std::isnan(rated) ? v : std::min(rated, v);
+        break;
+      }
+    }
+  }
+  return rated;
 }
 
 std::string_view DiodeLibraryText() {

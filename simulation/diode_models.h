@@ -35,6 +35,12 @@ DiodeModel ValidateModelLine(std::string_view text);
 // NaN when the model has none.
 double BreakdownVoltage(std::string_view modelLine);
 
+// The reverse voltage a diode is rated for, V: its model's BV, and for a
+// shipped model (its very line) the lower of that and the voltage class its
+// description names ("4 A, 600 V ultrafast ..."): a model's BV may lie above
+// the part's rating (MUR460: BV = 800 V, rated 600 V). NaN when neither is known.
+double RatedReverseVoltage(const std::string& modelName, std::string_view modelLine);
+
 // The text of diodes.lib.
 std::string_view DiodeLibraryText();
 

@@ -24,6 +24,7 @@ std::string StandaloneNetlist(const design::Design& d, const design::Mains& main
   plan.Periods = periods;
   plan.CapacitorStart = static_cast<double>(in.U0);
   plan.Measurements = true;
+  plan.ExpectedPeak = static_cast<double>(d.Results.Idpk);
   plan.Comments = {
       "Inputs: U0 = " + N(in.U0) + " V, I0 = " + N(in.I0) + " A, Kp = " + N(in.Kp) +
           " %, limbs = " + std::to_string(in.Limbs) + ", Bm = " + N(in.Bm) +

@@ -7,6 +7,8 @@
 namespace tavro::simulation {
 namespace {
 
+constexpr double kKinkSlopeRatio = 100.0;
+
 double Lerp(double t0, double v0, double t1, double v1, double t) {
   return t1 == t0 ? v1 : v0 + (v1 - v0) * (t - t0) / (t1 - t0);
 }
@@ -42,18 +44,26 @@ double RmsOver(const std::vector<double>& t, const std::vector<double>& v, Windo
   return std::sqrt(sum / (w.To - w.From));
 }
 
-double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w) {
+double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w, bool smooth) {
   std::size_t best = t.size();
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i] < w.From || t[i] > w.To) continue;
     if (best == t.size() || v[i] > v[best]) best = i;
   }
   if (best == t.size()) return std::numeric_limits<double>::quiet_NaN();
-  if (best == 0 || best + 1 >= t.size()) return v[best];
+  if (!smooth || best == 0 || best + 1 >= t.size()) return v[best];
   // The parabola through the three points around the largest sample.
   const double t0 = t[best - 1], t1 = t[best], t2 = t[best + 1];
   const double v0 = v[best - 1], v1 = v[best], v2 = v[best + 1];
   const double d01 = (v1 - v0) / (t1 - t0), d12 = (v2 - v1) / (t2 - t1);
+  // A peak at a kink (a diode's current cut short where another diode breaks
+  // down) is no parabola's: its sides' slopes differ by orders of magnitude,
+  // and a parabola through it would overshoot. A smooth cap's sides differ
+  // by more than a factor of 100 only where its top lies within 1 % of a
+  // step from the middle between two samples, where refining gains nothing.
+  if (!(d01 > 0.0 && d12 < 0.0) || d01 > kKinkSlopeRatio * -d12 || -d12 > kKinkSlopeRatio * d01) {
+    return v1;
+  }
   const double a = (d12 - d01) / (t2 - t0);
   if (!(a < 0.0)) return v1;
   const double b = d01 - a * (t0 + t1);

@@ -2,7 +2,11 @@
 // samples them (uneven steps): mean, rms, extremes, the amplitude of one
 // Fourier component, the time a current falls through a level. Integrals
 // are trapezoidal, with the waveform interpolated linearly at the window's
-// ends; the maximum is refined by a parabola through its neighbours.
+// ends; the maximum of a waveform known to be smooth at its top (the ideal
+// diodes' circuit) is refined by a parabola through its neighbours where
+// they lie on a smooth cap (not at a kink); otherwise it is the largest
+// sample, as ngspice's .meas MAX takes it (a real diode's current may peak
+// at a kink where another diode breaks down).
 #pragma once
 
 #include <vector>
@@ -16,7 +20,7 @@ struct Window {
 
 double MeanOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
 double RmsOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
-double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
+double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w, bool smooth);
 double MinOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
 // Amplitude of the component at `frequency` (Hz): (2/T)·|∫v·e^(-jωt)dt|.
 double FourierAmplitude(const std::vector<double>& t, const std::vector<double>& v, Window w,

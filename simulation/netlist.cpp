@@ -37,6 +37,7 @@ void Validate(const CircuitValues& v, const CircuitSetup& s, const RunPlan& p) {
   if (s.Load != LoadKind::ConstantVoltage) RequirePositive(v.Cf, "the filter capacitance Cf");
   RequireNonNegative(s.Esr, "the capacitor's ESR");
   RequirePositive(p.Periods, "the number of periods");
+  RequireNonNegative(p.ExpectedPeak, "the expected peak current");
   RequireNonNegative(p.CapacitorStart, "the capacitor's starting voltage");
   if (!std::isfinite(p.PhaseDegrees) || p.PhaseDegrees < -360.0 || p.PhaseDegrees > 360.0) {
     throw RejectedValue("the switch-on phase must lie within ±360°");
@@ -55,6 +56,7 @@ void Measurements(std::ostream& out, const CircuitValues& v, const CircuitSetup&
   if (s.Load != LoadKind::ConstantVoltage) {
     out << ".meas tran vmean AVG v(out)" << window << '\n';
     out << ".meas tran vpp PP v(out)" << window << '\n';
+    out << ".meas tran vmin MIN v(out)" << window << '\n';
     // The 100 Hz component of the output voltage, from its Fourier integrals.
     out << ".meas tran c100 INTEG v(f100c)" << window << '\n';
     out << ".meas tran s100 INTEG v(f100s)" << window << '\n';
@@ -78,9 +80,10 @@ void Measurements(std::ostream& out, const CircuitValues& v, const CircuitSetup&
   out << ".meas tran idrms RMS i(vd1)" << window << '\n';
   out << ".meas tran idpk MAX i(vd1)" << window << '\n';
   // The period starts at the EMF's rise through zero, with D1 off: its
-  // current's first fall in the window ends its pulse.
-  out << ".meas tran tbeta WHEN i(vd1)=" << Num(kConductionLevel * v.I0) << " FALL=1" << window
-      << '\n';
+  // current's last fall through a small part of its peak ends its pulse.
+  const double level =
+      p.ExpectedPeak > 0.0 ? kPulseEndShare * p.ExpectedPeak : kConductionLevel * v.I0;
+  out << ".meas tran tbeta WHEN i(vd1)=" << Num(level) << " FALL=LAST" << window << '\n';
   out << ".meas tran beta param='(tbeta-" << Num((last - 1.0) * T) << ")*"
       << Num(360.0 * v.Frequency) << "'\n";
 }
@@ -144,7 +147,7 @@ std::string Netlist(const CircuitValues& v, const CircuitSetup& s, const RunPlan
     out << "Bf100s f100s 0 V=v(out)*sin(" << Num(w2) << "*time)\n";
   }
   out << (s.Diode.Ideal ? kIdealDiodeModel : s.Diode.ModelLine) << '\n';
-  out << ".options rshunt=" << Num(kShuntResistance) << '\n';
+  out << ".options rshunt=" << Num(kShuntResistance) << " method=" << kIntegrationMethod << '\n';
   const double maxStep = T * kMaxStepPerPeriod;
   out << ".tran " << Num(maxStep) << ' ' << Num(p.Periods * T) << " 0 " << Num(maxStep) << " uic\n";
   if (p.Measurements) Measurements(out, v, s, p);

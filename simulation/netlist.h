@@ -6,7 +6,13 @@
 //
 // Without `.options rshunt` and the snubber ngspice aborts the ideal-diode
 // circuit ("Timestep too small") and lets a real diode ring for a minute;
-// with them the results move by less than 1e-4.
+// with them the results move by less than 1e-4. The shunts are 1e12 ohm:
+// at 1e9 ohm the charge they take moved a 5000 V, 0.02 A design's currents
+// by 0.04 %. The integration is Gear's (backward differentiation): the
+// trapezoidal rule, ngspice's default, lets the diode currents ring from
+// step to step (a 0.2 A peak at 1000 V moved by 5 % from one period to the
+// next); with Gear's at the same step every figure repeats from period to
+// period within 0.03 %.
 #pragma once
 
 #include <string>
@@ -25,12 +31,16 @@ struct Snubber {
   double C;  // F
 };
 Snubber SnubberOf(const CircuitValues& values);
-inline constexpr double kShuntResistance = 1e9;            // ohm, from every node to ground
+inline constexpr double kShuntResistance = 1e12;           // ohm, from every node to ground
 inline constexpr double kMaxStepPerPeriod = 1.0 / 1000.0;  // 20 µs at 50 Hz
 inline constexpr const char* kIdealDiodeModel = ".model TAVRO_IDEAL D(IS=1e-06 N=0.0001)";
 
 // A diode conducts while its current exceeds this part of the rated current.
 inline constexpr double kConductionLevel = 1e-4;
+// A diode's current pulse ends where, after its peak, the current falls
+// through this part of the peak.
+inline constexpr double kPulseEndShare = 1e-3;
+inline constexpr const char* kIntegrationMethod = "gear";
 
 // Names of the sensed quantities as ngspice calls its vectors.
 inline constexpr const char* kOutputVoltage = "v(out)";
@@ -47,6 +57,10 @@ struct RunPlan {
   // `.meas` lines over the last whole period (the standalone netlist; the
   // embedded runner measures the vectors itself).
   bool Measurements = false;
+  // The peak of a diode's current the measurements expect (the method's
+  // Idpk), A: the end of conduction is measured at kPulseEndShare of it.
+  // Zero: the level is kConductionLevel of the rated current.
+  double ExpectedPeak = 0.0;
   std::vector<std::string> Comments;  // written first, one "* " line each
 };
 

@@ -449,6 +449,8 @@ std::string EncodeReport(const SimulationReport& r) {
     WriteRows(w, r.Circuit->Rows);
     Number(w, "peak_reverse_voltage", r.Circuit->PeakReverseVoltage);
     Number(w, "rated_reverse_voltage", r.Circuit->RatedReverseVoltage);
+    Number(w, "lowest_voltage", r.Circuit->LowestVoltage);
+    Number(w, "method_lowest_voltage", r.Circuit->MethodLowestVoltage);
     w.EndObject();
   }
   if (r.SurgeResult) WriteSurge(w, "surge", *r.SurgeResult, waveforms);
@@ -498,6 +500,11 @@ SimulationReport DecodeReport(std::string_view line) {
                                  "Idpk", "Beta", "Icrms"});
       check.PeakReverseVoltage = NeedNumber(*c, "peak_reverse_voltage");
       check.RatedReverseVoltage = NeedNumber(*c, "rated_reverse_voltage", true);
+      for (const auto& [key, target] :
+           {std::pair{"lowest_voltage", &check.LowestVoltage},
+            std::pair{"method_lowest_voltage", &check.MethodLowestVoltage}}) {
+        if (Member(*c, key) != nullptr) *target = NeedNumber(*c, key, true);
+      }
       r.DiodeName = NeedString(*c, "diode");
       r.LoadName = NeedString(*c, "load");
       r.Esr = NeedNumber(*c, "esr", true);

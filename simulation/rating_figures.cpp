@@ -1,6 +1,6 @@
 #include "simulation/rating_figures.h"
 
-#include <algorithm>
+#include <cmath>
 
 namespace tavro::simulation {
 
@@ -16,14 +16,10 @@ std::optional<design::ratings::SimulatedFigures> RatingFigures(const SimulationR
   const auto icap = simulated("Icrms"), idrms = simulated("Idrms"), idpk = simulated("Idpk");
   if (!icap || !idrms || !idpk) return std::nullopt;
   design::ratings::SimulatedFigures s{*icap, *idrms, *idpk, std::nullopt};
-  // The samples span the last two periods; the trough of the later one.
-  const Waveforms& w = report.Circuit->State.LastTwoPeriods;
-  if (!w.Time.empty() && w.Time.size() == w.Vout.size()) {
-    const double half = (w.Time.front() + w.Time.back()) / 2.0;
-    const auto from = std::lower_bound(w.Time.begin(), w.Time.end(), half) - w.Time.begin();
-    if (from < static_cast<long>(w.Vout.size())) {
-      s.LowestVoltage = *std::min_element(w.Vout.begin() + from, w.Vout.end());
-    }
+  // The trough the run measured over its last period (NaN when the answer
+  // did not carry it).
+  if (const double lowest = report.Circuit->LowestVoltage; std::isfinite(lowest)) {
+    s.LowestVoltage = lowest;
   }
   return s;
 }

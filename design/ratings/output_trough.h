@@ -1,11 +1,7 @@
-// The filter capacitor's voltage over a half period of the mains as the
-// method's own pulse gives it (docs/method.md, "Lowest instantaneous
-// voltage"): the capacitor takes the rectified current pulse and gives the
-// constant load current, so between two pulses it follows
-//   v(x) = v(h) + (1/(ω·C))·[(U/Rsum)·∫ i dx − I·(x − h)],
-// i the pulse in units of U/Rsum from its start h = π/2 − ψ. Its mean over the
-// half period is the mean rectified voltage U; it is lowest where the rising
-// pulse passes the load current and highest where the falling one does.
+// The output's swing at a load point other than the rated one (a corner of
+// the mains): the capacitor voltage of the method's own pulse
+// (design/ripple_shape.h; docs/method.md, "Lowest instantaneous voltage")
+// with the angles, mean voltage and current of that point.
 #pragma once
 
 #include "design/calculate.h"

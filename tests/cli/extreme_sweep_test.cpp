@@ -6,6 +6,7 @@
 // A switch-on surge that cannot be computed is said so in every table, and
 // the rest of the ratings are still there.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -127,7 +128,9 @@ TEST(ExtremeSweep, EveryAcceptedDesignFinishesOnEveryOutput) {
   // sixteenth).
   const std::size_t stride = kSanitized ? 4 : 1;
   const std::size_t pdfStride = kSanitized ? 16 : 1;
-  const std::string pdf = (std::filesystem::temp_directory_path() / "tavro_sweep.pdf").string();
+  const std::string pdf = (std::filesystem::temp_directory_path() /
+                           ("tavro_sweep_" + std::to_string(::getpid()) + ".pdf"))
+                              .string();
   test::ScopedEnv epoch("SOURCE_DATE_EPOCH", "1796739000");
   test::ScopedEnv display("DISPLAY", nullptr);
   Watchdog watchdog(std::chrono::seconds(kSanitized ? 60 : 5));

@@ -19,6 +19,7 @@
 #include "simulation/child_process.h"
 #include "simulation/protocol.h"
 #include "simulation/spice_values.h"
+#include "simulation_fixture.h"
 
 namespace tavro::simulation {
 namespace {
@@ -61,6 +62,11 @@ TEST(Helper, AnswersAndSurvivesABadRequest) {
   ASSERT_TRUE(report.Ok) << report.Error;
   EXPECT_TRUE(report.Method->Passed);
   EXPECT_EQ(report.DiodeName, "1N4007");
+  // The lowest output voltages come through: the method's 11.871 V from its
+  // pulses, the 1N4007 circuit's lower (11.82 V measured).
+  const design::Design d = test::WorkedExample();
+  EXPECT_DOUBLE_EQ(report.Circuit->MethodLowestVoltage, FiguresOf(d).LowestVoltage);
+  EXPECT_NEAR(report.Circuit->LowestVoltage, 11.82, 0.01);
 }
 
 TEST(Helper, ACrashOrAHangBecomesAMessage) {
@@ -306,6 +312,9 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
        "impossible result",
        {}},
       {{"--voltage", "100000"}, cli::kExitDesigned, "", {"reverse_voltage"}},
+      // 631 V across an MUR460: below its model's 800 V breakdown, above
+      // its 600 V rating.
+      {{"--voltage", "620", "--diode", "MUR460"}, cli::kExitDesigned, "", {"reverse_voltage"}},
       {{"--voltage", "12"}, cli::kExitDesigned, "", {}},
   };
   for (const auto& c : cases) {
@@ -328,7 +337,7 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     // The text output says it too.
     args.erase(std::find(args.begin(), args.end(), "--json"));
     const std::string text = Cli(args).out;
-    EXPECT_EQ(text.find("Warning: the reverse voltage across diode 1N4007") != std::string::npos,
+    EXPECT_EQ(text.find("Warning: the reverse voltage across diode ") != std::string::npos,
               !c.warnings.empty())
         << text;
   }

@@ -74,6 +74,20 @@ TEST(DiodeModels, ShippedModelsAreValidAndNameTheirSource) {
   EXPECT_THROW(ShippedDiode("1N4148"), RejectedValue);
 }
 
+// A part's rating is the lower of its model's breakdown and its voltage class.
+TEST(DiodeModels, RatedReverseVoltageOfEveryShippedModel) {
+  const std::pair<const char*, double> rated[] = {
+      {"1N4007", 1000}, {"1N5408", 1000}, {"1N5822", 40}, {"MUR460", 600}};
+  ASSERT_EQ(ShippedDiodes().size(), std::size(rated));
+  for (const auto& [name, volts] : rated) {
+    const DiodeModel& m = ShippedDiode(name);
+    EXPECT_EQ(RatedReverseVoltage(m.Name, m.Line), volts) << name;
+  }
+  // A typed model has only its BV, or none.
+  EXPECT_EQ(RatedReverseVoltage("x", ValidateModelLine(".model x D(BV=800)").Line), 800);
+  EXPECT_TRUE(std::isnan(RatedReverseVoltage("x", ValidateModelLine(".model x D(IS=1n)").Line)));
+}
+
 TEST(DiodeModels, ModelLinesAreRewrittenFromCheckedValues) {
   EXPECT_EQ(ValidateModelLine(".MODEL dx d (Is=10n, rs=0.05\n+ N=1.8 bv=1.00k)").Line,
             ".model dx D(IS=1e-08 RS=0.05 N=1.8 BV=1000)");

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 
 #include "app/form_fixture.h"
-#include "common/pdf_text.h"
 #include "app/simulation_window.h"
+#include "common/pdf_text.h"
 
 namespace tavro::app {
 namespace {
@@ -85,8 +85,8 @@ TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurgesAtTheChosenMains) {
 
   // The netlist is of the design at 230 V and notes the surges just run.
   const QString cir = dir.filePath("check.cir");
-  form.SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
-                         const QString&, QString& name, bool) {
+  form.SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&, const QString&,
+                         QString& name, bool) {
     name = cir;
     return true;
   });

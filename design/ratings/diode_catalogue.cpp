@@ -188,24 +188,25 @@ RatingCheck CheckRating(long double rating, long double need) {
   return {rating, need, rating >= need, (rating / need - 1.0L) * 100.0L};
 }
 
-DiodeSelection SelectDiode(const Design& design, const PartRatings& r, const DiodeDatasheet& diode,
+DiodeSelection SelectDiode(const Design& design, const SupplyConditions& mains,
+                           const DiodeNeeds& needs, const DiodeDatasheet& diode,
                            long double ambient) {
   DiodeSelection s{};
   s.Diode = &diode;
   try {
-    s.Surge = SurgeWithDiodes(design, r.Mains, 2.0L * diode.Rs);
+    s.Surge = SurgeWithDiodes(design, mains, 2.0L * diode.Rs);
     s.SurgeCheck = CheckRating(diode.Ifsm, s.Surge->Current);
   } catch (const mathem::NumericalFailure& e) {
     s.SurgeFailure = e.what();
   }
-  s.Voltage = CheckRating(diode.Vrrm, r.Diodes.NeededReverseVoltage);
-  s.Current = CheckRating(diode.IfAv, r.Diodes.MeanCurrent);
+  s.Voltage = CheckRating(diode.Vrrm, needs.ReverseVoltage);
+  s.Current = CheckRating(diode.IfAv, needs.MeanCurrent);
   s.Passes = s.Voltage.Passes && s.Current.Passes && s.SurgeCheck && s.SurgeCheck->Passes;
   s.Line = FitForwardLine(diode);
-  s.Heat = HeatOf(diode, r.Diodes.MeanCurrent, r.Diodes.RmsCurrent, ambient);
+  s.Heat = HeatOf(diode, needs.MeanCurrent, needs.RmsCurrent, ambient);
   if (diode.StringLength > 1 && diode.LeakageHot) {
     const long double n = diode.StringLength;
-    const long double vr = r.Diodes.NeededReverseVoltage;
+    const long double vr = needs.ReverseVoltage;
     EqualisingResistors e{};
     e.Count = diode.StringLength;
     e.Resistance = (diode.Vrrm - vr) / ((n - 1.0L) * *diode.LeakageHot);
@@ -215,12 +216,12 @@ DiodeSelection SelectDiode(const Design& design, const PartRatings& r, const Dio
   return s;
 }
 
-const DiodeDatasheet* SuggestDiode(const Design& design, const PartRatings& r,
-                                   long double ambient) {
+const DiodeDatasheet* SuggestDiode(const Design& design, const SupplyConditions& mains,
+                                   const DiodeNeeds& needs, long double ambient) {
   for (const DiodeDatasheet& d : DiodeCatalogue()) {
     // The cheap checks first; the surge only for a diode that passes them.
-    if (d.Vrrm < r.Diodes.NeededReverseVoltage || d.IfAv < r.Diodes.MeanCurrent) continue;
-    if (SelectDiode(design, r, d, ambient).Passes) return &d;
+    if (d.Vrrm < needs.ReverseVoltage || d.IfAv < needs.MeanCurrent) continue;
+    if (SelectDiode(design, mains, needs, d, ambient).Passes) return &d;
   }
   return nullptr;
 }

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "design/calculate.h"
-#include "design/ratings/part_ratings.h"
 #include "design/ratings/supply_conditions.h"
 #include "mathem/series_rlc.h"
 
@@ -113,10 +112,17 @@ struct DiodeSelection {
   std::optional<EqualisingResistors> Equalising;  // strings only
 };
 
-// The chosen diode against the design's needs (`ratings` from RateParts for
-// the same design and mains).
-DiodeSelection SelectDiode(const Design& design, const PartRatings& ratings,
-                           const DiodeDatasheet& diode, long double ambient);
+// What the bridge's diodes must withstand (part_ratings.h's DiodeRating).
+struct DiodeNeeds {
+  long double ReverseVoltage;  // V, the peak at high mains times the margin
+  long double MeanCurrent;     // A
+  long double RmsCurrent;      // A
+};
+
+// The chosen diode against the design's needs at `mains`.
+DiodeSelection SelectDiode(const Design& design, const SupplyConditions& mains,
+                           const DiodeNeeds& needs, const DiodeDatasheet& diode,
+                           long double ambient);
 
 // The surge with two of the method's diode resistances Rd, when no diode is
 // chosen.
@@ -124,7 +130,7 @@ mathem::SwitchOnSurge SurgeWithMethodDiodes(const Design& design, const SupplyCo
 
 // The first catalogue diode (smallest first) that passes every rating check;
 // nullptr when none does.
-const DiodeDatasheet* SuggestDiode(const Design& design, const PartRatings& ratings,
-                                   long double ambient);
+const DiodeDatasheet* SuggestDiode(const Design& design, const SupplyConditions& mains,
+                                   const DiodeNeeds& needs, long double ambient);
 
 }  // namespace tavro::design::ratings

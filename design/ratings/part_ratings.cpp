@@ -74,6 +74,13 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
   } catch (const mathem::NumericalFailure& e) {
     diode.SurgeFailure = e.what();
   }
+  if (!choices.Diode.empty()) {
+    const DiodeDatasheet* chosen = FindDiode(choices.Diode);
+    if (chosen == nullptr) throw UnknownDiode("no diode " + choices.Diode + " in the library");
+    const DiodeNeeds needs{diode.NeededReverseVoltage, diode.MeanCurrent, diode.RmsCurrent};
+    r.ChosenDiode = SelectDiode(d, mains, needs, *chosen, choices.AmbientTemperature);
+    r.SuggestedDiode = SuggestDiode(d, mains, needs, choices.AmbientTemperature);
+  }
   return r;
 }
 

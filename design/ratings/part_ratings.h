@@ -13,10 +13,12 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "design/calculate.h"
 #include "design/ratings/corners.h"
+#include "design/ratings/diode_catalogue.h"
 #include "design/ratings/standard_values.h"
 #include "design/ratings/supply_conditions.h"
 #include "mathem/series_rlc.h"
@@ -27,7 +29,15 @@ namespace tavro::design::ratings {
 struct PartChoices {
   long double CapacitanceTolerance = 0.20L;  // the part may be this fraction below its value
   CapacitanceSeries Series = CapacitanceSeries::E6;
-  long double DiodeVoltageMargin = 1.5L;  // reverse-voltage class over the peak at high mains
+  long double DiodeVoltageMargin = 1.5L;   // reverse-voltage class over the peak at high mains
+  std::string Diode;                       // a DiodeCatalogue() name; empty: none chosen
+  long double AmbientTemperature = 40.0L;  // °C, around the parts
+};
+
+// A diode name the catalogue does not hold.
+class UnknownDiode : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 struct CapacitorRating {
@@ -67,11 +77,16 @@ struct PartRatings {
   CapacitorRating Capacitor;
   DiodeRating Diodes;
   TransformerRating Transformer;
+  // With a diode chosen: it against the needs, and the smallest catalogue
+  // diode that passes every check (nullptr when none does).
+  std::optional<DiodeSelection> ChosenDiode;
+  const DiodeDatasheet* SuggestedDiode = nullptr;
 };
 
 // `mains` must be the supply the design was calculated for. Throws
 // mathem::NumericalFailure only for a design whose own numbers fault; the
 // corner at low mains and the surge report their own failures instead.
+// Throws UnknownDiode for a chosen diode the catalogue does not hold.
 PartRatings RateParts(const Design& design, const SupplyConditions& mains,
                       const PartChoices& choices = {});
 

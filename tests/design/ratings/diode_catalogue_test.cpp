@@ -12,6 +12,7 @@
 #include "design/calculate.h"
 #include "design/ratings/diode_catalogue.h"
 #include "design/ratings/part_ratings.h"
+#include "design/ratings/selection_table.h"
 #include "design/ratings/surge.h"
 
 namespace tavro::design::ratings {
@@ -23,6 +24,10 @@ const Design& Example(const DesignInputs& in) {
   if (it == designs.end()) it = designs.emplace(in.U0, std::get<Design>(Calculate(in))).first;
   return it->second;
 }
+DiodeNeeds Needs(const PartRatings& r) {
+  return {r.Diodes.NeededReverseVoltage, r.Diodes.MeanCurrent, r.Diodes.RmsCurrent};
+}
+
 const Design& WorkedExample() {
   return Example({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L});
 }
@@ -215,7 +220,7 @@ TEST(DiodeCatalogue, SurgeWithTheDiodesResistanceAgreesWithAnIntegration) {
 
 TEST(DiodeCatalogue, ChecksMarginsAndTheSuggestionForTheWorkedExample) {
   const PartRatings r = RateParts(WorkedExample(), {});
-  const DiodeSelection s = SelectDiode(WorkedExample(), r, *FindDiode("1N4001"), 40.0L);
+  const DiodeSelection s = SelectDiode(WorkedExample(), {}, Needs(r), *FindDiode("1N4001"), 40.0L);
   // 50 V against 1.5 × 19.534 V = 29.30 V: +70.6 %; 1 A against 0.5 A: +100 %.
   EXPECT_TRUE(s.Voltage.Passes);
   EXPECT_NEAR(static_cast<double>(s.Voltage.MarginPercent), (50 / 29.3012 - 1) * 100, 0.01);
@@ -227,12 +232,12 @@ TEST(DiodeCatalogue, ChecksMarginsAndTheSuggestionForTheWorkedExample) {
 
   // The suggestion passes everything, and every smaller catalogue entry
   // fails some check.
-  const DiodeDatasheet* suggested = SuggestDiode(WorkedExample(), r, 40.0L);
+  const DiodeDatasheet* suggested = SuggestDiode(WorkedExample(), {}, Needs(r), 40.0L);
   ASSERT_NE(suggested, nullptr);
-  EXPECT_TRUE(SelectDiode(WorkedExample(), r, *suggested, 40.0L).Passes);
+  EXPECT_TRUE(SelectDiode(WorkedExample(), {}, Needs(r), *suggested, 40.0L).Passes);
   for (const DiodeDatasheet& d : DiodeCatalogue()) {
     if (&d == suggested) break;
-    EXPECT_FALSE(SelectDiode(WorkedExample(), r, d, 40.0L).Passes) << d.Name;
+    EXPECT_FALSE(SelectDiode(WorkedExample(), {}, Needs(r), d, 40.0L).Passes) << d.Name;
   }
 }
 
@@ -241,7 +246,7 @@ TEST(DiodeCatalogue, ChecksMarginsAndTheSuggestionForTheWorkedExample) {
 TEST(DiodeCatalogue, StringsEqualisingResistorsByHand) {
   const Design& d = Example({1200.0L, 0.05L, 10.0L, 1, 1.0L, 1.0L});
   const PartRatings r = RateParts(d, {});
-  const DiodeSelection s = SelectDiode(d, r, *FindDiode("1N4007x3"), 40.0L);
+  const DiodeSelection s = SelectDiode(d, {}, Needs(r), *FindDiode("1N4007x3"), 40.0L);
   const double vr = static_cast<double>(r.Diodes.NeededReverseVoltage);
   ASSERT_LT(vr, 3000.0);
   ASSERT_TRUE(s.Equalising);
@@ -251,7 +256,34 @@ TEST(DiodeCatalogue, StringsEqualisingResistorsByHand) {
   EXPECT_NEAR(static_cast<double>(s.Equalising->Power), (vr / 3) * (vr / 3) / R, 1e-12);
   EXPECT_NEAR(static_cast<double>(s.Heat.PerDiodeLoss * 3), static_cast<double>(s.Heat.Loss),
               1e-15);
-  EXPECT_FALSE(SelectDiode(d, r, *FindDiode("1N4007"), 40.0L).Voltage.Passes);
+  EXPECT_FALSE(SelectDiode(d, {}, Needs(r), *FindDiode("1N4007"), 40.0L).Voltage.Passes);
+}
+
+}  // namespace
+}  // namespace tavro::design::ratings
+
+namespace tavro::design::ratings {
+namespace {
+
+// With a diode chosen the table gains its rows after the surge; without one
+// it is as before; a name the library lacks is refused.
+TEST(DiodeCatalogue, ChosenDiodeRowsInTheSelectionTable) {
+  const std::vector<SelectionRow> plain = SelectionRows(RateParts(WorkedExample(), {}), ',');
+  PartChoices choices;
+  choices.Diode = "1n5408";
+  const PartRatings r = RateParts(WorkedExample(), {}, choices);
+  ASSERT_TRUE(r.ChosenDiode);
+  EXPECT_EQ(r.ChosenDiode->Diode->Name, "1N5408");
+  const std::vector<SelectionRow> rows = SelectionRows(r, ',');
+  ASSERT_EQ(rows.size(), plain.size() + 8);
+  const std::size_t at = plain.size() - 7;  // after the conservative surge
+  EXPECT_EQ(rows[at].Requirement, "1N5408");
+  EXPECT_EQ(rows[at + 1].Choice, "1000 В против 29,3 В: годится, запас 3313 %");
+  // 15.4 A with 2·14.1 mΩ against the conservative 15.8 A.
+  EXPECT_EQ(rows[at + 3].Choice, "200 А против 15,4 А: годится, запас 1198 %");
+  EXPECT_EQ(rows[at + 7].Requirement, r.SuggestedDiode->Name);
+  choices.Diode = "1N4148";
+  EXPECT_THROW(RateParts(WorkedExample(), {}, choices), UnknownDiode);
 }
 
 }  // namespace

@@ -42,6 +42,9 @@ inline constexpr std::string_view kMainsTolerance = "mains tolerance";
 inline constexpr std::string_view kCapacitorTolerance =
     "capacitor tolerance must be a per cent from 0 to below 100";
 inline constexpr std::string_view kDiodeMargin = "diode margin must be a number from 1 to 10";
+inline constexpr std::string_view kUnknownDiode = "--diode: no diode in the library named ";
+inline constexpr std::string_view kAmbient =
+    "ambient temperature must be a number from -60 to 150 °C";
 inline constexpr std::string_view kFieldCount =
     "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found ";
 inline constexpr std::string_view kLimbs = "Limbs must be 1 or 2";

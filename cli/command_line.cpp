@@ -102,6 +102,9 @@ void Describe(CLI::App& app, Options& o) {
   app.add_flag("--e12", o.parts.E12, "pick the capacitance from the E12 series (default E6)");
   app.add_option("--diode-margin", o.parts.DiodeMargin,
                  "diode reverse-voltage class over the peak at high mains (default 1.5)");
+  app.add_option("--ambient", o.parts.Ambient,
+                 "air temperature around the diodes, °C, for their junction temperature "
+                 "(default 40)");
   app.add_flag("--ratings", o.ratings,
                "add the \"" +
                    i18n::TranslateUtf8(design::ratings::texts::kContext,
@@ -165,6 +168,12 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   try {
     app.parse(static_cast<int>(argv.size()), argv.data());
     CheckSimulationOptions(app, o.simulation);
+    // --diode also chooses the bridge's diode for the parts; a name outside
+    // the library is left for the simulation to refuse when it runs.
+    if (app.count("--diode") > 0 && ((!o.simulation.Simulate && o.simulation.SpiceFile.empty()) ||
+                                     design::ratings::FindDiode(o.simulation.Diode) != nullptr)) {
+      o.parts.Diode = o.simulation.Diode;
+    }
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e, out, err);
     return code == 0 ? kExitDesigned : kExitUsage;

@@ -22,6 +22,8 @@ struct RatingsRequest {
 // `separator`; the tolerances in per cent.
 struct RatingsOptions {
   std::string MainsVoltage, MainsFrequency, MainsTolerance, CapacitorTolerance, DiodeMargin;
+  std::string Diode;    // a library name (--diode); empty: none chosen
+  std::string Ambient;  // °C around the parts
   bool E12 = false;
 };
 
@@ -49,6 +51,9 @@ void WriteRatingsJson(json::Writer& json, const design::Design& design,
 // The batch's extra columns: the header (each name after a comma), a design's
 // values and the empty columns of a row with a message.
 std::string RatingsColumnsHeader();
+// With a diode chosen, its columns follow the others.
+std::string RatingsColumnsHeader(const RatingsRequest& request);
+std::string EmptyRatingsColumns(const RatingsRequest& request);
 std::string RatingsColumns(const design::Design& design, const RatingsRequest& request);
 std::string EmptyRatingsColumns();
 

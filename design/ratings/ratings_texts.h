@@ -199,6 +199,17 @@ inline constexpr std::string_view kEqualisingValue =
     TAVRO_TRANSLATABLE("ratings", "%1 шт. на плечо, не более %2 Ом, %3 Вт каждый");
 inline constexpr std::string_view kEqualisingImpossible =
     TAVRO_TRANSLATABLE("ratings", "цепочка коротка: её VRRM ниже нужного");
+// Warnings about the chosen diode (JSON "warnings").
+inline constexpr std::string_view kWarnDiodeReverse = TAVRO_TRANSLATABLE(
+    "ratings", "Повторяющееся обратное напряжение выбранного вентиля ниже нужного с запасом.");
+inline constexpr std::string_view kWarnDiodeCurrent = TAVRO_TRANSLATABLE(
+    "ratings", "Средний прямой ток выбранного вентиля ниже среднего тока через него.");
+inline constexpr std::string_view kWarnDiodeSurge = TAVRO_TRANSLATABLE(
+    "ratings",
+    "Ударный ток при включении больше IFSM выбранного вентиля: нужен ограничитель тока "
+    "включения или вентиль мощнее.");
+inline constexpr std::string_view kWarnDiodeHeatsink = TAVRO_TRANSLATABLE(
+    "ratings", "Выбранный вентиль без радиатора перегреется: нужен радиатор.");
 inline constexpr std::string_view kNoDiodeFits = TAVRO_TRANSLATABLE("ratings", "в библиотеке нет");
 
 }  // namespace tavro::design::ratings::texts

@@ -57,7 +57,8 @@ std::string ComposedTexts(const design::TextLookup& lookup) {
   r::SupplyConditions mains;
   mains.Supply = {117.5L, 60.0L};
   mains.Tolerance = 0.15L;
-  r::PartRatings other = r::RateParts(worked, mains, {0.20L, r::CapacitanceSeries::E12, 1.5L});
+  r::PartRatings other =
+      r::RateParts(worked, mains, {0.20L, r::CapacitanceSeries::E12, 1.5L, {}, 40.0L});
   table(other, '.');
   other.Diodes.Surge.reset();
   other.Diodes.SurgeFailure = "no surge";
@@ -113,6 +114,36 @@ std::vector<Marked> MarkedTexts() {
   }
   all.push_back({r::texts::kContext, *r::CheckSupply(220.0L, 50.0L, 60.0L)});
   all.push_back({r::texts::kContext, r::texts::kSelectionTitle});
+  for (std::string_view text : {r::texts::kChosenDiode,
+                                r::texts::kDiodeVrrm,
+                                r::texts::kDiodeIfav,
+                                r::texts::kDiodeIfsm,
+                                r::texts::kDiodeLoss,
+                                r::texts::kJunctionTemperature,
+                                r::texts::kHeatsink,
+                                r::texts::kEqualising,
+                                r::texts::kSuggestedDiode,
+                                r::texts::kDiodeFits,
+                                r::texts::kDiodeFails,
+                                r::texts::kRatingPasses,
+                                r::texts::kRatingFails,
+                                r::texts::kSurgeWithDiodes,
+                                r::texts::kDiodeLossValue,
+                                r::texts::kJunctionValue,
+                                r::texts::kJunctionNoFigure,
+                                r::texts::kHeatsinkNotNeeded,
+                                r::texts::kHeatsinkNeeded,
+                                r::texts::kHeatsinkNone,
+                                r::texts::kHeatsinkUnknown,
+                                r::texts::kEqualisingValue,
+                                r::texts::kEqualisingImpossible,
+                                r::texts::kWarnDiodeReverse,
+                                r::texts::kWarnDiodeCurrent,
+                                r::texts::kWarnDiodeSurge,
+                                r::texts::kWarnDiodeHeatsink,
+                                r::texts::kNoDiodeFits}) {
+    all.push_back({r::texts::kContext, text});
+  }
   for (const char* key :
        {"U0", "I0", "RipplePP", "Ripple100", "I2", "Idavg", "Idrms", "Idpk", "Beta", "Icrms"}) {
     all.push_back({simulation::texts::kContext, simulation::texts::QuantityName(key)});
@@ -172,7 +203,8 @@ TEST_F(CoreTexts, ResultsTablesFollowTheLanguageTheReportDoesNot) {
   i18n::UseLanguage(i18n::Language::English);
   const report::ReportContent content{
       {"12", "1", "1", "1", "1.2", "0.7"},
-      std::get<design::Design>(design::Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L})), '.'};
+      std::get<design::Design>(design::Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L})),
+      '.'};
   const std::string table = report::ResultsTabSeparated(content, Translated);
   EXPECT_FALSE(HasCyrillic(table)) << table;
   EXPECT_NE(table.find("Transformer frame power\t"), std::string::npos) << table;

@@ -91,6 +91,10 @@ inline constexpr std::string_view kCapacitorTolerance =
 inline constexpr std::string_view kCapacitorSeries = TAVRO_TRANSLATABLE("app", "Ряд ёмкостей");
 inline constexpr std::string_view kDiodeMargin =
     TAVRO_TRANSLATABLE("app", "Запас по обратному напряжению вентилей, раз");
+inline constexpr std::string_view kChosenDiode = TAVRO_TRANSLATABLE("app", "Вентиль");
+inline constexpr std::string_view kNoDiode = TAVRO_TRANSLATABLE("app", "не выбран");
+inline constexpr std::string_view kAmbient =
+    TAVRO_TRANSLATABLE("app", "Температура воздуха у вентилей, °C");
 inline constexpr std::string_view kE6 = "E6";
 inline constexpr std::string_view kE12 = "E12";
 

@@ -45,6 +45,25 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   diodeMargin_->setSingleStep(0.1);
   diodeMargin_->setRange(1.0, 10.0);
   diodeMargin_->setValue(static_cast<double>(choices.DiodeVoltageMargin));
+  diode_ = new QComboBox(this);
+  diode_->setObjectName("ChosenDiode");
+  Follow(*this, diode_, [this] {
+    if (diode_->count() == 0) diode_->addItem(QString());
+    diode_->setItemText(0, T(texts::kNoDiode));
+  });
+  for (const r::DiodeDatasheet& d : r::DiodeCatalogue())
+    diode_->addItem(QString::fromStdString(d.Name));
+  if (const r::DiodeDatasheet* chosen = r::FindDiode(choices.Diode)) {
+    diode_->setCurrentText(QString::fromStdString(chosen->Name));
+  } else {
+    choices_.Diode.clear();  // a stored name the library no longer holds
+  }
+  ambient_ = new QDoubleSpinBox(this);
+  ambient_->setObjectName("Ambient");
+  ambient_->setLocale(locale);
+  ambient_->setDecimals(0);
+  ambient_->setRange(-60.0, 150.0);
+  ambient_->setValue(static_cast<double>(choices.AmbientTemperature));
 
   table_ = new QTableWidget(0, 3, this);
   table_->setObjectName("SelectionTable");
@@ -72,7 +91,9 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   for (auto [text, box] :
        {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance, capacitorTolerance_},
         {texts::kCapacitorSeries, series_},
-        {texts::kDiodeMargin, diodeMargin_}}) {
+        {texts::kDiodeMargin, diodeMargin_},
+        {texts::kChosenDiode, diode_},
+        {texts::kAmbient, ambient_}}) {
     auto* label = new QLabel(this);
     Follow(*this, label, [label, text = text] { label->setText(T(text)); });
     label->setBuddy(box);
@@ -90,6 +111,8 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   connect(capacitorTolerance_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
   connect(diodeMargin_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
   connect(series_, &QComboBox::currentIndexChanged, this, &SelectionWindow::ReadChoices);
+  connect(diode_, &QComboBox::currentIndexChanged, this, &SelectionWindow::ReadChoices);
+  connect(ambient_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
 }
 
 void SelectionWindow::ReadChoices() {
@@ -104,6 +127,11 @@ void SelectionWindow::ReadChoices() {
   }
   choices_.Series =
       series_->currentIndex() == 1 ? r::CapacitanceSeries::E12 : r::CapacitanceSeries::E6;
+  choices_.Diode = diode_->currentIndex() > 0 ? diode_->currentText().toStdString() : std::string();
+  const double ambient = ambient_->value();
+  if (ambient != static_cast<double>(choices_.AmbientTemperature)) {
+    choices_.AmbientTemperature = static_cast<long double>(ambient);
+  }
   emit ChoicesChanged(choices_);
   Refresh();
 }

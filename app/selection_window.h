@@ -50,6 +50,8 @@ class SelectionWindow : public QWidget {
   QDoubleSpinBox* capacitorTolerance_;
   QComboBox* series_;
   QDoubleSpinBox* diodeMargin_;
+  QComboBox* diode_;  // "не выбран", then the library
+  QDoubleSpinBox* ambient_;
   QTableWidget* table_;
   QLabel* warnings_;
 };

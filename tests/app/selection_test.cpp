@@ -62,6 +62,17 @@ TEST_F(Selection, ChoicesRecomputeTheTableAndReachTheSettingsSink) {
   EXPECT_TRUE(TableText().contains("27000 мкФ (ряд E12)")) << TableText().toStdString();
   ASSERT_FALSE(saved.empty());
   EXPECT_EQ(saved.back().Parts.Series, r::CapacitanceSeries::E12);
+  // A diode chosen: its rows join the table; "не выбран" takes them away.
+  auto* diode = form.Selection()->findChild<QComboBox*>("ChosenDiode");
+  EXPECT_EQ(diode->itemText(0), "не выбран");
+  EXPECT_FALSE(TableText().contains("Температура перехода"));
+  diode->setCurrentText("1N5408");
+  EXPECT_EQ(saved.back().Parts.Diode, "1N5408");
+  EXPECT_TRUE(TableText().contains("1N5408: годится")) << TableText().toStdString();
+  EXPECT_TRUE(TableText().contains("Температура перехода"));
+  diode->setCurrentIndex(0);
+  EXPECT_EQ(saved.back().Parts.Diode, "");
+  EXPECT_FALSE(TableText().contains("Температура перехода"));
 }
 
 TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {
@@ -109,7 +120,7 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
 
   AppSettings s;
   s.Mains = {{117.5L, 60.0L}, 0.15L};
-  s.Parts = {0.10L, r::CapacitanceSeries::E12, 2.0L};
+  s.Parts = {0.10L, r::CapacitanceSeries::E12, 2.0L, "UF4007", 55.0L};
   s.Language = i18n::Language::English;
   SaveSettings(store, s);
   const AppSettings back = LoadSettings(store);
@@ -119,13 +130,17 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
   EXPECT_EQ(back.Parts.CapacitanceTolerance, 0.10L);
   EXPECT_EQ(back.Parts.Series, r::CapacitanceSeries::E12);
   EXPECT_EQ(back.Parts.DiodeVoltageMargin, 2.0L);
+  EXPECT_EQ(back.Parts.Diode, "UF4007");
+  EXPECT_EQ(back.Parts.AmbientTemperature, 55.0L);
   EXPECT_EQ(back.Language, i18n::Language::English);
 
   store.setValue("mains/voltage", "5000");
   store.setValue("mains/tolerance", "abc");
   store.setValue("interface/language", "fr");
+  store.setValue("parts/diode", "NOPE");
   const AppSettings odd = LoadSettings(store);
   EXPECT_EQ(odd.Language, i18n::Language::Russian);
+  EXPECT_EQ(odd.Parts.Diode, "");
   EXPECT_EQ(odd.Mains.Supply.Voltage, 220.0L);
   EXPECT_EQ(odd.Mains.Tolerance, 0.10L);
 }

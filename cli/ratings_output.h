@@ -22,9 +22,9 @@ struct RatingsRequest {
 // `separator`; the tolerances in per cent.
 struct RatingsOptions {
   std::string MainsVoltage, MainsFrequency, MainsTolerance, CapacitorTolerance, DiodeMargin;
+  bool E12 = false;
   std::string Diode;    // a library name (--diode); empty: none chosen
   std::string Ambient;  // °C around the parts
-  bool E12 = false;
 };
 
 // A request, or the message for the first option that is not a number in range.

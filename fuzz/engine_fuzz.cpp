@@ -8,7 +8,8 @@
 // Input: first byte: bit 0 two limbs, bit 1 comma separator, bit 2 the E12
 // series; the rest is newline-separated texts: U0, I0, Kp, Bm, Ud, then the
 // mains voltage, frequency and tolerance (%), the capacitor's tolerance (%)
-// and the diodes' voltage margin (missing or empty ones: the defaults).
+// and the diodes' voltage margin, the chosen diode's name and the ambient
+// temperature (missing or empty ones: the defaults).
 #include <rapidjson/document.h>
 
 #include <algorithm>
@@ -40,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const char separator = (data[0] & 2) != 0 ? ',' : '.';
   std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-  std::string texts[10];
+  std::string texts[12];
   for (std::string& text : texts) {
     const std::size_t end = rest.find('\n');
     text = std::string(rest.substr(0, end));
@@ -55,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   typed.Bm = texts[3];
   typed.Ud = texts[4];
   const cli::RatingsOptions options{texts[5], texts[6], texts[7], texts[8], texts[9],
-                                    (data[0] & 4) != 0};
+                                    (data[0] & 4) != 0, texts[10], texts[11]};
   const auto request = cli::ReadRatingsRequest(options, separator);
   const auto* parts = std::get_if<cli::RatingsRequest>(&request);
   if (parts == nullptr) return 0;
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string columns = cli::RatingsColumns(*d, *parts);
   if (std::count(columns.begin(), columns.end(), ',') !=
-      static_cast<long>(cli::EmptyRatingsColumns().size())) {
+      static_cast<long>(cli::EmptyRatingsColumns(*parts).size())) {
     Broken("the ratings columns are not all there", columns);
   }
   if (cli::RenderSelection(*d, *parts, separator).empty()) Broken("no parts table", json);

@@ -64,6 +64,13 @@ AppSettings LoadSettings(QSettings& store, i18n::Language firstStart) {
   if (store.value("parts/series").toString() == "E12") {
     s.Parts.Series = r::CapacitanceSeries::E12;
   }
+  // Only a name the library holds is taken back.
+  if (const r::DiodeDatasheet* d =
+          r::FindDiode(store.value("parts/diode").toString().toStdString())) {
+    s.Parts.Diode = d->Name;
+  }
+  s.Parts.Ambient =
+      Stored(store, "parts/ambient", s.Parts.Ambient, -60.0L, 150.0L);
   const std::string language = store.value("interface/language").toString().toStdString();
   s.Language = i18n::LanguageFromCode(language).value_or(firstStart);
   return s;
@@ -85,6 +92,8 @@ void SaveSettings(QSettings& store, const AppSettings& s) {
   store.setValue("parts/surge_limit", Text(s.Parts.SurgeLimit.value_or(0.0L)));
   store.setValue("parts/series",
                  s.Parts.Series == design::ratings::CapacitanceSeries::E12 ? "E12" : "E6");
+  store.setValue("parts/diode", QString::fromStdString(s.Parts.Diode));
+  store.setValue("parts/ambient", Text(s.Parts.Ambient));
   store.setValue("interface/language", Q(i18n::CodeOf(s.Language)));
   store.sync();
 }

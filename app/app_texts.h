@@ -137,6 +137,8 @@ inline constexpr std::string_view kSurgeLimitTip = TAVRO_TRANSLATABLE(
     "app",
     "Ударный ток, который выдерживают вентили (IFSM). Если ударный ток при включении больше, "
     "рассчитывается термистор NTC в первичной цепи. 0 — не задан.");
+inline constexpr std::string_view kChosenDiode = TAVRO_TRANSLATABLE("app", "Вентиль");
+inline constexpr std::string_view kNoDiode = TAVRO_TRANSLATABLE("app", "не выбран");
 inline constexpr std::string_view kE6 = "E6";
 inline constexpr std::string_view kE12 = "E12";
 

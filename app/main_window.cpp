@@ -275,12 +275,10 @@ void TForm1::ExportPdf() {
     std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
                                                      settings_.Parts, separator, simulated)};
     for (pdf::PdfTable& table : SimulationTables(separator)) extra.push_back(std::move(table));
-    pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
-                        {report::ContentOf(procedure_),
-                         design::DiodeCurrent(*procedure_.LastDesign()),
-                         clock_(),
-                         timeSeparator_,
-                         std::move(extra)});
+    pdf::WritePdfReport(
+        QFile::encodeName(fileName).toStdString(),
+        {report::ContentOf(procedure_), design::DiodeCurrent(*procedure_.LastDesign()), clock_(),
+         timeSeparator_, std::move(extra)});
   });
 }
 
@@ -333,14 +331,13 @@ void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
 }
 
 void TForm1::PlaceBesideMe(QWidget& window, int index) {
-  const QMargins frame(geometry().left() - frameGeometry().left(),
-                       geometry().top() - frameGeometry().top(),
-                       frameGeometry().right() - geometry().right(),
-                       frameGeometry().bottom() - geometry().bottom());
+  const QMargins frame(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
   const QSize margins(frame.left() + frame.right(), frame.top() + frame.bottom());
-  const Placement p = PlaceBeside(frameGeometry(), screen()->availableGeometry(),
-                                  window.sizeHint() + margins,
-                                  window.minimumSizeHint() + margins, index);
+  const Placement p =
+      PlaceBeside(frameGeometry(), screen()->availableGeometry(), window.sizeHint() + margins,
+                  window.minimumSizeHint() + margins, index);
   if (p.MainTopLeft != frameGeometry().topLeft()) move(p.MainTopLeft);
   window.resize(p.Window.size() - margins);
   window.move(p.Window.topLeft());
@@ -360,9 +357,13 @@ void TForm1::OpenPlot(QPointer<Window>& window, int index) {
   });
 }
 
-void TForm1::N7Click() { OpenPlot(loadPlot_, 0); }
+void TForm1::N7Click() {
+  OpenPlot(loadPlot_, 0);
+}
 
-void TForm1::N8Click() { OpenPlot(pulsePlot_, 1); }
+void TForm1::N8Click() {
+  OpenPlot(pulsePlot_, 1);
+}
 
 void TForm1::OpenSimulation() {
   Guarded([this] {
@@ -376,6 +377,7 @@ void TForm1::OpenSimulation() {
         if (selection_ && procedure_.State().Calculated) ShowDesignIn(*selection_);
       });
     }
+    simulation_->PreferDiode(settings_.Parts.Diode);  // the parts' diode by default
     simulation_->show();
     simulation_->raise();
   });
@@ -618,13 +620,17 @@ void TForm1::SetText(Field field, std::string_view text) {
   }
 }
 
-bool TForm1::RadioButton2Checked() const { return controls_.radioButton2->isChecked(); }
+bool TForm1::RadioButton2Checked() const {
+  return controls_.radioButton2->isChecked();
+}
 
 void TForm1::SetGroupEnabled(Group group, bool enabled) {
   controls_.Group(group)->setEnabled(enabled);
 }
 
-int TForm1::TrackBarPosition() const { return controls_.trackBar1->value(); }
+int TForm1::TrackBarPosition() const {
+  return controls_.trackBar1->value();
+}
 
 void TForm1::SetTrackBarPosition(int position) {
   const QSignalBlocker quiet(controls_.trackBar1);

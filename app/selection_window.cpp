@@ -87,6 +87,19 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   diodeMargin_->setSingleStep(0.1);
   diodeMargin_->setRange(1.0, 10.0);
   diodeMargin_->setValue(static_cast<double>(choices.DiodeVoltageMargin));
+  diode_ = new QComboBox(this);
+  diode_->setObjectName("ChosenDiode");
+  Follow(*this, diode_, [this] {
+    if (diode_->count() == 0) diode_->addItem(QString());
+    diode_->setItemText(0, T(texts::kNoDiode));
+  });
+  for (const r::DiodeDatasheet& d : r::DiodeCatalogue())
+    diode_->addItem(QString::fromStdString(d.Name));
+  if (const r::DiodeDatasheet* chosen = r::FindDiode(choices.Diode)) {
+    diode_->setCurrentText(QString::fromStdString(chosen->Name));
+  } else {
+    choices_.Diode.clear();  // a stored name the library no longer holds
+  }
 
   // Two rows of four: the capacitor's, then the heat's and the switch-on's.
   QHBoxLayout* lossRows[] = {new QHBoxLayout, new QHBoxLayout};
@@ -140,7 +153,8 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   for (auto [text, box] :
        {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance, capacitorTolerance_},
         {texts::kCapacitorSeries, series_},
-        {texts::kDiodeMargin, diodeMargin_}}) {
+        {texts::kDiodeMargin, diodeMargin_},
+        {texts::kChosenDiode, diode_}}) {
     auto* label = new QLabel(this);
     Follow(*this, label, [label, text = text] { label->setText(T(text)); });
     label->setBuddy(box);
@@ -159,6 +173,7 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   connect(capacitorTolerance_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
   connect(diodeMargin_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
   connect(series_, &QComboBox::currentIndexChanged, this, &SelectionWindow::ReadChoices);
+  connect(diode_, &QComboBox::currentIndexChanged, this, &SelectionWindow::ReadChoices);
 }
 
 void SelectionWindow::ReadChoices() {
@@ -185,6 +200,7 @@ void SelectionWindow::ReadChoices() {
       choices_.*c.Optional = std::max(static_cast<long double>(value), c.Range.Low);
     }
   }
+  choices_.Diode = diode_->currentIndex() > 0 ? diode_->currentText().toStdString() : std::string();
   emit ChoicesChanged(choices_);
   Refresh();
 }

@@ -59,6 +59,7 @@ class SelectionWindow : public QWidget {
   // The capacitor's, the losses' and the switch-on protection's choices, in
   // the order of kLossChoices (selection_window.cpp).
   std::vector<QDoubleSpinBox*> lossChoices_;
+  QComboBox* diode_;  // "не выбран", then the library
   QTableWidget* table_;
   QLabel* warnings_;
 };

@@ -456,4 +456,9 @@ void ExportSpiceNetlist(QWidget* owner, const design::Design& design, const desi
   }
 }
 
+void SimulationWindow::PreferDiode(const std::string& name) {
+  const int index = diode_->findText(QString::fromStdString(name), Qt::MatchFixedString);
+  if (!name.empty() && index >= 0 && index < diode_->count() - 1) diode_->setCurrentIndex(index);
+}
+
 }  // namespace tavro::app

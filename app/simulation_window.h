@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "app/messages.h"
 #include "design/calculate.h"
@@ -48,6 +49,10 @@ class SimulationWindow : public QWidget {
  public:
   explicit SimulationWindow(char decimalSeparator, QWidget* parent = nullptr);
   ~SimulationWindow() override;
+
+  // Selects the shipped model of the parts' chosen diode (by name; an empty
+  // or unknown name leaves the choice as it is).
+  void PreferDiode(const std::string& name);
 
   void SetMessageSink(MessageSink sink) { message_ = std::move(sink); }
   // The helper to run (TAVRO_SIMULATE, beside the program, installed, built).

@@ -58,7 +58,8 @@ std::string Join(std::initializer_list<long double> values) {
 }
 
 BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields,
-                    std::string_view message, bool ratings, std::string_view stage = {}) {
+                    std::string_view message, const RatingsRequest* ratings,
+                    std::string_view stage = {}) {
   std::string row = std::to_string(lineNumber);
   for (std::size_t i = 0; i < kInputCount; ++i) {
     row += ',';
@@ -66,7 +67,7 @@ BatchRow MessageRow(long lineNumber, const std::vector<std::string_view>& fields
   }
   row.append(kResultColumns, ',');
   row += ',' + CsvField(message) + ',' + std::string(stage);
-  if (ratings) row += EmptyRatingsColumns();
+  if (ratings) row += EmptyRatingsColumns(*ratings);
   return {row, false, {}};
 }
 
@@ -158,17 +159,17 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
   const bool withRatings = ratings != nullptr;
   if (fields.size() != kInputCount && fields.size() != kInputWithMainsCount) {
     return MessageRow(lineNumber, fields,
-                      std::string(texts::kFieldCount) + std::to_string(fields.size()), withRatings);
+                      std::string(texts::kFieldCount) + std::to_string(fields.size()), ratings);
   }
   if (fields[3] != "1" && fields[3] != "2") {
-    return MessageRow(lineNumber, fields, texts::kLimbs, withRatings);
+    return MessageRow(lineNumber, fields, texts::kLimbs, ratings);
   }
   RatingsRequest request = ratings != nullptr ? *ratings : RatingsRequest{};
   if (mains != nullptr) request.Mains = *mains;
   if (fields.size() == kInputWithMainsCount) {
     auto own = ReadSupply(fields[6], fields[7], fields[8], '.');
     if (const auto* message = std::get_if<std::string>(&own)) {
-      return MessageRow(lineNumber, fields, *message, withRatings);
+      return MessageRow(lineNumber, fields, *message, ratings);
     }
     request.Mains = std::get<design::ratings::SupplyConditions>(own);
   }
@@ -179,8 +180,7 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
   const design::InputReading reading = design::ReadInputs(typed, '.');
   if (const auto* rejection = std::get_if<design::InputRejection>(&reading)) {
     return MessageRow(lineNumber, fields,
-                      i18n::TranslateUtf8(design::texts::kContext, rejection->Message),
-                      withRatings);
+                      i18n::TranslateUtf8(design::texts::kContext, rejection->Message), ratings);
   }
   design::CalculationOptions options;
   options.Supply = request.Mains.Supply;
@@ -190,7 +190,7 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
     return MessageRow(
         lineNumber, fields,
         i18n::TranslateUtf8(design::texts::kContext, design::texts::FailureMessage(failure->Stage)),
-        withRatings, design::StageName(failure->Stage));
+        ratings, design::StageName(failure->Stage));
   }
 
   const design::Design& d = std::get<design::Design>(calculation);
@@ -212,8 +212,8 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
                       const design::ratings::SupplyConditions* mains) {
   jobs = std::max(jobs, 1);
   BatchSummary summary;
-  out << BatchHeader(ratings != nullptr) << (extension != nullptr ? extension->Columns : "")
-      << '\n';
+  out << (ratings ? std::string(kColumns) + RatingsColumnsHeader(*ratings) : BatchHeader())
+      << (extension != nullptr ? extension->Columns : "") << '\n';
 
   const ReadErrorsThrow errorsThrow(in);
   long lineNumber = 0;
@@ -260,9 +260,8 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
       for (std::size_t i = next++; i < chunk.size(); i = next++) {
-        rows[i] = chunk[i].TooLong
-                      ? MessageRow(chunk[i].Number, {}, TooLongMessage(), ratings != nullptr)
-                      : CalculateRow(chunk[i].Number, chunk[i].Text, ratings, mains);
+        rows[i] = chunk[i].TooLong ? MessageRow(chunk[i].Number, {}, TooLongMessage(), ratings)
+                                   : CalculateRow(chunk[i].Number, chunk[i].Text, ratings, mains);
       }
     };
     const std::size_t helpers =

@@ -114,7 +114,8 @@ void Describe(CLI::App& app, Options& o) {
                  "the capacitor's rated life, h (default 2000)");
   app.add_option("--capacitor-temperature", o.parts.CapacitorTemperature,
                  "the temperature of the capacitor's rated life, °C (default 105)");
-  app.add_option("--ambient", o.parts.Ambient, "ambient temperature, °C (default 40)");
+  app.add_option("--ambient", o.parts.Ambient, "air temperature around the parts, °C, for the diodes' junction and the "
+                 "capacitor's life (default 40)");
   app.add_option("--core-loss-share", o.parts.CoreLossShare,
                  "the transformer's core loss over its copper loss (default 1)");
   app.add_option("--fuse-factor", o.parts.FuseFactor,
@@ -171,6 +172,7 @@ std::optional<std::string> TakeFileSettings(const CLI::App& app, design::DesignS
   if (given("--core-loss-share")) s.CoreLossShare.reset();
   if (given("--fuse-factor")) s.FuseFactor.reset();
   if (given("--surge-limit")) s.SurgeLimit.reset();
+  if (given("--diode")) s.Diode.reset();
   if (auto entry = design::ratings::TakeSettings(s, parts.Mains, parts.Choices)) return entry;
   if (s.SimulationLoad && *s.SimulationLoad != "resistive" && *s.SimulationLoad != "current") {
     return "simulation.load";
@@ -228,6 +230,12 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   try {
     app.parse(static_cast<int>(argv.size()), argv.data());
     CheckSimulationOptions(app, o.simulation);
+    // --diode also chooses the bridge's diode for the parts; a name outside
+    // the library is left for the simulation to refuse when it runs.
+    if (app.count("--diode") > 0 && ((!o.simulation.Simulate && o.simulation.SpiceFile.empty()) ||
+                                     design::ratings::FindDiode(o.simulation.Diode) != nullptr)) {
+      o.parts.Diode = o.simulation.Diode;
+    }
   } catch (const CLI::ParseError& e) {
     const int code = app.exit(e, out, err);
     return code == 0 ? kExitDesigned : kExitUsage;

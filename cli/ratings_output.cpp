@@ -45,12 +45,104 @@ constexpr std::string_view kColumns =
     ",mains_voltage,mains_frequency,mains_tolerance,U0_low_mains,Umin_low_mains,"
     "U0_no_load_high_mains,Urev_high_mains,Icap_rms,C_needed,C_standard,Ucap_class,"
     "Udiode_class,Id_mean,Isurge,surge_phase,U2_rated_load,warnings,Ucap_switch_on,Ucap_need,"
-    "Ucap_headroom,Cap_ESR,Cap_loss,Cap_life,Transformer_copper_loss,Efficiency,NTC_cold_"
-    "resistance,"
-    "Fuse_rating,Fuse_surge_i2t,Fuse_melting_i2t";
+    "Ucap_headroom,Cap_ESR,Cap_loss,Cap_life,Transformer_copper_loss,Efficiency,"
+    "NTC_cold_resistance,Fuse_rating,Fuse_surge_i2t,Fuse_melting_i2t";
 // One comma before each column's name.
 constexpr std::size_t kColumnCount =
     static_cast<std::size_t>(std::count(kColumns.begin(), kColumns.end(), ','));
+// The chosen diode's columns, after the others.
+constexpr std::string_view kDiodeColumns =
+    ",diode,diode_passes,Vrrm_margin_pct,IFav_margin_pct,Isurge_with_diodes,IFSM_margin_pct,"
+    "P_diode,P_bridge,Tj,heatsink_Rth_max,diode_suggested";
+constexpr std::size_t kDiodeColumnCount =
+    static_cast<std::size_t>(std::count(kDiodeColumns.begin(), kDiodeColumns.end(), ','));
+
+void Check(Writer& json, std::string_view key, const ratings::RatingCheck& c) {
+  Key(json, key);
+  json.StartObject();
+  Members(json, {{"rating", c.Rating}, {"need", c.Need}, {"margin_percent", c.MarginPercent}});
+  Key(json, "passes");
+  json.Bool(c.Passes);
+  json.EndObject();
+}
+
+// "ratings.diodes.chosen": the chosen diode's checks.
+void WriteChosenDiode(Writer& json, const ratings::PartRatings& r) {
+  const ratings::DiodeSelection& s = *r.ChosenDiode;
+  Key(json, "chosen");
+  json.StartObject();
+  Key(json, "model");
+  String(json, s.Diode->Name);
+  Key(json, "source");
+  String(json, s.Diode->Source);
+  Key(json, "passes");
+  json.Bool(s.Passes);
+  Check(json, "reverse_voltage", s.Voltage);
+  Check(json, "mean_current", s.Current);
+  Key(json, "surge_with_diodes");
+  json.StartObject();
+  if (s.Surge && s.SurgeCheck) {
+    Members(json, {{"current", s.Surge->Current},
+                   {"added_resistance", 2.0L * s.Diode->Rs},
+                   {"phase_degrees", design::Degrees(s.Surge->Phase)}});
+    Check(json, "ifsm", *s.SurgeCheck);
+  } else {
+    Key(json, "error");
+    String(json, s.SurgeFailure);
+  }
+  json.EndObject();
+  if (const auto& e = s.Equalising) {
+    Key(json, "equalising_resistors");
+    json.StartObject();
+    Key(json, "count");
+    json.Int(e->Count);
+    Members(json, {{"largest_resistance", e->Resistance}, {"power", e->Power}});
+    json.EndObject();
+  }
+  Key(json, "suggested");
+  if (r.SuggestedDiode) {
+    String(json, r.SuggestedDiode->Name);
+  } else {
+    json.Null();
+  }
+  json.EndObject();
+}
+
+// "losses": the diodes' part.
+// The chosen diode's loss and heat, a member of "losses".
+void WriteDiodeLosses(Writer& json, const ratings::PartRatings& r) {
+  const ratings::DiodeSelection& s = *r.ChosenDiode;
+  Key(json, "diodes");
+  json.StartObject();
+  Members(json, {{"Vf0", s.Line.Vf0},
+                 {"rd", s.Line.Rd},
+                 {"one_diode", s.Heat.Loss},
+                 {"bridge", s.Heat.BridgeLoss},
+                 {"ambient", r.Choices.Ambient},
+                 {"junction_max", s.Diode->TjMax}});
+  OptionalNumber(json, "junction_temperature", s.Heat.JunctionTemperature);
+  Key(json, "needs_heatsink");
+  json.Bool(s.Heat.NeedsHeatsink);
+  OptionalNumber(json, "heatsink_max_rth", s.Heat.HeatsinkMaxRth);
+  json.EndObject();
+}
+
+void Warning(Writer& json, std::string_view kind, std::string_view text) {
+  json.StartObject();
+  Key(json, "kind");
+  String(json, kind);
+  Key(json, "text");
+  String(json, i18n::TranslateUtf8(ratings::texts::kContext, text));
+  json.EndObject();
+}
+
+void WriteDiodeWarnings(Writer& json, const ratings::DiodeSelection& s) {
+  if (!s.Voltage.Passes) Warning(json, "diode-reverse-voltage", ratings::texts::kWarnDiodeReverse);
+  if (!s.Current.Passes) Warning(json, "diode-mean-current", ratings::texts::kWarnDiodeCurrent);
+  if (s.SurgeCheck && !s.SurgeCheck->Passes)
+    Warning(json, "diode-surge", ratings::texts::kWarnDiodeSurge);
+  if (s.Heat.NeedsHeatsink) Warning(json, "diode-heatsink", ratings::texts::kWarnDiodeHeatsink);
+}
 
 // Which figures the current ratings rest on.
 void WriteCurrentBasis(Writer& json, const ratings::PartRatings& r) {
@@ -112,6 +204,7 @@ void WriteLossesJson(Writer& json, const ratings::PartRatings& r) {
     Key(json, "error");
     String(json, r.HeatFailure);
   }
+  if (r.ChosenDiode) WriteDiodeLosses(json, r);
   json.EndObject();
 }
 
@@ -222,6 +315,11 @@ std::variant<RatingsRequest, std::string> ReadRatingsRequest(const RatingsOption
   }
   if (!o.CapacitorEsr.empty()) r.Choices.CapacitorEsr = esr;
   if (!o.SurgeLimit.empty()) r.Choices.SurgeLimit = limit;
+  if (!o.Diode.empty()) {
+    const ratings::DiodeDatasheet* diode = ratings::FindDiode(o.Diode);
+    if (diode == nullptr) return std::string(texts::kUnknownDiode) + o.Diode;
+    r.Choices.Diode = diode->Name;
+  }
   return r;
 }
 
@@ -343,6 +441,7 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
   Members(json, {{"mean_current", r.Diodes.MeanCurrent},
                  {"rms_current", r.Diodes.RmsCurrent},
                  {"peak_current", r.Diodes.PeakCurrent}});
+  if (r.ChosenDiode) WriteChosenDiode(json, r);
   Key(json, "surge");
   json.StartObject();
   if (const auto& s = r.Diodes.Surge) {
@@ -381,7 +480,17 @@ void WriteRatingsJson(Writer& json, const design::Design& d, const RatingsReques
     String(json, i18n::TranslateUtf8(ratings::texts::kContext, ratings::WarningText(k)));
     json.EndObject();
   }
+  if (r.ChosenDiode) WriteDiodeWarnings(json, *r.ChosenDiode);
   json.EndArray();
+}
+
+std::string RatingsColumnsHeader(const RatingsRequest& request) {
+  return std::string(kColumns) +
+         (request.Choices.Diode.empty() ? std::string() : std::string(kDiodeColumns));
+}
+
+std::string EmptyRatingsColumns(const RatingsRequest& request) {
+  return std::string(kColumnCount + (request.Choices.Diode.empty() ? 0 : kDiodeColumnCount), ',');
 }
 
 std::string RatingsColumnsHeader() {
@@ -430,6 +539,19 @@ std::string RatingsColumns(const design::Design& d, const RatingsRequest& reques
   add(Optional(r.SwitchOn.PrimaryFuse.Rating));
   add(Optional(r.SwitchOn.PrimaryFuse.SurgeIntegral));
   add(Optional(r.SwitchOn.PrimaryFuse.MeltingIntegral));
+  if (const auto& s = r.ChosenDiode) {
+    add(s->Diode->Name);
+    add(s->Passes ? "1" : "0");
+    add(Exact(s->Voltage.MarginPercent));
+    add(Exact(s->Current.MarginPercent));
+    add(s->Surge ? Exact(s->Surge->Current) : std::string());
+    add(s->SurgeCheck ? Exact(s->SurgeCheck->MarginPercent) : std::string());
+    add(Exact(s->Heat.Loss));
+    add(Exact(s->Heat.BridgeLoss));
+    add(Optional(s->Heat.JunctionTemperature));
+    add(Optional(s->Heat.HeatsinkMaxRth));
+    add(r.SuggestedDiode ? r.SuggestedDiode->Name : std::string());
+  }
   return row;
 }
 

@@ -26,6 +26,7 @@ struct RatingsOptions {
   bool E12 = false;
   std::string CapacitorMargin, CapacitorEsr, CapacitorLife, CapacitorTemperature, Ambient,
       CoreLossShare, FuseFactor, SurgeLimit;
+  std::string Diode;  // a library name (--diode); empty: none chosen
 };
 
 // A request, or the message for the first option that is not a number in range.
@@ -62,6 +63,9 @@ std::string WithBodyOf(const std::string& json, const std::string& before,
 // The batch's extra columns: the header (each name after a comma), a design's
 // values and the empty columns of a row with a message.
 std::string RatingsColumnsHeader();
+// With a diode chosen, its columns follow the others.
+std::string RatingsColumnsHeader(const RatingsRequest& request);
+std::string EmptyRatingsColumns(const RatingsRequest& request);
 std::string RatingsColumns(const design::Design& design, const RatingsRequest& request);
 std::string EmptyRatingsColumns();
 

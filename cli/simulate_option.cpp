@@ -133,8 +133,9 @@ void DescribeSimulation(CLI::App& app, SimulateOptions& o) {
                "check the design in ngspice: the method's own assumptions, the real circuit and "
                "the switch-on surge (adds \"simulation\" to --json)");
   CLI::Option* diode = app.add_option("--diode", o.Diode,
-                                      "diode model of the real circuit: 1N4007 (default), "
-                                      "1N5408, 1N5822, MUR460");
+                                      "the bridge's diode, by its name in the library "
+                                      "(diodes.lib): the parts are checked against its ratings, "
+                                      "and the real circuit uses its model (default 1N4007)");
   app.add_option("--diode-model", o.DiodeModel, "a diode's .model line instead of --diode")
       ->excludes(diode);
   app.add_option("--esr", o.Esr, "series resistance of the filter capacitor, ohm")
@@ -148,7 +149,7 @@ void DescribeSimulation(CLI::App& app, SimulateOptions& o) {
 
 void CheckSimulationOptions(const CLI::App& app, const SimulateOptions& o) {
   if (o.Simulate || !o.SpiceFile.empty()) return;
-  for (const char* option : {"--diode", "--diode-model", "--esr", "--load"}) {
+  for (const char* option : {"--diode-model", "--esr", "--load"}) {
     if (app.count(option) > 0) throw CLI::ValidationError(option, "needs --simulate or --spice");
   }
 }

@@ -64,6 +64,7 @@ constexpr SettingEntry kSettingEntries[] = {
     {"parts", "core_loss_share", &DesignSettings::CoreLossShare, nullptr},
     {"parts", "fuse_factor", &DesignSettings::FuseFactor, nullptr},
     {"parts", "surge_limit", &DesignSettings::SurgeLimit, nullptr},
+    {"parts", "diode", nullptr, &DesignSettings::Diode},
     {"simulation", "diode", nullptr, &DesignSettings::SimulationDiode},
     {"simulation", "diode_model", nullptr, &DesignSettings::SimulationModel},
     {"simulation", "esr", &DesignSettings::SimulationEsr, nullptr},

@@ -54,6 +54,7 @@ struct DesignSettings {
   std::optional<long double> CoreLossShare;              // core loss over copper loss
   std::optional<long double> FuseFactor;                 // fuse rating over the primary current
   std::optional<long double> SurgeLimit;                 // A; none: no limiter sized
+  std::optional<std::string> Diode;                      // the bridge's diode, "" for none
   std::optional<std::string> SimulationDiode;            // a shipped model's name
   std::optional<std::string> SimulationModel;            // the user's .model line, or ""
   std::optional<long double> SimulationEsr;              // Ω

@@ -10,7 +10,8 @@
 // mains voltage, frequency and tolerance (%), the capacitor's tolerance (%),
 // the diodes' voltage margin, the capacitor's voltage margin, ESR, rated life
 // and temperature, the ambient, the core loss share, the fuse factor and the
-// allowed surge (missing or empty ones: the defaults).
+// allowed surge, and the chosen diode's name (missing or empty ones: the
+// defaults).
 #include <rapidjson/document.h>
 
 #include <algorithm>
@@ -42,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const char separator = (data[0] & 2) != 0 ? ',' : '.';
   std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-  std::string texts[18];
+  std::string texts[19];
   for (std::string& text : texts) {
     const std::size_t end = rest.find('\n');
     text = std::string(rest.substr(0, end));
@@ -72,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.CoreLossShare = texts[15];
   options.FuseFactor = texts[16];
   options.SurgeLimit = texts[17];
+  options.Diode = texts[18];
   const auto request = cli::ReadRatingsRequest(options, separator);
   const auto* parts = std::get_if<cli::RatingsRequest>(&request);
   if (parts == nullptr) return 0;
@@ -105,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string columns = cli::RatingsColumns(*d, *parts);
   if (std::count(columns.begin(), columns.end(), ',') !=
-      static_cast<long>(cli::EmptyRatingsColumns().size())) {
+      static_cast<long>(cli::EmptyRatingsColumns(*parts).size())) {
     Broken("the ratings columns are not all there", columns);
   }
   if (cli::RenderSelection(*d, *parts, separator).empty()) Broken("no parts table", json);

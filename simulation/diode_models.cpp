@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "design/ratings/diode_catalogue.h"
 #include "simulation/diode_library_text.h"
 #include "simulation/spice_values.h"
 
@@ -165,18 +166,13 @@ double BreakdownVoltage(std::string_view line) {
 
 double RatedReverseVoltage(const std::string& name, std::string_view line) {
   double rated = BreakdownVoltage(line);
+  // A shipped model is rated at its datasheet's VRRM (the catalogue) where
+  // that is below its breakdown.
   for (const DiodeModel& m : ShippedDiodes()) {
     if (m.Line != line || m.Name != name) continue;
-    // The first "<number> V" of the description.
-    const std::vector<std::string> w = Words(m.About);
-    for (std::size_t i = 0; i + 1 < w.size(); ++i) {
-      if (w[i + 1] != "V") continue;
-      double v = 0.0;
-      const char* end = w[i].data() + w[i].size();
-      if (std::from_chars(w[i].data(), end, v).ptr == end && v > 0.0) {
-        rated = std::isnan(rated) ? v : std::min(rated, v);
-        break;
-      }
+    if (const design::ratings::DiodeDatasheet* d = design::ratings::FindDiode(name)) {
+      const double vrrm = static_cast<double>(d->Vrrm);
+      rated = std::isnan(rated) ? vrrm : std::min(rated, vrrm);
     }
   }
   return rated;

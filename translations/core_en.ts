@@ -618,6 +618,118 @@
         <source>%1 В (амплитуда при сети +%2 % за вычетом падения на вентилях): выброса нет</source>
         <translation>%1 V (the crest at mains +%2 % less the diodes&apos; drop): no overshoot</translation>
     </message>
+    <message>
+        <source>Вентиль</source>
+        <translation>Diode</translation>
+    </message>
+    <message>
+        <source>Повторяющееся обратное напряжение VRRM</source>
+        <translation>Repetitive peak reverse voltage VRRM</translation>
+    </message>
+    <message>
+        <source>Средний прямой ток IF(AV)</source>
+        <translation>Average forward current IF(AV)</translation>
+    </message>
+    <message>
+        <source>Ударный ток с сопротивлением вентилей</source>
+        <translation>Switch-on surge with the diodes' resistance</translation>
+    </message>
+    <message>
+        <source>Потери проводимости в вентиле</source>
+        <translation>Conduction loss of one diode</translation>
+    </message>
+    <message>
+        <source>Температура перехода</source>
+        <translation>Junction temperature</translation>
+    </message>
+    <message>
+        <source>Радиатор</source>
+        <translation>Heatsink</translation>
+    </message>
+    <message>
+        <source>Выравнивающие резисторы</source>
+        <translation>Equalising resistors</translation>
+    </message>
+    <message>
+        <source>Наименьший подходящий вентиль библиотеки</source>
+        <translation>Smallest suitable diode in the library</translation>
+    </message>
+    <message>
+        <source>%1: годится</source>
+        <translation>%1: suitable</translation>
+    </message>
+    <message>
+        <source>%1: не годится</source>
+        <translation>%1: not suitable</translation>
+    </message>
+    <message>
+        <source>%2 против %1: годится, запас %3 %</source>
+        <translation>%2 against %1: passes, margin %3 %</translation>
+    </message>
+    <message>
+        <source>%2 против %1: не годится, не хватает %3 %</source>
+        <translation>%2 against %1: fails, %3 % short</translation>
+    </message>
+    <message>
+        <source>%1 А с сопротивлением двух вентилей %2 Ом (без него %3 А); IFSM проверен по нему</source>
+        <translation>%1 A with two diodes' resistance of %2 Ω (%3 A without it); IFSM is checked against it</translation>
+    </message>
+    <message>
+        <source>%1 Вт, мост %2 Вт (Vf0·Iср + rd·Iд², Vf0 = %3 В, rd = %4 Ом)</source>
+        <translation>%1 W, bridge %2 W (Vf0·Iavg + rd·Irms², Vf0 = %3 V, rd = %4 Ω)</translation>
+    </message>
+    <message>
+        <source>%1 °C без радиатора при %2 °C вокруг (не более %3 °C)</source>
+        <translation>%1 °C without a heatsink at %2 °C ambient (at most %3 °C)</translation>
+    </message>
+    <message>
+        <source>RθJA без радиатора не опубликовано (%2 °C вокруг, не более %3 °C)</source>
+        <translation>RθJA without a heatsink not published (%2 °C ambient, at most %3 °C)</translation>
+    </message>
+    <message>
+        <source>не нужен</source>
+        <translation>not needed</translation>
+    </message>
+    <message>
+        <source>нужен: не более %1 К/Вт на весь мост</source>
+        <translation>needed: at most %1 K/W for the whole bridge</translation>
+    </message>
+    <message>
+        <source>нужен: никакой радиатор не удержит переход ниже предела</source>
+        <translation>needed: no heatsink keeps the junction below its limit</translation>
+    </message>
+    <message>
+        <source>нужен: тепловое сопротивление переход–вывод не опубликовано</source>
+        <translation>needed: the junction-to-lead thermal resistance is not published</translation>
+    </message>
+    <message>
+        <source>%1 шт. на плечо, не более %2 Ом, %3 Вт каждый</source>
+        <translation>%1 per arm, at most %2 Ω, %3 W each</translation>
+    </message>
+    <message>
+        <source>цепочка коротка: её VRRM ниже нужного</source>
+        <translation>string too short: its VRRM is below the need</translation>
+    </message>
+    <message>
+        <source>Повторяющееся обратное напряжение выбранного вентиля ниже нужного с запасом.</source>
+        <translation>The chosen diode's repetitive peak reverse voltage is below the need with its margin.</translation>
+    </message>
+    <message>
+        <source>Средний прямой ток выбранного вентиля ниже среднего тока через него.</source>
+        <translation>The chosen diode's average forward current rating is below its mean current.</translation>
+    </message>
+    <message>
+        <source>Ударный ток при включении больше IFSM выбранного вентиля: нужен ограничитель тока включения или вентиль мощнее.</source>
+        <translation>The switch-on surge exceeds the chosen diode's IFSM: an inrush limiter or a larger diode is needed.</translation>
+    </message>
+    <message>
+        <source>Выбранный вентиль без радиатора перегреется: нужен радиатор.</source>
+        <translation>The chosen diode overheats without a heatsink: a heatsink is needed.</translation>
+    </message>
+    <message>
+        <source>в библиотеке нет</source>
+        <translation>none in the library</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

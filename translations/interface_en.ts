@@ -216,6 +216,18 @@
         <translation>Diode reverse voltage margin, times</translation>
     </message>
     <message>
+        <source>Вентиль</source>
+        <translation>Diode</translation>
+    </message>
+    <message>
+        <source>не выбран</source>
+        <translation>none chosen</translation>
+    </message>
+    <message>
+        <source>Температура воздуха у вентилей, °C</source>
+        <translation>Air temperature at the diodes, °C</translation>
+    </message>
+    <message>
         <source>Расчёт</source>
         <translation>Calculate</translation>
     </message>

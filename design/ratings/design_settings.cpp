@@ -1,6 +1,7 @@
 #include "design/ratings/design_settings.h"
 
 #include "design/ratings/choice_limits.h"
+#include "design/ratings/diode_catalogue.h"
 
 namespace tavro::design::ratings {
 namespace {
@@ -61,6 +62,7 @@ DesignSettings SettingsOf(const SupplyConditions& mains, const PartChoices& part
   s.CapacitorSeries = parts.Series == CapacitanceSeries::E12 ? "E12" : "E6";
   for (const NumberChoice& n : kNumbers) s.*n.Setting = parts.*n.Choice;
   for (const OptionalChoice& o : kOptionals) s.*o.Setting = parts.*o.Choice;
+  s.Diode = parts.Diode;
   return s;
 }
 
@@ -88,6 +90,11 @@ std::optional<std::string> TakeSettings(const DesignSettings& s, SupplyCondition
   for (const OptionalChoice& o : kOptionals) {
     if (!within(s.*o.Setting, o.Range)) return o.Entry;
   }
+  const DiodeDatasheet* diode = nullptr;
+  if (s.Diode && !s.Diode->empty()) {
+    diode = FindDiode(*s.Diode);
+    if (diode == nullptr) return "parts.diode";
+  }
   SupplyConditions m = mains;
   PartChoices p = parts;
   if (s.MainsVoltage) m.Supply.Voltage = *s.MainsVoltage;
@@ -105,6 +112,7 @@ std::optional<std::string> TakeSettings(const DesignSettings& s, SupplyCondition
   for (const OptionalChoice& o : kOptionals) {
     if (s.*o.Setting) p.*o.Choice = s.*o.Setting;
   }
+  if (s.Diode) p.Diode = diode != nullptr ? diode->Name : std::string();
   mains = m;
   parts = p;
   return std::nullopt;

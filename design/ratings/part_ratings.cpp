@@ -146,8 +146,16 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
   } catch (const mathem::NumericalFailure& e) {
     diode.SurgeFailure = e.what();
   }
+  if (!choices.Diode.empty()) {
+    const DiodeDatasheet* chosen = FindDiode(choices.Diode);
+    if (chosen == nullptr) throw UnknownDiode("no diode " + choices.Diode + " in the library");
+    const DiodeNeeds needs{diode.NeededReverseVoltage, diode.MeanCurrent, diode.RmsCurrent};
+    r.ChosenDiode = SelectDiode(d, mains, needs, *chosen, choices.Ambient);
+    r.SuggestedDiode = SuggestDiode(d, mains, needs, choices.Ambient);
+  }
   try {
-    r.Heat = LossesOf(d, r);
+    r.Heat = LossesOf(d, r, r.ChosenDiode ? std::optional(r.ChosenDiode->Heat.BridgeLoss)
+                                          : std::nullopt);
   } catch (const mathem::NumericalFailure& e) {
     r.HeatFailure = e.what();
   }

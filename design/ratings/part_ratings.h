@@ -17,11 +17,13 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "design/calculate.h"
 #include "design/ratings/corners.h"
 #include "design/ratings/heat_and_switch_on.h"
+#include "design/ratings/diode_catalogue.h"
 #include "design/ratings/standard_values.h"
 #include "design/ratings/supply_conditions.h"
 #include "mathem/series_rlc.h"
@@ -33,6 +35,7 @@ struct PartChoices {
   long double CapacitanceTolerance = 0.20L;  // the part may be this fraction below its value
   CapacitanceSeries Series = CapacitanceSeries::E6;
   long double DiodeVoltageMargin = 1.5L;      // reverse-voltage class over the peak at high mains
+  std::string Diode = {};                     // a DiodeCatalogue() name; empty: none chosen
   long double CapacitorVoltageMargin = 1.2L;  // voltage class over the capacitor's voltage need
   // The capacitor's series resistance at twice the mains frequency, ohm; none:
   // estimated from a typical dissipation factor (losses.h).
@@ -56,6 +59,12 @@ struct SimulatedFigures {
   long double DiodePeak;     // A
   // The simulated lowest instantaneous output, V, where the report gives it.
   std::optional<long double> LowestVoltage;
+};
+
+// A diode name the catalogue does not hold.
+class UnknownDiode : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 struct CapacitorRating {
@@ -138,11 +147,16 @@ struct PartRatings {
   std::optional<Losses> Heat;
   std::string HeatFailure;
   Protection SwitchOn;
+  // With a diode chosen: it against the needs, and the smallest catalogue
+  // diode that passes every check (nullptr when none does).
+  std::optional<DiodeSelection> ChosenDiode;
+  const DiodeDatasheet* SuggestedDiode = nullptr;
 };
 
 // `mains` must be the supply the design was calculated for. Throws
 // mathem::NumericalFailure only for a design whose own numbers fault; the
 // corner at low mains and the surge report their own failures instead.
+// Throws UnknownDiode for a chosen diode the catalogue does not hold.
 PartRatings RateParts(const Design& design, const SupplyConditions& mains,
                       const PartChoices& choices = {},
                       const std::optional<SimulatedFigures>& simulated = std::nullopt);

@@ -45,6 +45,16 @@ mathem::SeriesRlc CircuitWithLimiter(const Design& d, const SupplyConditions& ma
   return c;
 }
 
+std::optional<long double> AllowedSurge(const PartRatings& r) {
+  if (r.Choices.SurgeLimit) return r.Choices.SurgeLimit;
+  if (r.ChosenDiode) return r.ChosenDiode->Diode->Ifsm;
+  return std::nullopt;
+}
+
+const std::optional<mathem::SwitchOnSurge>& RatedSurge(const PartRatings& r) {
+  return r.ChosenDiode && r.ChosenDiode->Surge ? r.ChosenDiode->Surge : r.Diodes.Surge;
+}
+
 Protection ProtectionOf(const Design& d, const PartRatings& r) {
   Protection p;
   const SupplyConditions& mains = r.Mains;
@@ -72,9 +82,11 @@ Protection ProtectionOf(const Design& d, const PartRatings& r) {
   const long double C = r.Capacitor.Capacitance.value_or(r.Capacitor.NeededCapacitance) * 1e-6L;
   l.Energy = C * r.Capacitor.VoltageNeed * r.Capacitor.VoltageNeed / 2.0L;
   long double limiter = 0.0L;
-  if (r.Choices.SurgeLimit && r.Diodes.Surge && r.Diodes.Surge->Current > *r.Choices.SurgeLimit) {
+  const std::optional<long double> allowed = AllowedSurge(r);
+  const std::optional<mathem::SwitchOnSurge>& surge = RatedSurge(r);
+  if (allowed && surge && surge->Current > *allowed) {
     l.Needed = true;
-    l.AllowedSurge = *r.Choices.SurgeLimit;
+    l.AllowedSurge = *allowed;
     try {
       // The surge cannot pass (Em − drop)/R: that much resistance is enough.
       const mathem::SeriesRlc base = ChargingCircuit(d, mains);

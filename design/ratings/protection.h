@@ -30,6 +30,13 @@ std::optional<long double> TypicalMeltingIntegral(long double rating);
 mathem::SeriesRlc CircuitWithLimiter(const Design& design, const SupplyConditions& mains,
                                      long double primaryResistance);
 
+// The surge the parts allow: the one given (PartChoices::SurgeLimit), else
+// the chosen diode's IFSM; none when neither is there.
+std::optional<long double> AllowedSurge(const PartRatings& ratings);
+// The surge the parts are rated against: with the chosen diode's resistance
+// where a diode is chosen, else the conservative one.
+const std::optional<mathem::SwitchOnSurge>& RatedSurge(const PartRatings& ratings);
+
 Protection ProtectionOf(const Design& design, const PartRatings& ratings);
 
 }  // namespace tavro::design::ratings

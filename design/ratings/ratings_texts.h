@@ -251,4 +251,69 @@ inline constexpr std::string_view kMainsToleranceOutOfRange =
 inline constexpr std::string_view kOutputsGroupForMains =
     TAVRO_TRANSLATABLE("ratings", "Выходные данные (питающая сеть %1 В / %2 Гц)");
 
+// The chosen diode's rows (selection_table.cpp, "The chosen diode" in
+// docs/method.md).
+inline constexpr std::string_view kChosenDiode = TAVRO_TRANSLATABLE("ratings", "Вентиль");
+inline constexpr std::string_view kDiodeVrrm =
+    TAVRO_TRANSLATABLE("ratings", "Повторяющееся обратное напряжение VRRM");
+inline constexpr std::string_view kDiodeIfav =
+    TAVRO_TRANSLATABLE("ratings", "Средний прямой ток IF(AV)");
+inline constexpr std::string_view kDiodeIfsm =
+    TAVRO_TRANSLATABLE("ratings", "Ударный ток с сопротивлением вентилей");
+inline constexpr std::string_view kDiodeLoss =
+    TAVRO_TRANSLATABLE("ratings", "Потери проводимости в вентиле");
+inline constexpr std::string_view kJunctionTemperature =
+    TAVRO_TRANSLATABLE("ratings", "Температура перехода");
+inline constexpr std::string_view kHeatsink = TAVRO_TRANSLATABLE("ratings", "Радиатор");
+inline constexpr std::string_view kEqualising =
+    TAVRO_TRANSLATABLE("ratings", "Выравнивающие резисторы");
+inline constexpr std::string_view kSuggestedDiode =
+    TAVRO_TRANSLATABLE("ratings", "Наименьший подходящий вентиль библиотеки");
+// %1 the model's name.
+inline constexpr std::string_view kDiodeFits = TAVRO_TRANSLATABLE("ratings", "%1: годится");
+inline constexpr std::string_view kDiodeFails = TAVRO_TRANSLATABLE("ratings", "%1: не годится");
+// %1 the need, %2 the rating (values with units), %3 the margin in per cent.
+inline constexpr std::string_view kRatingPasses =
+    TAVRO_TRANSLATABLE("ratings", "%2 против %1: годится, запас %3 %");
+inline constexpr std::string_view kRatingFails =
+    TAVRO_TRANSLATABLE("ratings", "%2 против %1: не годится, не хватает %3 %");
+// %1 the surge with two diodes' RS, %2 their resistance 2·RS, %3 the
+// conservative surge without it.
+inline constexpr std::string_view kSurgeWithDiodes = TAVRO_TRANSLATABLE(
+    "ratings", "%1 А с сопротивлением двух вентилей %2 Ом (без него %3 А); IFSM проверен по нему");
+// %1 the loss of one arm, %2 of the bridge, %3 Vf0, %4 rd.
+inline constexpr std::string_view kDiodeLossValue =
+    TAVRO_TRANSLATABLE("ratings", "%1 Вт, мост %2 Вт (Vf0·Iср + rd·Iд², Vf0 = %3 В, rd = %4 Ом)");
+// %1 the junction temperature, %2 the ambient, %3 the diode's Tj max.
+inline constexpr std::string_view kJunctionValue =
+    TAVRO_TRANSLATABLE("ratings", "%1 °C без радиатора при %2 °C вокруг (не более %3 °C)");
+// %2 the ambient, %3 Tj max: no free-standing thermal resistance published.
+inline constexpr std::string_view kJunctionNoFigure = TAVRO_TRANSLATABLE(
+    "ratings", "RθJA без радиатора не опубликовано (%2 °C вокруг, не более %3 °C)");
+inline constexpr std::string_view kHeatsinkNotNeeded = TAVRO_TRANSLATABLE("ratings", "не нужен");
+// %1 the largest heatsink-to-ambient thermal resistance.
+inline constexpr std::string_view kHeatsinkNeeded =
+    TAVRO_TRANSLATABLE("ratings", "нужен: не более %1 К/Вт на весь мост");
+inline constexpr std::string_view kHeatsinkNone =
+    TAVRO_TRANSLATABLE("ratings", "нужен: никакой радиатор не удержит переход ниже предела");
+inline constexpr std::string_view kHeatsinkUnknown =
+    TAVRO_TRANSLATABLE("ratings", "нужен: тепловое сопротивление переход–вывод не опубликовано");
+// %1 how many (one per diode), %2 the largest resistance, %3 its power.
+inline constexpr std::string_view kEqualisingValue =
+    TAVRO_TRANSLATABLE("ratings", "%1 шт. на плечо, не более %2 Ом, %3 Вт каждый");
+inline constexpr std::string_view kEqualisingImpossible =
+    TAVRO_TRANSLATABLE("ratings", "цепочка коротка: её VRRM ниже нужного");
+// Warnings about the chosen diode (JSON "warnings").
+inline constexpr std::string_view kWarnDiodeReverse = TAVRO_TRANSLATABLE(
+    "ratings", "Повторяющееся обратное напряжение выбранного вентиля ниже нужного с запасом.");
+inline constexpr std::string_view kWarnDiodeCurrent = TAVRO_TRANSLATABLE(
+    "ratings", "Средний прямой ток выбранного вентиля ниже среднего тока через него.");
+inline constexpr std::string_view kWarnDiodeSurge = TAVRO_TRANSLATABLE(
+    "ratings",
+    "Ударный ток при включении больше IFSM выбранного вентиля: нужен ограничитель тока "
+    "включения или вентиль мощнее.");
+inline constexpr std::string_view kWarnDiodeHeatsink = TAVRO_TRANSLATABLE(
+    "ratings", "Выбранный вентиль без радиатора перегреется: нужен радиатор.");
+inline constexpr std::string_view kNoDiodeFits = TAVRO_TRANSLATABLE("ratings", "в библиотеке нет");
+
 }  // namespace tavro::design::ratings::texts

@@ -1,6 +1,9 @@
 #include "design/ratings/selection_table.h"
 
+#include <cmath>
+
 #include "design/operating_point.h"
+#include "design/ratings/protection.h"
 #include "design/ratings/quantity_format.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/text_template.h"
@@ -45,6 +48,60 @@ class Rows {
   const TextLookup& lookup_;
   std::vector<SelectionRow> rows_;
 };
+
+std::string Check(const Rows& rows, const RatingCheck& c, std::string_view unit) {
+  return rows.Fill(c.Passes ? texts::kRatingPasses : texts::kRatingFails,
+                   {rows.Fill(unit, {rows.Q(c.Need)}), rows.Fill(unit, {rows.S(c.Rating)}),
+                    rows.Q(std::fabs(c.MarginPercent))});
+}
+
+void ChosenDiodeRows(Rows& rows, const PartRatings& r, const TextLookup& lookup) {
+  namespace t = texts;
+  const DiodeSelection& s = *r.ChosenDiode;
+  const DiodeDatasheet& d = *s.Diode;
+  rows.Row(t::kChosenDiode, d.Name, rows.Fill(s.Passes ? t::kDiodeFits : t::kDiodeFails, {d.Name}));
+  rows.Row(t::kDiodeVrrm, rows.Fill(t::kVolts, {rows.Q(s.Voltage.Need)}),
+           Check(rows, s.Voltage, t::kVolts));
+  rows.Row(t::kDiodeIfav, rows.Fill(t::kAmperes, {rows.Q(s.Current.Need)}),
+           Check(rows, s.Current, t::kAmperes));
+  if (s.Surge && s.SurgeCheck) {
+    const std::string conservative = r.Diodes.Surge ? rows.Q(r.Diodes.Surge->Current) : "—";
+    rows.Row(t::kDiodeIfsm,
+             rows.Fill(t::kSurgeWithDiodes,
+                       {rows.Q(s.Surge->Current), rows.Q(2.0L * d.Rs), conservative}),
+             Check(rows, *s.SurgeCheck, t::kAmperes));
+  } else {
+    rows.Row(t::kDiodeIfsm, NotComputedText(s.SurgeFailure, lookup));
+  }
+  if (s.Equalising) {
+    const EqualisingResistors& e = *s.Equalising;
+    rows.Row(t::kEqualising, e.Resistance > 0.0L ? rows.Fill(t::kEqualisingValue,
+                                                             {rows.S(e.Count), rows.Q(e.Resistance),
+                                                              rows.Q(e.Power)})
+                                                 : rows.Text(t::kEqualisingImpossible));
+  }
+  const DiodeHeat& h = s.Heat;
+  rows.Row(t::kDiodeLoss, rows.Fill(t::kDiodeLossValue, {rows.Q(h.Loss), rows.Q(h.BridgeLoss),
+                                                         rows.Q(s.Line.Vf0), rows.Q(s.Line.Rd)}));
+  const std::string ambient = rows.S(r.Choices.Ambient);
+  rows.Row(t::kJunctionTemperature,
+           h.JunctionTemperature ? rows.Fill(t::kJunctionValue, {rows.Q(*h.JunctionTemperature),
+                                                                 ambient, rows.S(d.TjMax)})
+                                 : rows.Fill(t::kJunctionNoFigure, {"", ambient, rows.S(d.TjMax)}));
+  std::string heatsink;
+  if (!h.NeedsHeatsink) {
+    heatsink = rows.Text(t::kHeatsinkNotNeeded);
+  } else if (!h.HeatsinkMaxRth) {
+    heatsink = rows.Text(t::kHeatsinkUnknown);
+  } else if (*h.HeatsinkMaxRth <= 0.0L) {
+    heatsink = rows.Text(t::kHeatsinkNone);
+  } else {
+    heatsink = rows.Fill(t::kHeatsinkNeeded, {rows.Q(*h.HeatsinkMaxRth)});
+  }
+  rows.Row(t::kHeatsink, heatsink);
+  rows.Row(t::kSuggestedDiode,
+           r.SuggestedDiode ? r.SuggestedDiode->Name : rows.Text(t::kNoDiodeFits));
+}
 
 }  // namespace
 
@@ -136,6 +193,7 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
   } else {
     rows.Row(t::kSurge, NotComputedText(d.SurgeFailure, lookup));
   }
+  if (r.ChosenDiode) ChosenDiodeRows(rows, r, lookup);
 
   const TransformerRating& tr = r.Transformer;
   rows.Heading(t::kTransformerHeading);
@@ -179,12 +237,14 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
   const Limiter& ntc = r.SwitchOn.NtcLimiter;
   const Fuse& fuse = r.SwitchOn.PrimaryFuse;
   rows.Heading(t::kSwitchOnHeading);
-  if (!r.Choices.SurgeLimit) {
+  const std::optional<long double> allowed = AllowedSurge(r);
+  const std::optional<mathem::SwitchOnSurge>& rated = RatedSurge(r);
+  if (!allowed) {
     rows.Row(t::kLimiter, rows.Text(t::kLimiterNoLimit));
   } else if (!ntc.Needed) {
-    rows.Row(t::kLimiter, d.Surge ? rows.Fill(t::kLimiterNotNeeded, {rows.Q(d.Surge->Current),
-                                                                     rows.Q(*r.Choices.SurgeLimit)})
-                                  : NotComputedText(d.SurgeFailure, lookup));
+    rows.Row(t::kLimiter, rated ? rows.Fill(t::kLimiterNotNeeded,
+                                            {rows.Q(rated->Current), rows.Q(*allowed)})
+                                : NotComputedText(d.SurgeFailure, lookup));
   } else if (!ntc.Failure.empty() || !ntc.SurgeWith) {
     rows.Row(t::kLimiter, NotComputedText(ntc.Failure, lookup));
   } else {

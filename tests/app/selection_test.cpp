@@ -76,6 +76,17 @@ TEST_F(Selection, ChoicesRecomputeTheTableAndReachTheSettingsSink) {
   limit->setValue(0.0);
   EXPECT_FALSE(saved.back().Parts.SurgeLimit.has_value());
   EXPECT_TRUE(TableText().contains("допустимый ударный ток не задан"));
+  // A diode chosen: its rows join the table; "не выбран" takes them away.
+  auto* diode = form.Selection()->findChild<QComboBox*>("ChosenDiode");
+  EXPECT_EQ(diode->itemText(0), "не выбран");
+  EXPECT_FALSE(TableText().contains("Температура перехода"));
+  diode->setCurrentText("1N5408");
+  EXPECT_EQ(saved.back().Parts.Diode, "1N5408");
+  EXPECT_TRUE(TableText().contains("1N5408: годится")) << TableText().toStdString();
+  EXPECT_TRUE(TableText().contains("Температура перехода"));
+  diode->setCurrentIndex(0);
+  EXPECT_EQ(saved.back().Parts.Diode, "");
+  EXPECT_FALSE(TableText().contains("Температура перехода"));
 }
 
 TEST_F(Selection, DefaultMainsKeepTheCaptionAndOtherMainsAreNamed) {
@@ -175,7 +186,9 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
   s.Mains = {{117.5L, 60.0L}, 0.15L};
   s.Parts = {.CapacitanceTolerance = 0.10L,
              .Series = r::CapacitanceSeries::E12,
-             .DiodeVoltageMargin = 2.0L};
+             .DiodeVoltageMargin = 2.0L,
+             .Diode = "UF4007",
+             .Ambient = 55.0L};
   s.Language = i18n::Language::English;
   SaveSettings(store, s);
   const AppSettings back = LoadSettings(store);
@@ -185,13 +198,17 @@ TEST(AppSettingsStore, RoundTripAndOutOfRangeValuesKeepTheDefaults) {
   EXPECT_EQ(back.Parts.CapacitanceTolerance, 0.10L);
   EXPECT_EQ(back.Parts.Series, r::CapacitanceSeries::E12);
   EXPECT_EQ(back.Parts.DiodeVoltageMargin, 2.0L);
+  EXPECT_EQ(back.Parts.Diode, "UF4007");
+  EXPECT_EQ(back.Parts.Ambient, 55.0L);
   EXPECT_EQ(back.Language, i18n::Language::English);
 
   store.setValue("mains/voltage", "5000");
   store.setValue("mains/tolerance", "abc");
   store.setValue("interface/language", "fr");
+  store.setValue("parts/diode", "NOPE");
   const AppSettings odd = LoadSettings(store);
   EXPECT_EQ(odd.Language, i18n::Language::Russian);
+  EXPECT_EQ(odd.Parts.Diode, "");
   // The first start follows the system's locale; a stored choice wins after.
   QSettings fresh(dir.filePath("fresh.ini"), QSettings::IniFormat);
   for (const auto& [locale, language] :

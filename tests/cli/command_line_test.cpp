@@ -230,11 +230,9 @@ TEST(Cli, EmptyFileNamesAndCircuitOptionsWithoutASimulationAreUsageErrors) {
                                                        {"--pdf", ""},
                                                        {"--spice", ""},
                                                        {"--report", ""},
-                                                       {"--diode", "1N5408"},
                                                        {"--diode-model", ".model x D(IS=1n)"},
                                                        {"--esr", "0.1"},
                                                        {"--load", "current"},
-                                                       {"--batch", "--diode", "1N5408"},
                                                        {"--batch", "--spice", "x.cir"}};
   for (const std::vector<std::string>& extra : cases) {
     SCOPED_TRACE(extra[0] + " " + extra.back());

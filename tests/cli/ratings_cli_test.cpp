@@ -181,5 +181,43 @@ TEST(RatingsCli, CapacitorLossAndProtectionChoicesReachTheirGroups) {
       << header;
 }
 
+// --diode chooses the bridge's diode without a simulation too: the JSON gains
+// its checks, losses and warnings, the batch its columns at the end; a name
+// outside the library is a usage error.
+TEST(RatingsCli, DiodeChoiceReachesJsonAndBatch) {
+  const CliRun r = Cli(WorkedExample({"--json", "--diode", "1n4001", "--ambient", "25"}));
+  EXPECT_EQ(r.status, kExitDesigned) << r.err;
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError());
+  const auto& chosen = doc["ratings"]["diodes"]["chosen"];
+  EXPECT_STREQ(chosen["model"].GetString(), "1N4001");
+  EXPECT_TRUE(chosen["reverse_voltage"]["passes"].GetBool());
+  EXPECT_EQ(doc["losses"]["diodes"]["ambient"].GetDouble(), 25.0);
+  EXPECT_FALSE(doc["losses"]["diodes"]["needs_heatsink"].GetBool());
+
+  // 10 A is above the 1N4001's 1 A: a warning, and the batch says it fails.
+  const CliRun big = Cli({"--batch", "--ratings", "--diode", "1N4001"}, "12,10,1,1,1.2,0.7\n");
+  std::istringstream lines(big.out);
+  std::string line;
+  std::getline(lines, line);
+  const std::vector<std::string> header = test::CsvFields(line);
+  EXPECT_EQ(header.back(), "diode_suggested");
+  EXPECT_EQ(line.substr(0, BatchHeader(true).size()), BatchHeader(true));
+  std::getline(lines, line);
+  const std::vector<std::string> row = test::CsvFields(line);
+  ASSERT_EQ(row.size(), header.size());
+  const auto column = [&](const std::string& name) {
+    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+  };
+  EXPECT_EQ(row[column("diode")], "1N4001");
+  EXPECT_EQ(row[column("diode_passes")], "0");
+  EXPECT_EQ(row[column("IFav_margin_pct")], "-80");
+
+  const CliRun unknown = Cli(WorkedExample({"--diode", "NOPE"}));
+  EXPECT_EQ(unknown.status, kExitUsage);
+  EXPECT_NE(unknown.err.find("NOPE"), std::string::npos) << unknown.err;
+}
+
 }  // namespace
 }  // namespace tavro::cli

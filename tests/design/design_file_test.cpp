@@ -64,6 +64,7 @@ TEST(DesignFile, SettingsComeBackExactlyAndAVersionOneFileHasNone) {
                    .CoreLossShare = 0.5L,
                    .FuseFactor = 1.6L,
                    .SurgeLimit = 30.0L,
+                   .Diode = "UF4007",
                    .SimulationDiode = "1N5408",
                    .SimulationModel = ".model D1 D(IS=1n RS=0.1 \"x\")",
                    .SimulationEsr = 0.125L,

@@ -119,7 +119,35 @@ std::vector<Marked> MarkedTexts() {
   all.push_back({r::texts::kContext, *r::CheckSupply(220.0L, 50.0L, 60.0L)});
   all.push_back({r::texts::kContext, r::texts::kSelectionTitle});
   for (std::string_view text : {r::texts::kFuseIntegralUnknown, r::texts::kFails,
-                                r::texts::kLimiterNotNeeded, r::texts::kNominalLowest}) {
+                                r::texts::kLimiterNotNeeded, r::texts::kNominalLowest,
+                                r::texts::kChosenDiode,
+                                r::texts::kDiodeVrrm,
+                                r::texts::kDiodeIfav,
+                                r::texts::kDiodeIfsm,
+                                r::texts::kDiodeLoss,
+                                r::texts::kJunctionTemperature,
+                                r::texts::kHeatsink,
+                                r::texts::kEqualising,
+                                r::texts::kSuggestedDiode,
+                                r::texts::kDiodeFits,
+                                r::texts::kDiodeFails,
+                                r::texts::kRatingPasses,
+                                r::texts::kRatingFails,
+                                r::texts::kSurgeWithDiodes,
+                                r::texts::kDiodeLossValue,
+                                r::texts::kJunctionValue,
+                                r::texts::kJunctionNoFigure,
+                                r::texts::kHeatsinkNotNeeded,
+                                r::texts::kHeatsinkNeeded,
+                                r::texts::kHeatsinkNone,
+                                r::texts::kHeatsinkUnknown,
+                                r::texts::kEqualisingValue,
+                                r::texts::kEqualisingImpossible,
+                                r::texts::kWarnDiodeReverse,
+                                r::texts::kWarnDiodeCurrent,
+                                r::texts::kWarnDiodeSurge,
+                                r::texts::kWarnDiodeHeatsink,
+                                r::texts::kNoDiodeFits}) {
     all.push_back({r::texts::kContext, text});
   }
   for (const char* key :

@@ -1,3 +1,4 @@
+#include "design/ratings/diode_catalogue.h"
 #include "simulation/netlist.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST(Netlist, RejectsEveryValueThatNgspiceWouldMisread) {
 }
 
 TEST(DiodeModels, ShippedModelsAreValidAndNameTheirSource) {
-  ASSERT_EQ(ShippedDiodes().size(), 4u);
+  ASSERT_EQ(ShippedDiodes().size(), 34u);
   for (const DiodeModel& m : ShippedDiodes()) {
     EXPECT_FALSE(m.Source.empty()) << m.Name;
     EXPECT_EQ(ValidateModelLine(m.Line).Line, m.Line) << m.Name;
@@ -74,14 +75,19 @@ TEST(DiodeModels, ShippedModelsAreValidAndNameTheirSource) {
   EXPECT_THROW(ShippedDiode("1N4148"), RejectedValue);
 }
 
-// A part's rating is the lower of its model's breakdown and its voltage class.
+// A part's rating is the lower of its model's breakdown and its datasheet's
+// VRRM: the MUR460's model breaks down at 800 V, the part is rated 600 V.
 TEST(DiodeModels, RatedReverseVoltageOfEveryShippedModel) {
   const std::pair<const char*, double> rated[] = {
-      {"1N4007", 1000}, {"1N5408", 1000}, {"1N5822", 40}, {"MUR460", 600}};
-  ASSERT_EQ(ShippedDiodes().size(), std::size(rated));
+      {"1N4007", 1000}, {"1N5408", 1000}, {"1N5822", 40}, {"MUR460", 600}, {"1N4007x3", 3000}};
   for (const auto& [name, volts] : rated) {
     const DiodeModel& m = ShippedDiode(name);
     EXPECT_EQ(RatedReverseVoltage(m.Name, m.Line), volts) << name;
+  }
+  for (const DiodeModel& m : ShippedDiodes()) {
+    const auto* datasheet = design::ratings::FindDiode(m.Name);
+    ASSERT_NE(datasheet, nullptr) << m.Name;
+    EXPECT_EQ(RatedReverseVoltage(m.Name, m.Line), static_cast<double>(datasheet->Vrrm)) << m.Name;
   }
   // A typed model has only its BV, or none.
   EXPECT_EQ(RatedReverseVoltage("x", ValidateModelLine(".model x D(BV=800)").Line), 800);

@@ -22,6 +22,7 @@ TEST(DesignSettings, ChoicesComeBackBitForBitAndARefusalChangesNothing) {
   PartChoices parts;
   parts.CapacitorEsr = 0.031L;
   parts.Series = CapacitanceSeries::E12;
+  parts.Diode = "1N5408";
   DesignFile file;
   file.Settings = SettingsOf(mains, parts);
   const DesignFileReading reading = ParseDesignFile(DesignFileText(file), ',');
@@ -36,9 +37,13 @@ TEST(DesignSettings, ChoicesComeBackBitForBitAndARefusalChangesNothing) {
   EXPECT_TRUE(SameBits(*p.CapacitorEsr, 0.031L));
   EXPECT_EQ(p.Series, CapacitanceSeries::E12);
   EXPECT_FALSE(p.SurgeLimit.has_value());
+  EXPECT_EQ(p.Diode, "1N5408");
 
   DesignSettings bad;
   bad.Ambient = 20.0L;
+  bad.Diode = "1N4148";  // not in the library
+  EXPECT_EQ(TakeSettings(bad, m, p), "parts.diode");
+  bad.Diode.reset();
   bad.FuseFactor = 0.5L;
   const PartChoices before = p;
   EXPECT_EQ(TakeSettings(bad, m, p), "parts.fuse_factor");

@@ -268,8 +268,8 @@
         <translation>&amp;Copy results</translation>
     </message>
     <message>
-        <source>Методика расчёта</source>
-        <translation>&amp;Design method</translation>
+        <source>Справка по программе</source>
+        <translation>&amp;Program help</translation>
     </message>
     <message>
         <source>Проекты Tavro (*.tavro)|*.tavro</source>
@@ -296,8 +296,8 @@
         <translation>Design: %1</translation>
     </message>
     <message>
-        <source>Описание методики не входит в эту сборку.</source>
-        <translation>The method description is not part of this build.</translation>
+        <source>Справка не входит в эту сборку.</source>
+        <translation>The help is not part of this build.</translation>
     </message>
     <message>
         <source>Номинальное выпрямленное напряжение U0 на нагрузке, В.

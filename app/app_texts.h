@@ -174,7 +174,7 @@ inline constexpr std::string_view kNoDisplay =
     "tavro: no graphical display is available (DISPLAY is unset or unreachable); "
     "tavro-cli designs the rectifier on the command line, see tavro-cli --help";
 
-// Everyday use: design files, the edit menu, the method, the PDF report.
+// Everyday use: design files, the edit menu, the help, the PDF report.
 inline constexpr std::string_view kOpenDesignItem = TAVRO_TRANSLATABLE("app", "Открыть проект...");
 inline constexpr std::string_view kSaveDesignItem = TAVRO_TRANSLATABLE("app", "Сохранить проект");
 inline constexpr std::string_view kSaveDesignAsItem =
@@ -185,7 +185,7 @@ inline constexpr std::string_view kPdfItem = TAVRO_TRANSLATABLE("app", "Эксп
 inline constexpr std::string_view kEditMenu = TAVRO_TRANSLATABLE("app", "Правка");
 inline constexpr std::string_view kCopyResultsItem =
     TAVRO_TRANSLATABLE("app", "Копировать результаты");
-inline constexpr std::string_view kMethodItem = TAVRO_TRANSLATABLE("app", "Методика расчёта");
+inline constexpr std::string_view kHelpItem = TAVRO_TRANSLATABLE("app", "Справка по программе");
 inline constexpr std::string_view kDesignFilter =
     TAVRO_TRANSLATABLE("app", "Проекты Tavro (*.tavro)|*.tavro");
 inline constexpr std::string_view kOpenDesignTitle = TAVRO_TRANSLATABLE("app", "Открыть проект");
@@ -202,8 +202,8 @@ inline constexpr std::string_view kUnsavedDesign =
     TAVRO_TRANSLATABLE("app", "Введённые данные не сохранены в проекте. Сохранить их?");
 inline constexpr std::string_view kUnsavedFile =
     TAVRO_TRANSLATABLE("app", "Изменения в проекте «%1» не сохранены. Сохранить их?");
-inline constexpr std::string_view kMethodMissing =
-    TAVRO_TRANSLATABLE("app", "Описание методики не входит в эту сборку.");
+inline constexpr std::string_view kHelpMissing =
+    TAVRO_TRANSLATABLE("app", "Справка не входит в эту сборку.");
 
 // Tooltips: what a field holds, its unit and the usual range.
 struct FieldTip {

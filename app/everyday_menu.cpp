@@ -58,8 +58,7 @@ EverydayActions AddEverydayMenus(QMainWindow& window, const FormControls& c) {
   a.copyResults = Item(window, *edit, nullptr, texts::kCopyResultsItem, 0, "CopyResults",
                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
 
-  a.method =
-      Item(window, *help, c.n5, texts::kMethodItem, 0, "Method", {QKeySequence::HelpContents});
+  a.help = Item(window, *help, c.n5, texts::kHelpItem, 0, "Help", {QKeySequence::HelpContents});
   ShowWithMnemonic(window, c.n5, texts::kAboutItem, 0);
   c.n5->setMenuRole(QAction::AboutRole);
   ShowWithMnemonic(window, c.n7, texts::kLoadPlotItem, 0);

@@ -1,6 +1,9 @@
 #include "app/help_window.h"
 
 #include <QFile>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/app_texts.h"
@@ -9,31 +12,50 @@
 #include "i18n/catalogue.h"
 
 namespace tavro::app {
+namespace {
 
-QString MethodMarkdown() {
-  QFile file(QStringLiteral(":/help/method.md"));
+// Where the help of a language lives among the resources; its pictures are
+// beside the method document's, one folder up, as in the source tree.
+QString HelpPath(i18n::Language language) {
+  return language == i18n::Language::English ? QStringLiteral(":/docs/help/en.md")
+                                             : QStringLiteral(":/docs/help/ru.md");
+}
+
+}  // namespace
+
+QString HelpMarkdown(i18n::Language language) {
+  QFile file(HelpPath(language));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());
 }
 
-MethodWindow::MethodWindow(QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
-  setObjectName("MethodWindow");
-  Follow(*this, this, [this] { setWindowTitle(i18n::WithoutMnemonic(T(texts::kMethodItem))); });
-  browser_->setObjectName("MethodText");
+  setObjectName("HelpWindow");
+  browser_->setObjectName("HelpText");
   browser_->setOpenExternalLinks(true);
-  // Pictures the document refers to are built in beside it.
-  browser_->setSearchPaths({QStringLiteral(":/help")});
-  const QString markdown = MethodMarkdown();
-  if (markdown.isEmpty()) {
-    Follow(*this, browser_, [this] { browser_->setPlainText(T(texts::kMethodMissing)); });
-  } else {
-    browser_->setMarkdown(markdown);
-  }
+  Follow(*this, this, [this] {
+    setWindowTitle(i18n::WithoutMnemonic(T(texts::kHelpItem)));
+    ShowHelp();
+  });
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  close->setContext(Qt::WindowShortcut);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   resize(760, 640);
+}
+
+void HelpWindow::ShowHelp() {
+  const i18n::Language language = i18n::CurrentLanguage();
+  if (HelpMarkdown(language).isEmpty()) {
+    browser_->setPlainText(T(texts::kHelpMissing));
+    return;
+  }
+  // The document's own address, so its pictures are found beside it.
+  browser_->setSource(QUrl(QStringLiteral("qrc") + HelpPath(language)),
+                      QTextDocument::MarkdownResource);
 }
 
 }  // namespace tavro::app

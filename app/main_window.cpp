@@ -156,7 +156,7 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(actions_.recent, &QMenu::aboutToShow, files_,
           [this] { files_->FillRecentMenu(*actions_.recent); });
   connect(actions_.copyResults, &QAction::triggered, this, &TForm1::CopyResults);
-  connect(actions_.method, &QAction::triggered, this, &TForm1::ShowMethod);
+  connect(actions_.help, &QAction::triggered, this, &TForm1::ShowHelp);
   connect(actions_.exportPdf, &QAction::triggered, this, &TForm1::ExportPdf);
   // The simulation menu and item get their mnemonics too.
   ShowWithMnemonic(*this, simulation->menuAction(), texts::kSimulationMenu, 0);
@@ -239,16 +239,16 @@ void TForm1::CopyResults() {
   });
 }
 
-void TForm1::ShowMethod() {
-  if (!method_) {
-    method_ = new MethodWindow(this);
-    QRect place = method_->frameGeometry();
+void TForm1::ShowHelp() {
+  if (!help_) {
+    help_ = new HelpWindow(this);
+    QRect place = help_->frameGeometry();
     place.moveCenter(frameGeometry().center());
-    method_->move(place.topLeft());
+    help_->move(place.topLeft());
   }
-  method_->show();
-  method_->raise();
-  method_->activateWindow();
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
 }
 
 void TForm1::ExportPdf() {

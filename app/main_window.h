@@ -100,7 +100,7 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void N7Click();
   void N8Click();
   void CopyResults();
-  void ShowMethod();
+  void ShowHelp();
   void ExportPdf();
   void MainsClick();
   void SelectionClick();
@@ -168,7 +168,7 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   EverydayActions actions_;
   DesignFiles* files_ = nullptr;
   StaleResults* stale_ = nullptr;
-  QPointer<MethodWindow> method_;
+  QPointer<HelpWindow> help_;
   report::FileDialog pdfDialog_ = report::ShowReplacingFileDialog;
   bool rememberSession_ = false;
   QAction* simulationItem_ = nullptr;

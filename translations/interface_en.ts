@@ -280,8 +280,8 @@
         <translation>&amp;Copy results</translation>
     </message>
     <message>
-        <source>Методика расчёта</source>
-        <translation>&amp;Design method</translation>
+        <source>Справка по программе</source>
+        <translation>&amp;Program help</translation>
     </message>
     <message>
         <source>Проекты Tavro (*.tavro)|*.tavro</source>
@@ -316,8 +316,8 @@
         <translation>The changes to the design “%1” are not saved. Save them?</translation>
     </message>
     <message>
-        <source>Описание методики не входит в эту сборку.</source>
-        <translation>The method description is not part of this build.</translation>
+        <source>Справка не входит в эту сборку.</source>
+        <translation>The help is not part of this build.</translation>
     </message>
     <message>
         <source>Номинальное выпрямленное напряжение U0 на нагрузке, В.

@@ -47,7 +47,7 @@ TEST_F(Everyday, MenusKeepTheirCaptionsWithMnemonicsAndShortcuts) {
       {c.n3, QKeySequence("Ctrl+R")},         {c.n4, QKeySequence("Ctrl+Q")},
       {a.openDesign, QKeySequence("Ctrl+O")}, {a.saveDesign, QKeySequence("Ctrl+S")},
       {a.saveDesignAs, QKeySequence("Ctrl+Shift+S")},
-      {a.exportPdf, QKeySequence("Ctrl+P")},  {a.method, QKeySequence("F1")}};
+      {a.exportPdf, QKeySequence("Ctrl+P")},  {a.help, QKeySequence("F1")}};
   for (const Key& k : keys) {
     EXPECT_TRUE(k.action->shortcuts().contains(k.key)) << k.action->text().toStdString();
     EXPECT_TRUE(k.action->text().contains('&')) << k.action->text().toStdString();
@@ -387,14 +387,14 @@ TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
   EXPECT_TRUE(std::filesystem::is_fifo(Path("pipe.tavro").toStdString()));
 }
 
-TEST_F(Everyday, MethodOpensInAWindowAndEveryFieldHasATooltip) {
-  form.Actions().method->trigger();
-  auto* window = form.findChild<MethodWindow*>("MethodWindow");
+TEST_F(Everyday, HelpOpensInAWindowAndEveryFieldHasATooltip) {
+  form.Actions().help->trigger();
+  auto* window = form.findChild<HelpWindow*>("HelpWindow");
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   const QString markdown =
-      QString::fromStdString(test::ReadFile(std::string(TAVRO_SOURCE_DIR) + "/docs/method.md"));
-  EXPECT_EQ(MethodMarkdown(), markdown);
+      QString::fromStdString(test::ReadFile(std::string(TAVRO_SOURCE_DIR) + "/docs/help/ru.md"));
+  EXPECT_EQ(HelpMarkdown(i18n::Language::Russian), markdown);
   EXPECT_FALSE(window->Browser().toPlainText().isEmpty());
   for (const QLineEdit* edit : form.Controls().edits) {
     EXPECT_FALSE(edit->toolTip().isEmpty()) << edit->objectName().toStdString();

@@ -34,7 +34,7 @@ namespace {
 using design::Field;
 
 // Every text a user can see, by where it is: window titles, captions,
-// tooltips, menus, table and plot texts. The method document is a document,
+// tooltips, menus, table and plot texts. The help is a document,
 // not the interface, and is left out.
 using Texts = std::map<QString, QString>;
 
@@ -159,7 +159,7 @@ class Language : public test::FormTest {
     TypeWorkedExample();
     Calculate();
     for (QAction* item : {form.Controls().n7, form.Controls().n8, form.SimulationItem(),
-                          form.SelectionItem(), form.Actions().method}) {
+                          form.SelectionItem(), form.Actions().help}) {
       item->trigger();
     }
     mains.show();

@@ -629,6 +629,10 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
         <source>Автор программы: mq270</source>
         <translation>Author: mq270</translation>
     </message>
+    <message>
+        <source> мс</source>
+        <translation> ms</translation>
+    </message>
 </context>
 <context>
     <name>app columns</name>

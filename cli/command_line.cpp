@@ -24,6 +24,7 @@
 #include "design/texts.h"
 #include "i18n/catalogue.h"
 #include "pdf/parts_table.h"
+#include "pdf/simulation_plots.h"
 #include "pdf/simulation_section.h"
 #include "report/locale_clock.h"
 #include "report/report_file.h"
@@ -297,7 +298,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   std::optional<simulation::SimulationReport> checked;
   const std::size_t printed = shown.size();
   const bool simulated =
-      RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
+      RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked,
+                           !o.pdfFile.empty());
   if (!o.json) out << std::string_view(shown).substr(printed);  // the simulation's section
   if (!simulated) return finish(kExitSimulationFailed, {});
   if (o.reportFile.empty() && o.pdfFile.empty()) return finish(kExitDesigned, {});
@@ -313,9 +315,13 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (!o.pdfFile.empty()) {
       // The parts to buy, then the simulation check when it has run.
       std::vector<pdf::PdfTable> extra{pdf::PartsTable(d, parts.Mains, parts.Choices, separator)};
-      if (checked) extra.push_back(pdf::SimulationTable(*checked, separator));
+      std::vector<plot::PlotDescription> plots;
+      if (checked) {
+        extra.push_back(pdf::SimulationTable(*checked, separator));
+        plots = pdf::SimulationPlots(*checked, separator);
+      }
       WritePdf(o.pdfFile, {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(),
-                           std::move(extra)});
+                           std::move(extra), std::move(plots)});
     }
   } catch (const report::ReportWriteError& e) {
     return finish(kExitReportNotWritten, ReportNotWritten(o.reportFile, e.Error()));

@@ -271,13 +271,10 @@ void TForm1::ExportPdf() {
     // The check's waveforms beside its table, when it has run.
     std::vector<plot::PlotDescription> plots;
     if (extra.size() > 1) plots = pdf::SimulationPlots(*simulation_->LastReport(), separator);
-    pdf::WritePdfReport(QFile::encodeName(fileName).toStdString(),
-                        {report::ContentOf(procedure_),
-                         design::DiodeCurrent(*procedure_.LastDesign()),
-                         clock_(),
-                         timeSeparator_,
-                         std::move(extra),
-                         std::move(plots)});
+    pdf::WritePdfReport(
+        QFile::encodeName(fileName).toStdString(),
+        {report::ContentOf(procedure_), design::DiodeCurrent(*procedure_.LastDesign()), clock_(),
+         timeSeparator_, std::move(extra), std::move(plots)});
   });
 }
 

@@ -99,7 +99,7 @@ class PlotView : public QCustomPlot {
   QCPGraph* pointsGraph_;
   QVector<QCPGraph*> markerGraphs_;
   QVector<QCPGraph*> noteGraphs_;
-  QVector<QCPGraph*> lineGraphs_;  // lines beyond the curve
+  QVector<QCPGraph*> lineGraphs_;    // lines beyond the curve
   QVector<QVector<QPointF>> lines_;  // their points
   QCPItemTracer* tracer_;
   QCPItemText* readOut_;

@@ -297,9 +297,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   std::optional<simulation::SimulationReport> checked;
   const std::size_t printed = shown.size();
-  const bool simulated =
-      RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked,
-                           !o.pdfFile.empty());
+  const bool simulated = RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator,
+                                              shown, err, &checked, !o.pdfFile.empty());
   if (!o.json) out << std::string_view(shown).substr(printed);  // the simulation's section
   if (!simulated) return finish(kExitSimulationFailed, {});
   if (o.reportFile.empty() && o.pdfFile.empty()) return finish(kExitDesigned, {});

@@ -127,8 +127,8 @@ class Document {
                    const std::vector<Qt::Alignment>& aligns, bool bold, double height) {
     SetFont(9, bold);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      height = std::max(height, Measure(cells[i], widths[i] - 2,
-                                        int(aligns[i]) | Qt::TextWordWrap) + 1.2);
+      height = std::max(height,
+                        Measure(cells[i], widths[i] - 2, int(aligns[i]) | Qt::TextWordWrap) + 1.2);
     }
     return height;
   }
@@ -484,11 +484,11 @@ int Render(QIODevice& file, const PdfReport& r, int pages) {
   const design::InputTexts& in = r.Content.Inputs;
   const auto typed = [](const std::string& text) { return Q(text).trimmed(); };
   const QString date = DateText(r);
-  const QString footer = T(texts::kFooter).arg(
-      T(texts::kFooterDesign)
-          .arg(typed(in.U0), typed(in.I0), typed(in.Kp), typed(in.Limbs), typed(in.Bm),
-               typed(in.Ud)),
-      date);
+  const QString footer = T(texts::kFooter)
+                             .arg(T(texts::kFooterDesign)
+                                      .arg(typed(in.U0), typed(in.I0), typed(in.Kp),
+                                           typed(in.Limbs), typed(in.Bm), typed(in.Ud)),
+                                  date);
   Document doc(writer, painter, footer, pages);
 
   doc.SetFont(14, true);

@@ -53,8 +53,8 @@ inline constexpr std::string_view kSimulatedColumn = TAVRO_TRANSLATABLE("pdf", "
 inline constexpr std::string_view kDifferenceColumn = TAVRO_TRANSLATABLE("pdf", "Расхождение, %");
 // %1 the diode model's name, %2 where its parameters come from, as the
 // library names it (in English, the library's own words).
-inline constexpr std::string_view kDiodeSource =
-    TAVRO_TRANSLATABLE("pdf", "Модель вентиля %1, источник параметров (по-английски, как в библиотеке): %2");
+inline constexpr std::string_view kDiodeSource = TAVRO_TRANSLATABLE(
+    "pdf", "Модель вентиля %1, источник параметров (по-английски, как в библиотеке): %2");
 // Every page's footer: %1 the design (kFooterDesign), %2 the date.
 inline constexpr std::string_view kFooter = TAVRO_TRANSLATABLE("pdf", "%1 · %2");
 // %1…%6 the six inputs as typed.

@@ -10,7 +10,9 @@
 namespace tavro::plot {
 namespace {
 
-QString T(std::string_view text) { return i18n::Translate(texts::kContext, text); }
+QString T(std::string_view text) {
+  return i18n::Translate(texts::kContext, text);
+}
 
 QString Shown(long double value, char separator) {
   return QString::fromStdString(design::FormatResult(value, separator));
@@ -82,15 +84,14 @@ PlotDescription DiodeCurrentPlot(const design::DiodeCurrentWaveform& w, char sep
   for (const design::WaveformPoint& p : w.Points) line.Points << At(p.Degrees, p.Amperes);
   d.Curves = {line};
   const QString amperes = T(texts::kPulseYUnit);
-  d.Markers = {
-      {At(w.Start.Degrees, w.Start.Amperes),
-       T(texts::kConductionStart) + " " + Angle(w.Start.Degrees, separator), kGreen},
-      {At(w.Peak.Degrees, w.Peak.Amperes),
-       T(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, separator) + amperes + ", " +
-           Angle(w.Peak.Degrees, separator),
-       kRed},
-      {At(w.End.Degrees, w.End.Amperes),
-       T(texts::kConductionEnd) + " " + Angle(w.End.Degrees, separator), kViolet}};
+  d.Markers = {{At(w.Start.Degrees, w.Start.Amperes),
+                T(texts::kConductionStart) + " " + Angle(w.Start.Degrees, separator), kGreen},
+               {At(w.Peak.Degrees, w.Peak.Amperes),
+                T(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, separator) + amperes + ", " +
+                    Angle(w.Peak.Degrees, separator),
+                kRed},
+               {At(w.End.Degrees, w.End.Amperes),
+                T(texts::kConductionEnd) + " " + Angle(w.End.Degrees, separator), kViolet}};
   d.Notes = {T(texts::kRmsNote) + " " + Shown(w.Rms, separator) + amperes,
              T(texts::kPeakNote) + " " + Shown(w.Max, separator) + amperes};
   return d;

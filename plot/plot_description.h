@@ -20,9 +20,9 @@ struct AxisRange {
 };
 
 struct Axis {
-  QString Title;   // "Выпрямленный ток, А"
-  QString Symbol;  // the read-out's name: "I"
-  QString Unit;    // the read-out's unit with its leading space: " А"
+  QString Title;                   // "Выпрямленный ток, А"
+  QString Symbol;                  // the read-out's name: "I"
+  QString Unit;                    // the read-out's unit with its leading space: " А"
   std::optional<AxisRange> Fixed;  // otherwise the range follows the data
 };
 

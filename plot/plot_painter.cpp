@@ -105,8 +105,8 @@ void PaintPlot(QPainter& p, const QRectF& frame, double perMm, const PlotDescrip
   p.save();
   const double legend = LegendHeight(p, plot, frame.width(), perMm) * perMm;
   const int columns = LegendColumns(p, plot, frame.width(), perMm);
-  const QRectF area(frame.left() + 17 * perMm, frame.top() + 2 * perMm,
-                    frame.width() - 21 * perMm, frame.height() - legend - 14 * perMm);
+  const QRectF area(frame.left() + 17 * perMm, frame.top() + 2 * perMm, frame.width() - 21 * perMm,
+                    frame.height() - legend - 14 * perMm);
   double xLo = INFINITY, xHi = -INFINITY, yLo = INFINITY, yHi = -INFINITY;
   const auto take = [&](QPointF q) {
     xLo = std::min(xLo, q.x());

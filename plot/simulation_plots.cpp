@@ -7,14 +7,18 @@
 namespace tavro::plot {
 namespace {
 
-QString T(std::string_view text) { return i18n::Translate(texts::kContext, text); }
+QString T(std::string_view text) {
+  return i18n::Translate(texts::kContext, text);
+}
 QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 constexpr double kMs = 1000.0;  // seconds to milliseconds
 
-Axis TimeAxis() { return {T(texts::kTimeAxis), Utf8(texts::kTime), T(texts::kTimeUnit), {}}; }
+Axis TimeAxis() {
+  return {T(texts::kTimeAxis), Utf8(texts::kTime), T(texts::kTimeUnit), {}};
+}
 Axis CurrentAxis() {
   return {T(texts::kCurrentAxis), Utf8(texts::kCurrent), T(texts::kPulseYUnit), {}};
 }
@@ -46,9 +50,9 @@ PlotDescription SwitchOnPlot(const simulation::SimulationReport& r, char separat
     const simulation::Waveforms& w = r.SurgeResult->WorstTransient;
     const bool high = r.SurgeHighMains && !r.SurgeHighMains->WorstTransient.Time.empty();
     // One curve needs no legend: the plot's title names it.
-    curves << SampledCurve(high ? legend(texts::kSurgeNominalLegend, r.SurgeResult->MainsVoltage)
-                                : QString(),
-                           w.Time, w.Idiode, kMs);
+    curves << SampledCurve(
+        high ? legend(texts::kSurgeNominalLegend, r.SurgeResult->MainsVoltage) : QString(), w.Time,
+        w.Idiode, kMs);
     if (high) {
       const simulation::Waveforms& h = r.SurgeHighMains->WorstTransient;
       curves << SampledCurve(legend(texts::kSurgeHighLegend, r.SurgeHighMains->MainsVoltage),

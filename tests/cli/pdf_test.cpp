@@ -181,17 +181,16 @@ TEST(CliPdf, EveryPageKeepsUnitsHeadingsAndCountsItsPages) {
        "page ",
        " of ",
        {"V", "A", "%", "µF", "T", "Hz", "VA", "°", "rad", "ms", "Ω"},
-       {"Input data", "Output data", "Part selection", "Simulation check",
-        "Diode current waveform", "Simulation: output voltage", "Simulation: diode current",
-        "Simulation: switch-on"}},
+       {"Input data", "Output data", "Part selection", "Simulation check", "Diode current waveform",
+        "Simulation: output voltage", "Simulation: diode current", "Simulation: switch-on"}},
   };
   const test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
   const test::ScopedEnv display("DISPLAY", nullptr);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.language);
-    const std::string path =
-        (std::filesystem::temp_directory_path() / (std::string("tavro_pages_") + c.language + ".pdf"))
-            .string();
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              (std::string("tavro_pages_") + c.language + ".pdf"))
+                                 .string();
     std::string err;
     ASSERT_EQ(RunTool({"--lang", c.language, "--voltage", "12", "--current", "1", "--ripple", "1",
                        "--limbs", "1", "--flux", "1,2", "--diode-drop", "0,7",

@@ -29,29 +29,8 @@ inline constexpr std::string_view kLoadPlotItem =
     TAVRO_TRANSLATABLE("app", "Нагрузочная характеристика...");
 inline constexpr std::string_view kPulsePlotItem =
     TAVRO_TRANSLATABLE("app", "Форма тока вентиля...");
-inline constexpr std::string_view kLoadPlotLegend =
-    TAVRO_TRANSLATABLE("app", "U(I), 0 … 120 % номинального тока");
-inline constexpr std::string_view kRatedPoint = TAVRO_TRANSLATABLE("app", "Номинальный режим");
-inline constexpr std::string_view kSliderPoint = TAVRO_TRANSLATABLE("app", "Положение ползунка");
 inline constexpr std::string_view kPulsePlotTitle = TAVRO_TRANSLATABLE("app", "Форма тока вентиля");
-inline constexpr std::string_view kPulsePlotX =
-    TAVRO_TRANSLATABLE("app", "Фаза напряжения сети, °");
-inline constexpr std::string_view kPulsePlotY = TAVRO_TRANSLATABLE("app", "Ток вентиля, А");
-inline constexpr std::string_view kPulsePlotLegend =
-    TAVRO_TRANSLATABLE("app", "Ток вентиля за период сети");
-inline constexpr std::string_view kConductionStart =
-    TAVRO_TRANSLATABLE("app", "Начало проводимости:");
-inline constexpr std::string_view kConductionEnd = TAVRO_TRANSLATABLE("app", "Конец проводимости:");
-inline constexpr std::string_view kPulsePeak = TAVRO_TRANSLATABLE("app", "Максимум:");
-inline constexpr std::string_view kRmsNote = TAVRO_TRANSLATABLE("app", "Действующее значение:");
-inline constexpr std::string_view kPeakNote = TAVRO_TRANSLATABLE("app", "Амплитудное значение:");
-inline constexpr std::string_view kTablePoints =
-    TAVRO_TRANSLATABLE("app", "Строки таблицы (шаг 5 %)");
-// The read-out's quantities: symbol, then unit with its leading space.
-inline constexpr std::string_view kLoadX = "I", kLoadXUnit = TAVRO_TRANSLATABLE("app", " А");
-inline constexpr std::string_view kLoadY = "U", kLoadYUnit = TAVRO_TRANSLATABLE("app", " В");
-inline constexpr std::string_view kPulseX = "ωt", kPulseXUnit = "°";
-inline constexpr std::string_view kPulseY = "i", kPulseYUnit = TAVRO_TRANSLATABLE("app", " А");
+// The plots' curves, markers, notes and read-out units: plot/plot_texts.h.
 // The plots' second title line: the six inputs as typed.
 inline constexpr std::string_view kDesignLine = TAVRO_TRANSLATABLE(
     "app",

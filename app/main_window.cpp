@@ -38,6 +38,7 @@
 #include "i18n/catalogue.h"
 #include "pdf/parts_table.h"
 #include "pdf/pdf_report.h"
+#include "pdf/simulation_plots.h"
 #include "pdf/simulation_section.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
@@ -275,10 +276,13 @@ void TForm1::ExportPdf() {
     std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
                                                      settings_.Parts, separator, simulated)};
     for (pdf::PdfTable& table : SimulationTables(separator)) extra.push_back(std::move(table));
+    // The check's waveforms beside its table, when it has run.
+    std::vector<plot::PlotDescription> plots;
+    if (extra.size() > 1) plots = pdf::SimulationPlots(*simulation_->LastReport(), separator);
     pdf::WritePdfReport(
         QFile::encodeName(fileName).toStdString(),
         {report::ContentOf(procedure_), design::DiodeCurrent(*procedure_.LastDesign()), clock_(),
-         timeSeparator_, std::move(extra)});
+         timeSeparator_, std::move(extra), std::move(plots)});
   });
 }
 

@@ -177,6 +177,41 @@ void PlotView::SetLegendNotes(const QStringList& notes) {
   replot(rpQueuedReplot);
 }
 
+void PlotView::Show(const plot::PlotDescription& plot) {
+  SetAxes(plot.X.Title, {plot.X.Symbol, plot.X.Unit}, plot.Y.Title, {plot.Y.Symbol, plot.Y.Unit});
+  if (plot.X.Fixed) {
+    fixedX_ = QCPRange(plot.X.Fixed->Min, plot.X.Fixed->Max);
+    fixedStep_ = plot.X.Fixed->Step;
+  } else {
+    fixedX_.reset();
+  }
+  for (QCPGraph* g : lineGraphs_) removeGraph(g);
+  lineGraphs_.clear();
+  lines_.clear();
+  const plot::Curve* line = nullptr;
+  const plot::Curve* dots = nullptr;
+  for (const plot::Curve& c : plot.Curves) {
+    if (c.Style == plot::CurveStyle::Dots) {
+      if (dots == nullptr) dots = &c;
+    } else if (line == nullptr) {
+      line = &c;
+    } else {
+      QCPGraph* g = AddGraph(c.Name);
+      g->setPen(QPen(c.Colour, 2));
+      SetData(g, c.Points);
+      lineGraphs_ << g;
+      lines_ << c.Points;
+    }
+  }
+  if (line != nullptr) curveGraph_->setPen(QPen(line->Colour, 2));
+  SetCurve(line != nullptr ? line->Points : QVector<QPointF>{},
+           line != nullptr ? line->Name : QString());
+  SetPoints(dots != nullptr ? dots->Points : QVector<QPointF>{},
+            dots != nullptr ? dots->Name : QString());
+  SetMarkers(plot.Markers);
+  SetLegendNotes(plot.Notes);
+}
+
 void PlotView::SetNumberLocale(const QLocale& locale) {
   locale_ = locale;
   locale_.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -191,7 +226,7 @@ void PlotView::FitTo(int width) {
   legend->clearItems();
   QVector<QCPGraph*> shown{curveGraph_};
   if (!points_.isEmpty()) shown << pointsGraph_;
-  shown << markerGraphs_ << noteGraphs_;
+  shown << lineGraphs_ << markerGraphs_ << noteGraphs_;
   for (QCPGraph* g : shown) g->addToLegend();
   int widest = 0;
   for (int n = 0; n < legend->itemCount(); ++n) {
@@ -220,7 +255,9 @@ void PlotView::resizeEvent(QResizeEvent* event) {
 
 void PlotView::ResetView() {
   Extent x, y;
-  for (const auto* set : {&curve_, &points_}) {
+  QVector<const QVector<QPointF>*> sets{&curve_, &points_};
+  for (const QVector<QPointF>& line : lines_) sets << &line;
+  for (const auto* set : sets) {
     for (const QPointF& p : *set) {
       x.Take(p.x());
       y.Take(p.y());

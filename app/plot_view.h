@@ -1,4 +1,5 @@
-// One plot of the "Графики" windows, drawn by QCustomPlot: a title, a curve,
+// One plot of the windows, drawn by QCustomPlot from its description
+// (plot/plot_description.h) or piece by piece: a title, a curve,
 // optional marked points, markers with their labels in a legend under the
 // axes, and notes in that legend. The wheel zooms and a drag pans both axes;
 // a double click or ResetView() shows everything again. A cross-hair follows
@@ -15,18 +16,15 @@
 #include <optional>
 #include <qcustomplot.h>
 
+#include "plot/plot_description.h"
+
 namespace tavro::app {
 
 class PlotView : public QCustomPlot {
   Q_OBJECT
 
  public:
-  struct Marker {
-    QPointF At;
-    QString Label;
-    QColor Colour;
-    bool Filled = false;  // a dot; otherwise a wider ring, so both show where they meet
-  };
+  using Marker = plot::Marker;
   // A quantity on one axis, as the read-out names it: "U" and " В", "φ" and "°".
   struct Quantity {
     QString Symbol;
@@ -48,6 +46,12 @@ class PlotView : public QCustomPlot {
   void SetMarkers(const QVector<Marker>& markers);
   void SetLegendNotes(const QStringList& notes);
   void SetNumberLocale(const QLocale& locale);
+  // A whole plot as described (plot/plot_description.h): its axes (and fixed
+  // x range), its first line as the curve the read-out follows, further
+  // lines beside it, its first dotted series as the points, its markers and
+  // notes. The title stays as SetTitle made it; the view stays until
+  // ResetView().
+  void Show(const plot::PlotDescription& plot);
 
   const QVector<QPointF>& Curve() const { return curve_; }
   const QVector<QPointF>& Points() const { return points_; }
@@ -95,6 +99,8 @@ class PlotView : public QCustomPlot {
   QCPGraph* pointsGraph_;
   QVector<QCPGraph*> markerGraphs_;
   QVector<QCPGraph*> noteGraphs_;
+  QVector<QCPGraph*> lineGraphs_;    // lines beyond the curve
+  QVector<QVector<QPointF>> lines_;  // their points
   QCPItemTracer* tracer_;
   QCPItemText* readOut_;
   Quantity x_, y_;

@@ -15,7 +15,7 @@
 #include "app/interface_language.h"
 #include "app/messages.h"
 #include "app/qt_text.h"
-#include "design/decimal.h"
+#include "plot/design_plots.h"
 
 namespace tavro::app {
 
@@ -26,15 +26,6 @@ QLocale PlotLocale(char decimalSeparator) {
 }
 
 namespace {
-
-QString Shown(long double value, char separator) {
-  return QString::fromStdString(design::FormatResult(value, separator));
-}
-
-// Degrees to one decimal in the plot's locale.
-QString Angle(const QLocale& locale, long double degrees) {
-  return locale.toString(static_cast<double>(degrees), 'f', 1) + QStringLiteral("°");
-}
 
 QString AskFile(QWidget* parent, const QString& filter, const QString& suffix) {
   QFileDialog dialog(parent, T(texts::kSavePlotTitle), ".", filter);
@@ -142,25 +133,14 @@ void PlotWindow::Save(Format format) {
 LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)
     : PlotWindow(kDesignContext, design::texts::kLoadGroup, parent) {
   setObjectName("LoadCharacteristicWindow");
-  Follow(*this, this, [this] {
-    Plot().SetAxes(T(kDesignContext, design::texts::kLoadCurrentCaption),
-                   {Q(texts::kLoadX), T(texts::kLoadXUnit)},
-                   T(kDesignContext, design::texts::kLoadVoltageCaption),
-                   {Q(texts::kLoadY), T(texts::kLoadYUnit)});
-    Draw();
-  });
+  Follow(*this, this, [this] { Draw(); });
 }
 
 void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
                                     char decimalSeparator, const design::InputTexts& inputs) {
-  const design::LoadCurve curve = design::BuildLoadCurve(design);
-  table_ = curve.Table;
+  design_ = design;
   separator_ = decimalSeparator;
   SetDesign(inputs);
-  line_.clear();
-  for (const design::LoadCurvePoint& p : curve.Points) {
-    line_ << QPointF(static_cast<double>(p.Current), static_cast<double>(p.Voltage));
-  }
   Plot().SetNumberLocale(PlotLocale(decimalSeparator));
   row_ = sliderRow;
   Draw();
@@ -168,45 +148,20 @@ void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
 }
 
 void LoadCharacteristicWindow::Draw() {
-  if (line_.isEmpty()) return;
-  QVector<QPointF> rows;
-  for (int k = 0; k < design::kLoadRows; ++k) {
-    rows << QPointF(static_cast<double>(table_.Current[k]), static_cast<double>(table_.Voltage[k]));
-  }
-  Plot().SetCurve(line_, T(texts::kLoadPlotLegend));
-  Plot().SetPoints(rows, T(texts::kTablePoints));
-  Mark();
+  if (!design_) return;
+  Plot().Show(plot::LoadCharacteristicPlot(*design_, row_, separator_));
 }
 
 void LoadCharacteristicWindow::ShowRow(int sliderRow) {
   if (sliderRow < 0 || sliderRow >= design::kLoadRows) return;
   row_ = sliderRow;
-  Mark();
-}
-
-void LoadCharacteristicWindow::Mark() {
-  const auto at = [&](int k) {
-    return QPointF(static_cast<double>(table_.Current[k]), static_cast<double>(table_.Voltage[k]));
-  };
-  const auto describe = [&](std::string_view what, int k) {
-    return T(what) + " " + QString::fromStdString(design::PercentText(k)) + ": " +
-           Shown(table_.Current[k], separator_) + T(texts::kLoadXUnit) + ", " +
-           Shown(table_.Voltage[k], separator_) + T(texts::kLoadYUnit);
-  };
-  Plot().SetMarkers({{at(design::kRatedRow), describe(texts::kRatedPoint, design::kRatedRow),
-                      QColor(200, 40, 40), true},
-                     {at(row_), describe(texts::kSliderPoint, row_), QColor(30, 150, 60)}});
+  if (design_) Plot().SetMarkers(plot::LoadMarkers(design_->Load, row_, separator_));
 }
 
 DiodeCurrentWindow::DiodeCurrentWindow(QWidget* parent)
     : PlotWindow(texts::kContext, texts::kPulsePlotTitle, parent) {
   setObjectName("DiodeCurrentWindow");
-  Follow(*this, this, [this] {
-    Plot().SetAxes(T(texts::kPulsePlotX), {Q(texts::kPulseX), Q(texts::kPulseXUnit)},
-                   T(texts::kPulsePlotY), {Q(texts::kPulseY), T(texts::kPulseYUnit)});
-    Draw();
-  });
-  Plot().SetXRange(0, 360, 45);
+  Follow(*this, this, [this] { Draw(); });
 }
 
 void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& waveform, char decimalSeparator,
@@ -220,30 +175,7 @@ void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& waveform, char
 }
 
 void DiodeCurrentWindow::Draw() {
-  if (!waveform_) return;
-  const design::DiodeCurrentWaveform& w = *waveform_;
-  const char decimalSeparator = separator_;
-  const QLocale locale = PlotLocale(decimalSeparator);
-  const QString amperes = T(texts::kPulseYUnit);
-  QVector<QPointF> points;
-  for (const design::WaveformPoint& p : w.Points) {
-    points << QPointF(static_cast<double>(p.Degrees), static_cast<double>(p.Amperes));
-  }
-  const auto at = [](const design::WaveformPoint& p) {
-    return QPointF(static_cast<double>(p.Degrees), static_cast<double>(p.Amperes));
-  };
-  Plot().SetCurve(points, T(texts::kPulsePlotLegend));
-  Plot().SetMarkers(
-      {{at(w.Start), T(texts::kConductionStart) + " " + Angle(locale, w.Start.Degrees),
-        QColor(30, 150, 60)},
-       {at(w.Peak),
-        T(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, decimalSeparator) + amperes + ", " +
-            Angle(locale, w.Peak.Degrees),
-        QColor(200, 40, 40)},
-       {at(w.End), T(texts::kConductionEnd) + " " + Angle(locale, w.End.Degrees),
-        QColor(120, 60, 160)}});
-  Plot().SetLegendNotes({T(texts::kRmsNote) + " " + Shown(w.Rms, decimalSeparator) + amperes,
-                         T(texts::kPeakNote) + " " + Shown(w.Max, decimalSeparator) + amperes});
+  if (waveform_) Plot().Show(plot::DiodeCurrentPlot(*waveform_, separator_));
 }
 
 }  // namespace tavro::app

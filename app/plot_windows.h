@@ -13,7 +13,6 @@
 #include "design/calculate.h"
 #include "design/diode_current.h"
 #include "design/inputs.h"
-#include "design/load_curve.h"
 #include "design/load_table.h"
 
 namespace tavro::app {
@@ -74,12 +73,10 @@ class LoadCharacteristicWindow : public PlotWindow {
 
  private:
   // The curve, the rows and the markers with their names in the language in
-  // use; the view stays as it is.
+  // use (plot/design_plots.h); the view stays as it is.
   void Draw();
-  void Mark();
 
-  QVector<QPointF> line_;
-  design::LoadTable table_;
+  std::optional<design::Design> design_;
   int row_ = design::kRatedRow;
   char separator_ = ',';
 };

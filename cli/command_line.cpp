@@ -24,6 +24,7 @@
 #include "design/texts.h"
 #include "i18n/catalogue.h"
 #include "pdf/parts_table.h"
+#include "pdf/simulation_plots.h"
 #include "pdf/simulation_section.h"
 #include "report/locale_clock.h"
 #include "report/report_file.h"
@@ -333,8 +334,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   std::optional<simulation::SimulationReport> checked;
   const std::size_t printed = shown.size();
   const std::string before = shown;
-  const bool simulated =
-      RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator, shown, err, &checked);
+  const bool simulated = RunSimulationOptions(o.simulation, d, parts.Mains, o.json, separator,
+                                              shown, err, &checked, !o.pdfFile.empty());
   if (!o.json) out << std::string_view(shown).substr(printed);  // the simulation's section
   // With a simulation the parts are rated on the larger of the method's and
   // the simulated currents: the JSON's groups again, the text's table after
@@ -362,9 +363,13 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       // The parts to buy, then the simulation check when it has run.
       std::vector<pdf::PdfTable> extra{
           pdf::PartsTable(d, parts.Mains, parts.Choices, separator, figures)};
-      if (checked) extra.push_back(pdf::SimulationTable(*checked, separator));
+      std::vector<plot::PlotDescription> plots;
+      if (checked) {
+        extra.push_back(pdf::SimulationTable(*checked, separator));
+        plots = pdf::SimulationPlots(*checked, separator);
+      }
       WritePdf(o.pdfFile, {content, design::DiodeCurrent(d), *time, report::UserTimeSeparator(),
-                           std::move(extra)});
+                           std::move(extra), std::move(plots)});
     }
   } catch (const report::ReportWriteError& e) {
     return finish(kExitReportNotWritten, ReportNotWritten(o.reportFile, e.Error()));

@@ -167,7 +167,7 @@ std::string WithMember(const std::string& json, const std::string& key, const st
 bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design,
                           const design::ratings::SupplyConditions& mains, bool asJson,
                           char separator, std::string& output, std::ostream& err,
-                          std::optional<simulation::SimulationReport>* kept) {
+                          std::optional<simulation::SimulationReport>* kept, bool waveforms) {
   if (!o.Simulate && o.SpiceFile.empty()) return true;
   // A simulation that failed is the JSON's "simulation": {"error": ...}; a
   // netlist that was not written, its "error".
@@ -194,8 +194,19 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
   try {
     simulation::HelperProcess helper;
     if (o.Simulate) {
-      const std::string answer = helper.Exchange(simulation::EncodeRequest(request));
-      SimulationReport report = simulation::DecodeAnswer(answer, request);
+      SimulationRequest sampled = request;
+      sampled.Waveforms = waveforms && kept != nullptr;
+      std::string answer = helper.Exchange(simulation::EncodeRequest(sampled));
+      SimulationReport report = simulation::DecodeAnswer(answer, sampled);
+      if (sampled.Waveforms && report.Ok) {
+        // The JSON printed is the answer without the samples, as ever.
+        SimulationReport shown = report;
+        if (shown.Method) shown.Method->State.LastTwoPeriods = {};
+        if (shown.Circuit) shown.Circuit->State.LastTwoPeriods = {};
+        if (shown.SurgeResult) shown.SurgeResult->WorstTransient = {};
+        if (shown.SurgeHighMains) shown.SurgeHighMains->WorstTransient = {};
+        answer = simulation::EncodeReport(shown);
+      }
       if (!report.Ok) {
         const std::string why = simulation::FailureMessage(report, i18n::TranslateUtf8);
         err << i18n::TranslateUtf8(texts::kContext, texts::kSimulationFailed) << why << '\n';

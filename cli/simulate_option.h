@@ -35,12 +35,14 @@ void CheckSimulationOptions(const CLI::App& app, const SimulateOptions& options)
 // simulation and/or writes the netlist. Adds "simulation" to the JSON text
 // (json) or appends the comparison to the plain text, its numbers with the
 // text's decimal separator; the report goes to
-// `report` when given (for the PDF). Returns false with a message in err
-// when the simulation or the netlist failed.
+// `report` when given (for the PDF), with the sampled waveforms when
+// `waveforms` (the printed output stays without them). Returns false with a
+// message in err when the simulation or the netlist failed.
 bool RunSimulationOptions(const SimulateOptions& options, const design::Design& design,
                           const design::ratings::SupplyConditions& mains, bool asJson,
                           char separator, std::string& output, std::ostream& err,
-                          std::optional<simulation::SimulationReport>* report = nullptr);
+                          std::optional<simulation::SimulationReport>* report = nullptr,
+                          bool waveforms = false);
 
 // The extra batch columns, filled by helper processes, `jobs` side by side.
 BatchExtension SimulationColumns(const SimulateOptions& options, int jobs);

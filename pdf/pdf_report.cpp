@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -15,6 +16,8 @@
 #include "files/whole_file.h"
 #include "i18n/catalogue.h"
 #include "pdf/pdf_texts.h"
+#include "plot/design_plots.h"
+#include "plot/plot_painter.h"
 
 namespace tavro::pdf {
 namespace {
@@ -60,27 +63,42 @@ report::ReportContent InDocumentSeparator(const report::ReportContent& c) {
 }
 
 // A page in millimetres, with a cursor that runs down it and a new page when
-// a block does not fit.
+// a block does not fit. Each page ends with a footer: the design and the
+// date on the left, "page N of M" on the right (M from a first pass).
 class Document {
  public:
-  Document(QPdfWriter& writer, QPainter& painter) : writer_(writer), p_(painter) {}
+  Document(QPdfWriter& writer, QPainter& painter, QString footer, int pages)
+      : writer_(writer), p_(painter), footer_(std::move(footer)), pages_(pages) {}
 
   QPainter& Painter() { return p_; }
   double Y() const { return y_; }
   void Advance(double mm) { y_ += mm; }
+  int Page() const { return page_; }
 
-  // Room for `height` mm below the cursor, on a new page if need be.
-  void Need(double height) {
-    if (y_ + height <= kPageHeight - kMargin) return;
+  bool Fits(double height) const { return y_ + height <= kPageHeight - kMargin; }
+  void NewPage() {
+    Footer();
     writer_.newPage();
+    ++page_;
     y_ = kMargin;
   }
+  // Room for `height` mm below the cursor, on a new page if need be.
+  void Need(double height) {
+    if (!Fits(height) && y_ > kMargin) NewPage();
+  }
+  void Finish() { Footer(); }
 
   void SetFont(double points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(points);
     font.setBold(bold);
     p_.setFont(font);
+  }
+
+  // The height in mm `text` takes in `width` mm, in the current font.
+  double Measure(const QString& text, double width, int flags = Qt::AlignLeft | Qt::TextWordWrap) {
+    const QRectF box(0, 0, Mm(width), Mm(kPageHeight));
+    return p_.boundingRect(box, flags, text).height() * 25.4 / kDpi;
   }
 
   // Text with its top-left corner at (x, y) mm; returns its height in mm.
@@ -92,24 +110,32 @@ class Document {
     return used.height() * 25.4 / kDpi;
   }
 
+  double HeadingHeight(const QString& text) {
+    SetFont(11.5, true);
+    return 3 + Measure(text, kTextWidth) + 1.5;
+  }
+  // A heading; the caller has made room for it and what must follow it.
   void Heading(const QString& text) {
-    Need(14);
     Advance(3);
     SetFont(11.5, true);
     Advance(Text(kMargin, y_, text) + 1.5);
   }
 
-  // Columns of text, each with its width in mm and alignment.
-  // Rows grow to fit a cell whose text wraps.
-  void Row(const std::vector<QString>& cells, const std::vector<double>& widths,
-           const std::vector<Qt::Alignment>& aligns, bool bold, double height = 5.2) {
+  // The height of a row of cells in columns of the given widths (mm); a cell
+  // whose text wraps makes the row taller.
+  double RowHeight(const std::vector<QString>& cells, const std::vector<double>& widths,
+                   const std::vector<Qt::Alignment>& aligns, bool bold, double height) {
     SetFont(9, bold);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      const QRectF box(0, 0, Mm(widths[i] - 2), Mm(kPageHeight));
-      const QRectF used = p_.boundingRect(box, int(aligns[i]) | Qt::TextWordWrap, cells[i]);
-      height = std::max(height, used.height() * 25.4 / kDpi + 1.2);
+      height = std::max(height,
+                        Measure(cells[i], widths[i] - 2, int(aligns[i]) | Qt::TextWordWrap) + 1.2);
     }
-    Need(height);
+    return height;
+  }
+
+  void Row(const std::vector<QString>& cells, const std::vector<double>& widths,
+           const std::vector<Qt::Alignment>& aligns, bool bold, double height) {
+    SetFont(9, bold);
     double x = kMargin;
     for (std::size_t i = 0; i < cells.size(); ++i) {
       Text(x + 1, y_ + 0.6, cells[i], widths[i] - 2, int(aligns[i]) | Qt::TextWordWrap);
@@ -122,193 +148,158 @@ class Document {
   }
 
  private:
+  void Footer() {
+    SetFont(7.5);
+    p_.setPen(QPen(QColor(90, 90, 90)));
+    const double y = kPageHeight - kMargin + 5;
+    const QString page = T(texts::kPageOf).arg(page_).arg(pages_);
+    Text(kMargin, y, footer_, kTextWidth - 30, Qt::AlignLeft);
+    Text(kMargin, y, page, kTextWidth, Qt::AlignRight);
+    p_.setPen(QPen(Qt::black, Mm(0.25)));
+  }
+
   QPdfWriter& writer_;
   QPainter& p_;
+  QString footer_;
+  int pages_;
+  int page_ = 1;
   double y_ = kMargin;
 };
 
-void Section(Document& doc, const report::ResultSection& section) {
-  // A section stays on one page.
-  doc.Need(14 + 5.2 * static_cast<double>(section.Rows.size()));
-  doc.Heading(Q(section.Title));
-  const std::vector<double> widths = {112, 40, 22};
-  const std::vector<Qt::Alignment> aligns = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft};
-  for (const report::ResultRow& row : section.Rows) {
-    doc.Row({Q(row.Name), Q(row.Value), Q(row.Unit)}, widths, aligns, false);
+// A number keeps its unit on its line, and a trailing "%" its comma: the
+// space before them becomes a no-break space.
+QString KeepUnits(QString text) {
+  static const QRegularExpression unit(
+      QStringLiteral("(?<=[\\d,]) (?=[\\p{L}%°µΩ][\\p{L}·/%°µΩ²]{0,5}(?:[\\s,.;:)]|$))"));
+  return text.replace(unit, QString(QChar(0x00A0)));
+}
+
+struct TableRow {
+  std::vector<QString> Cells;
+  bool Bold = false;
+  bool SubHeading = false;  // one cell across the table
+  double Height = 0;
+};
+
+// A table under its heading. Its first row is a header when `header`; a row
+// with only its first cell is a sub-heading across the table. The heading
+// never ends a page: it moves to the next with the header and the first two
+// rows; a sub-heading moves with the row after it; a table that runs onto a
+// new page repeats its header there.
+void Table(Document& doc, const QString& title, const std::vector<std::vector<std::string>>& rows,
+           const std::vector<double>& widths, const std::vector<Qt::Alignment>& aligns,
+           bool header) {
+  std::vector<TableRow> laid;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    TableRow row;
+    for (const std::string& cell : rows[r]) row.Cells.push_back(KeepUnits(Q(cell)));
+    row.Cells.resize(widths.size());
+    const bool isHeader = header && r == 0;
+    row.SubHeading = !isHeader && widths.size() > 1 &&
+                     std::all_of(row.Cells.begin() + 1, row.Cells.end(),
+                                 [](const QString& c) { return c.isEmpty(); });
+    row.Bold = isHeader || (row.SubHeading && header);
+    if (row.SubHeading) {
+      row.Cells.resize(1);
+      row.Height = doc.RowHeight(row.Cells, {kTextWidth}, {Qt::AlignLeft}, row.Bold, 5.5);
+    } else {
+      row.Height = doc.RowHeight(row.Cells, widths, aligns, row.Bold, isHeader ? 9 : 5.2);
+    }
+    laid.push_back(std::move(row));
+  }
+  const auto draw = [&](const TableRow& row) {
+    if (row.SubHeading) {
+      doc.Row(row.Cells, {kTextWidth}, {Qt::AlignLeft}, row.Bold, row.Height);
+    } else {
+      doc.Row(row.Cells, widths, aligns, row.Bold, row.Height);
+    }
+  };
+  const std::size_t first = header ? 1 : 0;
+  double opening = doc.HeadingHeight(title);
+  for (std::size_t r = 0; r < laid.size() && r < first + 2; ++r) opening += laid[r].Height;
+  doc.Need(opening);
+  doc.Heading(title);
+  if (header && !laid.empty()) draw(laid[0]);
+  for (std::size_t r = first; r < laid.size(); ++r) {
+    double need = laid[r].Height;
+    if (laid[r].SubHeading && r + 1 < laid.size()) need += laid[r + 1].Height;
+    if (!doc.Fits(need)) {
+      doc.NewPage();
+      if (header) draw(laid[0]);
+    }
+    draw(laid[r]);
   }
 }
 
-// A table whose first row is its header, columns of the given widths (mm);
-// a row with only its first cell is a sub-heading across the table.
-void Table(Document& doc, const QString& title, const std::vector<std::vector<std::string>>& rows,
-           const std::vector<double>& widths, const std::vector<Qt::Alignment>& aligns) {
-  doc.Heading(title);
-  doc.Need(9 + 5.0 * 3);
-  bool header = true;
-  for (const std::vector<std::string>& row : rows) {
-    std::vector<QString> cells;
-    for (const std::string& cell : row) cells.push_back(Q(cell));
-    cells.resize(widths.size());
-    const bool heading = !header && std::all_of(cells.begin() + 1, cells.end(),
-                                                [](const QString& c) { return c.isEmpty(); });
-    if (heading) {
-      doc.Row({cells[0]}, {kTextWidth}, {Qt::AlignLeft}, true, 5.5);
-    } else {
-      doc.Row(cells, widths, aligns, header, header ? 9 : 5);
-    }
-    header = false;
-  }
+void Section(Document& doc, const report::ResultSection& section) {
+  std::vector<std::vector<std::string>> rows;
+  for (const report::ResultRow& row : section.Rows) rows.push_back({row.Name, row.Value, row.Unit});
+  Table(doc, Q(section.Title), rows, {112, 40, 22}, {Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft},
+        false);
 }
 
 void LoadTable(Document& doc, const report::ReportContent& content) {
   const std::vector<std::vector<std::string>> rows =
       report::LoadTableRows(content, i18n::TranslateUtf8);
   Table(doc, Design(design::texts::kLoadGroup), rows, {30, 36, 40, 34, 34},
-        std::vector<Qt::Alignment>(5, Qt::AlignRight));
+        std::vector<Qt::Alignment>(5, Qt::AlignRight), true);
 }
 
-// A table from elsewhere in the program: the first column names, the rest
-// numbers.
+// Whether a cell reads as a number (with or without its unit): such columns
+// are right-aligned, the others left-aligned.
+bool Numeric(const std::string& cell) {
+  if (cell.empty()) return true;
+  const unsigned char c = static_cast<unsigned char>(cell[0]);
+  return std::isdigit(c) || c == '+' || c == '-' || cell.rfind("−", 0) == 0 ||
+         cell.rfind("—", 0) == 0;
+}
+
+// A table from elsewhere in the program: a header row, then rows; the first
+// column names, the rest numbers or text.
 void ExtraTable(Document& doc, const PdfTable& table) {
   const std::size_t columns = table.Rows.empty() ? 1 : table.Rows.front().size();
   std::vector<double> widths(columns, columns > 1 ? (kTextWidth - 70) / double(columns - 1) : 0);
   widths[0] = columns > 1 ? 70 : kTextWidth;
   std::vector<Qt::Alignment> aligns(columns, Qt::AlignRight);
   aligns[0] = Qt::AlignLeft;
-  Table(doc, Q(table.Title), table.Rows, widths, aligns);
+  for (std::size_t c = 1; c < columns; ++c) {
+    for (std::size_t r = 1; r < table.Rows.size(); ++r) {
+      if (table.Rows[r].size() == columns && !Numeric(table.Rows[r][c])) aligns[c] = Qt::AlignLeft;
+    }
+  }
+  Table(doc, Q(table.Title), table.Rows, widths, aligns, true);
 }
 
 // --- plots ----------------------------------------------------------------
 
-// A tick step of 1, 2 or 5 times a power of ten giving about `count` ticks.
-double NiceStep(double span, int count) {
-  const double raw = span / count;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  for (double m : {1.0, 2.0, 5.0, 10.0}) {
-    if (raw <= m * power) return m * power;
-  }
-  return 10 * power;
-}
-
-QString TickText(double value, double step, char separator) {
-  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-  QString text = QString::number(value, 'f', decimals);
-  if (separator != '.') text.replace('.', QChar(separator));
-  return text;
-}
-
-struct Series {
-  std::vector<QPointF> Points;  // in data units
-  std::vector<QPointF> Marks;   // points marked with a dot
-};
-
-struct Axes {
-  QString Title, X, Y;
-  double XMin, XMax, XStep, YMin, YMax, YStep;
-};
-
-void Plot(Document& doc, const Axes& a, const Series& s, char separator, const QString& note) {
-  constexpr double kHeight = 98;
-  doc.Need(kHeight + 12);
-  doc.Heading(a.Title);
-  QPainter& p = doc.Painter();
-  const double top = doc.Y() + 2;
-  const QRectF area(Mm(kMargin + 16), Mm(top), Mm(kTextWidth - 20), Mm(kHeight - 22));
-  const auto at = [&](double x, double y) {
-    return QPointF(area.left() + (x - a.XMin) / (a.XMax - a.XMin) * area.width(),
-                   area.bottom() - (y - a.YMin) / (a.YMax - a.YMin) * area.height());
-  };
-  doc.SetFont(8);
-  const QPen grid(QColor(215, 215, 215), Mm(0.12));
-  const QPen axis(Qt::black, Mm(0.25));
-  for (double x = a.XMin; x <= a.XMax + a.XStep * 1e-6; x += a.XStep) {
-    p.setPen(grid);
-    p.drawLine(at(x, a.YMin), at(x, a.YMax));
-    p.setPen(axis);
-    const QPointF foot = at(x, a.YMin);
-    p.drawText(QRectF(foot.x() - Mm(10), foot.y() + Mm(1), Mm(20), Mm(4)), Qt::AlignHCenter,
-               TickText(x, a.XStep, separator));
-  }
-  for (double y = a.YMin; y <= a.YMax + a.YStep * 1e-6; y += a.YStep) {
-    p.setPen(grid);
-    p.drawLine(at(a.XMin, y), at(a.XMax, y));
-    p.setPen(axis);
-    const QPointF foot = at(a.XMin, y);
-    p.drawText(QRectF(foot.x() - Mm(15), foot.y() - Mm(2), Mm(14), Mm(4)),
-               Qt::AlignRight | Qt::AlignVCenter, TickText(y, a.YStep, separator));
-  }
-  p.setPen(axis);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(area);
+// A plot under its heading, the whole width of the text, and a note under it.
+void Plot(Document& doc, const QString& title, const plot::PlotDescription& plot, char separator,
+          const QString& note) {
+  const double height = 86 + plot::LegendHeight(doc.Painter(), plot, Mm(kTextWidth), Mm(1));
   doc.SetFont(8.5);
-  p.drawText(QRectF(area.left(), area.bottom() + Mm(5), area.width(), Mm(5)), Qt::AlignHCenter,
-             a.X);
-  p.save();
-  p.translate(area.left() - Mm(14), area.center().y());
-  p.rotate(-90);
-  p.drawText(QRectF(-area.height() / 2, -Mm(5), area.height(), Mm(5)), Qt::AlignHCenter, a.Y);
-  p.restore();
-
-  QPainterPath path;
-  for (std::size_t i = 0; i < s.Points.size(); ++i) {
-    const QPointF q = at(s.Points[i].x(), s.Points[i].y());
-    if (i == 0) {
-      path.moveTo(q);
-    } else {
-      path.lineTo(q);
-    }
-  }
-  p.setPen(QPen(QColor(0, 70, 160), Mm(0.45)));
-  p.drawPath(path);
-  p.setBrush(QColor(200, 30, 30));
-  p.setPen(Qt::NoPen);
-  for (const QPointF& m : s.Marks) p.drawEllipse(at(m.x(), m.y()), Mm(0.9), Mm(0.9));
-  p.setBrush(Qt::NoBrush);
-  p.setPen(axis);
-  doc.Advance(kHeight - 10);
+  const double noteHeight = note.isEmpty() ? 0 : doc.Measure(note, kTextWidth) + 2;
+  doc.Need(doc.HeadingHeight(title) + 2 + height + noteHeight);
+  doc.Heading(title);
+  plot::PaintPlot(doc.Painter(), QRectF(Mm(kMargin), Mm(doc.Y() + 2), Mm(kTextWidth), Mm(height)),
+                  Mm(1), plot, separator);
+  doc.Advance(height + 3);
+  if (note.isEmpty()) return;
   doc.SetFont(8.5);
   doc.Advance(doc.Text(kMargin, doc.Y(), note) + 2);
 }
 
 void LoadPlot(Document& doc, const report::ReportContent& c) {
-  Series s;
-  double maxI = 0, maxU = 0;
-  for (int k = 0; k < design::kLoadRows; ++k) {
-    const double i = static_cast<double>(c.Design.Load.Current[k]);
-    const double u = static_cast<double>(c.Design.Load.Voltage[k]);
-    s.Points.emplace_back(i, u);
-    maxI = std::max(maxI, i);
-    maxU = std::max(maxU, u);
-  }
-  s.Marks.push_back(s.Points[design::kRatedRow]);
-  const double xStep = NiceStep(maxI, 6);
-  const double yStep = NiceStep(maxU, 6);
-  Plot(doc,
-       {T(texts::kLoadPlot), Design(design::texts::kLoadCurrentCaption),
-        Design(design::texts::kLoadVoltageCaption), 0, std::ceil(maxI / xStep) * xStep, xStep, 0,
-        std::ceil(maxU * 1.05 / yStep) * yStep, yStep},
-       s, c.DecimalSeparator, T(texts::kLoadPlotNote));
+  Plot(doc, T(texts::kLoadPlot),
+       plot::LoadCharacteristicPlot(c.Design, design::kRatedRow, c.DecimalSeparator, false),
+       c.DecimalSeparator, T(texts::kLoadPlotNote));
 }
 
 void PulsePlot(Document& doc, const design::DiodeCurrentWaveform& w, char separator) {
-  Series s;
-  double maxA = 0;
-  for (const design::WaveformPoint& q : w.Points) {
-    s.Points.emplace_back(static_cast<double>(q.Degrees), static_cast<double>(q.Amperes));
-    maxA = std::max(maxA, static_cast<double>(q.Amperes));
-  }
-  s.Marks = {{static_cast<double>(w.Start.Degrees), 0.0},
-             {static_cast<double>(w.End.Degrees), 0.0},
-             {static_cast<double>(w.Peak.Degrees), static_cast<double>(w.Peak.Amperes)}};
-  const double yStep = NiceStep(std::max(maxA, 1e-9), 6);
   const auto shown = [&](long double v) { return Q(design::FormatResult(v, separator)); };
   const QString note =
       T(texts::kPulseNote)
           .arg(shown(w.Start.Degrees), shown(w.End.Degrees), shown(w.Peak.Amperes), shown(w.Rms));
-  Plot(doc,
-       {T(texts::kPulsePlot), T(texts::kPulsePlotX), T(texts::kPulsePlotY), 0, 360, 30, 0,
-        std::ceil(maxA * 1.05 / yStep) * yStep, yStep},
-       s, separator, note);
+  Plot(doc, T(texts::kPulsePlot), plot::DiodeCurrentPlot(w, separator), separator, note);
 }
 
 // --- the circuit ----------------------------------------------------------
@@ -464,6 +455,66 @@ char DocumentSeparator(char separator) {
   return InEnglish() ? '.' : separator;
 }
 
+namespace {
+
+QString DateText(const PdfReport& r) {
+  char date[64];
+  if (InEnglish()) {  // ISO 8601, read the same everywhere
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d%s%02d", r.Time.Year, r.Time.Month,
+                  r.Time.Day, r.Time.Hour, r.TimeSeparator.c_str(), r.Time.Minute);
+  } else {
+    std::snprintf(date, sizeof date, "%02d.%02d.%04d %02d%s%02d", r.Time.Day, r.Time.Month,
+                  r.Time.Year, r.Time.Hour, r.TimeSeparator.c_str(), r.Time.Minute);
+  }
+  return Q(date);
+}
+
+// The document into `file`, its footers counting `pages` pages; returns the
+// pages it took, 0 when the painter would not start or finish.
+int Render(QIODevice& file, const PdfReport& r, int pages) {
+  QPdfWriter writer(&file);
+  writer.setResolution(kDpi);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  writer.setTitle(T(texts::kTitle));
+  writer.setCreator(QStringLiteral("Tavro"));
+  QPainter painter;
+  if (!painter.begin(&writer)) return 0;
+  painter.setRenderHint(QPainter::Antialiasing);
+  const design::InputTexts& in = r.Content.Inputs;
+  const auto typed = [](const std::string& text) { return Q(text).trimmed(); };
+  const QString date = DateText(r);
+  const QString footer = T(texts::kFooter)
+                             .arg(T(texts::kFooterDesign)
+                                      .arg(typed(in.U0), typed(in.I0), typed(in.Kp),
+                                           typed(in.Limbs), typed(in.Bm), typed(in.Ud)),
+                                  date);
+  Document doc(writer, painter, footer, pages);
+
+  doc.SetFont(14, true);
+  doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kTitle)) + 2);
+  doc.SetFont(9.5);
+  doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kDate) + " " + date) + 1);
+
+  CircuitDrawing(doc, r.Content);
+  for (const report::ResultSection& section :
+       report::ResultSections(r.Content, i18n::TranslateUtf8)) {
+    Section(doc, section);
+  }
+  LoadTable(doc, r.Content);
+  for (const PdfTable& table : r.Extra) ExtraTable(doc, table);
+  LoadPlot(doc, r.Content);
+  PulsePlot(doc, r.DiodeCurrent, r.Content.DecimalSeparator);
+  for (const plot::PlotDescription& plot : r.Plots) {
+    Plot(doc, plot.Title, plot, r.Content.DecimalSeparator, {});
+  }
+  doc.Finish();
+  const int taken = doc.Page();
+  return painter.end() ? taken : 0;
+}
+
+}  // namespace
+
 void WritePdfReport(const std::string& path, const PdfReport& report) {
   PdfReport r = report;
   r.Content = InDocumentSeparator(report.Content);
@@ -475,46 +526,17 @@ void WritePdfReport(const std::string& path, const PdfReport& report) {
   if (const auto error = files::CheckTarget(path, files::TargetUse::Replace)) {
     throw cannotWrite(*error);
   }
-  // The document is made in memory and replaces the file only once it is
-  // complete (files::ReplaceFile).
+  // The document is made in memory, once to count its pages and once with
+  // the count in its footers, and replaces the file only once it is complete
+  // (files::ReplaceFile).
+  QBuffer counted;
+  counted.open(QIODevice::WriteOnly);
+  const int pages = Render(counted, r, 0);
   QBuffer file;
   file.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&file);
-  writer.setResolution(kDpi);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setTitle(T(texts::kTitle));
-  writer.setCreator(QStringLiteral("Tavro"));
-  QPainter painter;
-  if (!painter.begin(&writer)) {
+  if (pages == 0 || Render(file, r, pages) != pages) {
     throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path);
   }
-  painter.setRenderHint(QPainter::Antialiasing);
-  Document doc(writer, painter);
-
-  doc.SetFont(14, true);
-  doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kTitle)) + 2);
-  doc.SetFont(9.5);
-  char date[64];
-  if (InEnglish()) {  // ISO 8601, read the same everywhere
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d%s%02d", r.Time.Year, r.Time.Month,
-                  r.Time.Day, r.Time.Hour, r.TimeSeparator.c_str(), r.Time.Minute);
-  } else {
-    std::snprintf(date, sizeof date, "%02d.%02d.%04d %02d%s%02d", r.Time.Day, r.Time.Month,
-                  r.Time.Year, r.Time.Hour, r.TimeSeparator.c_str(), r.Time.Minute);
-  }
-  doc.Advance(doc.Text(kMargin, doc.Y(), T(texts::kDate) + " " + Q(date)) + 1);
-
-  CircuitDrawing(doc, r.Content);
-  for (const report::ResultSection& section :
-       report::ResultSections(r.Content, i18n::TranslateUtf8)) {
-    Section(doc, section);
-  }
-  LoadTable(doc, r.Content);
-  for (const PdfTable& table : r.Extra) ExtraTable(doc, table);
-  LoadPlot(doc, r.Content);
-  PulsePlot(doc, r.DiodeCurrent, r.Content.DecimalSeparator);
-  if (!painter.end()) throw PdfWriteError(T(texts::kCannotWrite).toStdString() + " " + path);
   const QByteArray& bytes = file.data();
   if (const auto error = files::ReplaceFile(
           path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {

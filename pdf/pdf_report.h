@@ -1,7 +1,8 @@
 // The printable report of one design: an A4 PDF document with the date, a
 // drawing of the circuit with the computed values, the inputs, every result,
 // the nomogram parameters, the load characteristic as a table, and the load
-// characteristic and the diode current as vector plots. Written with Qt's
+// characteristic and the diode current as vector plots (plot/plot_painter.h),
+// each page with a footer naming the design, the date and the page of all. Written with Qt's
 // PDF writer and painter (Qt GUI, no widgets), so the command-line tool makes
 // the same document without a display.
 #pragma once
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "design/diode_current.h"
+#include "plot/plot_description.h"
 #include "report/report_text.h"
 #include "report/results_table.h"
 
@@ -31,6 +33,9 @@ struct PdfReport {
   // Further tables (the simulation check, component ratings) printed after
   // the load characteristic, where the program has them.
   std::vector<PdfTable> Extra;
+  // Further plots (the simulation's waveforms), each under its title, after
+  // the design's two.
+  std::vector<plot::PlotDescription> Plots;
 };
 
 class PdfWriteError : public std::runtime_error {

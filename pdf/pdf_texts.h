@@ -26,9 +26,6 @@ inline constexpr std::string_view kLoadPlotNote = TAVRO_TRANSLATABLE(
     "Выпрямленное напряжение от холостого хода до 120 % номинального тока; точкой отмечен "
     "номинальный режим.");
 inline constexpr std::string_view kPulsePlot = TAVRO_TRANSLATABLE("pdf", "Форма тока вентиля");
-inline constexpr std::string_view kPulsePlotX =
-    TAVRO_TRANSLATABLE("pdf", "Фаза напряжения сети, °");
-inline constexpr std::string_view kPulsePlotY = TAVRO_TRANSLATABLE("pdf", "Ток вентиля, А");
 // %1 start and %2 end of conduction (degrees), %3 peak and %4 rms current (A).
 inline constexpr std::string_view kPulseNote = TAVRO_TRANSLATABLE(
     "pdf",
@@ -54,8 +51,24 @@ inline constexpr std::string_view kQuantityColumn = TAVRO_TRANSLATABLE("pdf", "�
 inline constexpr std::string_view kMethodColumn = TAVRO_TRANSLATABLE("pdf", "Расчёт");
 inline constexpr std::string_view kSimulatedColumn = TAVRO_TRANSLATABLE("pdf", "Моделирование");
 inline constexpr std::string_view kDifferenceColumn = TAVRO_TRANSLATABLE("pdf", "Расхождение, %");
-// %1 the diode model's name, %2 where its parameters come from.
-inline constexpr std::string_view kDiodeSource = TAVRO_TRANSLATABLE("pdf", "Модель вентиля %1: %2");
+// %1 the diode model's name, %2 where its parameters come from, as the
+// library names it (in English, the library's own words).
+inline constexpr std::string_view kDiodeSource = TAVRO_TRANSLATABLE(
+    "pdf", "Модель вентиля %1, источник параметров (по-английски, как в библиотеке): %2");
+// Every page's footer: %1 the design (kFooterDesign), %2 the date.
+inline constexpr std::string_view kFooter = TAVRO_TRANSLATABLE("pdf", "%1 · %2");
+// %1…%6 the six inputs as typed.
+inline constexpr std::string_view kFooterDesign = TAVRO_TRANSLATABLE(
+    "pdf", "U0 = %1 В, I0 = %2 А, Kп = %3 %, стержней с обмотками: %4, Bm = %5 Тл, Uпр = %6 В");
+// %1 this page, %2 the pages of the document.
+inline constexpr std::string_view kPageOf = TAVRO_TRANSLATABLE("pdf", "стр. %1 из %2");
+// The simulation's waveforms (pdf/simulation_plots.h).
+inline constexpr std::string_view kSimulatedVout =
+    TAVRO_TRANSLATABLE("pdf", "Моделирование: выходное напряжение");
+inline constexpr std::string_view kSimulatedDiode =
+    TAVRO_TRANSLATABLE("pdf", "Моделирование: ток вентиля");
+inline constexpr std::string_view kSimulatedSurge =
+    TAVRO_TRANSLATABLE("pdf", "Моделирование: включение");
 inline constexpr std::string_view kCannotWrite =
     TAVRO_TRANSLATABLE("pdf", "Не удалось записать PDF-документ");
 

@@ -703,6 +703,10 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
         <source>Ударный ток, который выдерживают вентили (IFSM). Если ударный ток при включении больше, рассчитывается термистор NTC в первичной цепи. 0 — не задан.</source>
         <translation>The surge the diodes withstand (IFSM). If the switch-on surge is larger, an NTC thermistor in the primary is sized. 0: none.</translation>
     </message>
+    <message>
+        <source> мс</source>
+        <translation> ms</translation>
+    </message>
 </context>
 <context>
     <name>app columns</name>

@@ -51,14 +51,6 @@
         <translation>Diode current waveform</translation>
     </message>
     <message>
-        <source>Фаза напряжения сети, °</source>
-        <translation>Mains voltage phase, °</translation>
-    </message>
-    <message>
-        <source>Ток вентиля, А</source>
-        <translation>Diode current, A</translation>
-    </message>
-    <message>
         <source>Ток одного вентиля за период сети в номинальном режиме: проводимость с %1° до %2°, максимум %3 А, действующее значение %4 А.</source>
         <translation>Current of one diode over a mains period at the rated load: conduction from %1° to %2°, peak %3 A, rms value %4 A.</translation>
     </message>
@@ -121,12 +113,36 @@ Kr = %3 %</translation>
         <translation>Deviation, %</translation>
     </message>
     <message>
-        <source>Модель вентиля %1: %2</source>
-        <translation>Diode model %1: %2</translation>
-    </message>
-    <message>
         <source>Не удалось записать PDF-документ</source>
         <translation>Cannot write the PDF document</translation>
+    </message>
+    <message>
+        <source>Модель вентиля %1, источник параметров (по-английски, как в библиотеке): %2</source>
+        <translation>Diode model %1, source of its parameters (as the library names it): %2</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>U0 = %1 В, I0 = %2 А, Kп = %3 %, стержней с обмотками: %4, Bm = %5 Тл, Uпр = %6 В</source>
+        <translation>U0 = %1 V, I0 = %2 A, Kr = %3 %, limbs with windings: %4, Bm = %5 T, Uf = %6 V</translation>
+    </message>
+    <message>
+        <source>стр. %1 из %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Моделирование: выходное напряжение</source>
+        <translation>Simulation: output voltage</translation>
+    </message>
+    <message>
+        <source>Моделирование: ток вентиля</source>
+        <translation>Simulation: diode current</translation>
+    </message>
+    <message>
+        <source>Моделирование: включение</source>
+        <translation>Simulation: switch-on</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // extracts from it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <sstream>
@@ -121,6 +122,112 @@ TEST(CliPdf, InEnglishEveryTextIsEnglishAndNumbersTakeAPoint) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
   std::filesystem::remove(path);
+}
+
+// The lines of each page as pdftotext lays them out, no-break spaces as
+// spaces.
+std::vector<std::vector<std::string>> Pages(std::string text) {
+  for (std::size_t at; (at = text.find("\xc2\xa0")) != std::string::npos;) text.replace(at, 2, " ");
+  std::vector<std::vector<std::string>> pages(1);
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    for (std::size_t page; (page = line.find('\f')) != std::string::npos;) {
+      pages.back().push_back(line.substr(0, page));
+      pages.emplace_back();
+      line.erase(0, page + 1);
+    }
+    pages.back().push_back(line);
+  }
+  while (!pages.empty() && pages.back().size() <= 1 && pages.back().front().empty()) {
+    pages.pop_back();
+  }
+  return pages;
+}
+
+// A line's columns: pdftotext puts two or more spaces between them.
+std::vector<std::string> Columns(const std::string& line) {
+  std::vector<std::string> columns;
+  std::size_t at = line.find_first_not_of(' ');
+  while (at != std::string::npos) {
+    std::size_t end = line.find("  ", at);
+    columns.push_back(line.substr(at, end == std::string::npos ? end : end - at));
+    at = end == std::string::npos ? end : line.find_first_not_of(' ', end);
+  }
+  return columns;
+}
+
+// Every page of the report with the simulation check, in both languages:
+// no unit stands alone on a line, each heading shares its page with its
+// first rows, every page's footer counts the pages right, and the
+// simulation's waveforms are drawn.
+TEST(CliPdf, EveryPageKeepsUnitsHeadingsAndCountsItsPages) {
+  struct Case {
+    const char* language;
+    const char* page;  // the footer: page, this page, of, all pages
+    const char* of;
+    std::vector<std::string> units;
+    std::vector<std::string> headings;
+  };
+  const Case cases[] = {
+      {"ru",
+       "стр. ",
+       " из ",
+       {"В", "А", "%", "мкФ", "Тл", "Гц", "В·А", "°", "рад", "мс", "Ом"},
+       {"Входные данные", "Выходные данные", "Расчётные параметры номограмм",
+        "Нагрузочная характеристика выпрямителя", "Выбор элементов", "Проверка моделированием",
+        "Нагрузочная характеристика", "Форма тока вентиля", "Моделирование: выходное напряжение",
+        "Моделирование: ток вентиля", "Моделирование: включение"}},
+      {"en",
+       "page ",
+       " of ",
+       {"V", "A", "%", "µF", "T", "Hz", "VA", "°", "rad", "ms", "Ω"},
+       {"Input data", "Output data", "Part selection", "Simulation check", "Diode current waveform",
+        "Simulation: output voltage", "Simulation: diode current", "Simulation: switch-on"}},
+  };
+  const test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const test::ScopedEnv display("DISPLAY", nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.language);
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              (std::string("tavro_pages_") + c.language + ".pdf"))
+                                 .string();
+    std::string err;
+    ASSERT_EQ(RunTool({"--lang", c.language, "--voltage", "12", "--current", "1", "--ripple", "1",
+                       "--limbs", "1", "--flux", "1,2", "--diode-drop", "0,7",
+                       "--decimal-separator", ",", "--simulate", "--pdf", path},
+                      &err),
+              kExitDesigned)
+        << err;
+    const std::vector<std::vector<std::string>> pages = Pages(test::PdfText(path));
+    ASSERT_EQ(static_cast<int>(pages.size()), test::PdfPages(path));
+    ASSERT_GE(pages.size(), 3U);
+    std::vector<std::string> found;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+      const std::string footer =
+          c.page + std::to_string(p + 1) + c.of + std::to_string(pages.size());
+      std::vector<std::string> lines;  // the page's lines with text, its footer last
+      for (const std::string& line : pages[p]) {
+        if (line.find_first_not_of(' ') != std::string::npos) lines.push_back(line);
+      }
+      ASSERT_FALSE(lines.empty());
+      EXPECT_NE(lines.back().find(footer), std::string::npos) << lines.back();
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (const std::string& column : Columns(lines[i])) {
+          EXPECT_EQ(std::find(c.units.begin(), c.units.end(), column), c.units.end())
+              << "a unit alone on page " << p + 1 << ": " << lines[i];
+          if (std::find(c.headings.begin(), c.headings.end(), column) == c.headings.end()) continue;
+          found.push_back(column);
+          // Its first row (or the plot's axis) and more before the footer.
+          EXPECT_LT(i + 2, lines.size() - 1) << column << " ends page " << p + 1;
+        }
+      }
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> expected = c.headings;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(found, expected);
+    std::filesystem::remove(path);
+  }
 }
 
 TEST(CliPdf, AFileThatCannotBeWrittenIsReported) {

@@ -383,7 +383,7 @@ inline constexpr std::string_view kHelperNotStarted =
 inline constexpr std::string_view kBadEsr =
     TAVRO_TRANSLATABLE("app", "ESR конденсатора должно быть неотрицательным числом");
 inline constexpr std::string_view kVoutPlot = TAVRO_TRANSLATABLE("app", "Выходное напряжение");
-inline constexpr std::string_view kDiodePlot = TAVRO_TRANSLATABLE("app", "Ток вентиля");
+inline constexpr std::string_view kDiodePlot = TAVRO_TRANSLATABLE("app", "Ток вентиля VD1");
 inline constexpr std::string_view kCapacitorPlot = TAVRO_TRANSLATABLE("app", "Ток конденсатора");
 inline constexpr std::string_view kSurgePlot = TAVRO_TRANSLATABLE("app", "Включение");
 inline constexpr std::string_view kTimeAxis = TAVRO_TRANSLATABLE("app", "Время, мс");

@@ -36,14 +36,15 @@ void Report(const SimulationLimits& limits, const std::string& step, double frac
 }
 
 // The samples of [from, to], time counted from `from`.
-Waveforms Cut(const Trace& trace, double from, double to, bool constantVoltage) {
+Waveforms Cut(const Trace& trace, double from, double to, bool constantVoltage, bool oneDiode) {
   Waveforms w;
   for (std::size_t i = 0; i < trace.Time.size(); ++i) {
     const double t = trace.Time[i];
     if (t < from || t > to) continue;
     w.Time.push_back(t - from);
     w.Vout.push_back(trace.Values[kOut][i]);
-    w.Idiode.push_back(std::max(trace.Values[kD1][i], trace.Values[kD2][i]));
+    w.Idiode.push_back(oneDiode ? trace.Values[kD1][i]
+                                : std::max(trace.Values[kD1][i], trace.Values[kD2][i]));
     w.Icap.push_back(constantVoltage ? 0.0 : trace.Values[kCap][i]);
   }
   return w;
@@ -174,7 +175,7 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
     f.PeakReverse = std::max({f.PeakReverse, out - br, br, out - acb, acb});
   }
   RequirePlausible(f, setup.Load);
-  state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage);
+  state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage, true);
   Report(limits, "steady", 1.0);
   return state;
 }
@@ -260,7 +261,8 @@ class SurgeSearch {
     for (const auto& [phase, peak] : peaks_) surge.Points.push_back({phase, peak});
     surge.WorstPhaseDegrees = worstPhase_;
     surge.WorstPeak = worstPeak_;
-    surge.WorstTransient = Cut(worstTrace_, 0.0, kSurgePeriods / values_.Frequency, false);
+    surge.WorstTransient =
+        Cut(worstTrace_, 0.0, kSurgePeriods / values_.Frequency, false, false);
     Report(limits_, "surge", 1.0);
     return surge;
   }

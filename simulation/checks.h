@@ -61,6 +61,9 @@ struct SteadyFigures {
 };
 
 // Samples for the plots: time from the start of the shown interval, s.
+// Idiode: in the steady state one diode's current (VD1), as the method's
+// plot shows it; after switch-on the larger of the two pairs', so every
+// pulse of the surge is there.
 struct Waveforms {
   std::vector<double> Time, Vout, Idiode, Icap;
 };

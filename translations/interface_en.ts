@@ -600,8 +600,8 @@ From √2 ≈ 1.414 at no load; falls with the current.</translation>
         <translation>Output voltage</translation>
     </message>
     <message>
-        <source>Ток вентиля</source>
-        <translation>Diode current</translation>
+        <source>Ток вентиля VD1</source>
+        <translation>Diode VD1 current</translation>
     </message>
     <message>
         <source>Ток конденсатора</source>

@@ -81,6 +81,14 @@ TEST(CircuitCheck, WorkedExampleWith1N4007GivesTheMeasuredFigures) {
                                 [](const ComparisonRow& r) { return r.Quantity == "Idpk"; });
   ASSERT_NE(row, check.Rows.end());
   EXPECT_NEAR(row->DifferencePercent, 16.0, 1.0);  // the method's peak is 16 % low
+  // The plotted diode current is one diode's: one pulse a period, two in the
+  // two periods shown.
+  const Waveforms& w = check.State.LastTwoPeriods;
+  int pulses = 0;
+  for (std::size_t i = 1; i < w.Idiode.size(); ++i) {
+    if (w.Idiode[i - 1] < f.Idpk / 2 && w.Idiode[i] >= f.Idpk / 2) ++pulses;
+  }
+  EXPECT_EQ(pulses, 2);
 }
 
 // The figures `ngspice -b` prints for a netlist: "name = value ..." lines.

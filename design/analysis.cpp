@@ -7,6 +7,7 @@
 #include "design/operating_point.h"
 #include "mathem/arctangent.h"
 #include "mathem/extended.h"
+#include "design/run_stage.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
 
@@ -19,19 +20,6 @@ constexpr int kAnalysisSteps = 1200;
 
 bool Positive(long double v) {
   return std::isfinite(v) && v > 0.0L;
-}
-
-template <typename Step>
-bool RunStage(FailureStage stage, Failure& failure, Step&& step) {
-  try {
-    step();
-    return true;
-  } catch (const mathem::FloatingPointFault& fault) {
-    failure = {stage, fault.what(), fault.Flags(), failure.Phi, failure.A};
-  } catch (const std::exception& error) {
-    failure = {stage, error.what(), 0, failure.Phi, failure.A};
-  }
-  return false;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "design/run_stage.h"
 #include "mathem/faults.h"
 #include "mathem/pulse_factors.h"
 
@@ -9,21 +10,6 @@ namespace tavro::design {
 namespace {
 
 constexpr long double kNotComputed = std::numeric_limits<long double>::quiet_NaN();
-
-// Runs one stage; a numerical failure inside becomes the calculation's
-// Failure at that stage.
-template <typename Step>
-bool RunStage(FailureStage stage, Failure& failure, Step&& step) {
-  try {
-    step();
-    return true;
-  } catch (const mathem::FloatingPointFault& fault) {
-    failure = {stage, fault.what(), fault.Flags(), failure.Phi, failure.A};
-  } catch (const std::exception& error) {
-    failure = {stage, error.what(), 0, failure.Phi, failure.A};
-  }
-  return false;
-}
 
 }  // namespace
 

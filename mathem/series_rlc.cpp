@@ -6,6 +6,7 @@
 #include "mathem/exponential.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
+#include "mathem/phase_search.h"
 
 namespace tavro::mathem {
 namespace {
@@ -211,42 +212,12 @@ SwitchOnSurge WorstSwitchOn(const SeriesRlc& c) {
   const long double a0 = PhaseOfSine(c.Drop / c.Em);
   const long double lo = a0;
   const long double hi = kPi - a0;
-  const long double h = (hi - lo) / kPhaseGrid;
-  SwitchOnSurge worst{-1.0L, lo, 0};
-  int best = 0;
-  for (int j = 0; j <= kPhaseGrid; ++j) {
-    const long double x = j == kPhaseGrid ? hi : lo + j * h;
-    const SwitchOnPeak p = PulsesFrom(c, x);
-    if (p.Current > worst.Current) {
-      worst = {p.Current, x, p.Pulse};
-      best = j;
-    }
-  }
-  // Golden-section search between the grid neighbours of the best phase.
-  long double a = best == 0 ? lo : lo + (best - 1) * h;
-  long double b = best == kPhaseGrid ? hi : lo + (best + 1) * h;
-  const long double g = (std::sqrt(5.0L) - 1.0L) / 2.0L;
-  long double x1 = b - g * (b - a);
-  long double x2 = a + g * (b - a);
-  SwitchOnPeak f1 = PulsesFrom(c, x1);
-  SwitchOnPeak f2 = PulsesFrom(c, x2);
-  for (int n = 0; n < kGoldenSteps; ++n) {
-    if (f1.Current >= f2.Current) {
-      b = x2;
-      x2 = x1;
-      f2 = f1;
-      x1 = b - g * (b - a);
-      f1 = PulsesFrom(c, x1);
-    } else {
-      a = x1;
-      x1 = x2;
-      f1 = f2;
-      x2 = a + g * (b - a);
-      f2 = PulsesFrom(c, x2);
-    }
-  }
-  if (f1.Current > worst.Current) worst = {f1.Current, x1, f1.Pulse};
-  if (f2.Current > worst.Current) worst = {f2.Current, x2, f2.Pulse};
+  // The grid's first point starts the comparison (a current is never below
+  // zero), as a worst of −1 A would.
+  const auto [phase, peak] = MaximumOverPhase(
+      lo, hi, kPhaseGrid, kGoldenSteps, [&](long double x) { return PulsesFrom(c, x); },
+      [](const SwitchOnPeak& p) { return p.Current; });
+  const SwitchOnSurge worst{peak.Current, phase, peak.Pulse};
   faults.Check(worst.Current, worst.Phase);
   return worst;
 }

@@ -4,6 +4,7 @@
 
 #include "mathem/extended.h"
 #include "mathem/faults.h"
+#include "mathem/phase_search.h"
 
 namespace tavro::design::ratings {
 namespace {
@@ -108,41 +109,10 @@ SwitchOnVoltage WorstSwitchOnVoltage(const mathem::SeriesRlc& c) {
   if (!(c.Drop < c.Em)) return {0.0L, 0.0L, false};
   const long double lo = mathem::PhaseOfSine(c.Drop / c.Em);
   const long double hi = mathem::kPi - lo;
-  const long double h = (hi - lo) / kPhaseGrid;
-  SwitchOnVoltage worst{-1.0L, lo, true};
-  int best = 0;
-  for (int j = 0; j <= kPhaseGrid; ++j) {
-    const long double x = j == kPhaseGrid ? hi : lo + j * h;
-    const long double v = FinalVoltage(c, x);
-    if (v > worst.Voltage) {
-      worst = {v, x, true};
-      best = j;
-    }
-  }
-  long double a = best == 0 ? lo : lo + (best - 1) * h;
-  long double b = best == kPhaseGrid ? hi : lo + (best + 1) * h;
-  const long double g = (std::sqrt(5.0L) - 1.0L) / 2.0L;
-  long double x1 = b - g * (b - a);
-  long double x2 = a + g * (b - a);
-  long double f1 = FinalVoltage(c, x1);
-  long double f2 = FinalVoltage(c, x2);
-  for (int n = 0; n < kGoldenSteps; ++n) {
-    if (f1 >= f2) {
-      b = x2;
-      x2 = x1;
-      f2 = f1;
-      x1 = b - g * (b - a);
-      f1 = FinalVoltage(c, x1);
-    } else {
-      a = x1;
-      x1 = x2;
-      f1 = f2;
-      x2 = a + g * (b - a);
-      f2 = FinalVoltage(c, x2);
-    }
-  }
-  if (f1 > worst.Voltage) worst = {f1, x1, true};
-  if (f2 > worst.Voltage) worst = {f2, x2, true};
+  const auto [phase, voltage] = mathem::MaximumOverPhase(
+      lo, hi, kPhaseGrid, kGoldenSteps, [&](long double x) { return FinalVoltage(c, x); },
+      [](long double v) { return v; });
+  SwitchOnVoltage worst{voltage, phase, true};
   if (!(worst.Voltage > c.Em - c.Drop)) worst = {c.Em - c.Drop, mathem::kHalfPi, false};
   faults.Check(worst.Voltage, worst.Phase);
   return worst;

@@ -247,9 +247,12 @@ TEST_F(Everyday, ExportPdfWritesTheDocumentOfTheShownDesign) {
 class DesignFilesInWindow : public test::FormTest {
  protected:
   QString Path(const char* name) const { return dir.filePath(name); }
-  void Answer(const QString& path) {
-    form.Files().SetFileDialog([path](QWidget*, const QString&, const QString&, const QString&,
-                                      const QString&, QString& name, bool) {
+  // The open and save dialog of `window` (the fixture's own by default)
+  // answers `path`.
+  void Answer(const QString& path) { AnswerIn(form, path); }
+  static void AnswerIn(app::TForm1& window, const QString& path) {
+    window.Files().SetFileDialog([path](QWidget*, const QString&, const QString&, const QString&,
+                                        const QString&, QString& name, bool) {
       name = path;
       return true;
     });
@@ -265,11 +268,7 @@ TEST_F(DesignFilesInWindow, SavedInputsOpenAgainUnderTheOtherSeparator) {
   ASSERT_TRUE(QFile::exists(Path("example.tavro")));
 
   app::TForm1 point('.');
-  point.Files().SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
-                                  const QString&, QString& name, bool) {
-    name = Path("example.tavro");
-    return true;
-  });
+  AnswerIn(point, Path("example.tavro"));
   point.Actions().openDesign->trigger();
   EXPECT_EQ(point.Text(Field::Edit5), "1.2");
   EXPECT_EQ(point.Text(Field::Edit6), "0.7");
@@ -310,11 +309,7 @@ TEST_F(DesignFilesInWindow, FilesKeepTheSettingsAndOpeningOverEditsAsks) {
   EXPECT_FALSE(form.isWindowModified());
 
   app::TForm1 other(',');
-  other.Files().SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
-                                  const QString&, QString& name, bool) {
-    name = Path("mains.tavro");
-    return true;
-  });
+  AnswerIn(other, Path("mains.tavro"));
   other.Actions().openDesign->trigger();
   EXPECT_EQ(other.Settings().Mains.Supply.Voltage, 120.0L);
   EXPECT_EQ(other.Settings().Mains.Supply.Frequency, 60.0L);

@@ -24,7 +24,7 @@ bool Positive(long double v) {
 
 }  // namespace
 
-AnalysisResult Analyse(const AnalysisInputs& in) {
+AnalysisResult Analyse(const AnalysisInputs& in, AnalysisDepth depth) {
   Failure failure{FailureStage::ModelParameters, {}, 0, kNotComputed, kNotComputed};
   if (!Positive(in.U2) || !Positive(in.Rtr) || !Positive(in.Ls) || !Positive(in.Ud) ||
       !Positive(in.Cf) || !Positive(in.I0) || !Positive(in.Supply.Voltage) ||
@@ -96,6 +96,7 @@ AnalysisResult Analyse(const AnalysisInputs& in) {
       }))
     return failure;
 
+  if (depth == AnalysisDepth::OperatingPointOnly) return a;
   if (!RunStage(FailureStage::LoadContinuation, failure, [&] {
         a.Load = FillLoadTable(in.I0, a.U0, in.U2, a.Rsum, a.Phi);
       }))

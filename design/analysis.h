@@ -49,9 +49,15 @@ struct Analysis {
 
 using AnalysisResult = std::variant<Analysis, Failure>;
 
+// How much to compute: everything, or the operating point without the load
+// table (whose continuation costs as much again), for a caller that compares
+// many transformers; Load is then empty.
+enum class AnalysisDepth { WithLoadTable, OperatingPointOnly };
+
 // Every input must be positive and finite (Ls may be zero only where the
 // path's angle stays defined: it must be positive too). A failure names its
 // stage as the design calculation's do.
-AnalysisResult Analyse(const AnalysisInputs& in);
+AnalysisResult Analyse(const AnalysisInputs& in,
+                       AnalysisDepth depth = AnalysisDepth::WithLoadTable);
 
 }  // namespace tavro::design

@@ -1,0 +1,33 @@
+// Timings of the transformer a design leads to: the standard transformers
+// suggested for the worked example (it must follow every calculation in the
+// window: well within 50 ms) and the winding of one's own.
+#include <benchmark/benchmark.h>
+
+#include "design/calculate.h"
+#include "design/transformer/suggest.h"
+#include "design/transformer/winding.h"
+
+namespace {
+
+using namespace tavro::design;
+
+const Design& WorkedExample() {
+  static const Design d = std::get<Design>(Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L}));
+  return d;
+}
+
+void SuggestStandardTransformers(benchmark::State& state) {
+  const transformer::SuggestionSettings settings{0.10L, 3300.0L, 25.0L};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(transformer::SuggestTransformers(WorkedExample(), settings));
+  }
+}
+BENCHMARK(SuggestStandardTransformers)->Unit(benchmark::kMillisecond);
+
+void CalculateWorkedExample(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L}));
+}
+BENCHMARK(CalculateWorkedExample)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+BENCHMARK_MAIN();

@@ -14,6 +14,7 @@
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
 #include "cli/simulate_option.h"
+#include "cli/transformer_output.h"
 #include "design/calculate.h"
 #include "design/design_file.h"
 #include "design/diode_current.h"
@@ -47,6 +48,7 @@ struct Options {
   bool json = false;
   bool batch = false;
   bool ratings = false;
+  bool suggestTransformers = false;
   RatingsOptions parts;
   int jobs = DefaultJobs();
   SimulateOptions simulation;
@@ -131,6 +133,12 @@ void Describe(CLI::App& app, Options& o) {
                                        design::ratings::texts::kSelectionTitle) +
                    "\" table and warnings to the text output; with --batch, the main ratings "
                    "as extra columns at the end (--json always has them)");
+  app.add_flag("--suggest-transformers", o.suggestTransformers,
+               "add the standard mains transformers (laminated and toroidal) nearest the design, "
+               "each evaluated at the rated load at nominal and low mains with the capacitor "
+               "the parts list picks, the one with the least V·A that gives U0 marked; JSON: "
+               "transformer_candidates")
+      ->excludes(batch);
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))
       ->needs(batch);
@@ -306,11 +314,14 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   const design::Design& d = std::get<design::Design>(calculation);
   std::string shown;
   if (o.json) {
-    shown = RenderJson(d, typed, separator,
-                       [&](json::Writer& json) { WriteRatingsJson(json, d, parts); });
+    shown = RenderJson(d, typed, separator, [&](json::Writer& json) {
+      WriteRatingsJson(json, d, parts);
+      if (o.suggestTransformers) WriteCandidatesJson(json, d, parts);
+    });
   } else {
     shown = RenderText(d, typed, separator, parts.Mains.Supply);
     if (o.ratings && !o.simulation.Simulate) shown += '\n' + RenderSelection(d, parts, separator);
+    if (o.suggestTransformers) shown += '\n' + RenderCandidates(d, parts, separator);
     err << RenderWarnings(d);
   }
   // The JSON object waits for the files, as it tells whether they were written;
@@ -344,6 +355,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   if (figures && o.json) {
     shown = WithBodyOf(shown, before, RenderJson(d, typed, separator, [&](json::Writer& json) {
                          WriteRatingsJson(json, d, parts, figures);
+                         if (o.suggestTransformers) WriteCandidatesJson(json, d, parts);
                        }));
   } else if (!o.json && o.ratings && o.simulation.Simulate) {
     out << '\n' << RenderSelection(d, parts, separator, figures);

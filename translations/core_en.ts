@@ -1013,4 +1013,59 @@
         <translation>Capacitor rms current, A</translation>
     </message>
 </context>
+<context>
+    <name>transformer</name>
+    <message>
+        <source>Стандартные трансформаторы</source>
+        <translation>Standard transformers</translation>
+    </message>
+    <message>
+        <source>Нужно: ЭДС вторичной обмотки %1 В при токе %2 А</source>
+        <translation>Needed: secondary EMF %1 V at %2 A</translation>
+    </message>
+    <message>
+        <source>Броневой (Ш-образный)</source>
+        <translation>Laminated E-I</translation>
+    </message>
+    <message>
+        <source>Тороидальный</source>
+        <translation>Toroidal</translation>
+    </message>
+    <message>
+        <source>%1 %2 В, %3 В·А (изменение напряжения %4 %)</source>
+        <translation>%1 %2 V, %3 VA (regulation %4 %)</translation>
+    </message>
+    <message>
+        <source>U0 %1 В, при пониженном напряжении сети %2 В</source>
+        <translation>U0 %1 V, at low mains %2 V</translation>
+    </message>
+    <message>
+        <source>пульсации %1 %</source>
+        <translation>ripple %1 %</translation>
+    </message>
+    <message>
+        <source>без нагрузки при повышенном напряжении сети %1 В</source>
+        <translation>no load at high mains %1 V</translation>
+    </message>
+    <message>
+        <source>выше класса конденсатора %1 В</source>
+        <translation>above the capacitor&apos;s %1 V class</translation>
+    </message>
+    <message>
+        <source>I2 %1 А при номинальном %2 А (%3 %)</source>
+        <translation>I2 %1 A of rated %2 A (%3 %)</translation>
+    </message>
+    <message>
+        <source>наименьший, дающий U0</source>
+        <translation>the smallest that gives U0</translation>
+    </message>
+    <message>
+        <source>расчёт с этим трансформатором не выполнен</source>
+        <translation>the calculation with this transformer failed</translation>
+    </message>
+    <message>
+        <source>Ни один трансформатор стандартных рядов не даёт U0 в пределах своей мощности.</source>
+        <translation>No transformer of the standard series gives U0 within its rating.</translation>
+    </message>
+</context>
 </TS>

@@ -55,6 +55,9 @@ inline constexpr std::string_view kCoreLossShare = "core loss share must be a nu
 inline constexpr std::string_view kFuseFactor = "fuse factor must be a number from 1 to 10";
 inline constexpr std::string_view kSurgeLimit =
     "allowed surge must be a current from 0.001 to 1e6 A";
+inline constexpr std::string_view kWindFlux =
+    "winding flux density must be a number from 0.1 to 2.5 T";
+inline constexpr std::string_view kCoreFamily = "core family must be ei, toroidal or c";
 inline constexpr std::string_view kUnknownDiode = "--diode: no diode in the library named ";
 inline constexpr std::string_view kFieldCount =
     "expected 6 comma-separated fields U0, I0, Kp, Limbs, Bm, Ud; found ";

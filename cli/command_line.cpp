@@ -49,6 +49,8 @@ struct Options {
   bool batch = false;
   bool ratings = false;
   bool suggestTransformers = false;
+  bool wind = false;
+  WindOptions winding;
   RatingsOptions parts;
   int jobs = DefaultJobs();
   SimulateOptions simulation;
@@ -139,6 +141,21 @@ void Describe(CLI::App& app, Options& o) {
                "the parts list picks, the one with the least V·A that gives U0 marked; JSON: "
                "transformer_candidates")
       ->excludes(batch);
+  CLI::Option* wind = app.add_flag(
+      "--wind", o.wind,
+      "add the winding of one's own transformer: the smallest core of the family whose window "
+      "takes both windings with their insulation, turns, standard enamelled wires, fill, "
+      "resistances at 20 °C and working temperature, losses and temperature rise, and the "
+      "rectifier with the wound transformer's resistance and leakage beside the method's "
+      "estimates; JSON: winding");
+  wind->excludes(batch);
+  app.add_option("--core", o.winding.Core,
+                 "core family for --wind: ei (laminated E-I), toroidal or c (tape-wound C "
+                 "cores); default c for two limbs, else ei")
+      ->needs(wind);
+  app.add_option("--wind-flux", o.winding.Flux,
+                 "peak flux density for --wind, T (default: the design's --flux)")
+      ->needs(wind);
   app.add_option("--jobs", o.jobs, "threads for --batch (default: the number of cores)")
       ->check(CLI::Range(1, 1024))
       ->needs(batch);
@@ -260,6 +277,12 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return kExitUsage;
   }
   RatingsRequest parts = std::get<RatingsRequest>(request);
+  const auto windReading = ReadWindOptions(o.winding, separator);
+  if (const auto* message = std::get_if<std::string>(&windReading)) {
+    err << *message << '\n';
+    return kExitUsage;
+  }
+  const WindChoice windChoice = std::get<WindChoice>(windReading);
 
   if (o.batch) {
     const BatchExtension simulation =
@@ -317,11 +340,13 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     shown = RenderJson(d, typed, separator, [&](json::Writer& json) {
       WriteRatingsJson(json, d, parts);
       if (o.suggestTransformers) WriteCandidatesJson(json, d, parts);
+      if (o.wind) WriteWindingJson(json, d, parts, windChoice);
     });
   } else {
     shown = RenderText(d, typed, separator, parts.Mains.Supply);
     if (o.ratings && !o.simulation.Simulate) shown += '\n' + RenderSelection(d, parts, separator);
     if (o.suggestTransformers) shown += '\n' + RenderCandidates(d, parts, separator);
+    if (o.wind) shown += '\n' + RenderWinding(d, parts, windChoice, separator);
     err << RenderWarnings(d);
   }
   // The JSON object waits for the files, as it tells whether they were written;
@@ -356,6 +381,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     shown = WithBodyOf(shown, before, RenderJson(d, typed, separator, [&](json::Writer& json) {
                          WriteRatingsJson(json, d, parts, figures);
                          if (o.suggestTransformers) WriteCandidatesJson(json, d, parts);
+                         if (o.wind) WriteWindingJson(json, d, parts, windChoice);
                        }));
   } else if (!o.json && o.ratings && o.simulation.Simulate) {
     out << '\n' << RenderSelection(d, parts, separator, figures);

@@ -2,9 +2,12 @@
 
 #include <sstream>
 
+#include "cli/cli_texts.h"
+#include "design/decimal.h"
 #include "design/transformer/candidate_table.h"
 #include "design/transformer/suggest.h"
 #include "design/transformer/transformer_texts.h"
+#include "design/transformer/winding_table.h"
 #include "i18n/catalogue.h"
 
 namespace tavro::cli {
@@ -107,6 +110,136 @@ void WriteCandidatesJson(Writer& json, const design::Design& d, const RatingsReq
     json.Uint64(*s.Chosen);
   } else {
     json.Null();
+  }
+  json.EndObject();
+}
+
+std::variant<WindChoice, std::string> ReadWindOptions(const WindOptions& o, char separator) {
+  WindChoice choice;
+  if (!o.Core.empty()) {
+    choice.Family = transformer::FamilyNamed(o.Core);
+    if (!choice.Family) return std::string(texts::kCoreFamily);
+  }
+  if (!o.Flux.empty()) {
+    choice.Bm = design::ParseDecimal(o.Flux, separator);
+    if (!choice.Bm || !(*choice.Bm >= 0.1L && *choice.Bm <= 2.5L)) {
+      return std::string(texts::kWindFlux);
+    }
+  }
+  return choice;
+}
+
+transformer::WindingRequest WindingRequestFor(const WindChoice& choice, const design::Design& d,
+                                              const RatingsRequest& request) {
+  return {choice.Family.value_or(transformer::DefaultFamily(d)), choice.Bm.value_or(d.Inputs.Bm),
+          request.Choices.Ambient};
+}
+
+std::string RenderWinding(const design::Design& d, const RatingsRequest& request,
+                          const WindChoice& choice, char separator) {
+  const transformer::WindingResult r =
+      transformer::Wind(d, d.Supply, WindingRequestFor(choice, d, request));
+  std::ostringstream os;
+  os << i18n::TranslateUtf8(transformer::texts::kContext, transformer::texts::kWindingTitle)
+     << '\n';
+  if (const auto* error = std::get_if<transformer::WindingError>(&r)) {
+    os << "  " << transformer::WindingErrorText(*error, i18n::TranslateUtf8) << '\n';
+    return os.str();
+  }
+  for (const std::string& line : transformer::WindingLines(d, std::get<transformer::Winding>(r),
+                                                           separator, i18n::TranslateUtf8)) {
+    os << "  " << line << '\n';
+  }
+  return os.str();
+}
+
+namespace {
+
+void WriteCoil(Writer& json, std::string_view key, const transformer::Coil& c) {
+  Key(json, key);
+  json.StartObject();
+  Key(json, "turns");
+  json.Int(c.Turns);
+  Members(json, {{"current", c.Current},
+                 {"wire_diameter_mm", c.Conductor.Bare * 1e3L},
+                 {"wire_overall_mm", c.Conductor.Overall * 1e3L},
+                 {"current_density_A_mm2", c.Density * 1e-6L}});
+  Key(json, "layers");
+  json.Int(c.Layers);
+  Key(json, "turns_per_layer");
+  json.Int(c.TurnsPerLayer);
+  Members(json, {{"layer_length_mm", c.LayerLength * 1e3L},
+                 {"build_mm", c.Build * 1e3L},
+                 {"mean_turn_mm", c.MeanTurn * 1e3L},
+                 {"R20", c.R20},
+                 {"R_working", c.RWorking}});
+  json.EndObject();
+}
+
+}  // namespace
+
+void WriteWindingJson(Writer& json, const design::Design& d, const RatingsRequest& request,
+                      const WindChoice& choice) {
+  const transformer::WindingRequest asked = WindingRequestFor(choice, d, request);
+  const transformer::WindingResult r = transformer::Wind(d, d.Supply, asked);
+  Key(json, "winding");
+  json.StartObject();
+  Key(json, "family");
+  String(json, transformer::FamilyName(asked.Family));
+  Members(json, {{"Bm", asked.Bm}, {"ambient", asked.Ambient}});
+  if (const auto* error = std::get_if<transformer::WindingError>(&r)) {
+    Key(json, "error");
+    String(json, transformer::WindingErrorName(*error));
+    json.EndObject();
+    return;
+  }
+  const transformer::Winding& w = std::get<transformer::Winding>(r);
+  Key(json, "core");
+  json.StartObject();
+  Key(json, "name");
+  String(json, w.Chosen.Name);
+  Members(json, {{"Ae_cm2", w.Chosen.Ae * 1e4L},
+                 {"Aw_cm2", w.Chosen.Aw * 1e4L},
+                 {"limb_perimeter_mm", w.Chosen.Perimeter * 1e3L},
+                 {"magnetic_path_mm", w.Chosen.Lfe * 1e3L},
+                 {"mass_kg", w.Chosen.Mass}});
+  json.EndObject();
+  Key(json, "refused_cores");
+  json.StartArray();
+  for (const std::string& name : w.Refused) String(json, name);
+  json.EndArray();
+  Members(json, {{"turns_per_volt", w.TurnsPerVolt}, {"flux_density", w.FluxDensity}});
+  WriteCoil(json, "primary", w.Primary);
+  WriteCoil(json, "secondary", w.Secondary);
+  Members(json, {{"room_mm", w.Room * 1e3L},
+                 {"stack_mm", w.Stack * 1e3L},
+                 {"fill", w.Fill},
+                 {"copper_fill", w.CopperFill},
+                 {"emf", w.Emf},
+                 {"Rtr20", w.Rtr20},
+                 {"Rtr", w.Rtr},
+                 {"Ls", w.Ls},
+                 {"method_Rtr", d.Parameters.Rtr},
+                 {"method_Ls", d.Parameters.Ls},
+                 {"specific_core_loss", w.SpecificLoss},
+                 {"core_loss", w.CoreLoss},
+                 {"copper_loss", w.CopperLoss},
+                 {"surface_cm2", w.Surface * 1e4L},
+                 {"temperature_rise", w.TemperatureRise},
+                 {"working_temperature", w.WorkingTemperature}});
+  if (w.Result) {
+    Object(json, "rectifier",
+           {{"U0", w.Result->U0},
+            {"Kp", w.Result->Kp},
+            {"I2", w.Result->I2},
+            {"Idrms", w.Result->Idrms},
+            {"Idpk", w.Result->Idpk}});
+  } else {
+    Key(json, "rectifier");
+    json.StartObject();
+    Key(json, "error");
+    String(json, design::StageName(w.ResultFailure.value_or(design::FailureStage::Results)));
+    json.EndObject();
   }
   json.EndObject();
 }

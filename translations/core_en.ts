@@ -1067,5 +1067,81 @@
         <source>Ни один трансформатор стандартных рядов не даёт U0 в пределах своей мощности.</source>
         <translation>No transformer of the standard series gives U0 within its rating.</translation>
     </message>
+    <message>
+        <source>Намотка трансформатора</source>
+        <translation>Winding the transformer</translation>
+    </message>
+    <message>
+        <source>Сердечник %1: сечение стали %2 см², окно %3 см², средняя длина магнитной линии %4 см, масса %5 кг</source>
+        <translation>Core %1: iron cross-section %2 cm², window %3 cm², mean magnetic path %4 cm, mass %5 kg</translation>
+    </message>
+    <message>
+        <source>меньшие сердечники не вмещают обмотки: %1</source>
+        <translation>smaller cores do not take the windings: %1</translation>
+    </message>
+    <message>
+        <source>%1 витка на вольт при индукции %2 Тл (с округлёнными витками %3 Тл)</source>
+        <translation>%1 turns per volt at a flux density of %2 T (%3 T with the turns rounded)</translation>
+    </message>
+    <message>
+        <source>Первичная обмотка</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Вторичная обмотка</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>%1: %2 витков провода %3 мм (%4 мм с эмалью), %5 А/мм²; %6 слоёв по %7 витков, толщина %8 мм, средний виток %9 см</source>
+        <translation>%1: %2 turns of %3 mm wire (%4 mm with enamel), %5 A/mm²; %6 layers of %7 turns, build %8 mm, mean turn %9 cm</translation>
+    </message>
+    <message>
+        <source>сопротивление %1 Ом при 20 °C, %2 Ом при %3 °C</source>
+        <translation>resistance %1 Ω at 20 °C, %2 Ω at %3 °C</translation>
+    </message>
+    <message>
+        <source>Заполнение окна %1 % (катушка с изоляцией %2 мм из %3 мм); медь занимает %4 % площади окна</source>
+        <translation>Window fill %1 % (coil with insulation %2 mm of %3 mm); copper takes %4 % of the window area</translation>
+    </message>
+    <message>
+        <source>Потери в меди %1 Вт, в стали %2 Вт (%3 Вт/кг); поверхность охлаждения %4 см², перегрев %5 °C, рабочая температура %6 °C</source>
+        <translation>Copper loss %1 W, core loss %2 W (%3 W/kg); cooling surface %4 cm², temperature rise %5 °C, working temperature %6 °C</translation>
+    </message>
+    <message>
+        <source>ЭДС вторичной обмотки без нагрузки %1 В (по расчёту выпрямителя %2 В)</source>
+        <translation>Secondary EMF with no load %1 V (the rectifier design&apos;s %2 V)</translation>
+    </message>
+    <message>
+        <source>Сопротивление обмоток, приведённое ко вторичной, %1 Ом (эмпирическая оценка метода %2 Ом, %3 %)</source>
+        <translation>Winding resistance referred to the secondary %1 Ω (the method&apos;s empirical estimate %2 Ω, %3 %)</translation>
+    </message>
+    <message>
+        <source>Индуктивность рассеяния %1 мГн (эмпирическая оценка метода %2 мГн, %3 %)</source>
+        <translation>Leakage inductance %1 mH (the method&apos;s empirical estimate %2 mH, %3 %)</translation>
+    </message>
+    <message>
+        <source>С этим трансформатором: U0 %1 В (по расчёту %2 В), пульсации %3 %, I2 %4 А</source>
+        <translation>With this transformer: U0 %1 V (designed %2 V), ripple %3 %, I2 %4 A</translation>
+    </message>
+    <message>
+        <source>Расчёт выпрямителя с этим трансформатором не выполнен.</source>
+        <translation>The rectifier could not be calculated with this transformer.</translation>
+    </message>
+    <message>
+        <source>Ни один сердечник этого семейства не вмещает обмотки.</source>
+        <translation>No core of this family takes the windings.</translation>
+    </message>
+    <message>
+        <source>Обмотки нагреваются быстрее, чем остывают: трансформатор перегреется.</source>
+        <translation>The windings heat faster than they cool: the transformer would overheat.</translation>
+    </message>
+    <message>
+        <source>Намотку рассчитать не удалось.</source>
+        <translation>The winding could not be calculated.</translation>
+    </message>
+    <message>
+        <source>Индукция в сердечнике должна быть положительной.</source>
+        <translation>The core&apos;s flux density must be positive.</translation>
+    </message>
 </context>
 </TS>

@@ -45,4 +45,69 @@ inline constexpr std::string_view kCandidateFailed =
 inline constexpr std::string_view kNoCandidate = TAVRO_TRANSLATABLE(
     "transformer", "Ни один трансформатор стандартных рядов не даёт U0 в пределах своей мощности.");
 
+// The winding of one's own.
+inline constexpr std::string_view kWindingTitle =
+    TAVRO_TRANSLATABLE("transformer", "Намотка трансформатора");
+// %1 the core's name, %2 the iron's cross-section, %3 the window, %4 the
+// magnetic path, %5 the core's mass.
+inline constexpr std::string_view kWindCore = TAVRO_TRANSLATABLE(
+    "transformer",
+    "Сердечник %1: сечение стали %2 см², окно %3 см², средняя длина магнитной линии %4 см, "
+    "масса %5 кг");
+// %1 the smaller cores' names.
+inline constexpr std::string_view kWindRefused =
+    TAVRO_TRANSLATABLE("transformer", "меньшие сердечники не вмещают обмотки: %1");
+// %1 turns per volt, %2 the flux density asked for, %3 the one with the turns rounded.
+inline constexpr std::string_view kWindTurnsPerVolt = TAVRO_TRANSLATABLE(
+    "transformer", "%1 витка на вольт при индукции %2 Тл (с округлёнными витками %3 Тл)");
+inline constexpr std::string_view kWindPrimary =
+    TAVRO_TRANSLATABLE("transformer", "Первичная обмотка");
+inline constexpr std::string_view kWindSecondary =
+    TAVRO_TRANSLATABLE("transformer", "Вторичная обмотка");
+// %1 the winding, %2 turns, %3 the bare wire, %4 with its enamel, %5 the
+// current density, %6 layers, %7 turns a layer, %8 the coil's build, %9 the
+// mean turn.
+inline constexpr std::string_view kWindCoil = TAVRO_TRANSLATABLE(
+    "transformer",
+    "%1: %2 витков провода %3 мм (%4 мм с эмалью), %5 А/мм²; %6 слоёв по %7 витков, "
+    "толщина %8 мм, средний виток %9 см");
+// %1 at 20 °C, %2 at %3 °C.
+inline constexpr std::string_view kWindResistance =
+    TAVRO_TRANSLATABLE("transformer", "сопротивление %1 Ом при 20 °C, %2 Ом при %3 °C");
+// %1 the fill in %, %2 the coil's stack, %3 the room, %4 the copper's share
+// of the window in %.
+inline constexpr std::string_view kWindFill = TAVRO_TRANSLATABLE(
+    "transformer",
+    "Заполнение окна %1 % (катушка с изоляцией %2 мм из %3 мм); медь занимает %4 % площади "
+    "окна");
+// %1 copper loss, %2 core loss, %3 W/kg, %4 the surface, %5 the rise, %6 the
+// working temperature.
+inline constexpr std::string_view kWindLosses = TAVRO_TRANSLATABLE(
+    "transformer",
+    "Потери в меди %1 Вт, в стали %2 Вт (%3 Вт/кг); поверхность охлаждения %4 см², перегрев "
+    "%5 °C, рабочая температура %6 °C");
+// %1 the wound EMF, %2 the design's.
+inline constexpr std::string_view kWindEmf = TAVRO_TRANSLATABLE(
+    "transformer", "ЭДС вторичной обмотки без нагрузки %1 В (по расчёту выпрямителя %2 В)");
+// %1 the wound, %2 the method's estimate, %3 how far apart in %.
+inline constexpr std::string_view kWindRtr = TAVRO_TRANSLATABLE(
+    "transformer",
+    "Сопротивление обмоток, приведённое ко вторичной, %1 Ом (эмпирическая оценка метода %2 Ом, "
+    "%3 %)");
+inline constexpr std::string_view kWindLs = TAVRO_TRANSLATABLE(
+    "transformer", "Индуктивность рассеяния %1 мГн (эмпирическая оценка метода %2 мГн, %3 %)");
+// %1 U0, %2 the design's U0, %3 the ripple, %4 the secondary current.
+inline constexpr std::string_view kWindResult = TAVRO_TRANSLATABLE(
+    "transformer", "С этим трансформатором: U0 %1 В (по расчёту %2 В), пульсации %3 %, I2 %4 А");
+inline constexpr std::string_view kWindResultFailed =
+    TAVRO_TRANSLATABLE("transformer", "Расчёт выпрямителя с этим трансформатором не выполнен.");
+inline constexpr std::string_view kWindNoCore =
+    TAVRO_TRANSLATABLE("transformer", "Ни один сердечник этого семейства не вмещает обмотки.");
+inline constexpr std::string_view kWindRunaway = TAVRO_TRANSLATABLE(
+    "transformer", "Обмотки нагреваются быстрее, чем остывают: трансформатор перегреется.");
+inline constexpr std::string_view kWindNumerical =
+    TAVRO_TRANSLATABLE("transformer", "Намотку рассчитать не удалось.");
+inline constexpr std::string_view kWindFlux =
+    TAVRO_TRANSLATABLE("transformer", "Индукция в сердечнике должна быть положительной.");
+
 }  // namespace tavro::design::transformer::texts

@@ -24,6 +24,14 @@ void SuggestStandardTransformers(benchmark::State& state) {
 }
 BENCHMARK(SuggestStandardTransformers)->Unit(benchmark::kMillisecond);
 
+void WindWorkedExample(benchmark::State& state) {
+  const transformer::WindingRequest request{transformer::CoreFamily::LaminatedEI, 1.2L, 40.0L};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(transformer::Wind(WorkedExample(), WorkedExample().Supply, request));
+  }
+}
+BENCHMARK(WindWorkedExample)->Unit(benchmark::kMillisecond);
+
 void CalculateWorkedExample(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Calculate({12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L}));
 }

@@ -55,5 +55,38 @@ TEST(TransformerCli, TextMarksTheChosenAndFollowsTheLanguage) {
   EXPECT_EQ(Cli({"--batch", "--suggest-transformers"}).status, kExitUsage);
 }
 
+TEST(TransformerCli, WindingAsJsonAndText) {
+  const CliRun r = Cli(WorkedExample({"--json", "--wind"}));
+  ASSERT_EQ(r.status, kExitDesigned);
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError());
+  const auto& w = doc["winding"];
+  EXPECT_STREQ(w["family"].GetString(), "ei");
+  EXPECT_STREQ(w["core"]["name"].GetString(), "EI 60/30");
+  EXPECT_EQ(w["primary"]["turns"].GetInt(), 1449);
+  EXPECT_EQ(w["secondary"]["turns"].GetInt(), 87);
+  EXPECT_EQ(w["method_Rtr"].GetDouble(), doc["parameters"]["Rtr"].GetDouble());
+  EXPECT_GT(w["rectifier"]["U0"].GetDouble(), 12.0);
+  // The family and the flux density follow the options; the text its language.
+  const CliRun toroid =
+      Cli(WorkedExample({"--wind", "--core", "toroidal", "--wind-flux", "1.5", "--lang", "en"}));
+  ASSERT_EQ(toroid.status, kExitDesigned);
+  EXPECT_NE(toroid.out.find("\nWinding the transformer\n  Core T "), std::string::npos);
+  EXPECT_NE(toroid.out.find("at a flux density of 1.50 T"), std::string::npos);
+}
+
+TEST(TransformerCli, WindingOptionsAreChecked) {
+  const std::vector<std::vector<std::string>> refused = {
+      {"--wind", "--core", "pot"},    {"--wind", "--wind-flux", "3"},
+      {"--wind", "--wind-flux", "x"}, {"--core", "ei"},  // needs --wind
+      {"--batch", "--wind"},
+  };
+  for (const auto& args : refused) {
+    SCOPED_TRACE(args[1]);
+    EXPECT_EQ(Cli(args[0] == "--batch" ? args : WorkedExample(args)).status, kExitUsage);
+  }
+}
+
 }  // namespace
 }  // namespace tavro::cli

@@ -24,7 +24,7 @@ TEST(Wind, WorkedExampleByHand) {
   const WindingResult r = Wind(d, d.Supply, {CoreFamily::LaminatedEI, 1.2L, 40.0L});
   ASSERT_TRUE(std::holds_alternative<Winding>(r));
   const Winding& w = std::get<Winding>(r);
-  // EI 60/20 needs a 10.4 mm coil in its 10 mm window; EI 60/30 takes it.
+  // EI 60/20 needs a 10.6 mm coil in its 10 mm window; EI 60/30 takes it.
   EXPECT_EQ(w.Chosen.Name, "EI 60/30");
   ASSERT_EQ(w.Refused.size(), 11u);
   EXPECT_EQ(w.Refused.back(), "EI 60/20");

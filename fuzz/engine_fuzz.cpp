@@ -5,13 +5,17 @@
 // libFuzzer's -timeout, in a rejection, a failure or a design whose JSON
 // is well formed and whose ratings columns are all there.
 //
+// With bit 3 the transformer's outputs join (the standard candidates and the
+// winding, from the winding's flux density and core family texts): the
+// JSON must hold both objects and the texts must not be empty.
+//
 // Input: first byte: bit 0 two limbs, bit 1 comma separator, bit 2 the E12
-// series; the rest is newline-separated texts: U0, I0, Kp, Bm, Ud, then the
+// series, bit 3 the transformer; the rest is newline-separated texts: U0, I0, Kp, Bm, Ud, then the
 // mains voltage, frequency and tolerance (%), the capacitor's tolerance (%),
 // the diodes' voltage margin, the capacitor's voltage margin, ESR, rated life
 // and temperature, the ambient, the core loss share, the fuse factor and the
-// allowed surge, and the chosen diode's name (missing or empty ones: the
-// defaults).
+// allowed surge, the chosen diode's name, the winding's flux density and
+// core family (missing or empty ones: the defaults).
 #include <rapidjson/document.h>
 
 #include <algorithm>
@@ -24,6 +28,7 @@
 
 #include "cli/output.h"
 #include "cli/ratings_output.h"
+#include "cli/transformer_output.h"
 #include "design/calculate.h"
 #include "design/inputs.h"
 
@@ -43,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const char separator = (data[0] & 2) != 0 ? ',' : '.';
   std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-  std::string texts[19];
+  std::string texts[21];
   for (std::string& text : texts) {
     const std::size_t end = rest.find('\n');
     text = std::string(rest.substr(0, end));
@@ -78,6 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto* parts = std::get_if<cli::RatingsRequest>(&request);
   if (parts == nullptr) return 0;
 
+  const bool transformer = (data[0] & 8) != 0;
+  const auto windReading = cli::ReadWindOptions({texts[20], texts[19]}, separator);
+  const auto* wind = std::get_if<cli::WindChoice>(&windReading);
+  if (transformer && wind == nullptr) return 0;
+
   const design::InputReading reading = design::ReadInputs(typed, separator);
   const auto* inputs = std::get_if<design::DesignInputs>(&reading);
   if (inputs == nullptr) return 0;
@@ -86,8 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto* d = std::get_if<design::Design>(&calculation);
   if (d == nullptr) return 0;
 
-  const std::string json = cli::RenderJson(
-      *d, typed, separator, [&](cli::json::Writer& w) { cli::WriteRatingsJson(w, *d, *parts); });
+  const std::string json = cli::RenderJson(*d, typed, separator, [&](cli::json::Writer& w) {
+    cli::WriteRatingsJson(w, *d, *parts);
+    if (transformer) {
+      cli::WriteCandidatesJson(w, *d, *parts);
+      cli::WriteWindingJson(w, *d, *parts, *wind);
+    }
+  });
   // An extended value beyond a double's range is still a JSON number, but
   // not one the parser can hold: every exponent is read as 0 (inside a string
   // the change is harmless).
@@ -103,6 +118,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (document.HasParseError()) Broken("the JSON does not parse", json);
   for (const char* group : {"ratings", "losses", "protection"}) {
     if (!document.HasMember(group)) Broken("the JSON lacks a group of the ratings", json);
+  }
+
+  if (transformer) {
+    if (!document.HasMember("transformer_candidates") || !document.HasMember("winding")) {
+      Broken("the JSON lacks the transformer's objects", json);
+    }
+    if (cli::RenderCandidates(*d, *parts, separator).empty() ||
+        cli::RenderWinding(*d, *parts, *wind, separator).empty()) {
+      Broken("no transformer text", json);
+    }
   }
 
   const std::string columns = cli::RatingsColumns(*d, *parts);

@@ -1132,10 +1132,6 @@
         <translation>No core of this family takes the windings.</translation>
     </message>
     <message>
-        <source>Обмотки нагреваются быстрее, чем остывают: трансформатор перегреется.</source>
-        <translation>The windings heat faster than they cool: the transformer would overheat.</translation>
-    </message>
-    <message>
         <source>Намотку рассчитать не удалось.</source>
         <translation>The winding could not be calculated.</translation>
     </message>

@@ -103,8 +103,6 @@ inline constexpr std::string_view kWindResultFailed =
     TAVRO_TRANSLATABLE("transformer", "Расчёт выпрямителя с этим трансформатором не выполнен.");
 inline constexpr std::string_view kWindNoCore =
     TAVRO_TRANSLATABLE("transformer", "Ни один сердечник этого семейства не вмещает обмотки.");
-inline constexpr std::string_view kWindRunaway = TAVRO_TRANSLATABLE(
-    "transformer", "Обмотки нагреваются быстрее, чем остывают: трансформатор перегреется.");
 inline constexpr std::string_view kWindNumerical =
     TAVRO_TRANSLATABLE("transformer", "Намотку рассчитать не удалось.");
 inline constexpr std::string_view kWindFlux =

@@ -13,13 +13,7 @@ using mathem::kPi;
 
 constexpr long double kMu0 = 4.0e-7L * kPi;  // H/m
 constexpr int kTurnSettleSteps = 20;
-constexpr int kTemperatureSteps = 200;
-constexpr long double kSettled = 1e-9L;  // K
 constexpr int kMaxTurns = 1000000;
-
-struct Failed {
-  WindingError Error;
-};
 
 long double Area(const Wire& w) {
   return kPi * w.Bare * w.Bare / 4.0L;
@@ -82,14 +76,12 @@ bool Lay(const Core& core, long double offset, int turns, Coil& c) {
   return true;
 }
 
-int TurnsFor(long double turns) {
-  if (!(turns >= 1.0L && turns <= kMaxTurns)) throw Failed{WindingError::Numerical};
-  return static_cast<int>(std::ceil(turns));
-}
-
-// A whole number of turns on each coil.
-int OnEveryCoil(int turns, int coils) {
-  return (turns + coils - 1) / coils * coils;
+// At least `turns`, a whole number on each coil; none beyond a million (the
+// core is then far too small for the voltage).
+std::optional<int> TurnsFor(long double turns, int coils) {
+  if (!(turns <= kMaxTurns)) return std::nullopt;
+  const int whole = std::max(1, static_cast<int>(std::ceil(turns)));
+  return (whole + coils - 1) / coils * coils;
 }
 
 long double SurfaceOf(const Core& core, long double stack) {
@@ -135,7 +127,9 @@ std::optional<Winding> TryCore(const Design& design, const Mains& mains,
   w.Primary.Density = w.Primary.Current / Area(*primaryWire);
   w.Secondary.Density = w.Secondary.Current / Area(*secondaryWire);
 
-  const int n1 = OnEveryCoil(TurnsFor(mains.Voltage * w.TurnsPerVolt), core.Coils);
+  const std::optional<int> primaryTurns = TurnsFor(mains.Voltage * w.TurnsPerVolt, core.Coils);
+  if (!primaryTurns) return std::nullopt;
+  const int n1 = *primaryTurns;
   const long double base = Base(core);
   if (!Lay(core, base, n1, w.Primary)) return std::nullopt;
   w.FluxDensity = mains.Voltage / (4.44L * f * core.Ae * n1);
@@ -144,15 +138,18 @@ std::optional<Winding> TryCore(const Design& design, const Mains& mains,
   // settle (the turns change the layers and so the mean turn).
   const long double offset2 = base + w.Primary.Build + kInterwinding;
   const long double u2 = design.Results.U2;
-  int n2 = OnEveryCoil(TurnsFor(u2 * w.TurnsPerVolt), core.Coils);
+  std::optional<int> secondaryTurns = TurnsFor(u2 * w.TurnsPerVolt, core.Coils);
+  if (!secondaryTurns) return std::nullopt;
+  int n2 = *secondaryTurns;
   for (int step = 0; step < kTurnSettleSteps; ++step) {
     if (!Lay(core, offset2, n2, w.Secondary)) return std::nullopt;
     const long double perTurn = w.Secondary.R20 / n2;
     const long double room = 1.0L - w.Secondary.Current * perTurn * w.TurnsPerVolt;
     if (!(room > 0.0L)) return std::nullopt;
-    const int next = OnEveryCoil(TurnsFor(u2 * w.TurnsPerVolt / room), core.Coils);
-    if (next <= n2) break;
-    n2 = next;  // the turns only rise
+    const std::optional<int> next = TurnsFor(u2 * w.TurnsPerVolt / room, core.Coils);
+    if (!next) return std::nullopt;
+    if (*next <= n2) break;
+    n2 = *next;  // the turns only rise
   }
   if (!Lay(core, offset2, n2, w.Secondary)) return std::nullopt;
   w.Room = RoomOf(core);
@@ -177,20 +174,16 @@ std::optional<Winding> TryCore(const Design& design, const Mains& mains,
   faults.Check(w.Emf, w.Rtr20, w.Ls, w.SpecificLoss, w.CoreLoss, w.Surface);
 
   // The working temperature: the copper's loss at it and the core's loss
-  // leave through the surface.
+  // leave through the surface, k·S·(T − Ta) = Pcu20·(1 + α·(T − 20)) + PFe,
+  // linear in T. Where the copper's loss rises with T as fast as the
+  // surface sheds it there is no balance: the core is too small.
   const long double i1 = w.Primary.Current, i2 = w.Secondary.Current;
   const long double cold = i1 * i1 * w.Primary.R20 + i2 * i2 * w.Secondary.R20;
-  long double t = request.Ambient;
-  bool settled = false;
-  for (int step = 0; step < kTemperatureSteps && !settled; ++step) {
-    const long double warm = 1.0L + kCopperAlpha * (t - 20.0L);
-    const long double next =
-        request.Ambient + (cold * warm + w.CoreLoss) / (kHeatTransfer * w.Surface);
-    faults.Check(next);
-    settled = std::fabs(next - t) <= kSettled;
-    t = next;
-  }
-  if (!settled) throw Failed{WindingError::Runaway};
+  const long double shed = kHeatTransfer * w.Surface;
+  const long double slope = shed - cold * kCopperAlpha;
+  if (!(slope > 0.0L)) return std::nullopt;
+  const long double t =
+      (shed * request.Ambient + cold * (1.0L - 20.0L * kCopperAlpha) + w.CoreLoss) / slope;
   const long double warm = 1.0L + kCopperAlpha * (t - 20.0L);
   w.WorkingTemperature = t;
   w.TemperatureRise = t - request.Ambient;
@@ -233,8 +226,6 @@ WindingResult Wind(const Design& design, const Mains& mains, const WindingReques
       }
       return *std::move(w);
     }
-  } catch (const Failed& f) {
-    return f.Error;
   } catch (const mathem::NumericalFailure&) {
     return WindingError::Numerical;
   }
@@ -249,8 +240,6 @@ const char* WindingErrorName(WindingError error) {
       return "no-core-fits";
     case WindingError::Numerical:
       return "numerical";
-    case WindingError::Runaway:
-      return "runaway";
   }
   return "unknown";
 }

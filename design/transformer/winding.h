@@ -19,6 +19,10 @@
 
 namespace tavro::design::transformer {
 
+// A core is refused when its window does not take the windings, when not one
+// turn fits a layer, or when its surface cannot shed the copper's loss as it
+// rises with the temperature.
+//
 // Insulation and winding practice (typical of small mains transformers).
 inline constexpr long double kBobbinWall = 1.0e-3L;    // m, E-I and C bobbins
 inline constexpr long double kToroidWrap = 0.5e-3L;    // m, the core's insulation
@@ -82,7 +86,6 @@ enum class WindingError {
   FluxDensity,  // not positive and finite
   NoCoreFits,   // no core of the family takes the windings
   Numerical,    // a figure faulted
-  Runaway,      // the copper heats faster than it cools
 };
 
 using WindingResult = std::variant<Winding, WindingError>;

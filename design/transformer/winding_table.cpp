@@ -92,8 +92,6 @@ std::string WindingErrorText(WindingError error, const TextLookup& lookup) {
       return lookup(texts::kContext, texts::kWindFlux);
     case WindingError::NoCoreFits:
       return lookup(texts::kContext, texts::kWindNoCore);
-    case WindingError::Runaway:
-      return lookup(texts::kContext, texts::kWindRunaway);
     case WindingError::Numerical:
       break;
   }

@@ -95,12 +95,13 @@ TEST(Wind, WorkedExampleByHand) {
   const long double W = 3 * a, H = 2.5L * a, D = b + 2 * stack;
   const long double surface = 2 * (W * H + W * D + H * D);
   ExpectClose(w.Surface, surface, "surface");
-  // T = 40 + (Pcu20·(1 + α·(T − 20)) + PFe)/(k·S), linear in T: solved directly.
+  // The working temperature balances the heat: 12 W/(m²·K)·S·(T − 40) =
+  // Pcu20·(1 + α·(T − 20)) + PFe.
   const long double i1 = d.Results.I1, i2 = d.Results.I2;
   const long double cold = i1 * i1 * r1 + i2 * i2 * r2;
-  const long double alpha = 0.00393L, kS = 12 * surface;
-  const long double t = (40 + (cold * (1 - 20 * alpha) + pFe) / kS) / (1 - cold * alpha / kS);
-  EXPECT_LE(std::fabs(w.WorkingTemperature - t), 1e-8L);
+  const long double alpha = 0.00393L, t = w.WorkingTemperature;
+  EXPECT_LE(std::fabs(12 * surface * (t - 40) - (cold * (1 + alpha * (t - 20)) + pFe)), 1e-12L);
+  EXPECT_NEAR(static_cast<double>(t), 56.37, 0.01);
   const long double warm = 1 + alpha * (t - 20);
   EXPECT_LE(std::fabs(w.Rtr - (r2 + r1 * ratio * ratio) * warm), 1e-9L);
   EXPECT_LE(std::fabs(w.CopperLoss - cold * warm), 1e-9L);

@@ -74,6 +74,15 @@ TEST(TransformerCli, WindingAsJsonAndText) {
   ASSERT_EQ(toroid.status, kExitDesigned);
   EXPECT_NE(toroid.out.find("\nWinding the transformer\n  Core T "), std::string::npos);
   EXPECT_NE(toroid.out.find("at a flux density of 1.50 T"), std::string::npos);
+  // Two limbs take C cores, a coil on each leg: even turns.
+  const CliRun twoLimbs =
+      Cli({"--voltage", "24", "--current", "3", "--ripple", "1", "--limbs", "2", "--flux", "1.2",
+           "--diode-drop", "0.7", "--decimal-separator", ".", "--wind", "--json"});
+  ASSERT_EQ(twoLimbs.status, kExitDesigned);
+  doc.Parse(twoLimbs.out.c_str());
+  EXPECT_STREQ(doc["winding"]["family"].GetString(), "c");
+  EXPECT_EQ(doc["winding"]["primary"]["turns"].GetInt() % 2, 0);
+  EXPECT_EQ(doc["winding"]["secondary"]["turns"].GetInt() % 2, 0);
 }
 
 TEST(TransformerCli, WindingOptionsAreChecked) {

@@ -121,6 +121,7 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   files_ = new DesignFiles(*this, controls_, procedure_.DecimalSeparator(),
                            [this](const QString& text) { message_(text); });
   stale_ = new StaleResults(controls_, *statusBar());
+  connect(stale_, &StaleResults::Changed, this, &TForm1::ShowStaleInWindows);
   statusBar()->setSizeGripEnabled(false);
   auto* designName = new QLabel(statusBar());
   designName->setObjectName("CurrentDesign");
@@ -319,19 +320,33 @@ void TForm1::RefreshPlots() {
   simulationItem_->setEnabled(calculated);
   exportSpiceItem_->setEnabled(calculated);
   if (!calculated) return;
-  if (simulation_) simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+  if (simulation_) {
+    simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+    simulation_->Banner().Show(ShownDesign(), stale_->Stale());
+  }
   if (loadPlot_) ShowDesignIn(*loadPlot_);
   if (pulsePlot_) ShowDesignIn(*pulsePlot_);
 }
 
+DesignName TForm1::ShownDesign() const {
+  return {procedure_.State().CalculatedInputs, calculatedMains_, procedure_.DecimalSeparator()};
+}
+
+void TForm1::ShowStaleInWindows(bool stale) {
+  if (selection_) selection_->Banner().SetStale(stale);
+  if (loadPlot_) loadPlot_->Banner().SetStale(stale);
+  if (pulsePlot_) pulsePlot_->Banner().SetStale(stale);
+  if (simulation_) simulation_->Banner().SetStale(stale);
+}
+
 void TForm1::ShowDesignIn(LoadCharacteristicWindow& window) {
-  window.Show(*procedure_.LastDesign(), TrackBarPosition(), procedure_.DecimalSeparator(),
-              procedure_.State().CalculatedInputs);
+  window.Show(*procedure_.LastDesign(), TrackBarPosition(), ShownDesign());
+  window.Banner().SetStale(stale_->Stale());
 }
 
 void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
-  window.Show(design::DiodeCurrent(*procedure_.LastDesign()), procedure_.DecimalSeparator(),
-              procedure_.State().CalculatedInputs);
+  window.Show(design::DiodeCurrent(*procedure_.LastDesign()), ShownDesign());
+  window.Banner().SetStale(stale_->Stale());
 }
 
 void TForm1::PlaceBesideMe(QWidget& window, int index) {
@@ -376,6 +391,7 @@ void TForm1::OpenSimulation() {
       simulation_ = new SimulationWindow(procedure_.DecimalSeparator(), this);
       simulation_->SetMessageSink(message_);
       simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+      simulation_->Banner().Show(ShownDesign(), stale_->Stale());
       // The parts are rated again on the simulated currents.
       connect(simulation_, &SimulationWindow::Finished, this, [this] {
         if (selection_ && procedure_.State().Calculated) ShowDesignIn(*selection_);
@@ -547,6 +563,7 @@ void TForm1::ShowDesignIn(SelectionWindow& window) {
     simulated = simulation::RatingFigures(*simulation_->LastReport());
   }
   window.Show(*procedure_.LastDesign(), calculatedMains_, simulated);
+  window.Banner().Show(ShownDesign(), stale_->Stale());
 }
 
 void TForm1::SelectionClick() {

@@ -136,6 +136,11 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void ShowDesignIn(LoadCharacteristicWindow& window);
   void ShowDesignIn(DiodeCurrentWindow& window);
   void ShowDesignIn(SelectionWindow& window);
+  // The shown design as the secondary windows name it.
+  DesignName ShownDesign() const;
+  // Every open secondary window greys or clears with the main window's
+  // results.
+  void ShowStaleInWindows(bool stale);
   // After a press: the parts menu, the warnings line, the output group's
   // caption and the open "Выбор элементов" window follow a complete one.
   void RefreshRatings();

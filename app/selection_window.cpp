@@ -168,6 +168,7 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   for (QHBoxLayout* row : lossRows) layout->addLayout(row);
   layout->addWidget(table_, 1);
   layout->addWidget(warnings_);
+  banner_ = new DesignBanner(*this, {table_, warnings_});
   resize(1060, 760);
 
   connect(capacitorTolerance_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);

@@ -178,6 +178,7 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   body->addWidget(table_, 5);
   body->addWidget(tabs_, 4);
   layout->addLayout(body, 1);
+  banner_ = new DesignBanner(*this, {table_, tabs_});
 
   limit_.setSingleShot(true);
   connect(&limit_, &QTimer::timeout, this,

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "app/design_banner.h"
 #include "app/messages.h"
 #include "design/calculate.h"
 #include "design/inputs.h"
@@ -74,6 +75,8 @@ class SimulationWindow : public QWidget {
   QPushButton* RunButton() const { return run_; }
   QPushButton* CancelButton() const { return cancel_; }
   QTableWidget* Table() const { return table_; }
+  // The design the table and plots are of, and whether it is stale.
+  DesignBanner& Banner() { return *banner_; }
 
  public slots:
   void Run();
@@ -123,6 +126,7 @@ class SimulationWindow : public QWidget {
   QCustomPlot* diodeCurrent_;
   QCustomPlot* capacitor_;
   QCustomPlot* surge_;
+  DesignBanner* banner_;
 };
 
 // Asks for a file and writes the standalone netlist of the design's real

@@ -15,8 +15,10 @@
 #include <filesystem>
 
 #include "app/app_texts.h"
+#include "app/design_banner.h"
 #include "app/form_fixture.h"
 #include "app/interface_language.h"
+#include "app/plot_view.h"
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
 #include "common/files.h"
@@ -195,6 +197,62 @@ TEST_F(Everyday, EditedInputsMarkTheResultsStaleUntilTheNextCalculation) {
   EXPECT_FALSE(form.Stale().Stale());
   EXPECT_TRUE(form.Stale().Note().isEmpty());
   EXPECT_EQ(Edit(Field::Edit7)->palette().color(QPalette::Text), normal);
+}
+
+TEST_F(Everyday, SecondaryWindowsNameTheirDesignAndGreyWhileItIsStale) {
+  TypeWorkedExample();
+  Calculate();
+  form.SelectionItem()->trigger();
+  form.Controls().n7->trigger();
+  form.Controls().n8->trigger();
+  form.SimulationItem()->trigger();
+  const std::vector<QWidget*> windows = {
+      form.Selection(), form.findChild<QWidget*>("LoadCharacteristicWindow"),
+      form.findChild<QWidget*>("DiodeCurrentWindow"), form.Simulation()};
+  const auto banner = [](QWidget* window) {
+    return window->findChild<DesignBanner*>("DesignBanner", Qt::FindDirectChildrenOnly);
+  };
+  const auto greyed = [](QWidget* window) {
+    int count = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) count += w->graphicsEffect() != nullptr;
+    return count;
+  };
+  const QString mains = "сеть 220 В ±10 %, 50 Гц";
+  for (QWidget* w : windows) {
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(banner(w), nullptr) << w->objectName().toStdString();
+    EXPECT_FALSE(banner(w)->Stale());
+    EXPECT_EQ(greyed(w), 0) << w->objectName().toStdString();
+  }
+  // The windows with a line of their own name the design there; the plots
+  // in their title.
+  for (QWidget* w : {windows[0], windows[3]}) {
+    EXPECT_TRUE(banner(w)->isVisible());
+    EXPECT_TRUE(banner(w)->text().contains("U₀ = 12 В") && banner(w)->text().contains(mains))
+        << banner(w)->text().toStdString();
+  }
+
+  TypeInto(Field::Edit1, "13");
+  for (QWidget* w : windows) {
+    const QString line = banner(w)->text();
+    EXPECT_TRUE(banner(w)->Stale()) << w->objectName().toStdString();
+    EXPECT_TRUE(banner(w)->isVisible());
+    EXPECT_GT(greyed(w), 0) << w->objectName().toStdString();
+    EXPECT_TRUE(line.contains("U₀ = 12 В") && line.contains(mains) &&
+                line.contains(Q(texts::kStaleNote)))
+        << line.toStdString();
+  }
+
+  Calculate();
+  for (QWidget* w : windows) {
+    const QString line = banner(w)->text();
+    EXPECT_FALSE(banner(w)->Stale()) << w->objectName().toStdString();
+    EXPECT_EQ(greyed(w), 0) << w->objectName().toStdString();
+    EXPECT_TRUE(line.contains("U₀ = 13 В") && !line.contains(Q(texts::kStaleNote)))
+        << line.toStdString();
+  }
+  EXPECT_FALSE(banner(windows[1])->isVisible());  // the plot's title names it
+  EXPECT_TRUE(form.findChild<PlotView*>()->Title().contains("U₀ = 13 В"));
 }
 
 TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {

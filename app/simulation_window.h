@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "app/design_banner.h"
 #include "app/messages.h"
@@ -42,6 +43,8 @@ struct SimulationSettings {
   std::string DiodeModel;  // when the user's own model is chosen
   double Esr = 0.0;
   simulation::LoadKind Load = simulation::LoadKind::Resistive;
+
+  bool operator==(const SimulationSettings&) const = default;
 };
 
 class SimulationWindow : public QWidget {
@@ -67,6 +70,13 @@ class SimulationWindow : public QWidget {
                  const design::ratings::SupplyConditions& mains = {});
   // The settings as typed; nothing (after a message) when they are invalid.
   std::optional<SimulationSettings> Settings();
+  // The same without a message: nothing when they are invalid.
+  std::optional<SimulationSettings> TypedSettings() const;
+  // Shows `settings` in the controls (a shipped diode the list does not hold
+  // leaves the choice as it is).
+  void ApplySettings(const SimulationSettings& settings);
+  // The settings of the run the table shows.
+  const std::optional<SimulationSettings>& LastRunSettings() const { return lastRun_; }
   bool Running() const { return process_ != nullptr; }
   // Where the last run's real circuit settled, 0 before a run.
   int SettledPeriods() const { return settledPeriods_; }
@@ -75,6 +85,8 @@ class SimulationWindow : public QWidget {
   QPushButton* RunButton() const { return run_; }
   QPushButton* CancelButton() const { return cancel_; }
   QTableWidget* Table() const { return table_; }
+  QComboBox* DiodeChoice() const { return diode_; }
+  QProgressBar* Progress() const { return progress_; }
   // The design the table and plots are of, and whether it is stale.
   DesignBanner& Banner() { return *banner_; }
 
@@ -83,12 +95,16 @@ class SimulationWindow : public QWidget {
   void Cancel();
 
  signals:
-  void Finished();  // a run ended, well or not
+  void Finished();        // a run ended, well or not
+  void SettingsEdited();  // the user changed a setting
 
  private:
   void ReadAnswer();
-  // Lets go of the helper (killing it first when asked) and readies Run.
+  // Lets go of the helper (killing it first when asked) and readies Run;
+  // the progress bar shows again whether a complete run is on screen.
   void Release(bool kill);
+  // The settings as typed, or why they are invalid.
+  std::variant<SimulationSettings, QString> ReadSettings() const;
   void Ended(const QString& failure);
   void ShowReport(const simulation::SimulationReport& report);
   // The comparison table in the language in use.
@@ -108,6 +124,8 @@ class SimulationWindow : public QWidget {
   int settledPeriods_ = 0;
   QProcess* process_ = nullptr;
   simulation::SimulationRequest request_;  // the one under way
+  SimulationSettings running_;             // its settings
+  std::optional<SimulationSettings> lastRun_;
   QByteArray pending_;
   QTimer limit_;
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -387,6 +388,63 @@ TEST_F(DesignFilesInWindow, FilesKeepTheSettingsAndOpeningOverEditsAsks) {
   EXPECT_TRUE(messages[0].contains("mains.voltage")) << messages[0].toStdString();
   EXPECT_EQ(Shown(Field::Edit1), "12");
   EXPECT_EQ(form.Settings().Mains.Supply.Voltage, 120.0L);
+}
+
+// A file keeps the simulation's settings as its window shows them, and
+// opening one shows them there, in an open window or the next one opened.
+TEST_F(DesignFilesInWindow, FilesKeepTheSimulationSettingsOfItsWindow) {
+  TypeWorkedExample();
+  Calculate();
+  form.SimulationItem()->trigger();
+  SimulationWindow* window = form.Simulation();
+  ASSERT_NE(window, nullptr);
+  auto* esr = window->findChild<QLineEdit*>("SimulationEsr");
+  auto* load = window->findChild<QComboBox*>("SimulationLoad");
+  ASSERT_TRUE(esr != nullptr && load != nullptr);
+  window->DiodeChoice()->setCurrentText("1N5408");
+  esr->setText("0,05");
+  load->setCurrentIndex(1);
+  Answer(Path("simulation.tavro"));
+  form.Actions().saveDesign->trigger();
+  QFile saved(Path("simulation.tavro"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(saved.readAll()).remove(' ').remove('\n');
+  EXPECT_TRUE(text.contains(R"("simulation":{"diode":"1N5408","diode_model":"","esr":0.05,)"
+                            R"("load":"current"})"))
+      << text.toStdString();
+  esr->setText("0,1");
+  EXPECT_TRUE(form.isWindowModified());
+  esr->setText("0,05");
+  EXPECT_FALSE(form.isWindowModified());
+
+  app::TForm1 other(',');
+  AnswerIn(other, Path("simulation.tavro"));
+  other.Actions().openDesign->trigger();
+  other.SimulationItem()->trigger();
+  SimulationWindow* opened = other.Simulation();
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(opened->TypedSettings(), window->TypedSettings());
+  EXPECT_FALSE(other.isWindowModified());
+
+  // The user's own model, into the window already open.
+  const QString model = ".model MYD D(IS=10n RS=0.05 N=1.8)";
+  window->DiodeChoice()->setCurrentIndex(window->DiodeChoice()->count() - 1);
+  window->findChild<QLineEdit*>("SimulationModel")->setText(model);
+  form.Actions().saveDesign->trigger();
+  other.Files().Open(Path("simulation.tavro"));
+  ASSERT_TRUE(opened->TypedSettings().has_value());
+  EXPECT_EQ(opened->TypedSettings()->DiodeModel, model.toStdString());
+  EXPECT_EQ(opened->TypedSettings(), window->TypedSettings());
+
+  QFile bad(Path("bad.tavro"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(R"({"format":"tavro-design","version":2,"decimal_separator":",","inputs":)"
+            R"({"voltage":"48","current":"1","ripple":"1","limbs":1,"flux":"1,2",)"
+            R"("diode_drop":"0,7"},"simulation":{"load":"inductive"}})");
+  bad.close();
+  EXPECT_FALSE(form.Files().Open(Path("bad.tavro")));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].contains("simulation.load")) << messages[0].toStdString();
 }
 
 TEST_F(DesignFilesInWindow, TheLastInputsAndPositionComeBackAtTheNextStart) {

@@ -229,7 +229,8 @@ void SelectionWindow::ShowRows() {
   const auto* ratings = std::get_if<r::PartRatings>(&rated_);
   const std::vector<r::SelectionRow> rows =
       ratings != nullptr
-          ? r::SelectionRows(*ratings, separator_, i18n::TranslateUtf8)
+          ? r::SelectionRows(*ratings, separator_, i18n::TranslateUtf8,
+                             design::NumberStyle::Readable)
           : std::vector<r::SelectionRow>{
                 {r::NotComputedText(std::get<std::string>(rated_), i18n::TranslateUtf8),
                  {},

@@ -400,7 +400,8 @@ void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
 void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
   table_->setRowCount(0);
   for (const simulation::TableLine& line :
-       simulation::ComparisonTable(r, separator_, i18n::TranslateUtf8)) {
+       simulation::ComparisonTable(r, separator_, i18n::TranslateUtf8,
+                                   design::NumberStyle::Readable)) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     auto* first = new QTableWidgetItem(QString::fromStdString(line.Cells[0]));

@@ -259,7 +259,7 @@ void TForm1::CopyResults() {
     if (!procedure_.State().Calculated) return;
     const report::ReportContent content = report::ContentOf(procedure_);
     QGuiApplication::clipboard()->setText(
-        Q(report::ResultsTabSeparated(content, i18n::TranslateUtf8)));
+        Q(report::ResultsTabSeparated(content, i18n::TranslateUtf8, design::NumberStyle::Readable)));
   });
 }
 

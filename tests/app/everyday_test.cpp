@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <cmath>
 #include <filesystem>
 
 #include "app/app_texts.h"
@@ -265,10 +266,12 @@ TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
   ASSERT_GT(lines.size(), 30);
   EXPECT_EQ(lines[0], QString::fromUtf8("Величина\tЗначение\tЕдиница"));
   EXPECT_TRUE(lines.contains(QString::fromUtf8("Номинальное выпрямленное напряжение\t12\tВ")));
+  // The results readable (the window shows 1,25570E+01 and 1,98443E+04),
+  // without grouping so that a spreadsheet reads them as numbers.
   EXPECT_TRUE(lines.contains(
-      QString::fromUtf8("Действующее напряжение вторичной обмотки\t1,25570E+01\tВ")));
-  EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёмкость конденсатора фильтра\t") +
-                             Q(Shown(Field::Edit19)) + QString::fromUtf8("\tмкФ")));
+      QString::fromUtf8("Действующее напряжение вторичной обмотки\t12,6\tВ")));
+  EXPECT_EQ(Shown(Field::Edit19), "1,98443E+04");
+  EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёмкость конденсатора фильтра\t19844\tмкФ")));
   // The load characteristic: a title, a header and 25 rows of five columns.
   const qsizetype title = lines.indexOf(Q(design::texts::kLoadGroup));
   ASSERT_GT(title, 0);
@@ -276,9 +279,11 @@ TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
   for (int row = 0; row <= 25; ++row) EXPECT_EQ(lines[title + 1 + row].count('\t'), 4);
   const QStringList rated = lines[title + 1 + 21].split('\t');
   EXPECT_EQ(rated[0], "100");
-  EXPECT_EQ(rated[1], "1,00000E+00");
-  EXPECT_EQ(rated[2], "1,20000E+01");
-  EXPECT_EQ(rated[3], Q(Shown(Field::Edit28)));
+  EXPECT_EQ(rated[1], "1,00");
+  EXPECT_EQ(rated[2], "12,0");
+  // γ to three digits of the window's figure.
+  const double gamma = Q(Shown(Field::Edit28)).replace(',', '.').toDouble();
+  EXPECT_NEAR(QString(rated[3]).replace(',', '.').toDouble(), gamma, 0.005 * std::fabs(gamma));
 }
 
 TEST_F(Everyday, ExportPdfWritesTheDocumentOfTheShownDesign) {

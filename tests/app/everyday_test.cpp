@@ -268,8 +268,8 @@ TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
   EXPECT_TRUE(lines.contains(QString::fromUtf8("Номинальное выпрямленное напряжение\t12\tВ")));
   // The results readable (the window shows 1,25570E+01 and 1,98443E+04),
   // without grouping so that a spreadsheet reads them as numbers.
-  EXPECT_TRUE(lines.contains(
-      QString::fromUtf8("Действующее напряжение вторичной обмотки\t12,6\tВ")));
+  EXPECT_TRUE(
+      lines.contains(QString::fromUtf8("Действующее напряжение вторичной обмотки\t12,6\tВ")));
   EXPECT_EQ(Shown(Field::Edit19), "1,98443E+04");
   EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёмкость конденсатора фильтра\t19844\tмкФ")));
   // The load characteristic: a title, a header and 25 rows of five columns.

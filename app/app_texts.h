@@ -35,6 +35,9 @@ inline constexpr std::string_view kPulsePlotTitle = TAVRO_TRANSLATABLE("app", "�
 inline constexpr std::string_view kDesignLine = TAVRO_TRANSLATABLE(
     "app",
     "U₀ = %1 В,  I₀ = %2 А,  Kп = %3 %,  стержней с обмотками: %4,  Bm = %5 Тл,  Uпр = %6 В");
+// The mains after the six inputs where a window names its design.
+inline constexpr std::string_view kDesignMains =
+    TAVRO_TRANSLATABLE("app", ",  сеть %1 В ±%2 %, %3 Гц");
 inline constexpr std::string_view kResetView = TAVRO_TRANSLATABLE("app", "Исходный масштаб");
 inline constexpr std::string_view kSavePng = TAVRO_TRANSLATABLE("app", "Сохранить PNG...");
 inline constexpr std::string_view kSaveSvg = TAVRO_TRANSLATABLE("app", "Сохранить SVG...");

@@ -43,6 +43,8 @@
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
+#include "simulation/diode_models.h"
+#include "simulation/protocol.h"
 #include "simulation/rating_figures.h"
 #include "tavro/version.h"
 
@@ -121,6 +123,7 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   files_ = new DesignFiles(*this, controls_, procedure_.DecimalSeparator(),
                            [this](const QString& text) { message_(text); });
   stale_ = new StaleResults(controls_, *statusBar());
+  connect(stale_, &StaleResults::Changed, this, &TForm1::ShowStaleInWindows);
   statusBar()->setSizeGripEnabled(false);
   auto* designName = new QLabel(statusBar());
   designName->setObjectName("CurrentDesign");
@@ -137,14 +140,34 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   connect(files_, &DesignFiles::ModifiedChanged, designName, showDesignName);
   Follow(*this, designName, showDesignName);
   files_->SetSettingsAccess(
-      [this] { return design::ratings::SettingsOf(settings_.Mains, settings_.Parts); },
+      [this] {
+        design::DesignSettings s = design::ratings::SettingsOf(settings_.Mains, settings_.Parts);
+        const SimulationSettings check = CurrentSimulationSettings();
+        s.SimulationDiode = check.Diode;
+        s.SimulationModel = check.DiodeModel;
+        s.SimulationEsr = static_cast<long double>(check.Esr);
+        s.SimulationLoad = simulation::LoadName(check.Load);
+        return s;
+      },
       [this](const design::DesignSettings& s) -> std::optional<std::string> {
         // What the file leaves out takes the defaults (a version-1 file).
         AppSettings taken = settings_;
         taken.Mains = {};
         taken.Parts = {};
         if (auto entry = design::ratings::TakeSettings(s, taken.Mains, taken.Parts)) return entry;
+        const auto& load = s.SimulationLoad;
+        if (load && *load != "resistive" && *load != "current") return "simulation.load";
+        if (s.SimulationEsr && !(*s.SimulationEsr >= 0.0L && *s.SimulationEsr <= 1.0e6L)) {
+          return "simulation.esr";
+        }
         TakeSettings(taken);
+        simulationSettings_ = {};
+        FollowPartsDiode(taken.Parts.Diode);
+        if (s.SimulationDiode) simulationSettings_.Diode = *s.SimulationDiode;
+        if (s.SimulationModel) simulationSettings_.DiodeModel = *s.SimulationModel;
+        if (s.SimulationEsr) simulationSettings_.Esr = static_cast<double>(*s.SimulationEsr);
+        if (load) simulationSettings_.Load = simulation::LoadFromName(*load);
+        if (simulation_) simulation_->ApplySettings(simulationSettings_);
         return std::nullopt;
       });
   // An opened design is calculated at once.
@@ -236,7 +259,7 @@ void TForm1::CopyResults() {
     if (!procedure_.State().Calculated) return;
     const report::ReportContent content = report::ContentOf(procedure_);
     QGuiApplication::clipboard()->setText(
-        Q(report::ResultsTabSeparated(content, i18n::TranslateUtf8)));
+        Q(report::ResultsTabSeparated(content, i18n::TranslateUtf8, design::NumberStyle::Readable)));
   });
 }
 
@@ -319,19 +342,33 @@ void TForm1::RefreshPlots() {
   simulationItem_->setEnabled(calculated);
   exportSpiceItem_->setEnabled(calculated);
   if (!calculated) return;
-  if (simulation_) simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+  if (simulation_) {
+    simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+    simulation_->Banner().Show(ShownDesign(), stale_->Stale());
+  }
   if (loadPlot_) ShowDesignIn(*loadPlot_);
   if (pulsePlot_) ShowDesignIn(*pulsePlot_);
 }
 
+DesignName TForm1::ShownDesign() const {
+  return {procedure_.State().CalculatedInputs, calculatedMains_, procedure_.DecimalSeparator()};
+}
+
+void TForm1::ShowStaleInWindows(bool stale) {
+  if (selection_) selection_->Banner().SetStale(stale);
+  if (loadPlot_) loadPlot_->Banner().SetStale(stale);
+  if (pulsePlot_) pulsePlot_->Banner().SetStale(stale);
+  if (simulation_) simulation_->Banner().SetStale(stale);
+}
+
 void TForm1::ShowDesignIn(LoadCharacteristicWindow& window) {
-  window.Show(*procedure_.LastDesign(), TrackBarPosition(), procedure_.DecimalSeparator(),
-              procedure_.State().CalculatedInputs);
+  window.Show(*procedure_.LastDesign(), TrackBarPosition(), ShownDesign());
+  window.Banner().SetStale(stale_->Stale());
 }
 
 void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
-  window.Show(design::DiodeCurrent(*procedure_.LastDesign()), procedure_.DecimalSeparator(),
-              procedure_.State().CalculatedInputs);
+  window.Show(design::DiodeCurrent(*procedure_.LastDesign()), ShownDesign());
+  window.Banner().SetStale(stale_->Stale());
 }
 
 void TForm1::PlaceBesideMe(QWidget& window, int index) {
@@ -375,13 +412,16 @@ void TForm1::OpenSimulation() {
     if (!simulation_) {
       simulation_ = new SimulationWindow(procedure_.DecimalSeparator(), this);
       simulation_->SetMessageSink(message_);
+      simulation_->ApplySettings(simulationSettings_);
+      // A design file keeps the settings as the window shows them.
+      connect(simulation_, &SimulationWindow::SettingsEdited, files_, &DesignFiles::Check);
       simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+      simulation_->Banner().Show(ShownDesign(), stale_->Stale());
       // The parts are rated again on the simulated currents.
       connect(simulation_, &SimulationWindow::Finished, this, [this] {
         if (selection_ && procedure_.State().Calculated) ShowDesignIn(*selection_);
       });
     }
-    simulation_->PreferDiode(settings_.Parts.Diode);  // the parts' diode by default
     simulation_->show();
     simulation_->raise();
   });
@@ -399,8 +439,13 @@ void TForm1::ExportSpice() {
       } else {
         return;
       }
-      periods = simulation_->SettledPeriods();
-      if (simulation_->LastReport()) checked = &*simulation_->LastReport();
+      // The last run's steady state and surges only for its own circuit.
+      if (simulation_->LastReport() && simulation_->LastRunSettings() == settings) {
+        periods = simulation_->SettledPeriods();
+        checked = &*simulation_->LastReport();
+      }
+    } else {
+      settings = simulationSettings_;
     }
     ExportSpiceNetlist(this, *procedure_.LastDesign(), calculatedMains_.Supply, settings, periods,
                        checked, fileDialog_, message_);
@@ -455,8 +500,28 @@ void TForm1::BuildPartsMenus() {
   warningsBar_->hide();
 }
 
+SimulationSettings TForm1::CurrentSimulationSettings() const {
+  if (simulation_) {
+    if (const auto typed = simulation_->TypedSettings()) return *typed;
+  }
+  return simulationSettings_;
+}
+
+void TForm1::FollowPartsDiode(const std::string& name) {
+  const QString wanted = QString::fromStdString(name);
+  for (const simulation::DiodeModel& m : simulation::ShippedDiodes()) {
+    if (name.empty() || wanted.compare(QString::fromStdString(m.Name), Qt::CaseInsensitive) != 0)
+      continue;
+    simulationSettings_.Diode = m.Name;
+    simulationSettings_.DiodeModel.clear();
+    if (simulation_) simulation_->PreferDiode(m.Name);
+    return;
+  }
+}
+
 void TForm1::ApplySettings(const AppSettings& settings) {
   settings_ = settings;
+  FollowPartsDiode(settings.Parts.Diode);
   SetLanguage(settings.Language);
   if (selection_) selection_->deleteLater();
   // The settings the program starts with are no edit.
@@ -547,6 +612,7 @@ void TForm1::ShowDesignIn(SelectionWindow& window) {
     simulated = simulation::RatingFigures(*simulation_->LastReport());
   }
   window.Show(*procedure_.LastDesign(), calculatedMains_, simulated);
+  window.Banner().Show(ShownDesign(), stale_->Stale());
 }
 
 void TForm1::SelectionClick() {
@@ -556,6 +622,7 @@ void TForm1::SelectionClick() {
       selection_ = new SelectionWindow(settings_.Parts, procedure_.DecimalSeparator(), this);
       connect(selection_, &SelectionWindow::ChoicesChanged, this,
               [this](const design::ratings::PartChoices& choices) {
+                if (choices.Diode != settings_.Parts.Diode) FollowPartsDiode(choices.Diode);
                 settings_.Parts = choices;
                 if (settingsSink_) settingsSink_(settings_);
                 files_->Check();

@@ -136,6 +136,11 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void ShowDesignIn(LoadCharacteristicWindow& window);
   void ShowDesignIn(DiodeCurrentWindow& window);
   void ShowDesignIn(SelectionWindow& window);
+  // The shown design as the secondary windows name it.
+  DesignName ShownDesign() const;
+  // Every open secondary window greys or clears with the main window's
+  // results.
+  void ShowStaleInWindows(bool stale);
   // After a press: the parts menu, the warnings line, the output group's
   // caption and the open "Выбор элементов" window follow a complete one.
   void RefreshRatings();
@@ -146,6 +151,12 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void ShowTitle();
   // A design file's mains and part choices become the window's.
   void TakeSettings(const AppSettings& taken);
+  // The simulation's settings: its window's as typed while it is open (the
+  // ones held when they are invalid), else the ones held for it.
+  SimulationSettings CurrentSimulationSettings() const;
+  // The simulation starts from the parts' chosen diode when it is a shipped
+  // model.
+  void FollowPartsDiode(const std::string& name);
   // "Язык / Language", then Справка moved to the end of the menu bar.
   void BuildLanguageMenu();
   void BuildPartsMenus();
@@ -174,6 +185,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   QAction* simulationItem_ = nullptr;
   QAction* exportSpiceItem_ = nullptr;
   QPointer<SimulationWindow> simulation_;
+  // The simulation's settings while its window is closed: a design file's,
+  // or the defaults with the parts' diode; its window starts from them.
+  SimulationSettings simulationSettings_;
   AppSettings settings_;
   // The mains of the calculation shown.
   design::ratings::SupplyConditions calculatedMains_;

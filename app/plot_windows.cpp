@@ -76,9 +76,9 @@ std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) 
 PlotDialogs StandardPlotDialogs() { return {AskFile, AskPngSize}; }
 
 PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* parent)
-    : QWidget(parent, Qt::Window), context_(context), name_(title), plot_(new PlotView(this)) {
+    : QWidget(parent, Qt::Window), context_(context), title_(title), plot_(new PlotView(this)) {
   Follow(*this, this, [this] {
-    setWindowTitle(T(context_, name_));
+    setWindowTitle(T(context_, title_));
     ShowTitle();
   });
   auto* buttons = new QHBoxLayout;
@@ -97,20 +97,17 @@ PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* par
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(plot_, 1);
   layout->addLayout(buttons);
+  banner_ = new DesignBanner(*this, {plot_}, false);
 }
 
-void PlotWindow::SetDesign(const design::InputTexts& inputs) {
-  inputs_ = inputs;
+void PlotWindow::SetDesign(const DesignName& name) {
+  name_ = name;
+  banner_->Show(name, false);
   ShowTitle();
 }
 
 void PlotWindow::ShowTitle() {
-  if (!inputs_) return;
-  const design::InputTexts& in = *inputs_;
-  const auto typed = [](const std::string& text) { return QString::fromStdString(text).trimmed(); };
-  plot_->SetTitle(T(context_, name_), T(texts::kDesignLine)
-                                          .arg(typed(in.U0), typed(in.I0), typed(in.Kp),
-                                               typed(in.Limbs), typed(in.Bm), typed(in.Ud)));
+  if (name_) plot_->SetTitle(T(context_, title_), DesignLine(*name_));
 }
 
 void PlotWindow::Save(Format format) {
@@ -137,11 +134,11 @@ LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)
 }
 
 void LoadCharacteristicWindow::Show(const design::Design& design, int sliderRow,
-                                    char decimalSeparator, const design::InputTexts& inputs) {
+                                    const DesignName& name) {
   design_ = design;
-  separator_ = decimalSeparator;
-  SetDesign(inputs);
-  Plot().SetNumberLocale(PlotLocale(decimalSeparator));
+  separator_ = name.Separator;
+  SetDesign(name);
+  Plot().SetNumberLocale(PlotLocale(separator_));
   row_ = sliderRow;
   Draw();
   Plot().ResetView();
@@ -164,12 +161,12 @@ DiodeCurrentWindow::DiodeCurrentWindow(QWidget* parent)
   Follow(*this, this, [this] { Draw(); });
 }
 
-void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& waveform, char decimalSeparator,
-                              const design::InputTexts& inputs) {
+void DiodeCurrentWindow::Show(const design::DiodeCurrentWaveform& waveform,
+                              const DesignName& name) {
   waveform_ = waveform;
-  separator_ = decimalSeparator;
-  SetDesign(inputs);
-  Plot().SetNumberLocale(PlotLocale(decimalSeparator));
+  separator_ = name.Separator;
+  SetDesign(name);
+  Plot().SetNumberLocale(PlotLocale(separator_));
   Draw();
   Plot().ResetView();
 }

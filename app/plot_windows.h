@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/design_banner.h"
 #include "app/plot_view.h"
 #include "design/calculate.h"
 #include "design/diode_current.h"
@@ -41,11 +42,13 @@ class PlotWindow : public QWidget {
   // or the calculation's), shown in the language in use.
   PlotWindow(const char* context, std::string_view title, QWidget* parent);
   PlotView& Plot() { return *plot_; }
+  // The stale note over the plot; the plot's title names the design.
+  DesignBanner& Banner() { return *banner_; }
   void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
  protected:
-  // The title: the plot's name over the design's six inputs as typed.
-  void SetDesign(const design::InputTexts& inputs);
+  // The title: the plot's name over the design's line (DesignLine).
+  void SetDesign(const DesignName& name);
 
  private:
   enum class Format { Png, Svg, Pdf };
@@ -53,9 +56,10 @@ class PlotWindow : public QWidget {
   void ShowTitle();
 
   const char* context_;
-  std::string_view name_;
-  std::optional<design::InputTexts> inputs_;
+  std::string_view title_;
+  std::optional<DesignName> name_;
   PlotView* plot_;
+  DesignBanner* banner_;
   PlotDialogs dialogs_ = StandardPlotDialogs();
 };
 
@@ -67,8 +71,7 @@ class LoadCharacteristicWindow : public PlotWindow {
   // The model's whole load curve, from the design's own continuation, its 25
   // table rows marked as points, and the rated row and the slider's row as
   // markers.
-  void Show(const design::Design& design, int sliderRow, char decimalSeparator,
-            const design::InputTexts& inputs);
+  void Show(const design::Design& design, int sliderRow, const DesignName& name);
   void ShowRow(int sliderRow);
 
  private:
@@ -86,8 +89,7 @@ class DiodeCurrentWindow : public PlotWindow {
 
  public:
   explicit DiodeCurrentWindow(QWidget* parent);
-  void Show(const design::DiodeCurrentWaveform& waveform, char decimalSeparator,
-            const design::InputTexts& inputs);
+  void Show(const design::DiodeCurrentWaveform& waveform, const DesignName& name);
 
  private:
   void Draw();

@@ -168,6 +168,7 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   for (QHBoxLayout* row : lossRows) layout->addLayout(row);
   layout->addWidget(table_, 1);
   layout->addWidget(warnings_);
+  banner_ = new DesignBanner(*this, {table_, warnings_});
   resize(1060, 760);
 
   connect(capacitorTolerance_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
@@ -228,7 +229,8 @@ void SelectionWindow::ShowRows() {
   const auto* ratings = std::get_if<r::PartRatings>(&rated_);
   const std::vector<r::SelectionRow> rows =
       ratings != nullptr
-          ? r::SelectionRows(*ratings, separator_, i18n::TranslateUtf8)
+          ? r::SelectionRows(*ratings, separator_, i18n::TranslateUtf8,
+                             design::NumberStyle::Readable)
           : std::vector<r::SelectionRow>{
                 {r::NotComputedText(std::get<std::string>(rated_), i18n::TranslateUtf8),
                  {},

@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/design_banner.h"
 #include "design/calculate.h"
 #include "design/ratings/part_ratings.h"
 
@@ -35,6 +36,8 @@ class SelectionWindow : public QWidget {
 
   const design::ratings::PartChoices& Choices() const { return choices_; }
   const QTableWidget& Table() const { return *table_; }
+  // The design the table is of, and whether it is stale.
+  DesignBanner& Banner() { return *banner_; }
 
  signals:
   void ChoicesChanged(const design::ratings::PartChoices& choices);
@@ -62,6 +65,7 @@ class SelectionWindow : public QWidget {
   QComboBox* diode_;  // "не выбран", then the library
   QTableWidget* table_;
   QLabel* warnings_;
+  DesignBanner* banner_;
 };
 
 // The plausibility warnings of a design, one a line, in the language in use;

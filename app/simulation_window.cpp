@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -103,6 +104,9 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   model_->setEnabled(false);
   esr_ = new QLineEdit("0");
   load_ = new QComboBox;
+  model_->setObjectName("SimulationModel");
+  esr_->setObjectName("SimulationEsr");
+  load_->setObjectName("SimulationLoad");
   load_->addItems({QString(), QString()});
   Follow(*this, this, [this] {
     const std::vector<simulation::DiodeModel>& shipped = simulation::ShippedDiodes();
@@ -126,6 +130,10 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   form->setColumnStretch(3, 1);
   connect(diode_, &QComboBox::currentIndexChanged, this,
           [this](int index) { model_->setEnabled(index == diode_->count() - 1); });
+  connect(diode_, &QComboBox::currentIndexChanged, this, &SimulationWindow::SettingsEdited);
+  connect(load_, &QComboBox::currentIndexChanged, this, &SimulationWindow::SettingsEdited);
+  for (QLineEdit* edit : {model_, esr_})
+    connect(edit, &QLineEdit::textChanged, this, &SimulationWindow::SettingsEdited);
 
   run_ = Captioned(*this, new QPushButton(this), texts::kRunButton);
   cancel_ = Captioned(*this, new QPushButton(this), texts::kCancelButton);
@@ -178,6 +186,7 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   body->addWidget(table_, 5);
   body->addWidget(tabs_, 4);
   layout->addLayout(body, 1);
+  banner_ = new DesignBanner(*this, {table_, tabs_});
 
   limit_.setSingleShot(true);
   connect(&limit_, &QTimer::timeout, this,
@@ -194,9 +203,12 @@ SimulationWindow::~SimulationWindow() {
 
 void SimulationWindow::SetDesign(const design::DesignInputs& inputs,
                                  const design::ratings::SupplyConditions& mains) {
+  // A run of the earlier design would answer for a design no longer shown.
+  if (process_ != nullptr) Release(true);
   inputs_ = inputs;
   mains_ = mains;
   report_.reset();
+  lastRun_.reset();
   settledPeriods_ = 0;
   table_->setRowCount(0);
   for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_}) {
@@ -214,6 +226,34 @@ void SimulationWindow::SetStatus(std::function<QString()> text) {
 }
 
 std::optional<SimulationSettings> SimulationWindow::Settings() {
+  auto read = ReadSettings();
+  if (auto* failure = std::get_if<QString>(&read)) {
+    message_(T(texts::kSimulationFailed) + *failure);
+    return std::nullopt;
+  }
+  return std::get<SimulationSettings>(read);
+}
+
+std::optional<SimulationSettings> SimulationWindow::TypedSettings() const {
+  auto read = ReadSettings();
+  if (auto* s = std::get_if<SimulationSettings>(&read)) return *s;
+  return std::nullopt;
+}
+
+void SimulationWindow::ApplySettings(const SimulationSettings& s) {
+  if (!s.DiodeModel.empty()) {
+    diode_->setCurrentIndex(diode_->count() - 1);
+    model_->setText(QString::fromStdString(s.DiodeModel));
+  } else {
+    PreferDiode(s.Diode);
+  }
+  QString esr = QString::number(s.Esr, 'g', QLocale::FloatingPointShortest);
+  if (separator_ != '.') esr.replace('.', QChar(separator_));
+  esr_->setText(esr);
+  load_->setCurrentIndex(s.Load == simulation::LoadKind::ConstantCurrent ? 1 : 0);
+}
+
+std::variant<SimulationSettings, QString> SimulationWindow::ReadSettings() const {
   SimulationSettings s;
   const bool own = diode_->currentIndex() == diode_->count() - 1;
   try {
@@ -228,8 +268,7 @@ std::optional<SimulationSettings> SimulationWindow::Settings() {
     s.Esr = esr.empty() ? 0.0 : simulation::ParseSpiceNumber(esr);
     if (!(s.Esr >= 0.0)) throw simulation::RejectedValue(T(texts::kBadEsr).toStdString());
   } catch (const simulation::RejectedValue& e) {
-    message_(T(texts::kSimulationFailed) + QString::fromUtf8(e.what()));
-    return std::nullopt;
+    return QString::fromUtf8(e.what());
   }
   s.Load = load_->currentIndex() == 1 ? simulation::LoadKind::ConstantCurrent
                                       : simulation::LoadKind::Resistive;
@@ -251,6 +290,7 @@ void SimulationWindow::Run() {
   request.Waveforms = true;
   request.Progress = true;
   request_ = request;
+  running_ = *s;
 
   pending_.clear();
   process_ = new QProcess(this);
@@ -288,11 +328,15 @@ void SimulationWindow::Release(bool kill) {
   limit_.stop();
   run_->setEnabled(true);
   cancel_->setEnabled(false);
+  progress_->setValue(report_ ? progress_->maximum() : 0);
 }
 
 void SimulationWindow::Cancel() {
   if (process_ == nullptr) return;
   Release(true);
+  // As before the run: the settings of the run the table shows, so that
+  // the table, the choice and an exported netlist agree.
+  if (lastRun_) ApplySettings(*lastRun_);
   SetStatus([] { return T(texts::kSimulationCancelled); });
   emit Finished();
 }
@@ -342,6 +386,7 @@ QString SimulationWindow::Number(double value) const {
 
 void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
   report_ = r;
+  lastRun_ = running_;
   if (r.Circuit) settledPeriods_ = r.Circuit->State.Settled ? r.Circuit->State.Periods : 0;
   FillTable(r);
   SetStatus([r] {
@@ -355,7 +400,8 @@ void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
 void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
   table_->setRowCount(0);
   for (const simulation::TableLine& line :
-       simulation::ComparisonTable(r, separator_, i18n::TranslateUtf8)) {
+       simulation::ComparisonTable(r, separator_, i18n::TranslateUtf8,
+                                   design::NumberStyle::Readable)) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     auto* first = new QTableWidgetItem(QString::fromStdString(line.Cells[0]));

@@ -15,7 +15,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
+#include "app/design_banner.h"
 #include "app/messages.h"
 #include "design/calculate.h"
 #include "design/inputs.h"
@@ -41,6 +43,8 @@ struct SimulationSettings {
   std::string DiodeModel;  // when the user's own model is chosen
   double Esr = 0.0;
   simulation::LoadKind Load = simulation::LoadKind::Resistive;
+
+  bool operator==(const SimulationSettings&) const = default;
 };
 
 class SimulationWindow : public QWidget {
@@ -66,6 +70,13 @@ class SimulationWindow : public QWidget {
                  const design::ratings::SupplyConditions& mains = {});
   // The settings as typed; nothing (after a message) when they are invalid.
   std::optional<SimulationSettings> Settings();
+  // The same without a message: nothing when they are invalid.
+  std::optional<SimulationSettings> TypedSettings() const;
+  // Shows `settings` in the controls (a shipped diode the list does not hold
+  // leaves the choice as it is).
+  void ApplySettings(const SimulationSettings& settings);
+  // The settings of the run the table shows.
+  const std::optional<SimulationSettings>& LastRunSettings() const { return lastRun_; }
   bool Running() const { return process_ != nullptr; }
   // Where the last run's real circuit settled, 0 before a run.
   int SettledPeriods() const { return settledPeriods_; }
@@ -74,18 +85,26 @@ class SimulationWindow : public QWidget {
   QPushButton* RunButton() const { return run_; }
   QPushButton* CancelButton() const { return cancel_; }
   QTableWidget* Table() const { return table_; }
+  QComboBox* DiodeChoice() const { return diode_; }
+  QProgressBar* Progress() const { return progress_; }
+  // The design the table and plots are of, and whether it is stale.
+  DesignBanner& Banner() { return *banner_; }
 
  public slots:
   void Run();
   void Cancel();
 
  signals:
-  void Finished();  // a run ended, well or not
+  void Finished();        // a run ended, well or not
+  void SettingsEdited();  // the user changed a setting
 
  private:
   void ReadAnswer();
-  // Lets go of the helper (killing it first when asked) and readies Run.
+  // Lets go of the helper (killing it first when asked) and readies Run;
+  // the progress bar shows again whether a complete run is on screen.
   void Release(bool kill);
+  // The settings as typed, or why they are invalid.
+  std::variant<SimulationSettings, QString> ReadSettings() const;
   void Ended(const QString& failure);
   void ShowReport(const simulation::SimulationReport& report);
   // The comparison table in the language in use.
@@ -105,6 +124,8 @@ class SimulationWindow : public QWidget {
   int settledPeriods_ = 0;
   QProcess* process_ = nullptr;
   simulation::SimulationRequest request_;  // the one under way
+  SimulationSettings running_;             // its settings
+  std::optional<SimulationSettings> lastRun_;
   QByteArray pending_;
   QTimer limit_;
 
@@ -123,6 +144,7 @@ class SimulationWindow : public QWidget {
   QCustomPlot* diodeCurrent_;
   QCustomPlot* capacitor_;
   QCustomPlot* surge_;
+  DesignBanner* banner_;
 };
 
 // Asks for a file and writes the standalone netlist of the design's real

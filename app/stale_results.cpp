@@ -45,6 +45,7 @@ void StaleResults::Show(bool stale) {
     edit->setPalette(palette);
     edit->setProperty("stale", stale);
   }
+  emit Changed(stale);
 }
 
 }  // namespace tavro::app

@@ -23,6 +23,10 @@ class StaleResults : public QObject {
   bool Stale() const { return stale_; }
   QString Note() const { return note_->text(); }
 
+ signals:
+  // The marking was set or cleared (the secondary windows follow it).
+  void Changed(bool stale);
+
  private:
   void InputEdited();
   void Show(bool stale);

@@ -59,7 +59,15 @@ std::string Fixed(long double magnitude, int decimals) {
   return std::string(buffer, written.ptr);
 }
 
+// Three significant digits below 1 too ("0,0858"), except what rounds to 1
+// at two decimals; what is smaller than the exponent form's bound (0,005)
+// takes that form, so a few steps suffice.
 int DecimalsFor(long double mantissa) {
+  if (mantissa > 0.0L && mantissa < 0.995L) {
+    int decimals = 2;
+    for (long double m = mantissa; m < 1.0L && decimals < 8; m *= 10.0L) ++decimals;
+    return decimals;
+  }
   return mantissa < 10.0L ? 2 : mantissa < 1000.0L ? 1 : 0;
 }
 

@@ -4,7 +4,8 @@
 // on the unit where one reads better than a long row of digits, and the
 // user's decimal separator: "2,86 А", "19,8 мФ", "143,2°", "0 В".
 //
-// The mantissa keeps two decimals below 10 and one from 10 up; a value that
+// The mantissa keeps two decimals below 10 and one from 10 up (three
+// significant digits below 1, where no prefix applies); a value that
 // rounds up to the next thousand moves to the next prefix ("999,96 В" is
 // "1,00 кВ"). Capacitance stays in microfarads from 1 µF to 1 F, as parts are
 // marked ("19 844 мкФ"). Prefixes run from pico to giga; below pico the
@@ -34,6 +35,11 @@ enum class Unit {
   Percent,  // "1,50 %"
   Celsius,  // "40,0 °C"
 };
+
+// How a table shared by the front ends writes its numbers: the command
+// line's outputs keep their digits (scripts read them), the windows and the
+// PDF report write them readable (FormatReadable).
+enum class NumberStyle { Plain, Readable };
 
 // `value` in `unit`, its prefix and unit symbol in the language `lookup`
 // gives (context "units"); "—" for a value that is not finite.

@@ -17,8 +17,9 @@ PdfTable PartsTable(const design::Design& design, const design::ratings::SupplyC
   const auto tr = [&](std::string_view text) { return lookup(t::kContext, text); };
   PdfTable table{tr(t::kSelectionTitle),
                  {{tr(t::kColumnPart), tr(t::kColumnRequirement), tr(t::kColumnChoice)}}};
-  for (const r::SelectionRow& row : r::SelectionRows(
-           r::RateParts(design, mains, choices, simulated), DocumentSeparator(separator), lookup)) {
+  for (const r::SelectionRow& row :
+       r::SelectionRows(r::RateParts(design, mains, choices, simulated),
+                        DocumentSeparator(separator), lookup, design::NumberStyle::Readable)) {
     if (row.Heading) {
       table.Rows.push_back({row.Part});
     } else {

@@ -18,8 +18,8 @@ PdfTable SimulationTable(const simulation::SimulationReport& report, char separa
   PdfTable table{tr(texts::kSimulationTitle),
                  {{tr(texts::kQuantityColumn), tr(texts::kMethodColumn),
                    tr(texts::kSimulatedColumn), tr(texts::kDifferenceColumn)}}};
-  for (const simulation::TableLine& line :
-       simulation::ComparisonTable(report, DocumentSeparator(separator), lookup)) {
+  for (const simulation::TableLine& line : simulation::ComparisonTable(
+           report, DocumentSeparator(separator), lookup, design::NumberStyle::Readable)) {
     if (line.Section) {
       table.Rows.push_back({line.Cells[0]});
     } else {
@@ -32,8 +32,8 @@ PdfTable SimulationTable(const simulation::SimulationReport& report, char separa
   }
   try {
     const std::string& source = simulation::ShippedDiode(report.DiodeName).Source;
-    table.Rows.push_back(
-        {design::Compose(lookup, texts::kContext, texts::kDiodeSource, {report.DiodeName, source})});
+    table.Rows.push_back({design::Compose(lookup, texts::kContext, texts::kDiodeSource,
+                                          {report.DiodeName, source})});
   } catch (const simulation::RejectedValue&) {
     // The user's own model: its line is the source.
   }

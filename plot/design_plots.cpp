@@ -3,6 +3,7 @@
 #include "design/decimal.h"
 #include "design/load_curve.h"
 #include "design/load_table.h"
+#include "design/readable_number.h"
 #include "design/texts.h"
 #include "i18n/catalogue.h"
 #include "plot/plot_texts.h"
@@ -14,15 +15,14 @@ QString T(std::string_view text) {
   return i18n::Translate(texts::kContext, text);
 }
 
-QString Shown(long double value, char separator) {
-  return QString::fromStdString(design::FormatResult(value, separator));
+// A figure of a marker or note, readable, with its unit.
+QString Shown(long double value, design::Unit unit, char separator) {
+  return QString::fromStdString(
+      design::FormatReadable(value, unit, separator, i18n::TranslateUtf8));
 }
 
-// Degrees to one decimal.
 QString Angle(long double degrees, char separator) {
-  QString text = QString::number(static_cast<double>(degrees), 'f', 1);
-  if (separator != '.') text.replace(QLatin1Char('.'), QChar(separator));
-  return text + QStringLiteral("°");
+  return Shown(degrees, design::Unit::Degree, separator);
 }
 
 QPointF At(long double x, long double y) {
@@ -37,8 +37,8 @@ QVector<Marker> LoadMarkers(const design::LoadTable& table, int sliderRow, char 
                             bool markSlider) {
   const auto describe = [&](std::string_view what, int k) {
     return T(what) + " " + QString::fromStdString(design::PercentText(k)) + ": " +
-           Shown(table.Current[k], separator) + T(texts::kLoadXUnit) + ", " +
-           Shown(table.Voltage[k], separator) + T(texts::kLoadYUnit);
+           Shown(table.Current[k], design::Unit::Ampere, separator) + ", " +
+           Shown(table.Voltage[k], design::Unit::Volt, separator);
   };
   const auto at = [&](int k) { return At(table.Current[k], table.Voltage[k]); };
   QVector<Marker> markers{
@@ -83,17 +83,17 @@ PlotDescription DiodeCurrentPlot(const design::DiodeCurrentWaveform& w, char sep
   Curve line{T(texts::kPulsePlotLegend), {}, CurveStyle::Line};
   for (const design::WaveformPoint& p : w.Points) line.Points << At(p.Degrees, p.Amperes);
   d.Curves = {line};
-  const QString amperes = T(texts::kPulseYUnit);
-  d.Markers = {{At(w.Start.Degrees, w.Start.Amperes),
-                T(texts::kConductionStart) + " " + Angle(w.Start.Degrees, separator), kGreen},
-               {At(w.Peak.Degrees, w.Peak.Amperes),
-                T(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, separator) + amperes + ", " +
-                    Angle(w.Peak.Degrees, separator),
-                kRed},
-               {At(w.End.Degrees, w.End.Amperes),
-                T(texts::kConductionEnd) + " " + Angle(w.End.Degrees, separator), kViolet}};
-  d.Notes = {T(texts::kRmsNote) + " " + Shown(w.Rms, separator) + amperes,
-             T(texts::kPeakNote) + " " + Shown(w.Max, separator) + amperes};
+  d.Markers = {
+      {At(w.Start.Degrees, w.Start.Amperes),
+       T(texts::kConductionStart) + " " + Angle(w.Start.Degrees, separator), kGreen},
+      {At(w.Peak.Degrees, w.Peak.Amperes),
+       T(texts::kPulsePeak) + " " + Shown(w.Peak.Amperes, design::Unit::Ampere, separator) + ", " +
+           Angle(w.Peak.Degrees, separator),
+       kRed},
+      {At(w.End.Degrees, w.End.Amperes),
+       T(texts::kConductionEnd) + " " + Angle(w.End.Degrees, separator), kViolet}};
+  d.Notes = {T(texts::kRmsNote) + " " + Shown(w.Rms, design::Unit::Ampere, separator),
+             T(texts::kPeakNote) + " " + Shown(w.Max, design::Unit::Ampere, separator)};
   return d;
 }
 

@@ -2,14 +2,30 @@
 
 #include "design/decimal.h"
 #include "design/load_table.h"
+#include "design/operating_point.h"
+#include "design/quantities.h"
+#include "design/readable_number.h"
 #include "design/texts.h"
 
 namespace tavro::report {
 
 namespace dt = design::texts;
 
-std::vector<ResultSection> ResultSections(const ReportContent& c,
-                                          const design::TextLookup& lookup) {
+namespace {
+
+// A result as the window shows it, or readable.
+std::string Figure(const ReportContent& c, design::Quantity q, design::NumberStyle style,
+                   design::Form form = design::Form::Value) {
+  if (style == design::NumberStyle::Plain) return Shown(c, q, form);
+  const long double value = design::ValueOf(c.Design, q);
+  return design::FormatReadable(form == design::Form::Degrees ? design::Degrees(value) : value,
+                                design::Unit::None, c.DecimalSeparator);
+}
+
+}  // namespace
+
+std::vector<ResultSection> ResultSections(const ReportContent& c, const design::TextLookup& lookup,
+                                          design::NumberStyle style) {
   const auto localized = [&](std::string_view text) { return lookup(kResultsContext, text); };
   const design::InputTexts& in = c.Inputs;
   const std::string volt = localized(TAVRO_TRANSLATABLE("results", "В"));
@@ -37,58 +53,61 @@ std::vector<ResultSection> ResultSections(const ReportContent& c,
          MainsVoltage(c), volt}}},
       {localized(TAVRO_TRANSLATABLE("results", "Выходные данные")),
        {{localized(TAVRO_TRANSLATABLE("results", "Действующее напряжение вторичной обмотки")),
-         Shown(c, design::Quantity::U2), volt},
+         Figure(c, design::Quantity::U2, style), volt},
         {localized(TAVRO_TRANSLATABLE("results", "Действующий ток вторичной обмотки")),
-         Shown(c, design::Quantity::I2), ampere},
+         Figure(c, design::Quantity::I2, style), ampere},
         {localized(TAVRO_TRANSLATABLE("results", "Действующий ток первичной обмотки")),
-         Shown(c, design::Quantity::I1), ampere},
+         Figure(c, design::Quantity::I1, style), ampere},
         {localized(TAVRO_TRANSLATABLE("results", "Габаритная мощность трансформатора")),
-         Shown(c, design::Quantity::Pframe), voltAmpere},
+         Figure(c, design::Quantity::Pframe, style), voltAmpere},
         {localized(TAVRO_TRANSLATABLE("results", "Амплитуда обратного напряжения на вентиле")),
-         Shown(c, design::Quantity::Urev), volt},
+         Figure(c, design::Quantity::Urev, style), volt},
         {localized(TAVRO_TRANSLATABLE("results", "Действующее значение тока через вентиль")),
-         Shown(c, design::Quantity::Idrms), ampere},
+         Figure(c, design::Quantity::Idrms, style), ampere},
         {localized(TAVRO_TRANSLATABLE("results", "Амплитудное значение тока через вентиль")),
-         Shown(c, design::Quantity::Idpk), ampere},
+         Figure(c, design::Quantity::Idpk, style), ampere},
         {localized(TAVRO_TRANSLATABLE("results", "Ёмкость конденсатора фильтра")),
-         Shown(c, design::Quantity::Cf), microfarad},
+         Figure(c, design::Quantity::Cf, style), microfarad},
         {localized(TAVRO_TRANSLATABLE("results", "Рабочее напряжение конденсатора фильтра")),
-         Shown(c, design::Quantity::CapacitorVoltage), volt}}},
+         Figure(c, design::Quantity::CapacitorVoltage, style), volt}}},
       {lookup(dt::kContext, dt::kNomogramGroup),
        {{localized(TAVRO_TRANSLATABLE("results", "Угол φ")),
-         Shown(c, design::Quantity::Phi, design::Form::Degrees), "°"},
-        {localized(TAVRO_TRANSLATABLE("results", "Угол φ")), Shown(c, design::Quantity::Phi),
-         radian},
+         Figure(c, design::Quantity::Phi, style, design::Form::Degrees), "°"},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол φ")),
+         Figure(c, design::Quantity::Phi, style), radian},
         {localized(TAVRO_TRANSLATABLE("results", "Угол ψ")),
-         Shown(c, design::Quantity::Psi, design::Form::Degrees), "°"},
-        {localized(TAVRO_TRANSLATABLE("results", "Угол ψ")), Shown(c, design::Quantity::Psi),
-         radian},
+         Figure(c, design::Quantity::Psi, style, design::Form::Degrees), "°"},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол ψ")),
+         Figure(c, design::Quantity::Psi, style), radian},
         {localized(TAVRO_TRANSLATABLE("results", "Угол β")),
-         Shown(c, design::Quantity::Beta, design::Form::Degrees), "°"},
-        {localized(TAVRO_TRANSLATABLE("results", "Угол β")), Shown(c, design::Quantity::Beta),
-         radian},
-        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент A")), Shown(c, design::Quantity::A),
-         ""},
-        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент B")), Shown(c, design::Quantity::B),
-         ""},
-        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент D")), Shown(c, design::Quantity::D),
-         ""},
-        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент F")), Shown(c, design::Quantity::F),
-         ""},
-        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент H")), Shown(c, design::Quantity::H),
-         ""}}},
+         Figure(c, design::Quantity::Beta, style, design::Form::Degrees), "°"},
+        {localized(TAVRO_TRANSLATABLE("results", "Угол β")),
+         Figure(c, design::Quantity::Beta, style), radian},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент A")),
+         Figure(c, design::Quantity::A, style), ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент B")),
+         Figure(c, design::Quantity::B, style), ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент D")),
+         Figure(c, design::Quantity::D, style), ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент F")),
+         Figure(c, design::Quantity::F, style), ""},
+        {localized(TAVRO_TRANSLATABLE("results", "Коэффициент H")),
+         Figure(c, design::Quantity::H, style), ""}}},
   };
 }
 
 std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c,
-                                                    const design::TextLookup& lookup) {
+                                                    const design::TextLookup& lookup,
+                                                    design::NumberStyle style) {
   const auto localized = [&](std::string_view text) { return lookup(kResultsContext, text); };
   std::vector<std::vector<std::string>> rows = {
       {localized(TAVRO_TRANSLATABLE("results", "Ток, % от номинального")),
        lookup(dt::kContext, dt::kLoadCurrentCaption), lookup(dt::kContext, dt::kLoadVoltageCaption),
        "γ", "√2·cos ψ"}};
   const auto shown = [&](long double value) {
-    return design::FormatResult(value, c.DecimalSeparator);
+    return style == design::NumberStyle::Plain
+               ? design::FormatResult(value, c.DecimalSeparator)
+               : design::FormatReadable(value, design::Unit::None, c.DecimalSeparator);
   };
   for (int k = 0; k < design::kLoadRows; ++k) {
     rows.push_back({std::to_string(5 * k), shown(c.Design.Load.Current[k]),
@@ -98,21 +117,28 @@ std::vector<std::vector<std::string>> LoadTableRows(const ReportContent& c,
   return rows;
 }
 
-std::string ResultsTabSeparated(const ReportContent& c, const design::TextLookup& lookup) {
+std::string ResultsTabSeparated(const ReportContent& c, const design::TextLookup& lookup,
+                                design::NumberStyle style) {
   const auto localized = [&](std::string_view text) { return lookup(kResultsContext, text); };
   std::string text = localized(TAVRO_TRANSLATABLE("results", "Величина")) + "\t" +
                      localized(TAVRO_TRANSLATABLE("results", "Значение")) + "\t" +
                      localized(TAVRO_TRANSLATABLE("results", "Единица")) + "\n";
-  for (const ResultSection& section : ResultSections(c, lookup)) {
+  for (const ResultSection& section : ResultSections(c, lookup, style)) {
     text += section.Title + "\n";
     for (const ResultRow& row : section.Rows) {
       text += row.Name + "\t" + row.Value + "\t" + row.Unit + "\n";
     }
   }
   text += "\n" + lookup(dt::kContext, dt::kLoadGroup) + "\n";
-  for (const std::vector<std::string>& row : LoadTableRows(c, lookup)) {
+  for (const std::vector<std::string>& row : LoadTableRows(c, lookup, style)) {
     for (std::size_t i = 0; i < row.size(); ++i) text += (i == 0 ? "" : "\t") + row[i];
     text += "\n";
+  }
+  // A spreadsheet reads a number grouped by thousands as text.
+  if (style == design::NumberStyle::Readable) {
+    for (std::size_t at = text.find("\u00a0"); at != std::string::npos;
+         at = text.find("\u00a0", at))
+      text.erase(at, 2);
   }
   return text;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "design/readable_number.h"
 #include "design/translatable.h"
 #include "report/report_text.h"
 
@@ -27,19 +28,25 @@ struct ResultSection {
   std::vector<ResultRow> Rows;
 };
 
-// Inputs (with the mains), design results, nomogram parameters.
+// Inputs (with the mains), design results, nomogram parameters; the results
+// as the window shows them, or readable (the inputs stay as typed).
 std::vector<ResultSection> ResultSections(const ReportContent& content,
-                                          const design::TextLookup& lookup = design::Untranslated);
+                                          const design::TextLookup& lookup = design::Untranslated,
+                                          design::NumberStyle style = design::NumberStyle::Plain);
 
 // The load characteristic: a header row, then 25 rows of percentage,
 // current, voltage, γ and √2·cos ψ, numbers in the window's display form.
 std::vector<std::vector<std::string>> LoadTableRows(
-    const ReportContent& content, const design::TextLookup& lookup = design::Untranslated);
+    const ReportContent& content, const design::TextLookup& lookup = design::Untranslated,
+    design::NumberStyle style = design::NumberStyle::Plain);
 
 // Both tables as tab-separated text, LF line ends, for a spreadsheet: a
 // header "Величина / Значение / Единица", each section's title on a line of
-// its own, then after an empty line the load characteristic.
+// its own, then after an empty line the load characteristic. Readable
+// numbers go without their thousands' grouping, so that a spreadsheet reads
+// them as numbers.
 std::string ResultsTabSeparated(const ReportContent& content,
-                                const design::TextLookup& lookup = design::Untranslated);
+                                const design::TextLookup& lookup = design::Untranslated,
+                                design::NumberStyle style = design::NumberStyle::Plain);
 
 }  // namespace tavro::report

@@ -34,8 +34,8 @@ std::string Difference(double v, char separator) {
 
 class Lines {
  public:
-  Lines(char separator, const design::TextLookup& lookup)
-      : separator_(separator), lookup_(lookup) {}
+  Lines(char separator, const design::TextLookup& lookup, design::NumberStyle style)
+      : separator_(separator), lookup_(lookup), style_(style) {}
 
   // A marked text in the language of the lookup.
   std::string T(std::string_view text) const { return lookup_(texts::kContext, text); }
@@ -48,9 +48,8 @@ class Lines {
   }
 
   void Row(std::string_view name, double method, double simulated, double difference) {
-    lines_.push_back({false,
-                      {T(name), Value(method, separator_), Value(simulated, separator_),
-                       Difference(difference, separator_)}});
+    lines_.push_back(
+        {false, {T(name), Figure(method), Figure(simulated), Difference(difference, separator_)}});
   }
 
   void Rows(const std::vector<ComparisonRow>& rows) {
@@ -70,19 +69,27 @@ class Lines {
   }
 
   std::string Number(double v) const { return Value(v, separator_); }
+  // A row's figure; its unit is in the quantity's name.
+  std::string Figure(double v) const {
+    return style_ == design::NumberStyle::Readable
+               ? design::FormatReadable(static_cast<long double>(v), design::Unit::None, separator_)
+               : Value(v, separator_);
+  }
   std::vector<TableLine> Take() { return std::move(lines_); }
 
  private:
   char separator_;
   const design::TextLookup& lookup_;
+  design::NumberStyle style_;
   std::vector<TableLine> lines_;
 };
 
 }  // namespace
 
 std::vector<TableLine> ComparisonTable(const SimulationReport& r, char separator,
-                                       const design::TextLookup& lookup) {
-  Lines lines(separator, lookup);
+                                       const design::TextLookup& lookup,
+                                       design::NumberStyle style) {
+  Lines lines(separator, lookup, style);
   if (r.Method) {
     lines.Section(lines.T(texts::kMethodCheck) + " — " +
                   lines.T(r.Method->Passed ? texts::kPassed : texts::kFailed));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "design/readable_number.h"
 #include "design/translatable.h"
 #include "simulation/child_process.h"
 #include "simulation/protocol.h"
@@ -19,9 +20,11 @@ struct TableLine {
 };
 
 // Numbers with `separator` before the fraction; "—" where there is none. The
-// texts in the language `lookup` gives (the front ends' catalogue).
+// texts in the language `lookup` gives (the front ends' catalogue); the
+// figures of the rows five significant digits, or readable.
 std::vector<TableLine> ComparisonTable(const SimulationReport& report, char separator,
-                                       const design::TextLookup& lookup = design::Untranslated);
+                                       const design::TextLookup& lookup = design::Untranslated,
+                                       design::NumberStyle style = design::NumberStyle::Plain);
 
 // What the reader of a check must not miss, beside its table.
 struct SimulationWarning {

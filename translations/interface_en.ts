@@ -104,6 +104,10 @@
         <translation>U₀ = %1 V,  I₀ = %2 A,  Kr = %3 %,  limbs with windings: %4,  Bm = %5 T,  Uf = %6 V</translation>
     </message>
     <message>
+        <source>,  сеть %1 В ±%2 %, %3 Гц</source>
+        <translation>,  mains %1 V ±%2 %, %3 Hz</translation>
+    </message>
+    <message>
         <source>Исходный масштаб</source>
         <translation>Reset view</translation>
     </message>

@@ -13,10 +13,14 @@ namespace {
 
 class Rows {
  public:
-  Rows(char separator, const TextLookup& lookup) : separator_(separator), lookup_(lookup) {}
+  Rows(char separator, const TextLookup& lookup, NumberStyle style)
+      : separator_(separator), lookup_(lookup), style_(style) {}
 
   // A computed quantity and a standard value as numbers.
-  std::string Q(long double value) const { return FormatQuantity(value, separator_); }
+  std::string Q(long double value) const {
+    return style_ == NumberStyle::Readable ? FormatReadable(value, Unit::None, separator_)
+                                           : FormatQuantity(value, separator_);
+  }
   std::string S(long double value) const { return FormatStandard(value, separator_); }
   std::string Percent(long double fraction) const { return S(fraction * 100.0L); }
 
@@ -46,6 +50,7 @@ class Rows {
  private:
   char separator_;
   const TextLookup& lookup_;
+  NumberStyle style_;
   std::vector<SelectionRow> rows_;
 };
 
@@ -110,9 +115,9 @@ std::string NotComputedText(std::string_view reason, const TextLookup& lookup) {
 }
 
 std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
-                                        const TextLookup& lookup) {
+                                        const TextLookup& lookup, NumberStyle style) {
   namespace t = texts;
-  Rows rows(separator, lookup);
+  Rows rows(separator, lookup, style);
   const std::string tolerance = rows.Percent(r.Mains.Tolerance);
 
   const CapacitorRating& c = r.Capacitor;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/ratings/part_ratings.h"
+#include "design/readable_number.h"
 #include "design/translatable.h"
 
 namespace tavro::design::ratings {
@@ -20,9 +21,11 @@ struct SelectionRow {
 };
 
 // The rows in the language `lookup` gives (context "ratings"), numbers with
-// `separator`.
+// `separator`; the computed figures as FormatQuantity writes them, or
+// readable (the standard values stay as printed on the part).
 std::vector<SelectionRow> SelectionRows(const PartRatings& ratings, char separator,
-                                        const TextLookup& lookup = Untranslated);
+                                        const TextLookup& lookup = Untranslated,
+                                        NumberStyle style = NumberStyle::Plain);
 
 // "не рассчитано: " and the reason a value is missing (a solver's message).
 std::string NotComputedText(std::string_view reason, const TextLookup& lookup = Untranslated);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,11 +13,14 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <cmath>
 #include <filesystem>
 
 #include "app/app_texts.h"
+#include "app/design_banner.h"
 #include "app/form_fixture.h"
 #include "app/interface_language.h"
+#include "app/plot_view.h"
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
 #include "common/files.h"
@@ -197,6 +201,62 @@ TEST_F(Everyday, EditedInputsMarkTheResultsStaleUntilTheNextCalculation) {
   EXPECT_EQ(Edit(Field::Edit7)->palette().color(QPalette::Text), normal);
 }
 
+TEST_F(Everyday, SecondaryWindowsNameTheirDesignAndGreyWhileItIsStale) {
+  TypeWorkedExample();
+  Calculate();
+  form.SelectionItem()->trigger();
+  form.Controls().n7->trigger();
+  form.Controls().n8->trigger();
+  form.SimulationItem()->trigger();
+  const std::vector<QWidget*> windows = {
+      form.Selection(), form.findChild<QWidget*>("LoadCharacteristicWindow"),
+      form.findChild<QWidget*>("DiodeCurrentWindow"), form.Simulation()};
+  const auto banner = [](QWidget* window) {
+    return window->findChild<DesignBanner*>("DesignBanner", Qt::FindDirectChildrenOnly);
+  };
+  const auto greyed = [](QWidget* window) {
+    int count = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) count += w->graphicsEffect() != nullptr;
+    return count;
+  };
+  const QString mains = "сеть 220 В ±10 %, 50 Гц";
+  for (QWidget* w : windows) {
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(banner(w), nullptr) << w->objectName().toStdString();
+    EXPECT_FALSE(banner(w)->Stale());
+    EXPECT_EQ(greyed(w), 0) << w->objectName().toStdString();
+  }
+  // The windows with a line of their own name the design there; the plots
+  // in their title.
+  for (QWidget* w : {windows[0], windows[3]}) {
+    EXPECT_TRUE(banner(w)->isVisible());
+    EXPECT_TRUE(banner(w)->text().contains("U₀ = 12 В") && banner(w)->text().contains(mains))
+        << banner(w)->text().toStdString();
+  }
+
+  TypeInto(Field::Edit1, "13");
+  for (QWidget* w : windows) {
+    const QString line = banner(w)->text();
+    EXPECT_TRUE(banner(w)->Stale()) << w->objectName().toStdString();
+    EXPECT_TRUE(banner(w)->isVisible());
+    EXPECT_GT(greyed(w), 0) << w->objectName().toStdString();
+    EXPECT_TRUE(line.contains("U₀ = 12 В") && line.contains(mains) &&
+                line.contains(Q(texts::kStaleNote)))
+        << line.toStdString();
+  }
+
+  Calculate();
+  for (QWidget* w : windows) {
+    const QString line = banner(w)->text();
+    EXPECT_FALSE(banner(w)->Stale()) << w->objectName().toStdString();
+    EXPECT_EQ(greyed(w), 0) << w->objectName().toStdString();
+    EXPECT_TRUE(line.contains("U₀ = 13 В") && !line.contains(Q(texts::kStaleNote)))
+        << line.toStdString();
+  }
+  EXPECT_FALSE(banner(windows[1])->isVisible());  // the plot's title names it
+  EXPECT_TRUE(form.findChild<PlotView*>()->Title().contains("U₀ = 13 В"));
+}
+
 TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
   EXPECT_FALSE(form.Actions().copyResults->isEnabled());
   TypeWorkedExample();
@@ -206,10 +266,12 @@ TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
   ASSERT_GT(lines.size(), 30);
   EXPECT_EQ(lines[0], QString::fromUtf8("Величина\tЗначение\tЕдиница"));
   EXPECT_TRUE(lines.contains(QString::fromUtf8("Номинальное выпрямленное напряжение\t12\tВ")));
-  EXPECT_TRUE(lines.contains(
-      QString::fromUtf8("Действующее напряжение вторичной обмотки\t1,25570E+01\tВ")));
-  EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёмкость конденсатора фильтра\t") +
-                             Q(Shown(Field::Edit19)) + QString::fromUtf8("\tмкФ")));
+  // The results readable (the window shows 1,25570E+01 and 1,98443E+04),
+  // without grouping so that a spreadsheet reads them as numbers.
+  EXPECT_TRUE(
+      lines.contains(QString::fromUtf8("Действующее напряжение вторичной обмотки\t12,6\tВ")));
+  EXPECT_EQ(Shown(Field::Edit19), "1,98443E+04");
+  EXPECT_TRUE(lines.contains(QString::fromUtf8("Ёмкость конденсатора фильтра\t19844\tмкФ")));
   // The load characteristic: a title, a header and 25 rows of five columns.
   const qsizetype title = lines.indexOf(Q(design::texts::kLoadGroup));
   ASSERT_GT(title, 0);
@@ -217,9 +279,11 @@ TEST_F(Everyday, CopyResultsPutsBothTablesOnTheClipboard) {
   for (int row = 0; row <= 25; ++row) EXPECT_EQ(lines[title + 1 + row].count('\t'), 4);
   const QStringList rated = lines[title + 1 + 21].split('\t');
   EXPECT_EQ(rated[0], "100");
-  EXPECT_EQ(rated[1], "1,00000E+00");
-  EXPECT_EQ(rated[2], "1,20000E+01");
-  EXPECT_EQ(rated[3], Q(Shown(Field::Edit28)));
+  EXPECT_EQ(rated[1], "1,00");
+  EXPECT_EQ(rated[2], "12,0");
+  // γ to three digits of the window's figure.
+  const double gamma = Q(Shown(Field::Edit28)).replace(',', '.').toDouble();
+  EXPECT_NEAR(QString(rated[3]).replace(',', '.').toDouble(), gamma, 0.005 * std::fabs(gamma));
 }
 
 TEST_F(Everyday, ExportPdfWritesTheDocumentOfTheShownDesign) {
@@ -329,6 +393,63 @@ TEST_F(DesignFilesInWindow, FilesKeepTheSettingsAndOpeningOverEditsAsks) {
   EXPECT_TRUE(messages[0].contains("mains.voltage")) << messages[0].toStdString();
   EXPECT_EQ(Shown(Field::Edit1), "12");
   EXPECT_EQ(form.Settings().Mains.Supply.Voltage, 120.0L);
+}
+
+// A file keeps the simulation's settings as its window shows them, and
+// opening one shows them there, in an open window or the next one opened.
+TEST_F(DesignFilesInWindow, FilesKeepTheSimulationSettingsOfItsWindow) {
+  TypeWorkedExample();
+  Calculate();
+  form.SimulationItem()->trigger();
+  SimulationWindow* window = form.Simulation();
+  ASSERT_NE(window, nullptr);
+  auto* esr = window->findChild<QLineEdit*>("SimulationEsr");
+  auto* load = window->findChild<QComboBox*>("SimulationLoad");
+  ASSERT_TRUE(esr != nullptr && load != nullptr);
+  window->DiodeChoice()->setCurrentText("1N5408");
+  esr->setText("0,05");
+  load->setCurrentIndex(1);
+  Answer(Path("simulation.tavro"));
+  form.Actions().saveDesign->trigger();
+  QFile saved(Path("simulation.tavro"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(saved.readAll()).remove(' ').remove('\n');
+  EXPECT_TRUE(text.contains(R"("simulation":{"diode":"1N5408","diode_model":"","esr":0.05,)"
+                            R"("load":"current"})"))
+      << text.toStdString();
+  esr->setText("0,1");
+  EXPECT_TRUE(form.isWindowModified());
+  esr->setText("0,05");
+  EXPECT_FALSE(form.isWindowModified());
+
+  app::TForm1 other(',');
+  AnswerIn(other, Path("simulation.tavro"));
+  other.Actions().openDesign->trigger();
+  other.SimulationItem()->trigger();
+  SimulationWindow* opened = other.Simulation();
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(opened->TypedSettings(), window->TypedSettings());
+  EXPECT_FALSE(other.isWindowModified());
+
+  // The user's own model, into the window already open.
+  const QString model = ".model MYD D(IS=10n RS=0.05 N=1.8)";
+  window->DiodeChoice()->setCurrentIndex(window->DiodeChoice()->count() - 1);
+  window->findChild<QLineEdit*>("SimulationModel")->setText(model);
+  form.Actions().saveDesign->trigger();
+  other.Files().Open(Path("simulation.tavro"));
+  ASSERT_TRUE(opened->TypedSettings().has_value());
+  EXPECT_EQ(opened->TypedSettings()->DiodeModel, model.toStdString());
+  EXPECT_EQ(opened->TypedSettings(), window->TypedSettings());
+
+  QFile bad(Path("bad.tavro"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write(R"({"format":"tavro-design","version":2,"decimal_separator":",","inputs":)"
+            R"({"voltage":"48","current":"1","ripple":"1","limbs":1,"flux":"1,2",)"
+            R"("diode_drop":"0,7"},"simulation":{"load":"inductive"}})");
+  bad.close();
+  EXPECT_FALSE(form.Files().Open(Path("bad.tavro")));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].contains("simulation.load")) << messages[0].toStdString();
 }
 
 TEST_F(DesignFilesInWindow, TheLastInputsAndPositionComeBackAtTheNextStart) {

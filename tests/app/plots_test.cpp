@@ -12,6 +12,7 @@
 #include "app/plot_windows.h"
 #include "app/window_placement.h"
 #include "design/decimal.h"
+#include "design/readable_number.h"
 
 namespace tavro::app {
 namespace {
@@ -112,10 +113,14 @@ TEST_F(Plots, DiodeCurrentAgreesWithTheResults) {
   ASSERT_EQ(window->Plot().Markers().size(), 3);
   EXPECT_NEAR(window->Plot().Markers()[0].At.x(), 90 - 47.4882, 1e-3);  // conduction starts
   EXPECT_NEAR(window->Plot().Markers()[2].At.x(), 143.249, 1e-3);       // and ends
-  // The legend quotes the rms and peak currents exactly as the window shows them.
+  // The legend quotes the rms and peak currents the window shows, readable.
   const QString notes = window->Plot().LegendNotes().join('\n');
-  EXPECT_TRUE(notes.contains(QString::fromStdString(Shown(Field::Edit17)))) << notes.toStdString();
-  EXPECT_TRUE(notes.contains(QString::fromStdString(Shown(Field::Edit18))));
+  for (Field f : {Field::Edit17, Field::Edit18}) {
+    const long double shown = QString::fromStdString(Shown(f)).replace(',', '.').toDouble();
+    const QString readable =
+        QString::fromStdString(design::FormatReadable(shown, design::Unit::Ampere, ','));
+    EXPECT_TRUE(notes.contains(readable)) << notes.toStdString() << " / " << readable.toStdString();
+  }
 }
 
 // The save buttons with their questions answered: PNG at the window's size

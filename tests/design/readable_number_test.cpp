@@ -37,6 +37,9 @@ TEST(ReadableNumber, EdgesOfRoundingPrefixesAndSigns) {
       {12345.6L, Unit::Percent, "12\u00a0346\u00a0%"},
       {40.0L, Unit::Celsius, "40,0\u00a0°C"},
       {1234.0L, Unit::None, "1234"},
+      {0.085849L, Unit::None, "0,0858"},  // plain below 1: still three digits
+      {-0.5L, Unit::Percent, "-0,500\u00a0%"},
+      {0.0099996L, Unit::None, "0,01000"},  // rounds into the next decade
       {std::numeric_limits<long double>::infinity(), Unit::Volt, "—"},
       {std::numeric_limits<long double>::quiet_NaN(), Unit::Volt, "—"},
   };

@@ -61,6 +61,31 @@ TEST(MethodCheck, AgreesWithinTheToleranceAcrossTheInputRange) {
   }
 }
 
+// The command line's table keeps five digits for scripts; the windows and
+// the PDF read three or four with the separator.
+TEST(ComparisonTable, RowsKeepFiveDigitsOrReadReadable) {
+  SimulationReport report;
+  report.Method = MethodCheck{{{"I0", 0.085849, 0.086, 0.176}, {"Beta", 143.2149, 12345.6, -1.0}}};
+  const struct {
+    design::NumberStyle style;
+    const char* first[2];
+    const char* second[2];
+  } cases[] = {
+      {design::NumberStyle::Plain, {"0,085849", "0,086"}, {"143,21", "12346"}},
+      {design::NumberStyle::Readable, {"0,0858", "0,0860"}, {"143,2", "12\u00a0346"}},
+  };
+  for (const auto& c : cases) {
+    const std::vector<TableLine> lines =
+        ComparisonTable(report, ',', design::Untranslated, c.style);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1].Cells[1], c.first[0]);
+    EXPECT_EQ(lines[1].Cells[2], c.first[1]);
+    EXPECT_EQ(lines[1].Cells[3], "+0,18");  // the difference as before
+    EXPECT_EQ(lines[2].Cells[1], c.second[0]);
+    EXPECT_EQ(lines[2].Cells[2], c.second[1]);
+  }
+}
+
 TEST(CircuitCheck, WorkedExampleWith1N4007GivesTheMeasuredFigures) {
   const design::Design design = test::WorkedExample();
   const DiodeModel& m = ShippedDiode("1N4007");

@@ -3,7 +3,9 @@
 // crashes gives one message while the window carries on.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -145,6 +147,63 @@ TEST_F(SimulationWindowTest, CancelStopsTheRunQuietly) {
   window->CancelButton()->click();
   EXPECT_FALSE(window->Running());
   EXPECT_TRUE(window->RunButton()->isEnabled());
+  EXPECT_EQ(window->Progress()->value(), 0);
+  EXPECT_TRUE(messages.empty());
+}
+
+// Cancel brings back the state before the run: the last complete run's
+// table, its diode in the choice, the progress of a complete run, and a
+// netlist of that run's circuit; a new design stops a run of the old one.
+TEST_F(SimulationWindowTest, CancelRestoresTheLastCompleteRun) {
+  QTemporaryDir dir;
+  SimulationWindow* window = Open();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(RunToEnd(*window));
+  ASSERT_TRUE(TableText(*window).contains("Реальная схема: 1N4007"));
+
+  window->DiodeChoice()->setCurrentText("1N5822");
+  window->SetHelper(Script(dir, "slow.sh",
+                           "cat >/dev/null; echo '{\"progress\": 0.5, \"step\": \"circuit\"}'; "
+                           "exec sleep 30"));
+  window->RunButton()->click();
+  for (int i = 0; i < 400 && window->Progress()->value() != 500; ++i) QTest::qWait(25);
+  ASSERT_EQ(window->Progress()->value(), 500);
+  window->CancelButton()->click();
+  EXPECT_FALSE(window->Running());
+  EXPECT_EQ(window->DiodeChoice()->currentText(), "1N4007");
+  EXPECT_TRUE(TableText(*window).contains("Реальная схема: 1N4007"));
+  EXPECT_EQ(window->Progress()->value(), window->Progress()->maximum());
+
+  const QString cir = dir.filePath("after_cancel.cir");
+  form.SetFileDialog([&](QWidget*, const QString&, const QString&, const QString&, const QString&,
+                         QString& name, bool) {
+    name = cir;
+    return true;
+  });
+  form.ExportSpiceItem()->trigger();
+  QFile netlist(cir);
+  ASSERT_TRUE(netlist.open(QIODevice::ReadOnly));
+  const QByteArray spice = netlist.readAll();
+  EXPECT_TRUE(spice.contains("D1 a1 out 1N4007"));
+  EXPECT_FALSE(spice.contains("1N5822"));
+  EXPECT_TRUE(spice.contains("high mains")) << spice.toStdString();  // the run's surges
+  netlist.close();
+
+  // Another diode typed after the run: its netlist takes none of the run's figures.
+  window->DiodeChoice()->setCurrentText("1N5408");
+  form.ExportSpiceItem()->trigger();
+  ASSERT_TRUE(netlist.open(QIODevice::ReadOnly));
+  const QByteArray other = netlist.readAll();
+  EXPECT_TRUE(other.contains("D1 a1 out 1N5408"));
+  EXPECT_FALSE(other.contains("high mains")) << other.toStdString();
+
+  window->RunButton()->click();
+  ASSERT_TRUE(window->Running());
+  TypeInto(design::Field::Edit1, "13");
+  Calculate();
+  EXPECT_FALSE(window->Running());
+  EXPECT_EQ(window->Table()->rowCount(), 0);
+  EXPECT_FALSE(window->LastReport().has_value());
   EXPECT_TRUE(messages.empty());
 }
 

@@ -117,6 +117,16 @@ TEST(WorkedExampleRatings, SelectionTableNamesTheStandardParts) {
         "среднее 10,4 В; наименьшее мгновенное 10,3 В"}) {
     EXPECT_NE(all.find(expected), std::string::npos) << expected << "\n" << all;
   }
+  // The windows' and the PDF's rows: the computed figures readable, the
+  // standard values as printed on the part.
+  std::string readable;
+  for (const SelectionRow& row :
+       SelectionRows(WorkedRatings(), ',', Untranslated, NumberStyle::Readable)) {
+    readable += row.Part + "|" + row.Requirement + "|" + row.Choice + "\n";
+  }
+  EXPECT_NE(readable.find("не менее 24\u00a0805 мкФ с учётом допуска −20 %|33000 мкФ (ряд E6)"),
+            std::string::npos)
+      << readable;
 }
 
 struct SeriesPick {

@@ -14,8 +14,9 @@
 //
 // Each steady-state run starts with the capacitor at U0 and stops once the
 // mean output voltage of a period differs from the previous period's by less
-// than 1e-5 (relative) and the period's charge balances (the capacitor's and
-// the secondary's mean currents within 1e-4 of I0), after at most 100
+// than 1e-5 (relative) and the period's charge balances (the capacitor's
+// charge over the period, C·Δv, over T and the secondary's mean current
+// within 1e-4 of I0), after at most 100
 // periods (then it is reported as not settled); the figures are taken over
 // the last whole period. Figures no real circuit can have (not a number,
 // β outside 0…360°, U0 not above zero) fail the run.
@@ -35,9 +36,9 @@ struct SimulationLimits {
   double StallSeconds = 5.0;  // RunRequest::StallSeconds
   int MaxPeriods = 100;
   double SettleTolerance = 1e-5;
-  // The charge balance of a settled period: the capacitor's mean current,
-  // and the secondary's (a current the bridge draws in both directions
-  // alike), each at most this part of I0.
+  // The charge balance of a settled period: the capacitor's C·Δv over the
+  // period divided by it, and the secondary's mean current (a current the
+  // bridge draws in both directions alike), each at most this part of I0.
   double ChargeTolerance = 1e-4;
   const std::atomic<bool>* Cancel = nullptr;
   // Overall progress 0…1 of the current step and its name.

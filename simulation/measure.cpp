@@ -144,4 +144,24 @@ bool PeriodMeans::Add(double time, double value) {
   return settledNow;
 }
 
+void PeriodChanges::Add(double time, double value) {
+  if (!started_) {
+    started_ = true;
+    lastT_ = time;
+    lastV_ = value;
+    atBoundary_ = value;
+    return;
+  }
+  // Each pass closes one period; the time bounds them.
+  while (time > lastT_ && time >= (current_ + 1) * period_) {
+    const double boundary = (current_ + 1) * period_;
+    const double atEnd = Lerp(lastT_, lastV_, time, value, boundary);
+    changes_.push_back(atEnd - atBoundary_);
+    atBoundary_ = atEnd;
+    ++current_;
+  }
+  lastT_ = time;
+  lastV_ = value;
+}
+
 }  // namespace tavro::simulation

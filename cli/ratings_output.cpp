@@ -120,6 +120,12 @@ void WriteDiodeLosses(Writer& json, const ratings::PartRatings& r) {
                  {"bridge", s.Heat.BridgeLoss},
                  {"ambient", r.Choices.Ambient},
                  {"junction_max", s.Diode->TjMax}});
+  if (s.Heat.FromSimulation) {
+    // The loss above is the simulation's; the formula's estimate beside it.
+    Key(json, "one_diode_source");
+    String(json, "simulation");
+    Members(json, {{"one_diode_formula", s.Heat.Estimate}});
+  }
   OptionalNumber(json, "junction_temperature", s.Heat.JunctionTemperature);
   Key(json, "needs_heatsink");
   json.Bool(s.Heat.NeedsHeatsink);

@@ -179,6 +179,11 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
     const double out = v[kOut][i], br = v[kBr][i], acb = v[kAcb][i];
     f.PeakReverse = std::max({f.PeakReverse, out - br, br, out - acb, acb});
   }
+  // D1's loss: its voltage (anode br through the sensing source, cathode
+  // out) times its current, both linear between the samples.
+  std::vector<double> across(t.size());
+  for (std::size_t i = 0; i < t.size(); ++i) across[i] = v[kBr][i] - v[kOut][i];
+  f.DiodeLoss = MeanProductOver(t, across, v[kD1], last);
   RequirePlausible(f, setup.Load);
   state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage, true);
   Report(limits, "steady", 1.0);
@@ -335,7 +340,9 @@ CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& meth
   check.PeakReverseVoltage = f.PeakReverse;
   check.LowestVoltage = f.Vmin;
   check.MethodLowestVoltage = method.LowestVoltage;
+  check.DiodeLoss = f.DiodeLoss;
   check.RatedReverseVoltage = RatedReverseVoltage(setup.Diode.ModelName, setup.Diode.ModelLine);
+  check.BreakdownVoltage = BreakdownVoltage(setup.Diode.ModelLine);
   return check;
 }
 

@@ -20,6 +20,9 @@ struct Window {
 
 double MeanOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
 double RmsOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
+// Mean of u·i, both linear between the samples: exact for those pieces.
+double MeanProductOver(const std::vector<double>& t, const std::vector<double>& u,
+                       const std::vector<double>& i, Window w);
 double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w, bool smooth);
 double MinOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
 // Amplitude of the component at `frequency` (Hz): (2/T)·|∫v·e^(-jωt)dt|.

@@ -679,6 +679,10 @@
         <translation>%1 W, bridge %2 W (Vf0·Iavg + rd·Irms², Vf0 = %3 V, rd = %4 Ω)</translation>
     </message>
     <message>
+        <source>%1 Вт по моделированию, мост %2 Вт; по формуле %3 Вт (Vf0·Iср + rd·Iд², Vf0 = %4 В, rd = %5 Ом)</source>
+        <translation>%1 W from the simulation, bridge %2 W; by the formula %3 W (Vf0·Iavg + rd·Irms², Vf0 = %4 V, rd = %5 Ω)</translation>
+    </message>
+    <message>
         <source>%1 °C без радиатора при %2 °C вокруг (не более %3 °C)</source>
         <translation>%1 °C without a heatsink at %2 °C ambient (at most %3 °C)</translation>
     </message>

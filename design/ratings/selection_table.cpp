@@ -81,8 +81,14 @@ void ChosenDiodeRows(Rows& rows, const PartRatings& r, const TextLookup& lookup)
                                                  : rows.Text(t::kEqualisingImpossible));
   }
   const DiodeHeat& h = s.Heat;
-  rows.Row(t::kDiodeLoss, rows.Fill(t::kDiodeLossValue, {rows.Q(h.Loss), rows.Q(h.BridgeLoss),
-                                                         rows.Q(s.Line.Vf0), rows.Q(s.Line.Rd)}));
+  if (h.FromSimulation) {
+    rows.Row(t::kDiodeLoss, rows.Fill(t::kDiodeLossSimulatedValue,
+                                      {rows.Q(h.Loss), rows.Q(h.BridgeLoss), rows.Q(h.Estimate),
+                                       rows.Q(s.Line.Vf0), rows.Q(s.Line.Rd)}));
+  } else {
+    rows.Row(t::kDiodeLoss, rows.Fill(t::kDiodeLossValue, {rows.Q(h.Loss), rows.Q(h.BridgeLoss),
+                                                           rows.Q(s.Line.Vf0), rows.Q(s.Line.Rd)}));
+  }
   const std::string ambient = rows.S(r.Choices.Ambient);
   rows.Row(t::kJunctionTemperature,
            h.JunctionTemperature ? rows.Fill(t::kJunctionValue, {rows.Q(*h.JunctionTemperature),

@@ -135,6 +135,7 @@ std::vector<Marked> MarkedTexts() {
                                 r::texts::kRatingFails,
                                 r::texts::kSurgeWithDiodes,
                                 r::texts::kDiodeLossValue,
+                                r::texts::kDiodeLossSimulatedValue,
                                 r::texts::kJunctionValue,
                                 r::texts::kJunctionNoFigure,
                                 r::texts::kHeatsinkNotNeeded,

@@ -95,6 +95,10 @@ std::string WithWarnings(const std::string& answer, const SimulationReport& r, c
     w.String(warning.Kind);
     w.Key("text");
     w.String(warning.Text.c_str());
+    if (warning.Limit != nullptr) {
+      w.Key("limit");
+      w.String(warning.Limit);
+    }
     w.EndObject();
   }
   w.EndArray();

@@ -973,8 +973,12 @@
         <translation>check of the method&apos;s assumptions: steady state not reached within 100 periods</translation>
     </message>
     <message>
-        <source>обратное напряжение вентиля %1 достигает %2 В при допустимом %3 В: вентиль пробит, результаты реальной схемы недостоверны</source>
-        <translation>the reverse voltage across diode %1 reaches %2 V, its rating is %3 V: the diode breaks down and the real circuit&apos;s figures are not to be trusted</translation>
+        <source>обратное напряжение вентиля %1 достигает %2 В — напряжения пробоя модели BV = %3 В: вентиль пробит, результаты реальной схемы недостоверны</source>
+        <translation>the reverse voltage across diode %1 reaches %2 V, the model&apos;s breakdown voltage BV = %3 V: the diode breaks down and the real circuit&apos;s figures are not to be trusted</translation>
+    </message>
+    <message>
+        <source>обратное напряжение вентиля %1 достигает %2 В при допустимом по справочнику VRRM = %3 В: модель ещё не пробита и результаты верны, но вентиль работает за пределом своих характеристик</source>
+        <translation>the reverse voltage across diode %1 reaches %2 V, beyond the datasheet&apos;s VRRM = %3 V: the model does not break down yet and the figures stand, but the diode is driven beyond its rating</translation>
     </message>
     <message>
         <source>Среднее выпрямленное напряжение, В</source>

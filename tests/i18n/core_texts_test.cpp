@@ -159,6 +159,7 @@ std::vector<Marked> MarkedTexts() {
   all.push_back({simulation::texts::kContext, simulation::texts::kNotSettled});
   for (std::string_view text :
        {simulation::texts::kMethodNotSettled, simulation::texts::kReverseVoltageExceeded,
+        simulation::texts::kReverseVoltageAboveVrrm,
         simulation::texts::kStalled, simulation::texts::kCancelled, simulation::texts::kImpossible,
         simulation::texts::kNotAReport, simulation::texts::kHelperCrashed,
         simulation::texts::kHelperExited, simulation::texts::kHelperSilent,

@@ -306,16 +306,22 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     int status;
     const char* err;                    // in the error output
     std::vector<std::string> warnings;  // kinds in the JSON
+    const char* limit;                  // the reverse voltage's limit passed
   } cases[] = {
       {{"--voltage", "12", "--diode-model", ".model D1 D(RS=1e300)"},
        cli::kExitSimulationFailed,
        "impossible result",
-       {}},
-      {{"--voltage", "100000"}, cli::kExitDesigned, "", {"reverse_voltage"}},
+       {},
+       ""},
+      {{"--voltage", "100000"}, cli::kExitDesigned, "", {"reverse_voltage"}, "BV"},
       // 631 V across an MUR460: below its model's 800 V breakdown, above
       // its 600 V rating.
-      {{"--voltage", "620", "--diode", "MUR460"}, cli::kExitDesigned, "", {"reverse_voltage"}},
-      {{"--voltage", "12"}, cli::kExitDesigned, "", {}},
+      {{"--voltage", "620", "--diode", "MUR460"},
+       cli::kExitDesigned,
+       "",
+       {"reverse_voltage"},
+       "VRRM"},
+      {{"--voltage", "12"}, cli::kExitDesigned, "", {}, ""},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = {
@@ -330,9 +336,13 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     doc.Parse(r.out.c_str());
     ASSERT_TRUE(doc.IsObject() && doc.HasMember("simulation")) << r.out;
     std::vector<std::string> kinds;
-    for (const auto& w : doc["simulation"]["warnings"].GetArray())
+    std::string limit;
+    for (const auto& w : doc["simulation"]["warnings"].GetArray()) {
       kinds.push_back(w["kind"].GetString());
+      if (w.HasMember("limit")) limit = w["limit"].GetString();
+    }
     EXPECT_EQ(kinds, c.warnings) << c.args[1];
+    EXPECT_EQ(limit, c.limit) << c.args[1];
     EXPECT_TRUE(doc["simulation"]["method_check"]["passed"].GetBool()) << c.args[1];
     // The text output says it too.
     args.erase(std::find(args.begin(), args.end(), "--json"));
@@ -340,6 +350,9 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     EXPECT_EQ(text.find("Warning: the reverse voltage across diode ") != std::string::npos,
               !c.warnings.empty())
         << text;
+    if (*c.limit != '\0') {
+      EXPECT_NE(text.find(std::string(c.limit) + " = "), std::string::npos) << text;
+    }
   }
 }
 

@@ -311,7 +311,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   } else {
     shown = RenderText(d, typed, separator, parts.Mains.Supply);
     if (o.ratings && !o.simulation.Simulate) shown += '\n' + RenderSelection(d, parts, separator);
-    err << RenderWarnings(d);
+    err << RenderWarnings(d, &parts);
   }
   // The JSON object waits for the files, as it tells whether they were written;
   // the text is shown whatever follows.

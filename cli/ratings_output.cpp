@@ -143,11 +143,7 @@ void Warning(Writer& json, std::string_view kind, std::string_view text) {
 }
 
 void WriteDiodeWarnings(Writer& json, const ratings::DiodeSelection& s) {
-  if (!s.Voltage.Passes) Warning(json, "diode-reverse-voltage", ratings::texts::kWarnDiodeReverse);
-  if (!s.Current.Passes) Warning(json, "diode-mean-current", ratings::texts::kWarnDiodeCurrent);
-  if (s.SurgeCheck && !s.SurgeCheck->Passes)
-    Warning(json, "diode-surge", ratings::texts::kWarnDiodeSurge);
-  if (s.Heat.NeedsHeatsink) Warning(json, "diode-heatsink", ratings::texts::kWarnDiodeHeatsink);
+  for (const ratings::DiodeWarning& w : ratings::DiodeWarnings(s)) Warning(json, w.Name, w.Text);
 }
 
 // Which figures the current ratings rest on.
@@ -347,11 +343,18 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
   return os.str();
 }
 
-std::string RenderWarnings(const design::Design& d) {
+std::string RenderWarnings(const design::Design& d, const RatingsRequest* request) {
   std::string text;
-  for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
+  const auto line = [&](std::string_view warning) {
     text += i18n::TranslateUtf8(ratings::texts::kContext, ratings::texts::kWarningsPrefix) +
-            i18n::TranslateUtf8(ratings::texts::kContext, ratings::WarningText(k)) + "\n";
+            i18n::TranslateUtf8(ratings::texts::kContext, warning) + "\n";
+  };
+  for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) line(ratings::WarningText(k));
+  if (request != nullptr && !request->Choices.Diode.empty()) {
+    const ratings::PartRatings r = ratings::RateParts(d, request->Mains, request->Choices);
+    if (r.ChosenDiode) {
+      for (const ratings::DiodeWarning& w : ratings::DiodeWarnings(*r.ChosenDiode)) line(w.Text);
+    }
   }
   return text;
 }

@@ -46,8 +46,9 @@ std::string RenderSelection(const design::Design& design, const RatingsRequest& 
                             char separator,
                             const std::optional<design::ratings::SimulatedFigures>& simulated = {});
 
-// "Внимание: ..." lines, one per plausibility warning; empty when none.
-std::string RenderWarnings(const design::Design& design);
+// "Внимание: ..." lines, one per plausibility warning, then with `request`
+// one per warning of its chosen diode (warnings.h); empty when none.
+std::string RenderWarnings(const design::Design& design, const RatingsRequest* request = nullptr);
 
 // mains, corners, ratings, losses, protection and warnings.
 void WriteRatingsJson(json::Writer& json, const design::Design& design,

@@ -510,8 +510,9 @@ std::string EmptyRatingsColumns() {
   return std::string(kColumnCount, ',');
 }
 
-std::string RatingsColumns(const design::Design& d, const RatingsRequest& request) {
-  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+std::string RatingsColumns(const design::Design& d, const RatingsRequest& request,
+                           const std::optional<ratings::SimulatedFigures>& simulated) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices, simulated);
   std::string row;
   const auto add = [&row](const std::string& value) { row += "," + value; };
   add(Exact(r.Mains.Supply.Voltage));

@@ -67,7 +67,8 @@ std::string RatingsColumnsHeader();
 // With a diode chosen, its columns follow the others.
 std::string RatingsColumnsHeader(const RatingsRequest& request);
 std::string EmptyRatingsColumns(const RatingsRequest& request);
-std::string RatingsColumns(const design::Design& design, const RatingsRequest& request);
+std::string RatingsColumns(const design::Design& design, const RatingsRequest& request,
+                           const std::optional<design::ratings::SimulatedFigures>& simulated = {});
 std::string EmptyRatingsColumns();
 
 }  // namespace tavro::cli

@@ -20,9 +20,9 @@
 #pragma once
 
 #include <functional>
+#include <istream>
 #include <memory>
 #include <optional>
-#include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>

@@ -125,10 +125,11 @@ std::vector<SimulationWarning> SimulationWarnings(const SimulationReport& r, cha
     const bool breakdown = std::string_view(limit) == "BV";
     warnings.push_back(
         {"reverse_voltage",
-         design::Compose(lookup, texts::kContext,
-                         breakdown ? texts::kReverseVoltageExceeded : texts::kReverseVoltageAboveVrrm,
-                         {r.DiodeName, Value(r.Circuit->PeakReverseVoltage, separator),
-                          Value(r.Circuit->ReverseVoltageLimitValue(), separator)}),
+         design::Compose(
+             lookup, texts::kContext,
+             breakdown ? texts::kReverseVoltageExceeded : texts::kReverseVoltageAboveVrrm,
+             {r.DiodeName, Value(r.Circuit->PeakReverseVoltage, separator),
+              Value(r.Circuit->ReverseVoltageLimitValue(), separator)}),
          limit});
   }
   return warnings;

@@ -551,6 +551,18 @@
         <translation>%1 %: output %2 W; losses: diodes %3 W (the method&apos;s model), capacitor %4 W, transformer %5 W</translation>
     </message>
     <message>
+        <source>%1 %: выход %2 Вт; потери: вентили %3 Вт (%6), конденсатор %4 Вт, трансформатор %5 Вт</source>
+        <translation>%1 %: output %2 W; losses: diodes %3 W (%6), capacitor %4 W, transformer %5 W</translation>
+    </message>
+    <message>
+        <source>модель %1</source>
+        <translation>%1 model</translation>
+    </message>
+    <message>
+        <source>%1, по моделированию</source>
+        <translation>%1, from the simulation</translation>
+    </message>
+    <message>
         <source>Включение: ограничитель и предохранитель</source>
         <translation>Switch-on: limiter and fuse</translation>
     </message>

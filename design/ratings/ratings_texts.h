@@ -198,6 +198,15 @@ inline constexpr std::string_view kEfficiencyValue = TAVRO_TRANSLATABLE(
     "ratings",
     "%1 %: выход %2 Вт; потери: вентили %3 Вт (модель метода), конденсатор %4 Вт, "
     "трансформатор %5 Вт");
+// The same with a chosen diode: %6 whose loss it is (kBridgeLossOfModel or
+// kBridgeLossSimulated).
+inline constexpr std::string_view kEfficiencyValueChosen = TAVRO_TRANSLATABLE(
+    "ratings",
+    "%1 %: выход %2 Вт; потери: вентили %3 Вт (%6), конденсатор %4 Вт, трансформатор %5 Вт");
+// %1 the chosen diode's name.
+inline constexpr std::string_view kBridgeLossOfModel = TAVRO_TRANSLATABLE("ratings", "модель %1");
+inline constexpr std::string_view kBridgeLossSimulated =
+    TAVRO_TRANSLATABLE("ratings", "%1, по моделированию");
 inline constexpr std::string_view kSwitchOnHeading =
     TAVRO_TRANSLATABLE("ratings", "Включение: ограничитель и предохранитель");
 inline constexpr std::string_view kLimiter =

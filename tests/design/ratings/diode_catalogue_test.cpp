@@ -335,6 +335,27 @@ TEST(DiodeCatalogue, ChosenDiodeRowsInTheSelectionTable) {
   // 15.4 A with 2·14.1 mΩ against the conservative 15.8 A.
   EXPECT_EQ(rows[at + 3].Choice, "200 А против 15,4 А: годится, запас 1198 %");
   EXPECT_EQ(rows[at + 7].Requirement, r.SuggestedDiode->Name);
+  // The efficiency's bridge loss is the chosen diode's and says so; with a
+  // simulation's loss, that one's.
+  const auto efficiency = [](const std::vector<SelectionRow>& all) {
+    for (const SelectionRow& row : all) {
+      if (row.Part == "КПД источника") return row.Requirement;
+    }
+    return std::string();
+  };
+  EXPECT_NE(efficiency(plain).find("(модель метода)"), std::string::npos) << efficiency(plain);
+  EXPECT_NE(efficiency(rows).find("(модель 1N5408)"), std::string::npos) << efficiency(rows);
+  SimulatedFigures sim{1.264L, 1.0L, 3.323L, 11.9L};
+  sim.DiodeName = "1N5408";
+  sim.DiodeLoss = SimulatedDiodeLoss{0.41294L, 0.4989L, 1.07L};
+  const PartRatings simulated = RateParts(WorkedExample(), {}, choices, sim);
+  const std::vector<SelectionRow> fromRun = SelectionRows(simulated, ',');
+  EXPECT_NE(efficiency(fromRun).find("вентили 1,65 Вт (1N5408, по моделированию)"),
+            std::string::npos)
+      << efficiency(fromRun);
+  EXPECT_EQ(simulated.Heat->Supply.Diodes, 4 * 0.41294L);
+  sim.DiodeName = "1N4007";  // a run with another diode leaves the estimate
+  EXPECT_FALSE(RateParts(WorkedExample(), {}, choices, sim).ChosenDiode->Heat.FromSimulation);
   choices.Diode = "1N4148";
   EXPECT_THROW(RateParts(WorkedExample(), {}, choices), UnknownDiode);
 }

@@ -253,7 +253,13 @@ void SelectionWindow::ShowRows() {
     if (row.Heading) table_->setSpan(i, 0, 1, 3);
   }
 
-  const QString text = WarningLines(*design_);
+  QString text = WarningLines(*design_);
+  if (ratings != nullptr && ratings->ChosenDiode) {
+    for (const r::DiodeWarning& w : r::DiodeWarnings(*ratings->ChosenDiode)) {
+      text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
+              T(kRatingsContext, r::texts::kWarningsPrefix) + T(kRatingsContext, w.Text);
+    }
+  }
   warnings_->setText(text);
   warnings_->setVisible(!text.isEmpty());
 }

@@ -203,17 +203,50 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
                c.F, c.H, r.U2, r.I2, r.I1, r.Pframe, r.Urev, r.Idrms, r.Idpk, r.Cf,
                d.Load.RatedRowModelVoltage});
   row += ",,";
-  if (withRatings) row += RatingsColumns(d, request);
-  return {row, true, request.Mains};
+  BatchRow result{{}, true, request.Mains};
+  if (withRatings) {
+    result.RatingsFrom = row.size();
+    row += RatingsColumns(d, request);
+    result.RatingsTo = row.size();
+    result.Calculated = std::make_shared<const design::Design>(d);
+  }
+  result.Text = std::move(row);
+  return result;
 }
+
+namespace {
+
+// A row's ratings again with the figures its extension found, and the
+// currents those figures rule.
+void RateOnSimulated(BatchRow& row, const RatingsRequest& ratings) {
+  std::string ruled;
+  if (row.Calculated && row.Simulated) {
+    const RatingsRequest request{row.Mains, ratings.Choices};
+    row.Text.replace(row.RatingsFrom, row.RatingsTo - row.RatingsFrom,
+                     RatingsColumns(*row.Calculated, request, row.Simulated));
+    const design::ratings::CurrentBasis b =
+        design::ratings::RateParts(*row.Calculated, row.Mains, ratings.Choices, row.Simulated)
+            .Basis;
+    for (const auto& [name, rules] : {std::pair{"Icap_rms", b.CapacitorFromSimulation},
+                                      std::pair{"Idrms", b.DiodeRmsFromSimulation},
+                                      std::pair{"Idpk", b.DiodePeakFromSimulation}}) {
+      if (rules) ruled += (ruled.empty() ? "" : ";") + std::string(name);
+    }
+  }
+  row.Text += "," + ruled;
+}
+
+}  // namespace
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
                       const BatchExtension* extension, const RatingsRequest* ratings,
                       const design::ratings::SupplyConditions* mains) {
   jobs = std::max(jobs, 1);
   BatchSummary summary;
+  const bool rateAgain = ratings != nullptr && extension != nullptr;
   out << (ratings ? std::string(kColumns) + RatingsColumnsHeader(*ratings) : BatchHeader())
-      << (extension != nullptr ? extension->Columns : "") << '\n';
+      << (extension != nullptr ? extension->Columns : "") << (rateAgain ? ",ratings_from_sim" : "")
+      << '\n';
 
   const ReadErrorsThrow errorsThrow(in);
   long lineNumber = 0;
@@ -271,6 +304,9 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
     work();
     threads.clear();  // joins
     if (extension != nullptr) extension->Extend(rows);
+    if (rateAgain) {
+      for (BatchRow& row : rows) RateOnSimulated(row, *ratings);
+    }
 
     for (const BatchRow& row : rows) {
       out << row.Text << '\n';

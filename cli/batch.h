@@ -21,6 +21,8 @@
 
 #include <functional>
 #include <istream>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -54,7 +56,10 @@ struct BatchExtension {
 // An exception from `in`'s buffer is a read error: reading stops there.
 // With `ratings`, every row ends in the main ratings of its design (the mains
 // of the row's own columns when it has them, else those of `ratings`), before
-// the extension's columns.
+// the extension's columns. Where the extension gives a row simulated figures,
+// its parts are rated on the larger of the method's and the simulated
+// currents, and with both a last column (ratings_from_sim) names the currents
+// the simulation's figures rule ("Icap_rms;Idrms;Idpk" or some of them).
 // `mains`: those of a row without its own (else those of `ratings`, else
 // 220 V, 50 Hz, ±10 %).
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
@@ -67,6 +72,11 @@ struct BatchRow {
   bool Designed;                            // false: the row holds a message
   design::ratings::SupplyConditions Mains;  // the row's design was calculated for
   bool ExtensionFailed = false;             // set by the extension
+  // With ratings: the design and where its ratings columns lie in Text, so
+  // that figures an extension sets (a simulation's) can rate it again.
+  std::shared_ptr<const design::Design> Calculated = {};
+  std::size_t RatingsFrom = 0, RatingsTo = 0;
+  std::optional<design::ratings::SimulatedFigures> Simulated = std::nullopt;
 };
 
 // One design's row, from one input line: the six inputs, optionally followed

@@ -347,7 +347,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (o.ratings && !o.simulation.Simulate) shown += '\n' + RenderSelection(d, parts, separator);
     if (o.suggestTransformers) shown += '\n' + RenderCandidates(d, parts, separator);
     if (o.wind) shown += '\n' + RenderWinding(d, parts, windChoice, separator);
-    err << RenderWarnings(d);
+    err << RenderWarnings(d, &parts);
   }
   // The JSON object waits for the files, as it tells whether they were written;
   // the text is shown whatever follows.

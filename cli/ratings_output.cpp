@@ -120,6 +120,12 @@ void WriteDiodeLosses(Writer& json, const ratings::PartRatings& r) {
                  {"bridge", s.Heat.BridgeLoss},
                  {"ambient", r.Choices.Ambient},
                  {"junction_max", s.Diode->TjMax}});
+  if (s.Heat.FromSimulation) {
+    // The loss above is the simulation's; the formula's estimate beside it.
+    Key(json, "one_diode_source");
+    String(json, "simulation");
+    Members(json, {{"one_diode_formula", s.Heat.Estimate}});
+  }
   OptionalNumber(json, "junction_temperature", s.Heat.JunctionTemperature);
   Key(json, "needs_heatsink");
   json.Bool(s.Heat.NeedsHeatsink);
@@ -137,11 +143,7 @@ void Warning(Writer& json, std::string_view kind, std::string_view text) {
 }
 
 void WriteDiodeWarnings(Writer& json, const ratings::DiodeSelection& s) {
-  if (!s.Voltage.Passes) Warning(json, "diode-reverse-voltage", ratings::texts::kWarnDiodeReverse);
-  if (!s.Current.Passes) Warning(json, "diode-mean-current", ratings::texts::kWarnDiodeCurrent);
-  if (s.SurgeCheck && !s.SurgeCheck->Passes)
-    Warning(json, "diode-surge", ratings::texts::kWarnDiodeSurge);
-  if (s.Heat.NeedsHeatsink) Warning(json, "diode-heatsink", ratings::texts::kWarnDiodeHeatsink);
+  for (const ratings::DiodeWarning& w : ratings::DiodeWarnings(s)) Warning(json, w.Name, w.Text);
 }
 
 // Which figures the current ratings rest on.
@@ -341,11 +343,18 @@ std::string RenderSelection(const design::Design& d, const RatingsRequest& reque
   return os.str();
 }
 
-std::string RenderWarnings(const design::Design& d) {
+std::string RenderWarnings(const design::Design& d, const RatingsRequest* request) {
   std::string text;
-  for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) {
+  const auto line = [&](std::string_view warning) {
     text += i18n::TranslateUtf8(ratings::texts::kContext, ratings::texts::kWarningsPrefix) +
-            i18n::TranslateUtf8(ratings::texts::kContext, ratings::WarningText(k)) + "\n";
+            i18n::TranslateUtf8(ratings::texts::kContext, warning) + "\n";
+  };
+  for (ratings::WarningKind k : ratings::PlausibilityWarnings(d)) line(ratings::WarningText(k));
+  if (request != nullptr && !request->Choices.Diode.empty()) {
+    const ratings::PartRatings r = ratings::RateParts(d, request->Mains, request->Choices);
+    if (r.ChosenDiode) {
+      for (const ratings::DiodeWarning& w : ratings::DiodeWarnings(*r.ChosenDiode)) line(w.Text);
+    }
   }
   return text;
 }
@@ -501,8 +510,9 @@ std::string EmptyRatingsColumns() {
   return std::string(kColumnCount, ',');
 }
 
-std::string RatingsColumns(const design::Design& d, const RatingsRequest& request) {
-  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices);
+std::string RatingsColumns(const design::Design& d, const RatingsRequest& request,
+                           const std::optional<ratings::SimulatedFigures>& simulated) {
+  const ratings::PartRatings r = ratings::RateParts(d, request.Mains, request.Choices, simulated);
   std::string row;
   const auto add = [&row](const std::string& value) { row += "," + value; };
   add(Exact(r.Mains.Supply.Voltage));

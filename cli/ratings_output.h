@@ -46,8 +46,9 @@ std::string RenderSelection(const design::Design& design, const RatingsRequest& 
                             char separator,
                             const std::optional<design::ratings::SimulatedFigures>& simulated = {});
 
-// "Внимание: ..." lines, one per plausibility warning; empty when none.
-std::string RenderWarnings(const design::Design& design);
+// "Внимание: ..." lines, one per plausibility warning, then with `request`
+// one per warning of its chosen diode (warnings.h); empty when none.
+std::string RenderWarnings(const design::Design& design, const RatingsRequest* request = nullptr);
 
 // mains, corners, ratings, losses, protection and warnings.
 void WriteRatingsJson(json::Writer& json, const design::Design& design,
@@ -66,7 +67,8 @@ std::string RatingsColumnsHeader();
 // With a diode chosen, its columns follow the others.
 std::string RatingsColumnsHeader(const RatingsRequest& request);
 std::string EmptyRatingsColumns(const RatingsRequest& request);
-std::string RatingsColumns(const design::Design& design, const RatingsRequest& request);
+std::string RatingsColumns(const design::Design& design, const RatingsRequest& request,
+                           const std::optional<design::ratings::SimulatedFigures>& simulated = {});
 std::string EmptyRatingsColumns();
 
 }  // namespace tavro::cli

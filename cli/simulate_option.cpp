@@ -26,6 +26,7 @@
 #include "simulation/diode_models.h"
 #include "simulation/export.h"
 #include "simulation/protocol.h"
+#include "simulation/rating_figures.h"
 #include "simulation/spice_values.h"
 #include "simulation/texts.h"
 
@@ -95,6 +96,10 @@ std::string WithWarnings(const std::string& answer, const SimulationReport& r, c
     w.String(warning.Kind);
     w.Key("text");
     w.String(warning.Text.c_str());
+    if (warning.Limit != nullptr) {
+      w.Key("limit");
+      w.String(warning.Limit);
+    }
     w.EndObject();
   }
   w.EndArray();
@@ -284,6 +289,7 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
             const SimulationReport r = simulation::DecodeAnswer(
                 helper.Exchange(simulation::EncodeRequest(request)), request);
             if (r.Ok) {
+              row.Simulated = simulation::RatingFigures(r);
               columns.clear();
               for (const auto& c : r.Circuit->Rows) {
                 if (c.Quantity == "Idavg") continue;

@@ -67,7 +67,9 @@ bool SameShape(const tavro::simulation::SimulationReport& a,
                     a.Circuit->State.Periods != b.Circuit->State.Periods ||
                     a.Circuit->State.Settled != b.Circuit->State.Settled ||
                     !Near(a.Circuit->PeakReverseVoltage, b.Circuit->PeakReverseVoltage) ||
-                    !Near(a.Circuit->RatedReverseVoltage, b.Circuit->RatedReverseVoltage))) {
+                    !Near(a.Circuit->RatedReverseVoltage, b.Circuit->RatedReverseVoltage) ||
+                    !Near(a.Circuit->BreakdownVoltage, b.Circuit->BreakdownVoltage) ||
+                    !Near(a.Circuit->DiodeLoss, b.Circuit->DiodeLoss))) {
     return false;
   }
   for (const auto& [x, y] : {std::pair{&a.SurgeResult, &b.SurgeResult},

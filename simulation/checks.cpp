@@ -100,11 +100,14 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
 
   // The settling signal: the output voltage, or with the output held at U0
   // the diode's current. A period counts as settled once that signal's mean
-  // has stopped moving and the charge balances: the capacitor's and the
-  // secondary's mean currents (exact integrals over the time points, so a
-  // spike at a diode's switching weighs only its own width) are near zero.
+  // has stopped moving and the charge balances: the capacitor's charge over
+  // the period, C·(v(end) − v(start)) of its own voltage (the output less
+  // the ESR's drop), and the secondary's mean current (an exact integral
+  // over the time points, so a spike at a diode's switching weighs only its
+  // own width) are near zero.
   PeriodMeans means(T, limits.SettleTolerance);
-  PeriodMeans capacitor(T, 0.0), secondary(T, 0.0);
+  PeriodMeans secondary(T, 0.0);
+  PeriodChanges capacitor(T);
   const double balance = limits.ChargeTolerance * values.I0;
   int settledAt = 0;
   RunRequest request;
@@ -116,14 +119,16 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
     const std::size_t before = means.Means().size();
     means.Add(t, constantVoltage ? v[kD1] : v[kOut]);
     secondary.Add(t, v[kSec]);
-    if (!constantVoltage) capacitor.Add(t, v[kCap]);
+    if (!constantVoltage) capacitor.Add(t, v[kOut] - setup.Esr * v[kCap]);
     const std::vector<double>& m = means.Means();
     const std::size_t n = m.size();
     if (settledAt > 0 || n == before || n < 2) return -1.0;
     const bool steady =
         std::fabs(m[n - 1] - m[n - 2]) <= limits.SettleTolerance * std::fabs(m[n - 1]);
-    const bool balanced = std::fabs(secondary.Means().back()) <= balance &&
-                          (constantVoltage || std::fabs(capacitor.Means().back()) <= balance);
+    const bool balanced =
+        std::fabs(secondary.Means().back()) <= balance &&
+        (constantVoltage || (!capacitor.Changes().empty() &&
+                             std::fabs(values.Cf * capacitor.Changes().back() / T) <= balance));
     if (!steady || !balanced) return -1.0;
     settledAt = static_cast<int>(n);
     return settledAt * T;
@@ -174,6 +179,11 @@ SteadyState SimulateSteadyState(const CircuitValues& values, const CircuitSetup&
     const double out = v[kOut][i], br = v[kBr][i], acb = v[kAcb][i];
     f.PeakReverse = std::max({f.PeakReverse, out - br, br, out - acb, acb});
   }
+  // D1's loss: its voltage (anode br through the sensing source, cathode
+  // out) times its current, both linear between the samples.
+  std::vector<double> across(t.size());
+  for (std::size_t i = 0; i < t.size(); ++i) across[i] = v[kBr][i] - v[kOut][i];
+  f.DiodeLoss = MeanProductOver(t, across, v[kD1], last);
   RequirePlausible(f, setup.Load);
   state.LastTwoPeriods = Cut(trace, std::max(0.0, end - 2.0 * T), end, constantVoltage, true);
   Report(limits, "steady", 1.0);
@@ -330,7 +340,9 @@ CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& meth
   check.PeakReverseVoltage = f.PeakReverse;
   check.LowestVoltage = f.Vmin;
   check.MethodLowestVoltage = method.LowestVoltage;
+  check.DiodeLoss = f.DiodeLoss;
   check.RatedReverseVoltage = RatedReverseVoltage(setup.Diode.ModelName, setup.Diode.ModelLine);
+  check.BreakdownVoltage = BreakdownVoltage(setup.Diode.ModelLine);
   return check;
 }
 

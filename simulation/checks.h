@@ -14,8 +14,9 @@
 //
 // Each steady-state run starts with the capacitor at U0 and stops once the
 // mean output voltage of a period differs from the previous period's by less
-// than 1e-5 (relative) and the period's charge balances (the capacitor's and
-// the secondary's mean currents within 1e-4 of I0), after at most 100
+// than 1e-5 (relative) and the period's charge balances (the capacitor's
+// charge over the period, C·Δv, over T and the secondary's mean current
+// within 1e-4 of I0), after at most 100
 // periods (then it is reported as not settled); the figures are taken over
 // the last whole period. Figures no real circuit can have (not a number,
 // β outside 0…360°, U0 not above zero) fail the run.
@@ -35,9 +36,9 @@ struct SimulationLimits {
   double StallSeconds = 5.0;  // RunRequest::StallSeconds
   int MaxPeriods = 100;
   double SettleTolerance = 1e-5;
-  // The charge balance of a settled period: the capacitor's mean current,
-  // and the secondary's (a current the bridge draws in both directions
-  // alike), each at most this part of I0.
+  // The charge balance of a settled period: the capacitor's C·Δv over the
+  // period divided by it, and the secondary's mean current (a current the
+  // bridge draws in both directions alike), each at most this part of I0.
   double ChargeTolerance = 1e-4;
   const std::atomic<bool>* Cancel = nullptr;
   // Overall progress 0…1 of the current step and its name.
@@ -58,6 +59,7 @@ struct SteadyFigures {
   double Icrms = 0;        // capacitor rms current, A
   double BetaDegrees = 0;  // end of conduction, mains phase, °
   double PeakReverse = 0;  // the largest reverse voltage across a diode, V
+  double DiodeLoss = 0;    // D1's conduction loss, the mean of v·i, W
 };
 
 // Samples for the plots: time from the start of the shown interval, s.
@@ -133,15 +135,33 @@ struct CircuitCheck {
   // U0, I0, RipplePP, Ripple100, I2, Idavg, Idrms, Idpk, Beta, Icrms
   std::vector<ComparisonRow> Rows;
   SteadyState State;
-  // The largest reverse voltage across a diode in the steady state, V, and
-  // the model's rating (its breakdown voltage BV; NaN for a model without one).
+  // The largest reverse voltage across a diode in the steady state, V, the
+  // part's rating (RatedReverseVoltage in diode_models.h: the lower of the
+  // model's BV and the datasheet's VRRM; NaN without either) and the model's
+  // breakdown voltage BV (NaN for a model without one).
   double PeakReverseVoltage = 0.0;
   double RatedReverseVoltage = std::numeric_limits<double>::quiet_NaN();
+  double BreakdownVoltage = std::numeric_limits<double>::quiet_NaN();
   bool ReverseVoltageExceeded() const { return PeakReverseVoltage >= RatedReverseVoltage; }
+  // The limit the peak passes: "BV" where it reaches the model's breakdown
+  // (the diode avalanches, the run's figures are the breakdown's), "VRRM"
+  // where it passes only the datasheet's rating (the model conducts no
+  // reverse current yet, the part is overstressed); nullptr below both.
+  const char* ReverseVoltageLimit() const {
+    if (PeakReverseVoltage >= BreakdownVoltage) return "BV";
+    return ReverseVoltageExceeded() ? "VRRM" : nullptr;
+  }
+  // The value of that limit, V.
+  double ReverseVoltageLimitValue() const {
+    return PeakReverseVoltage >= BreakdownVoltage ? BreakdownVoltage : RatedReverseVoltage;
+  }
   // The lowest instantaneous output voltage in the steady state, V, and the
   // method's own from its pulses (NaN where it has none).
   double LowestVoltage = std::numeric_limits<double>::quiet_NaN();
   double MethodLowestVoltage = std::numeric_limits<double>::quiet_NaN();
+  // One diode's (D1's) loss in the steady state, W: the mean of its voltage
+  // times its current (NaN where a report does not carry it).
+  double DiodeLoss = std::numeric_limits<double>::quiet_NaN();
 };
 
 CircuitCheck CheckCircuit(const CircuitValues& values, const MethodFigures& method,

@@ -128,12 +128,16 @@ std::vector<SimulationWarning> SimulationWarnings(const SimulationReport& r, cha
   if (r.Circuit && !r.Circuit->State.Settled) {
     warnings.push_back({"circuit_not_settled", lookup(texts::kContext, texts::kNotSettled)});
   }
-  if (r.Circuit && r.Circuit->ReverseVoltageExceeded()) {
+  if (const char* limit = r.Circuit ? r.Circuit->ReverseVoltageLimit() : nullptr) {
+    const bool breakdown = std::string_view(limit) == "BV";
     warnings.push_back(
         {"reverse_voltage",
-         design::Compose(lookup, texts::kContext, texts::kReverseVoltageExceeded,
-                         {r.DiodeName, Value(r.Circuit->PeakReverseVoltage, separator),
-                          Value(r.Circuit->RatedReverseVoltage, separator)})});
+         design::Compose(
+             lookup, texts::kContext,
+             breakdown ? texts::kReverseVoltageExceeded : texts::kReverseVoltageAboveVrrm,
+             {r.DiodeName, Value(r.Circuit->PeakReverseVoltage, separator),
+              Value(r.Circuit->ReverseVoltageLimitValue(), separator)}),
+         limit});
   }
   return warnings;
 }

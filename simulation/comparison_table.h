@@ -30,6 +30,8 @@ std::vector<TableLine> ComparisonTable(const SimulationReport& report, char sepa
 struct SimulationWarning {
   const char* Kind;  // "method_not_settled", "circuit_not_settled", "reverse_voltage"
   std::string Text;  // in the language of the lookup
+  // "reverse_voltage": the limit passed, "BV" or "VRRM" (CircuitCheck).
+  const char* Limit = nullptr;
 };
 
 std::vector<SimulationWarning> SimulationWarnings(

@@ -44,6 +44,22 @@ double RmsOver(const std::vector<double>& t, const std::vector<double>& v, Windo
   return std::sqrt(sum / (w.To - w.From));
 }
 
+double MeanProductOver(const std::vector<double>& t, const std::vector<double>& u,
+                       const std::vector<double>& i, Window w) {
+  // Both linear over a piece: ∫(a0 + (a1−a0)s)(b0 + (b1−b0)s) ds
+  // = (2·a0·b0 + a0·b1 + a1·b0 + 2·a1·b1)/6.
+  double sum = 0.0;
+  for (std::size_t k = 1; k < t.size(); ++k) {
+    const double a = t[k - 1], b = t[k];
+    if (b <= w.From || a >= w.To || b <= a) continue;
+    const double ta = std::max(a, w.From), tb = std::min(b, w.To);
+    const double u0 = Lerp(a, u[k - 1], b, u[k], ta), u1 = Lerp(a, u[k - 1], b, u[k], tb);
+    const double i0 = Lerp(a, i[k - 1], b, i[k], ta), i1 = Lerp(a, i[k - 1], b, i[k], tb);
+    sum += (2.0 * u0 * i0 + u0 * i1 + u1 * i0 + 2.0 * u1 * i1) / 6.0 * (tb - ta);
+  }
+  return sum / (w.To - w.From);
+}
+
 double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w, bool smooth) {
   std::size_t best = t.size();
   for (std::size_t i = 0; i < t.size(); ++i) {
@@ -142,6 +158,26 @@ bool PeriodMeans::Add(double time, double value) {
   }
   lastV_ = value;
   return settledNow;
+}
+
+void PeriodChanges::Add(double time, double value) {
+  if (!started_) {
+    started_ = true;
+    lastT_ = time;
+    lastV_ = value;
+    atBoundary_ = value;
+    return;
+  }
+  // Each pass closes one period; the time bounds them.
+  while (time > lastT_ && time >= (current_ + 1) * period_) {
+    const double boundary = (current_ + 1) * period_;
+    const double atEnd = Lerp(lastT_, lastV_, time, value, boundary);
+    changes_.push_back(atEnd - atBoundary_);
+    atBoundary_ = atEnd;
+    ++current_;
+  }
+  lastT_ = time;
+  lastV_ = value;
 }
 
 }  // namespace tavro::simulation

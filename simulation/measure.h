@@ -20,6 +20,9 @@ struct Window {
 
 double MeanOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
 double RmsOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
+// Mean of u·i, both linear between the samples: exact for those pieces.
+double MeanProductOver(const std::vector<double>& t, const std::vector<double>& u,
+                       const std::vector<double>& i, Window w);
 double MaxOver(const std::vector<double>& t, const std::vector<double>& v, Window w, bool smooth);
 double MinOver(const std::vector<double>& t, const std::vector<double>& v, Window w);
 // Amplitude of the component at `frequency` (Hz): (2/T)·|∫v·e^(-jωt)dt|.
@@ -54,6 +57,25 @@ class PeriodMeans {
   int current_ = 0;
   int settledAt_ = 0;
   std::vector<double> means_;
+};
+
+// Watches a signal as it is computed and keeps its change over each whole
+// period, v(n·T) − v((n − 1)·T), the value at a boundary interpolated
+// between the points around it: a capacitor's charge gained in a period is
+// C times its voltage's change, exactly, where the mean of its sampled
+// current carries the integration's noise.
+class PeriodChanges {
+ public:
+  explicit PeriodChanges(double period) : period_(period) {}
+  void Add(double time, double value);
+  const std::vector<double>& Changes() const { return changes_; }
+
+ private:
+  double period_;
+  bool started_ = false;
+  double lastT_ = 0.0, lastV_ = 0.0, atBoundary_ = 0.0;
+  int current_ = 0;
+  std::vector<double> changes_;
 };
 
 }  // namespace tavro::simulation

@@ -449,8 +449,10 @@ std::string EncodeReport(const SimulationReport& r) {
     WriteRows(w, r.Circuit->Rows);
     Number(w, "peak_reverse_voltage", r.Circuit->PeakReverseVoltage);
     Number(w, "rated_reverse_voltage", r.Circuit->RatedReverseVoltage);
+    Number(w, "breakdown_voltage", r.Circuit->BreakdownVoltage);
     Number(w, "lowest_voltage", r.Circuit->LowestVoltage);
     Number(w, "method_lowest_voltage", r.Circuit->MethodLowestVoltage);
+    Number(w, "diode_loss", r.Circuit->DiodeLoss);
     w.EndObject();
   }
   if (r.SurgeResult) WriteSurge(w, "surge", *r.SurgeResult, waveforms);
@@ -502,7 +504,9 @@ SimulationReport DecodeReport(std::string_view line) {
       check.RatedReverseVoltage = NeedNumber(*c, "rated_reverse_voltage", true);
       for (const auto& [key, target] :
            {std::pair{"lowest_voltage", &check.LowestVoltage},
-            std::pair{"method_lowest_voltage", &check.MethodLowestVoltage}}) {
+            std::pair{"method_lowest_voltage", &check.MethodLowestVoltage},
+            std::pair{"diode_loss", &check.DiodeLoss},
+            std::pair{"breakdown_voltage", &check.BreakdownVoltage}}) {
         if (Member(*c, key) != nullptr) *target = NeedNumber(*c, key, true);
       }
       r.DiodeName = NeedString(*c, "diode");

@@ -21,6 +21,11 @@ std::optional<design::ratings::SimulatedFigures> RatingFigures(const SimulationR
   if (const double lowest = report.Circuit->LowestVoltage; std::isfinite(lowest)) {
     s.LowestVoltage = lowest;
   }
+  s.DiodeName = report.DiodeName;
+  const auto idavg = simulated("Idavg");
+  if (const double loss = report.Circuit->DiodeLoss; std::isfinite(loss) && idavg) {
+    s.DiodeLoss = design::ratings::SimulatedDiodeLoss{loss, *idavg, *idrms};
+  }
   return s;
 }
 

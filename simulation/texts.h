@@ -43,11 +43,18 @@ inline constexpr std::string_view kNotSettled =
 inline constexpr std::string_view kMethodNotSettled = TAVRO_TRANSLATABLE(
     "simulation", "проверка допущений метода: установившийся режим не достигнут за 100 периодов");
 // %1 the diode model, %2 the largest reverse voltage in the run, V, %3 the
-// model's rating (its breakdown voltage BV), V.
+// model's breakdown voltage BV, V: the model avalanches.
 inline constexpr std::string_view kReverseVoltageExceeded = TAVRO_TRANSLATABLE(
     "simulation",
-    "обратное напряжение вентиля %1 достигает %2 В при допустимом %3 В: вентиль пробит, "
-    "результаты реальной схемы недостоверны");
+    "обратное напряжение вентиля %1 достигает %2 В — напряжения пробоя модели BV = %3 В: "
+    "вентиль пробит, результаты реальной схемы недостоверны");
+// %1 the diode model, %2 the largest reverse voltage in the run, V, %3 the
+// datasheet's VRRM, V, below the model's breakdown: the figures stand.
+inline constexpr std::string_view kReverseVoltageAboveVrrm = TAVRO_TRANSLATABLE(
+    "simulation",
+    "обратное напряжение вентиля %1 достигает %2 В при допустимом по справочнику VRRM = %3 В: "
+    "модель ещё не пробита и результаты верны, но вентиль работает за пределом своих "
+    "характеристик");
 
 // Why a simulation failed, where the reason is this system's own (the
 // simulator's and the model check's details stay as they are given).

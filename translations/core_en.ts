@@ -551,6 +551,18 @@
         <translation>%1 %: output %2 W; losses: diodes %3 W (the method&apos;s model), capacitor %4 W, transformer %5 W</translation>
     </message>
     <message>
+        <source>%1 %: выход %2 Вт; потери: вентили %3 Вт (%6), конденсатор %4 Вт, трансформатор %5 Вт</source>
+        <translation>%1 %: output %2 W; losses: diodes %3 W (%6), capacitor %4 W, transformer %5 W</translation>
+    </message>
+    <message>
+        <source>модель %1</source>
+        <translation>%1 model</translation>
+    </message>
+    <message>
+        <source>%1, по моделированию</source>
+        <translation>%1, from the simulation</translation>
+    </message>
+    <message>
         <source>Включение: ограничитель и предохранитель</source>
         <translation>Switch-on: limiter and fuse</translation>
     </message>
@@ -677,6 +689,10 @@
     <message>
         <source>%1 Вт, мост %2 Вт (Vf0·Iср + rd·Iд², Vf0 = %3 В, rd = %4 Ом)</source>
         <translation>%1 W, bridge %2 W (Vf0·Iavg + rd·Irms², Vf0 = %3 V, rd = %4 Ω)</translation>
+    </message>
+    <message>
+        <source>%1 Вт по моделированию, мост %2 Вт; по формуле %3 Вт (Vf0·Iср + rd·Iд², Vf0 = %4 В, rd = %5 Ом)</source>
+        <translation>%1 W from the simulation, bridge %2 W; by the formula %3 W (Vf0·Iavg + rd·Irms², Vf0 = %4 V, rd = %5 Ω)</translation>
     </message>
     <message>
         <source>%1 °C без радиатора при %2 °C вокруг (не более %3 °C)</source>
@@ -969,8 +985,12 @@
         <translation>check of the method&apos;s assumptions: steady state not reached within 100 periods</translation>
     </message>
     <message>
-        <source>обратное напряжение вентиля %1 достигает %2 В при допустимом %3 В: вентиль пробит, результаты реальной схемы недостоверны</source>
-        <translation>the reverse voltage across diode %1 reaches %2 V, its rating is %3 V: the diode breaks down and the real circuit&apos;s figures are not to be trusted</translation>
+        <source>обратное напряжение вентиля %1 достигает %2 В — напряжения пробоя модели BV = %3 В: вентиль пробит, результаты реальной схемы недостоверны</source>
+        <translation>the reverse voltage across diode %1 reaches %2 V, the model&apos;s breakdown voltage BV = %3 V: the diode breaks down and the real circuit&apos;s figures are not to be trusted</translation>
+    </message>
+    <message>
+        <source>обратное напряжение вентиля %1 достигает %2 В при допустимом по справочнику VRRM = %3 В: модель ещё не пробита и результаты верны, но вентиль работает за пределом своих характеристик</source>
+        <translation>the reverse voltage across diode %1 reaches %2 V, beyond the datasheet&apos;s VRRM = %3 V: the model does not break down yet and the figures stand, but the diode is driven beyond its rating</translation>
     </message>
     <message>
         <source>Среднее выпрямленное напряжение, В</source>

@@ -8,6 +8,7 @@
 #include "mathem/exponential.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
+#include "mathem/pulse_shape.h"
 
 namespace tavro::design::ratings {
 namespace {
@@ -156,11 +157,51 @@ ForwardLine FitForwardLine(const DiodeDatasheet& d) {
   return {va - rd * a, rd};
 }
 
-DiodeHeat HeatOf(const DiodeDatasheet& d, long double mean, long double rms, long double ambient) {
+ForwardLine FitForwardLine(const DiodeDatasheet& d, const Design& design) {
   mathem::FaultScope faults;
-  const ForwardLine line = FitForwardLine(d);
+  const long double Psi = design.Point.Psi, Phi = design.Parameters.Phi;
+  const long double Beta = design.Point.Beta;
+  const mathem::PulseShape p = mathem::ShapeOf(Psi, Phi);
+  const long double amperes = design.Inputs.U0 / design.Parameters.Rsum;
+  // Simpson's rule over the pulse [h, β]: the moments ∫iᵏ and ∫v(i)·iᵏ.
+  constexpr int kIntervals = 256;
+  const long double step = (Beta - p.h) / kIntervals;
+  long double m1 = 0.0L, m2 = 0.0L, m3 = 0.0L, a = 0.0L, b = 0.0L;
+  for (int k = 0; k <= kIntervals; ++k) {
+    const long double weight = (k == 0 || k == kIntervals) ? 1.0L : (k % 2 == 1 ? 4.0L : 2.0L);
+    const long double i = std::fmax(0.0L, amperes * mathem::CurrentAt(p, Phi, p.h + k * step));
+    if (!(i > 0.0L)) continue;
+    const long double v = ModelForwardVoltage(d, i);
+    m1 += weight * i;
+    m2 += weight * i * i;
+    m3 += weight * i * i * i;
+    a += weight * v * i;
+    b += weight * v * i * i;
+  }
+  const long double det = m1 * m3 - m2 * m2;
+  faults.Check(det, a, b);
+  if (!(step > 0.0L) || !(det > 0.0L)) return FitForwardLine(d);
+  const ForwardLine line{(a * m3 - b * m2) / det, (m1 * b - m2 * a) / det};
+  faults.Check(line.Vf0, line.Rd);
+  return line;
+}
+
+DiodeHeat HeatOf(const DiodeDatasheet& d, long double mean, long double rms, long double ambient) {
+  return HeatOf(d, FitForwardLine(d), mean, rms, ambient, std::nullopt);
+}
+
+DiodeHeat HeatOf(const DiodeDatasheet& d, const ForwardLine& line, long double mean,
+                 long double rms, long double ambient,
+                 const std::optional<SimulatedDiodeLoss>& simulated) {
+  mathem::FaultScope faults;
   DiodeHeat h{};
-  h.Loss = line.Vf0 * mean + line.Rd * rms * rms;
+  if (simulated) {
+    mean = simulated->Mean;
+    rms = simulated->Rms;
+  }
+  h.Estimate = line.Vf0 * mean + line.Rd * rms * rms;
+  h.FromSimulation = simulated.has_value();
+  h.Loss = simulated ? simulated->Loss : h.Estimate;
   h.BridgeLoss = 4.0L * h.Loss;
   h.PerDiodeLoss = h.Loss / static_cast<long double>(d.StringLength);
   if (d.RthJA) h.JunctionTemperature = ambient + h.PerDiodeLoss * *d.RthJA;
@@ -190,7 +231,8 @@ RatingCheck CheckRating(long double rating, long double need) {
 
 DiodeSelection SelectDiode(const Design& design, const SupplyConditions& mains,
                            const DiodeNeeds& needs, const DiodeDatasheet& diode,
-                           long double ambient) {
+                           long double ambient,
+                           const std::optional<SimulatedDiodeLoss>& simulated) {
   DiodeSelection s{};
   s.Diode = &diode;
   try {
@@ -202,8 +244,8 @@ DiodeSelection SelectDiode(const Design& design, const SupplyConditions& mains,
   s.Voltage = CheckRating(diode.Vrrm, needs.ReverseVoltage);
   s.Current = CheckRating(diode.IfAv, needs.MeanCurrent);
   s.Passes = s.Voltage.Passes && s.Current.Passes && s.SurgeCheck && s.SurgeCheck->Passes;
-  s.Line = FitForwardLine(diode);
-  s.Heat = HeatOf(diode, needs.MeanCurrent, needs.RmsCurrent, ambient);
+  s.Line = FitForwardLine(diode, design);
+  s.Heat = HeatOf(diode, s.Line, needs.MeanCurrent, needs.RmsCurrent, ambient, simulated);
   if (diode.StringLength > 1 && diode.LeakageHot) {
     const long double n = diode.StringLength;
     const long double vr = needs.ReverseVoltage;

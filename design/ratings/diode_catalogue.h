@@ -61,9 +61,20 @@ struct ForwardLine {
 };
 ForwardLine FitForwardLine(const DiodeDatasheet& d);
 
+// The straight line fitted to the model's forward curve over the design's
+// own diode current pulse i(x) (the method's, from 0 to Idpk): least squares
+// weighted by the current, min ∫ i·(v(i) − Vf0 − rd·i)² dx. Its first normal
+// equation, Vf0·∫i + rd·∫i² = ∫v(i)·i, makes Vf0·Iavg + rd·Irms² the model's
+// own loss for that pulse. The datasheet span's line (above) where the pulse
+// gives no line (a design without a pulse). Throws mathem::NumericalFailure
+// on a fault.
+ForwardLine FitForwardLine(const DiodeDatasheet& d, const Design& design);
+
 // Conduction loss and heat of the bridge's diodes.
 struct DiodeHeat {
   long double Loss;                                // W, one arm (one diode, or one string)
+  long double Estimate;                            // W, one arm, Vf0·Iavg + rd·Irms²
+  bool FromSimulation;                             // Loss is a simulation's; else the Estimate
   long double BridgeLoss;                          // W, the four arms
   long double PerDiodeLoss;                        // W, one diode of an arm
   std::optional<long double> JunctionTemperature;  // °C free-standing; none without RthJA
@@ -75,6 +86,21 @@ struct DiodeHeat {
 };
 DiodeHeat HeatOf(const DiodeDatasheet& d, long double meanCurrent, long double rmsCurrent,
                  long double ambient);
+// One arm's loss in a simulation of the circuit with the diode: the mean of
+// v·i over a period, and the arm's mean and rms currents in that run.
+struct SimulatedDiodeLoss {
+  long double Loss;  // W
+  long double Mean;  // A
+  long double Rms;   // A
+};
+
+// With `line` for the estimate. With a simulation's loss, that loss rules and
+// the estimate beside it takes the run's own currents, so that the two
+// compare like with like (a resistive load draws less than the rated current
+// through a diode that drops more than the method's Ud).
+DiodeHeat HeatOf(const DiodeDatasheet& d, const ForwardLine& line, long double meanCurrent,
+                 long double rmsCurrent, long double ambient,
+                 const std::optional<SimulatedDiodeLoss>& simulated);
 
 // The switch-on surge of the design with `seriesResistance` (two conducting
 // diodes' resistance) added to the charging loop. Throws
@@ -119,10 +145,12 @@ struct DiodeNeeds {
   long double RmsCurrent;      // A
 };
 
-// The chosen diode against the design's needs at `mains`.
+// The chosen diode against the design's needs at `mains`; its loss from a
+// simulation with it where one is given.
 DiodeSelection SelectDiode(const Design& design, const SupplyConditions& mains,
                            const DiodeNeeds& needs, const DiodeDatasheet& diode,
-                           long double ambient);
+                           long double ambient,
+                           const std::optional<SimulatedDiodeLoss>& simulated = std::nullopt);
 
 // The surge with two of the method's diode resistances Rd, when no diode is
 // chosen.

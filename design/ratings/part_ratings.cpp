@@ -150,12 +150,16 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
     const DiodeDatasheet* chosen = FindDiode(choices.Diode);
     if (chosen == nullptr) throw UnknownDiode("no diode " + choices.Diode + " in the library");
     const DiodeNeeds needs{diode.NeededReverseVoltage, diode.MeanCurrent, diode.RmsCurrent};
-    r.ChosenDiode = SelectDiode(d, mains, needs, *chosen, choices.Ambient);
+    std::optional<SimulatedDiodeLoss> simulatedLoss;
+    if (simulated && simulated->DiodeLoss && FindDiode(simulated->DiodeName) == chosen) {
+      simulatedLoss = simulated->DiodeLoss;
+    }
+    r.ChosenDiode = SelectDiode(d, mains, needs, *chosen, choices.Ambient, simulatedLoss);
     r.SuggestedDiode = SuggestDiode(d, mains, needs, choices.Ambient);
   }
   try {
-    r.Heat = LossesOf(d, r, r.ChosenDiode ? std::optional(r.ChosenDiode->Heat.BridgeLoss)
-                                          : std::nullopt);
+    r.Heat = LossesOf(d, r,
+                      r.ChosenDiode ? std::optional(r.ChosenDiode->Heat.BridgeLoss) : std::nullopt);
   } catch (const mathem::NumericalFailure& e) {
     r.HeatFailure = e.what();
   }

@@ -59,6 +59,12 @@ struct SimulatedFigures {
   long double DiodePeak;     // A
   // The simulated lowest instantaneous output, V, where the report gives it.
   std::optional<long double> LowestVoltage;
+  // The diode model the run used, and one of its diodes' conduction loss
+  // (the mean of v·i over the last period) with that diode's mean and rms
+  // currents, where the report gives it: the chosen diode's loss when the
+  // names agree.
+  std::string DiodeName = {};
+  std::optional<SimulatedDiodeLoss> DiodeLoss = std::nullopt;
 };
 
 // A diode name the catalogue does not hold.

@@ -198,6 +198,15 @@ inline constexpr std::string_view kEfficiencyValue = TAVRO_TRANSLATABLE(
     "ratings",
     "%1 %: выход %2 Вт; потери: вентили %3 Вт (модель метода), конденсатор %4 Вт, "
     "трансформатор %5 Вт");
+// The same with a chosen diode: %6 whose loss it is (kBridgeLossOfModel or
+// kBridgeLossSimulated).
+inline constexpr std::string_view kEfficiencyValueChosen = TAVRO_TRANSLATABLE(
+    "ratings",
+    "%1 %: выход %2 Вт; потери: вентили %3 Вт (%6), конденсатор %4 Вт, трансформатор %5 Вт");
+// %1 the chosen diode's name.
+inline constexpr std::string_view kBridgeLossOfModel = TAVRO_TRANSLATABLE("ratings", "модель %1");
+inline constexpr std::string_view kBridgeLossSimulated =
+    TAVRO_TRANSLATABLE("ratings", "%1, по моделированию");
 inline constexpr std::string_view kSwitchOnHeading =
     TAVRO_TRANSLATABLE("ratings", "Включение: ограничитель и предохранитель");
 inline constexpr std::string_view kLimiter =
@@ -284,6 +293,12 @@ inline constexpr std::string_view kSurgeWithDiodes = TAVRO_TRANSLATABLE(
 // %1 the loss of one arm, %2 of the bridge, %3 Vf0, %4 rd.
 inline constexpr std::string_view kDiodeLossValue =
     TAVRO_TRANSLATABLE("ratings", "%1 Вт, мост %2 Вт (Vf0·Iср + rd·Iд², Vf0 = %3 В, rd = %4 Ом)");
+// The loss from a simulation with the chosen diode: %1 one arm's, %2 the
+// bridge's, %3 the formula's estimate of one arm, %4 Vf0, %5 rd.
+inline constexpr std::string_view kDiodeLossSimulatedValue = TAVRO_TRANSLATABLE(
+    "ratings",
+    "%1 Вт по моделированию, мост %2 Вт; по формуле %3 Вт (Vf0·Iср + rd·Iд², Vf0 = %4 В, "
+    "rd = %5 Ом)");
 // %1 the junction temperature, %2 the ambient, %3 the diode's Tj max.
 inline constexpr std::string_view kJunctionValue =
     TAVRO_TRANSLATABLE("ratings", "%1 °C без радиатора при %2 °C вокруг (не более %3 °C)");

@@ -86,8 +86,14 @@ void ChosenDiodeRows(Rows& rows, const PartRatings& r, const TextLookup& lookup)
                                                  : rows.Text(t::kEqualisingImpossible));
   }
   const DiodeHeat& h = s.Heat;
-  rows.Row(t::kDiodeLoss, rows.Fill(t::kDiodeLossValue, {rows.Q(h.Loss), rows.Q(h.BridgeLoss),
-                                                         rows.Q(s.Line.Vf0), rows.Q(s.Line.Rd)}));
+  if (h.FromSimulation) {
+    rows.Row(t::kDiodeLoss, rows.Fill(t::kDiodeLossSimulatedValue,
+                                      {rows.Q(h.Loss), rows.Q(h.BridgeLoss), rows.Q(h.Estimate),
+                                       rows.Q(s.Line.Vf0), rows.Q(s.Line.Rd)}));
+  } else {
+    rows.Row(t::kDiodeLoss, rows.Fill(t::kDiodeLossValue, {rows.Q(h.Loss), rows.Q(h.BridgeLoss),
+                                                           rows.Q(s.Line.Vf0), rows.Q(s.Line.Rd)}));
+  }
   const std::string ambient = rows.S(r.Choices.Ambient);
   rows.Row(t::kJunctionTemperature,
            h.JunctionTemperature ? rows.Fill(t::kJunctionValue, {rows.Q(*h.JunctionTemperature),
@@ -232,11 +238,22 @@ std::vector<SelectionRow> SelectionRows(const PartRatings& r, char separator,
   if (r.Heat) {
     const Losses& l = *r.Heat;
     rows.Heading(t::kEfficiencyHeading);
-    rows.Row(t::kEfficiency,
-             rows.Fill(t::kEfficiencyValue,
-                       {rows.Q(l.Supply.Efficiency * 100.0L), rows.Q(l.Supply.Output),
-                        rows.Q(l.Supply.Diodes), rows.Q(l.Capacitor.Power),
-                        rows.Q(l.Transformer.Copper + l.Transformer.Core)}));
+    const std::string efficiency = rows.Q(l.Supply.Efficiency * 100.0L);
+    const std::string output = rows.Q(l.Supply.Output), diodes = rows.Q(l.Supply.Diodes);
+    const std::string capacitor = rows.Q(l.Capacitor.Power);
+    const std::string transformer = rows.Q(l.Transformer.Copper + l.Transformer.Core);
+    if (r.ChosenDiode) {
+      // The bridge's loss is the chosen diode's, not the method's.
+      const std::string whose = rows.Fill(
+          r.ChosenDiode->Heat.FromSimulation ? t::kBridgeLossSimulated : t::kBridgeLossOfModel,
+          {r.ChosenDiode->Diode->Name});
+      rows.Row(t::kEfficiency,
+               rows.Fill(t::kEfficiencyValueChosen,
+                         {efficiency, output, diodes, capacitor, transformer, whose}));
+    } else {
+      rows.Row(t::kEfficiency, rows.Fill(t::kEfficiencyValue,
+                                         {efficiency, output, diodes, capacitor, transformer}));
+    }
   }
 
   const Limiter& ntc = r.SwitchOn.NtcLimiter;

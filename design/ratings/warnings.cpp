@@ -59,4 +59,13 @@ std::string_view WarningText(WarningKind kind) {
   return {};
 }
 
+std::vector<DiodeWarning> DiodeWarnings(const DiodeSelection& s) {
+  std::vector<DiodeWarning> w;
+  if (!s.Voltage.Passes) w.push_back({"diode-reverse-voltage", texts::kWarnDiodeReverse});
+  if (!s.Current.Passes) w.push_back({"diode-mean-current", texts::kWarnDiodeCurrent});
+  if (s.SurgeCheck && !s.SurgeCheck->Passes) w.push_back({"diode-surge", texts::kWarnDiodeSurge});
+  if (s.Heat.NeedsHeatsink) w.push_back({"diode-heatsink", texts::kWarnDiodeHeatsink});
+  return w;
+}
+
 }  // namespace tavro::design::ratings

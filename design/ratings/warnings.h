@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/calculate.h"
+#include "design/ratings/diode_catalogue.h"
 
 namespace tavro::design::ratings {
 
@@ -34,5 +35,14 @@ std::string_view WarningName(WarningKind kind);
 // The text the user reads: a marked text of ratings_texts.h (context
 // "ratings"), which the front ends show through their catalogue.
 std::string_view WarningText(WarningKind kind);
+
+// The chosen diode's failed rating checks and its heatsink, each with its
+// stable name for JSON ("diode-reverse-voltage", "diode-mean-current",
+// "diode-surge", "diode-heatsink") and its marked text (context "ratings").
+struct DiodeWarning {
+  std::string_view Name;
+  std::string_view Text;
+};
+std::vector<DiodeWarning> DiodeWarnings(const DiodeSelection& selection);
 
 }  // namespace tavro::design::ratings

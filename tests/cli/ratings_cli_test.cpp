@@ -4,6 +4,7 @@
 #include <rapidjson/document.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "cli/command_line.h"
 #include "cli/ratings_output.h"
 #include "common/csv.h"
+#include "common/files.h"
+#include "common/pdf_text.h"
 
 namespace tavro::cli {
 namespace {
@@ -217,6 +220,34 @@ TEST(RatingsCli, DiodeChoiceReachesJsonAndBatch) {
   const CliRun unknown = Cli(WorkedExample({"--diode", "NOPE"}));
   EXPECT_EQ(unknown.status, kExitUsage);
   EXPECT_NE(unknown.err.find("NOPE"), std::string::npos) << unknown.err;
+}
+
+// The chosen diode's warnings are in every warnings list: the text output's
+// (standard error) and the PDF's parts table, as in the JSON.
+TEST(RatingsCli, DiodeWarningsReachTheTextOutputAndThePdf) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "tavro_cli_diode_warnings.pdf").string();
+  std::filesystem::remove(path);
+  test::ScopedEnv display("DISPLAY", nullptr);
+  const struct {
+    const char* current;
+    bool warned;
+  } cases[] = {{"10", true}, {"0.1", false}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args = kWorkedExampleArgs;
+    args[3] = c.current;
+    for (const char* more : {"--lang", "en", "--diode", "1N4001", "--pdf", path.c_str()}) {
+      args.push_back(more);
+    }
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, kExitDesigned) << r.err;
+    const char* warning = "Warning: The chosen diode's average forward current rating is below";
+    EXPECT_EQ(r.err.find(warning) != std::string::npos, c.warned) << r.err;
+    std::string pdf = test::PdfText(path, "-raw");
+    std::replace(pdf.begin(), pdf.end(), '\n', ' ');
+    EXPECT_EQ(pdf.find("average forward current rating") != std::string::npos, c.warned) << pdf;
+    std::filesystem::remove(path);
+  }
 }
 
 }  // namespace

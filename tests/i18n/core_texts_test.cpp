@@ -135,6 +135,10 @@ std::vector<Marked> MarkedTexts() {
                                 r::texts::kRatingFails,
                                 r::texts::kSurgeWithDiodes,
                                 r::texts::kDiodeLossValue,
+                                r::texts::kDiodeLossSimulatedValue,
+                                r::texts::kEfficiencyValueChosen,
+                                r::texts::kBridgeLossOfModel,
+                                r::texts::kBridgeLossSimulated,
                                 r::texts::kJunctionValue,
                                 r::texts::kJunctionNoFigure,
                                 r::texts::kHeatsinkNotNeeded,
@@ -158,7 +162,8 @@ std::vector<Marked> MarkedTexts() {
   all.push_back({simulation::texts::kContext, simulation::texts::kNotSettled});
   for (std::string_view text :
        {simulation::texts::kMethodNotSettled, simulation::texts::kReverseVoltageExceeded,
-        simulation::texts::kStalled, simulation::texts::kCancelled, simulation::texts::kImpossible,
+        simulation::texts::kReverseVoltageAboveVrrm, simulation::texts::kStalled,
+        simulation::texts::kCancelled, simulation::texts::kImpossible,
         simulation::texts::kNotAReport, simulation::texts::kHelperCrashed,
         simulation::texts::kHelperExited, simulation::texts::kHelperSilent,
         simulation::texts::kHelperNotStarted}) {

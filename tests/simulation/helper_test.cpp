@@ -14,6 +14,7 @@
 
 #include "cli/cli_run.h"
 #include "cli/command_line.h"
+#include "common/csv.h"
 #include "common/files.h"
 #include "common/pdf_text.h"
 #include "simulation/child_process.h"
@@ -297,6 +298,39 @@ TEST(Cli, BatchSimulateAppendsTheCircuitsFigures) {
   EXPECT_GT(high, 1.05 * nominal);
 }
 
+// With --ratings the batch rates each row's parts on the larger of the
+// method's and the simulated currents, as a single design's output does, and
+// names in a last column the currents the simulation ruled.
+TEST(Cli, BatchSimulateRatesThePartsOnTheLargerCurrents) {
+  test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const std::string input = "12,1,1,1,1.2,0.7\n1,1,1,1,1,1e9\n";
+  const CliRun method = Cli({"--batch", "--ratings"}, input);
+  const CliRun simulated = Cli({"--batch", "--ratings", "--simulate"}, input);
+  ASSERT_EQ(simulated.status, cli::kExitInputRejected) << simulated.err;
+  const auto rows = [](const std::string& out) {
+    std::vector<std::vector<std::string>> all;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) all.push_back(test::CsvFields(line));
+    return all;
+  };
+  const auto m = rows(method.out), s = rows(simulated.out);
+  ASSERT_EQ(m.size(), 3u);
+  ASSERT_EQ(s.size(), 3u);
+  // The method's columns keep their places; one column more at the end.
+  ASSERT_EQ(s[0].size(), m[0].size() + 17);
+  EXPECT_TRUE(std::equal(m[0].begin(), m[0].end(), s[0].begin()));
+  EXPECT_EQ(s[0].back(), "ratings_from_sim");
+  for (const auto& row : s) EXPECT_EQ(row.size(), s[0].size());
+  const auto at = [&](const std::vector<std::string>& row, const char* name) {
+    return row[static_cast<std::size_t>(std::find(s[0].begin(), s[0].end(), name) - s[0].begin())];
+  };
+  // 1N4007 in the worked example: every current above the method's.
+  EXPECT_NEAR(std::stod(at(s[1], "Icap_rms")), std::stod(at(s[1], "Icrms_sim")), 1e-9);
+  EXPECT_LT(std::stod(at(m[1], "Icap_rms")), std::stod(at(s[1], "Icap_rms")));
+  EXPECT_EQ(at(s[1], "ratings_from_sim"), "Icap_rms;Idrms;Idpk");
+  EXPECT_EQ(at(s[2], "ratings_from_sim"), "");
+}
+
 // Results no circuit can have fail the simulation; a diode driven beyond
 // its rating is flagged beside results that stand.
 TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
@@ -306,16 +340,22 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     int status;
     const char* err;                    // in the error output
     std::vector<std::string> warnings;  // kinds in the JSON
+    const char* limit;                  // the reverse voltage's limit passed
   } cases[] = {
       {{"--voltage", "12", "--diode-model", ".model D1 D(RS=1e300)"},
        cli::kExitSimulationFailed,
        "impossible result",
-       {}},
-      {{"--voltage", "100000"}, cli::kExitDesigned, "", {"reverse_voltage"}},
+       {},
+       ""},
+      {{"--voltage", "100000"}, cli::kExitDesigned, "", {"reverse_voltage"}, "BV"},
       // 631 V across an MUR460: below its model's 800 V breakdown, above
       // its 600 V rating.
-      {{"--voltage", "620", "--diode", "MUR460"}, cli::kExitDesigned, "", {"reverse_voltage"}},
-      {{"--voltage", "12"}, cli::kExitDesigned, "", {}},
+      {{"--voltage", "620", "--diode", "MUR460"},
+       cli::kExitDesigned,
+       "",
+       {"reverse_voltage"},
+       "VRRM"},
+      {{"--voltage", "12"}, cli::kExitDesigned, "", {}, ""},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = {
@@ -330,9 +370,13 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     doc.Parse(r.out.c_str());
     ASSERT_TRUE(doc.IsObject() && doc.HasMember("simulation")) << r.out;
     std::vector<std::string> kinds;
-    for (const auto& w : doc["simulation"]["warnings"].GetArray())
+    std::string limit;
+    for (const auto& w : doc["simulation"]["warnings"].GetArray()) {
       kinds.push_back(w["kind"].GetString());
+      if (w.HasMember("limit")) limit = w["limit"].GetString();
+    }
     EXPECT_EQ(kinds, c.warnings) << c.args[1];
+    EXPECT_EQ(limit, c.limit) << c.args[1];
     EXPECT_TRUE(doc["simulation"]["method_check"]["passed"].GetBool()) << c.args[1];
     // The text output says it too.
     args.erase(std::find(args.begin(), args.end(), "--json"));
@@ -340,6 +384,9 @@ TEST(Cli, ImpossibleResultsFailAndABrokenDownDiodeIsFlagged) {
     EXPECT_EQ(text.find("Warning: the reverse voltage across diode ") != std::string::npos,
               !c.warnings.empty())
         << text;
+    if (*c.limit != '\0') {
+      EXPECT_NE(text.find(std::string(c.limit) + " = "), std::string::npos) << text;
+    }
   }
 }
 

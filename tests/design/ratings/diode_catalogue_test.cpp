@@ -10,6 +10,7 @@
 #include <string>
 
 #include "design/calculate.h"
+#include "design/diode_current.h"
 #include "design/ratings/diode_catalogue.h"
 #include "design/ratings/part_ratings.h"
 #include "design/ratings/selection_table.h"
@@ -167,6 +168,55 @@ TEST(DiodeCatalogue, ForwardLineLossAndJunctionTemperatureByHand) {
   EXPECT_NEAR(static_cast<double>(l.Vf0 + 3 * l.Rd), 1.03176, 1e-4);
 }
 
+// The line fitted over the design's own pulse: with the method's mean and
+// rms currents it gives the model's loss over the plotted pulse, Σ v(i)·i
+// (trapezoidal over DiodeCurrent's samples, the logarithm the library's), and
+// the simulated loss, where given, rules with the estimate at the run's
+// currents beside it.
+TEST(DiodeCatalogue, LineOverThePulseGivesTheModelsLossForThatPulse) {
+  const struct {
+    DesignInputs inputs;
+    const char* diode;
+  } cases[] = {{{12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L}, "1N4007"},
+               {{12.0L, 1.0L, 1.0L, 1, 1.2L, 0.7L}, "KBPC3510"},
+               {{5.0L, 10.0L, 15.0L, 2, 1.5L, 1.0L}, "1N5822"},
+               {{300.0L, 0.2L, 10.0L, 1, 1.2L, 1.0L}, "UF4007"},
+               {{1200.0L, 0.05L, 10.0L, 1, 1.0L, 1.0L}, "1N4007x3"}};
+  const double vt = 1.380649e-23 * 300.15 / 1.602176634e-19;
+  for (const auto& c : cases) {
+    const Design& d = Example(c.inputs);
+    const DiodeDatasheet& diode = *FindDiode(c.diode);
+    const auto v = [&](double I) {
+      return static_cast<double>(diode.N) * vt * std::log(I / static_cast<double>(diode.Is) + 1) +
+             static_cast<double>(diode.Rs) * I;
+    };
+    const DiodeCurrentWaveform pulse = DiodeCurrent(d, 4000);
+    double loss = 0;
+    for (std::size_t k = 1; k < pulse.Points.size(); ++k) {
+      const auto& a = pulse.Points[k - 1];
+      const auto& b = pulse.Points[k];
+      const double ia = static_cast<double>(a.Amperes), ib = static_cast<double>(b.Amperes);
+      const double pa = ia > 0 ? v(ia) * ia : 0, pb = ib > 0 ? v(ib) * ib : 0;
+      loss += 0.5 * (pa + pb) * static_cast<double>(b.Degrees - a.Degrees) / 360.0;
+    }
+    const ForwardLine line = FitForwardLine(diode, d);
+    const double mean = static_cast<double>(d.Inputs.I0 / 2),
+                 rms = static_cast<double>(d.Results.Idrms);
+    EXPECT_NEAR(static_cast<double>(line.Vf0) * mean + static_cast<double>(line.Rd) * rms * rms,
+                loss, 2e-4 * loss)
+        << c.diode;
+    // Below the knee's voltage and with a positive slope.
+    EXPECT_GT(line.Rd, 0) << c.diode;
+    EXPECT_LT(line.Vf0, diode.Vf) << c.diode;
+
+    const DiodeHeat h = HeatOf(diode, line, mean, rms, 40.0L, SimulatedDiodeLoss{0.3L, 0.2L, 0.5L});
+    EXPECT_TRUE(h.FromSimulation);
+    EXPECT_EQ(h.Loss, 0.3L);
+    EXPECT_EQ(h.BridgeLoss, 1.2L);
+    EXPECT_EQ(h.Estimate, line.Vf0 * 0.2L + line.Rd * 0.5L * 0.5L);
+  }
+}
+
 // The charging loop with two diodes' RS, integrated by fourth-order
 // Runge–Kutta in small fixed steps from the worst phase the search found: the
 // same peak.
@@ -285,6 +335,27 @@ TEST(DiodeCatalogue, ChosenDiodeRowsInTheSelectionTable) {
   // 15.4 A with 2·14.1 mΩ against the conservative 15.8 A.
   EXPECT_EQ(rows[at + 3].Choice, "200 А против 15,4 А: годится, запас 1198 %");
   EXPECT_EQ(rows[at + 7].Requirement, r.SuggestedDiode->Name);
+  // The efficiency's bridge loss is the chosen diode's and says so; with a
+  // simulation's loss, that one's.
+  const auto efficiency = [](const std::vector<SelectionRow>& all) {
+    for (const SelectionRow& row : all) {
+      if (row.Part == "КПД источника") return row.Requirement;
+    }
+    return std::string();
+  };
+  EXPECT_NE(efficiency(plain).find("(модель метода)"), std::string::npos) << efficiency(plain);
+  EXPECT_NE(efficiency(rows).find("(модель 1N5408)"), std::string::npos) << efficiency(rows);
+  SimulatedFigures sim{1.264L, 1.0L, 3.323L, 11.9L};
+  sim.DiodeName = "1N5408";
+  sim.DiodeLoss = SimulatedDiodeLoss{0.41294L, 0.4989L, 1.07L};
+  const PartRatings simulated = RateParts(WorkedExample(), {}, choices, sim);
+  const std::vector<SelectionRow> fromRun = SelectionRows(simulated, ',');
+  EXPECT_NE(efficiency(fromRun).find("вентили 1,65 Вт (1N5408, по моделированию)"),
+            std::string::npos)
+      << efficiency(fromRun);
+  EXPECT_EQ(simulated.Heat->Supply.Diodes, 4 * 0.41294L);
+  sim.DiodeName = "1N4007";  // a run with another diode leaves the estimate
+  EXPECT_FALSE(RateParts(WorkedExample(), {}, choices, sim).ChosenDiode->Heat.FromSimulation);
   choices.Diode = "1N4148";
   EXPECT_THROW(RateParts(WorkedExample(), {}, choices), UnknownDiode);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <thread>
 
+#include "cli/analysis_option.h"
 #include "cli/batch.h"
 #include "cli/cli_texts.h"
 #include "cli/language.h"
@@ -50,6 +51,7 @@ struct Options {
   RatingsOptions parts;
   int jobs = DefaultJobs();
   SimulateOptions simulation;
+  AnalysisOptions analysis;
 };
 
 // A window's menu item, quoted, in the language in use, without the "&"
@@ -115,7 +117,8 @@ void Describe(CLI::App& app, Options& o) {
                  "the capacitor's rated life, h (default 2000)");
   app.add_option("--capacitor-temperature", o.parts.CapacitorTemperature,
                  "the temperature of the capacitor's rated life, °C (default 105)");
-  app.add_option("--ambient", o.parts.Ambient, "air temperature around the parts, °C, for the diodes' junction and the "
+  app.add_option("--ambient", o.parts.Ambient,
+                 "air temperature around the parts, °C, for the diodes' junction and the "
                  "capacitor's life (default 40)");
   app.add_option("--core-loss-share", o.parts.CoreLossShare,
                  "the transformer's core loss over its copper loss (default 1)");
@@ -140,6 +143,7 @@ void Describe(CLI::App& app, Options& o) {
       ->check(CLI::IsMember({"ru", "en"}));
   app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
   DescribeSimulation(app, o.simulation);
+  DescribeAnalysis(app, o.analysis);
   batch->excludes("--spice");
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
@@ -252,6 +256,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return kExitUsage;
   }
   RatingsRequest parts = std::get<RatingsRequest>(request);
+  if (AnalysisRequested(app)) {
+    return RunAnalysis(app, o.analysis,
+                       {o.diodeDrop, o.flux, o.limbs, separator, o.json, parts.Mains}, out, err);
+  }
 
   if (o.batch) {
     const BatchExtension simulation =

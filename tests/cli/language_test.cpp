@@ -64,6 +64,11 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
        {"--batch", "--jobs", "2"},
        "12,1,1,1,1.2,0.7\n12,0.01,1,1,1.2,0.7\n0.01,1,1,1,1.2,0.7\n12,1,1,1,3,0.7\n",
        kExitInputRejected},
+      {"analysis of a transformer",
+       {"--transformer-voltage", "12", "--transformer-current", "1.6", "--capacitance", "10000",
+        "--load-current", "1", "--diode-drop", "0.7"},
+       "",
+       kExitDesigned},
       {"help", {"--help"}, "", kExitDesigned},
   };
   for (const LanguageCase& c : cases) {

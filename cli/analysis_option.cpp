@@ -36,9 +36,17 @@ constexpr const char* kAnalysisOptions[] = {"--transformer-voltage",
                                             "--transformer-short-circuit",
                                             "--capacitance",
                                             "--load-current"};
-constexpr const char* kExcluded[] = {"--voltage", "--current", "--ripple", "--batch",
-                                     "--design",  "--report",  "--pdf",    "--simulate",
-                                     "--spice",   "--ratings"};
+constexpr const char* kExcluded[] = {"--voltage",
+                                     "--current",
+                                     "--ripple",
+                                     "--batch",
+                                     "--design",
+                                     "--report",
+                                     "--pdf",
+                                     "--simulate",
+                                     "--spice",
+                                     "--ratings",
+                                     "--min-voltage-at-low-mains"};
 
 std::string Tr(std::string_view text) {
   return i18n::TranslateUtf8(texts::kContext, text);

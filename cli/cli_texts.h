@@ -151,3 +151,29 @@ inline constexpr std::string_view kBadAnalysisFigure =
     "--capacitance, --load-current, --diode-drop and --flux must be numbers above 0";
 
 }  // namespace tavro::cli::texts
+
+namespace tavro::cli::texts {
+
+// The design to the worst case (--min-voltage-at-low-mains): %1 U0min, %2
+// the rated current; %1 of a corner its mains voltage.
+inline constexpr std::string_view kWorstCaseGroup = TAVRO_TRANSLATABLE(
+    "cli", "Расчёт на худший случай: не менее %1 при токе %2 и пониженном напряжении сети");
+inline constexpr std::string_view kChosenU0Caption =
+    TAVRO_TRANSLATABLE("cli", "Номинальное выпрямленное напряжение (выбрано) U0");
+inline constexpr std::string_view kLowCfCaption =
+    TAVRO_TRANSLATABLE("cli", "Ёмкость фильтра (Kp при пониженном напряжении сети) Cf");
+inline constexpr std::string_view kCornerCaption =
+    TAVRO_TRANSLATABLE("cli", "U0, Kp и I2 при напряжении сети %1");
+inline constexpr std::string_view kHighLimitCaption = TAVRO_TRANSLATABLE(
+    "cli", "Допустимое напряжение холостого хода при повышенном напряжении сети");
+inline constexpr std::string_view kLimitMet = TAVRO_TRANSLATABLE("cli", "(соблюдено)");
+inline constexpr std::string_view kLimitExceeded = TAVRO_TRANSLATABLE("cli", "(превышено)");
+
+inline constexpr std::string_view kWorstCaseExcludes =
+    " cannot be used with --min-voltage-at-low-mains";
+inline constexpr std::string_view kBadHighLimit =
+    "--max-voltage-no-load-at-high-mains must be a voltage above 0";
+inline constexpr std::string_view kHighLimitExceeded =
+    "the no-load voltage at high mains is above --max-voltage-no-load-at-high-mains";
+
+}  // namespace tavro::cli::texts

@@ -15,6 +15,7 @@
 #include "cli/pdf_output.h"
 #include "cli/ratings_output.h"
 #include "cli/simulate_option.h"
+#include "cli/worst_case_option.h"
 #include "design/calculate.h"
 #include "design/design_file.h"
 #include "design/diode_current.h"
@@ -52,6 +53,7 @@ struct Options {
   int jobs = DefaultJobs();
   SimulateOptions simulation;
   AnalysisOptions analysis;
+  WorstCaseOptions worstCase;
 };
 
 // A window's menu item, quoted, in the language in use, without the "&"
@@ -144,6 +146,7 @@ void Describe(CLI::App& app, Options& o) {
   app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
   DescribeSimulation(app, o.simulation);
   DescribeAnalysis(app, o.analysis);
+  DescribeWorstCase(app, o.worstCase);
   batch->excludes("--spice");
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
@@ -259,6 +262,14 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   if (AnalysisRequested(app)) {
     return RunAnalysis(app, o.analysis,
                        {o.diodeDrop, o.flux, o.limbs, separator, o.json, parts.Mains}, out, err);
+  }
+  if (WorstCaseRequested(app)) {
+    return RunWorstCase(app, o.worstCase,
+                        {{"", o.current, o.ripple, std::to_string(o.limbs), o.flux, o.diodeDrop},
+                         separator,
+                         o.json,
+                         parts.Mains},
+                        out, err);
   }
 
   if (o.batch) {

@@ -127,6 +127,34 @@
         <source>Напряжение холостого хода при повышенном напряжении сети %1</source>
         <translation>No-load voltage at high mains %1</translation>
     </message>
+    <message>
+        <source>Расчёт на худший случай: не менее %1 при токе %2 и пониженном напряжении сети</source>
+        <translation>Design for the worst case: at least %1 at %2 and low mains</translation>
+    </message>
+    <message>
+        <source>Номинальное выпрямленное напряжение (выбрано) U0</source>
+        <translation>Nominal rectified voltage (chosen) U0</translation>
+    </message>
+    <message>
+        <source>Ёмкость фильтра (Kp при пониженном напряжении сети) Cf</source>
+        <translation>Filter capacitance (Kp at low mains) Cf</translation>
+    </message>
+    <message>
+        <source>U0, Kp и I2 при напряжении сети %1</source>
+        <translation>U0, Kp and I2 at mains %1</translation>
+    </message>
+    <message>
+        <source>Допустимое напряжение холостого хода при повышенном напряжении сети</source>
+        <translation>Allowed no-load voltage at high mains</translation>
+    </message>
+    <message>
+        <source>(соблюдено)</source>
+        <translation>(met)</translation>
+    </message>
+    <message>
+        <source>(превышено)</source>
+        <translation>(exceeded)</translation>
+    </message>
 </context>
 <context>
     <name>pdf</name>

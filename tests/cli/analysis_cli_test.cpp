@@ -118,3 +118,76 @@ TEST(AnalysisCli, RefusalsAndTheirStatuses) {
 
 }  // namespace
 }  // namespace tavro::cli
+
+namespace tavro::cli {
+namespace {
+
+const std::vector<std::string> kWorstCase = {"--min-voltage-at-low-mains",
+                                             "12",
+                                             "--current",
+                                             "1",
+                                             "--ripple",
+                                             "1",
+                                             "--limbs",
+                                             "1",
+                                             "--flux",
+                                             "1.2",
+                                             "--diode-drop",
+                                             "0.7",
+                                             "--decimal-separator",
+                                             "."};
+
+// The chosen transformer analysed by hand at its low corner gives U0min and
+// Kp; a high-mains limit below its no-load voltage prints the design and
+// exits 3; the options it cannot go with are usage errors.
+TEST(WorstCaseCli, LowCornerMeetsU0minAndTheLimitIsChecked) {
+  const CliRun r = Cli(With(kWorstCase, {"--json", "--mains-tolerance", "15"}));
+  ASSERT_EQ(r.status, kExitDesigned) << r.err;
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError()) << r.out;
+  const rapidjson::Value& w = doc["worst_case"];
+  const rapidjson::Value& chosen = w["chosen"];
+  const long double u2 = chosen["U2"].GetDouble();
+  const design::Analysis low =
+      std::get<design::Analysis>(design::Analyse({u2 * 0.85L,
+                                                  chosen["Rtr"].GetDouble(),
+                                                  chosen["Ls"].GetDouble(),
+                                                  0.7L,
+                                                  chosen["Cf"].GetDouble(),
+                                                  1,
+                                                  {220 * 0.85L, 50}}));
+  EXPECT_NEAR(static_cast<double>(low.U0), 12.0, 1e-9);
+  EXPECT_NEAR(static_cast<double>(low.Kp), 1.0, 1e-9);
+  EXPECT_STREQ(w["corners"][0]["mains"].GetString(), "low");
+  EXPECT_NEAR(w["corners"][0]["U0"].GetDouble(), 12.0, 1e-9);
+  ExpectNear(w["NoLoadHighMains"], std::sqrt(2.0L) * u2 * 1.15L, "no load at high mains");
+  EXPECT_TRUE(w["HighLimitMet"].GetBool());
+
+  const struct {
+    std::vector<std::string> Args;
+    int Status;
+    const char* Message;
+  } cases[] = {
+      {With(kWorstCase, {"--max-voltage-no-load-at-high-mains", "20"}), kExitCalculationFailed,
+       "is above"},
+      {With(kWorstCase, {"--voltage", "12"}), kExitUsage, "--voltage cannot"},
+      {With(kWorstCase, {"--transformer-voltage", "12"}), kExitUsage, "cannot be used"},
+      {With(kWorstCase, {"--max-voltage-no-load-at-high-mains", "x"}), kExitInputRejected,
+       "must be a voltage"},
+      {With(kWorstCase, {"--ripple", "20"}), kExitInputRejected, ""},
+      {With(kWorstCase, {"--min-voltage-at-low-mains", "0.001"}), kExitCalculationFailed, ""},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.Args);
+    EXPECT_EQ(run.status, c.Status) << c.Message << ": " << run.err;
+    EXPECT_NE(run.err.find(c.Message), std::string::npos) << run.err;
+  }
+  // Above the limit the design is shown all the same, the limit marked.
+  const CliRun over =
+      Cli(With(kWorstCase, {"--lang", "en", "--max-voltage-no-load-at-high-mains", "20"}));
+  EXPECT_NE(over.out.find("(exceeded)"), std::string::npos) << over.out;
+}
+
+}  // namespace
+}  // namespace tavro::cli

@@ -69,6 +69,11 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
         "--load-current", "1", "--diode-drop", "0.7"},
        "",
        kExitDesigned},
+      {"worst case",
+       {"--min-voltage-at-low-mains", "12", "--current", "1", "--ripple", "1", "--flux", "1.2",
+        "--diode-drop", "0.7", "--max-voltage-no-load-at-high-mains", "30"},
+       "",
+       kExitDesigned},
       {"help", {"--help"}, "", kExitDesigned},
   };
   for (const LanguageCase& c : cases) {

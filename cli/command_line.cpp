@@ -119,8 +119,7 @@ void Describe(CLI::App& app, Options& o) {
                  "the capacitor's rated life, h (default 2000)");
   app.add_option("--capacitor-temperature", o.parts.CapacitorTemperature,
                  "the temperature of the capacitor's rated life, °C (default 105)");
-  app.add_option("--ambient", o.parts.Ambient,
-                 "air temperature around the parts, °C, for the diodes' junction and the "
+  app.add_option("--ambient", o.parts.Ambient, "air temperature around the parts, °C, for the diodes' junction and the "
                  "capacitor's life (default 40)");
   app.add_option("--core-loss-share", o.parts.CoreLossShare,
                  "the transformer's core loss over its copper loss (default 1)");

@@ -1,16 +1,19 @@
-// Fuzzes tavro-cli's analysis of a transformer one has, from the option
-// texts on: the nameplate read and turned into the EMF, resistance and
-// leakage inductance, the analysis at nominal and low mains, and the text
-// and JSON output. Every input must end, within libFuzzer's -timeout, in a
-// usage error, a refusal, a failed calculation or an analysis whose JSON is
-// well formed and holds its groups.
+// Fuzzes tavro-cli's analysis of a transformer one has and its design to the
+// worst case, from the option texts on: the nameplate read and turned into
+// the EMF, resistance and leakage inductance, the analysis at nominal and low
+// mains, or the search for the nominal voltage that meets U0min at low mains,
+// and the text and JSON output. Every input must end, within libFuzzer's
+// -timeout, in a usage error, a refusal, a failed calculation or a result
+// whose JSON is well formed and holds its groups.
 //
 // Input: first byte: bit 0 two limbs, bit 1 comma separator, bit 2 JSON,
-// bit 3 toroidal; the rest is newline-separated texts: the voltage at the
-// rated current, the no-load voltage, the rated current, the V·A, R1, R2,
-// the regulation, the leakage, the short-circuit voltage and current, the
-// capacitance, the load current, the diode drop, the flux density, and the
-// mains voltage, frequency and tolerance (empty: not given).
+// bit 3 toroidal, bit 4 the worst case instead; the rest is newline-separated
+// texts: the voltage at the rated current, the no-load voltage, the rated
+// current, the V·A, R1, R2, the regulation, the leakage, the short-circuit
+// voltage and current, the capacitance, the load current, the diode drop, the
+// flux density, and the mains voltage, frequency and tolerance (empty: not
+// given). The worst case reads U0min from the first, I0 from the third, Kp
+// from the seventh and the high-mains limit from the eighth.
 #include <rapidjson/document.h>
 
 #include <cstdint>
@@ -23,6 +26,7 @@
 #include "cli/analysis_option.h"
 #include "cli/command_line.h"
 #include "cli/ratings_output.h"
+#include "cli/worst_case_option.h"
 
 namespace {
 
@@ -75,12 +79,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (parts == nullptr) return 0;
   context.Mains = parts->Mains;
 
+  const bool worst = (data[0] & 16) != 0;
   std::ostringstream out, err;
-  const int status = cli::AnalyseTexts(o, context, out, err);
+  int status = 0;
+  if (worst) {
+    cli::WorstCaseContext wc{{"", t[2], t[6], context.Limbs == 2 ? "2" : "1", t[13], t[12]},
+                             context.Separator,
+                             context.Json,
+                             context.Mains};
+    status = cli::WorstCaseTexts({t[0], t[7]}, wc, out, err);
+  } else {
+    status = cli::AnalyseTexts(o, context, out, err);
+  }
   const std::string shown = out.str();
   if (status != cli::kExitDesigned) {
     if (err.str().empty() && shown.empty()) Broken("a refusal says nothing", shown);
-    return 0;
+    if (status != cli::kExitCalculationFailed || !worst || !context.Json) return 0;
   }
   if (!context.Json) {
     if (shown.find('\n') == std::string::npos) Broken("no analysis shown", shown);
@@ -97,9 +111,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   rapidjson::Document document;
   document.Parse(checked.c_str(), checked.size());
-  if (document.HasParseError() || !document.HasMember("analysis")) {
-    Broken("the JSON does not parse or lacks the analysis", shown);
+  if (document.HasParseError()) Broken("the JSON does not parse", shown);
+  if (worst) {
+    if (document.HasMember("error")) return 0;  // a failed calculation
+    if (!document.HasMember("worst_case") || !document["worst_case"].HasMember("corners")) {
+      Broken("the worst case lacks a group", shown);
+    }
+    return 0;
   }
+  if (!document.HasMember("analysis")) Broken("the JSON lacks the analysis", shown);
   for (const char* group : {"transformer", "results", "loading", "corners", "load_table"}) {
     if (!document["analysis"].HasMember(group)) Broken("the analysis lacks a group", shown);
   }

@@ -379,8 +379,8 @@ TEST(Settling, SettledFiguresAreThoseOfTheFullRun) {
       if (values.U0 > 1000 && (q == "RipplePP" || q == "Ripple100" || q == "Idavg" || q == "Icrms"))
         continue;
       // β is read off the samples: it may move by one step of the run.
-      const double tolerance =
-          q == "Beta" ? 360.0 * kMaxStepPerPeriod : 1e-3 * std::fabs(full.Rows[i].Simulated);
+      const double tolerance = q == "Beta" ? 360.0 * kMaxStepPerPeriod
+                                           : 1e-3 * std::fabs(full.Rows[i].Simulated);
       EXPECT_NEAR(settled.Rows[i].Simulated, full.Rows[i].Simulated, tolerance)
           << settled.Rows[i].Quantity << " at " << values.U0 << " V after " << settled.State.Periods
           << " periods";

@@ -381,10 +381,16 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
     if (!v && unread.empty()) unread = std::string(option) + std::string(texts::kNotANumber);
     return v ? v : std::optional<long double>(0.0L);
   };
+  // One that must be there: an empty text does not read as a number either.
+  const auto required = [&](const std::string& text, const char* option) {
+    if (text.empty() && unread.empty())
+      unread = std::string(option) + std::string(texts::kNotANumber);
+    return read(text, option).value_or(0.0L);
+  };
   design::TransformerData data;
   data.MeasuredAtNoLoad = o.Voltage.empty();
-  data.SecondaryVoltage = data.MeasuredAtNoLoad ? *read(o.NoLoad, "--transformer-no-load")
-                                                : *read(o.Voltage, "--transformer-voltage");
+  data.SecondaryVoltage = data.MeasuredAtNoLoad ? required(o.NoLoad, "--transformer-no-load")
+                                                : required(o.Voltage, "--transformer-voltage");
   data.RatedCurrent = read(o.Current, "--transformer-current");
   data.RatedPower = read(o.Power, "--transformer-va");
   data.PrimaryResistance = read(o.PrimaryResistance, "--transformer-r1");
@@ -394,14 +400,14 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
       o.Kind == "toroidal" ? design::TransformerKind::Toroidal : design::TransformerKind::Laminated;
   data.Leakage = read(o.Leakage, "--transformer-leakage");
   if (o.ShortCircuit.size() == 2) {
-    const auto v = read(o.ShortCircuit[0], "--transformer-short-circuit");
-    const auto i = read(o.ShortCircuit[1], "--transformer-short-circuit");
-    data.ShortCircuit = design::ShortCircuitTest{*v, *i};
+    data.ShortCircuit =
+        design::ShortCircuitTest{required(o.ShortCircuit[0], "--transformer-short-circuit"),
+                                 required(o.ShortCircuit[1], "--transformer-short-circuit")};
   }
-  const long double cf = *read(o.Capacitance, "--capacitance");
-  const long double i0 = *read(o.LoadCurrent, "--load-current");
-  data.DiodeDrop = *read(c.DiodeDrop, "--diode-drop");
-  if (!c.Flux.empty()) data.FluxDensity = *read(c.Flux, "--flux");
+  const long double cf = required(o.Capacitance, "--capacitance");
+  const long double i0 = required(o.LoadCurrent, "--load-current");
+  data.DiodeDrop = required(c.DiodeDrop, "--diode-drop");
+  if (!c.Flux.empty()) data.FluxDensity = required(c.Flux, "--flux");
   data.Limbs = c.Limbs;
   if (!unread.empty()) return fail(unread, kExitInputRejected);
   const auto positive = [](long double v) { return std::isfinite(v) && v > 0.0L; };

@@ -36,17 +36,9 @@ constexpr const char* kAnalysisOptions[] = {"--transformer-voltage",
                                             "--transformer-short-circuit",
                                             "--capacitance",
                                             "--load-current"};
-constexpr const char* kExcluded[] = {"--voltage",
-                                     "--current",
-                                     "--ripple",
-                                     "--batch",
-                                     "--design",
-                                     "--report",
-                                     "--pdf",
-                                     "--simulate",
-                                     "--spice",
-                                     "--ratings",
-                                     "--min-voltage-at-low-mains"};
+constexpr const char* kExcluded[] = {
+    "--voltage", "--current", "--ripple",   "--batch", "--design",
+    "--report",  "--pdf",     "--simulate", "--spice", "--min-voltage-at-low-mains"};
 
 std::string Tr(std::string_view text) {
   return i18n::TranslateUtf8(texts::kContext, text);
@@ -196,7 +188,11 @@ std::string RenderAnalysisText(const Analysed& r, char separator,
   return os.str();
 }
 
-std::string RenderAnalysisJson(const Analysed& r, const design::ratings::SupplyConditions& mains) {
+// The JSON, with the part ratings of `rated` (the analysis as a design)
+// inside the analysis' object.
+std::string RenderAnalysisJson(const Analysed& r, const design::Design& rated,
+                               const RatingsRequest& parts) {
+  const design::ratings::SupplyConditions& mains = parts.Mains;
   using namespace json;
   const design::TransformerModel& m = r.Model;
   const design::Analysis& a = r.Nominal;
@@ -249,18 +245,6 @@ std::string RenderAnalysisJson(const Analysed& r, const design::ratings::SupplyC
   Object(json, "loading",
          {{"CurrentOfRating", a.I2 / m.RatedCurrent * 100.0L},
           {"PowerOfRating", a.Pframe / m.RatedPower * 100.0L}});
-  Key(json, "corners");
-  json.StartObject();
-  if (r.Low) {
-    Members(json, {{"LowMainsU0", r.Low->U0}, {"LowMainsKp", r.Low->Kp}});
-  } else {
-    Key(json, "LowMainsU0");
-    json.Null();
-    Key(json, "LowMainsKp");
-    json.Null();
-  }
-  Number(json, "NoLoadHighMains", r.NoLoadHigh);
-  json.EndObject();
   Key(json, "load_table");
   json.StartArray();
   for (int k = 0; k < design::kLoadRows; ++k) {
@@ -272,6 +256,9 @@ std::string RenderAnalysisJson(const Analysed& r, const design::ratings::SupplyC
     json.EndObject();
   }
   json.EndArray();
+  // mains, corners (low mains at this load, no load at high mains),
+  // ratings, losses, protection and warnings, as for a design.
+  WriteRatingsJson(json, rated, parts);
   json.EndObject();
   json.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
@@ -326,7 +313,8 @@ void DescribeAnalysis(CLI::App& app, AnalysisOptions& o) {
   app.add_option("--load-current", o.LoadCurrent,
                  "the load current, A; with --diode-drop and the mains options, prints the "
                  "transformer's figures, the rectifier's voltage, ripple and currents, its "
-                 "loading and the load characteristic (--json: \"analysis\")")
+                 "loading and the load characteristic; --ratings adds the parts table (--json: "
+                 "\"analysis\", with the ratings' groups)")
       ->group(group);
 }
 
@@ -415,18 +403,19 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
     return fail(texts::kBadAnalysisFigure, kExitInputRejected);
   }
 
-  const design::TransformerModelling modelling = design::ModelTransformer(data, c.Mains.Supply);
+  const design::TransformerModelling modelling =
+      design::ModelTransformer(data, c.Parts.Mains.Supply);
   if (const auto* error = std::get_if<design::TransformerDataError>(&modelling)) {
     return fail(EntryMessage(error->Entry), kExitInputRejected);
   }
   Analysed r{std::get<design::TransformerModel>(modelling),
              {},
              {},
-             c.Mains.LowFactor(),
-             c.Mains.HighFactor(),
+             c.Parts.Mains.LowFactor(),
+             c.Parts.Mains.HighFactor(),
              0.0L};
-  const design::AnalysisInputs in{r.Model.Emf, r.Model.Rtr, r.Model.Ls,    data.DiodeDrop,
-                                  cf,          i0,          c.Mains.Supply};
+  const design::AnalysisInputs in{r.Model.Emf, r.Model.Rtr, r.Model.Ls,          data.DiodeDrop,
+                                  cf,          i0,          c.Parts.Mains.Supply};
   const design::AnalysisResult result = design::Analyse(in);
   if (const auto* failure = std::get_if<design::Failure>(&result)) {
     const std::string message =
@@ -441,7 +430,14 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
   r.Nominal = std::get<design::Analysis>(result);
   r.Low = AtMains(in, r.LowFactor);
   r.NoLoadHigh = r.Nominal.Urev * r.HighFactor;
-  out << (c.Json ? RenderAnalysisJson(r, c.Mains) : RenderAnalysisText(r, c.Separator, c.Mains));
+  // The parts are rated as for a design of the analysed rated point.
+  const design::Design rated = design::AsDesign(r.Nominal, data.Limbs, data.FluxDensity);
+  if (c.Json) {
+    out << RenderAnalysisJson(r, rated, c.Parts);
+  } else {
+    out << RenderAnalysisText(r, c.Separator, c.Parts.Mains);
+    if (c.Ratings) out << '\n' << RenderSelection(rated, c.Parts, c.Separator);
+  }
   return kExitDesigned;
 }
 

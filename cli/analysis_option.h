@@ -1,7 +1,8 @@
 // tavro-cli's analysis of a transformer one has: the --transformer-...,
 // --capacitance and --load-current options, read into the nameplate
 // conversion (design/transformer_data.h) and the analysis
-// (design/analysis.h), and their text and JSON ("analysis") output.
+// (design/analysis.h), and their text and JSON ("analysis") output, with the
+// parts rated as for a design of that rated point.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "design/ratings/supply_conditions.h"
+#include "cli/ratings_output.h"
 
 namespace tavro::cli {
 
@@ -32,7 +33,8 @@ struct AnalysisContext {
   int Limbs = 1;
   char Separator = ',';
   bool Json = false;
-  design::ratings::SupplyConditions Mains;
+  RatingsRequest Parts;  // the mains and the part choices
+  bool Ratings = false;  // the parts table in the text (the JSON always has the ratings)
 };
 
 // Runs the analysis and prints it; the exit status.

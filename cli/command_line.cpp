@@ -260,7 +260,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   RatingsRequest parts = std::get<RatingsRequest>(request);
   if (AnalysisRequested(app)) {
     return RunAnalysis(app, o.analysis,
-                       {o.diodeDrop, o.flux, o.limbs, separator, o.json, parts.Mains}, out, err);
+                       {o.diodeDrop, o.flux, o.limbs, separator, o.json, parts, o.ratings}, out,
+                       err);
   }
   if (WorstCaseRequested(app)) {
     return RunWorstCase(app, o.worstCase,

@@ -54,4 +54,10 @@ using AnalysisResult = std::variant<Analysis, Failure>;
 // stage as the design calculation's do.
 AnalysisResult Analyse(const AnalysisInputs& in);
 
+// The design whose rated point the analysis is: U0 and Kp as analysed, the
+// transformer, diodes, angles, coefficients, currents and load table as the
+// analysis has them, the limbs and flux density as given. What the part
+// ratings and the mains corners read from a design.
+Design AsDesign(const Analysis& a, int limbs, long double bm);
+
 }  // namespace tavro::design

@@ -7,8 +7,8 @@
 // whose JSON is well formed and holds its groups.
 //
 // Input: first byte: bit 0 two limbs, bit 1 comma separator, bit 2 JSON,
-// bit 3 toroidal, bit 4 the worst case instead; the rest is newline-separated
-// texts: the voltage at the rated current, the no-load voltage, the rated
+// bit 3 toroidal, bit 4 the worst case instead, bit 5 the parts table; the rest is
+// newline-separated texts: the voltage at the rated current, the no-load voltage, the rated
 // current, the V·A, R1, R2, the regulation, the leakage, the short-circuit
 // voltage and current, the capacitance, the load current, the diode drop, the
 // flux density, and the mains voltage, frequency and tolerance (empty: not
@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto request = cli::ReadRatingsRequest(mains, context.Separator);
   const auto* parts = std::get_if<cli::RatingsRequest>(&request);
   if (parts == nullptr) return 0;
-  context.Mains = parts->Mains;
+  context.Parts = *parts;
+  context.Ratings = (data[0] & 32) != 0;
 
   const bool worst = (data[0] & 16) != 0;
   std::ostringstream out, err;
@@ -86,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cli::WorstCaseContext wc{{"", t[2], t[6], context.Limbs == 2 ? "2" : "1", t[13], t[12]},
                              context.Separator,
                              context.Json,
-                             context.Mains};
+                             context.Parts.Mains};
     status = cli::WorstCaseTexts({t[0], t[7]}, wc, out, err);
   } else {
     status = cli::AnalyseTexts(o, context, out, err);
@@ -120,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (!document.HasMember("analysis")) Broken("the JSON lacks the analysis", shown);
-  for (const char* group : {"transformer", "results", "loading", "corners", "load_table"}) {
+  for (const char* group :
+       {"transformer", "results", "loading", "corners", "load_table", "ratings", "losses"}) {
     if (!document["analysis"].HasMember(group)) Broken("the analysis lacks a group", shown);
   }
   return 0;

@@ -63,8 +63,13 @@ TEST(AnalysisCli, NameplateGivesTheTransformerAndTheEngineItsRectifier) {
   ExpectNear(a["results"]["I2"], nominal.I2, "I2");
   ExpectNear(a["loading"]["CurrentOfRating"], nominal.I2 / 1.6L * 100, "I2 of its rating");
   ExpectNear(a["loading"]["PowerOfRating"], 13.2L * nominal.I2 / 19.2L * 100, "V·A of the rating");
-  ExpectNear(a["corners"]["LowMainsU0"], low.U0, "U0 at low mains");
-  ExpectNear(a["corners"]["NoLoadHighMains"], std::sqrt(2.0L) * 13.2L * 1.15L, "no load, high");
+  // The corners and parts as for a design: the low corner by the design's own
+  // route (its load equations at the scaled EMF) meets the analysis there.
+  const rapidjson::Value& corners = a["corners"];
+  ExpectNear(corners["low_mains_rated_load"]["mean_voltage"], low.U0, "U0 at low mains");
+  ExpectNear(corners["no_load_voltage_high_mains"], std::sqrt(2.0L) * 13.2L * 1.15L,
+             "no load at high mains");
+  EXPECT_TRUE(a.HasMember("ratings"));
   ASSERT_EQ(a["load_table"].Size(), 25u);
   ExpectNear(a["load_table"][20]["Voltage"], nominal.U0, "row 20");
 
@@ -72,6 +77,9 @@ TEST(AnalysisCli, NameplateGivesTheTransformerAndTheEngineItsRectifier) {
   const CliRun text = Cli(With(kTransformer, {"--lang", "en"}));
   EXPECT_EQ(text.status, kExitDesigned);
   EXPECT_NE(text.out.find("from the given voltage rise"), std::string::npos) << text.out;
+  EXPECT_EQ(text.out.find("Part selection"), std::string::npos);
+  EXPECT_NE(Cli(With(kTransformer, {"--lang", "en", "--ratings"})).out.find("Part selection"),
+            std::string::npos);
   const std::size_t u0 = text.out.find("Rectified voltage U0");
   ASSERT_NE(u0, std::string::npos) << text.out;
   EXPECT_NE(text.out.substr(u0, text.out.find('\n', u0) - u0).find("13.0"), std::string::npos)
@@ -89,7 +97,7 @@ TEST(AnalysisCli, RefusalsAndTheirStatuses) {
        kExitUsage,
        "needs"},
       {With(kTransformer, {"--voltage", "12"}), kExitUsage, "--voltage cannot"},
-      {With(kTransformer, {"--ratings"}), kExitUsage, "--ratings cannot"},
+      {With(kTransformer, {"--pdf", "analysis.pdf"}), kExitUsage, "--pdf cannot"},
       {{"--transformer-voltage", "12", "--transformer-current", "1", "--capacitance", "1000",
         "--load-current", "1", "--diode-drop", "1", "--transformer-short-circuit", "20"},
        kExitUsage,

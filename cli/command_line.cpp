@@ -5,6 +5,7 @@
 #include <optional>
 #include <thread>
 
+#include "cli/analysis_option.h"
 #include "cli/batch.h"
 #include "cli/cli_texts.h"
 #include "cli/language.h"
@@ -15,6 +16,7 @@
 #include "cli/ratings_output.h"
 #include "cli/simulate_option.h"
 #include "cli/transformer_output.h"
+#include "cli/worst_case_option.h"
 #include "design/calculate.h"
 #include "design/design_file.h"
 #include "design/diode_current.h"
@@ -54,6 +56,8 @@ struct Options {
   RatingsOptions parts;
   int jobs = DefaultJobs();
   SimulateOptions simulation;
+  AnalysisOptions analysis;
+  WorstCaseOptions worstCase;
 };
 
 // A window's menu item, quoted, in the language in use, without the "&"
@@ -165,6 +169,8 @@ void Describe(CLI::App& app, Options& o) {
       ->check(CLI::IsMember({"ru", "en"}));
   app.set_version_flag("--version", "tavro-cli " + std::string(release::kVersion));
   DescribeSimulation(app, o.simulation);
+  DescribeAnalysis(app, o.analysis);
+  DescribeWorstCase(app, o.worstCase);
   batch->excludes("--spice");
   app.footer(
       "Texts are read exactly as the window's fields read them; an option left out is an empty "
@@ -283,6 +289,19 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return kExitUsage;
   }
   const WindChoice windChoice = std::get<WindChoice>(windReading);
+  if (AnalysisRequested(app)) {
+    return RunAnalysis(app, o.analysis,
+                       {o.diodeDrop, o.flux, o.limbs, separator, o.json, parts, o.ratings}, out,
+                       err);
+  }
+  if (WorstCaseRequested(app)) {
+    return RunWorstCase(app, o.worstCase,
+                        {{"", o.current, o.ripple, std::to_string(o.limbs), o.flux, o.diodeDrop},
+                         separator,
+                         o.json,
+                         parts.Mains},
+                        out, err);
+  }
 
   if (o.batch) {
     const BatchExtension simulation =

@@ -84,14 +84,26 @@ std::string RenderText(const design::Design& d, const design::InputTexts& typed,
     Line(os, caption, value);
   }
 
-  os << '\n' << Caption(texts::kLoadGroup) << '\n';
+  os << '\n' << RenderLoadTable(d.Load, separator);
+  return os.str();
+}
+
+std::string RenderLoadTable(const design::LoadTable& table, char separator) {
+  std::ostringstream os;
+  os << Caption(texts::kLoadGroup) << '\n';
   os << "  " << PadLeft("%", 5) << "  " << PadRight(Caption(texts::kLoadCurrentCaption), 22)
      << PadRight(Caption(texts::kLoadVoltageCaption), 29) << PadRight("γ", 14) << "√2·cos ψ\n";
   for (int row = 0; row < design::kLoadRows; ++row) {
-    const design::LoadRowTexts t = design::FormatLoadRow(d.Load, row, separator);
+    const design::LoadRowTexts t = design::FormatLoadRow(table, row, separator);
     os << "  " << PadLeft(t.Percent, 5) << "  " << PadRight(t.Current, 22)
        << PadRight(t.Voltage, 29) << PadRight(t.Gamma, 14) << t.Sqrt2CosPsi << '\n';
   }
+  return os.str();
+}
+
+std::string CaptionLine(std::string_view caption, std::string_view value) {
+  std::ostringstream os;
+  Line(os, caption, value);
   return os.str();
 }
 

@@ -18,6 +18,13 @@ namespace tavro::cli {
 std::string RenderText(const design::Design& design, const design::InputTexts& typed,
                        char separator, const design::Mains& supply = {});
 
+// The load characteristic's caption and its 25 rows, as RenderText shows them.
+std::string RenderLoadTable(const design::LoadTable& table, char separator);
+
+// One "  caption   value" line of the text output, the caption padded as
+// RenderText pads its own; ends with a newline.
+std::string CaptionLine(std::string_view caption, std::string_view value);
+
 // Every string is made valid UTF-8 (see ValidUtf8).
 //
 // inputs, parameters, angles, coefficients, results, load_table (numbers with

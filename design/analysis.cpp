@@ -104,4 +104,19 @@ AnalysisResult Analyse(const AnalysisInputs& in, AnalysisDepth depth) {
   return a;
 }
 
+Design AsDesign(const Analysis& a, int limbs, long double bm) {
+  const AnalysisInputs& in = a.Inputs;
+  Design d;
+  d.Inputs = {a.U0, in.I0, a.Kp, limbs, bm, in.Ud};
+  d.Supply = in.Supply;
+  d.Parameters = {in.Rtr, 0.5L * in.I0, a.Rd, a.Rsum, limbs == 2 ? 0.5L : 1.0L, in.Ls, a.Phi};
+  d.A = a.A;
+  d.Point = {a.Psi, a.Beta, kAnalysisSteps};
+  d.Coefficients = a.Coefficients;
+  d.Results = {in.U2, a.Urev, a.I2, a.Idrms, a.Idpk, in.Cf, in.U2 * in.Supply.InverseVoltage(),
+               a.I1, a.Pframe};
+  d.Load = a.Load;
+  return d;
+}
+
 }  // namespace tavro::design

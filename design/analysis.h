@@ -60,4 +60,10 @@ enum class AnalysisDepth { WithLoadTable, OperatingPointOnly };
 AnalysisResult Analyse(const AnalysisInputs& in,
                        AnalysisDepth depth = AnalysisDepth::WithLoadTable);
 
+// The design whose rated point the analysis is: U0 and Kp as analysed, the
+// transformer, diodes, angles, coefficients, currents and load table as the
+// analysis has them, the limbs and flux density as given. What the part
+// ratings and the mains corners read from a design.
+Design AsDesign(const Analysis& a, int limbs, long double bm);
+
 }  // namespace tavro::design

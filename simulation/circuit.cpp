@@ -38,4 +38,31 @@ MethodFigures FiguresOf(const design::Design& d) {
   return m;
 }
 
+CircuitValues ValuesOf(const design::Analysis& a) {
+  CircuitValues v;
+  v.EmfPeak = static_cast<double>(a.Urev);  // √2·U2
+  v.Frequency = static_cast<double>(a.Inputs.Supply.Frequency);
+  v.Rtr = static_cast<double>(a.Inputs.Rtr);
+  v.Ls = static_cast<double>(a.Inputs.Ls);
+  v.Rd = static_cast<double>(a.Rd);
+  v.Cf = static_cast<double>(a.Inputs.Cf * 1e-6L);
+  v.U0 = static_cast<double>(a.U0);
+  v.I0 = static_cast<double>(a.Inputs.I0);
+  v.Kp = static_cast<double>(a.Kp);
+  return v;
+}
+
+MethodFigures FiguresOf(const design::Analysis& a) {
+  MethodFigures m;
+  m.U0 = static_cast<double>(a.U0);
+  m.I0 = static_cast<double>(a.Inputs.I0);
+  m.I2 = static_cast<double>(a.I2);
+  m.Idavg = static_cast<double>(a.Inputs.I0 / 2);
+  m.Idrms = static_cast<double>(a.Idrms);
+  m.Idpk = static_cast<double>(a.Idpk);
+  m.BetaDegrees = static_cast<double>(design::Degrees(a.Beta));
+  m.RippleAmplitude = static_cast<double>(a.Kp / 100 * a.U0);
+  return m;
+}
+
 }  // namespace tavro::simulation

@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "design/analysis.h"
 #include "design/calculate.h"
 #include "design/mains.h"
 
@@ -38,6 +39,12 @@ struct MethodFigures {
 };
 
 MethodFigures FiguresOf(const design::Design& design);
+
+// The same for an analysed transformer and capacitor at its load current:
+// its EMF, Rtr, Ls and Cf, and the analysis' U0, ripple and currents (no
+// ripple shape: RipplePP and LowestVoltage stay NaN).
+CircuitValues ValuesOf(const design::Analysis& analysis);
+MethodFigures FiguresOf(const design::Analysis& analysis);
 
 enum class LoadKind {
   Resistive,        // U0/I0

@@ -23,6 +23,138 @@
         <source>моделирование: </source>
         <translation>simulation: </translation>
     </message>
+    <message>
+        <source>Трансформатор</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>ЭДС вторичной обмотки (напряжение холостого хода) U2</source>
+        <translation>Secondary EMF (no-load voltage) U2</translation>
+    </message>
+    <message>
+        <source>Напряжение вторичной обмотки при номинальном токе</source>
+        <translation>Secondary voltage at the rated current</translation>
+    </message>
+    <message>
+        <source>Номинальный ток вторичной обмотки</source>
+        <translation>Rated secondary current</translation>
+    </message>
+    <message>
+        <source>Номинальная мощность</source>
+        <translation>Rated power</translation>
+    </message>
+    <message>
+        <source>Рост напряжения от номинальной нагрузки до холостого хода</source>
+        <translation>Voltage rise from rated load to no load</translation>
+    </message>
+    <message>
+        <source>Сопротивление обмоток, приведённое ко вторичной, Rtr</source>
+        <translation>Winding resistance referred to the secondary Rtr</translation>
+    </message>
+    <message>
+        <source>Индуктивность рассеяния Ls</source>
+        <translation>Leakage inductance Ls</translation>
+    </message>
+    <message>
+        <source>(измерено омметром)</source>
+        <translation>(measured with an ohmmeter)</translation>
+    </message>
+    <message>
+        <source>(по заданному росту напряжения)</source>
+        <translation>(from the given voltage rise)</translation>
+    </message>
+    <message>
+        <source>(оценка: типичный рост для типа и мощности)</source>
+        <translation>(estimate: the typical rise of the kind and rating)</translation>
+    </message>
+    <message>
+        <source>(задано)</source>
+        <translation>(given)</translation>
+    </message>
+    <message>
+        <source>(опыт короткого замыкания)</source>
+        <translation>(short-circuit test)</translation>
+    </message>
+    <message>
+        <source>(оценка по методике)</source>
+        <translation>(the method&apos;s estimate)</translation>
+    </message>
+    <message>
+        <source>Выпрямитель при токе нагрузки %1 и ёмкости фильтра %2</source>
+        <translation>The rectifier at a load current of %1 with a filter capacitance of %2</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение U0</source>
+        <translation>Rectified voltage U0</translation>
+    </message>
+    <message>
+        <source>Коэффициент пульсаций Kp</source>
+        <translation>Ripple factor Kp</translation>
+    </message>
+    <message>
+        <source>Действующий ток вторичной обмотки I2</source>
+        <translation>Secondary rms current I2</translation>
+    </message>
+    <message>
+        <source>Используемая мощность трансформатора U2·I2</source>
+        <translation>Transformer power used U2·I2</translation>
+    </message>
+    <message>
+        <source>%1 от номинала</source>
+        <translation>%1 of the rating</translation>
+    </message>
+    <message>
+        <source>Действующий ток первичной обмотки I1</source>
+        <translation>Primary rms current I1</translation>
+    </message>
+    <message>
+        <source>Действующий ток диода Idrms</source>
+        <translation>Diode rms current Idrms</translation>
+    </message>
+    <message>
+        <source>Амплитуда тока диода Idpk</source>
+        <translation>Diode peak current Idpk</translation>
+    </message>
+    <message>
+        <source>Обратное напряжение диода Urev</source>
+        <translation>Diode reverse voltage Urev</translation>
+    </message>
+    <message>
+        <source>U0 и Kp при пониженном напряжении сети %1</source>
+        <translation>U0 and Kp at low mains %1</translation>
+    </message>
+    <message>
+        <source>Напряжение холостого хода при повышенном напряжении сети %1</source>
+        <translation>No-load voltage at high mains %1</translation>
+    </message>
+    <message>
+        <source>Расчёт на худший случай: не менее %1 при токе %2 и пониженном напряжении сети</source>
+        <translation>Design for the worst case: at least %1 at %2 and low mains</translation>
+    </message>
+    <message>
+        <source>Номинальное выпрямленное напряжение (выбрано) U0</source>
+        <translation>Nominal rectified voltage (chosen) U0</translation>
+    </message>
+    <message>
+        <source>Ёмкость фильтра (Kp при пониженном напряжении сети) Cf</source>
+        <translation>Filter capacitance (Kp at low mains) Cf</translation>
+    </message>
+    <message>
+        <source>U0, Kp и I2 при напряжении сети %1</source>
+        <translation>U0, Kp and I2 at mains %1</translation>
+    </message>
+    <message>
+        <source>Допустимое напряжение холостого хода при повышенном напряжении сети</source>
+        <translation>Allowed no-load voltage at high mains</translation>
+    </message>
+    <message>
+        <source>(соблюдено)</source>
+        <translation>(met)</translation>
+    </message>
+    <message>
+        <source>(превышено)</source>
+        <translation>(exceeded)</translation>
+    </message>
 </context>
 <context>
     <name>pdf</name>

@@ -64,6 +64,16 @@ TEST(CliLanguage, EnglishHasNoRussianLeftAndKeepsKeysNumbersAndStatuses) {
        {"--batch", "--jobs", "2"},
        "12,1,1,1,1.2,0.7\n12,0.01,1,1,1.2,0.7\n0.01,1,1,1,1.2,0.7\n12,1,1,1,3,0.7\n",
        kExitInputRejected},
+      {"analysis of a transformer",
+       {"--transformer-voltage", "12", "--transformer-current", "1.6", "--capacitance", "10000",
+        "--load-current", "1", "--diode-drop", "0.7"},
+       "",
+       kExitDesigned},
+      {"worst case",
+       {"--min-voltage-at-low-mains", "12", "--current", "1", "--ripple", "1", "--flux", "1.2",
+        "--diode-drop", "0.7", "--max-voltage-no-load-at-high-mains", "30"},
+       "",
+       kExitDesigned},
       {"help", {"--help"}, "", kExitDesigned},
   };
   for (const LanguageCase& c : cases) {

@@ -43,6 +43,18 @@ TEST(Analysis, TheDesignedTransformerGivesBackTheDesign) {
     for (int row = 0; row < 25; ++row) {
       ExpectClose(a.Load.Voltage[row], d.Load.Voltage[row], "load voltage");
     }
+    // Seen as a design, for the part ratings and corners.
+    const Design back = AsDesign(a, in.Limbs, in.Bm);
+    ExpectClose(back.A, d.A, "A");
+    ExpectClose(back.Point.Psi, d.Point.Psi, "Psi");
+    ExpectClose(back.Point.Beta, d.Point.Beta, "Beta");
+    ExpectClose(back.Parameters.Phi, d.Parameters.Phi, "Phi");
+    ExpectClose(back.Parameters.MeanDiodeCurrent, d.Parameters.MeanDiodeCurrent, "Id");
+    ExpectClose(back.Parameters.Klimb, d.Parameters.Klimb, "limb factor");
+    ExpectClose(back.Coefficients.H, d.Coefficients.H, "H");
+    ExpectClose(back.Results.Cf, d.Results.Cf, "Cf");
+    ExpectClose(back.Results.Urev, d.Results.Urev, "Urev");
+    ExpectClose(back.Results.TurnsRatio, d.Results.TurnsRatio, "turns ratio");
   }
 }
 

@@ -1,0 +1,49 @@
+// tavro-cli's analysis of a transformer one has: the --transformer-...,
+// --capacitance and --load-current options, read into the nameplate
+// conversion (design/transformer_data.h) and the analysis
+// (design/analysis.h), and their text and JSON ("analysis") output, with the
+// parts rated as for a design of that rated point.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/ratings_output.h"
+
+namespace tavro::cli {
+
+// The option texts as typed; empty: not given.
+struct AnalysisOptions {
+  std::string Voltage, NoLoad, Current, Power, PrimaryResistance, SecondaryResistance, Regulation,
+      Leakage, Capacitance, LoadCurrent;
+  std::vector<std::string> ShortCircuit;  // the primary's voltage and current
+  std::string Kind = "laminated";
+};
+
+void DescribeAnalysis(CLI::App& app, AnalysisOptions& o);
+
+// Whether an option of the analysis was given: tavro-cli then analyses.
+bool AnalysisRequested(const CLI::App& app);
+
+// What the analysis shares with the design's options.
+struct AnalysisContext {
+  std::string DiodeDrop, Flux;  // texts; an empty flux is 1.2 T
+  int Limbs = 1;
+  char Separator = ',';
+  bool Json = false;
+  RatingsRequest Parts;  // the mains and the part choices
+  bool Ratings = false;  // the parts table in the text (the JSON always has the ratings)
+};
+
+// Runs the analysis and prints it; the exit status.
+int RunAnalysis(const CLI::App& app, const AnalysisOptions& o, const AnalysisContext& context,
+                std::ostream& out, std::ostream& err);
+
+// The same from the option texts alone, after the checks that need the
+// parsed command line: what the fuzz target drives.
+int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& context, std::ostream& out,
+                 std::ostream& err);
+
+}  // namespace tavro::cli

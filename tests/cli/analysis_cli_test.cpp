@@ -1,0 +1,205 @@
+// tavro-cli's analysis of a transformer one has: the nameplate turned into
+// the EMF and resistance by hand, the analysis' figures and mains corners
+// those of the engine for that transformer, and every refusal its status.
+#include <gtest/gtest.h>
+#include <rapidjson/document.h>
+
+#include <cmath>
+
+#include "cli/cli_run.h"
+#include "design/analysis.h"
+
+namespace tavro::cli {
+namespace {
+
+const std::vector<std::string> kTransformer = {"--transformer-voltage",
+                                               "12",
+                                               "--transformer-current",
+                                               "1.6",
+                                               "--transformer-regulation",
+                                               "10",
+                                               "--transformer-leakage",
+                                               "0.002",
+                                               "--capacitance",
+                                               "10000",
+                                               "--load-current",
+                                               "1",
+                                               "--diode-drop",
+                                               "0.7",
+                                               "--decimal-separator",
+                                               "."};
+
+std::vector<std::string> With(std::vector<std::string> args, std::vector<std::string> more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+void ExpectNear(const rapidjson::Value& got, long double want, const char* what) {
+  const double w = static_cast<double>(want);
+  EXPECT_NEAR(got.GetDouble(), w, 1e-14 * std::fabs(w)) << what;
+}
+
+// 12 V at 1.6 A with a 10 % rise: U2 = 13.2 V, Rtr = 1.2 V / 1.6 A; at 230 V
+// mains ±15 % the low corner is the same transformer with 0.85·U2.
+TEST(AnalysisCli, NameplateGivesTheTransformerAndTheEngineItsRectifier) {
+  const CliRun r =
+      Cli(With(kTransformer, {"--json", "--mains-voltage", "230", "--mains-tolerance", "15"}));
+  ASSERT_EQ(r.status, kExitDesigned) << r.err;
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError()) << r.out;
+  const rapidjson::Value& a = doc["analysis"];
+  ExpectNear(a["transformer"]["U2"], 13.2L, "U2");
+  ExpectNear(a["transformer"]["Rtr"], 0.75L, "Rtr");
+  EXPECT_STREQ(a["transformer"]["resistance_from"].GetString(), "regulation");
+  EXPECT_STREQ(a["transformer"]["leakage_from"].GetString(), "given");
+  const design::Mains mains{230, 50};
+  const design::Analysis nominal =
+      std::get<design::Analysis>(design::Analyse({13.2L, 0.75L, 0.002L, 0.7L, 10000, 1, mains}));
+  const design::Analysis low = std::get<design::Analysis>(
+      design::Analyse({13.2L * 0.85L, 0.75L, 0.002L, 0.7L, 10000, 1, {230 * 0.85L, 50}}));
+  ExpectNear(a["results"]["U0"], nominal.U0, "U0");
+  ExpectNear(a["results"]["Kp"], nominal.Kp, "Kp");
+  ExpectNear(a["results"]["I2"], nominal.I2, "I2");
+  ExpectNear(a["loading"]["CurrentOfRating"], nominal.I2 / 1.6L * 100, "I2 of its rating");
+  ExpectNear(a["loading"]["PowerOfRating"], 13.2L * nominal.I2 / 19.2L * 100, "V·A of the rating");
+  // The corners and parts as for a design: the low corner by the design's own
+  // route (its load equations at the scaled EMF) meets the analysis there.
+  const rapidjson::Value& corners = a["corners"];
+  ExpectNear(corners["low_mains_rated_load"]["mean_voltage"], low.U0, "U0 at low mains");
+  ExpectNear(corners["no_load_voltage_high_mains"], std::sqrt(2.0L) * 13.2L * 1.15L,
+             "no load at high mains");
+  EXPECT_TRUE(a.HasMember("ratings"));
+  ASSERT_EQ(a["load_table"].Size(), 25u);
+  ExpectNear(a["load_table"][20]["Voltage"], nominal.U0, "row 20");
+
+  // The text shows the same rectified voltage, and says where Rtr came from.
+  const CliRun text = Cli(With(kTransformer, {"--lang", "en"}));
+  EXPECT_EQ(text.status, kExitDesigned);
+  EXPECT_NE(text.out.find("from the given voltage rise"), std::string::npos) << text.out;
+  EXPECT_EQ(text.out.find("Part selection"), std::string::npos);
+  EXPECT_NE(Cli(With(kTransformer, {"--lang", "en", "--ratings"})).out.find("Part selection"),
+            std::string::npos);
+  const std::size_t u0 = text.out.find("Rectified voltage U0");
+  ASSERT_NE(u0, std::string::npos) << text.out;
+  EXPECT_NE(text.out.substr(u0, text.out.find('\n', u0) - u0).find("13.0"), std::string::npos)
+      << text.out;
+}
+
+TEST(AnalysisCli, RefusalsAndTheirStatuses) {
+  const struct {
+    std::vector<std::string> Args;
+    int Status;
+    const char* Message;
+  } cases[] = {
+      {{"--transformer-voltage", "12", "--capacitance", "1000", "--load-current", "1",
+        "--diode-drop", "1"},
+       kExitUsage,
+       "needs"},
+      {With(kTransformer, {"--voltage", "12"}), kExitUsage, "--voltage cannot"},
+      {With(kTransformer, {"--pdf", "analysis.pdf"}), kExitUsage, "--pdf cannot"},
+      {{"--transformer-voltage", "12", "--transformer-current", "1", "--capacitance", "1000",
+        "--load-current", "1", "--diode-drop", "1", "--transformer-short-circuit", "20"},
+       kExitUsage,
+       "two values"},
+      {{"--transformer-voltage", "12", "--transformer-current", "1", "--capacitance", "1000",
+        "--load-current", "1", "--diode-drop", "1", "--transformer-short-circuit", "20", ""},
+       kExitInputRejected,
+       "--transformer-short-circuit is not a number"},
+      {With(kTransformer, {"--transformer-voltage", "12,5"}), kExitInputRejected, "not a number"},
+      {With(kTransformer, {"--capacitance", "0"}), kExitInputRejected, "above 0"},
+      {With(kTransformer, {"--transformer-regulation", "0"}), kExitInputRejected, "regulation"},
+      {With(kTransformer, {"--transformer-leakage", "-1"}), kExitInputRejected, "leakage"},
+      {{"--transformer-no-load", "12", "--transformer-va", "10", "--transformer-r1", "1",
+        "--capacitance", "1000", "--load-current", "1", "--diode-drop", "1"},
+       kExitInputRejected,
+       "--transformer-r1 and --transformer-r2"},
+      {With(kTransformer, {"--load-current", "1000"}), kExitCalculationFailed, ""},
+  };
+  for (const auto& c : cases) {
+    const CliRun r = Cli(c.Args);
+    EXPECT_EQ(r.status, c.Status) << c.Message << ": " << r.err;
+    EXPECT_NE(r.err.find(c.Message), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+  }
+  // With --json a refusal of a figure is an error object.
+  const CliRun json = Cli(With(kTransformer, {"--json", "--capacitance", "0"}));
+  EXPECT_EQ(json.status, kExitInputRejected);
+  EXPECT_EQ(json.out.rfind("{\"error\":", 0), 0u) << json.out;
+}
+
+}  // namespace
+}  // namespace tavro::cli
+
+namespace tavro::cli {
+namespace {
+
+const std::vector<std::string> kWorstCase = {"--min-voltage-at-low-mains",
+                                             "12",
+                                             "--current",
+                                             "1",
+                                             "--ripple",
+                                             "1",
+                                             "--limbs",
+                                             "1",
+                                             "--flux",
+                                             "1.2",
+                                             "--diode-drop",
+                                             "0.7",
+                                             "--decimal-separator",
+                                             "."};
+
+// The chosen transformer analysed by hand at its low corner gives U0min and
+// Kp; a high-mains limit below its no-load voltage prints the design and
+// exits 3; the options it cannot go with are usage errors.
+TEST(WorstCaseCli, LowCornerMeetsU0minAndTheLimitIsChecked) {
+  const CliRun r = Cli(With(kWorstCase, {"--json", "--mains-tolerance", "15"}));
+  ASSERT_EQ(r.status, kExitDesigned) << r.err;
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError()) << r.out;
+  const rapidjson::Value& w = doc["worst_case"];
+  const rapidjson::Value& chosen = w["chosen"];
+  const long double u2 = chosen["U2"].GetDouble();
+  const design::Analysis low =
+      std::get<design::Analysis>(design::Analyse({u2 * 0.85L,
+                                                  chosen["Rtr"].GetDouble(),
+                                                  chosen["Ls"].GetDouble(),
+                                                  0.7L,
+                                                  chosen["Cf"].GetDouble(),
+                                                  1,
+                                                  {220 * 0.85L, 50}}));
+  EXPECT_NEAR(static_cast<double>(low.U0), 12.0, 1e-9);
+  EXPECT_NEAR(static_cast<double>(low.Kp), 1.0, 1e-9);
+  EXPECT_STREQ(w["corners"][0]["mains"].GetString(), "low");
+  EXPECT_NEAR(w["corners"][0]["U0"].GetDouble(), 12.0, 1e-9);
+  ExpectNear(w["NoLoadHighMains"], std::sqrt(2.0L) * u2 * 1.15L, "no load at high mains");
+  EXPECT_TRUE(w["HighLimitMet"].GetBool());
+
+  const struct {
+    std::vector<std::string> Args;
+    int Status;
+    const char* Message;
+  } cases[] = {
+      {With(kWorstCase, {"--max-voltage-no-load-at-high-mains", "20"}), kExitCalculationFailed,
+       "is above"},
+      {With(kWorstCase, {"--voltage", "12"}), kExitUsage, "--voltage cannot"},
+      {With(kWorstCase, {"--transformer-voltage", "12"}), kExitUsage, "cannot be used"},
+      {With(kWorstCase, {"--max-voltage-no-load-at-high-mains", "x"}), kExitInputRejected,
+       "must be a voltage"},
+      {With(kWorstCase, {"--ripple", "20"}), kExitInputRejected, ""},
+      {With(kWorstCase, {"--min-voltage-at-low-mains", "0.001"}), kExitCalculationFailed, ""},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.Args);
+    EXPECT_EQ(run.status, c.Status) << c.Message << ": " << run.err;
+    EXPECT_NE(run.err.find(c.Message), std::string::npos) << run.err;
+  }
+  // Above the limit the design is shown all the same, the limit marked.
+  const CliRun over =
+      Cli(With(kWorstCase, {"--lang", "en", "--max-voltage-no-load-at-high-mains", "20"}));
+  EXPECT_NE(over.out.find("(exceeded)"), std::string::npos) << over.out;
+}
+
+}  // namespace
+}  // namespace tavro::cli

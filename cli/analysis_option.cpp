@@ -15,7 +15,7 @@
 #include "design/readable_number.h"
 #include "design/text_template.h"
 #include "design/texts.h"
-#include "design/transformer_data.h"
+#include "design/transformer/transformer_data.h"
 #include "i18n/catalogue.h"
 
 namespace tavro::cli {

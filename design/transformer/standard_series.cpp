@@ -42,6 +42,20 @@ const Series& SeriesOf(Kind kind) {
   return kind == Kind::Toroidal ? kSeries[1] : kSeries[0];
 }
 
+long double TypicalRegulation(Kind kind, long double ratedPower) {
+  const std::span<const SeriesRating> ratings = SeriesOf(kind).Ratings;
+  if (!(ratedPower > ratings.front().Power)) return ratings.front().Regulation;
+  for (std::size_t k = 1; k < ratings.size(); ++k) {
+    const SeriesRating& hi = ratings[k];
+    if (ratedPower <= hi.Power) {
+      const SeriesRating& lo = ratings[k - 1];
+      const long double t = (ratedPower - lo.Power) / (hi.Power - lo.Power);
+      return lo.Regulation + t * (hi.Regulation - lo.Regulation);
+    }
+  }
+  return ratings.back().Regulation;
+}
+
 const char* KindName(Kind kind) {
   return kind == Kind::Toroidal ? "toroidal" : "laminated";
 }

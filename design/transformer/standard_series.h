@@ -30,6 +30,12 @@ struct Series {
 std::span<const Series> StandardSeries();
 const Series& SeriesOf(Kind kind);
 
+// The typical full-load regulation (%) of a transformer of this kind and
+// rating: the series' figures interpolated linearly in V·A, held at the
+// ends beyond them. Indicative only: the nameplate's own regulation or a
+// measured resistance is always better.
+long double TypicalRegulation(Kind kind, long double ratedPower);
+
 // "laminated", "toroidal": stable names for the command line's JSON.
 const char* KindName(Kind kind);
 

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "design/transformer_data.h"
+#include "design/transformer/transformer_data.h"
 #include "simulation/checks.h"
 #include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"

@@ -1,7 +1,6 @@
-#include "design/transformer_data.h"
+#include "design/transformer/transformer_data.h"
 
 #include <cmath>
-#include <iterator>
 
 #include "design/calculate.h"
 #include "mathem/faults.h"
@@ -16,22 +15,6 @@ bool Positive(long double v) {
 bool NonNegative(long double v) {
   return std::isfinite(v) && v >= 0.0L;
 }
-
-// Typical full-load regulation of small mains transformers, % of the rated
-// voltage, by rating (V·A): round figures of the regulation columns that
-// makers' catalogues of E-I (laminated) and toroidal mains transformers
-// print. A toroid of the same rating has the shorter turns and the lower
-// resistance. Indicative only: a measured resistance or the nameplate's own
-// regulation is always better.
-struct RegulationRow {
-  long double Power;  // V·A
-  long double Laminated;
-  long double Toroidal;
-};
-constexpr RegulationRow kRegulation[] = {
-    {5, 30, 18}, {10, 22, 15}, {20, 16, 12}, {50, 11, 9},
-    {100, 8, 7}, {200, 6, 6},  {500, 5, 4},  {1000, 4, 3},
-};
 
 // The leakage inductance the method gives the transformer it would design
 // with this EMF and this rated secondary current: the rated load (U0, I0) of
@@ -68,22 +51,6 @@ bool EstimateLeakage(const TransformerData& data, const Mains& mains, Transforme
 }
 
 }  // namespace
-
-long double TypicalRegulation(TransformerKind kind, long double ratedPower) {
-  const auto of = [kind](const RegulationRow& row) {
-    return kind == TransformerKind::Toroidal ? row.Toroidal : row.Laminated;
-  };
-  if (!(ratedPower > kRegulation[0].Power)) return of(kRegulation[0]);
-  for (std::size_t k = 1; k < std::size(kRegulation); ++k) {
-    const RegulationRow& hi = kRegulation[k];
-    if (ratedPower <= hi.Power) {
-      const RegulationRow& lo = kRegulation[k - 1];
-      const long double t = (ratedPower - lo.Power) / (hi.Power - lo.Power);
-      return of(lo) + t * (of(hi) - of(lo));
-    }
-  }
-  return of(kRegulation[std::size(kRegulation) - 1]);
-}
 
 TransformerModelling ModelTransformer(const TransformerData& data, const Mains& mains) {
   using E = TransformerEntry;

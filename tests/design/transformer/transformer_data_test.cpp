@@ -1,4 +1,4 @@
-#include "design/transformer_data.h"
+#include "design/transformer/transformer_data.h"
 
 #include <gtest/gtest.h>
 
@@ -95,9 +95,9 @@ TEST(TransformerData, ShortCircuitTestAndTypicalRegulation) {
     TransformerKind Kind;
     long double Power;
     double Percent;
-  } rows[] = {{TransformerKind::Laminated, 1, 30},    {TransformerKind::Laminated, 7.5L, 26},
-              {TransformerKind::Laminated, 750, 4.5}, {TransformerKind::Laminated, 5000, 4},
-              {TransformerKind::Toroidal, 5, 18},     {TransformerKind::Toroidal, 150, 6.5},
+  } rows[] = {{TransformerKind::Laminated, 1, 28},    {TransformerKind::Laminated, 7.5L, 24},
+              {TransformerKind::Laminated, 815, 4.25}, {TransformerKind::Laminated, 5000, 4},
+              {TransformerKind::Toroidal, 5, 16},     {TransformerKind::Toroidal, 150, 7.25},
               {TransformerKind::Toroidal, 1000, 3},   {TransformerKind::Toroidal, 1e30L, 3}};
   for (const auto& row : rows) {
     EXPECT_NEAR(static_cast<double>(TypicalRegulation(row.Kind, row.Power)), row.Percent, 1e-15)

@@ -10,11 +10,13 @@
 
 #include "design/analysis.h"
 #include "design/mains.h"
+#include "design/transformer/standard_series.h"
 
 namespace tavro::design {
 
 // The two kinds of small mains transformer; their typical regulation differs.
-enum class TransformerKind { Laminated, Toroidal };
+using TransformerKind = transformer::Kind;
+using transformer::TypicalRegulation;
 
 // A short-circuit test: the secondary shorted, the primary fed at the mains
 // frequency with the voltage that drives the current given.
@@ -89,9 +91,6 @@ using TransformerModelling = std::variant<TransformerModel, TransformerDataError
 
 TransformerModelling ModelTransformer(const TransformerData& data, const Mains& mains);
 
-// The typical regulation (%) of a transformer of this kind and rating (V·A),
-// interpolated in a small table of catalogue figures, clamped at its ends.
-long double TypicalRegulation(TransformerKind kind, long double ratedPower);
 
 // "voltage", "rating", ...: stable names for the command line's JSON.
 const char* EntryName(TransformerEntry entry);

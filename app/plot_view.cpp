@@ -44,7 +44,7 @@ void SetData(QCPGraph* graph, const QVector<QPointF>& points) {
 }  // namespace
 
 PlotView::PlotView(QWidget* parent) : QCustomPlot(parent) {
-  setMinimumSize(520, 420);
+  setMinimumSize(400, 280);  // two fit beside the main window on a 1366×768 screen
   setMouseTracking(true);
   setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
   axisRect()->setRangeDrag(Qt::Horizontal | Qt::Vertical);
@@ -85,20 +85,21 @@ PlotView::PlotView(QWidget* parent) : QCustomPlot(parent) {
   readOut_->setBrush(QColor(255, 255, 255, 235));
   readOut_->setVisible(false);
 
-  connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& r) {
-    if (!fixedX_) return;
-    // Whole multiples of the fixed step, unless zoomed in past three of them.
-    const auto* fixed = dynamic_cast<QCPAxisTickerFixed*>(xAxis->ticker().data());
-    const bool wide = r.size() > 3 * fixedStep_;
-    if (wide && !fixed) {
-      QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
-      ticker->setTickStep(fixedStep_);
-      ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
-      xAxis->setTicker(ticker);
-    } else if (!wide && fixed) {
-      xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
-    }
-  });
+  connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+          [this](const QCPRange& r) {
+            if (!fixedX_) return;
+            // Whole multiples of the fixed step, unless zoomed in past three of them.
+            const auto* fixed = dynamic_cast<QCPAxisTickerFixed*>(xAxis->ticker().data());
+            const bool wide = r.size() > 3 * fixedStep_;
+            if (wide && !fixed) {
+              QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
+              ticker->setTickStep(fixedStep_);
+              ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+              xAxis->setTicker(ticker);
+            } else if (!wide && fixed) {
+              xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+            }
+          });
 }
 
 QCPGraph* PlotView::AddGraph(const QString& name) {
@@ -114,7 +115,9 @@ void PlotView::SetTitle(const QString& name, const QString& design) {
   replot(rpQueuedReplot);
 }
 
-QString PlotView::Title() const { return name_ + "\n" + design_; }
+QString PlotView::Title() const {
+  return name_ + "\n" + design_;
+}
 
 void PlotView::SetAxes(const QString& xTitle, const Quantity& x, const QString& yTitle,
                        const Quantity& y) {
@@ -154,9 +157,9 @@ void PlotView::SetMarkers(const QVector<Marker>& markers) {
   for (const Marker& m : markers) {
     QCPGraph* g = AddGraph(m.Label);
     g->setLineStyle(QCPGraph::lsNone);
-    g->setScatterStyle(m.Filled ? QCPScatterStyle(QCPScatterStyle::ssDisc, m.Colour, 9)
-                                : QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(m.Colour, 2),
-                                                  Qt::NoBrush, 15));
+    g->setScatterStyle(
+        m.Filled ? QCPScatterStyle(QCPScatterStyle::ssDisc, m.Colour, 9)
+                 : QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(m.Colour, 2), Qt::NoBrush, 15));
     SetData(g, {m.At});
     markerGraphs_ << g;
   }
@@ -334,7 +337,9 @@ void PlotView::HideReadOut() {
   replot(QCustomPlot::rpQueuedReplot);
 }
 
-QString PlotView::ReadOut() const { return readOut_->visible() ? readOut_->text() : QString(); }
+QString PlotView::ReadOut() const {
+  return readOut_->visible() ? readOut_->text() : QString();
+}
 
 void PlotView::mouseMoveEvent(QMouseEvent* event) {
   QCustomPlot::mouseMoveEvent(event);

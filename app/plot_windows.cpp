@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -73,7 +74,9 @@ std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) 
 
 }  // namespace
 
-PlotDialogs StandardPlotDialogs() { return {AskFile, AskPngSize}; }
+PlotDialogs StandardPlotDialogs() {
+  return {AskFile, AskPngSize};
+}
 
 PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* parent)
     : QWidget(parent, Qt::Window), context_(context), name_(title), plot_(new PlotView(this)) {
@@ -81,22 +84,55 @@ PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* par
     setWindowTitle(T(context_, name_));
     ShowTitle();
   });
-  auto* buttons = new QHBoxLayout;
+  buttons_ = new QGridLayout;
+  buttons_->setColumnStretch(1, 1);
+  saves_ = new QWidget(this);
+  auto* saves = new QHBoxLayout(saves_);
+  saves->setContentsMargins(0, 0, 0, 0);
   const auto button = [&](std::string_view text, const char* name, auto action) {
     auto* b = new QPushButton(this);
     Follow(*this, b, [b, text] { b->setText(T(text)); });
     b->setObjectName(name);
     connect(b, &QPushButton::clicked, this, action);
-    buttons->addWidget(b);
+    if (buttonList_.empty()) {
+      buttons_->addWidget(b, 0, 0);
+    } else {
+      saves->addWidget(b);
+    }
+    buttonList_.push_back(b);
   };
   button(texts::kResetView, "ResetView", [this] { plot_->ResetView(); });
-  buttons->addStretch();
   button(texts::kSavePng, "SavePng", [this] { Save(Format::Png); });
   button(texts::kSaveSvg, "SaveSvg", [this] { Save(Format::Svg); });
   button(texts::kSavePdf, "SavePdf", [this] { Save(Format::Pdf); });
+  ArrangeButtons(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(plot_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons_);
+  // Narrow enough for two beside the main window on a 1366×768 screen: its
+  // least size is that with the buttons in two rows.
+  setMinimumSize(layout->minimumSize());
+}
+
+void PlotWindow::ArrangeButtons(bool oneRow) {
+  if (oneRow == oneRow_) return;
+  oneRow_ = oneRow;
+  // "Исходный масштаб" on the left, the saves on the right: in one row, or
+  // the saves in a row of their own.
+  buttons_->removeWidget(saves_);
+  if (oneRow) {
+    buttons_->addWidget(saves_, 0, 2);
+  } else {
+    buttons_->addWidget(saves_, 1, 0, 1, 3, Qt::AlignRight);
+  }
+}
+
+void PlotWindow::resizeEvent(QResizeEvent* event) {
+  const QMargins m = layout()->contentsMargins();
+  const int oneRow = m.left() + m.right() + buttonList_[0]->sizeHint().width() +
+                     buttons_->horizontalSpacing() + saves_->sizeHint().width();
+  ArrangeButtons(width() >= oneRow + 16);
+  QWidget::resizeEvent(event);
 }
 
 void PlotWindow::SetDesign(const design::InputTexts& inputs) {

@@ -4,10 +4,13 @@
 // (at a chosen size and scale), SVG or PDF.
 #pragma once
 
+#include <QGridLayout>
 #include <QLocale>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/plot_view.h"
 #include "design/calculate.h"
@@ -44,6 +47,7 @@ class PlotWindow : public QWidget {
   void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
  protected:
+  void resizeEvent(QResizeEvent* event) override;
   // The title: the plot's name over the design's six inputs as typed.
   void SetDesign(const design::InputTexts& inputs);
 
@@ -52,10 +56,17 @@ class PlotWindow : public QWidget {
   void Save(Format format);
   void ShowTitle();
 
+  // The buttons in one row when the window is wide enough, else in two.
+  void ArrangeButtons(bool oneRow);
+
   const char* context_;
   std::string_view name_;
   std::optional<design::InputTexts> inputs_;
   PlotView* plot_;
+  QGridLayout* buttons_;
+  QWidget* saves_;  // the three save buttons
+  std::vector<QPushButton*> buttonList_;
+  bool oneRow_ = true;
   PlotDialogs dialogs_ = StandardPlotDialogs();
 };
 

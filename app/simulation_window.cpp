@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "app/app_texts.h"
 #include "app/interface_language.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "design/calculate.h"
 #include "design/design_file.h"
 #include "files/whole_file.h"
@@ -44,7 +46,7 @@ QCustomPlot* NewPlot(QWidget& window, std::string_view yLabel) {
     plot->yAxis->setLabel(T(yLabel));
     plot->replot();
   });
-  plot->setMinimumSize(560, 260);
+  plot->setMinimumSize(320, 200);
   return plot;
 }
 
@@ -148,7 +150,7 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   table_->setWordWrap(true);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setMinimumSize(640, 300);
+  table_->setMinimumSize(320, 200);
 
   tabs_ = new QTabWidget;
   vout_ = NewPlot(*this, texts::kVoltageAxis);
@@ -171,13 +173,21 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
     status_->setText(statusText_ ? statusText_() : QString());
   });
 
-  auto* layout = new QVBoxLayout(this);
+  // The table and the plots share the width as the user drags; on a small
+  // screen the window scrolls rather than reaching off it.
+  auto* layout = new QVBoxLayout(ScrolledContent(*this));
   layout->addWidget(settings);
   layout->addLayout(buttons);
-  auto* body = new QHBoxLayout;
-  body->addWidget(table_, 5);
-  body->addWidget(tabs_, 4);
-  layout->addLayout(body, 1);
+  auto* body = new QSplitter(Qt::Horizontal);
+  body->setObjectName("SimulationSplitter");
+  body->setChildrenCollapsible(false);
+  body->addWidget(table_);
+  body->addWidget(tabs_);
+  body->setStretchFactor(0, 5);
+  body->setStretchFactor(1, 4);
+  layout->addWidget(body, 1);
+  setMinimumSize(480, 360);
+  resize(1232, 560);
 
   limit_.setSingleShot(true);
   connect(&limit_, &QTimer::timeout, this,

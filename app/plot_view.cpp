@@ -248,7 +248,7 @@ void PlotView::FitTo(int width) {
     }
     if (best >= 0) design = design.left(best + 1) + "\n" + design.mid(best + 1).trimmed();
   }
-  title_->setText(name_ + "\n" + design);
+  title_->setText(design.isEmpty() ? name_ : name_ + "\n" + design);
 }
 
 void PlotView::resizeEvent(QResizeEvent* event) {

@@ -78,14 +78,10 @@ PlotDialogs StandardPlotDialogs() {
   return {AskFile, AskPngSize};
 }
 
-PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* parent)
-    : QWidget(parent, Qt::Window), context_(context), name_(title), plot_(new PlotView(this)) {
-  Follow(*this, this, [this] {
-    setWindowTitle(T(context_, name_));
-    ShowTitle();
-  });
-  buttons_ = new QGridLayout;
-  buttons_->setColumnStretch(1, 1);
+PlotButtons::PlotButtons(std::function<PlotView*()> current, QWidget* parent)
+    : QWidget(parent), current_(std::move(current)), grid_(new QGridLayout(this)) {
+  grid_->setContentsMargins(0, 0, 0, 0);
+  grid_->setColumnStretch(1, 1);
   saves_ = new QWidget(this);
   auto* saves = new QHBoxLayout(saves_);
   saves->setContentsMargins(0, 0, 0, 0);
@@ -94,45 +90,73 @@ PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* par
     Follow(*this, b, [b, text] { b->setText(T(text)); });
     b->setObjectName(name);
     connect(b, &QPushButton::clicked, this, action);
-    if (buttonList_.empty()) {
-      buttons_->addWidget(b, 0, 0);
-    } else {
-      saves->addWidget(b);
-    }
-    buttonList_.push_back(b);
+    return b;
   };
-  button(texts::kResetView, "ResetView", [this] { plot_->ResetView(); });
-  button(texts::kSavePng, "SavePng", [this] { Save(Format::Png); });
-  button(texts::kSaveSvg, "SaveSvg", [this] { Save(Format::Svg); });
-  button(texts::kSavePdf, "SavePdf", [this] { Save(Format::Pdf); });
-  ArrangeButtons(false);
+  reset_ = button(texts::kResetView, "ResetView", [this] {
+    if (PlotView* plot = current_()) plot->ResetView();
+  });
+  grid_->addWidget(reset_, 0, 0);
+  saves->addWidget(button(texts::kSavePng, "SavePng", [this] { Save(Format::Png); }));
+  saves->addWidget(button(texts::kSaveSvg, "SaveSvg", [this] { Save(Format::Svg); }));
+  saves->addWidget(button(texts::kSavePdf, "SavePdf", [this] { Save(Format::Pdf); }));
+  Arrange(false);
+}
+
+QSize PlotButtons::minimumSizeHint() const {
+  return {std::max(reset_->sizeHint().width(), saves_->sizeHint().width()),
+          grid_->minimumSize().height()};
+}
+
+void PlotButtons::Arrange(bool oneRow) {
+  if (oneRow == oneRow_) return;
+  oneRow_ = oneRow;
+  grid_->removeWidget(saves_);
+  if (oneRow) {
+    grid_->addWidget(saves_, 0, 2);
+  } else {
+    grid_->addWidget(saves_, 1, 0, 1, 3, Qt::AlignRight);
+  }
+  updateGeometry();
+}
+
+void PlotButtons::resizeEvent(QResizeEvent* event) {
+  Arrange(width() >= reset_->sizeHint().width() + grid_->horizontalSpacing() +
+                         saves_->sizeHint().width() + 16);
+  QWidget::resizeEvent(event);
+}
+
+void PlotButtons::Save(Format format) {
+  PlotView* plot = current_();
+  if (plot == nullptr) return;
+  static constexpr const char* kFilter[] = {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"};
+  static constexpr const char* kSuffix[] = {"png", "svg", "pdf"};
+  const int f = static_cast<int>(format);
+  std::optional<PngExport> png;
+  if (format == Format::Png) {
+    png = dialogs_.ChoosePng(window(), {plot->size(), 1.0});
+    if (!png) return;
+  }
+  const QString path = dialogs_.ChooseFile(window(), kFilter[f], kSuffix[f]);
+  if (path.isEmpty()) return;
+  const bool saved = format == Format::Png   ? plot->ExportPng(path, png->Size, png->Scale)
+                     : format == Format::Svg ? plot->ExportSvg(path, plot->size())
+                                             : plot->ExportPdf(path, plot->size());
+  if (!saved) RunCentred(*BuildErrorBox(window(), T(texts::kPlotNotSaved) + " " + path));
+}
+
+PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), name_(title), plot_(new PlotView(this)) {
+  Follow(*this, this, [this] {
+    setWindowTitle(T(context_, name_));
+    ShowTitle();
+  });
+  buttons_ = new PlotButtons([this] { return plot_; }, this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(plot_, 1);
-  layout->addLayout(buttons_);
+  layout->addWidget(buttons_);
   // Narrow enough for two beside the main window on a 1366×768 screen: its
   // least size is that with the buttons in two rows.
   setMinimumSize(layout->minimumSize());
-}
-
-void PlotWindow::ArrangeButtons(bool oneRow) {
-  if (oneRow == oneRow_) return;
-  oneRow_ = oneRow;
-  // "Исходный масштаб" on the left, the saves on the right: in one row, or
-  // the saves in a row of their own.
-  buttons_->removeWidget(saves_);
-  if (oneRow) {
-    buttons_->addWidget(saves_, 0, 2);
-  } else {
-    buttons_->addWidget(saves_, 1, 0, 1, 3, Qt::AlignRight);
-  }
-}
-
-void PlotWindow::resizeEvent(QResizeEvent* event) {
-  const QMargins m = layout()->contentsMargins();
-  const int oneRow = m.left() + m.right() + buttonList_[0]->sizeHint().width() +
-                     buttons_->horizontalSpacing() + saves_->sizeHint().width();
-  ArrangeButtons(width() >= oneRow + 16);
-  QWidget::resizeEvent(event);
 }
 
 void PlotWindow::SetDesign(const design::InputTexts& inputs) {
@@ -147,23 +171,6 @@ void PlotWindow::ShowTitle() {
   plot_->SetTitle(T(context_, name_), T(texts::kDesignLine)
                                           .arg(typed(in.U0), typed(in.I0), typed(in.Kp),
                                                typed(in.Limbs), typed(in.Bm), typed(in.Ud)));
-}
-
-void PlotWindow::Save(Format format) {
-  static constexpr const char* kFilter[] = {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"};
-  static constexpr const char* kSuffix[] = {"png", "svg", "pdf"};
-  const int f = static_cast<int>(format);
-  std::optional<PngExport> png;
-  if (format == Format::Png) {
-    png = dialogs_.ChoosePng(this, {plot_->size(), 1.0});
-    if (!png) return;
-  }
-  const QString path = dialogs_.ChooseFile(this, kFilter[f], kSuffix[f]);
-  if (path.isEmpty()) return;
-  const bool saved = format == Format::Png   ? plot_->ExportPng(path, png->Size, png->Scale)
-                     : format == Format::Svg ? plot_->ExportSvg(path, plot_->size())
-                                             : plot_->ExportPdf(path, plot_->size());
-  if (!saved) RunCentred(*BuildErrorBox(this, T(texts::kPlotNotSaved) + " " + path));
 }
 
 LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)

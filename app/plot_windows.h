@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "app/plot_view.h"
 #include "design/calculate.h"
@@ -35,6 +34,34 @@ struct PlotDialogs {
 
 PlotDialogs StandardPlotDialogs();
 
+// The buttons under a plot: "Исходный масштаб" on the left, the saves as
+// PNG, SVG and PDF on the right, for the plot `current` gives. In one row
+// when wide enough, else the saves in a row of their own.
+class PlotButtons : public QWidget {
+  Q_OBJECT
+
+ public:
+  PlotButtons(std::function<PlotView*()> current, QWidget* parent);
+  void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  // As narrow as the two rows allow.
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  enum class Format { Png, Svg, Pdf };
+  void Save(Format format);
+  void Arrange(bool oneRow);
+
+  std::function<PlotView*()> current_;
+  PlotDialogs dialogs_ = StandardPlotDialogs();
+  QGridLayout* grid_;
+  QPushButton* reset_;
+  QWidget* saves_;
+  bool oneRow_ = true;
+};
+
 // A window holding one plot, its reset button and its save buttons.
 class PlotWindow : public QWidget {
   Q_OBJECT
@@ -44,30 +71,20 @@ class PlotWindow : public QWidget {
   // or the calculation's), shown in the language in use.
   PlotWindow(const char* context, std::string_view title, QWidget* parent);
   PlotView& Plot() { return *plot_; }
-  void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  void SetDialogs(PlotDialogs dialogs) { buttons_->SetDialogs(std::move(dialogs)); }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   // The title: the plot's name over the design's six inputs as typed.
   void SetDesign(const design::InputTexts& inputs);
 
  private:
-  enum class Format { Png, Svg, Pdf };
-  void Save(Format format);
   void ShowTitle();
-
-  // The buttons in one row when the window is wide enough, else in two.
-  void ArrangeButtons(bool oneRow);
 
   const char* context_;
   std::string_view name_;
   std::optional<design::InputTexts> inputs_;
   PlotView* plot_;
-  QGridLayout* buttons_;
-  QWidget* saves_;  // the three save buttons
-  std::vector<QPushButton*> buttonList_;
-  bool oneRow_ = true;
-  PlotDialogs dialogs_ = StandardPlotDialogs();
+  PlotButtons* buttons_;
 };
 
 class LoadCharacteristicWindow : public PlotWindow {

@@ -218,6 +218,10 @@ TEST(WindowPlacement, BesideTheMainWindowWhereverThereIsRoom) {
             QRect(516, 0, 508, 598));
   p = PlaceBeside({0, 0, 900, 720}, {0, 0, 1366, 768}, {742, 598}, {422, 358}, 1, 2);
   EXPECT_EQ(p.Window, QRect(908, 388, 458, 380));
+  // Room on the right, but more once the main window moves to the edge.
+  p = PlaceBeside({510, 180, 900, 720}, {0, 0, 1920, 1080}, {742, 598}, {422, 358}, 1, 2);
+  EXPECT_EQ(p.MainTopLeft, QPoint(0, 180));
+  EXPECT_EQ(p.Window, QRect(908, 544, 742, 536));
 }
 
 }  // namespace

@@ -223,20 +223,34 @@ void PlotView::SetNumberLocale(const QLocale& locale) {
 }
 
 // The legend lists the curve, the points, each marker, then the notes, in two
-// columns when they fit side by side. The design's line of the title breaks
+// columns when they fit side by side; a curve without a name (the plot's
+// title names it) stays out. The design's line of the title breaks
 // in two at the comma nearest its middle when it is wider than the plot.
 void PlotView::FitTo(int width) {
   legend->clearItems();
   QVector<QCPGraph*> shown{curveGraph_};
   if (!points_.isEmpty()) shown << pointsGraph_;
   shown << lineGraphs_ << markerGraphs_ << noteGraphs_;
-  for (QCPGraph* g : shown) g->addToLegend();
+  for (QCPGraph* g : shown) {
+    if (!g->name().isEmpty()) g->addToLegend();
+  }
   int widest = 0;
   for (int n = 0; n < legend->itemCount(); ++n) {
     widest = std::max(widest, legend->item(n)->minimumOuterSizeHint().width());
   }
   legend->setWrap(2 * widest + 40 < width ? 2 : 1);
   legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+  // An empty legend leaves the layout: it would hold the plot to its width.
+  const bool listed = legend->itemCount() > 0;
+  if (listed != (legend->layout() == plotLayout())) {
+    if (listed) {
+      plotLayout()->addElement(2, 0, legend);
+    } else {
+      plotLayout()->take(legend);
+      plotLayout()->simplify();
+    }
+  }
+  legend->setVisible(listed);
 
   QString design = design_;
   if (QFontMetrics(title_->font()).horizontalAdvance(design) + 20 > width) {

@@ -176,6 +176,7 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   body->addWidget(plotSide);
   body->setStretchFactor(0, 5);
   body->setStretchFactor(1, 4);
+  body->setSizes({500, 400});  // shares, scaled to the width
   layout->addWidget(body, 1);
   setMinimumSize(480, 360);
   resize(1232, 560);

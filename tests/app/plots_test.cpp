@@ -181,6 +181,18 @@ TEST(PlotView, ReadOutGivesTheCurveUnderTheCursorInTheLocale) {
   EXPECT_TRUE(plot.ReadOut().isEmpty());
 }
 
+TEST(PlotView, ACurveWithoutANameStaysOutOfTheLegendAndThePlotKeepsItsWidth) {
+  PlotView plot;
+  plot.resize(720, 520);
+  plot.show();
+  for (const QString& name : {QString(), QString("U(I)"), QString()}) {
+    plot.SetCurve({{0, 10}, {1, 20}}, name);
+    plot.replot();
+    EXPECT_EQ(plot.legend->itemCount(), name.isEmpty() ? 0 : 1);
+    EXPECT_GT(plot.axisRect()->width(), 600) << name.toStdString();
+  }
+}
+
 TEST(WindowPlacement, BesideTheMainWindowWhereverThereIsRoom) {
   const QRect main(512, 100, 900, 720);
   const QSize wanted(740, 600), least(540, 480);

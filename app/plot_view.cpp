@@ -245,6 +245,7 @@ void PlotView::FitTo(int width) {
   if (listed != (legend->layout() == plotLayout())) {
     if (listed) {
       plotLayout()->addElement(2, 0, legend);
+      plotLayout()->setRowStretchFactors({0.001, 1, 0.001});
     } else {
       plotLayout()->take(legend);
       plotLayout()->simplify();

@@ -1,9 +1,7 @@
 #include "app/selection_window.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string_view>
@@ -104,11 +102,10 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
     choices_.Diode.clear();  // a stored name the library no longer holds
   }
 
-  // The choices as label and field pairs in a grid: the buyer's four, the
-  // capacitor's, then the heat's and the switch-on's; four pairs a row, two
-  // on a narrow screen.
-  const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-  const int perRow = screen != nullptr && screen->availableGeometry().width() < 1280 ? 2 : 4;
+  // The choices as label and field pairs in a grid, two pairs a row (narrow
+  // enough for the window beside the main one): the buyer's four, the
+  // capacitor's, then the heat's and the switch-on's.
+  constexpr int perRow = 2;
   auto* settings = new QGridLayout;
   settings->setHorizontalSpacing(8);
   int pair = 0;

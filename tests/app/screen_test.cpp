@@ -123,6 +123,12 @@ class Screen : public test::FormTest {
     for (const std::string& lost : Unreachable(window)) {
       ADD_FAILURE() << what << ": cannot reach " << lost;
     }
+    // A sideways scroll bar only where the screen is too narrow for the window.
+    for (QScrollArea* scroll : window->findChildren<QScrollArea*>()) {
+      if (scroll->horizontalScrollBar()->isVisible()) {
+        EXPECT_GE(window->frameGeometry().width(), Available().width() - 1) << what;
+      }
+    }
   }
 };
 

@@ -1,5 +1,6 @@
 // GUI tests run offscreen, inside one QApplication, on a screen large enough
-// for the whole window (or of the size TAVRO_TEST_SCREEN names, "1024x600"),
+// for the whole window (or of the size TAVRO_TEST_SCREEN names, "1024x600",
+// with the interface's scale after it: "1920x1080x1.5"),
 // with settings kept in a scratch folder.
 #include <gtest/gtest.h>
 
@@ -15,7 +16,9 @@ int main(int argc, char** argv) {
     const QString config = scratch.filePath("screen.json");
     QFile file(config);
     const QList<QByteArray> asked = qgetenv("TAVRO_TEST_SCREEN").split('x');
-    const bool sized = asked.size() == 2 && asked[0].toInt() > 0 && asked[1].toInt() > 0;
+    const bool sized = asked.size() >= 2 && asked[0].toInt() > 0 && asked[1].toInt() > 0;
+    // A third part scales the interface: "1920x1080x1.5".
+    if (asked.size() == 3 && asked[2].toDouble() > 0) qputenv("QT_SCALE_FACTOR", asked[2]);
     if (file.open(QIODevice::WriteOnly)) {
       file.write(QStringLiteral(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": %1,
                      "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")

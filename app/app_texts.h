@@ -389,13 +389,6 @@ inline constexpr std::string_view kVoutPlot = TAVRO_TRANSLATABLE("app", "Вых�
 inline constexpr std::string_view kDiodePlot = TAVRO_TRANSLATABLE("app", "Ток вентиля VD1");
 inline constexpr std::string_view kCapacitorPlot = TAVRO_TRANSLATABLE("app", "Ток конденсатора");
 inline constexpr std::string_view kSurgePlot = TAVRO_TRANSLATABLE("app", "Включение");
-inline constexpr std::string_view kTimeAxis = TAVRO_TRANSLATABLE("app", "Время, мс");
-inline constexpr std::string_view kVoltageAxis = TAVRO_TRANSLATABLE("app", "Напряжение, В");
-inline constexpr std::string_view kCurrentAxis = TAVRO_TRANSLATABLE("app", "Ток, А");
-inline constexpr std::string_view kSurgeNominalLegend =
-    TAVRO_TRANSLATABLE("app", "Номинальное напряжение сети, %1 В");
-inline constexpr std::string_view kSurgeHighLegend =
-    TAVRO_TRANSLATABLE("app", "Повышенное напряжение сети, %1 В");
 inline constexpr std::string_view kPeriodsNote =
     TAVRO_TRANSLATABLE("app", "Установившийся режим: %1 периодов");
 

@@ -44,6 +44,7 @@ HelpWindow::HelpWindow(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
+  setMinimumSize(480, 360);
   resize(760, 640);
 }
 

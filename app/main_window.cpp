@@ -266,9 +266,7 @@ void TForm1::CopyResults() {
 void TForm1::ShowHelp() {
   if (!help_) {
     help_ = new HelpWindow(this);
-    QRect place = help_->frameGeometry();
-    place.moveCenter(frameGeometry().center());
-    help_->move(place.topLeft());
+    PlaceBesideMe(*help_);
   }
   help_->show();
   help_->raise();
@@ -371,15 +369,22 @@ void TForm1::ShowDesignIn(DiodeCurrentWindow& window) {
   window.Banner().SetStale(stale_->Stale());
 }
 
-void TForm1::PlaceBesideMe(QWidget& window, int index) {
+void TForm1::PlaceBesideMe(QWidget& window, int index, int count) {
   const QMargins frame(
       geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
   const QSize margins(frame.left() + frame.right(), frame.top() + frame.bottom());
+  // The least size it was given, else the one its content needs.
+  const QSize least =
+      window.minimumSize().isEmpty() ? window.minimumSizeHint() : window.minimumSize();
+  const QRect screenArea = screen()->availableGeometry();
+  // The size it was given, else the one its content prefers.
+  const QSize wanted = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
   const Placement p =
-      PlaceBeside(frameGeometry(), screen()->availableGeometry(), window.sizeHint() + margins,
-                  window.minimumSizeHint() + margins, index);
+      PlaceBeside(frameGeometry(), screenArea, wanted + margins, least + margins, index, count);
   if (p.MainTopLeft != frameGeometry().topLeft()) move(p.MainTopLeft);
+  // Never larger than the screen holds, whatever its least size.
+  window.setMinimumSize(window.minimumSize().boundedTo(screenArea.size() - margins));
   window.resize(p.Window.size() - margins);
   window.move(p.Window.topLeft());
 }
@@ -390,7 +395,7 @@ void TForm1::OpenPlot(QPointer<Window>& window, int index) {
     if (!procedure_.State().Calculated) return;
     if (!window) {
       window = new Window(this);
-      PlaceBesideMe(*window, index);
+      PlaceBesideMe(*window, index, 2);
     }
     ShowDesignIn(*window);
     window->show();
@@ -415,6 +420,7 @@ void TForm1::OpenSimulation() {
       simulation_->ApplySettings(simulationSettings_);
       // A design file keeps the settings as the window shows them.
       connect(simulation_, &SimulationWindow::SettingsEdited, files_, &DesignFiles::Check);
+      PlaceBesideMe(*simulation_);
       simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
       simulation_->Banner().Show(ShownDesign(), stale_->Stale());
       // The parts are rated again on the simulated currents.
@@ -620,6 +626,7 @@ void TForm1::SelectionClick() {
     if (!procedure_.State().Calculated) return;
     if (!selection_) {
       selection_ = new SelectionWindow(settings_.Parts, procedure_.DecimalSeparator(), this);
+      PlaceBesideMe(*selection_);
       connect(selection_, &SelectionWindow::ChoicesChanged, this,
               [this](const design::ratings::PartChoices& choices) {
                 if (choices.Diode != settings_.Parts.Diode) FollowPartsDiode(choices.Diode);

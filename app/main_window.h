@@ -5,8 +5,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QToolBar>
 #include <QPointer>
+#include <QToolBar>
 
 #include "app/app_settings.h"
 #include "app/design_files.h"
@@ -132,7 +132,9 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // a new window opens beside this one, the `index`th of the plots.
   template <typename Window>
   void OpenPlot(QPointer<Window>& window, int index);
-  void PlaceBesideMe(QWidget& window, int index);
+  // Places a new secondary window where it covers least of this one and
+  // fits the screen: the `index`th of `count` sharing the room.
+  void PlaceBesideMe(QWidget& window, int index = 0, int count = 1);
   void ShowDesignIn(LoadCharacteristicWindow& window);
   void ShowDesignIn(DiodeCurrentWindow& window);
   void ShowDesignIn(SelectionWindow& window);

@@ -10,6 +10,7 @@
 
 #include "app/app_texts.h"
 #include "app/interface_language.h"
+#include "app/messages.h"
 #include "app/plot_windows.h"
 #include "app/qt_text.h"
 #include "design/ratings/ratings_texts.h"
@@ -147,6 +148,7 @@ MainsDialogRunner ModalMainsDialog(char decimalSeparator) {
       [decimalSeparator](QWidget* parent,
                          const r::SupplyConditions& current) -> std::optional<r::SupplyConditions> {
         MainsDialog dialog(current, decimalSeparator, parent);
+        ShowCentred(dialog);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         return dialog.Chosen();
       };

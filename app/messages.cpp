@@ -31,14 +31,20 @@ std::unique_ptr<QMessageBox> BuildErrorBox(QWidget* owner, const QString& text) 
   return Build(owner, text, QMessageBox::Critical);
 }
 
+void ShowCentred(QWidget& dialog) {
+  dialog.show();
+  QScreen* screen = dialog.screen() != nullptr ? dialog.screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QSize decoration = dialog.frameGeometry().size() - dialog.size();
+  dialog.resize(dialog.size().boundedTo(area.size() - decoration));
+  QRect place = dialog.frameGeometry();
+  place.moveCenter(area.center());
+  dialog.move(place.topLeft());
+}
+
 void RunCentred(QMessageBox& box) {
-  box.show();
-  QScreen* screen = box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    QRect frame = box.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    box.move(frame.topLeft());
-  }
+  ShowCentred(box);
   box.exec();
 }
 

@@ -16,6 +16,9 @@ using MessageSink = std::function<void(const QString& text)>;
 std::unique_ptr<QMessageBox> BuildMessageBox(QWidget* owner, const QString& text);
 std::unique_ptr<QMessageBox> BuildErrorBox(QWidget* owner, const QString& text);
 
+// Shows a dialog centred on its screen's work area, no larger than that.
+void ShowCentred(QWidget& dialog);
+
 // Centres the box on the owner's screen and waits until it is closed.
 void RunCentred(QMessageBox& box);
 

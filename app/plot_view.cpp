@@ -44,7 +44,7 @@ void SetData(QCPGraph* graph, const QVector<QPointF>& points) {
 }  // namespace
 
 PlotView::PlotView(QWidget* parent) : QCustomPlot(parent) {
-  setMinimumSize(520, 420);
+  setMinimumSize(400, 280);  // two fit beside the main window on a 1366×768 screen
   setMouseTracking(true);
   setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
   axisRect()->setRangeDrag(Qt::Horizontal | Qt::Vertical);
@@ -85,20 +85,21 @@ PlotView::PlotView(QWidget* parent) : QCustomPlot(parent) {
   readOut_->setBrush(QColor(255, 255, 255, 235));
   readOut_->setVisible(false);
 
-  connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, [this](const QCPRange& r) {
-    if (!fixedX_) return;
-    // Whole multiples of the fixed step, unless zoomed in past three of them.
-    const auto* fixed = dynamic_cast<QCPAxisTickerFixed*>(xAxis->ticker().data());
-    const bool wide = r.size() > 3 * fixedStep_;
-    if (wide && !fixed) {
-      QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
-      ticker->setTickStep(fixedStep_);
-      ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
-      xAxis->setTicker(ticker);
-    } else if (!wide && fixed) {
-      xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
-    }
-  });
+  connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+          [this](const QCPRange& r) {
+            if (!fixedX_) return;
+            // Whole multiples of the fixed step, unless zoomed in past three of them.
+            const auto* fixed = dynamic_cast<QCPAxisTickerFixed*>(xAxis->ticker().data());
+            const bool wide = r.size() > 3 * fixedStep_;
+            if (wide && !fixed) {
+              QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
+              ticker->setTickStep(fixedStep_);
+              ticker->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+              xAxis->setTicker(ticker);
+            } else if (!wide && fixed) {
+              xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+            }
+          });
 }
 
 QCPGraph* PlotView::AddGraph(const QString& name) {
@@ -114,7 +115,9 @@ void PlotView::SetTitle(const QString& name, const QString& design) {
   replot(rpQueuedReplot);
 }
 
-QString PlotView::Title() const { return name_ + "\n" + design_; }
+QString PlotView::Title() const {
+  return name_ + "\n" + design_;
+}
 
 void PlotView::SetAxes(const QString& xTitle, const Quantity& x, const QString& yTitle,
                        const Quantity& y) {
@@ -154,9 +157,9 @@ void PlotView::SetMarkers(const QVector<Marker>& markers) {
   for (const Marker& m : markers) {
     QCPGraph* g = AddGraph(m.Label);
     g->setLineStyle(QCPGraph::lsNone);
-    g->setScatterStyle(m.Filled ? QCPScatterStyle(QCPScatterStyle::ssDisc, m.Colour, 9)
-                                : QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(m.Colour, 2),
-                                                  Qt::NoBrush, 15));
+    g->setScatterStyle(
+        m.Filled ? QCPScatterStyle(QCPScatterStyle::ssDisc, m.Colour, 9)
+                 : QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(m.Colour, 2), Qt::NoBrush, 15));
     SetData(g, {m.At});
     markerGraphs_ << g;
   }
@@ -220,20 +223,35 @@ void PlotView::SetNumberLocale(const QLocale& locale) {
 }
 
 // The legend lists the curve, the points, each marker, then the notes, in two
-// columns when they fit side by side. The design's line of the title breaks
+// columns when they fit side by side; a curve without a name (the plot's
+// title names it) stays out. The design's line of the title breaks
 // in two at the comma nearest its middle when it is wider than the plot.
 void PlotView::FitTo(int width) {
   legend->clearItems();
   QVector<QCPGraph*> shown{curveGraph_};
   if (!points_.isEmpty()) shown << pointsGraph_;
   shown << lineGraphs_ << markerGraphs_ << noteGraphs_;
-  for (QCPGraph* g : shown) g->addToLegend();
+  for (QCPGraph* g : shown) {
+    if (!g->name().isEmpty()) g->addToLegend();
+  }
   int widest = 0;
   for (int n = 0; n < legend->itemCount(); ++n) {
     widest = std::max(widest, legend->item(n)->minimumOuterSizeHint().width());
   }
   legend->setWrap(2 * widest + 40 < width ? 2 : 1);
   legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+  // An empty legend leaves the layout: it would hold the plot to its width.
+  const bool listed = legend->itemCount() > 0;
+  if (listed != (legend->layout() == plotLayout())) {
+    if (listed) {
+      plotLayout()->addElement(2, 0, legend);
+      plotLayout()->setRowStretchFactors({0.001, 1, 0.001});
+    } else {
+      plotLayout()->take(legend);
+      plotLayout()->simplify();
+    }
+  }
+  legend->setVisible(listed);
 
   QString design = design_;
   if (QFontMetrics(title_->font()).horizontalAdvance(design) + 20 > width) {
@@ -245,7 +263,7 @@ void PlotView::FitTo(int width) {
     }
     if (best >= 0) design = design.left(best + 1) + "\n" + design.mid(best + 1).trimmed();
   }
-  title_->setText(name_ + "\n" + design);
+  title_->setText(design.isEmpty() ? name_ : name_ + "\n" + design);
 }
 
 void PlotView::resizeEvent(QResizeEvent* event) {
@@ -334,7 +352,9 @@ void PlotView::HideReadOut() {
   replot(QCustomPlot::rpQueuedReplot);
 }
 
-QString PlotView::ReadOut() const { return readOut_->visible() ? readOut_->text() : QString(); }
+QString PlotView::ReadOut() const {
+  return readOut_->visible() ? readOut_->text() : QString();
+}
 
 void PlotView::mouseMoveEvent(QMouseEvent* event) {
   QCustomPlot::mouseMoveEvent(event);

@@ -7,6 +7,7 @@
 // The plot exports itself as PNG at any size and scale, and as SVG and PDF.
 #pragma once
 
+#include <qcustomplot.h>
 #include <QColor>
 #include <QLocale>
 #include <QPointF>
@@ -14,7 +15,6 @@
 #include <QStringList>
 #include <QVector>
 #include <optional>
-#include <qcustomplot.h>
 
 #include "plot/plot_description.h"
 
@@ -76,6 +76,9 @@ class PlotView : public QCustomPlot {
   bool ExportPdf(const QString& path, QSize size);
 
   QSize sizeHint() const override { return {720, 520}; }
+  // The title and the legend wrap to the width (FitTo), so the least size
+  // is the one set, not that of the unwrapped lines.
+  QSize minimumSizeHint() const override { return minimumSize(); }
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -73,7 +74,75 @@ std::optional<PngExport> AskPngSize(QWidget* parent, const PngExport& proposal) 
 
 }  // namespace
 
-PlotDialogs StandardPlotDialogs() { return {AskFile, AskPngSize}; }
+PlotDialogs StandardPlotDialogs() {
+  return {AskFile, AskPngSize};
+}
+
+PlotButtons::PlotButtons(std::function<PlotView*()> current, QWidget* parent)
+    : QWidget(parent), current_(std::move(current)), grid_(new QGridLayout(this)) {
+  grid_->setContentsMargins(0, 0, 0, 0);
+  grid_->setColumnStretch(1, 1);
+  saves_ = new QWidget(this);
+  auto* saves = new QHBoxLayout(saves_);
+  saves->setContentsMargins(0, 0, 0, 0);
+  const auto button = [&](std::string_view text, const char* name, auto action) {
+    auto* b = new QPushButton(this);
+    Follow(*this, b, [b, text] { b->setText(T(text)); });
+    b->setObjectName(name);
+    connect(b, &QPushButton::clicked, this, action);
+    return b;
+  };
+  reset_ = button(texts::kResetView, "ResetView", [this] {
+    if (PlotView* plot = current_()) plot->ResetView();
+  });
+  grid_->addWidget(reset_, 0, 0);
+  saves->addWidget(button(texts::kSavePng, "SavePng", [this] { Save(Format::Png); }));
+  saves->addWidget(button(texts::kSaveSvg, "SaveSvg", [this] { Save(Format::Svg); }));
+  saves->addWidget(button(texts::kSavePdf, "SavePdf", [this] { Save(Format::Pdf); }));
+  Arrange(false);
+}
+
+QSize PlotButtons::minimumSizeHint() const {
+  return {std::max(reset_->sizeHint().width(), saves_->sizeHint().width()),
+          grid_->minimumSize().height()};
+}
+
+void PlotButtons::Arrange(bool oneRow) {
+  if (oneRow == oneRow_) return;
+  oneRow_ = oneRow;
+  grid_->removeWidget(saves_);
+  if (oneRow) {
+    grid_->addWidget(saves_, 0, 2);
+  } else {
+    grid_->addWidget(saves_, 1, 0, 1, 3, Qt::AlignRight);
+  }
+  updateGeometry();
+}
+
+void PlotButtons::resizeEvent(QResizeEvent* event) {
+  Arrange(width() >= reset_->sizeHint().width() + grid_->horizontalSpacing() +
+                         saves_->sizeHint().width() + 16);
+  QWidget::resizeEvent(event);
+}
+
+void PlotButtons::Save(Format format) {
+  PlotView* plot = current_();
+  if (plot == nullptr) return;
+  static constexpr const char* kFilter[] = {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"};
+  static constexpr const char* kSuffix[] = {"png", "svg", "pdf"};
+  const int f = static_cast<int>(format);
+  std::optional<PngExport> png;
+  if (format == Format::Png) {
+    png = dialogs_.ChoosePng(window(), {plot->size(), 1.0});
+    if (!png) return;
+  }
+  const QString path = dialogs_.ChooseFile(window(), kFilter[f], kSuffix[f]);
+  if (path.isEmpty()) return;
+  const bool saved = format == Format::Png   ? plot->ExportPng(path, png->Size, png->Scale)
+                     : format == Format::Svg ? plot->ExportSvg(path, plot->size())
+                                             : plot->ExportPdf(path, plot->size());
+  if (!saved) RunCentred(*BuildErrorBox(window(), T(texts::kPlotNotSaved) + " " + path));
+}
 
 PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* parent)
     : QWidget(parent, Qt::Window), context_(context), title_(title), plot_(new PlotView(this)) {
@@ -81,23 +150,14 @@ PlotWindow::PlotWindow(const char* context, std::string_view title, QWidget* par
     setWindowTitle(T(context_, title_));
     ShowTitle();
   });
-  auto* buttons = new QHBoxLayout;
-  const auto button = [&](std::string_view text, const char* name, auto action) {
-    auto* b = new QPushButton(this);
-    Follow(*this, b, [b, text] { b->setText(T(text)); });
-    b->setObjectName(name);
-    connect(b, &QPushButton::clicked, this, action);
-    buttons->addWidget(b);
-  };
-  button(texts::kResetView, "ResetView", [this] { plot_->ResetView(); });
-  buttons->addStretch();
-  button(texts::kSavePng, "SavePng", [this] { Save(Format::Png); });
-  button(texts::kSaveSvg, "SaveSvg", [this] { Save(Format::Svg); });
-  button(texts::kSavePdf, "SavePdf", [this] { Save(Format::Pdf); });
+  buttons_ = new PlotButtons([this] { return plot_; }, this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(plot_, 1);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons_);
   banner_ = new DesignBanner(*this, {plot_}, false);
+  // Narrow enough for two beside the main window on a 1366×768 screen: its
+  // least size is that with the buttons in two rows.
+  setMinimumSize(layout->minimumSize());
 }
 
 void PlotWindow::SetDesign(const DesignName& name) {
@@ -108,23 +168,6 @@ void PlotWindow::SetDesign(const DesignName& name) {
 
 void PlotWindow::ShowTitle() {
   if (name_) plot_->SetTitle(T(context_, title_), DesignLine(*name_));
-}
-
-void PlotWindow::Save(Format format) {
-  static constexpr const char* kFilter[] = {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"};
-  static constexpr const char* kSuffix[] = {"png", "svg", "pdf"};
-  const int f = static_cast<int>(format);
-  std::optional<PngExport> png;
-  if (format == Format::Png) {
-    png = dialogs_.ChoosePng(this, {plot_->size(), 1.0});
-    if (!png) return;
-  }
-  const QString path = dialogs_.ChooseFile(this, kFilter[f], kSuffix[f]);
-  if (path.isEmpty()) return;
-  const bool saved = format == Format::Png   ? plot_->ExportPng(path, png->Size, png->Scale)
-                     : format == Format::Svg ? plot_->ExportSvg(path, plot_->size())
-                                             : plot_->ExportPdf(path, plot_->size());
-  if (!saved) RunCentred(*BuildErrorBox(this, T(texts::kPlotNotSaved) + " " + path));
 }
 
 LoadCharacteristicWindow::LoadCharacteristicWindow(QWidget* parent)

@@ -4,7 +4,9 @@
 // (at a chosen size and scale), SVG or PDF.
 #pragma once
 
+#include <QGridLayout>
 #include <QLocale>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -33,6 +35,34 @@ struct PlotDialogs {
 
 PlotDialogs StandardPlotDialogs();
 
+// The buttons under a plot: "Исходный масштаб" on the left, the saves as
+// PNG, SVG and PDF on the right, for the plot `current` gives. In one row
+// when wide enough, else the saves in a row of their own.
+class PlotButtons : public QWidget {
+  Q_OBJECT
+
+ public:
+  PlotButtons(std::function<PlotView*()> current, QWidget* parent);
+  void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  // As narrow as the two rows allow.
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  enum class Format { Png, Svg, Pdf };
+  void Save(Format format);
+  void Arrange(bool oneRow);
+
+  std::function<PlotView*()> current_;
+  PlotDialogs dialogs_ = StandardPlotDialogs();
+  QGridLayout* grid_;
+  QPushButton* reset_;
+  QWidget* saves_;
+  bool oneRow_ = true;
+};
+
 // A window holding one plot, its reset button and its save buttons.
 class PlotWindow : public QWidget {
   Q_OBJECT
@@ -44,15 +74,13 @@ class PlotWindow : public QWidget {
   PlotView& Plot() { return *plot_; }
   // The stale note over the plot; the plot's title names the design.
   DesignBanner& Banner() { return *banner_; }
-  void SetDialogs(PlotDialogs dialogs) { dialogs_ = std::move(dialogs); }
+  void SetDialogs(PlotDialogs dialogs) { buttons_->SetDialogs(std::move(dialogs)); }
 
  protected:
   // The title: the plot's name over the design's line (DesignLine).
   void SetDesign(const DesignName& name);
 
  private:
-  enum class Format { Png, Svg, Pdf };
-  void Save(Format format);
   void ShowTitle();
 
   const char* context_;
@@ -60,7 +88,7 @@ class PlotWindow : public QWidget {
   std::optional<DesignName> name_;
   PlotView* plot_;
   DesignBanner* banner_;
-  PlotDialogs dialogs_ = StandardPlotDialogs();
+  PlotButtons* buttons_;
 };
 
 class LoadCharacteristicWindow : public PlotWindow {

@@ -3,6 +3,7 @@
 #include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace tavro::app {
 namespace {
@@ -11,6 +12,14 @@ class ClientScrollArea : public QScrollArea {
  public:
   using QScrollArea::QScrollArea;
   QSize sizeHint() const override { return widget() != nullptr ? widget()->size() : QSize(); }
+};
+
+class ContentScrollArea : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+  }
 };
 
 struct Frame {
@@ -30,6 +39,20 @@ Frame FrameOf(const QMainWindow& window) {
 }
 
 }  // namespace
+
+QWidget* ScrolledContent(QWidget& window) {
+  auto* outer = new QVBoxLayout(&window);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new ContentScrollArea(&window);
+  scroll->setObjectName("ContentScrollArea");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* content = new QWidget;
+  content->setObjectName("Content");
+  scroll->setWidget(content);
+  outer->addWidget(scroll);
+  return content;
+}
 
 void MakeClientScrollable(QMainWindow& window) {
   QWidget* client = window.takeCentralWidget();

@@ -9,6 +9,12 @@
 
 namespace tavro::app {
 
+// A secondary window's content in a frameless scroll area filling it:
+// laid out to the window's size while that holds it, scrolled below its
+// least size instead of reaching off screen. The window's preferred size
+// stays the content's. Returns the widget to lay the content out in.
+QWidget* ScrolledContent(QWidget& window);
+
 // Puts the central widget (a fixed-size client area) into a frameless
 // scroll area whose preferred size is the client's.
 void MakeClientScrollable(QMainWindow& window);

@@ -1,6 +1,6 @@
 #include "app/selection_window.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include "app/interface_language.h"
 #include "app/plot_windows.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "design/ratings/choice_limits.h"
 #include "design/ratings/ratings_texts.h"
 #include "design/ratings/selection_table.h"
@@ -101,10 +102,29 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
     choices_.Diode.clear();  // a stored name the library no longer holds
   }
 
-  // Two rows of four: the capacitor's, then the heat's and the switch-on's.
-  QHBoxLayout* lossRows[] = {new QHBoxLayout, new QHBoxLayout};
+  // The choices as label and field pairs in a grid, two pairs a row (narrow
+  // enough for the window beside the main one): the buyer's four, the
+  // capacitor's, then the heat's and the switch-on's.
+  constexpr int perRow = 2;
+  auto* settings = new QGridLayout;
+  settings->setHorizontalSpacing(8);
+  int pair = 0;
+  const auto addPair = [&](QLabel* label, QWidget* box) {
+    label->setBuddy(box);
+    settings->addWidget(label, pair / perRow, 2 * (pair % perRow));
+    settings->addWidget(box, pair / perRow, 2 * (pair % perRow) + 1);
+    ++pair;
+  };
+  for (auto [text, box] :
+       {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance, capacitorTolerance_},
+        {texts::kCapacitorSeries, series_},
+        {texts::kDiodeMargin, diodeMargin_},
+        {texts::kChosenDiode, diode_}}) {
+    auto* label = new QLabel(this);
+    Follow(*this, label, [label, text = text] { label->setText(T(text)); });
+    addPair(label, box);
+  }
   for (const LossChoice& c : kLossChoices) {
-    QHBoxLayout* lossSettings = lossRows[lossChoices_.size() < 4 ? 0 : 1];
     auto* box = new QDoubleSpinBox(this);
     box->setObjectName(c.Name);
     box->setLocale(locale);
@@ -118,14 +138,11 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
       label->setText(T(text));
       box->setToolTip(T(tip));
     });
-    label->setBuddy(box);
-    lossSettings->addWidget(label);
-    lossSettings->addWidget(box);
-    lossSettings->addSpacing(8);
+    addPair(label, box);
     lossChoices_.push_back(box);
     connect(box, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);
   }
-  for (QHBoxLayout* row : lossRows) row->addStretch();
+  settings->setColumnStretch(2 * perRow, 1);
 
   table_ = new QTableWidget(0, 3, this);
   table_->setObjectName("SelectionTable");
@@ -149,26 +166,14 @@ SelectionWindow::SelectionWindow(const r::PartChoices& choices, char decimalSepa
   warnings_->setWordWrap(true);
   warnings_->setStyleSheet("color: #9a4a00");
 
-  auto* settings = new QHBoxLayout;
-  for (auto [text, box] :
-       {std::pair<std::string_view, QWidget*>{texts::kCapacitorTolerance, capacitorTolerance_},
-        {texts::kCapacitorSeries, series_},
-        {texts::kDiodeMargin, diodeMargin_},
-        {texts::kChosenDiode, diode_}}) {
-    auto* label = new QLabel(this);
-    Follow(*this, label, [label, text = text] { label->setText(T(text)); });
-    label->setBuddy(box);
-    settings->addWidget(label);
-    settings->addWidget(box);
-    settings->addSpacing(16);
-  }
-  settings->addStretch();
-  auto* layout = new QVBoxLayout(this);
+  // On a small screen the window scrolls rather than reaching off it.
+  auto* layout = new QVBoxLayout(ScrolledContent(*this));
   layout->addLayout(settings);
-  for (QHBoxLayout* row : lossRows) layout->addLayout(row);
   layout->addWidget(table_, 1);
   layout->addWidget(warnings_);
   banner_ = new DesignBanner(*this, {table_, warnings_});
+  table_->setMinimumHeight(160);
+  setMinimumSize(480, 360);
   resize(1060, 760);
 
   connect(capacitorTolerance_, &QDoubleSpinBox::valueChanged, this, &SelectionWindow::ReadChoices);

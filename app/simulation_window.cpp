@@ -1,7 +1,5 @@
 #include "app/simulation_window.h"
 
-#include <qcustomplot.h>
-
 #include <QComboBox>
 #include <QFile>
 #include <QGridLayout>
@@ -13,9 +11,11 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <type_traits>
@@ -23,11 +23,14 @@
 
 #include "app/app_texts.h"
 #include "app/interface_language.h"
+#include "app/plot_windows.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "design/calculate.h"
 #include "design/design_file.h"
 #include "files/whole_file.h"
 #include "i18n/catalogue.h"
+#include "plot/simulation_plots.h"
 #include "simulation/child_process.h"
 #include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"
@@ -37,17 +40,6 @@
 
 namespace tavro::app {
 namespace {
-
-QCustomPlot* NewPlot(QWidget& window, std::string_view yLabel) {
-  auto* plot = new QCustomPlot;
-  Follow(window, plot, [plot, yLabel] {
-    plot->xAxis->setLabel(T(texts::kTimeAxis));
-    plot->yAxis->setLabel(T(yLabel));
-    plot->replot();
-  });
-  plot->setMinimumSize(560, 260);
-  return plot;
-}
 
 // A label, button or group whose text follows the language.
 template <typename Widget>
@@ -62,19 +54,9 @@ Widget* Captioned(QWidget& window, Widget* widget, std::string_view text) {
   return widget;
 }
 
-void Show(QCustomPlot* plot, const std::vector<double>& t, const std::vector<double>& y) {
-  plot->clearGraphs();
-  QVector<double> x(static_cast<qsizetype>(t.size())), v(static_cast<qsizetype>(y.size()));
-  for (std::size_t i = 0; i < t.size() && i < y.size(); ++i) {
-    x[static_cast<qsizetype>(i)] = t[i] * 1000.0;
-    v[static_cast<qsizetype>(i)] = y[i];
-  }
-  plot->addGraph()->setData(x, v, true);
-  plot->graph(0)->setPen(QPen(QColor(0, 70, 160), 1.5));
-  plot->rescaleAxes();
-  plot->yAxis->scaleRange(1.1, plot->yAxis->range().center());
-  plot->replot();
-}
+// The tabs' names, in the order of the plots.
+constexpr std::array<std::string_view, 4> kPlotNames = {texts::kVoutPlot, texts::kDiodePlot,
+                                                        texts::kCapacitorPlot, texts::kSurgePlot};
 
 std::string_view StepText(const std::string& step) {
   if (step == "method") return texts::kStepMethod;
@@ -156,21 +138,32 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
   table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   table_->setWordWrap(true);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setMinimumSize(640, 300);
+  table_->setMinimumSize(320, 200);
 
+  // The plots as the windows and the PDF describe them, each with zoom,
+  // read-out and export.
   tabs_ = new QTabWidget;
-  vout_ = NewPlot(*this, texts::kVoltageAxis);
-  diodeCurrent_ = NewPlot(*this, texts::kCurrentAxis);
-  capacitor_ = NewPlot(*this, texts::kCurrentAxis);
-  surge_ = NewPlot(*this, texts::kCurrentAxis);
-  for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_})
+  for (PlotView*& plot : plots_) {
+    plot = new PlotView;
+    plot->setMinimumSize(320, 200);
+    plot->SetNumberLocale(PlotLocale(decimalSeparator));
     tabs_->addTab(plot, QString());
-  // The table's words and the status line follow the language; the numbers stay.
+  }
+  plotButtons_ =
+      new PlotButtons([this] { return qobject_cast<PlotView*>(tabs_->currentWidget()); }, this);
+  auto* plotSide = new QWidget;
+  auto* plotLayout = new QVBoxLayout(plotSide);
+  plotLayout->setContentsMargins(0, 0, 0, 0);
+  plotLayout->addWidget(tabs_, 1);
+  plotLayout->addWidget(plotButtons_);
+  // The table's words, the plots' texts and the status line follow the
+  // language; the numbers stay.
   Follow(*this, this, [this] {
-    tabs_->setTabText(0, T(texts::kVoutPlot));
-    tabs_->setTabText(1, T(texts::kDiodePlot));
-    tabs_->setTabText(2, T(texts::kCapacitorPlot));
-    tabs_->setTabText(3, T(texts::kSurgePlot));
+    for (std::size_t i = 0; i < plots_.size(); ++i) {
+      tabs_->setTabText(static_cast<int>(i), T(kPlotNames[i]));
+      plots_[i]->SetTitle(T(kPlotNames[i]), QString());
+    }
+    ShowPlots();
     table_->setHorizontalHeaderLabels({T(texts::kColumnsContext, texts::kQuantityColumn),
                                        T(texts::kColumnsContext, texts::kMethodColumn),
                                        T(texts::kColumnsContext, texts::kSimulatedColumn),
@@ -179,14 +172,23 @@ SimulationWindow::SimulationWindow(char decimalSeparator, QWidget* parent)
     status_->setText(statusText_ ? statusText_() : QString());
   });
 
-  auto* layout = new QVBoxLayout(this);
+  // The table and the plots share the width as the user drags; on a small
+  // screen the window scrolls rather than reaching off it.
+  auto* layout = new QVBoxLayout(ScrolledContent(*this));
   layout->addWidget(settings);
   layout->addLayout(buttons);
-  auto* body = new QHBoxLayout;
-  body->addWidget(table_, 5);
-  body->addWidget(tabs_, 4);
-  layout->addLayout(body, 1);
+  auto* body = new QSplitter(Qt::Horizontal);
+  body->setObjectName("SimulationSplitter");
+  body->setChildrenCollapsible(false);
+  body->addWidget(table_);
+  body->addWidget(plotSide);
+  body->setStretchFactor(0, 5);
+  body->setStretchFactor(1, 4);
+  body->setSizes({500, 400});  // shares, scaled to the width
+  layout->addWidget(body, 1);
   banner_ = new DesignBanner(*this, {table_, tabs_});
+  setMinimumSize(480, 360);
+  resize(1232, 560);
 
   limit_.setSingleShot(true);
   connect(&limit_, &QTimer::timeout, this,
@@ -211,11 +213,7 @@ void SimulationWindow::SetDesign(const design::DesignInputs& inputs,
   lastRun_.reset();
   settledPeriods_ = 0;
   table_->setRowCount(0);
-  for (QCustomPlot* plot : {vout_, diodeCurrent_, capacitor_, surge_}) {
-    plot->clearGraphs();
-    plot->legend->setVisible(false);
-    plot->replot();
-  }
+  ShowPlots();
   SetStatus(nullptr);
   progress_->setValue(0);
 }
@@ -378,12 +376,6 @@ void SimulationWindow::Ended(const QString& failure) {
   emit Finished();
 }
 
-QString SimulationWindow::Number(double value) const {
-  QString text = QString::number(value, 'g', 4);
-  if (separator_ != '.') text.replace('.', QChar(separator_));
-  return text;
-}
-
 void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
   report_ = r;
   lastRun_ = running_;
@@ -394,7 +386,8 @@ void SimulationWindow::ShowReport(const simulation::SimulationReport& r) {
                ? T(kSimulationContext, simulation::texts::kNotSettled)
                : T(texts::kPeriodsNote).arg(r.Circuit ? r.Circuit->State.Periods : 0);
   });
-  ShowPlots(r);
+  ShowPlots();
+  for (PlotView* plot : plots_) plot->ResetView();
 }
 
 void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
@@ -435,36 +428,14 @@ void SimulationWindow::FillTable(const simulation::SimulationReport& r) {
   table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
-void SimulationWindow::ShowPlots(const simulation::SimulationReport& r) {
-  if (r.Circuit) {
-    const simulation::Waveforms& w = r.Circuit->State.LastTwoPeriods;
-    Show(vout_, w.Time, w.Vout);
-    Show(diodeCurrent_, w.Time, w.Idiode);
-    Show(capacitor_, w.Time, w.Icap);
-  }
-  if (r.SurgeResult) {
-    const simulation::Waveforms& w = r.SurgeResult->WorstTransient;
-    Show(surge_, w.Time, w.Idiode);
-  }
-  if (r.SurgeResult && r.SurgeHighMains) {
-    // The high mains' worst switch-on beside the nominal one.
-    const simulation::Waveforms& w = r.SurgeHighMains->WorstTransient;
-    QVector<double> x, v;
-    for (std::size_t i = 0; i < w.Time.size() && i < w.Idiode.size(); ++i) {
-      x.push_back(w.Time[i] * 1000.0);
-      v.push_back(w.Idiode[i]);
-    }
-    QCPGraph* high = surge_->addGraph();
-    high->setData(x, v, true);
-    high->setPen(QPen(QColor(190, 40, 30), 1.5));
-    surge_->graph(0)->setName(
-        T(texts::kSurgeNominalLegend).arg(Number(r.SurgeResult->MainsVoltage)));
-    high->setName(T(texts::kSurgeHighLegend).arg(Number(r.SurgeHighMains->MainsVoltage)));
-    surge_->legend->setVisible(true);
-    surge_->rescaleAxes();
-    surge_->yAxis->scaleRange(1.1, surge_->yAxis->range().center());
-    surge_->replot();
-  }
+void SimulationWindow::ShowPlots() {
+  // Before a run, the axes without curves.
+  const simulation::SimulationReport none;
+  const simulation::SimulationReport& r = report_ ? *report_ : none;
+  plots_[0]->Show(plot::SteadyStatePlot(r, plot::SteadyWave::OutputVoltage));
+  plots_[1]->Show(plot::SteadyStatePlot(r, plot::SteadyWave::DiodeCurrent));
+  plots_[2]->Show(plot::SteadyStatePlot(r, plot::SteadyWave::CapacitorCurrent));
+  plots_[3]->Show(plot::SwitchOnPlot(r, separator_));
 }
 
 void ExportSpiceNetlist(QWidget* owner, const design::Design& design, const design::Mains& mains,

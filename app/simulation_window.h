@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@
 
 #include "app/design_banner.h"
 #include "app/messages.h"
+#include "app/plot_windows.h"
 #include "design/calculate.h"
 #include "design/inputs.h"
 #include "design/ratings/supply_conditions.h"
@@ -27,7 +29,6 @@
 #include "simulation/protocol.h"
 
 class QComboBox;
-class QCustomPlot;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -89,6 +90,9 @@ class SimulationWindow : public QWidget {
   QProgressBar* Progress() const { return progress_; }
   // The design the table and plots are of, and whether it is stale.
   DesignBanner& Banner() { return *banner_; }
+  // The plots in the order of their tabs, and the buttons under them.
+  const std::array<PlotView*, 4>& Plots() const { return plots_; }
+  PlotButtons* ExportButtons() const { return plotButtons_; }
 
  public slots:
   void Run();
@@ -111,8 +115,8 @@ class SimulationWindow : public QWidget {
   void FillTable(const simulation::SimulationReport& report);
   // The status line's text, shown again when the language changes.
   void SetStatus(std::function<QString()> text);
-  void ShowPlots(const simulation::SimulationReport& report);
-  QString Number(double value) const;
+  // The last report's waveforms, or empty axes before a run.
+  void ShowPlots();
 
   char separator_;
   MessageSink message_;
@@ -140,10 +144,9 @@ class SimulationWindow : public QWidget {
   std::function<QString()> statusText_;
   QTableWidget* table_;
   QTabWidget* tabs_;
-  QCustomPlot* vout_;
-  QCustomPlot* diodeCurrent_;
-  QCustomPlot* capacitor_;
-  QCustomPlot* surge_;
+  // The output voltage, the diode's and the capacitor's current, the switch-on.
+  std::array<PlotView*, 4> plots_;
+  PlotButtons* plotButtons_;
   DesignBanner* banner_;
 };
 

@@ -35,9 +35,8 @@ inline constexpr std::string_view kLoadX = "I", kLoadXUnit = TAVRO_TRANSLATABLE(
 inline constexpr std::string_view kLoadY = "U", kLoadYUnit = TAVRO_TRANSLATABLE("app", " В");
 inline constexpr std::string_view kPulseX = "ωt", kPulseXUnit = "°";
 inline constexpr std::string_view kPulseY = "i", kPulseYUnit = TAVRO_TRANSLATABLE("app", " А");
-// The simulation's waveforms, time in milliseconds. The same texts as the
-// simulation window's axes and legends (app/app_texts.h), so one catalogue
-// entry serves both.
+// The simulation's waveforms, time in milliseconds, in the simulation window
+// and the PDF alike.
 inline constexpr std::string_view kTimeAxis = TAVRO_TRANSLATABLE("app", "Время, мс");
 inline constexpr std::string_view kVoltageAxis = TAVRO_TRANSLATABLE("app", "Напряжение, В");
 inline constexpr std::string_view kCurrentAxis = TAVRO_TRANSLATABLE("app", "Ток, А");

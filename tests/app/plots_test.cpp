@@ -178,12 +178,26 @@ TEST(PlotView, ReadOutGivesTheCurveUnderTheCursorInTheLocale) {
   const QPoint at(qRound(plot.xAxis->coordToPixel(0.73)), plot.axisRect()->rect().center().y());
   QTest::mouseMove(&plot, at);
   const double x = plot.xAxis->pixelToCoord(at.x());
-  const QString expected = "I = " + plot.locale().toString(x, 'f', 3) + " А   U = " +
-                           plot.locale().toString(10 + 10 * x, 'f', 2) + " В";
+  const QString expected = "I = " + plot.locale().toString(x, 'f', 3) +
+                           " А   U = " + plot.locale().toString(10 + 10 * x, 'f', 2) + " В";
   EXPECT_EQ(plot.ReadOut().toStdString(), expected.toStdString());
   EXPECT_TRUE(plot.ReadOut().startsWith("I = 0,73"));
   plot.ReadOutAt(plot.xAxis->coordToPixel(1.02));  // past the curve's end
   EXPECT_TRUE(plot.ReadOut().isEmpty());
+}
+
+TEST(PlotView, ACurveWithoutANameStaysOutOfTheLegendAndThePlotKeepsItsWidth) {
+  PlotView plot;
+  plot.resize(720, 520);
+  plot.show();
+  for (const QString& name : {QString(), QString("U(I)"), QString()}) {
+    plot.SetCurve({{0, 10}, {1, 20}}, name);
+    plot.replot();
+    EXPECT_EQ(plot.legend->itemCount(), name.isEmpty() ? 0 : 1);
+    EXPECT_GT(plot.axisRect()->width(), 600) << name.toStdString();
+    if (!name.isEmpty())
+      EXPECT_LT(plot.legend->outerRect().height(), 60);  // the axes take the rest
+  }
 }
 
 TEST(WindowPlacement, BesideTheMainWindowWhereverThereIsRoom) {
@@ -193,14 +207,40 @@ TEST(WindowPlacement, BesideTheMainWindowWhereverThereIsRoom) {
   Placement p = PlaceBeside(main, {0, 0, 2560, 1400}, wanted, least, 0);
   EXPECT_EQ(p.MainTopLeft, main.topLeft());
   EXPECT_EQ(p.Window, QRect(main.right() + 9, 100, 740, 600));
-  EXPECT_EQ(PlaceBeside(main, {0, 0, 2560, 1400}, wanted, least, 1).Window.top(), 708);
+  EXPECT_EQ(PlaceBeside(main, {0, 0, 2560, 1400}, wanted, least, 1, 2).Window.top(), 708);
   // No room on either side of a centred window: it moves to the left edge.
   p = PlaceBeside(main, {0, 0, 1920, 1040}, wanted, least, 0);
   EXPECT_EQ(p.MainTopLeft, QPoint(0, 100));
   EXPECT_EQ(p.Window, QRect(908, 100, 740, 600));
   EXPECT_FALSE(p.Window.intersects(QRect(p.MainTopLeft, main.size())));
-  // The second window would run off the bottom: it cascades.
-  EXPECT_EQ(PlaceBeside(main, {0, 0, 1920, 1040}, wanted, least, 1).Window.top(), 140);
+
+  // Two windows sharing the room never lie over each other: one under the
+  // other, or side by side, whichever keeps them larger; over the main
+  // window only when no side holds them.
+  struct Case {
+    QRect Screen;
+    QRect First, Second;
+  };
+  const Case cases[] = {
+      {{0, 0, 2560, 1400}, {1420, 100, 740, 600}, {1420, 708, 740, 600}},
+      {{0, 0, 1920, 1040}, {908, 0, 740, 516}, {908, 524, 740, 516}},
+      {{0, 0, 1366, 768}, {0, 100, 679, 600}, {687, 100, 679, 600}},  // no side holds one
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PlaceBeside(main, c.Screen, wanted, least, 0, 2).Window, c.First);
+    EXPECT_EQ(PlaceBeside(main, c.Screen, wanted, least, 1, 2).Window, c.Second);
+  }
+  const QRect small(0, 0, 1024, 600), filling(0, 0, 1024, 600);
+  p = PlaceBeside(filling, small, {742, 598}, {422, 358}, 0, 2);
+  EXPECT_EQ(p.Window, QRect(0, 0, 508, 598));
+  EXPECT_EQ(PlaceBeside(filling, small, {742, 598}, {422, 358}, 1, 2).Window,
+            QRect(516, 0, 508, 598));
+  p = PlaceBeside({0, 0, 900, 720}, {0, 0, 1366, 768}, {742, 598}, {422, 358}, 1, 2);
+  EXPECT_EQ(p.Window, QRect(908, 388, 458, 380));
+  // Room on the right, but more once the main window moves to the edge.
+  p = PlaceBeside({510, 180, 900, 720}, {0, 0, 1920, 1080}, {742, 598}, {422, 358}, 1, 2);
+  EXPECT_EQ(p.MainTopLeft, QPoint(0, 180));
+  EXPECT_EQ(p.Window, QRect(908, 544, 742, 536));
 }
 
 }  // namespace

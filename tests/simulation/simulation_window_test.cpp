@@ -4,16 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QApplication>
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "app/form_fixture.h"
+#include "app/plot_windows.h"
 #include "app/simulation_window.h"
 #include "common/pdf_text.h"
+#include "plot/simulation_plots.h"
 
 namespace tavro::app {
 namespace {
@@ -73,6 +77,40 @@ TEST_F(SimulationWindowTest, RunShowsBothChecksAndTheSurgesAtTheChosenMains) {
   EXPECT_TRUE(table.contains("сеть 241,5 В (+5 %)") || table.contains("сеть 241.5 В (+5 %)"))
       << table.toStdString();
   EXPECT_GT(window->SettledPeriods(), 0);
+
+  // The plots are the run's shared descriptions, each with its read-out and
+  // export.
+  const simulation::SimulationReport& report = *window->LastReport();
+  const plot::PlotDescription described[] = {
+      plot::SteadyStatePlot(report, plot::SteadyWave::OutputVoltage),
+      plot::SteadyStatePlot(report, plot::SteadyWave::DiodeCurrent),
+      plot::SteadyStatePlot(report, plot::SteadyWave::CapacitorCurrent),
+      plot::SwitchOnPlot(report, ',')};
+  auto* tabs = window->findChild<QTabWidget*>();
+  ASSERT_NE(tabs, nullptr);
+  QTemporaryDir saved;
+  QString savedAs;
+  window->ExportButtons()->SetDialogs(
+      {[&](QWidget*, const QString&, const QString&) { return savedAs; },
+       [](QWidget*, const PngExport& proposal) { return proposal; }});
+  for (int i = 0; i < 4; ++i) {
+    tabs->setCurrentIndex(i);
+    QApplication::processEvents();
+    PlotView* view = window->Plots()[static_cast<std::size_t>(i)];
+    ASSERT_FALSE(described[i].Curves.isEmpty()) << i;
+    EXPECT_EQ(view->Curve(), described[i].Curves.front().Points) << i;
+    EXPECT_EQ(view->yAxis->label(), described[i].Y.Title) << i;
+    view->replot();
+    view->ReadOutAt(view->xAxis->coordToPixel(view->Curve()[view->Curve().size() / 2].x()));
+    EXPECT_TRUE(view->ReadOut().startsWith(described[i].X.Symbol + " = ")) << i;
+    savedAs = saved.filePath(QString("plot%1.svg").arg(i));
+    window->ExportButtons()->findChild<QPushButton*>("SaveSvg")->click();
+    QFile svg(savedAs);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << i;
+    EXPECT_TRUE(QString::fromUtf8(svg.readAll()).contains(tabs->tabText(i))) << i;
+  }
+  // Both switch-on curves, the high mains' in the legend.
+  EXPECT_EQ(described[3].Curves.size(), 2);
 
   // The PDF report carries the check as the window shows it.
   QTemporaryDir dir;

@@ -45,13 +45,13 @@ TEST(TransformerData, EmfAndResistanceFromTheNameplate) {
   t = Nameplate(13.2L, true, 0, 12);
   t.RegulationPercent = 10;
   ExpectModel(ModelTransformer(t, {}), {13.2, 1.2, 12, 1, 10});
-  // The typical regulation of a 20 V·A laminated transformer (16 %) and of
-  // a 50 V·A toroid (9 %).
-  t = Nameplate(10, false, 2, 0);
-  ExpectModel(ModelTransformer(t, {}), {11.6, 0.8, 10, 2, 16});
+  // The typical regulation of a 25 V·A laminated transformer (14 %) and of
+  // a 50 V·A toroid (10 %).
+  t = Nameplate(12.5L, false, 2, 0);
+  ExpectModel(ModelTransformer(t, {}), {14.25, 0.875, 12.5, 2, 14});
   t = Nameplate(25, false, 0, 50);
   t.Kind = TransformerKind::Toroidal;
-  ExpectModel(ModelTransformer(t, {}), {27.25, 1.125, 25, 2, 9});
+  ExpectModel(ModelTransformer(t, {}), {27.5, 1.25, 25, 2, 10});
 
   // The ohmmeter at no load: Rtr = 0.5 + 20·(15/220)².
   const double rtr = 0.5 + 20.0 * (15.0 / 220) * (15.0 / 220);

@@ -6,9 +6,11 @@
 
 #include <QListWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "app/design_banner.h"
 #include "app/form_fixture.h"
+#include "common/pdf_text.h"
 #include "design/ratings/part_ratings.h"
 #include "design/transformer/candidate_table.h"
 #include "design/transformer/suggest.h"
@@ -91,6 +93,38 @@ TEST_F(TransformerWindows, ShowTheEnginesChoiceGreyWhenStaleAndFollow) {
   EXPECT_EQ(form.Winding()->Request()->Family, tr::CoreFamily::Toroidal);
   EXPECT_EQ(WoundCore(), EngineCore(twelve, tr::CoreFamily::Toroidal));
   EXPECT_TRUE(messages.empty() && errors.empty());
+}
+
+// The PDF carries the transformer section while the windows are open, as
+// they show it, and not once they are closed.
+TEST_F(TransformerWindows, PdfCarriesTheirSectionWhileOpen) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("design.pdf");
+  form.SetPdfFileDialog([&](QWidget*, const QString&, const QString&, const QString&,
+                            const QString&, QString& name, bool) {
+    name = path;
+    return true;
+  });
+  TypeWorkedExample();
+  Calculate();
+  form.CandidatesItem()->trigger();
+  form.WindItem()->trigger();
+  form.Winding()->Family().setCurrentIndex(1);  // toroidal
+  const std::string core = WoundCore();
+  for (const bool open : {true, false}) {
+    SCOPED_TRACE(open);
+    form.Actions().exportPdf->trigger();
+    const std::string text = test::PdfText(path.toStdString());
+    ASSERT_FALSE(text.empty());
+    for (const std::string& expected :
+         {std::string("Стандартные трансформаторы"), std::string("→ Броневой (Ш-образный) 12 В"),
+          "Сердечник " + core}) {
+      EXPECT_EQ(text.find(expected) != std::string::npos, open) << expected;
+    }
+    form.Candidates()->close();
+    form.Winding()->close();
+  }
+  EXPECT_TRUE(errors.empty());
 }
 
 }  // namespace

@@ -58,6 +58,11 @@ inline constexpr std::string_view kSettingsMenu = TAVRO_TRANSLATABLE("app", "П�
 inline constexpr std::string_view kMainsItem = TAVRO_TRANSLATABLE("app", "Сеть...");
 inline constexpr std::string_view kPartsMenu = TAVRO_TRANSLATABLE("app", "Элементы");
 inline constexpr std::string_view kSelectionItem = TAVRO_TRANSLATABLE("app", "Выбор элементов...");
+// The transformer one can buy or wind (app/transformer_windows.h).
+inline constexpr std::string_view kTransformerMenu = TAVRO_TRANSLATABLE("app", "Трансформатор");
+inline constexpr std::string_view kCandidatesItem =
+    TAVRO_TRANSLATABLE("app", "Подобрать стандартный...");
+inline constexpr std::string_view kWindItem = TAVRO_TRANSLATABLE("app", "Намотать...");
 inline constexpr std::string_view kMainsTitle = TAVRO_TRANSLATABLE("app", "Сеть");
 inline constexpr std::string_view kMainsVoltage =
     TAVRO_TRANSLATABLE("app", "Номинальное напряжение сети, В");

@@ -40,6 +40,7 @@
 #include "pdf/pdf_report.h"
 #include "pdf/simulation_plots.h"
 #include "pdf/simulation_section.h"
+#include "pdf/transformer_section.h"
 #include "report/report_file.h"
 #include "report/report_texts.h"
 #include "report/results_table.h"
@@ -195,6 +196,11 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
   }
   ShowWithMnemonic(*this, mainsItem_, texts::kMainsItem, 0);
   ShowWithMnemonic(*this, selectionItem_, texts::kSelectionItem, 0);
+  if (auto* transformer = qobject_cast<QMenu*>(candidatesItem_->parent())) {
+    ShowWithMnemonic(*this, transformer->menuAction(), texts::kTransformerMenu, 0);
+  }
+  ShowWithMnemonic(*this, candidatesItem_, texts::kCandidatesItem, 0);
+  ShowWithMnemonic(*this, windItem_, texts::kWindItem, 0);
   BuildLanguageMenu();
   // The calculation's captions and warnings follow the language too.
   Follow(*this, this, [this] { ShowRatingsTexts(); });
@@ -258,8 +264,8 @@ void TForm1::CopyResults() {
   Guarded([this] {
     if (!procedure_.State().Calculated) return;
     const report::ReportContent content = report::ContentOf(procedure_);
-    QGuiApplication::clipboard()->setText(
-        Q(report::ResultsTabSeparated(content, i18n::TranslateUtf8, design::NumberStyle::Readable)));
+    QGuiApplication::clipboard()->setText(Q(
+        report::ResultsTabSeparated(content, i18n::TranslateUtf8, design::NumberStyle::Readable)));
   });
 }
 
@@ -296,10 +302,13 @@ void TForm1::ExportPdf() {
     }
     std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
                                                      settings_.Parts, separator, simulated)};
-    for (pdf::PdfTable& table : SimulationTables(separator)) extra.push_back(std::move(table));
+    // The transformer one can buy or wind while its windows are open.
+    for (pdf::PdfTable& table : TransformerTables(separator)) extra.push_back(std::move(table));
+    std::vector<pdf::PdfTable> checked = SimulationTables(separator);
     // The check's waveforms beside its table, when it has run.
     std::vector<plot::PlotDescription> plots;
-    if (extra.size() > 1) plots = pdf::SimulationPlots(*simulation_->LastReport(), separator);
+    if (!checked.empty()) plots = pdf::SimulationPlots(*simulation_->LastReport(), separator);
+    for (pdf::PdfTable& table : checked) extra.push_back(std::move(table));
     pdf::WritePdfReport(
         QFile::encodeName(fileName).toStdString(),
         {report::ContentOf(procedure_), design::DiodeCurrent(*procedure_.LastDesign()), clock_(),
@@ -357,6 +366,8 @@ void TForm1::ShowStaleInWindows(bool stale) {
   if (loadPlot_) loadPlot_->Banner().SetStale(stale);
   if (pulsePlot_) pulsePlot_->Banner().SetStale(stale);
   if (simulation_) simulation_->Banner().SetStale(stale);
+  if (candidates_) candidates_->Banner().SetStale(stale);
+  if (winding_) winding_->Banner().SetStale(stale);
 }
 
 void TForm1::ShowDesignIn(LoadCharacteristicWindow& window) {
@@ -488,6 +499,15 @@ void TForm1::BuildPartsMenus() {
   selectionItem_->setEnabled(false);
   connect(mainsItem_, &QAction::triggered, this, &TForm1::MainsClick);
   connect(selectionItem_, &QAction::triggered, this, &TForm1::SelectionClick);
+  QMenu* transformer = menuBar()->addMenu(QString());
+  transformer->setObjectName("TransformerMenu");
+  candidatesItem_ = transformer->addAction(QString());
+  candidatesItem_->setObjectName("CandidatesItem");
+  windItem_ = transformer->addAction(QString());
+  windItem_->setObjectName("WindItem");
+  for (QAction* item : {candidatesItem_, windItem_}) item->setEnabled(false);
+  connect(candidatesItem_, &QAction::triggered, this, &TForm1::CandidatesClick);
+  connect(windItem_, &QAction::triggered, this, &TForm1::WindClick);
 
   // A line under the client area for the warnings, shown only while there
   // are any (the status bar below keeps its own notes).
@@ -551,10 +571,14 @@ void TForm1::ShowTitle() {
 void TForm1::RefreshRatings() {
   const bool calculated = procedure_.State().Calculated;
   selectionItem_->setEnabled(calculated);
+  candidatesItem_->setEnabled(calculated);
+  windItem_->setEnabled(calculated);
   if (!calculated) return;
   ratingsShown_ = true;
   ShowRatingsTexts();
   if (selection_) ShowDesignIn(*selection_);
+  if (candidates_) ShowDesignIn(*candidates_);
+  if (winding_) ShowDesignIn(*winding_);
 }
 
 void TForm1::ShowRatingsTexts() {
@@ -633,12 +657,59 @@ void TForm1::SelectionClick() {
                 settings_.Parts = choices;
                 if (settingsSink_) settingsSink_(settings_);
                 files_->Check();
+                // The capacitor fitted and the ambient follow the choices.
+                if (!procedure_.State().Calculated) return;
+                if (candidates_) ShowDesignIn(*candidates_);
+                if (winding_) ShowDesignIn(*winding_);
               });
     }
     ShowDesignIn(*selection_);
     selection_->show();
     selection_->raise();
   });
+}
+
+void TForm1::ShowDesignIn(CandidatesWindow& window) {
+  window.Show(*procedure_.LastDesign(), calculatedMains_, settings_.Parts);
+  window.Banner().Show(ShownDesign(), stale_->Stale());
+}
+
+void TForm1::ShowDesignIn(WindingWindow& window) {
+  window.Show(*procedure_.LastDesign(), settings_.Parts);
+  window.Banner().Show(ShownDesign(), stale_->Stale());
+}
+
+void TForm1::CandidatesClick() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    if (!candidates_) candidates_ = new CandidatesWindow(procedure_.DecimalSeparator(), this);
+    ShowDesignIn(*candidates_);
+    candidates_->show();
+    candidates_->raise();
+  });
+}
+
+void TForm1::WindClick() {
+  Guarded([this] {
+    if (!procedure_.State().Calculated) return;
+    if (!winding_) winding_ = new WindingWindow(procedure_.DecimalSeparator(), this);
+    ShowDesignIn(*winding_);
+    winding_->show();
+    winding_->raise();
+  });
+}
+
+std::vector<pdf::PdfTable> TForm1::TransformerTables(char separator) const {
+  // As the open windows show them, for the design they show.
+  std::vector<pdf::PdfTable> tables;
+  if (candidates_ && candidates_->isVisible() && candidates_->Suggestion()) {
+    tables.push_back(pdf::CandidatesTable(*candidates_->Suggestion(), separator));
+  }
+  if (winding_ && winding_->isVisible() && winding_->Request() && winding_->Result()) {
+    tables.push_back(pdf::WindingTable(*procedure_.LastDesign(), *winding_->Request(),
+                                       *winding_->Result(), separator));
+  }
+  return tables;
 }
 
 void TForm1::MainsClick() {

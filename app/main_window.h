@@ -19,6 +19,7 @@
 #include "app/selection_window.h"
 #include "app/simulation_window.h"
 #include "app/stale_results.h"
+#include "app/transformer_windows.h"
 #include "design/procedure.h"
 #include "design/window.h"
 #include "i18n/language.h"
@@ -66,6 +67,11 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   SelectionWindow* Selection() const { return selection_; }
   QAction* MainsItem() const { return mainsItem_; }
   QAction* SelectionItem() const { return selectionItem_; }
+  // Трансформатор → "Подобрать стандартный..." and "Намотать...".
+  QAction* CandidatesItem() const { return candidatesItem_; }
+  QAction* WindItem() const { return windItem_; }
+  CandidatesWindow* Candidates() const { return candidates_; }
+  WindingWindow* Winding() const { return winding_; }
   // The interface language: switches every open window at once and is
   // remembered through the settings sink.
   void SetLanguage(i18n::Language language);
@@ -104,6 +110,8 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void ExportPdf();
   void MainsClick();
   void SelectionClick();
+  void CandidatesClick();
+  void WindClick();
   // "Проверка моделированием..." and Файл → "Экспорт схемы SPICE...".
   void OpenSimulation();
   void ExportSpice();
@@ -138,6 +146,10 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   void ShowDesignIn(LoadCharacteristicWindow& window);
   void ShowDesignIn(DiodeCurrentWindow& window);
   void ShowDesignIn(SelectionWindow& window);
+  void ShowDesignIn(CandidatesWindow& window);
+  void ShowDesignIn(WindingWindow& window);
+  // The transformer section of the PDF report while its windows are open.
+  std::vector<pdf::PdfTable> TransformerTables(char separator) const;
   // The shown design as the secondary windows name it.
   DesignName ShownDesign() const;
   // Every open secondary window greys or clears with the main window's
@@ -200,6 +212,10 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   QToolBar* warningsBar_ = nullptr;
   QLabel* warningsLine_ = nullptr;
   QPointer<SelectionWindow> selection_;
+  QAction* candidatesItem_ = nullptr;
+  QAction* windItem_ = nullptr;
+  QPointer<CandidatesWindow> candidates_;
+  QPointer<WindingWindow> winding_;
   bool ratingsShown_ = false;
   std::vector<std::pair<i18n::Language, QAction*>> languageItems_;
 };

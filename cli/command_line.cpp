@@ -29,6 +29,7 @@
 #include "pdf/parts_table.h"
 #include "pdf/simulation_plots.h"
 #include "pdf/simulation_section.h"
+#include "pdf/transformer_section.h"
 #include "report/locale_clock.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
@@ -123,7 +124,8 @@ void Describe(CLI::App& app, Options& o) {
                  "the capacitor's rated life, h (default 2000)");
   app.add_option("--capacitor-temperature", o.parts.CapacitorTemperature,
                  "the temperature of the capacitor's rated life, °C (default 105)");
-  app.add_option("--ambient", o.parts.Ambient, "air temperature around the parts, °C, for the diodes' junction and the "
+  app.add_option("--ambient", o.parts.Ambient,
+                 "air temperature around the parts, °C, for the diodes' junction and the "
                  "capacitor's life (default 40)");
   app.add_option("--core-loss-share", o.parts.CoreLossShare,
                  "the transformer's core loss over its copper loss (default 1)");
@@ -143,7 +145,7 @@ void Describe(CLI::App& app, Options& o) {
                "add the standard mains transformers (laminated and toroidal) nearest the design, "
                "each evaluated at the rated load at nominal and low mains with the capacitor "
                "the parts list picks, the one with the least V·A that gives U0 marked; JSON: "
-               "transformer_candidates")
+               "transformer_candidates; with --pdf, a section of the report")
       ->excludes(batch);
   CLI::Option* wind = app.add_flag(
       "--wind", o.wind,
@@ -151,7 +153,7 @@ void Describe(CLI::App& app, Options& o) {
       "takes both windings with their insulation, turns, standard enamelled wires, fill, "
       "resistances at 20 °C and working temperature, losses and temperature rise, and the "
       "rectifier with the wound transformer's resistance and leakage beside the method's "
-      "estimates; JSON: winding");
+      "estimates; JSON: winding; with --pdf, a section of the report");
   wind->excludes(batch);
   app.add_option("--core", o.winding.Core,
                  "core family for --wind: ei (laminated E-I), toroidal or c (tape-wound C "
@@ -420,6 +422,16 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       // The parts to buy, then the simulation check when it has run.
       std::vector<pdf::PdfTable> extra{
           pdf::PartsTable(d, parts.Mains, parts.Choices, separator, figures)};
+      // The transformer one can buy or wind, when asked for.
+      if (o.suggestTransformers) {
+        extra.push_back(pdf::CandidatesTable(
+            design::transformer::SuggestTransformers(d, parts.Mains, parts.Choices), separator));
+      }
+      if (o.wind) {
+        const auto request = WindingRequestFor(windChoice, d, parts);
+        extra.push_back(pdf::WindingTable(
+            d, request, design::transformer::Wind(d, d.Supply, request), separator));
+      }
       std::vector<plot::PlotDescription> plots;
       if (checked) {
         extra.push_back(pdf::SimulationTable(*checked, separator));

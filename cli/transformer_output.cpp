@@ -18,9 +18,7 @@ using namespace json;
 namespace {
 
 transformer::Suggestion SuggestionFor(const design::Design& d, const RatingsRequest& request) {
-  const design::ratings::PartRatings rated =
-      design::ratings::RateParts(d, request.Mains, request.Choices);
-  return transformer::SuggestTransformers(d, transformer::SettingsFrom(d, rated));
+  return transformer::SuggestTransformers(d, request.Mains, request.Choices);
 }
 
 void Bool(Writer& json, std::string_view key, bool value) {

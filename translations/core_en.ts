@@ -1159,5 +1159,37 @@
         <source>Индукция в сердечнике должна быть положительной.</source>
         <translation>The core&apos;s flux density must be positive.</translation>
     </message>
+    <message>
+        <source>Трансформатор</source>
+        <translation>Transformer</translation>
+    </message>
+    <message>
+        <source>Выпрямитель с ним</source>
+        <translation>The rectifier with it</translation>
+    </message>
+    <message>
+        <source>Ш-образные пластины (E-I)</source>
+        <translation>E-I laminations</translation>
+    </message>
+    <message>
+        <source>Тороидальный ленточный</source>
+        <translation>Toroidal tape-wound</translation>
+    </message>
+    <message>
+        <source>Ленточный разрезной (C)</source>
+        <translation>Tape-wound C core</translation>
+    </message>
+    <message>
+        <source>Сердечник:</source>
+        <translation>Core:</translation>
+    </message>
+    <message>
+        <source>Индукция, Тл:</source>
+        <translation>Flux density, T:</translation>
+    </message>
+    <message>
+        <source>%1, индукция %2 Тл</source>
+        <translation>%1, flux density %2 T</translation>
+    </message>
 </context>
 </TS>

@@ -176,6 +176,18 @@
         <translation>&amp;Part selection...</translation>
     </message>
     <message>
+        <source>Трансформатор</source>
+        <translation>&amp;Transformer</translation>
+    </message>
+    <message>
+        <source>Подобрать стандартный...</source>
+        <translation>&amp;Choose a standard one...</translation>
+    </message>
+    <message>
+        <source>Намотать...</source>
+        <translation>&amp;Wind one&apos;s own...</translation>
+    </message>
+    <message>
         <source>Сеть</source>
         <translation>Mains</translation>
     </message>

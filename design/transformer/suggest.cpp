@@ -124,4 +124,10 @@ Suggestion SuggestTransformers(const Design& design, const SuggestionSettings& s
   return s;
 }
 
+Suggestion SuggestTransformers(const Design& design, const ratings::SupplyConditions& mains,
+                               const ratings::PartChoices& choices) {
+  return SuggestTransformers(design,
+                             SettingsFrom(design, ratings::RateParts(design, mains, choices)));
+}
+
 }  // namespace tavro::design::transformer

@@ -82,4 +82,8 @@ struct Suggestion {
 
 Suggestion SuggestTransformers(const Design& design, const SuggestionSettings& settings);
 
+// With the capacitor the parts list picks for these mains and part choices.
+Suggestion SuggestTransformers(const Design& design, const ratings::SupplyConditions& mains,
+                               const ratings::PartChoices& choices);
+
 }  // namespace tavro::design::transformer

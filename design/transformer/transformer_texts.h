@@ -1,6 +1,6 @@
 // Every text of the transformer one can buy or wind: the table of standard
-// candidates and the winding data (shared by the command-line tool and, in
-// time, the window and the PDF report). Russian, marked for translation under
+// candidates and the winding data (shared by the command-line tool, the
+// window and the PDF report). Russian, marked for translation under
 // kContext.
 #pragma once
 
@@ -45,9 +45,27 @@ inline constexpr std::string_view kCandidateFailed =
 inline constexpr std::string_view kNoCandidate = TAVRO_TRANSLATABLE(
     "transformer", "Ни один трансформатор стандартных рядов не даёт U0 в пределах своей мощности.");
 
+// The columns of the candidates' table.
+inline constexpr std::string_view kColumnTransformer =
+    TAVRO_TRANSLATABLE("transformer", "Трансформатор");
+inline constexpr std::string_view kColumnWithIt =
+    TAVRO_TRANSLATABLE("transformer", "Выпрямитель с ним");
+
 // The winding of one's own.
 inline constexpr std::string_view kWindingTitle =
     TAVRO_TRANSLATABLE("transformer", "Намотка трансформатора");
+// The core families.
+inline constexpr std::string_view kFamilyEI =
+    TAVRO_TRANSLATABLE("transformer", "Ш-образные пластины (E-I)");
+inline constexpr std::string_view kFamilyToroidal =
+    TAVRO_TRANSLATABLE("transformer", "Тороидальный ленточный");
+inline constexpr std::string_view kFamilyC =
+    TAVRO_TRANSLATABLE("transformer", "Ленточный разрезной (C)");
+inline constexpr std::string_view kFamilyLabel = TAVRO_TRANSLATABLE("transformer", "Сердечник:");
+inline constexpr std::string_view kFluxLabel = TAVRO_TRANSLATABLE("transformer", "Индукция, Тл:");
+// %1 the core family, %2 the flux density asked for.
+inline constexpr std::string_view kWindRequest =
+    TAVRO_TRANSLATABLE("transformer", "%1, индукция %2 Тл");
 // %1 the core's name, %2 the iron's cross-section, %3 the window, %4 the
 // magnetic path, %5 the core's mass.
 inline constexpr std::string_view kWindCore = TAVRO_TRANSLATABLE(

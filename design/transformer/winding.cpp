@@ -12,7 +12,6 @@ namespace {
 using mathem::kPi;
 
 constexpr long double kMu0 = 4.0e-7L * kPi;  // H/m
-constexpr int kTurnSettleSteps = 20;
 constexpr int kMaxTurns = 1000000;
 
 long double Area(const Wire& w) {
@@ -133,24 +132,13 @@ std::optional<Winding> TryCore(const Design& design, const Mains& mains,
   const long double base = Base(core);
   if (!Lay(core, base, n1, w.Primary)) return std::nullopt;
   w.FluxDensity = mains.Voltage / (4.44L * f * core.Ae * n1);
-  // The secondary raised by its own drop at rated current (20 °C):
-  // N2 = U2·w'/(1 − I2·r·w'), r the resistance of one turn, until the turns
-  // settle (the turns change the layers and so the mean turn).
+  // The secondary from the design's U2, which is the EMF with no load: the
+  // drop at load is in Rtr, which the rectifier's equations already carry.
   const long double offset2 = base + w.Primary.Build + kInterwinding;
-  const long double u2 = design.Results.U2;
-  std::optional<int> secondaryTurns = TurnsFor(u2 * w.TurnsPerVolt, core.Coils);
+  const std::optional<int> secondaryTurns =
+      TurnsFor(design.Results.U2 * w.TurnsPerVolt, core.Coils);
   if (!secondaryTurns) return std::nullopt;
-  int n2 = *secondaryTurns;
-  for (int step = 0; step < kTurnSettleSteps; ++step) {
-    if (!Lay(core, offset2, n2, w.Secondary)) return std::nullopt;
-    const long double perTurn = w.Secondary.R20 / n2;
-    const long double room = 1.0L - w.Secondary.Current * perTurn * w.TurnsPerVolt;
-    if (!(room > 0.0L)) return std::nullopt;
-    const std::optional<int> next = TurnsFor(u2 * w.TurnsPerVolt / room, core.Coils);
-    if (!next) return std::nullopt;
-    if (*next <= n2) break;
-    n2 = *next;  // the turns only rise
-  }
+  const int n2 = *secondaryTurns;
   if (!Lay(core, offset2, n2, w.Secondary)) return std::nullopt;
   w.Room = RoomOf(core);
   w.Stack = base + w.Primary.Build + kInterwinding + w.Secondary.Build + kOuterWrap;

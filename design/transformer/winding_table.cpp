@@ -86,6 +86,18 @@ std::vector<std::string> WindingLines(const Design& d, const Winding& w, char se
   return lines;
 }
 
+std::string FamilyText(CoreFamily family, const TextLookup& lookup) {
+  switch (family) {
+    case CoreFamily::LaminatedEI:
+      return lookup(texts::kContext, texts::kFamilyEI);
+    case CoreFamily::Toroidal:
+      return lookup(texts::kContext, texts::kFamilyToroidal);
+    case CoreFamily::CutC:
+      break;
+  }
+  return lookup(texts::kContext, texts::kFamilyC);
+}
+
 std::string WindingErrorText(WindingError error, const TextLookup& lookup) {
   switch (error) {
     case WindingError::FluxDensity:

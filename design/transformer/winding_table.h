@@ -14,6 +14,9 @@ namespace tavro::design::transformer {
 std::vector<std::string> WindingLines(const Design& design, const Winding& w, char separator,
                                       const TextLookup& lookup = Untranslated);
 
+// "Ш-образные пластины (E-I)", ...
+std::string FamilyText(CoreFamily family, const TextLookup& lookup = Untranslated);
+
 std::string WindingErrorText(WindingError error, const TextLookup& lookup = Untranslated);
 
 // How far `value` is from `reference`, in % of it, with its sign ("+19.2",

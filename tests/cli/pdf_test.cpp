@@ -65,6 +65,32 @@ TEST(CliPdf, CarriesTheDateInputsResultsTableAndPlotsOfTheDesign) {
   EXPECT_TRUE(rowShown({"120", "1,20000E+00", "1,12712E+01", "9,46125E-02", "8,97607E-01"}));
 }
 
+// The transformer section only when asked for: the standard candidates with
+// the marked one, and the winding.
+TEST(CliPdf, TransformerSectionWhenAskedFor) {
+  const std::string path = (std::filesystem::temp_directory_path() / "tavro_tr.pdf").string();
+  const test::ScopedEnv display("DISPLAY", nullptr);
+  const std::vector<std::string> design = {
+      "--voltage",    "12",  "--current",           "1", "--ripple", "1", "--flux", "1,2",
+      "--diode-drop", "0,7", "--decimal-separator", ",", "--pdf",    path};
+  const char* const section[] = {"Стандартные трансформаторы",
+                                 "→ Броневой (Ш-образный) 12 В, 25 В·А", "Намотка трансформатора",
+                                 "Сердечник EI 60/30"};
+  for (const bool asked : {false, true}) {
+    SCOPED_TRACE(asked);
+    std::vector<std::string> args = design;
+    if (asked) args.insert(args.end(), {"--suggest-transformers", "--wind"});
+    ASSERT_EQ(RunTool(args), kExitDesigned);
+    const std::string text = test::PdfText(path);
+    ASSERT_FALSE(text.empty());
+    for (const char* expected : section) {
+      EXPECT_EQ(text.find(expected) != std::string::npos, asked) << expected;
+    }
+    EXPECT_NE(text.find("Выбор элементов"), std::string::npos);
+  }
+  std::filesystem::remove(path);
+}
+
 // The circuit drawing and the inputs table name the mains the design was
 // calculated for.
 TEST(CliPdf, NamesTheMainsOfTheDesign) {

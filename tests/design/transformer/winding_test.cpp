@@ -68,21 +68,19 @@ TEST(Wind, WorkedExampleByHand) {
   const long double r1 = rho * 1449 * mlt1 / area1, r2 = rho * w.Secondary.Turns * mlt2 / area2;
   ExpectClose(w.Primary.R20, r1, "R1 at 20 °C");
   ExpectClose(w.Secondary.R20, r2, "R2 at 20 °C");
-  // The secondary carries its own drop: the fewest turns with
-  // N2 ≥ U2·w'/(1 − I2·r·w'), r = R2/N2 the resistance of one turn.
-  const long double perTurn = rho * mlt2 / area2;
-  EXPECT_EQ(w.Secondary.Turns,
-            static_cast<int>(std::ceil(d.Results.U2 * tpv / (1 - d.Results.I2 * perTurn * tpv))));
-  EXPECT_EQ(w.Secondary.Turns, 87);
+  // The secondary from the design's U2, the EMF with no load (its drop at
+  // load is in Rtr already): N2 = ⌈U2·w'⌉.
+  EXPECT_EQ(w.Secondary.Turns, static_cast<int>(std::ceil(d.Results.U2 * tpv)));
+  EXPECT_EQ(w.Secondary.Turns, 83);
 
   // Fill: 1 + t1 + 0.3 + t2 + 0.2 mm of the window's 10 mm.
   const long double stack = 1e-3L + t1 + 0.3e-3L + t2 + 0.2e-3L;
   ExpectClose(w.Fill, stack / (a / 2), "fill");
-  const long double ratio = 87.0L / 1449.0L;
+  const long double ratio = 83.0L / 1449.0L;
   ExpectClose(w.Emf, 220 * ratio, "EMF");
   ExpectClose(w.Rtr20, r2 + r1 * ratio * ratio, "Rtr at 20 °C");
   // Leakage of two concentric windings: μ0·N2²·lm·(δ + (t1 + t2)/3)/h.
-  ExpectClose(w.Ls, 4e-7L * kPi * 87 * 87 * (mlt1 + mlt2) / 2 * (0.3e-3L + (t1 + t2) / 3) / length,
+  ExpectClose(w.Ls, 4e-7L * kPi * 83 * 83 * (mlt1 + mlt2) / 2 * (0.3e-3L + (t1 + t2) / 3) / length,
               "Ls");
 
   // Core loss: the rounded turns give 1.1999 T, M400-50A between 1.70 W/kg
@@ -101,16 +99,20 @@ TEST(Wind, WorkedExampleByHand) {
   const long double cold = i1 * i1 * r1 + i2 * i2 * r2;
   const long double alpha = 0.00393L, t = w.WorkingTemperature;
   EXPECT_LE(std::fabs(12 * surface * (t - 40) - (cold * (1 + alpha * (t - 20)) + pFe)), 1e-12L);
-  EXPECT_NEAR(static_cast<double>(t), 56.37, 0.01);
+  EXPECT_NEAR(static_cast<double>(t), 56.11, 0.01);
   const long double warm = 1 + alpha * (t - 20);
   EXPECT_LE(std::fabs(w.Rtr - (r2 + r1 * ratio * ratio) * warm), 1e-9L);
   EXPECT_LE(std::fabs(w.CopperLoss - cold * warm), 1e-9L);
 
-  // The wound transformer in the rectifier: a higher EMF and a lower
-  // resistance than the method's give more than the designed 12 V.
+  // The wound transformer in the rectifier: the design's EMF to within one
+  // turn, so U0 lands near the designed 12 V, a little above it from the
+  // lower resistance and leakage of the wound windings (not 13.25 V, as when
+  // the secondary was raised by its drop a second time).
+  EXPECT_GE(w.Emf, d.Results.U2);
+  EXPECT_LT(w.Emf, d.Results.U2 + 220.0L / 1449.0L);
   ASSERT_TRUE(w.Result.has_value());
   EXPECT_GT(w.Result->U0, 12.0L);
-  EXPECT_LT(w.Result->U0, std::sqrt(2.0L) * w.Emf);
+  EXPECT_LT(w.Result->U0, 12.6L);
 }
 
 TEST(Wind, WhatStopsAWinding) {

@@ -1112,7 +1112,7 @@
         <translation>Secondary</translation>
     </message>
     <message>
-        <source>%1: %2 витков провода %3 мм (%4 мм с эмалью), %5 А/мм²; %6 слоёв по %7 витков, толщина %8 мм, средний виток %9 см</source>
+        <source>%1: число витков %2, провод %3 мм (%4 мм с эмалью), %5 А/мм²; слоёв %6, витков в слое %7, толщина %8 мм, средний виток %9 см</source>
         <translation>%1: %2 turns of %3 mm wire (%4 mm with enamel), %5 A/mm²; %6 layers of %7 turns, build %8 mm, mean turn %9 cm</translation>
     </message>
     <message>

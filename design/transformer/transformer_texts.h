@@ -87,7 +87,7 @@ inline constexpr std::string_view kWindSecondary =
 // mean turn.
 inline constexpr std::string_view kWindCoil = TAVRO_TRANSLATABLE(
     "transformer",
-    "%1: %2 витков провода %3 мм (%4 мм с эмалью), %5 А/мм²; %6 слоёв по %7 витков, "
+    "%1: число витков %2, провод %3 мм (%4 мм с эмалью), %5 А/мм²; слоёв %6, витков в слое %7, "
     "толщина %8 мм, средний виток %9 см");
 // %1 at 20 °C, %2 at %3 °C.
 inline constexpr std::string_view kWindResistance =

@@ -170,6 +170,14 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
         if (simulation_) simulation_->ApplySettings(simulationSettings_);
         return std::nullopt;
       });
+  // The second mode, at the head of the Параметры menu; design files keep it.
+  if (auto* settingsMenu = qobject_cast<QMenu*>(mainsItem_->parent())) {
+    analysis_ = new AnalysisMode(*this, *settingsMenu, procedure_.DecimalSeparator(),
+                                 [this] { return settings_.Mains; });
+    connect(analysis_, &AnalysisMode::Changed, files_, &DesignFiles::Check);
+    files_->SetAnalysisAccess([this] { return analysis_->ForFile(); },
+                              [this](const auto& texts) { analysis_->Take(texts); });
+  }
   // An opened design is calculated at once.
   connect(files_, &DesignFiles::Opened, this, &TForm1::Button1Click);
   InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });

@@ -75,12 +75,21 @@ struct DesignSettings {
 // left blank.
 struct AnalysisTexts {
   bool Active = false;  // the window shows the check rather than the design
-  std::string Voltage;
+  std::string Voltage = {};
   bool NoLoad = false;  // Voltage was measured with no load
-  std::string Current, Power, PrimaryResistance, SecondaryResistance, Regulation;
+  std::string Current = {};
+  std::string Power = {};  // V·A
+  std::string PrimaryResistance = {};
+  std::string SecondaryResistance = {};
+  std::string Regulation = {};
   std::string Kind = "laminated";  // or "toroidal"
-  std::string Leakage, ShortCircuitVoltage, ShortCircuitCurrent, Capacitance, LoadCurrent,
-      DiodeDrop, Flux;
+  std::string Leakage = {};
+  std::string ShortCircuitVoltage = {};
+  std::string ShortCircuitCurrent = {};
+  std::string Capacitance = {};
+  std::string LoadCurrent = {};
+  std::string DiodeDrop = {};
+  std::string Flux = {};
   int Limbs = 1;
 
   bool operator==(const AnalysisTexts&) const = default;

@@ -25,14 +25,14 @@ namespace {
 using design::Unit;
 
 constexpr std::string_view kCaptions[kAnalysisFields] = {
-    texts::kAnalysisVoltage,      texts::kAnalysisCurrent,      texts::kAnalysisPower,
-    texts::kAnalysisR1,           texts::kAnalysisR2,           texts::kAnalysisRegulation,
-    texts::kAnalysisLeakage,      texts::kAnalysisShortVoltage, texts::kAnalysisShortCurrent,
-    texts::kAnalysisCapacitance,  texts::kAnalysisLoadCurrent,  texts::kAnalysisDiodeDrop,
+    texts::kAnalysisVoltage,     texts::kAnalysisCurrent,      texts::kAnalysisPower,
+    texts::kAnalysisR1,          texts::kAnalysisR2,           texts::kAnalysisRegulation,
+    texts::kAnalysisLeakage,     texts::kAnalysisShortVoltage, texts::kAnalysisShortCurrent,
+    texts::kAnalysisCapacitance, texts::kAnalysisLoadCurrent,  texts::kAnalysisDiodeDrop,
     texts::kAnalysisFlux};
 constexpr const char* kObjectNames[kAnalysisFields] = {
-    "AnalysisVoltage",     "AnalysisCurrent",     "AnalysisPower",       "AnalysisR1",
-    "AnalysisR2",          "AnalysisRegulation",  "AnalysisLeakage",     "AnalysisShortVoltage",
+    "AnalysisVoltage",      "AnalysisCurrent",     "AnalysisPower",       "AnalysisR1",
+    "AnalysisR2",           "AnalysisRegulation",  "AnalysisLeakage",     "AnalysisShortVoltage",
     "AnalysisShortCurrent", "AnalysisCapacitance", "AnalysisLoadCurrent", "AnalysisDiodeDrop",
     "AnalysisFlux"};
 // The file's texts in the order of the fields.
@@ -227,14 +227,15 @@ void AnalysisPanel::Check() {
   plate.SecondaryResistance = read(AnalysisField::SecondaryResistance);
   plate.RegulationPercent = read(AnalysisField::Regulation);
   plate.Kind = kind_->currentIndex() == 1 ? design::TransformerKind::Toroidal
-                                         : design::TransformerKind::Laminated;
+                                          : design::TransformerKind::Laminated;
   plate.Leakage = read(AnalysisField::Leakage);
   const std::optional<long double> scVoltage = read(AnalysisField::ShortCircuitVoltage);
   const std::optional<long double> scCurrent = read(AnalysisField::ShortCircuitCurrent);
   if (scVoltage || scCurrent) {
     if (!scVoltage && !unread) unread = AnalysisField::ShortCircuitVoltage;
     if (!scCurrent && !unread) unread = AnalysisField::ShortCircuitCurrent;
-    plate.ShortCircuit = design::ShortCircuitTest{scVoltage.value_or(0.0L), scCurrent.value_or(0.0L)};
+    plate.ShortCircuit =
+        design::ShortCircuitTest{scVoltage.value_or(0.0L), scCurrent.value_or(0.0L)};
   }
   const long double cf = required(AnalysisField::Capacitance);
   const long double i0 = required(AnalysisField::LoadCurrent);
@@ -243,10 +244,10 @@ void AnalysisPanel::Check() {
   plate.Limbs = limbs_->currentIndex() + 1;
   if (unread) return refuse(*unread);
   // The entries the transformer's conversion does not see.
-  for (auto [f, v] : {std::pair{AnalysisField::Capacitance, cf},
-                      std::pair{AnalysisField::LoadCurrent, i0},
-                      std::pair{AnalysisField::DiodeDrop, plate.DiodeDrop},
-                      std::pair{AnalysisField::Flux, plate.FluxDensity}}) {
+  for (auto [f, v] :
+       {std::pair{AnalysisField::Capacitance, cf}, std::pair{AnalysisField::LoadCurrent, i0},
+        std::pair{AnalysisField::DiodeDrop, plate.DiodeDrop},
+        std::pair{AnalysisField::Flux, plate.FluxDensity}}) {
     if (!(v > 0.0L && v <= 1.0e12L)) return refuse(f);
   }
   const design::ratings::SupplyConditions mains = mains_();
@@ -260,7 +261,7 @@ void AnalysisPanel::Check() {
         return refuse(plate.RatedCurrent ? AnalysisField::Current : AnalysisField::Power);
       case E::Resistances:
         return refuse(plate.PrimaryResistance ? AnalysisField::SecondaryResistance
-                                             : AnalysisField::PrimaryResistance);
+                                              : AnalysisField::PrimaryResistance);
       case E::Regulation:
         return refuse(AnalysisField::Regulation);
       case E::Leakage:
@@ -291,8 +292,8 @@ void AnalysisPanel::Check() {
   const auto ofRating = [&](long double percent) {
     return T(texts::kAnalysisOfRating).arg(value(percent, Unit::Percent));
   };
-  const QString low = r.Low ? value(r.Low->U0, Unit::Volt) + "  " + value(r.Low->Kp, Unit::Percent)
-                            : QString("—");
+  const QString low =
+      r.Low ? value(r.Low->U0, Unit::Volt) + "  " + value(r.Low->Kp, Unit::Percent) : QString("—");
   const std::vector<std::array<QString, 3>> rows = {
       {T(texts::kAnalysisEmf), value(m.Emf, Unit::Volt), {}},
       {T(texts::kAnalysisRatedVoltage), value(m.RatedVoltage, Unit::Volt), {}},
@@ -308,7 +309,8 @@ void AnalysisPanel::Check() {
       {T(texts::kAnalysisUrev), value(a.Urev, Unit::Volt), {}},
       {T(texts::kAnalysisLow).arg(value(r.LowMainsVoltage, Unit::None)), low, {}},
       {T(texts::kAnalysisHigh).arg(value(r.HighMainsVoltage, Unit::None)),
-       value(r.NoLoadHigh, Unit::Volt), {}},
+       value(r.NoLoadHigh, Unit::Volt),
+       {}},
   };
   results_->setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < results_->rowCount(); ++row) {

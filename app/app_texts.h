@@ -65,10 +65,12 @@ inline constexpr std::string_view kAnalysisMode =
     TAVRO_TRANSLATABLE("app", "Проверить имеющийся трансформатор");
 inline constexpr std::string_view kAnalysisInputs =
     TAVRO_TRANSLATABLE("app", "Имеющийся трансформатор и нагрузка");
-inline constexpr std::string_view kAnalysisResults = TAVRO_TRANSLATABLE("app", "Результаты проверки");
+inline constexpr std::string_view kAnalysisResults =
+    TAVRO_TRANSLATABLE("app", "Результаты проверки");
 inline constexpr std::string_view kAnalysisVoltage =
     TAVRO_TRANSLATABLE("app", "Напряжение вторичной обмотки (паспортное), В");
-inline constexpr std::string_view kAnalysisNoLoad = TAVRO_TRANSLATABLE("app", "измерено на холостом ходу");
+inline constexpr std::string_view kAnalysisNoLoad =
+    TAVRO_TRANSLATABLE("app", "измерено на холостом ходу");
 inline constexpr std::string_view kAnalysisCurrent =
     TAVRO_TRANSLATABLE("app", "Номинальный ток вторичной обмотки, А");
 inline constexpr std::string_view kAnalysisPower = TAVRO_TRANSLATABLE("app", "или мощность, В·А");
@@ -79,7 +81,8 @@ inline constexpr std::string_view kAnalysisR2 =
 inline constexpr std::string_view kAnalysisRegulation =
     TAVRO_TRANSLATABLE("app", "или изменение напряжения, %");
 inline constexpr std::string_view kAnalysisKind = TAVRO_TRANSLATABLE("app", "Тип трансформатора");
-inline constexpr std::string_view kAnalysisLaminated = TAVRO_TRANSLATABLE("app", "броневой (Ш-образный)");
+inline constexpr std::string_view kAnalysisLaminated =
+    TAVRO_TRANSLATABLE("app", "броневой (Ш-образный)");
 inline constexpr std::string_view kAnalysisToroidal = TAVRO_TRANSLATABLE("app", "тороидальный");
 inline constexpr std::string_view kAnalysisLeakage =
     TAVRO_TRANSLATABLE("app", "Индуктивность рассеяния, Гн");
@@ -89,7 +92,8 @@ inline constexpr std::string_view kAnalysisShortCurrent =
     TAVRO_TRANSLATABLE("app", "опыт КЗ: ток первичной обмотки, А");
 inline constexpr std::string_view kAnalysisCapacitance =
     TAVRO_TRANSLATABLE("app", "Ёмкость фильтра, мкФ");
-inline constexpr std::string_view kAnalysisLoadCurrent = TAVRO_TRANSLATABLE("app", "Ток нагрузки, А");
+inline constexpr std::string_view kAnalysisLoadCurrent =
+    TAVRO_TRANSLATABLE("app", "Ток нагрузки, А");
 inline constexpr std::string_view kAnalysisDiodeDrop =
     TAVRO_TRANSLATABLE("app", "Падение напряжения на вентиле, В");
 inline constexpr std::string_view kAnalysisFlux =
@@ -109,12 +113,15 @@ inline constexpr std::string_view kAnalysisRtr =
     TAVRO_TRANSLATABLE("app", "Сопротивление обмоток, приведённое ко вторичной");
 inline constexpr std::string_view kAnalysisLs =
     TAVRO_TRANSLATABLE("app", "Индуктивность рассеяния");
-inline constexpr std::string_view kAnalysisU0 = TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение U0");
+inline constexpr std::string_view kAnalysisU0 =
+    TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение U0");
 inline constexpr std::string_view kAnalysisKp = TAVRO_TRANSLATABLE("app", "Пульсации Kп");
-inline constexpr std::string_view kAnalysisI2 = TAVRO_TRANSLATABLE("app", "Ток вторичной обмотки I2");
+inline constexpr std::string_view kAnalysisI2 =
+    TAVRO_TRANSLATABLE("app", "Ток вторичной обмотки I2");
 inline constexpr std::string_view kAnalysisVa =
     TAVRO_TRANSLATABLE("app", "Используемая мощность трансформатора");
-inline constexpr std::string_view kAnalysisI1 = TAVRO_TRANSLATABLE("app", "Ток первичной обмотки I1");
+inline constexpr std::string_view kAnalysisI1 =
+    TAVRO_TRANSLATABLE("app", "Ток первичной обмотки I1");
 inline constexpr std::string_view kAnalysisIdrms =
     TAVRO_TRANSLATABLE("app", "Действующий ток вентиля");
 inline constexpr std::string_view kAnalysisIdpk =
@@ -129,7 +136,8 @@ inline constexpr std::string_view kAnalysisHigh =
     TAVRO_TRANSLATABLE("app", "Напряжение холостого хода при повышенной сети %1 В");
 // %1 a percentage.
 inline constexpr std::string_view kAnalysisOfRating = TAVRO_TRANSLATABLE("app", "%1 от номинала");
-inline constexpr std::string_view kAnalysisByOhmmeter = TAVRO_TRANSLATABLE("app", "измерено омметром");
+inline constexpr std::string_view kAnalysisByOhmmeter =
+    TAVRO_TRANSLATABLE("app", "измерено омметром");
 inline constexpr std::string_view kAnalysisByRegulation =
     TAVRO_TRANSLATABLE("app", "по изменению напряжения");
 inline constexpr std::string_view kAnalysisTypical =

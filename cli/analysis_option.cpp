@@ -150,11 +150,10 @@ std::string RenderAnalysisText(const Analysed& r, char separator) {
      << '\n'
      << CaptionLine(Tr(texts::kU0Caption), value(a.U0, Unit::Volt))
      << CaptionLine(Tr(texts::kKpCaption), value(a.Kp, Unit::Percent))
-     << CaptionLine(Tr(texts::kI2Caption), value(a.I2, Unit::Ampere) + "  " +
-                                               Percent(r.CurrentOfRating, separator))
+     << CaptionLine(Tr(texts::kI2Caption),
+                    value(a.I2, Unit::Ampere) + "  " + Percent(r.CurrentOfRating, separator))
      << CaptionLine(Tr(texts::kPframeCaption),
-                    value(a.Pframe, Unit::VoltAmpere) + "  " +
-                        Percent(r.PowerOfRating, separator))
+                    value(a.Pframe, Unit::VoltAmpere) + "  " + Percent(r.PowerOfRating, separator))
      << CaptionLine(Tr(texts::kI1Caption), value(a.I1, Unit::Ampere))
      << CaptionLine(Tr(texts::kIdrmsCaption), value(a.Idrms, Unit::Ampere))
      << CaptionLine(Tr(texts::kIdpkCaption), value(a.Idpk, Unit::Ampere))
@@ -412,7 +411,8 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
     return fail(texts::kBadAnalysisFigure, kExitInputRejected);
   }
 
-  const design::TransformerChecking checking = design::CheckTransformer(data, cf, i0, c.Parts.Mains);
+  const design::TransformerChecking checking =
+      design::CheckTransformer(data, cf, i0, c.Parts.Mains);
   if (const auto* error = std::get_if<design::TransformerDataError>(&checking)) {
     return fail(EntryMessage(error->Entry), kExitInputRejected);
   }

@@ -17,7 +17,7 @@ namespace tavro::design {
 struct TransformerCheck {
   TransformerModel Model;
   Analysis Nominal;
-  std::optional<Analysis> Low;  // none when the low mains cannot carry the load
+  std::optional<Analysis> Low;   // none when the low mains cannot carry the load
   long double LowMainsVoltage;   // V
   long double HighMainsVoltage;  // V
   long double NoLoadHigh;        // √2·U2 at high mains, V

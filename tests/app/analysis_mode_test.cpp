@@ -9,8 +9,8 @@
 
 #include "app/analysis_panel.h"
 #include "app/app_texts.h"
-#include "app/interface_language.h"
 #include "app/form_fixture.h"
+#include "app/interface_language.h"
 #include "design/readable_number.h"
 #include "i18n/catalogue.h"
 
@@ -32,9 +32,7 @@ class AnalysisModeTest : public test::FormTest {
     std::snprintf(text, sizeof text, "%.21Lg", v);
     return QString(text).replace('.', ',');
   }
-  QString ResultValue(int row) {
-    return form.Analysis().Panel()->Results()->item(row, 1)->text();
-  }
+  QString ResultValue(int row) { return form.Analysis().Panel()->Results()->item(row, 1)->text(); }
   void SaveAs(const QString& path) {
     form.Files().SetFileDialog([path](QWidget*, const QString&, const QString&, const QString&,
                                       const QString&, QString& name, bool) {

@@ -147,8 +147,7 @@ TEST(AnalysisCli, ADesignFileInAnalysisModeIsTheCheck) {
                                         .DiodeDrop = "0.7"};
   ASSERT_FALSE(design::WriteDesignFile(path.string(), file));
   const CliRun options = Cli(With(kTransformer, {"--json"}));
-  const CliRun fromFile =
-      Cli({"--design", path.string(), "--json", "--decimal-separator", "."});
+  const CliRun fromFile = Cli({"--design", path.string(), "--json", "--decimal-separator", "."});
   EXPECT_EQ(fromFile.status, kExitDesigned) << fromFile.err;
   EXPECT_EQ(fromFile.out, options.out);
   const CliRun report = Cli({"--design", path.string(), "--report", "x.txt"});

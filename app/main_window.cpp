@@ -178,8 +178,10 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
     files_->SetAnalysisAccess([this] { return analysis_->ForFile(); },
                               [this](const auto& texts) { analysis_->Take(texts); });
   }
-  // An opened design is calculated at once.
-  connect(files_, &DesignFiles::Opened, this, &TForm1::Button1Click);
+  // An opened design is calculated at once (a check opened is checked).
+  connect(files_, &DesignFiles::Opened, this, [this] {
+    if (analysis_ == nullptr || !analysis_->Active()) Button1Click();
+  });
   InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });
   InstallTooltips(*this, controls_);
   connect(actions_.openDesign, &QAction::triggered, files_, &DesignFiles::OpenWithDialog);

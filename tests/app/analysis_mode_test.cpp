@@ -86,6 +86,22 @@ TEST_F(AnalysisModeTest, TheDesignsOwnTransformerGivesBackItsU0) {
   EXPECT_EQ(other.Analysis().Panel()->Texts(), Panel().Texts());
   EXPECT_EQ(other.Analysis().Panel()->Results()->item(kU0Row, 1)->text(), ResultValue(kU0Row));
 
+  // A check kept with the design's fields blank opens without a word about
+  // them.
+  app::TForm1 blank(',');
+  blank.SetMessageSink([](const QString& text) { ADD_FAILURE() << text.toStdString(); });
+  blank.Analysis().SetActive(true);
+  blank.Analysis().Panel()->SetTexts(Panel().Texts());
+  const QString blankPath = dir.filePath("blank.tavro");
+  blank.Files().SetFileDialog([blankPath](QWidget*, const QString&, const QString&, const QString&,
+                                          const QString&, QString& name, bool) {
+    name = blankPath;
+    return true;
+  });
+  blank.Actions().saveDesignAs->trigger();
+  ASSERT_TRUE(other.Files().Open(blankPath));
+  EXPECT_EQ(other.Analysis().Panel()->Results()->item(kU0Row, 1)->text(), ResultValue(kU0Row));
+
   // Back to the design: the window as it was.
   form.Analysis().DesignItem()->trigger();
   EXPECT_FALSE(form.Analysis().Active());

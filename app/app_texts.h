@@ -63,6 +63,96 @@ inline constexpr std::string_view kTransformerMenu = TAVRO_TRANSLATABLE("app", "
 inline constexpr std::string_view kCandidatesItem =
     TAVRO_TRANSLATABLE("app", "Подобрать стандартный...");
 inline constexpr std::string_view kWindItem = TAVRO_TRANSLATABLE("app", "Намотать...");
+
+// The two modes (Параметры menu) and the check of a transformer one has.
+inline constexpr std::string_view kDesignMode = TAVRO_TRANSLATABLE("app", "Рассчитать выпрямитель");
+inline constexpr std::string_view kAnalysisMode =
+    TAVRO_TRANSLATABLE("app", "Проверить имеющийся трансформатор");
+inline constexpr std::string_view kAnalysisInputs =
+    TAVRO_TRANSLATABLE("app", "Имеющийся трансформатор и нагрузка");
+inline constexpr std::string_view kAnalysisResults =
+    TAVRO_TRANSLATABLE("app", "Результаты проверки");
+inline constexpr std::string_view kAnalysisVoltage =
+    TAVRO_TRANSLATABLE("app", "Напряжение вторичной обмотки (паспортное), В");
+inline constexpr std::string_view kAnalysisNoLoad =
+    TAVRO_TRANSLATABLE("app", "измерено на холостом ходу");
+inline constexpr std::string_view kAnalysisCurrent =
+    TAVRO_TRANSLATABLE("app", "Номинальный ток вторичной обмотки, А");
+inline constexpr std::string_view kAnalysisPower = TAVRO_TRANSLATABLE("app", "или мощность, В·А");
+inline constexpr std::string_view kAnalysisR1 =
+    TAVRO_TRANSLATABLE("app", "Сопротивление первичной обмотки, Ом");
+inline constexpr std::string_view kAnalysisR2 =
+    TAVRO_TRANSLATABLE("app", "Сопротивление вторичной обмотки, Ом");
+inline constexpr std::string_view kAnalysisRegulation =
+    TAVRO_TRANSLATABLE("app", "или изменение напряжения, %");
+inline constexpr std::string_view kAnalysisKind = TAVRO_TRANSLATABLE("app", "Тип трансформатора");
+inline constexpr std::string_view kAnalysisLaminated =
+    TAVRO_TRANSLATABLE("app", "броневой (Ш-образный)");
+inline constexpr std::string_view kAnalysisToroidal = TAVRO_TRANSLATABLE("app", "тороидальный");
+inline constexpr std::string_view kAnalysisLeakage =
+    TAVRO_TRANSLATABLE("app", "Индуктивность рассеяния, Гн");
+inline constexpr std::string_view kAnalysisShortVoltage =
+    TAVRO_TRANSLATABLE("app", "или опыт КЗ: напряжение первичной обмотки, В");
+inline constexpr std::string_view kAnalysisShortCurrent =
+    TAVRO_TRANSLATABLE("app", "опыт КЗ: ток первичной обмотки, А");
+inline constexpr std::string_view kAnalysisCapacitance =
+    TAVRO_TRANSLATABLE("app", "Ёмкость фильтра, мкФ");
+inline constexpr std::string_view kAnalysisLoadCurrent =
+    TAVRO_TRANSLATABLE("app", "Ток нагрузки, А");
+inline constexpr std::string_view kAnalysisDiodeDrop =
+    TAVRO_TRANSLATABLE("app", "Падение напряжения на вентиле, В");
+inline constexpr std::string_view kAnalysisFlux =
+    TAVRO_TRANSLATABLE("app", "Индукция для оценки, Тл");
+inline constexpr std::string_view kAnalysisLimbs =
+    TAVRO_TRANSLATABLE("app", "Стержней с обмотками для оценки");
+inline constexpr std::string_view kAnalysisCheck = TAVRO_TRANSLATABLE("app", "Проверить");
+inline constexpr std::string_view kAnalysisMainsEntry = TAVRO_TRANSLATABLE("app", "Сеть");
+// %1 the entry's caption.
+inline constexpr std::string_view kAnalysisBadEntry =
+    TAVRO_TRANSLATABLE("app", "Недопустимое значение: «%1»");
+inline constexpr std::string_view kAnalysisEmf =
+    TAVRO_TRANSLATABLE("app", "ЭДС вторичной обмотки (холостой ход)");
+inline constexpr std::string_view kAnalysisRatedVoltage =
+    TAVRO_TRANSLATABLE("app", "Напряжение при номинальном токе");
+inline constexpr std::string_view kAnalysisRtr =
+    TAVRO_TRANSLATABLE("app", "Сопротивление обмоток, приведённое ко вторичной");
+inline constexpr std::string_view kAnalysisLs =
+    TAVRO_TRANSLATABLE("app", "Индуктивность рассеяния");
+inline constexpr std::string_view kAnalysisU0 =
+    TAVRO_TRANSLATABLE("app", "Выпрямленное напряжение U0");
+inline constexpr std::string_view kAnalysisKp = TAVRO_TRANSLATABLE("app", "Пульсации Kп");
+inline constexpr std::string_view kAnalysisI2 =
+    TAVRO_TRANSLATABLE("app", "Ток вторичной обмотки I2");
+inline constexpr std::string_view kAnalysisVa =
+    TAVRO_TRANSLATABLE("app", "Используемая мощность трансформатора");
+inline constexpr std::string_view kAnalysisI1 =
+    TAVRO_TRANSLATABLE("app", "Ток первичной обмотки I1");
+inline constexpr std::string_view kAnalysisIdrms =
+    TAVRO_TRANSLATABLE("app", "Действующий ток вентиля");
+inline constexpr std::string_view kAnalysisIdpk =
+    TAVRO_TRANSLATABLE("app", "Амплитуда тока вентиля");
+inline constexpr std::string_view kAnalysisUrev =
+    TAVRO_TRANSLATABLE("app", "Обратное напряжение вентиля");
+// %1 the low mains voltage.
+inline constexpr std::string_view kAnalysisLow =
+    TAVRO_TRANSLATABLE("app", "U0 и Kп при пониженной сети %1 В");
+// %1 the high mains voltage.
+inline constexpr std::string_view kAnalysisHigh =
+    TAVRO_TRANSLATABLE("app", "Напряжение холостого хода при повышенной сети %1 В");
+// %1 a percentage.
+inline constexpr std::string_view kAnalysisOfRating = TAVRO_TRANSLATABLE("app", "%1 от номинала");
+inline constexpr std::string_view kAnalysisByOhmmeter =
+    TAVRO_TRANSLATABLE("app", "измерено омметром");
+inline constexpr std::string_view kAnalysisByRegulation =
+    TAVRO_TRANSLATABLE("app", "по изменению напряжения");
+inline constexpr std::string_view kAnalysisTypical =
+    TAVRO_TRANSLATABLE("app", "оценка: типичное изменение напряжения");
+inline constexpr std::string_view kAnalysisGiven = TAVRO_TRANSLATABLE("app", "задано");
+inline constexpr std::string_view kAnalysisShortCircuit = TAVRO_TRANSLATABLE("app", "по опыту КЗ");
+inline constexpr std::string_view kAnalysisEstimated =
+    TAVRO_TRANSLATABLE("app", "оценка по размеру трансформатора");
+inline constexpr std::string_view kAnalysisLoadCurrentColumn = TAVRO_TRANSLATABLE("app", "I0, А");
+inline constexpr std::string_view kAnalysisLoadVoltageColumn = TAVRO_TRANSLATABLE("app", "U0, В");
 inline constexpr std::string_view kMainsTitle = TAVRO_TRANSLATABLE("app", "Сеть");
 inline constexpr std::string_view kMainsVoltage =
     TAVRO_TRANSLATABLE("app", "Номинальное напряжение сети, В");

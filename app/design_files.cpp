@@ -70,7 +70,14 @@ design::DesignFile DesignFiles::Inputs() const {
   return {{text(Field::Edit1), text(Field::Edit2), text(Field::Edit3),
            controls_.radioButton2->isChecked() ? "2" : "1", text(Field::Edit5), text(Field::Edit6)},
           separator_,
-          settingsOf_ ? settingsOf_() : design::DesignSettings{}};
+          settingsOf_ ? settingsOf_() : design::DesignSettings{},
+          analysisOf_ ? analysisOf_() : std::nullopt};
+}
+
+void DesignFiles::SetAnalysisAccess(AnalysisGetter get, AnalysisTaker take) {
+  analysisOf_ = std::move(get);
+  takeAnalysis_ = std::move(take);
+  MarkSaved();
 }
 
 void DesignFiles::SetSettingsAccess(SettingsGetter get, SettingsTaker take) {
@@ -137,6 +144,7 @@ bool DesignFiles::Open(const QString& path) {
     }
   }
   Apply(file);
+  if (takeAnalysis_) takeAnalysis_(file.Analysis);
   current_ = path;
   Remember(path);
   MarkSaved();

@@ -41,6 +41,10 @@ class DesignFiles : public QObject {
   using SettingsGetter = std::function<design::DesignSettings()>;
   using SettingsTaker = std::function<std::optional<std::string>(const design::DesignSettings&)>;
   void SetSettingsAccess(SettingsGetter get, SettingsTaker take);
+  // The check of a transformer one has, likewise (none: not kept).
+  using AnalysisGetter = std::function<std::optional<design::AnalysisTexts>()>;
+  using AnalysisTaker = std::function<void(const std::optional<design::AnalysisTexts>&)>;
+  void SetAnalysisAccess(AnalysisGetter get, AnalysisTaker take);
 
   // The inputs and settings as they stand in the window, and putting a
   // file's inputs in.
@@ -98,6 +102,8 @@ class DesignFiles : public QObject {
   UnsavedQuestion ask_;
   SettingsGetter settingsOf_;
   SettingsTaker takeSettings_;
+  AnalysisGetter analysisOf_;
+  AnalysisTaker takeAnalysis_;
   QString current_;
   std::string saved_;  // the file text of the baseline
   bool modified_ = false;

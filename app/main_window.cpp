@@ -171,8 +171,18 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
         if (simulation_) simulation_->ApplySettings(simulationSettings_);
         return std::nullopt;
       });
-  // An opened design is calculated at once.
-  connect(files_, &DesignFiles::Opened, this, &TForm1::Button1Click);
+  // The second mode, at the head of the Параметры menu; design files keep it.
+  if (auto* settingsMenu = qobject_cast<QMenu*>(mainsItem_->parent())) {
+    analysis_ = new AnalysisMode(*this, *settingsMenu, procedure_.DecimalSeparator(),
+                                 [this] { return settings_.Mains; });
+    connect(analysis_, &AnalysisMode::Changed, files_, &DesignFiles::Check);
+    files_->SetAnalysisAccess([this] { return analysis_->ForFile(); },
+                              [this](const auto& texts) { analysis_->Take(texts); });
+  }
+  // An opened design is calculated at once (a check opened is checked).
+  connect(files_, &DesignFiles::Opened, this, [this] {
+    if (analysis_ == nullptr || !analysis_->Active()) Button1Click();
+  });
   InstallKeyboardFlow(*this, controls_, [this] { Button1Click(); });
   InstallTooltips(*this, controls_);
   connect(actions_.openDesign, &QAction::triggered, files_, &DesignFiles::OpenWithDialog);

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QToolBar>
 
+#include "app/analysis_panel.h"
 #include "app/app_settings.h"
 #include "app/design_files.h"
 #include "app/everyday_menu.h"
@@ -79,6 +80,8 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   const FormControls& Controls() const { return controls_; }
   const EverydayActions& Actions() const { return actions_; }
   DesignFiles& Files() { return *files_; }
+  // The check of a transformer one has, the window's second mode.
+  AnalysisMode& Analysis() { return *analysis_; }
   const StaleResults& Stale() const { return *stale_; }
   // The PDF report's save dialog.
   void SetPdfFileDialog(report::FileDialog dialog) { pdfDialog_ = std::move(dialog); }
@@ -192,6 +195,7 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   QPointer<DiodeCurrentWindow> pulsePlot_;
   EverydayActions actions_;
   DesignFiles* files_ = nullptr;
+  AnalysisMode* analysis_ = nullptr;
   StaleResults* stale_ = nullptr;
   QPointer<HelpWindow> help_;
   report::FileDialog pdfDialog_ = report::ShowReplacingFileDialog;

@@ -15,6 +15,7 @@
 #include "design/readable_number.h"
 #include "design/text_template.h"
 #include "design/texts.h"
+#include "design/transformer/transformer_check.h"
 #include "design/transformer/transformer_data.h"
 #include "i18n/catalogue.h"
 
@@ -120,32 +121,13 @@ const char* LeakageName(design::Origin origin) {
   return "estimated";
 }
 
-// The analysis at the mains a factor m off nominal: the EMF and the
-// primary's voltage scaled, the transformer's resistance and inductance as
-// they are.
-std::optional<design::Analysis> AtMains(const design::AnalysisInputs& nominal, long double m) {
-  design::AnalysisInputs in = nominal;
-  in.U2 *= m;
-  in.Supply.Voltage *= m;
-  const design::AnalysisResult r = design::Analyse(in);
-  if (const auto* a = std::get_if<design::Analysis>(&r)) return *a;
-  return std::nullopt;
-}
-
-struct Analysed {
-  design::TransformerModel Model;
-  design::Analysis Nominal;
-  std::optional<design::Analysis> Low;
-  long double LowFactor, HighFactor;
-  long double NoLoadHigh;  // √2·U2 at high mains
-};
+using Analysed = design::TransformerCheck;
 
 std::string Percent(long double ofRating, char separator) {
   return design::FillTemplate(Tr(texts::kOfRating), {Readable(ofRating, Unit::Percent, separator)});
 }
 
-std::string RenderAnalysisText(const Analysed& r, char separator,
-                               const design::ratings::SupplyConditions& mains) {
+std::string RenderAnalysisText(const Analysed& r, char separator) {
   const design::TransformerModel& m = r.Model;
   const design::Analysis& a = r.Nominal;
   const auto value = [separator](long double v, Unit unit) { return Readable(v, unit, separator); };
@@ -168,21 +150,20 @@ std::string RenderAnalysisText(const Analysed& r, char separator,
      << '\n'
      << CaptionLine(Tr(texts::kU0Caption), value(a.U0, Unit::Volt))
      << CaptionLine(Tr(texts::kKpCaption), value(a.Kp, Unit::Percent))
-     << CaptionLine(Tr(texts::kI2Caption), value(a.I2, Unit::Ampere) + "  " +
-                                               Percent(a.I2 / m.RatedCurrent * 100.0L, separator))
+     << CaptionLine(Tr(texts::kI2Caption),
+                    value(a.I2, Unit::Ampere) + "  " + Percent(r.CurrentOfRating, separator))
      << CaptionLine(Tr(texts::kPframeCaption),
-                    value(a.Pframe, Unit::VoltAmpere) + "  " +
-                        Percent(a.Pframe / m.RatedPower * 100.0L, separator))
+                    value(a.Pframe, Unit::VoltAmpere) + "  " + Percent(r.PowerOfRating, separator))
      << CaptionLine(Tr(texts::kI1Caption), value(a.I1, Unit::Ampere))
      << CaptionLine(Tr(texts::kIdrmsCaption), value(a.Idrms, Unit::Ampere))
      << CaptionLine(Tr(texts::kIdpkCaption), value(a.Idpk, Unit::Ampere))
      << CaptionLine(Tr(texts::kUrevCaption), value(a.Urev, Unit::Volt));
-  const std::string low = value(mains.Supply.Voltage * r.LowFactor, Unit::Volt);
+  const std::string low = value(r.LowMainsVoltage, Unit::Volt);
   os << CaptionLine(design::FillTemplate(Tr(texts::kLowMainsCaption), {low}),
                     r.Low ? value(r.Low->U0, Unit::Volt) + "  " + value(r.Low->Kp, Unit::Percent)
                           : std::string("—"))
      << CaptionLine(design::FillTemplate(Tr(texts::kNoLoadHighCaption),
-                                         {value(mains.Supply.Voltage * r.HighFactor, Unit::Volt)}),
+                                         {value(r.HighMainsVoltage, Unit::Volt)}),
                     value(r.NoLoadHigh, Unit::Volt));
   os << '\n' << RenderLoadTable(a.Load, separator);
   return os.str();
@@ -243,8 +224,7 @@ std::string RenderAnalysisJson(const Analysed& r, const design::Design& rated,
           {"Urev", a.Urev},
           {"Pframe", a.Pframe}});
   Object(json, "loading",
-         {{"CurrentOfRating", a.I2 / m.RatedCurrent * 100.0L},
-          {"PowerOfRating", a.Pframe / m.RatedPower * 100.0L}});
+         {{"CurrentOfRating", r.CurrentOfRating}, {"PowerOfRating", r.PowerOfRating}});
   Key(json, "load_table");
   json.StartArray();
   for (int k = 0; k < design::kLoadRows; ++k) {
@@ -345,6 +325,34 @@ int RunAnalysis(const CLI::App& app, const AnalysisOptions& o, const AnalysisCon
   return AnalyseTexts(o, c, out, err);
 }
 
+int RunFileAnalysis(const CLI::App& app, const design::AnalysisTexts& t, AnalysisContext c,
+                    std::ostream& out, std::ostream& err) {
+  for (const char* option : kExcluded) {
+    if (std::string_view(option) != "--design" && app.count(option) > 0) {
+      err << option << texts::kFileAnalysisExcludes << '\n';
+      return kExitUsage;
+    }
+  }
+  AnalysisOptions o;
+  (t.NoLoad ? o.NoLoad : o.Voltage) = t.Voltage;
+  o.Current = t.Current;
+  o.Power = t.Power;
+  o.PrimaryResistance = t.PrimaryResistance;
+  o.SecondaryResistance = t.SecondaryResistance;
+  o.Regulation = t.Regulation;
+  o.Kind = t.Kind;
+  o.Leakage = t.Leakage;
+  if (!t.ShortCircuitVoltage.empty() || !t.ShortCircuitCurrent.empty()) {
+    o.ShortCircuit = {t.ShortCircuitVoltage, t.ShortCircuitCurrent};
+  }
+  o.Capacitance = t.Capacitance;
+  o.LoadCurrent = t.LoadCurrent;
+  c.DiodeDrop = t.DiodeDrop;
+  c.Flux = t.Flux;
+  c.Limbs = t.Limbs;
+  return AnalyseTexts(o, c, out, err);
+}
+
 int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostream& out,
                  std::ostream& err) {
   if ((o.Voltage.empty() && o.NoLoad.empty()) || (o.Current.empty() && o.Power.empty()) ||
@@ -403,21 +411,12 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
     return fail(texts::kBadAnalysisFigure, kExitInputRejected);
   }
 
-  const design::TransformerModelling modelling =
-      design::ModelTransformer(data, c.Parts.Mains.Supply);
-  if (const auto* error = std::get_if<design::TransformerDataError>(&modelling)) {
+  const design::TransformerChecking checking =
+      design::CheckTransformer(data, cf, i0, c.Parts.Mains);
+  if (const auto* error = std::get_if<design::TransformerDataError>(&checking)) {
     return fail(EntryMessage(error->Entry), kExitInputRejected);
   }
-  Analysed r{std::get<design::TransformerModel>(modelling),
-             {},
-             {},
-             c.Parts.Mains.LowFactor(),
-             c.Parts.Mains.HighFactor(),
-             0.0L};
-  const design::AnalysisInputs in{r.Model.Emf, r.Model.Rtr, r.Model.Ls,          data.DiodeDrop,
-                                  cf,          i0,          c.Parts.Mains.Supply};
-  const design::AnalysisResult result = design::Analyse(in);
-  if (const auto* failure = std::get_if<design::Failure>(&result)) {
+  if (const auto* failure = std::get_if<design::Failure>(&checking)) {
     const std::string message =
         i18n::TranslateUtf8(design::texts::kContext, design::texts::FailureMessage(failure->Stage));
     if (c.Json) {
@@ -427,15 +426,13 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
     }
     return kExitCalculationFailed;
   }
-  r.Nominal = std::get<design::Analysis>(result);
-  r.Low = AtMains(in, r.LowFactor);
-  r.NoLoadHigh = r.Nominal.Urev * r.HighFactor;
+  const Analysed& r = std::get<design::TransformerCheck>(checking);
   // The parts are rated as for a design of the analysed rated point.
   const design::Design rated = design::AsDesign(r.Nominal, data.Limbs, data.FluxDensity);
   if (c.Json) {
     out << RenderAnalysisJson(r, rated, c.Parts);
   } else {
-    out << RenderAnalysisText(r, c.Separator, c.Parts.Mains);
+    out << RenderAnalysisText(r, c.Separator);
     if (c.Ratings) out << '\n' << RenderSelection(rated, c.Parts, c.Separator);
   }
   return kExitDesigned;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/ratings_output.h"
+#include "design/design_file.h"
 
 namespace tavro::cli {
 
@@ -40,6 +41,12 @@ struct AnalysisContext {
 // Runs the analysis and prints it; the exit status.
 int RunAnalysis(const CLI::App& app, const AnalysisOptions& o, const AnalysisContext& context,
                 std::ostream& out, std::ostream& err);
+
+// The check a design file keeps (tavro-cli --design), with the file's own
+// diode drop, flux and limbs in place of the context's; the options of a
+// design cannot go with it.
+int RunFileAnalysis(const CLI::App& app, const design::AnalysisTexts& texts,
+                    AnalysisContext context, std::ostream& out, std::ostream& err);
 
 // The same from the option texts alone, after the checks that need the
 // parsed command line: what the fuzz target drives.

@@ -131,6 +131,8 @@ inline constexpr std::string_view kAnalysisNeeds =
     "--transformer-current or --transformer-va, --capacitance, --load-current and --diode-drop";
 inline constexpr std::string_view kAnalysisExcludes =
     " cannot be used with the --transformer options";
+inline constexpr std::string_view kFileAnalysisExcludes =
+    " cannot be used with a design file that checks a transformer";
 inline constexpr std::string_view kBadVoltage = "the transformer's voltage must be above 0";
 inline constexpr std::string_view kBadRating =
     "the transformer's rated current or V·A must be above 0 and reachable";

@@ -227,7 +227,8 @@ std::optional<std::string> TakeFileSettings(const CLI::App& app, design::DesignS
 // option not given on the command line, and its settings likewise; the
 // message when the file is refused.
 std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, Options& o,
-                                          RatingsRequest& parts) {
+                                          RatingsRequest& parts,
+                                          std::optional<design::AnalysisTexts>& analysis) {
   const design::DesignFileReading reading = design::ReadDesignFile(o.designFile, separator);
   if (const auto* error = std::get_if<design::DesignFileError>(&reading)) {
     return design::DescribeDesignFileError(o.designFile, *error, i18n::TranslateUtf8);
@@ -247,6 +248,8 @@ std::optional<std::string> TakeDesignFile(const CLI::App& app, char separator, O
   take("--flux", o.flux, in.Bm);
   take("--diode-drop", o.diodeDrop, in.Ud);
   if (app.count("--limbs") == 0) o.limbs = in.Limbs == "2" ? 2 : 1;
+  // A file saved while the window checked a transformer is that check.
+  if (file.Analysis && file.Analysis->Active) analysis = file.Analysis;
   return std::nullopt;
 }
 
@@ -320,13 +323,18 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
 
   if (!o.designFile.empty()) {
-    if (auto message = TakeDesignFile(app, separator, o, parts)) {
+    std::optional<design::AnalysisTexts> analysis;
+    if (auto message = TakeDesignFile(app, separator, o, parts, analysis)) {
       if (o.json) {
         out << RenderJsonError(*message);
       } else {
         err << *message << '\n';
       }
       return kExitDesignFile;
+    }
+    if (analysis) {
+      return RunFileAnalysis(app, *analysis, {"", "", 1, separator, o.json, parts, o.ratings}, out,
+                             err);
     }
   }
   const design::InputTexts typed{o.voltage, o.current,  o.ripple, std::to_string(o.limbs),

@@ -32,8 +32,8 @@ constexpr InputEntry kTextEntries[] = {
     {"flux", &InputTexts::Bm},    {"diode_drop", &InputTexts::Ud},
 };
 constexpr const char* kLimbsKey = "limbs";
-constexpr const char* kTopKeys[] = {"format", "version",    "decimal_separator", "inputs",
-                                    "mains",  "parts",      "simulation"};
+constexpr const char* kTopKeys[] = {"format", "version", "decimal_separator", "inputs",
+                                    "mains",  "parts",   "simulation",        "analysis"};
 // The entries of version 1; the others came with version 2.
 constexpr std::size_t kVersion1Keys = 4;
 
@@ -72,6 +72,44 @@ constexpr SettingEntry kSettingEntries[] = {
 };
 constexpr const char* kInputKeys[] = {"voltage", "current",    "ripple",
                                       "flux",    "diode_drop", "limbs"};
+
+// The check of a transformer one has: its texts, then its flags and choices.
+struct AnalysisEntry {
+  const char* Key;
+  std::string AnalysisTexts::*Text;
+};
+constexpr AnalysisEntry kAnalysisTexts[] = {
+    {"voltage", &AnalysisTexts::Voltage},
+    {"current", &AnalysisTexts::Current},
+    {"va", &AnalysisTexts::Power},
+    {"r1", &AnalysisTexts::PrimaryResistance},
+    {"r2", &AnalysisTexts::SecondaryResistance},
+    {"regulation", &AnalysisTexts::Regulation},
+    {"leakage", &AnalysisTexts::Leakage},
+    {"short_circuit_voltage", &AnalysisTexts::ShortCircuitVoltage},
+    {"short_circuit_current", &AnalysisTexts::ShortCircuitCurrent},
+    {"capacitance", &AnalysisTexts::Capacitance},
+    {"load_current", &AnalysisTexts::LoadCurrent},
+    {"diode_drop", &AnalysisTexts::DiodeDrop},
+    {"flux", &AnalysisTexts::Flux},
+};
+constexpr const char* kAnalysisKeys[] = {"active",
+                                         "voltage",
+                                         "no_load",
+                                         "current",
+                                         "va",
+                                         "r1",
+                                         "r2",
+                                         "regulation",
+                                         "kind",
+                                         "leakage",
+                                         "short_circuit_voltage",
+                                         "short_circuit_current",
+                                         "capacitance",
+                                         "load_current",
+                                         "diode_drop",
+                                         "flux",
+                                         "limbs"};
 
 DesignFileError Error(DesignFileProblem problem, std::string detail = {}) {
   return {problem, std::move(detail)};
@@ -191,6 +229,68 @@ std::optional<DesignFileError> ReadSection(const rapidjson::Value& section, cons
   return std::nullopt;
 }
 
+// Every entry may be left out: a text is then blank, a flag off, the kind
+// laminated and the limbs one.
+std::optional<DesignFileError> ReadAnalysis(const rapidjson::Value& analysis, char from, char to,
+                                            AnalysisTexts& out) {
+  if (!analysis.IsObject()) return Error(DesignFileProblem::BadEntry, "analysis");
+  for (const auto& m : analysis.GetObject()) {
+    const std::string key(View(m.name));
+    if (!Known(key, kAnalysisKeys)) {
+      return Error(DesignFileProblem::UnknownEntry, "analysis." + key);
+    }
+  }
+  if (const auto key = Repeated(analysis, kAnalysisKeys)) {
+    return Error(DesignFileProblem::DuplicateEntry, "analysis." + std::string(*key));
+  }
+  for (const AnalysisEntry& e : kAnalysisTexts) {
+    const rapidjson::Value* text = Member(analysis, e.Key);
+    if (text == nullptr) continue;
+    if (!text->IsString() || text->GetStringLength() > kMaxInputText || !ValidUtf8(View(*text))) {
+      return Error(DesignFileProblem::BadEntry, std::string("analysis.") + e.Key);
+    }
+    out.*e.Text = WithSeparator(std::string(View(*text)), from, to);
+  }
+  for (auto [key, flag] : {std::pair{"active", &AnalysisTexts::Active},
+                           std::pair{"no_load", &AnalysisTexts::NoLoad}}) {
+    const rapidjson::Value* value = Member(analysis, key);
+    if (value == nullptr) continue;
+    if (!value->IsBool()) return Error(DesignFileProblem::BadEntry, std::string("analysis.") + key);
+    out.*flag = value->GetBool();
+  }
+  if (const rapidjson::Value* kind = Member(analysis, "kind")) {
+    if (!kind->IsString() || (View(*kind) != "laminated" && View(*kind) != "toroidal")) {
+      return Error(DesignFileProblem::BadEntry, "analysis.kind");
+    }
+    out.Kind = std::string(View(*kind));
+  }
+  if (const rapidjson::Value* limbs = Member(analysis, "limbs")) {
+    if (!limbs->IsInt() || (limbs->GetInt() != 1 && limbs->GetInt() != 2)) {
+      return Error(DesignFileProblem::BadEntry, "analysis.limbs");
+    }
+    out.Limbs = limbs->GetInt();
+  }
+  return std::nullopt;
+}
+
+void WriteAnalysis(rapidjson::PrettyWriter<rapidjson::StringBuffer>& w, const AnalysisTexts& a) {
+  const auto text = [&w](const char* key, const std::string& value) {
+    w.Key(key);
+    w.String(value.c_str(), static_cast<rapidjson::SizeType>(value.size()));
+  };
+  w.Key("analysis");
+  w.StartObject();
+  w.Key("active");
+  w.Bool(a.Active);
+  w.Key("no_load");
+  w.Bool(a.NoLoad);
+  text("kind", a.Kind);
+  w.Key("limbs");
+  w.Int(a.Limbs == 2 ? 2 : 1);
+  for (const AnalysisEntry& e : kAnalysisTexts) text(e.Key, a.*e.Text);
+  w.EndObject();
+}
+
 }  // namespace
 
 std::string WithSeparator(const std::string& text, char from, char to) {
@@ -244,6 +344,7 @@ std::string DesignFileText(const DesignFile& file) {
     }
     if (started) w.EndObject();
   }
+  if (file.Analysis) WriteAnalysis(w, *file.Analysis);
   w.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
 }
@@ -308,6 +409,10 @@ DesignFileReading ParseDesignFile(std::string_view text, char separator) {
     if (const rapidjson::Value* value = Member(doc, section)) {
       if (auto error = ReadSection(*value, section, file.Settings)) return *error;
     }
+  }
+  if (const rapidjson::Value* analysis = Member(doc, "analysis")) {
+    file.Analysis.emplace();
+    if (auto error = ReadAnalysis(*analysis, from, separator, *file.Analysis)) return *error;
   }
   file.DecimalSeparator = separator;
   return file;

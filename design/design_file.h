@@ -9,13 +9,21 @@
 //    "parts": {"capacitor_tolerance_percent": 20, "capacitor_series": "E6",
 //              "diode_margin": 1.5, "capacitor_margin": 1.2, ...},
 //    "simulation": {"diode": "1N4007", "diode_model": "", "esr": 0,
-//                   "load": "resistive"}}
+//                   "load": "resistive"},
+//    "analysis": {"active": true, "voltage": "12", "no_load": false,
+//                 "current": "1,5", "va": "", "r1": "", "r2": "",
+//                 "regulation": "", "kind": "laminated", "leakage": "",
+//                 "short_circuit_voltage": "", "short_circuit_current": "",
+//                 "capacitance": "2200", "load_current": "1",
+//                 "diode_drop": "0,7", "flux": "1,2", "limbs": 1}}
 // The input texts are kept exactly as typed, with the separator they were
 // typed with; opened where another separator is in use, a text that reads as
 // a number is given the reader's separator, so it means the same number.
 // The settings (version 2) are JSON numbers and names, the same in every
 // language; an entry left out keeps the program's default, so version-1 files
-// (inputs only) still open. A file of a newer version, or with entries this
+// (inputs only) still open. "analysis" keeps the check of a transformer one
+// has (its texts as typed, like the inputs) and whether the window shows it;
+// a file without it opens in the design mode. A file of a newer version, or with entries this
 // version does not know, is refused with a message saying so rather than
 // half read.
 #pragma once
@@ -63,11 +71,36 @@ struct DesignSettings {
   bool operator==(const DesignSettings&) const = default;
 };
 
+// The check of a transformer one has, as typed; an empty text is an entry
+// left blank.
+struct AnalysisTexts {
+  bool Active = false;  // the window shows the check rather than the design
+  std::string Voltage = {};
+  bool NoLoad = false;  // Voltage was measured with no load
+  std::string Current = {};
+  std::string Power = {};  // V·A
+  std::string PrimaryResistance = {};
+  std::string SecondaryResistance = {};
+  std::string Regulation = {};
+  std::string Kind = "laminated";  // or "toroidal"
+  std::string Leakage = {};
+  std::string ShortCircuitVoltage = {};
+  std::string ShortCircuitCurrent = {};
+  std::string Capacitance = {};
+  std::string LoadCurrent = {};
+  std::string DiodeDrop = {};
+  std::string Flux = {};
+  int Limbs = 1;
+
+  bool operator==(const AnalysisTexts&) const = default;
+};
+
 // What a design file holds.
 struct DesignFile {
   InputTexts Inputs;  // U0, I0, Kp, Bm, Ud as typed; Limbs "1" or "2"
   char DecimalSeparator = ',';
   DesignSettings Settings;
+  std::optional<AnalysisTexts> Analysis = std::nullopt;  // version 2, optional
 };
 
 enum class DesignFileProblem {

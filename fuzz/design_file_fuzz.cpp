@@ -1,6 +1,6 @@
 // Fuzzes the design-file reader: any bytes give a design or an error, never a
 // crash; a design that reads writes back to a file that reads the same,
-// inputs and settings alike.
+// inputs, settings and the check of a transformer alike.
 //
 // Input: first byte picks the reader's separator (odd: ',', even: '.') and,
 // with its high bit set, wraps the text in kDepth nested arrays, far deeper
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const InputTexts& a = file->Inputs;
   const InputTexts& b = same->Inputs;
   if (a.U0 != b.U0 || a.I0 != b.I0 || a.Kp != b.Kp || a.Limbs != b.Limbs || a.Bm != b.Bm ||
-      a.Ud != b.Ud || !(file->Settings == same->Settings)) {
+      a.Ud != b.Ud || !(file->Settings == same->Settings) || file->Analysis != same->Analysis) {
     std::abort();
   }
   return 0;

@@ -188,6 +188,194 @@
         <translation>&amp;Wind one&apos;s own...</translation>
     </message>
     <message>
+        <source>Рассчитать выпрямитель</source>
+        <translation>Design a rectifier</translation>
+    </message>
+    <message>
+        <source>Проверить имеющийся трансформатор</source>
+        <translation>Check a transformer one has</translation>
+    </message>
+    <message>
+        <source>Имеющийся трансформатор и нагрузка</source>
+        <translation>The transformer one has and the load</translation>
+    </message>
+    <message>
+        <source>Результаты проверки</source>
+        <translation>Results of the check</translation>
+    </message>
+    <message>
+        <source>Напряжение вторичной обмотки (паспортное), В</source>
+        <translation>Secondary voltage (nameplate), V</translation>
+    </message>
+    <message>
+        <source>измерено на холостом ходу</source>
+        <translation>measured with no load</translation>
+    </message>
+    <message>
+        <source>Номинальный ток вторичной обмотки, А</source>
+        <translation>Rated secondary current, A</translation>
+    </message>
+    <message>
+        <source>или мощность, В·А</source>
+        <translation>or rating, V·A</translation>
+    </message>
+    <message>
+        <source>Сопротивление первичной обмотки, Ом</source>
+        <translation>Primary resistance, Ω</translation>
+    </message>
+    <message>
+        <source>Сопротивление вторичной обмотки, Ом</source>
+        <translation>Secondary resistance, Ω</translation>
+    </message>
+    <message>
+        <source>или изменение напряжения, %</source>
+        <translation>or regulation, %</translation>
+    </message>
+    <message>
+        <source>Тип трансформатора</source>
+        <translation>Kind of transformer</translation>
+    </message>
+    <message>
+        <source>броневой (Ш-образный)</source>
+        <translation>laminated (E-I)</translation>
+    </message>
+    <message>
+        <source>тороидальный</source>
+        <translation>toroidal</translation>
+    </message>
+    <message>
+        <source>Индуктивность рассеяния, Гн</source>
+        <translation>Leakage inductance, H</translation>
+    </message>
+    <message>
+        <source>или опыт КЗ: напряжение первичной обмотки, В</source>
+        <translation>or short-circuit test: primary voltage, V</translation>
+    </message>
+    <message>
+        <source>опыт КЗ: ток первичной обмотки, А</source>
+        <translation>short-circuit test: primary current, A</translation>
+    </message>
+    <message>
+        <source>Ёмкость фильтра, мкФ</source>
+        <translation>Filter capacitance, µF</translation>
+    </message>
+    <message>
+        <source>Ток нагрузки, А</source>
+        <translation>Load current, A</translation>
+    </message>
+    <message>
+        <source>Падение напряжения на вентиле, В</source>
+        <translation>Diode forward drop, V</translation>
+    </message>
+    <message>
+        <source>Индукция для оценки, Тл</source>
+        <translation>Flux density for the estimate, T</translation>
+    </message>
+    <message>
+        <source>Стержней с обмотками для оценки</source>
+        <translation>Limbs with windings for the estimate</translation>
+    </message>
+    <message>
+        <source>Проверить</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Недопустимое значение: «%1»</source>
+        <translation>Value not accepted: “%1”</translation>
+    </message>
+    <message>
+        <source>ЭДС вторичной обмотки (холостой ход)</source>
+        <translation>Secondary EMF (no load)</translation>
+    </message>
+    <message>
+        <source>Напряжение при номинальном токе</source>
+        <translation>Voltage at the rated current</translation>
+    </message>
+    <message>
+        <source>Сопротивление обмоток, приведённое ко вторичной</source>
+        <translation>Winding resistance referred to the secondary</translation>
+    </message>
+    <message>
+        <source>Индуктивность рассеяния</source>
+        <translation>Leakage inductance</translation>
+    </message>
+    <message>
+        <source>Выпрямленное напряжение U0</source>
+        <translation>Rectified voltage U0</translation>
+    </message>
+    <message>
+        <source>Пульсации Kп</source>
+        <translation>Ripple Kp</translation>
+    </message>
+    <message>
+        <source>Ток вторичной обмотки I2</source>
+        <translation>Secondary current I2</translation>
+    </message>
+    <message>
+        <source>Используемая мощность трансформатора</source>
+        <translation>Transformer V·A used</translation>
+    </message>
+    <message>
+        <source>Ток первичной обмотки I1</source>
+        <translation>Primary current I1</translation>
+    </message>
+    <message>
+        <source>Действующий ток вентиля</source>
+        <translation>Diode rms current</translation>
+    </message>
+    <message>
+        <source>Амплитуда тока вентиля</source>
+        <translation>Diode peak current</translation>
+    </message>
+    <message>
+        <source>Обратное напряжение вентиля</source>
+        <translation>Diode reverse voltage</translation>
+    </message>
+    <message>
+        <source>U0 и Kп при пониженной сети %1 В</source>
+        <translation>U0 and Kp at low mains %1 V</translation>
+    </message>
+    <message>
+        <source>Напряжение холостого хода при повышенной сети %1 В</source>
+        <translation>No-load voltage at high mains %1 V</translation>
+    </message>
+    <message>
+        <source>%1 от номинала</source>
+        <translation>%1 of the rating</translation>
+    </message>
+    <message>
+        <source>измерено омметром</source>
+        <translation>measured by ohmmeter</translation>
+    </message>
+    <message>
+        <source>по изменению напряжения</source>
+        <translation>from the regulation</translation>
+    </message>
+    <message>
+        <source>оценка: типичное изменение напряжения</source>
+        <translation>estimate: typical regulation</translation>
+    </message>
+    <message>
+        <source>задано</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>по опыту КЗ</source>
+        <translation>from the short-circuit test</translation>
+    </message>
+    <message>
+        <source>оценка по размеру трансформатора</source>
+        <translation>estimate from the transformer&apos;s size</translation>
+    </message>
+    <message>
+        <source>I0, А</source>
+        <translation>I0, A</translation>
+    </message>
+    <message>
+        <source>U0, В</source>
+        <translation>U0, V</translation>
+    </message>
+    <message>
         <source>Сеть</source>
         <translation>Mains</translation>
     </message>

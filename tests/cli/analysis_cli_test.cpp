@@ -5,9 +5,11 @@
 #include <rapidjson/document.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "cli/cli_run.h"
 #include "design/analysis.h"
+#include "design/design_file.h"
 
 namespace tavro::cli {
 namespace {
@@ -126,6 +128,37 @@ TEST(AnalysisCli, RefusalsAndTheirStatuses) {
   const CliRun json = Cli(With(kTransformer, {"--json", "--capacitance", "0"}));
   EXPECT_EQ(json.status, kExitInputRejected);
   EXPECT_EQ(json.out.rfind("{\"error\":", 0), 0u) << json.out;
+}
+
+// A design file saved while the window checked a transformer is that check
+// for tavro-cli --design, whatever the file's design inputs; the options of
+// a design are refused with it, and a file that only keeps the check opens
+// as the design it holds.
+TEST(AnalysisCli, ADesignFileInAnalysisModeIsTheCheck) {
+  const auto path = std::filesystem::temp_directory_path() / "tavro_analysis_cli.tavro";
+  design::DesignFile file{{"24", "2", "1", "1", "1.2", "1"}, '.', {}};
+  file.Analysis = design::AnalysisTexts{.Active = true,
+                                        .Voltage = "12",
+                                        .Current = "1.6",
+                                        .Regulation = "10",
+                                        .Leakage = "0.002",
+                                        .Capacitance = "10000",
+                                        .LoadCurrent = "1",
+                                        .DiodeDrop = "0.7"};
+  ASSERT_FALSE(design::WriteDesignFile(path.string(), file));
+  const CliRun options = Cli(With(kTransformer, {"--json"}));
+  const CliRun fromFile = Cli({"--design", path.string(), "--json", "--decimal-separator", "."});
+  EXPECT_EQ(fromFile.status, kExitDesigned) << fromFile.err;
+  EXPECT_EQ(fromFile.out, options.out);
+  const CliRun report = Cli({"--design", path.string(), "--report", "x.txt"});
+  EXPECT_EQ(report.status, kExitUsage);
+  EXPECT_NE(report.err.find("--report cannot"), std::string::npos) << report.err;
+  file.Analysis->Active = false;
+  ASSERT_FALSE(design::WriteDesignFile(path.string(), file));
+  const CliRun design = Cli({"--design", path.string(), "--json", "--decimal-separator", "."});
+  EXPECT_EQ(design.status, kExitDesigned) << design.err;
+  EXPECT_EQ(design.out.find("\"analysis\""), std::string::npos);
+  std::filesystem::remove(path);
 }
 
 }  // namespace

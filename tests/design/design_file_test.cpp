@@ -89,6 +89,45 @@ TEST(DesignFile, SettingsComeBackExactlyAndAVersionOneFileHasNone) {
   EXPECT_EQ(std::get<DesignFile>(old).Inputs.Bm, "1,2");
 }
 
+// The check of a transformer one has comes back as typed, its numbers in
+// the reader's separator; a file without it has none, and writing none
+// leaves the file as it was before the check existed.
+TEST(DesignFile, AnalysisComesBackAsTypedAndIsLeftOutWhenNone) {
+  DesignFile file = WorkedExample(',');
+  const std::string plain = DesignFileText(file);
+  EXPECT_EQ(plain.find("analysis"), std::string::npos);
+  file.Analysis = AnalysisTexts{.Active = true,
+                                .Voltage = "12,5",
+                                .NoLoad = true,
+                                .Power = "25",
+                                .Regulation = "abc",
+                                .Kind = "toroidal",
+                                .ShortCircuitVoltage = "9",
+                                .ShortCircuitCurrent = "0,1",
+                                .Capacitance = "2200",
+                                .LoadCurrent = "1",
+                                .DiodeDrop = "0,7",
+                                .Flux = "1,2",
+                                .Limbs = 2};
+  for (char read : {',', '.'}) {
+    const DesignFileReading reading = ParseDesignFile(DesignFileText(file), read);
+    ASSERT_TRUE(std::holds_alternative<DesignFile>(reading));
+    const std::optional<AnalysisTexts>& a = std::get<DesignFile>(reading).Analysis;
+    ASSERT_TRUE(a);
+    AnalysisTexts expected = *file.Analysis;
+    if (read == '.') {
+      expected.Voltage = "12.5";
+      expected.ShortCircuitCurrent = "0.1";
+      expected.DiodeDrop = "0.7";
+      expected.Flux = "1.2";
+    }
+    EXPECT_EQ(*a, expected);
+  }
+  const DesignFileReading none = ParseDesignFile(plain, ',');
+  ASSERT_TRUE(std::holds_alternative<DesignFile>(none));
+  EXPECT_FALSE(std::get<DesignFile>(none).Analysis);
+}
+
 TEST(DesignFile, TextsThatAreNotNumbersStayAsTyped) {
   const DesignFile file{{"", "abc", "1.5", "1", "1,2,3", "∞"}, ',', {}};
   const DesignFileReading reading = ParseDesignFile(DesignFileText(file), '.');
@@ -155,6 +194,19 @@ TEST(DesignFile, DamagedForeignAndNewerFilesAreRefusedWithTheirReason) {
       {v1 + R"("inputs":{"voltage":"12","current":"1","ripple":"1","limbs":1,"flux":"1",)"
             R"("diode_drop":"1","voltage":"24"}})",
        DesignFileProblem::DuplicateEntry, "inputs.voltage"},
+      {v1 + inputs + R"(,"analysis":{}})", DesignFileProblem::UnknownEntry, "analysis"},
+      {v2 + inputs + R"(,"analysis":[]})", DesignFileProblem::BadEntry, "analysis"},
+      {v2 + inputs + R"(,"analysis":{"tap":"1"}})", DesignFileProblem::UnknownEntry,
+       "analysis.tap"},
+      {v2 + inputs + R"(,"analysis":{"voltage":12}})", DesignFileProblem::BadEntry,
+       "analysis.voltage"},
+      {v2 + inputs + R"(,"analysis":{"active":1}})", DesignFileProblem::BadEntry,
+       "analysis.active"},
+      {v2 + inputs + R"(,"analysis":{"kind":"C-core"}})", DesignFileProblem::BadEntry,
+       "analysis.kind"},
+      {v2 + inputs + R"(,"analysis":{"limbs":0}})", DesignFileProblem::BadEntry, "analysis.limbs"},
+      {v2 + inputs + R"(,"analysis":{"va":"1","va":"2"}})", DesignFileProblem::DuplicateEntry,
+       "analysis.va"},
       // One document and nothing after it, not even after a NUL byte.
       {good + "{}", DesignFileProblem::NotJson, nullptr},
       {good + std::string("\0{}", 3), DesignFileProblem::NotJson, nullptr},

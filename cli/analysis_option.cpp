@@ -39,7 +39,8 @@ constexpr const char* kAnalysisOptions[] = {"--transformer-voltage",
                                             "--load-current"};
 constexpr const char* kExcluded[] = {
     "--voltage", "--current", "--ripple",   "--batch", "--design",
-    "--report",  "--pdf",     "--simulate", "--spice", "--min-voltage-at-low-mains"};
+    "--report",  "--pdf",     "--simulate", "--spice", "--min-voltage-at-low-mains",
+    "--suggest-transformers", "--wind"};
 
 std::string Tr(std::string_view text) {
   return i18n::TranslateUtf8(texts::kContext, text);

@@ -23,7 +23,8 @@ namespace {
 using design::Unit;
 
 constexpr const char* kExcluded[] = {"--voltage", "--batch",    "--design", "--report",
-                                     "--pdf",     "--simulate", "--spice",  "--ratings"};
+                                     "--pdf",     "--simulate", "--spice",  "--ratings",
+                                     "--suggest-transformers", "--wind"};
 
 std::string Tr(std::string_view text) {
   return i18n::TranslateUtf8(texts::kContext, text);

@@ -204,11 +204,11 @@ BatchRow CalculateRow(long lineNumber, const std::string& line, const RatingsReq
                d.Load.RatedRowModelVoltage});
   row += ",,";
   BatchRow result{{}, true, request.Mains};
+  result.Calculated = std::make_shared<const design::Design>(d);
   if (withRatings) {
     result.RatingsFrom = row.size();
     row += RatingsColumns(d, request);
     result.RatingsTo = row.size();
-    result.Calculated = std::make_shared<const design::Design>(d);
   }
   result.Text = std::move(row);
   return result;
@@ -240,13 +240,15 @@ void RateOnSimulated(BatchRow& row, const RatingsRequest& ratings) {
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
                       const BatchExtension* extension, const RatingsRequest* ratings,
-                      const design::ratings::SupplyConditions* mains) {
+                      const design::ratings::SupplyConditions* mains,
+                      const std::vector<BatchColumns>& appended) {
   jobs = std::max(jobs, 1);
   BatchSummary summary;
   const bool rateAgain = ratings != nullptr && extension != nullptr;
   out << (ratings ? std::string(kColumns) + RatingsColumnsHeader(*ratings) : BatchHeader())
-      << (extension != nullptr ? extension->Columns : "") << (rateAgain ? ",ratings_from_sim" : "")
-      << '\n';
+      << (extension != nullptr ? extension->Columns : "") << (rateAgain ? ",ratings_from_sim" : "");
+  for (const BatchColumns& columns : appended) out << columns.Header;
+  out << '\n';
 
   const ReadErrorsThrow errorsThrow(in);
   long lineNumber = 0;
@@ -295,6 +297,13 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
       for (std::size_t i = next++; i < chunk.size(); i = next++) {
         rows[i] = chunk[i].TooLong ? MessageRow(chunk[i].Number, {}, TooLongMessage(), ratings)
                                    : CalculateRow(chunk[i].Number, chunk[i].Text, ratings, mains);
+        for (const BatchColumns& columns : appended) {
+          rows[i].Appended += rows[i].Designed
+                                  ? columns.Fields(rows[i])
+                                  : std::string(static_cast<std::size_t>(std::count(
+                                                    columns.Header.begin(), columns.Header.end(), ',')),
+                                                ',');
+        }
       }
     };
     const std::size_t helpers =
@@ -309,7 +318,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
     }
 
     for (const BatchRow& row : rows) {
-      out << row.Text << '\n';
+      out << row.Text << row.Appended << '\n';
       ++summary.Designs;
       summary.WithMessage += row.Designed ? 0 : 1;
       summary.ExtensionFailed += row.ExtensionFailed ? 1 : 0;

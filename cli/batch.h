@@ -52,6 +52,14 @@ struct BatchExtension {
   std::function<void(std::vector<BatchRow>& rows)> Extend;
 };
 
+// Columns appended at the very end of every row (the transformer's): their
+// header and one row's fields, found by the thread that calculated the row;
+// a row with a message gets as many empty fields.
+struct BatchColumns {
+  std::string Header;  // ",name,name..."
+  std::function<std::string(const BatchRow& row)> Fields;
+};
+
 // jobs threads calculate side by side (at least one); rows keep input order.
 // An exception from `in`'s buffer is a read error: reading stops there.
 // With `ratings`, every row ends in the main ratings of its design (the mains
@@ -65,18 +73,21 @@ struct BatchExtension {
 BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
                       const BatchExtension* extension = nullptr,
                       const RatingsRequest* ratings = nullptr,
-                      const design::ratings::SupplyConditions* mains = nullptr);
+                      const design::ratings::SupplyConditions* mains = nullptr,
+                      const std::vector<BatchColumns>& appended = {});
 
 struct BatchRow {
   std::string Text;                         // without a line ending
   bool Designed;                            // false: the row holds a message
   design::ratings::SupplyConditions Mains;  // the row's design was calculated for
   bool ExtensionFailed = false;             // set by the extension
-  // With ratings: the design and where its ratings columns lie in Text, so
-  // that figures an extension sets (a simulation's) can rate it again.
+  // The design of a designed row. With ratings, where its ratings columns lie
+  // in Text, so that figures an extension sets (a simulation's) can rate it
+  // again.
   std::shared_ptr<const design::Design> Calculated = {};
   std::size_t RatingsFrom = 0, RatingsTo = 0;
   std::optional<design::ratings::SimulatedFigures> Simulated = std::nullopt;
+  std::string Appended = {};  // the appended columns' fields
 };
 
 // One design's row, from one input line: the six inputs, optionally followed

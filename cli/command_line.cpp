@@ -145,16 +145,16 @@ void Describe(CLI::App& app, Options& o) {
                "add the standard mains transformers (laminated and toroidal) nearest the design, "
                "each evaluated at the rated load at nominal and low mains with the capacitor "
                "the parts list picks, the one with the least V·A that gives U0 marked; JSON: "
-               "transformer_candidates; with --pdf, a section of the report")
-      ->excludes(batch);
+               "transformer_candidates; with --pdf, a section of the report; with --batch, the "
+               "marked one's columns (tr_...) at the end of each row");
   CLI::Option* wind = app.add_flag(
       "--wind", o.wind,
       "add the winding of one's own transformer: the smallest core of the family whose window "
       "takes both windings with their insulation, turns, standard enamelled wires, fill, "
       "resistances at 20 °C and working temperature, losses and temperature rise, and the "
       "rectifier with the wound transformer's resistance and leakage beside the method's "
-      "estimates; JSON: winding; with --pdf, a section of the report");
-  wind->excludes(batch);
+      "estimates; JSON: winding; with --pdf, a section of the report; with --batch, its "
+      "columns (wind_...) at the end of each row");
   app.add_option("--core", o.winding.Core,
                  "core family for --wind: ei (laminated E-I), toroidal or c (tape-wound C "
                  "cores); default c for two limbs, else ei")
@@ -311,9 +311,12 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   if (o.batch) {
     const BatchExtension simulation =
         o.simulation.Simulate ? SimulationColumns(o.simulation, o.jobs) : BatchExtension{};
+    std::vector<BatchColumns> transformer;
+    if (o.suggestTransformers) transformer.push_back(CandidateColumns(parts));
+    if (o.wind) transformer.push_back(WindingColumns(windChoice, parts));
     const BatchSummary summary =
         RunBatch(in, out, o.jobs, o.simulation.Simulate ? &simulation : nullptr,
-                 o.ratings ? &parts : nullptr, &parts.Mains);
+                 o.ratings ? &parts : nullptr, &parts.Mains, transformer);
     if (!summary.ReadError.empty()) {
       err << summary.ReadError << '\n';
       return kExitStreamFailed;
@@ -436,9 +439,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             design::transformer::SuggestTransformers(d, parts.Mains, parts.Choices), separator));
       }
       if (o.wind) {
-        const auto request = WindingRequestFor(windChoice, d, parts);
-        extra.push_back(pdf::WindingTable(
-            d, request, design::transformer::Wind(d, d.Supply, request), separator));
+        const auto asked = WindingRequestFor(windChoice, d, parts);
+        extra.push_back(pdf::WindingTable(d, asked, design::transformer::Wind(d, d.Supply, asked),
+                                          separator));
       }
       std::vector<plot::PlotDescription> plots;
       if (checked) {

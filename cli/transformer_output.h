@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/batch.h"
 #include "cli/json_writer.h"
 #include "cli/ratings_output.h"
 #include "design/calculate.h"
@@ -19,6 +20,11 @@ std::string RenderCandidates(const design::Design& design, const RatingsRequest&
                              char separator);
 void WriteCandidatesJson(json::Writer& json, const design::Design& design,
                          const RatingsRequest& request);
+
+// With --batch: the chosen candidate's columns (kind "none" when no
+// candidate meets the design), each row with its own mains and the parts
+// choices of `request`.
+BatchColumns CandidateColumns(const RatingsRequest& request);
 
 // --core and --wind-flux as typed (empty: the default).
 struct WindOptions {
@@ -44,5 +50,9 @@ std::string RenderWinding(const design::Design& design, const RatingsRequest& re
                           const WindChoice& choice, char separator);
 void WriteWindingJson(json::Writer& json, const design::Design& design,
                       const RatingsRequest& request, const WindChoice& choice);
+
+// With --batch: the winding's columns; wind_error names why there is no
+// winding (the core) or no rectifier result with it (the stage).
+BatchColumns WindingColumns(const WindChoice& choice, const RatingsRequest& request);
 
 }  // namespace tavro::cli

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_run.h"
+#include "common/csv.h"
 
 namespace tavro::cli {
 namespace {
@@ -52,7 +55,6 @@ TEST(TransformerCli, TextMarksTheChosenAndFollowsTheLanguage) {
   // Without the option nothing of it shows.
   const CliRun plain = Cli(WorkedExample({"--json"}));
   EXPECT_EQ(plain.out.find("transformer_candidates"), std::string::npos);
-  EXPECT_EQ(Cli({"--batch", "--suggest-transformers"}).status, kExitUsage);
 }
 
 TEST(TransformerCli, WindingAsJsonAndText) {
@@ -89,12 +91,72 @@ TEST(TransformerCli, WindingOptionsAreChecked) {
   const std::vector<std::vector<std::string>> refused = {
       {"--wind", "--core", "pot"},    {"--wind", "--wind-flux", "3"},
       {"--wind", "--wind-flux", "x"}, {"--core", "ei"},  // needs --wind
-      {"--batch", "--wind"},
   };
   for (const auto& args : refused) {
     SCOPED_TRACE(args[1]);
-    EXPECT_EQ(Cli(args[0] == "--batch" ? args : WorkedExample(args)).status, kExitUsage);
+    EXPECT_EQ(Cli(WorkedExample(args)).status, kExitUsage);
   }
+}
+
+// The batch's transformer columns are those of the single design's JSON, each
+// row with its own mains; a row with a message has every column, empty; a
+// design no core takes says why.
+TEST(TransformerCli, BatchColumnsAreThoseOfTheSingleDesign) {
+  const CliRun r = Cli({"--batch", "--suggest-transformers", "--wind", "--core", "toroidal"},
+                       "12,1,1,1,1.2,0.7\n12,1,1,1,1.2,0.7,230,60,5\nx,1,1,1,1.2,0.7\n"
+                       "400,50,1,1,1.2,0.7\n");
+  std::istringstream lines(r.out);
+  std::string line;
+  std::getline(lines, line);
+  const std::vector<std::string> header = test::CsvFields(line);
+  std::vector<std::vector<std::string>> rows;
+  while (std::getline(lines, line)) rows.push_back(test::CsvFields(line));
+  ASSERT_EQ(rows.size(), 4u);
+  for (const auto& row : rows) EXPECT_EQ(row.size(), header.size());
+  EXPECT_EQ(header.back(), "wind_error");
+  const auto at = [&](std::size_t row, const std::string& name) {
+    return rows[row][static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
+                                              header.begin())];
+  };
+  // JSON carries the extended value to 21 digits, read back as a double.
+  const auto number = [&](std::size_t row, const std::string& name) {
+    return static_cast<double>(std::stold(at(row, name)));
+  };
+  const struct {
+    std::size_t Row;
+    std::vector<std::string> Mains;
+  } singles[] = {{0, {}},
+                 {1, {"--mains-voltage", "230", "--mains-frequency", "60", "--mains-tolerance",
+                      "5"}}};
+  for (const auto& single : singles) {
+    SCOPED_TRACE(single.Row);
+    std::vector<std::string> args = WorkedExample(
+        {"--json", "--suggest-transformers", "--wind", "--core", "toroidal"});
+    args.insert(args.end(), single.Mains.begin(), single.Mains.end());
+    rapidjson::Document doc;
+    doc.Parse(Cli(args).out.c_str());
+    ASSERT_FALSE(doc.HasParseError());
+    const auto& t = doc["transformer_candidates"];
+    const auto& chosen = t["candidates"][t["chosen"].GetUint()];
+    EXPECT_EQ(at(single.Row, "tr_kind"), chosen["kind"].GetString());
+    EXPECT_DOUBLE_EQ(number(single.Row, "tr_rated_power"), chosen["rated_power"].GetDouble());
+    EXPECT_DOUBLE_EQ(number(single.Row, "tr_U0_low_mains"), chosen["U0_low_mains"].GetDouble());
+    EXPECT_DOUBLE_EQ(number(single.Row, "tr_loading"), chosen["loading"].GetDouble());
+    const auto& w = doc["winding"];
+    EXPECT_EQ(at(single.Row, "wind_core"), w["core"]["name"].GetString());
+    EXPECT_EQ(std::stoi(at(single.Row, "wind_N1")), w["primary"]["turns"].GetInt());
+    EXPECT_DOUBLE_EQ(number(single.Row, "wind_d2_mm"),
+              w["secondary"]["wire_diameter_mm"].GetDouble());
+    EXPECT_DOUBLE_EQ(number(single.Row, "wind_Rtr"), w["Rtr"].GetDouble());
+    EXPECT_DOUBLE_EQ(number(single.Row, "wind_U0"), w["rectifier"]["U0"].GetDouble());
+    EXPECT_EQ(at(single.Row, "wind_error"), "");
+  }
+  EXPECT_NE(at(0, "tr_U0_low_mains"), at(1, "tr_U0_low_mains"));
+  EXPECT_EQ(at(2, "tr_kind"), "");
+  EXPECT_EQ(at(2, "wind_error"), "");
+  EXPECT_EQ(at(3, "tr_kind"), "none");
+  EXPECT_EQ(at(3, "wind_core"), "");
+  EXPECT_NE(at(3, "wind_error"), "");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <string>
@@ -13,6 +14,7 @@
 #include "app/app_texts.h"
 #include "app/interface_language.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "design/decimal.h"
 #include "design/readable_number.h"
 #include "design/texts.h"
@@ -369,6 +371,7 @@ void AnalysisMode::SetActive(bool active) {
   if (active) client_ = shown;
   scroll->setWidget(active ? panel_ : client_);
   (active ? panel_ : client_)->show();
+  if (const QScreen* screen = window_.screen()) RefitToClient(window_, screen->availableGeometry());
   active_ = active;
   emit Changed();
 }

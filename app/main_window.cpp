@@ -692,7 +692,10 @@ void TForm1::ShowDesignIn(WindingWindow& window) {
 void TForm1::CandidatesClick() {
   Guarded([this] {
     if (!procedure_.State().Calculated) return;
-    if (!candidates_) candidates_ = new CandidatesWindow(procedure_.DecimalSeparator(), this);
+    if (!candidates_) {
+      candidates_ = new CandidatesWindow(procedure_.DecimalSeparator(), this);
+      PlaceBesideMe(*candidates_);
+    }
     ShowDesignIn(*candidates_);
     candidates_->show();
     candidates_->raise();
@@ -702,7 +705,10 @@ void TForm1::CandidatesClick() {
 void TForm1::WindClick() {
   Guarded([this] {
     if (!procedure_.State().Calculated) return;
-    if (!winding_) winding_ = new WindingWindow(procedure_.DecimalSeparator(), this);
+    if (!winding_) {
+      winding_ = new WindingWindow(procedure_.DecimalSeparator(), this);
+      PlaceBesideMe(*winding_);
+    }
     ShowDesignIn(*winding_);
     winding_->show();
     winding_->raise();

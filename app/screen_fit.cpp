@@ -103,4 +103,21 @@ bool FitToScreen(QMainWindow& window, const QRect& available) {
   return true;
 }
 
+void RefitToClient(QMainWindow& window, const QRect& available) {
+  if (auto* scroll = qobject_cast<QScrollArea*>(window.centralWidget())) {
+    if (scroll->widget() != nullptr) scroll->widget()->adjustSize();
+    scroll->updateGeometry();
+  }
+  window.setMinimumSize(0, 0);
+  window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+  window.layout()->invalidate();
+  window.layout()->activate();
+  if (FitToScreen(window, available)) return;
+  const QRect frame = window.frameGeometry();
+  const int x = std::max(available.left(), std::min(frame.left(), available.right() - frame.width() + 1));
+  const int y = std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height() + 1));
+  if (x != frame.left() || y != frame.top()) window.move(x, y);
+}
+
 }  // namespace tavro::app

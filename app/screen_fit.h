@@ -24,4 +24,10 @@ void MakeClientScrollable(QMainWindow& window);
 // and placed with its frame inside the area. Returns whether it had to shrink.
 bool FitToScreen(QMainWindow& window, const QRect& available);
 
+// After the client area changed its size (another mode's content): the
+// window takes the new client's size again, shrinking to `available` as
+// FitToScreen does where it does not fit, and its frame is moved back inside
+// the area if the change pushed it out.
+void RefitToClient(QMainWindow& window, const QRect& available);
+
 }  // namespace tavro::app

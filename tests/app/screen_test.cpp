@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <functional>
 
+#include "app/analysis_panel.h"
 #include "app/form_fixture.h"
 #include "app/help_window.h"
 #include "app/mains_dialog.h"
@@ -25,6 +26,7 @@
 #include "app/plot_windows.h"
 #include "app/selection_window.h"
 #include "app/simulation_window.h"
+#include "app/transformer_windows.h"
 
 namespace tavro::app {
 namespace {
@@ -89,14 +91,18 @@ std::vector<std::string> Unreachable(QWidget* window) {
       }
     } else if (auto* table = qobject_cast<QTableView*>(w)) {
       QHeaderView* header = table->horizontalHeader();
+      // A table without a header shows its columns in its first row.
+      const bool headed = !header->isHidden();
+      if (!headed && table->model()->rowCount() == 0) continue;
+      QWidget* strip = headed ? header->viewport() : table->viewport();
       for (int c = 0; c < header->count(); ++c) {
         if (header->isSectionHidden(c)) continue;
         table->horizontalScrollBar()->setValue(header->sectionPosition(c));
         QApplication::processEvents();
         const QRect section(header->sectionViewportPosition(c), 0,
-                            std::min(header->sectionSize(c), header->viewport()->width()),
-                            header->height());
-        if (section.width() <= 0 || !Reachable(header->viewport(), section)) {
+                            std::min(header->sectionSize(c), strip->width()),
+                            headed ? header->height() : table->rowHeight(0));
+        if (section.width() <= 0 || !Reachable(strip, section)) {
           lost.push_back(name(w, "column " + QString::number(c)));
         }
       }
@@ -177,6 +183,16 @@ TEST_F(Screen, EveryWindowFitsAndEveryControlIsReachable) {
          form.ShowHelp();
          return form.findChild<HelpWindow*>();
        }},
+      {"standard transformers",
+       [&]() -> QWidget* {
+         form.CandidatesItem()->trigger();
+         return form.Candidates();
+       }},
+      {"winding",
+       [&]() -> QWidget* {
+         form.WindItem()->trigger();
+         return form.Winding();
+       }},
       {"mains",
        [&]() -> QWidget* {
          mains = std::make_unique<MainsDialog>(form.Settings().Mains, ',', &form);
@@ -194,6 +210,19 @@ TEST_F(Screen, EveryWindowFitsAndEveryControlIsReachable) {
        }},
   };
   for (const Case& c : cases) ExpectFits(c.Open(), c.Name);
+  form.Analysis().SetActive(true);
+  design::AnalysisTexts nameplate;
+  nameplate.Voltage = "12";
+  nameplate.Power = "25";
+  nameplate.Capacitance = "33000";
+  nameplate.LoadCurrent = "1";
+  nameplate.DiodeDrop = "0,7";
+  nameplate.Flux = "1,2";
+  form.Analysis().Panel()->SetTexts(nameplate);
+  form.Analysis().Panel()->Check();
+  ASSERT_EQ(form.Analysis().Panel()->ErrorLine(), QString());
+  ExpectFits(&form, "main window checking a transformer");
+  form.Analysis().SetActive(false);
 
   // The plot windows share the room beside the main window: never over each
   // other, and over the main window only when the screen has no room beside it.

@@ -115,8 +115,10 @@ void RefitToClient(QMainWindow& window, const QRect& available) {
   window.layout()->activate();
   if (FitToScreen(window, available)) return;
   const QRect frame = window.frameGeometry();
-  const int x = std::max(available.left(), std::min(frame.left(), available.right() - frame.width() + 1));
-  const int y = std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height() + 1));
+  const int x =
+      std::max(available.left(), std::min(frame.left(), available.right() - frame.width() + 1));
+  const int y =
+      std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height() + 1));
   if (x != frame.left() || y != frame.top()) window.move(x, y);
 }
 

@@ -298,11 +298,12 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, int jobs,
         rows[i] = chunk[i].TooLong ? MessageRow(chunk[i].Number, {}, TooLongMessage(), ratings)
                                    : CalculateRow(chunk[i].Number, chunk[i].Text, ratings, mains);
         for (const BatchColumns& columns : appended) {
-          rows[i].Appended += rows[i].Designed
-                                  ? columns.Fields(rows[i])
-                                  : std::string(static_cast<std::size_t>(std::count(
-                                                    columns.Header.begin(), columns.Header.end(), ',')),
-                                                ',');
+          rows[i].Appended +=
+              rows[i].Designed
+                  ? columns.Fields(rows[i])
+                  : std::string(static_cast<std::size_t>(
+                                    std::count(columns.Header.begin(), columns.Header.end(), ',')),
+                                ',');
         }
       }
     };

@@ -440,8 +440,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       }
       if (o.wind) {
         const auto asked = WindingRequestFor(windChoice, d, parts);
-        extra.push_back(pdf::WindingTable(d, asked, design::transformer::Wind(d, d.Supply, asked),
-                                          separator));
+        extra.push_back(
+            pdf::WindingTable(d, asked, design::transformer::Wind(d, d.Supply, asked), separator));
       }
       std::vector<plot::PlotDescription> plots;
       if (checked) {

@@ -125,39 +125,40 @@ void WriteCandidatesJson(Writer& json, const design::Design& d, const RatingsReq
 }
 
 BatchColumns CandidateColumns(const RatingsRequest& request) {
-  return {",tr_kind,tr_rated_voltage,tr_rated_power,tr_regulation_percent,tr_U0,tr_U0_low_mains,"
-          "tr_Kp,tr_U0_no_load_high_mains,tr_loading",
-          [request](const BatchRow& row) {
-            const transformer::Suggestion s = SuggestionFor(*row.Calculated, ForRow(request, row));
-            if (!s.Chosen) return std::string(",none,,,,,,,,");
-            const transformer::CandidateCheck& c = s.Candidates[*s.Chosen];
-            return "," + std::string(transformer::KindName(c.Plate.Of)) +
-                   Fields({c.Plate.RatedVoltage, c.Plate.Power, c.Plate.Regulation, c.U0Nominal,
-                           c.U0Low, c.Ripple, c.NoLoadHigh, c.Loading});
-          }};
+  return {
+      ",tr_kind,tr_rated_voltage,tr_rated_power,tr_regulation_percent,tr_U0,tr_U0_low_mains,"
+      "tr_Kp,tr_U0_no_load_high_mains,tr_loading",
+      [request](const BatchRow& row) {
+        const transformer::Suggestion s = SuggestionFor(*row.Calculated, ForRow(request, row));
+        if (!s.Chosen) return std::string(",none,,,,,,,,");
+        const transformer::CandidateCheck& c = s.Candidates[*s.Chosen];
+        return "," + std::string(transformer::KindName(c.Plate.Of)) +
+               Fields({c.Plate.RatedVoltage, c.Plate.Power, c.Plate.Regulation, c.U0Nominal,
+                       c.U0Low, c.Ripple, c.NoLoadHigh, c.Loading});
+      }};
 }
 
 BatchColumns WindingColumns(const WindChoice& choice, const RatingsRequest& request) {
-  return {",wind_core,wind_N1,wind_N2,wind_d1_mm,wind_d2_mm,wind_fill,wind_Rtr,wind_Ls,"
-          "wind_temperature_rise,wind_U0,wind_Kp,wind_error",
-          [choice, request](const BatchRow& row) {
-            const design::Design& d = *row.Calculated;
-            const transformer::WindingResult r = transformer::Wind(
-                d, d.Supply, WindingRequestFor(choice, d, ForRow(request, row)));
-            if (const auto* error = std::get_if<transformer::WindingError>(&r)) {
-              return ",,,,,,,,,,,," + std::string(transformer::WindingErrorName(*error));
-            }
-            const transformer::Winding& w = std::get<transformer::Winding>(r);
-            std::string fields = "," + CsvField(w.Chosen.Name) + "," +
-                                 std::to_string(w.Primary.Turns) + "," +
-                                 std::to_string(w.Secondary.Turns) +
-                                 Fields({w.Primary.Conductor.Bare * 1e3L,
-                                         w.Secondary.Conductor.Bare * 1e3L, w.Fill, w.Rtr, w.Ls,
-                                         w.TemperatureRise});
-            if (w.Result) return fields + Fields({w.Result->U0, w.Result->Kp}) + ",";
-            return fields + ",,," +
-                   design::StageName(w.ResultFailure.value_or(design::FailureStage::Results));
-          }};
+  return {
+      ",wind_core,wind_N1,wind_N2,wind_d1_mm,wind_d2_mm,wind_fill,wind_Rtr,wind_Ls,"
+      "wind_temperature_rise,wind_U0,wind_Kp,wind_error",
+      [choice, request](const BatchRow& row) {
+        const design::Design& d = *row.Calculated;
+        const transformer::WindingResult r =
+            transformer::Wind(d, d.Supply, WindingRequestFor(choice, d, ForRow(request, row)));
+        if (const auto* error = std::get_if<transformer::WindingError>(&r)) {
+          return ",,,,,,,,,,,," + std::string(transformer::WindingErrorName(*error));
+        }
+        const transformer::Winding& w = std::get<transformer::Winding>(r);
+        std::string fields =
+            "," + CsvField(w.Chosen.Name) + "," + std::to_string(w.Primary.Turns) + "," +
+            std::to_string(w.Secondary.Turns) +
+            Fields({w.Primary.Conductor.Bare * 1e3L, w.Secondary.Conductor.Bare * 1e3L, w.Fill,
+                    w.Rtr, w.Ls, w.TemperatureRise});
+        if (w.Result) return fields + Fields({w.Result->U0, w.Result->Kp}) + ",";
+        return fields + ",,," +
+               design::StageName(w.ResultFailure.value_or(design::FailureStage::Results));
+      }};
 }
 
 std::variant<WindChoice, std::string> ReadWindOptions(const WindOptions& o, char separator) {

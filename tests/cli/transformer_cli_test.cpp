@@ -89,8 +89,10 @@ TEST(TransformerCli, WindingAsJsonAndText) {
 
 TEST(TransformerCli, WindingOptionsAreChecked) {
   const std::vector<std::vector<std::string>> refused = {
-      {"--wind", "--core", "pot"},    {"--wind", "--wind-flux", "3"},
-      {"--wind", "--wind-flux", "x"}, {"--core", "ei"},  // needs --wind
+      {"--wind", "--core", "pot"},
+      {"--wind", "--wind-flux", "3"},
+      {"--wind", "--wind-flux", "x"},
+      {"--core", "ei"},  // needs --wind
   };
   for (const auto& args : refused) {
     SCOPED_TRACE(args[1]);
@@ -125,13 +127,13 @@ TEST(TransformerCli, BatchColumnsAreThoseOfTheSingleDesign) {
   const struct {
     std::size_t Row;
     std::vector<std::string> Mains;
-  } singles[] = {{0, {}},
-                 {1, {"--mains-voltage", "230", "--mains-frequency", "60", "--mains-tolerance",
-                      "5"}}};
+  } singles[] = {
+      {0, {}},
+      {1, {"--mains-voltage", "230", "--mains-frequency", "60", "--mains-tolerance", "5"}}};
   for (const auto& single : singles) {
     SCOPED_TRACE(single.Row);
-    std::vector<std::string> args = WorkedExample(
-        {"--json", "--suggest-transformers", "--wind", "--core", "toroidal"});
+    std::vector<std::string> args =
+        WorkedExample({"--json", "--suggest-transformers", "--wind", "--core", "toroidal"});
     args.insert(args.end(), single.Mains.begin(), single.Mains.end());
     rapidjson::Document doc;
     doc.Parse(Cli(args).out.c_str());
@@ -146,7 +148,7 @@ TEST(TransformerCli, BatchColumnsAreThoseOfTheSingleDesign) {
     EXPECT_EQ(at(single.Row, "wind_core"), w["core"]["name"].GetString());
     EXPECT_EQ(std::stoi(at(single.Row, "wind_N1")), w["primary"]["turns"].GetInt());
     EXPECT_DOUBLE_EQ(number(single.Row, "wind_d2_mm"),
-              w["secondary"]["wire_diameter_mm"].GetDouble());
+                     w["secondary"]["wire_diameter_mm"].GetDouble());
     EXPECT_DOUBLE_EQ(number(single.Row, "wind_Rtr"), w["Rtr"].GetDouble());
     EXPECT_DOUBLE_EQ(number(single.Row, "wind_U0"), w["rectifier"]["U0"].GetDouble());
     EXPECT_EQ(at(single.Row, "wind_error"), "");

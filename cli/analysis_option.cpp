@@ -37,10 +37,16 @@ constexpr const char* kAnalysisOptions[] = {"--transformer-voltage",
                                             "--transformer-short-circuit",
                                             "--capacitance",
                                             "--load-current"};
-constexpr const char* kExcluded[] = {
-    "--voltage", "--current", "--ripple",   "--batch", "--design",
-    "--report",  "--pdf",     "--simulate", "--spice", "--min-voltage-at-low-mains",
-    "--suggest-transformers", "--wind"};
+constexpr const char* kExcluded[] = {"--voltage",
+                                     "--current",
+                                     "--ripple",
+                                     "--batch",
+                                     "--design",
+                                     "--report",
+                                     "--pdf",
+                                     "--min-voltage-at-low-mains",
+                                     "--suggest-transformers",
+                                     "--wind"};
 
 std::string Tr(std::string_view text) {
   return i18n::TranslateUtf8(texts::kContext, text);
@@ -172,8 +178,9 @@ std::string RenderAnalysisText(const Analysed& r, char separator) {
 
 // The JSON, with the part ratings of `rated` (the analysis as a design)
 // inside the analysis' object.
-std::string RenderAnalysisJson(const Analysed& r, const design::Design& rated,
-                               const RatingsRequest& parts) {
+std::string RenderAnalysisJson(
+    const Analysed& r, const design::Design& rated, const RatingsRequest& parts,
+    const std::optional<design::ratings::SimulatedFigures>& simulated = {}) {
   const design::ratings::SupplyConditions& mains = parts.Mains;
   using namespace json;
   const design::TransformerModel& m = r.Model;
@@ -239,7 +246,7 @@ std::string RenderAnalysisJson(const Analysed& r, const design::Design& rated,
   json.EndArray();
   // mains, corners (low mains at this load, no load at high mains),
   // ratings, losses, protection and warnings, as for a design.
-  WriteRatingsJson(json, rated, parts);
+  WriteRatingsJson(json, rated, parts, simulated);
   json.EndObject();
   json.EndObject();
   return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
@@ -295,7 +302,8 @@ void DescribeAnalysis(CLI::App& app, AnalysisOptions& o) {
                  "the load current, A; with --diode-drop and the mains options, prints the "
                  "transformer's figures, the rectifier's voltage, ripple and currents, its "
                  "loading and the load characteristic; --ratings adds the parts table (--json: "
-                 "\"analysis\", with the ratings' groups)")
+                 "\"analysis\", with the ratings' groups), --simulate the simulation check of "
+                 "that circuit and --spice its netlist")
       ->group(group);
 }
 
@@ -430,13 +438,36 @@ int AnalyseTexts(const AnalysisOptions& o, const AnalysisContext& c, std::ostrea
   const Analysed& r = std::get<design::TransformerCheck>(checking);
   // The parts are rated as for a design of the analysed rated point.
   const design::Design rated = design::AsDesign(r.Nominal, data.Limbs, data.FluxDensity);
-  if (c.Json) {
-    out << RenderAnalysisJson(r, rated, c.Parts);
-  } else {
-    out << RenderAnalysisText(r, c.Separator);
-    if (c.Ratings) out << '\n' << RenderSelection(rated, c.Parts, c.Separator);
+  if (!c.Simulation) {
+    if (c.Json) {
+      out << RenderAnalysisJson(r, rated, c.Parts);
+    } else {
+      out << RenderAnalysisText(r, c.Separator);
+      if (c.Ratings) out << '\n' << RenderSelection(rated, c.Parts, c.Separator);
+    }
+    return kExitDesigned;
   }
-  return kExitDesigned;
+  // As for a design: the text is shown while the simulation runs, and the
+  // parts are rated on the larger of the method's and the simulated
+  // currents, in the JSON's groups again and in the text's table after the
+  // simulation's section.
+  std::optional<design::ratings::SimulatedFigures> figures;
+  if (c.Json) {
+    const std::string before = RenderAnalysisJson(r, rated, c.Parts);
+    std::string shown = before;
+    const int status =
+        c.Simulation(r.Nominal, c.Parts.Mains, true, c.Separator, shown, err, figures);
+    if (figures) shown = WithBodyOf(shown, before, RenderAnalysisJson(r, rated, c.Parts, figures));
+    out << shown;
+    return status;
+  }
+  out << RenderAnalysisText(r, c.Separator) << std::flush;
+  std::string section;
+  const int status =
+      c.Simulation(r.Nominal, c.Parts.Mains, false, c.Separator, section, err, figures);
+  out << section;
+  if (c.Ratings) out << '\n' << RenderSelection(rated, c.Parts, c.Separator, figures);
+  return status;
 }
 
 }  // namespace tavro::cli

@@ -296,8 +296,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   const WindChoice windChoice = std::get<WindChoice>(windReading);
   if (AnalysisRequested(app)) {
     return RunAnalysis(app, o.analysis,
-                       {o.diodeDrop, o.flux, o.limbs, separator, o.json, parts, o.ratings}, out,
-                       err);
+                       {o.diodeDrop, o.flux, o.limbs, separator, o.json, parts, o.ratings,
+                        SimulationOfAnalysis(o.simulation)},
+                       out, err);
   }
   if (WorstCaseRequested(app)) {
     return RunWorstCase(app, o.worstCase,
@@ -336,8 +337,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       return kExitDesignFile;
     }
     if (analysis) {
-      return RunFileAnalysis(app, *analysis, {"", "", 1, separator, o.json, parts, o.ratings}, out,
-                             err);
+      return RunFileAnalysis(
+          app, *analysis,
+          {"", "", 1, separator, o.json, parts, o.ratings, SimulationOfAnalysis(o.simulation)}, out,
+          err);
     }
   }
   const design::InputTexts typed{o.voltage, o.current,  o.ripple, std::to_string(o.limbs),

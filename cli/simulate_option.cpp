@@ -13,6 +13,7 @@
 #include <rapidjson/writer.h>
 
 #include "cli/cli_texts.h"
+#include "cli/command_line.h"
 #include "cli/language.h"
 #include "cli/option_checks.h"
 #include "cli/output.h"
@@ -48,6 +49,14 @@ SimulationRequest RequestOf(const SimulateOptions& o, const design::DesignInputs
   r.Load = simulation::LoadFromName(o.Load);
   r.Progress = true;       // the helper's sign of life: a silent one is stopped
   simulation::DiodeOf(r);  // a bad model is refused before any process starts
+  return r;
+}
+
+SimulationRequest RequestOf(const SimulateOptions& o, const design::Analysis& analysis,
+                            const design::ratings::SupplyConditions& mains) {
+  SimulationRequest r = RequestOf(o, design::DesignInputs{}, mains);
+  r.Analysis = analysis.Inputs;
+  r.Analysis->Supply = mains.Supply;
   return r;
 }
 
@@ -108,7 +117,13 @@ std::string WithWarnings(const std::string& answer, const SimulationReport& r, c
   return answer.substr(0, close) + ",\"warnings\":" + buffer.GetString() + answer.substr(close);
 }
 
-bool WriteNetlist(const SimulateOptions& o, const design::Design& design,
+// What is simulated: a design, or the circuit of an analysis.
+struct Circuit {
+  const design::Design* Design = nullptr;
+  const design::Analysis* Analysis = nullptr;
+};
+
+bool WriteNetlist(const SimulateOptions& o, const Circuit& circuit,
                   const SimulationRequest& request, int periods,
                   const std::vector<std::string>& notes, std::ostream& err) {
   simulation::CircuitSetup setup;
@@ -122,7 +137,10 @@ bool WriteNetlist(const SimulateOptions& o, const design::Design& design,
     source = texts::kTypedModel;
   }
   const std::string text =
-      simulation::StandaloneNetlist(design, request.Mains, setup, periods, source, notes);
+      circuit.Analysis != nullptr
+          ? simulation::StandaloneNetlist(*circuit.Analysis, setup, periods, source, notes)
+          : simulation::StandaloneNetlist(*circuit.Design, request.Mains, setup, periods, source,
+                                          notes);
   // The old netlist stays whole until the new one is complete.
   if (const auto error = files::ReplaceFile(o.SpiceFile, text)) {
     err << NetlistNotWritten(o.SpiceFile, *error) << '\n';
@@ -135,8 +153,9 @@ bool WriteNetlist(const SimulateOptions& o, const design::Design& design,
 
 void DescribeSimulation(CLI::App& app, SimulateOptions& o) {
   app.add_flag("--simulate", o.Simulate,
-               "check the design in ngspice: the method's own assumptions, the real circuit and "
-               "the switch-on surge (adds \"simulation\" to --json)");
+               "check the design (or the analysed transformer) in ngspice: the method's own "
+               "assumptions, the real circuit and the switch-on surge (adds \"simulation\" to "
+               "--json)");
   CLI::Option* diode = app.add_option("--diode", o.Diode,
                                       "the bridge's diode, by its name in the library "
                                       "(diodes.lib): the parts are checked against its ratings, "
@@ -169,10 +188,13 @@ std::string WithMember(const std::string& json, const std::string& key, const st
          json.substr(close);
 }
 
-bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design,
-                          const design::ratings::SupplyConditions& mains, bool asJson,
-                          char separator, std::string& output, std::ostream& err,
-                          std::optional<simulation::SimulationReport>* kept, bool waveforms) {
+namespace {
+
+// RunSimulationOptions for a design or an analysis.
+bool RunFor(const SimulateOptions& o, const Circuit& circuit,
+            const design::ratings::SupplyConditions& mains, bool asJson, char separator,
+            std::string& output, std::ostream& err,
+            std::optional<simulation::SimulationReport>* kept, bool waveforms) {
   if (!o.Simulate && o.SpiceFile.empty()) return true;
   // A simulation that failed is the JSON's "simulation": {"error": ...}; a
   // netlist that was not written, its "error".
@@ -189,7 +211,8 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
   };
   SimulationRequest request;
   try {
-    request = RequestOf(o, design.Inputs, mains);
+    request = circuit.Analysis != nullptr ? RequestOf(o, *circuit.Analysis, mains)
+                                          : RequestOf(o, circuit.Design->Inputs, mains);
   } catch (const simulation::RejectedValue& e) {
     err << e.what() << '\n';
     return failed(e.what());
@@ -237,7 +260,7 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
   }
   if (o.SpiceFile.empty()) return true;
   std::ostringstream why;
-  if (WriteNetlist(o, design, request, periods > 0 ? periods : simulation::kDefaultExportPeriods,
+  if (WriteNetlist(o, circuit, request, periods > 0 ? periods : simulation::kDefaultExportPeriods,
                    notes, why)) {
     return true;
   }
@@ -245,6 +268,34 @@ bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design
   std::string message = why.str();
   message.pop_back();  // its line end
   return failed(message, false);
+}
+
+}  // namespace
+
+bool RunSimulationOptions(const SimulateOptions& o, const design::Design& design,
+                          const design::ratings::SupplyConditions& mains, bool asJson,
+                          char separator, std::string& output, std::ostream& err,
+                          std::optional<simulation::SimulationReport>* kept, bool waveforms) {
+  return RunFor(o, {&design, nullptr}, mains, asJson, separator, output, err, kept, waveforms);
+}
+
+AnalysisSimulation SimulationOfAnalysis(const SimulateOptions& o) {
+  if (!o.Simulate && o.SpiceFile.empty()) return {};
+  return [o](const design::Analysis& analysis, const design::ratings::SupplyConditions& mains,
+             bool asJson, char separator, std::string& output, std::ostream& err,
+             std::optional<design::ratings::SimulatedFigures>& figures) {
+    // The netlist's file is checked before the simulation runs, as for a design.
+    if (const auto refused = CheckOutputTargets({"", "", o.SpiceFile})) {
+      err << refused->Message << '\n';
+      if (asJson) output = WithMember(output, "error", JsonString(refused->Message));
+      return refused->ExitStatus;
+    }
+    std::optional<simulation::SimulationReport> report;
+    const bool done =
+        RunFor(o, {nullptr, &analysis}, mains, asJson, separator, output, err, &report, false);
+    if (report) figures = simulation::RatingFigures(*report);
+    return done ? kExitDesigned : kExitSimulationFailed;
+  };
 }
 
 BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {

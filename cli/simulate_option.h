@@ -1,5 +1,6 @@
 // tavro-cli's simulation options: --simulate adds the simulation check to the
-// JSON (or prints its comparison), --spice writes the standalone netlist,
+// JSON (or prints its comparison), of a design or of the analysis of a
+// transformer one has, --spice writes the standalone netlist,
 // and --batch --simulate appends the simulated circuit's figures to each row.
 // Simulations run in tavro-simulate helper processes.
 #pragma once
@@ -9,6 +10,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/analysis_option.h"
 #include "cli/batch.h"
 #include "design/calculate.h"
 #include "design/ratings/supply_conditions.h"
@@ -43,6 +45,11 @@ bool RunSimulationOptions(const SimulateOptions& options, const design::Design& 
                           char separator, std::string& output, std::ostream& err,
                           std::optional<simulation::SimulationReport>* report = nullptr,
                           bool waveforms = false);
+
+// The same for an analysis (cli/analysis_option.h), its circuit the analysed
+// transformer, capacitor and load: nothing when neither --simulate nor
+// --spice is given.
+AnalysisSimulation SimulationOfAnalysis(const SimulateOptions& options);
 
 // The extra batch columns, filled by helper processes, `jobs` side by side.
 BatchExtension SimulationColumns(const SimulateOptions& options, int jobs);

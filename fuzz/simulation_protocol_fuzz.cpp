@@ -1,9 +1,9 @@
 // Fuzzes the simulation helper's protocol, both ways: a request line either
 // is refused with RejectedValue or decodes to a request that encodes and
-// decodes to itself; a report line never throws, and what it decodes to
-// encodes to a line that decodes to the same report (its figures to within
-// an ulp, as rapidjson reads numbers); a progress line is
-// either none or a finite fraction.
+// decodes to itself (a design's inputs or an analysis' circuit); a report
+// line never throws, and what it decodes to encodes to a line that decodes to
+// the same report (its figures to within an ulp, as rapidjson reads numbers);
+// a progress line is either none or a finite fraction.
 //
 // Input: the first byte picks the parser (0: request, 1: report,
 // 2: progress, by its value modulo 3); the rest is the line.
@@ -105,8 +105,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       const auto& a = request.Inputs;
       const auto& b = again.Inputs;
-      if (a.U0 != b.U0 || a.I0 != b.I0 || a.Kp != b.Kp || a.Bm != b.Bm || a.Ud != b.Ud ||
-          a.Limbs != b.Limbs || request.Mains.Voltage != again.Mains.Voltage ||
+      // An analysis' circuit, when the request is one, kept exactly too.
+      const auto sameAnalysis = [](const auto& x, const auto& y) {
+        return x.has_value() == y.has_value() &&
+               (!x || (x->U2 == y->U2 && x->Rtr == y->Rtr && x->Ls == y->Ls && x->Ud == y->Ud &&
+                       x->Cf == y->Cf && x->I0 == y->I0 && x->Supply.Voltage == y->Supply.Voltage &&
+                       x->Supply.Frequency == y->Supply.Frequency));
+      };
+      if (!sameAnalysis(request.Analysis, again.Analysis) || a.U0 != b.U0 || a.I0 != b.I0 ||
+          a.Kp != b.Kp || a.Bm != b.Bm || a.Ud != b.Ud || a.Limbs != b.Limbs ||
+          request.Mains.Voltage != again.Mains.Voltage ||
           request.Mains.Frequency != again.Mains.Frequency ||
           request.MainsTolerance != again.MainsTolerance || request.Diode != again.Diode ||
           request.DiodeModel != again.DiodeModel || request.Load != again.Load ||

@@ -62,6 +62,13 @@ MethodFigures FiguresOf(const design::Analysis& a) {
   m.Idpk = static_cast<double>(a.Idpk);
   m.BetaDegrees = static_cast<double>(design::Degrees(a.Beta));
   m.RippleAmplitude = static_cast<double>(a.Kp / 100 * a.U0);
+  const design::PulseCircuit pulses{
+      a.Psi,       a.Phi,  a.Beta,      a.U0,
+      a.Inputs.I0, a.Rsum, a.Inputs.Cf, a.Inputs.Supply.AngularFrequency()};
+  if (const auto range = design::CapacitorVoltage(pulses)) {
+    m.RipplePP = static_cast<double>(range->PeakToPeak);
+    m.LowestVoltage = static_cast<double>(range->Min);
+  }
   return m;
 }
 

@@ -41,8 +41,8 @@ struct MethodFigures {
 MethodFigures FiguresOf(const design::Design& design);
 
 // The same for an analysed transformer and capacitor at its load current:
-// its EMF, Rtr, Ls and Cf, and the analysis' U0, ripple and currents (no
-// ripple shape: RipplePP and LowestVoltage stay NaN).
+// its EMF, Rtr, Ls and Cf, and the analysis' U0, ripple and currents, the
+// ripple's shape from the pulses at the analysed operating point.
 CircuitValues ValuesOf(const design::Analysis& analysis);
 MethodFigures FiguresOf(const design::Analysis& analysis);
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "design/analysis.h"
 #include "design/calculate.h"
 #include "simulation/circuit.h"
 #include "simulation/protocol.h"
@@ -20,6 +21,13 @@ inline constexpr int kDefaultExportPeriods = 100;
 std::string StandaloneNetlist(const design::Design& design, const design::Mains& mains,
                               const CircuitSetup& setup, int periods,
                               const std::string& diodeSource,
+                              const std::vector<std::string>& notes = {});
+
+// The same for an analysed transformer and capacitor at its load current
+// (design/analysis.h; its own mains): comments with the analysis' inputs and
+// figures.
+std::string StandaloneNetlist(const design::Analysis& analysis, const CircuitSetup& setup,
+                              int periods, const std::string& diodeSource,
                               const std::vector<std::string>& notes = {});
 
 // The simulated switch-on surges of a report as comment lines (the netlist

@@ -6,12 +6,14 @@
 
 #include <unistd.h>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
 #include <stdexcept>
 
+#include "design/analysis.h"
 #include "design/calculate.h"
 #include "design/operating_point.h"
 #include "design/ratings/surge.h"
@@ -261,6 +263,14 @@ Surge ReadSurge(const Value& s) {
   return surge;
 }
 
+// The analysis' figures as the request names them, in its order.
+template <typename Inputs>
+auto AnalysisFigures(Inputs& in) {
+  using Figure = std::pair<const char*, decltype(&in.U2)>;
+  return std::array<Figure, 6>{Figure{"U2", &in.U2}, Figure{"Rtr", &in.Rtr}, Figure{"Ls", &in.Ls},
+                               Figure{"Ud", &in.Ud}, Figure{"Cf", &in.Cf},   Figure{"I0", &in.I0}};
+}
+
 }  // namespace
 
 long ResidentKilobytes() {
@@ -299,20 +309,30 @@ std::string EncodeRequest(const SimulationRequest& r) {
   rapidjson::StringBuffer buffer;
   Writer w(buffer);
   w.StartObject();
-  Key(w, "inputs");
-  w.StartObject();
-  const std::pair<const char*, long double> inputs[] = {{"U0", r.Inputs.U0},
-                                                        {"I0", r.Inputs.I0},
-                                                        {"Kp", r.Inputs.Kp},
-                                                        {"Bm", r.Inputs.Bm},
-                                                        {"Ud", r.Inputs.Ud}};
-  for (const auto& [name, value] : inputs) {
-    w.Key(name);
-    w.String(Exact(value).c_str());
+  if (r.Analysis) {
+    Key(w, "analysis");
+    w.StartObject();
+    for (const auto& [name, value] : AnalysisFigures(*r.Analysis)) {
+      w.Key(name);
+      w.String(Exact(*value).c_str());
+    }
+    w.EndObject();
+  } else {
+    Key(w, "inputs");
+    w.StartObject();
+    const std::pair<const char*, long double> inputs[] = {{"U0", r.Inputs.U0},
+                                                          {"I0", r.Inputs.I0},
+                                                          {"Kp", r.Inputs.Kp},
+                                                          {"Bm", r.Inputs.Bm},
+                                                          {"Ud", r.Inputs.Ud}};
+    for (const auto& [name, value] : inputs) {
+      w.Key(name);
+      w.String(Exact(value).c_str());
+    }
+    w.Key("Limbs");
+    w.Int(r.Inputs.Limbs);
+    w.EndObject();
   }
-  w.Key("Limbs");
-  w.Int(r.Inputs.Limbs);
-  w.EndObject();
   Key(w, "mains");
   w.StartObject();
   w.Key("voltage");
@@ -350,20 +370,32 @@ SimulationRequest DecodeRequest(std::string_view line) {
   if (doc.HasParseError() || !doc.IsObject())
     throw RejectedValue("the request is not a JSON object");
   SimulationRequest r;
-  const Value* in = Member(doc, "inputs");
-  if (in == nullptr || !in->IsObject()) throw RejectedValue("no inputs");
-  for (const char* name : {"U0", "I0", "Kp", "Bm", "Ud", "Limbs"}) {
-    if (!in->HasMember(name)) throw RejectedValue(std::string("no input ") + name);
+  if (const Value* analysis = Member(doc, "analysis")) {
+    // Either circuit, never both.
+    if (Member(doc, "inputs") != nullptr) throw RejectedValue("both inputs and an analysis");
+    if (!analysis->IsObject()) throw RejectedValue("the analysis must be an object");
+    r.Analysis.emplace();
+    for (const auto& [name, value] : AnalysisFigures(*r.Analysis)) {
+      const Value* figure = Member(*analysis, name);
+      if (figure == nullptr) throw RejectedValue(std::string("no analysis figure ") + name);
+      *value = ReadExact(*figure, name);
+    }
+  } else {
+    const Value* in = Member(doc, "inputs");
+    if (in == nullptr || !in->IsObject()) throw RejectedValue("no inputs");
+    for (const char* name : {"U0", "I0", "Kp", "Bm", "Ud", "Limbs"}) {
+      if (!in->HasMember(name)) throw RejectedValue(std::string("no input ") + name);
+    }
+    r.Inputs.U0 = ReadExact((*in)["U0"], "U0");
+    r.Inputs.I0 = ReadExact((*in)["I0"], "I0");
+    r.Inputs.Kp = ReadExact((*in)["Kp"], "Kp");
+    r.Inputs.Bm = ReadExact((*in)["Bm"], "Bm");
+    r.Inputs.Ud = ReadExact((*in)["Ud"], "Ud");
+    if (!(*in)["Limbs"].IsInt() || ((*in)["Limbs"].GetInt() != 1 && (*in)["Limbs"].GetInt() != 2)) {
+      throw RejectedValue("Limbs must be 1 or 2");
+    }
+    r.Inputs.Limbs = (*in)["Limbs"].GetInt();
   }
-  r.Inputs.U0 = ReadExact((*in)["U0"], "U0");
-  r.Inputs.I0 = ReadExact((*in)["I0"], "I0");
-  r.Inputs.Kp = ReadExact((*in)["Kp"], "Kp");
-  r.Inputs.Bm = ReadExact((*in)["Bm"], "Bm");
-  r.Inputs.Ud = ReadExact((*in)["Ud"], "Ud");
-  if (!(*in)["Limbs"].IsInt() || ((*in)["Limbs"].GetInt() != 1 && (*in)["Limbs"].GetInt() != 2)) {
-    throw RejectedValue("Limbs must be 1 or 2");
-  }
-  r.Inputs.Limbs = (*in)["Limbs"].GetInt();
   if (const Value* mains = Member(doc, "mains")) {
     if (!mains->IsObject()) throw RejectedValue("the mains must be an object");
     const Value* voltage = Member(*mains, "voltage");
@@ -378,6 +410,7 @@ SimulationRequest DecodeRequest(std::string_view line) {
       }
     }
   }
+  if (r.Analysis) r.Analysis->Supply = r.Mains;
   const auto text = [&](const char* key, std::string& value) {
     if (const Value* v = Member(doc, key)) {
       if (!v->IsString()) throw RejectedValue(std::string(key) + " must be a text");
@@ -618,17 +651,39 @@ SimulationReport Simulate(const SimulationRequest& request, const SimulationLimi
     share = nextShare;
   };
   try {
-    const design::Calculation calculation =
-        design::Calculate(request.Inputs, design::CalculationOptions{request.Mains, {}});
-    if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
-      report.ErrorKind = "design";
-      report.Error = std::string("the design is not complete: ") + failure->Reason;
-      report.MemoryKb = ResidentKilobytes();
-      return report;
+    design::Design design;
+    CircuitValues values{};
+    MethodFigures figures{};
+    if (request.Analysis) {
+      design::AnalysisInputs in = *request.Analysis;
+      in.Supply = request.Mains;
+      const design::AnalysisResult result =
+          design::Analyse(in, design::AnalysisDepth::OperatingPointOnly);
+      if (const auto* failure = std::get_if<design::Failure>(&result)) {
+        report.ErrorKind = "design";
+        report.Error = std::string("the analysis is not complete: ") + failure->Reason;
+        report.MemoryKb = ResidentKilobytes();
+        return report;
+      }
+      const design::Analysis& analysis = std::get<design::Analysis>(result);
+      values = ValuesOf(analysis);
+      figures = FiguresOf(analysis);
+      // The method's switch-on surge reads only the circuit (EMF, Rtr, Ls,
+      // Cf, the diodes' drop), not the limbs or the flux density.
+      design = design::AsDesign(analysis, 1, 1.2L);
+    } else {
+      const design::Calculation calculation =
+          design::Calculate(request.Inputs, design::CalculationOptions{request.Mains, {}});
+      if (const auto* failure = std::get_if<design::Failure>(&calculation)) {
+        report.ErrorKind = "design";
+        report.Error = std::string("the design is not complete: ") + failure->Reason;
+        report.MemoryKb = ResidentKilobytes();
+        return report;
+      }
+      design = std::get<design::Design>(calculation);
+      values = ValuesOf(design, request.Mains);
+      figures = FiguresOf(design);
     }
-    const design::Design& design = std::get<design::Design>(calculation);
-    const CircuitValues values = ValuesOf(design, request.Mains);
-    const MethodFigures figures = FiguresOf(design);
     CircuitSetup setup;
     setup.Diode = DiodeOf(request);
     setup.Load = request.Load;

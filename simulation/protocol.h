@@ -1,14 +1,17 @@
 // What a caller asks of the simulation helper and what it answers, each one
 // line of JSON. The caller sends the six inputs (exactly, as shortest
 // round-trip decimals of the extended values) and the helper calculates the
-// same design before it simulates; the answer's JSON object is what
-// `tavro-cli --simulate` prints as "simulation".
+// same design before it simulates; or, for a transformer one has, the
+// analysis' inputs in their place, and the helper analyses the same circuit.
+// The answer's JSON object is what `tavro-cli --simulate` prints as
+// "simulation".
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "design/analysis.h"
 #include "design/inputs.h"
 #include "design/mains.h"
 #include "simulation/checks.h"
@@ -17,6 +20,10 @@ namespace tavro::simulation {
 
 struct SimulationRequest {
   design::DesignInputs Inputs{};
+  // A transformer one has, its capacitor and load (design/analysis.h): with
+  // it the request is that analysis' circuit, and Inputs is not sent. Its
+  // mains are Mains.
+  std::optional<design::AnalysisInputs> Analysis;
   design::Mains Mains;
   // ±, a fraction of the nominal mains voltage; above 0 the surge is also
   // found at high mains, nominal × (1 + tolerance).
@@ -83,7 +90,8 @@ std::optional<Progress> DecodeProgress(std::string_view line);
 // This process's resident memory, kB.
 long ResidentKilobytes();
 
-// Calculates the design and runs what the request asks for, in this process.
+// Calculates the design (or the analysis) and runs what the request asks
+// for, in this process.
 // Failures come back in the report, never as exceptions.
 SimulationReport Simulate(const SimulationRequest& request, const SimulationLimits& limits = {});
 

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 
 #include "cli/cli_run.h"
+#include "common/files.h"
 #include "design/analysis.h"
 #include "design/design_file.h"
+#include "design/ripple_shape.h"
 
 namespace tavro::cli {
 namespace {
@@ -160,6 +163,68 @@ TEST(AnalysisCli, ADesignFileInAnalysisModeIsTheCheck) {
   EXPECT_EQ(design.status, kExitDesigned) << design.err;
   EXPECT_EQ(design.out.find("\"analysis\""), std::string::npos);
   std::filesystem::remove(path);
+}
+
+// The worked example's own transformer and capacitor fed back in with
+// --simulate: the simulated circuit meets the analysis within the method
+// check's tolerance, the circuit check's ripple is the design's own (its
+// pulses at the design's operating point), and --spice writes the analysed
+// circuit.
+TEST(AnalysisCli, SimulateChecksTheAnalysedCircuitAsADesignIsChecked) {
+  const test::ScopedEnv helper("TAVRO_SIMULATE", TAVRO_SIMULATE_HELPER);
+  const CliRun designed = Cli(With(kWorkedExampleArgs, {"--json"}));
+  rapidjson::Document d;
+  d.Parse(designed.out.c_str());
+  ASSERT_FALSE(d.HasParseError()) << designed.out;
+  const auto text = [](const rapidjson::Value& v) {
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, v.GetDouble());
+    return std::string(buffer, written.ptr);
+  };
+  const std::string netlist =
+      (std::filesystem::temp_directory_path() / "tavro_analysis_cli.cir").string();
+  const CliRun r = Cli({"--transformer-no-load",
+                        text(d["results"]["U2"]),
+                        "--transformer-current",
+                        "1",
+                        "--transformer-r1",
+                        "0",
+                        "--transformer-r2",
+                        text(d["parameters"]["Rtr"]),
+                        "--transformer-leakage",
+                        text(d["parameters"]["Ls"]),
+                        "--capacitance",
+                        text(d["results"]["Cf"]),
+                        "--load-current",
+                        "1",
+                        "--diode-drop",
+                        "0.7",
+                        "--decimal-separator",
+                        ".",
+                        "--json",
+                        "--simulate",
+                        "--spice",
+                        netlist});
+  ASSERT_EQ(r.status, kExitDesigned) << r.err;
+  rapidjson::Document doc;
+  doc.Parse(r.out.c_str());
+  ASSERT_FALSE(doc.HasParseError()) << r.out;
+  ASSERT_TRUE(doc.HasMember("analysis") && doc.HasMember("simulation")) << r.out;
+  const rapidjson::Value& method = doc["simulation"]["method_check"];
+  EXPECT_TRUE(method["passed"].GetBool());
+  EXPECT_EQ(method["tolerance_percent"].GetDouble(), 0.05);
+  for (const rapidjson::Value& row : method["rows"].GetArray()) {
+    EXPECT_LE(std::fabs(row["difference_percent"].GetDouble()), 0.05)
+        << row["quantity"].GetString();
+  }
+  const design::Design worked =
+      std::get<design::Design>(design::Calculate({12, 1, 1, 1, 1.2L, 0.7L}));
+  const long double ripple = design::CapacitorVoltage(worked)->PeakToPeak;
+  const rapidjson::Value& circuit = doc["simulation"]["circuit"]["rows"];
+  ASSERT_STREQ(circuit[2]["quantity"].GetString(), "RipplePP");
+  EXPECT_NEAR(circuit[2]["method"].GetDouble(), static_cast<double>(ripple), 1e-9 * ripple);
+  EXPECT_NE(test::ReadFile(netlist).find("* Transformer: U2 = "), std::string::npos);
+  std::filesystem::remove(netlist);
 }
 
 }  // namespace

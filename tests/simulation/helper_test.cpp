@@ -174,6 +174,50 @@ TEST(Protocol, ARequestWithAFieldOfTheWrongKindIsRefused) {
   }
 }
 
+// A transformer one has travels in place of the six inputs, each figure
+// exact to the last bit of the extended value; a request without one is
+// the design's line as ever; a malformed analysis is refused.
+TEST(Protocol, AnAnalysisTravelsExactlyAndAMalformedOneIsRefused) {
+  EXPECT_EQ(EncodeRequest(WorkedExampleRequest()),
+            R"({"inputs":{"U0":"12","I0":"1","Kp":"1","Bm":"1.2","Ud":"0.7","Limbs":1},)"
+            R"("mains":{"voltage":"220","frequency":"50","tolerance":"0.1"},"diode":"1N4007",)"
+            R"("diode_model":"","esr":0.0,"load":"resistive","method_check":true,)"
+            R"("circuit":true,"surge":false,"waveforms":false,"progress":false,)"
+            R"("stall_seconds":5.0})");
+  SimulationRequest request;
+  request.Analysis =
+      design::AnalysisInputs{12.0L / 0.9L, 1.0L / 3.0L, 0.1L / 7.0L, 0.7L, 4700, 2.0L / 3.0L, {}};
+  request.Mains = {230, 60};
+  const std::string line = EncodeRequest(request);
+  EXPECT_EQ(line.find("\"inputs\""), std::string::npos) << line;
+  const SimulationRequest back = DecodeRequest(line);
+  ASSERT_TRUE(back.Analysis.has_value());
+  const design::AnalysisInputs& a = *request.Analysis;
+  const design::AnalysisInputs& b = *back.Analysis;
+  EXPECT_TRUE(a.U2 == b.U2 && a.Rtr == b.Rtr && a.Ls == b.Ls && a.Ud == b.Ud && a.Cf == b.Cf &&
+              a.I0 == b.I0)
+      << line;
+  EXPECT_TRUE(b.Supply.Voltage == 230 && b.Supply.Frequency == 60) << line;
+
+  const std::pair<const char*, const char*> changes[] = {
+      {"\"analysis\":{", "\"analysis\":5,\"x\":{"},
+      {"\"Ls\":", "\"L\":"},
+      {"\"Cf\":\"4700\"", "\"Cf\":4700"},
+      {"\"Cf\":\"4700\"", "\"Cf\":\"1e99999\""},
+      {"\"I0\":\"", "\"I0\":\"x"},
+      {"\"mains\":",
+       "\"inputs\":{\"U0\":\"12\",\"I0\":\"1\",\"Kp\":\"1\",\"Bm\":\"1.2\","
+       "\"Ud\":\"0.7\",\"Limbs\":1},\"mains\":"},
+  };
+  for (const auto& [from, to] : changes) {
+    std::string changed = line;
+    const std::size_t at = changed.find(from);
+    ASSERT_NE(at, std::string::npos) << from << " in " << line;
+    changed.replace(at, std::string_view(from).size(), to);
+    EXPECT_THROW(DecodeRequest(changed), RejectedValue) << changed;
+  }
+}
+
 TEST(Helper, UsersSpiceinitChangesNothing) {
   const std::string request = EncodeRequest(WorkedExampleRequest());
   std::string plain;

@@ -8,6 +8,9 @@
 
 #include <windows.h>
 
+// windows.h's name for ReplaceFileW would rename files::ReplaceFile.
+#undef ReplaceFile
+
 #include <cerrno>
 #include <climits>
 #include <optional>

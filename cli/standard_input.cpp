@@ -1,9 +1,9 @@
 #include "cli/standard_input.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <system_error>
+
+#include "files/standard_streams.h"
 
 namespace tavro::cli {
 
@@ -13,7 +13,7 @@ DescriptorInput::int_type DescriptorInput::underflow() {
   // interruptions without a byte read is an error like any other.
   constexpr int kInterruptions = 1000;
   for (int attempt = 0; attempt < kInterruptions; ++attempt) {
-    const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+    const std::ptrdiff_t n = files::ReadDescriptor(fd_, buffer_.data(), buffer_.size());
     if (n > 0) {
       setg(buffer_.data(), buffer_.data(), buffer_.data() + n);
       return traits_type::to_int_type(buffer_[0]);

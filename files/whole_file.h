@@ -12,6 +12,9 @@
 #include <string_view>
 #include <variant>
 
+// windows.h, where a file included it first, names ReplaceFileW so.
+#undef ReplaceFile
+
 namespace tavro::files {
 
 enum class FileFault {

@@ -1,8 +1,16 @@
 #include "report/report_file.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include "files/windows_api.h"
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -24,6 +32,132 @@ ReportWriteError::ReportWriteError(const std::string& path, const files::FileErr
 
 namespace {
 
+// The system calls the report file takes, in two halves: Windows, then POSIX.
+#ifdef _WIN32
+
+using FileStatus = struct _stat64;
+using FileSize = long long;
+
+bool IsFolder(const FileStatus& st) {
+  return (st.st_mode & _S_IFMT) == _S_IFDIR;
+}
+bool IsRegular(const FileStatus& st) {
+  return (st.st_mode & _S_IFMT) == _S_IFREG;
+}
+
+// -1 with errno EILSEQ for a name that is not UTF-8.
+int StatPath(const std::string& path, FileStatus& st) {
+  const auto wide = files::WideText(path);
+  if (!wide) {
+    errno = EILSEQ;
+    return -1;
+  }
+  return ::_wstat64(wide->c_str(), &st);
+}
+
+int StatOpen(int fd, FileStatus& st) {
+  return ::_fstat64(fd, &st);
+}
+
+// Opens `path` for appending, creating it (and no other) if `create`.
+int OpenAppend(const std::string& path, bool create) {
+  const auto wide = files::WideText(path);
+  if (!wide) {
+    errno = EILSEQ;
+    return -1;
+  }
+  constexpr int kFlags = _O_WRONLY | _O_APPEND | _O_BINARY | _O_NOINHERIT;
+  return create ? ::_wopen(wide->c_str(), kFlags | _O_CREAT | _O_EXCL, _S_IREAD | _S_IWRITE)
+                : ::_wopen(wide->c_str(), kFlags);
+}
+
+// Windows opens no file without blocking: nothing to undo.
+int MakeBlocking(int) {
+  return 0;
+}
+
+int SyncFile(int fd) {
+  return ::_commit(fd);
+}
+
+int CloseFile(int fd) {
+  return ::_close(fd);
+}
+
+void RemoveFile(const std::string& path) {
+  if (const auto wide = files::WideText(path)) ::_wunlink(wide->c_str());
+}
+
+int CutOpenFile(int fd, FileSize size) {
+  return ::_chsize_s(fd, size) == 0 ? 0 : -1;
+}
+
+int CutFile(const std::string& path, FileSize size) {
+  const auto wide = files::WideText(path);
+  if (!wide) return -1;
+  const int fd = ::_wopen(wide->c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
+  if (fd < 0) return -1;
+  const int cut = CutOpenFile(fd, size);
+  ::_close(fd);
+  return cut;
+}
+
+#else  // POSIX
+
+using FileStatus = struct stat;
+using FileSize = off_t;
+
+bool IsFolder(const FileStatus& st) {
+  return S_ISDIR(st.st_mode);
+}
+bool IsRegular(const FileStatus& st) {
+  return S_ISREG(st.st_mode);
+}
+
+int StatPath(const std::string& path, FileStatus& st) {
+  return ::stat(path.c_str(), &st);
+}
+
+int StatOpen(int fd, FileStatus& st) {
+  return ::fstat(fd, &st);
+}
+
+// Opens `path` for appending, creating it (and no other) if `create`.
+// O_NONBLOCK keeps a FIFO without a reader from hanging the window.
+int OpenAppend(const std::string& path, bool create) {
+  constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK;
+  return create ? ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666)
+                : ::open(path.c_str(), kFlags);
+}
+
+// Writes to the open regular file wait as usual again.
+int MakeBlocking(int fd) {
+  const int flags = ::fcntl(fd, F_GETFL);
+  return flags < 0 ? -1 : ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+}
+
+int SyncFile(int fd) {
+  return ::fsync(fd);
+}
+
+int CloseFile(int fd) {
+  return ::close(fd);
+}
+
+void RemoveFile(const std::string& path) {
+  ::unlink(path.c_str());
+}
+
+int CutOpenFile(int fd, FileSize size) {
+  return ::ftruncate(fd, size);
+}
+
+int CutFile(const std::string& path, FileSize size) {
+  return ::truncate(path.c_str(), size);
+}
+
+#endif  // POSIX
+
 // An open report file and how to put it back.
 class AppendTarget {
  public:
@@ -31,33 +165,30 @@ class AppendTarget {
     // Only a regular file takes a report: a device or a FIFO is refused
     // before it is opened (opening one may act on it), and once more after,
     // should it have been swapped in between.
-    if (struct stat before {}; ::stat(path.c_str(), &before) == 0) Refuse(before);
-    // O_NONBLOCK keeps a FIFO without a reader from hanging the window.
-    constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK;
+    if (FileStatus before{}; StatPath(path, before) == 0) Refuse(before);
     for (int attempt = 0; attempt < 2 && fd_ < 0; ++attempt) {
-      fd_ = ::open(path.c_str(), kFlags);
+      fd_ = OpenAppend(path, false);
       if (fd_ >= 0 || errno != ENOENT) break;
       // Not there: create it, and know that this save did.
-      fd_ = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+      fd_ = OpenAppend(path, true);
       created_ = fd_ >= 0;
       if (fd_ < 0 && errno != EEXIST) break;
     }
     if (fd_ < 0) throw ReportWriteError(path_, errno);
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) Fail(errno);
-    if (!S_ISREG(st.st_mode)) {
-      ::close(fd_);
+    FileStatus st{};
+    if (StatOpen(fd_, st) != 0) Fail(errno);
+    if (!IsRegular(st)) {
+      CloseFile(fd_);
       fd_ = -1;
       Refuse(st);
     }
     regular_ = true;
     originalSize_ = st.st_size;
-    const int flags = ::fcntl(fd_, F_GETFL);
-    if (flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(errno);
+    if (MakeBlocking(fd_) != 0) Fail(errno);
   }
 
   ~AppendTarget() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) CloseFile(fd_);
   }
 
   AppendTarget(const AppendTarget&) = delete;
@@ -68,16 +199,16 @@ class AppendTarget {
   }
 
   void Finish() {
-    if (regular_ && ::fsync(fd_) != 0) Fail(errno);
+    if (regular_ && SyncFile(fd_) != 0) Fail(errno);
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) Fail(errno);
+    if (CloseFile(fd) != 0) Fail(errno);
   }
 
   // Throws for anything but a regular file.
-  void Refuse(const struct stat& st) const {
-    if (S_ISDIR(st.st_mode)) throw ReportWriteError(path_, EISDIR);
-    if (!S_ISREG(st.st_mode)) {
+  void Refuse(const FileStatus& st) const {
+    if (IsFolder(st)) throw ReportWriteError(path_, EISDIR);
+    if (!IsRegular(st)) {
       throw ReportWriteError(path_, files::FileError{files::FileFault::NotRegular});
     }
   }
@@ -92,11 +223,13 @@ class AppendTarget {
   // back to its old length.
   void Restore() {
     if (created_) {
-      ::unlink(path_.c_str());
+      // Closed first: Windows removes no file that is open.
+      if (fd_ >= 0) CloseFile(fd_);
+      fd_ = -1;
+      RemoveFile(path_);
     } else if (regular_) {
       // Best effort: the error reported is the one that made the save fail.
-      const int cut = fd_ >= 0 ? ::ftruncate(fd_, originalSize_)
-                               : ::truncate(path_.c_str(), originalSize_);
+      const int cut = fd_ >= 0 ? CutOpenFile(fd_, originalSize_) : CutFile(path_, originalSize_);
       static_cast<void>(cut);
     }
   }
@@ -106,7 +239,7 @@ class AppendTarget {
   int fd_ = -1;
   bool created_ = false;
   bool regular_ = false;
-  off_t originalSize_ = 0;
+  FileSize originalSize_ = 0;
 };
 
 }  // namespace

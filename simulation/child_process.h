@@ -6,7 +6,7 @@
 // simulations use one helper each.
 #pragma once
 
-#include <sys/types.h>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,22 +54,23 @@ class HelperProcess {
   // never stops it.
   std::string Exchange(const std::string& line, double silence = kHelperSilenceSeconds);
 
-  pid_t Pid() const { return pid_; }
-
  private:
+  // The running helper as the system knows it: its process and the two
+  // pipes (child_process.cpp, one half per system).
+  class Child;
+
   void Start();
   void Stop();
   [[noreturn]] void Fail(const std::string& what);
   [[noreturn]] void Fail(const HelperFailure& failure);
 
   std::string path_;
-  pid_t pid_ = -1;
-  int toChild_ = -1;
-  int fromChild_ = -1;
+  std::unique_ptr<Child> child_;  // none until the first request
   std::string pending_;
 };
 
-// The failure of a helper that ended with this wait status.
+// The failure of a helper that ended with this wait status (on Windows, its
+// exit code).
 HelperFailure DescribeEnd(int waitStatus);
 
 }  // namespace tavro::simulation

@@ -1,8 +1,15 @@
 #include "simulation/ngspice.h"
 
+#ifdef _WIN32
+#include "files/windows_api.h"  // windows.h, before the other system headers
+
+#include <direct.h>
+#include <stdlib.h>
+#else
 #include <dlfcn.h>
-#include <ngspice/sharedspice.h>
 #include <unistd.h>
+#endif
+#include <ngspice/sharedspice.h>
 
 #include <algorithm>
 #include <cctype>
@@ -23,6 +30,82 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 namespace tavro::simulation {
+namespace {
+
+// What the simulator needs of the system: its shared library loaded, its
+// environment set, its folder entered. In two halves: Windows, then POSIX.
+#ifdef _WIN32
+
+// The library's handle, or null with why not in `why`.
+void* OpenLibrary(const char* name, std::string& why) {
+  const auto wide = files::WideText(name);
+  HMODULE module = wide ? ::LoadLibraryW(wide->c_str()) : nullptr;
+  if (module == nullptr) why = name + std::string(": ") + files::SystemMessage(::GetLastError());
+  return reinterpret_cast<void*>(module);
+}
+
+void* Symbol(void* library, const char* name) {
+  return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(library), name));
+}
+
+void CloseLibrary(void* library) {
+  ::FreeLibrary(static_cast<HMODULE>(library));
+}
+
+// Sets the variable for this process and the C library the simulator reads
+// it from (in its code page, converted from the system's UTF-16).
+void SetVariable(const char* name, const std::string& value) {
+  const auto wideName = files::WideText(name);
+  const auto wideValue = files::WideText(value);
+  if (wideName && wideValue) ::_wputenv_s(wideName->c_str(), wideValue->c_str());
+}
+
+// The user's home folder for the simulator: HOME, and USERPROFILE where
+// Windows keeps it.
+void SetHome(const std::string& folder) {
+  SetVariable("HOME", folder);
+  SetVariable("USERPROFILE", folder);
+}
+
+bool EnterFolder(const std::string& folder) {
+  const auto wide = files::WideText(folder);
+  return wide && ::_wchdir(wide->c_str()) == 0;
+}
+
+#else  // POSIX
+
+void* OpenLibrary(const char* name, std::string& why) {
+  void* library = ::dlopen(name, RTLD_NOW | RTLD_LOCAL);
+  if (library == nullptr) {
+    const char* error = ::dlerror();
+    why = error ? error : name;
+  }
+  return library;
+}
+
+void* Symbol(void* library, const char* name) {
+  return ::dlsym(library, name);
+}
+
+void CloseLibrary(void* library) {
+  ::dlclose(library);
+}
+
+void SetVariable(const char* name, const std::string& value) {
+  ::setenv(name, value.c_str(), 1);
+}
+
+void SetHome(const std::string& folder) {
+  SetVariable("HOME", folder);
+}
+
+bool EnterFolder(const std::string& folder) {
+  return ::chdir(folder.c_str()) == 0;
+}
+
+#endif  // POSIX
+
+}  // namespace
 
 const char* RunFailureName(RunFailure kind) {
   switch (kind) {
@@ -49,8 +132,10 @@ std::string SpiceLibDir() {
 
 void IsolateFromUserSettings() {
   const std::string dir = SpiceLibDir();
-  ::setenv("HOME", dir.c_str(), 1);
-  if (::chdir(dir.c_str()) != 0) {
+  // The simulator reads a start-up file from its folder and the user's home
+  // folder: both are its own folder.
+  SetHome(dir);
+  if (!EnterFolder(dir)) {
     throw SimulationError(RunFailure::Library, "cannot enter " + dir);
   }
 }
@@ -221,22 +306,21 @@ NgSpice::~NgSpice() {
 
 void NgSpice::Load() {
   if (lib_ != nullptr) return;
-  ::setenv("SPICE_LIB_DIR", SpiceLibDir().c_str(), 1);
+  SetVariable("SPICE_LIB_DIR", SpiceLibDir());
   auto lib = std::make_unique<Library>();
-  lib->handle = ::dlopen("libngspice.so.0", RTLD_NOW | RTLD_LOCAL);
+  std::string why;
+  lib->handle = OpenLibrary(TAVRO_NGSPICE_LIBRARY, why);
   if (lib->handle == nullptr) {
-    const char* why = ::dlerror();
-    throw SimulationError(RunFailure::Library,
-                          std::string("cannot load ngspice: ") + (why ? why : "libngspice.so.0"));
+    throw SimulationError(RunFailure::Library, "cannot load ngspice: " + why);
   }
-  lib->init = reinterpret_cast<InitFn>(::dlsym(lib->handle, "ngSpice_Init"));
-  lib->command = reinterpret_cast<CommandFn>(::dlsym(lib->handle, "ngSpice_Command"));
-  lib->circ = reinterpret_cast<CircFn>(::dlsym(lib->handle, "ngSpice_Circ"));
-  lib->vecInfo = reinterpret_cast<VecInfoFn>(::dlsym(lib->handle, "ngGet_Vec_Info"));
+  lib->init = reinterpret_cast<InitFn>(Symbol(lib->handle, "ngSpice_Init"));
+  lib->command = reinterpret_cast<CommandFn>(Symbol(lib->handle, "ngSpice_Command"));
+  lib->circ = reinterpret_cast<CircFn>(Symbol(lib->handle, "ngSpice_Circ"));
+  lib->vecInfo = reinterpret_cast<VecInfoFn>(Symbol(lib->handle, "ngGet_Vec_Info"));
   if (!lib->init || !lib->command || !lib->circ || !lib->vecInfo) {
-    ::dlclose(lib->handle);
+    CloseLibrary(lib->handle);
     throw SimulationError(RunFailure::Library,
-                          "libngspice.so.0 lacks the shared-library interface");
+                          TAVRO_NGSPICE_LIBRARY " lacks the shared-library interface");
   }
   {
     const std::lock_guard lock(shared_->mutex);
@@ -250,7 +334,7 @@ void NgSpice::Load() {
 
 void NgSpice::Unload() {
   if (lib_ == nullptr) return;
-  ::dlclose(lib_->handle);
+  CloseLibrary(lib_->handle);
   delete lib_;
   lib_ = nullptr;
 }

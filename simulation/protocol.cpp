@@ -4,12 +4,10 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
-#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <stdexcept>
 
@@ -20,6 +18,7 @@
 #include "mathem/faults.h"
 #include "simulation/diode_models.h"
 #include "simulation/ngspice.h"
+#include "simulation/own_process.h"
 #include "simulation/spice_values.h"
 
 namespace tavro::simulation {
@@ -274,10 +273,7 @@ auto AnalysisFigures(Inputs& in) {
 }  // namespace
 
 long ResidentKilobytes() {
-  std::ifstream statm("/proc/self/statm");
-  long pages = 0, resident = 0;
-  statm >> pages >> resident;
-  return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+  return OwnResidentKilobytes();
 }
 
 const char* LoadName(LoadKind load) {

@@ -13,17 +13,15 @@
 // it starts itself afresh (the same process, exec) once it has grown by a
 // quarter of a megabyte, between two requests and only when no request is
 // buffered.
-#include <malloc.h>
-
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+#include "files/standard_streams.h"
 #include "simulation/ngspice.h"
+#include "simulation/own_process.h"
 #include "simulation/protocol.h"
 #include "simulation/spice_values.h"
 
@@ -35,9 +33,9 @@ constexpr long kRecycleGrowthKb = 256;
 
 int main(int, char** argv) {
   using namespace tavro::simulation;
-  // One heap for the simulator's thread and ours: with an arena per thread
-  // the resident size jumps by most of a megabyte now and then.
-  ::mallopt(M_ARENA_MAX, 1);
+  tavro::files::UseBinaryStandardStreams();
+  EndAtOnceOnACrash();
+  ShareOneHeap();
   std::ios::sync_with_stdio(false);
   SimulationReport setupFailure;
   try {
@@ -81,12 +79,12 @@ int main(int, char** argv) {
     }
     // Give the memory of this request's vectors back, so that a long-lived
     // helper stays at its size.
-    ::malloc_trim(0);
+    ReleaseFreeMemory();
     report.MemoryKb = ResidentKilobytes();
     std::cout << EncodeReport(report) << '\n' << std::flush;
     if (baseline == 0) baseline = report.MemoryKb;  // with the library loaded
     if (report.MemoryKb - baseline > kRecycleGrowthKb && std::cin.rdbuf()->in_avail() == 0) {
-      ::execv("/proc/self/exe", argv);  // on failure, carry on as we are
+      RestartOwnProgram(argv);  // on failure, carry on as we are
     }
   }
   return 0;

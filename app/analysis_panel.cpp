@@ -203,6 +203,12 @@ void AnalysisPanel::Refuse(const QString& caption, QWidget* entry) {
 }
 
 void AnalysisPanel::Check() {
+  checkedInputs_.reset();
+  ShowCheck();
+  emit Checked();
+}
+
+void AnalysisPanel::ShowCheck() {
   const auto refuse = [this](AnalysisField f) {
     Refuse(T(kCaptions[static_cast<int>(f)]), Entry(f));
   };
@@ -328,6 +334,8 @@ void AnalysisPanel::Check() {
   }
   error_->clear();
   checked_ = true;
+  checkedInputs_ = a.Inputs;
+  checkedMains_ = mains;
 }
 
 AnalysisMode::AnalysisMode(QMainWindow& window, QMenu& menu, char separator,

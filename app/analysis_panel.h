@@ -20,6 +20,7 @@
 #include <functional>
 #include <optional>
 
+#include "design/analysis.h"
 #include "design/design_file.h"
 #include "design/ratings/supply_conditions.h"
 
@@ -69,11 +70,17 @@ class AnalysisPanel : public QWidget {
   // Reads the entries and shows the engine's results, or names the entry
   // that cannot be used and clears the results.
   void Check();
+  // The analysis the results show and the mains it was made at; none while
+  // they show nothing.
+  const std::optional<design::AnalysisInputs>& CheckedInputs() const { return checkedInputs_; }
+  const design::ratings::SupplyConditions& CheckedMains() const { return checkedMains_; }
 
  signals:
   void Edited();
+  void Checked();  // a check ended, with results or without
 
  private:
+  void ShowCheck();
   void ShowTexts();
   void Refuse(const QString& caption, QWidget* entry);
 
@@ -93,6 +100,8 @@ class AnalysisPanel : public QWidget {
   QGroupBox* inputs_ = nullptr;
   QGroupBox* outputs_ = nullptr;
   bool checked_ = false;  // results shown: they follow the language
+  std::optional<design::AnalysisInputs> checkedInputs_;
+  design::ratings::SupplyConditions checkedMains_;
 };
 
 // The mode items in `menu` (Ctrl+1 the design, Ctrl+2 the check) and the

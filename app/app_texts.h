@@ -35,6 +35,11 @@ inline constexpr std::string_view kPulsePlotTitle = TAVRO_TRANSLATABLE("app", "�
 inline constexpr std::string_view kDesignLine = TAVRO_TRANSLATABLE(
     "app",
     "U₀ = %1 В,  I₀ = %2 А,  Kп = %3 %,  стержней с обмотками: %4,  Bm = %5 Тл,  Uпр = %6 В");
+// A transformer one has where a window names what it checks: its EMF,
+// winding resistance and leakage inductance, the capacitor, the load and
+// the diode drop.
+inline constexpr std::string_view kCheckedTransformerLine = TAVRO_TRANSLATABLE(
+    "app", "Трансформатор: U₂ = %1,  Rтр = %2,  Ls = %3;  Cф = %4,  I₀ = %5,  Uпр = %6");
 // The mains after the six inputs where a window names its design.
 inline constexpr std::string_view kDesignMains =
     TAVRO_TRANSLATABLE("app", ",  сеть %1 В ±%2 %, %3 Гц");

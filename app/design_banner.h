@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "design/analysis.h"
 #include "design/inputs.h"
 #include "design/ratings/supply_conditions.h"
 
@@ -21,6 +22,8 @@ struct DesignName {
   design::InputTexts Inputs;  // as typed
   design::ratings::SupplyConditions Mains;
   char Separator = ',';
+  // A transformer one has in place of the design (its check's inputs).
+  std::optional<design::AnalysisInputs> Analysis = std::nullopt;
 };
 
 // "U₀ = 12 В, …, Uпр = 0,7 В,  сеть 220 В ±10 %, 50 Гц" in the language in use.

@@ -176,6 +176,9 @@ TForm1::TForm1(char decimalSeparator, QWidget* parent)
     analysis_ = new AnalysisMode(*this, *settingsMenu, procedure_.DecimalSeparator(),
                                  [this] { return settings_.Mains; });
     connect(analysis_, &AnalysisMode::Changed, files_, &DesignFiles::Check);
+    // The simulation checks what the window shows: the design or the check.
+    connect(analysis_, &AnalysisMode::Changed, this, &TForm1::ShowSubjectInSimulation);
+    connect(analysis_->Panel(), &AnalysisPanel::Checked, this, &TForm1::ShowSubjectInSimulation);
     files_->SetAnalysisAccess([this] { return analysis_->ForFile(); },
                               [this](const auto& texts) { analysis_->Take(texts); });
   }
@@ -307,8 +310,8 @@ void TForm1::ExportPdf() {
     // decimal separator.
     const char separator = pdf::DocumentSeparator(procedure_.DecimalSeparator());
     std::optional<design::ratings::SimulatedFigures> simulated;
-    if (simulation_ && simulation_->LastReport()) {
-      simulated = simulation::RatingFigures(*simulation_->LastReport());
+    if (simulation_ && simulation_->DesignReport()) {
+      simulated = simulation::RatingFigures(*simulation_->DesignReport());
     }
     std::vector<pdf::PdfTable> extra{pdf::PartsTable(*procedure_.LastDesign(), calculatedMains_,
                                                      settings_.Parts, separator, simulated)};
@@ -317,7 +320,7 @@ void TForm1::ExportPdf() {
     std::vector<pdf::PdfTable> checked = SimulationTables(separator);
     // The check's waveforms beside its table, when it has run.
     std::vector<plot::PlotDescription> plots;
-    if (!checked.empty()) plots = pdf::SimulationPlots(*simulation_->LastReport(), separator);
+    if (!checked.empty()) plots = pdf::SimulationPlots(*simulation_->DesignReport(), separator);
     for (pdf::PdfTable& table : checked) extra.push_back(std::move(table));
     pdf::WritePdfReport(
         QFile::encodeName(fileName).toStdString(),
@@ -328,8 +331,8 @@ void TForm1::ExportPdf() {
 
 std::vector<pdf::PdfTable> TForm1::SimulationTables(char separator) const {
   // The check as its window shows it, when it has run for the shown design.
-  if (!simulation_ || simulation_->Running() || !simulation_->LastReport()) return {};
-  return {pdf::SimulationTable(*simulation_->LastReport(), separator)};
+  if (!simulation_ || simulation_->Running() || !simulation_->DesignReport()) return {};
+  return {pdf::SimulationTable(*simulation_->DesignReport(), separator)};
 }
 
 void TForm1::RestoreSession() {
@@ -356,13 +359,9 @@ void TForm1::RefreshPlots() {
   const bool calculated = procedure_.State().Calculated;
   controls_.n7->setEnabled(calculated);
   controls_.n8->setEnabled(calculated);
-  simulationItem_->setEnabled(calculated);
   exportSpiceItem_->setEnabled(calculated);
+  ShowSubjectInSimulation();
   if (!calculated) return;
-  if (simulation_) {
-    simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
-    simulation_->Banner().Show(ShownDesign(), stale_->Stale());
-  }
   if (loadPlot_) ShowDesignIn(*loadPlot_);
   if (pulsePlot_) ShowDesignIn(*pulsePlot_);
 }
@@ -432,9 +431,30 @@ void TForm1::N8Click() {
   OpenPlot(pulsePlot_, 1);
 }
 
+bool TForm1::CheckingTransformer() const {
+  return analysis_ != nullptr && analysis_->Active();
+}
+
+void TForm1::ShowSubjectInSimulation() {
+  const std::optional<design::AnalysisInputs> none;
+  const std::optional<design::AnalysisInputs>& checked =
+      analysis_ != nullptr ? analysis_->Panel()->CheckedInputs() : none;
+  const bool analysing = CheckingTransformer();
+  simulationItem_->setEnabled(analysing ? checked.has_value() : procedure_.State().Calculated);
+  if (!simulation_) return;
+  if (analysing && checked) {
+    const design::ratings::SupplyConditions& mains = analysis_->Panel()->CheckedMains();
+    simulation_->SetAnalysis(*checked, mains);
+    simulation_->Banner().Show({{}, mains, procedure_.DecimalSeparator(), checked}, false);
+  } else if (!analysing && procedure_.State().Calculated) {
+    simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
+    simulation_->Banner().Show(ShownDesign(), stale_->Stale());
+  }
+}
+
 void TForm1::OpenSimulation() {
   Guarded([this] {
-    if (!procedure_.State().Calculated) return;
+    if (!simulationItem_->isEnabled()) return;
     if (!simulation_) {
       simulation_ = new SimulationWindow(procedure_.DecimalSeparator(), this);
       simulation_->SetMessageSink(message_);
@@ -442,11 +462,12 @@ void TForm1::OpenSimulation() {
       // A design file keeps the settings as the window shows them.
       connect(simulation_, &SimulationWindow::SettingsEdited, files_, &DesignFiles::Check);
       PlaceBesideMe(*simulation_);
-      simulation_->SetDesign(procedure_.LastDesign()->Inputs, calculatedMains_);
-      simulation_->Banner().Show(ShownDesign(), stale_->Stale());
-      // The parts are rated again on the simulated currents.
+      ShowSubjectInSimulation();
+      // The parts are rated again on the simulated currents of the design.
       connect(simulation_, &SimulationWindow::Finished, this, [this] {
-        if (selection_ && procedure_.State().Calculated) ShowDesignIn(*selection_);
+        if (selection_ && procedure_.State().Calculated && simulation_->DesignReport()) {
+          ShowDesignIn(*selection_);
+        }
       });
     }
     simulation_->show();
@@ -467,9 +488,9 @@ void TForm1::ExportSpice() {
         return;
       }
       // The last run's steady state and surges only for its own circuit.
-      if (simulation_->LastReport() && simulation_->LastRunSettings() == settings) {
+      if (simulation_->DesignReport() && simulation_->LastRunSettings() == settings) {
         periods = simulation_->SettledPeriods();
-        checked = &*simulation_->LastReport();
+        checked = simulation_->DesignReport();
       }
     } else {
       settings = simulationSettings_;
@@ -648,8 +669,8 @@ QString TForm1::WarningsLine() const {
 void TForm1::ShowDesignIn(SelectionWindow& window) {
   // A simulation of the shown design (a new design clears the last report).
   std::optional<design::ratings::SimulatedFigures> simulated;
-  if (simulation_ && simulation_->LastReport()) {
-    simulated = simulation::RatingFigures(*simulation_->LastReport());
+  if (simulation_ && simulation_->DesignReport()) {
+    simulated = simulation::RatingFigures(*simulation_->DesignReport());
   }
   window.Show(*procedure_.LastDesign(), calculatedMains_, simulated);
   window.Banner().Show(ShownDesign(), stale_->Stale());

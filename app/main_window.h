@@ -143,6 +143,12 @@ class TForm1 : public QMainWindow, public design::DesignWindow {
   // a new window opens beside this one, the `index`th of the plots.
   template <typename Window>
   void OpenPlot(QPointer<Window>& window, int index);
+  // Whether the window checks a transformer one has (its second mode).
+  bool CheckingTransformer() const;
+  // The simulation checks the transformer the check analysed while the
+  // window checks one, else the last design; its menu item is enabled when
+  // there is one. A change of what it checks clears its results.
+  void ShowSubjectInSimulation();
   // Places a new secondary window where it covers least of this one and
   // fits the screen: the `index`th of `count` sharing the room.
   void PlaceBesideMe(QWidget& window, int index = 0, int count = 1);

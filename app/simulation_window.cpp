@@ -205,9 +205,29 @@ SimulationWindow::~SimulationWindow() {
 
 void SimulationWindow::SetDesign(const design::DesignInputs& inputs,
                                  const design::ratings::SupplyConditions& mains) {
+  SetSubject(inputs, std::nullopt, mains);
+}
+
+void SimulationWindow::SetAnalysis(const design::AnalysisInputs& inputs,
+                                   const design::ratings::SupplyConditions& mains) {
+  // The same transformer again keeps its results (the check's mode is left
+  // and taken up again, an entry is edited).
+  const auto same = [](const design::AnalysisInputs& a, const design::AnalysisInputs& b) {
+    return a.U2 == b.U2 && a.Rtr == b.Rtr && a.Ls == b.Ls && a.Ud == b.Ud && a.Cf == b.Cf &&
+           a.I0 == b.I0 && a.Supply.Voltage == b.Supply.Voltage &&
+           a.Supply.Frequency == b.Supply.Frequency;
+  };
+  if (analysis_ && same(*analysis_, inputs) && mains_.Tolerance == mains.Tolerance) return;
+  SetSubject(std::nullopt, inputs, mains);
+}
+
+void SimulationWindow::SetSubject(const std::optional<design::DesignInputs>& inputs,
+                                  const std::optional<design::AnalysisInputs>& analysis,
+                                  const design::ratings::SupplyConditions& mains) {
   // A run of the earlier design would answer for a design no longer shown.
   if (process_ != nullptr) Release(true);
   inputs_ = inputs;
+  analysis_ = analysis;
   mains_ = mains;
   report_.reset();
   lastRun_.reset();
@@ -274,11 +294,12 @@ std::variant<SimulationSettings, QString> SimulationWindow::ReadSettings() const
 }
 
 void SimulationWindow::Run() {
-  if (process_ != nullptr || !inputs_) return;
+  if (process_ != nullptr || (!inputs_ && !analysis_)) return;
   const std::optional<SimulationSettings> s = Settings();
   if (!s) return;
   simulation::SimulationRequest request;
-  request.Inputs = *inputs_;
+  if (inputs_) request.Inputs = *inputs_;
+  request.Analysis = analysis_;
   request.Mains = mains_.Supply;
   request.MainsTolerance = mains_.Tolerance;
   request.Diode = s->Diode;

@@ -69,6 +69,11 @@ class SimulationWindow : public QWidget {
   // also found at high mains); clears what an earlier design showed.
   void SetDesign(const design::DesignInputs& inputs,
                  const design::ratings::SupplyConditions& mains = {});
+  // The same for a transformer one has, as its check analysed it.
+  void SetAnalysis(const design::AnalysisInputs& inputs,
+                   const design::ratings::SupplyConditions& mains = {});
+  // Whether a transformer one has is what the window checks.
+  bool OfAnalysis() const { return analysis_.has_value(); }
   // The settings as typed; nothing (after a message) when they are invalid.
   std::optional<SimulationSettings> Settings();
   // The same without a message: nothing when they are invalid.
@@ -82,6 +87,11 @@ class SimulationWindow : public QWidget {
   // Where the last run's real circuit settled, 0 before a run.
   int SettledPeriods() const { return settledPeriods_; }
   const std::optional<simulation::SimulationReport>& LastReport() const { return report_; }
+  // The last report when it is of the design (what its parts, PDF and
+  // netlist may take), else none.
+  const simulation::SimulationReport* DesignReport() const {
+    return report_ && !analysis_ ? &*report_ : nullptr;
+  }
 
   QPushButton* RunButton() const { return run_; }
   QPushButton* CancelButton() const { return cancel_; }
@@ -104,6 +114,9 @@ class SimulationWindow : public QWidget {
 
  private:
   void ReadAnswer();
+  void SetSubject(const std::optional<design::DesignInputs>& inputs,
+                  const std::optional<design::AnalysisInputs>& analysis,
+                  const design::ratings::SupplyConditions& mains);
   // Lets go of the helper (killing it first when asked) and readies Run;
   // the progress bar shows again whether a complete run is on screen.
   void Release(bool kill);
@@ -122,7 +135,9 @@ class SimulationWindow : public QWidget {
   MessageSink message_;
   QString helper_;
   int timeLimit_ = static_cast<int>(simulation::kHelperSilenceSeconds * 1000);
+  // What is checked: a design or a transformer one has, never both.
   std::optional<design::DesignInputs> inputs_;
+  std::optional<design::AnalysisInputs> analysis_;
   design::ratings::SupplyConditions mains_;
   std::optional<simulation::SimulationReport> report_;
   int settledPeriods_ = 0;

@@ -104,6 +104,10 @@
         <translation>U₀ = %1 V,  I₀ = %2 A,  Kr = %3 %,  limbs with windings: %4,  Bm = %5 T,  Uf = %6 V</translation>
     </message>
     <message>
+        <source>Трансформатор: U₂ = %1,  Rтр = %2,  Ls = %3;  Cф = %4,  I₀ = %5,  Uпр = %6</source>
+        <translation>Transformer: U₂ = %1,  Rtr = %2,  Ls = %3;  Cf = %4,  I₀ = %5,  Uf = %6</translation>
+    </message>
+    <message>
         <source>,  сеть %1 В ±%2 %, %3 Гц</source>
         <translation>,  mains %1 V ±%2 %, %3 Hz</translation>
     </message>

@@ -3,8 +3,8 @@
 // crashes gives one message while the window carries on.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,7 +12,9 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <cstdio>
 
+#include "app/analysis_panel.h"
 #include "app/form_fixture.h"
 #include "app/plot_windows.h"
 #include "app/simulation_window.h"
@@ -149,6 +151,54 @@ QString Script(const QTemporaryDir& dir, const char* name, const char* body) {
   file.close();
   file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   return path;
+}
+
+// While the window checks a transformer one has, the simulation checks that
+// transformer: the design's own, fed back, passes the method check as the
+// design does; its report never rates the design's parts, and going back to
+// the design brings the design back.
+TEST_F(SimulationWindowTest, ACheckedTransformerIsSimulatedInPlaceOfTheDesign) {
+  TypeWorkedExample();
+  Calculate();
+  const design::Design d = *form.Procedure().LastDesign();
+  form.Analysis().AnalysisItem()->trigger();
+  EXPECT_FALSE(form.SimulationItem()->isEnabled());
+  const auto digits = [](long double v) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.21Lg", v);
+    return QString(text).replace('.', ',').toStdString();
+  };
+  design::AnalysisTexts own;
+  own.Voltage = digits(d.Results.U2);
+  own.NoLoad = true;
+  own.Current = "1";
+  own.PrimaryResistance = "0";
+  own.SecondaryResistance = digits(d.Parameters.Rtr);
+  own.Leakage = digits(d.Parameters.Ls);
+  own.Capacitance = digits(d.Results.Cf);
+  own.LoadCurrent = "1";
+  own.DiodeDrop = "0,7";
+  own.Flux = "1,2";
+  AnalysisPanel& panel = *form.Analysis().Panel();
+  panel.SetTexts(own);
+  panel.Check();
+  ASSERT_EQ(panel.ErrorLine(), QString());
+  ASSERT_TRUE(form.SimulationItem()->isEnabled());
+  form.SimulationItem()->trigger();
+  SimulationWindow* window = form.Simulation();
+  ASSERT_NE(window, nullptr);
+  window->SetHelper(TAVRO_SIMULATE_HELPER);
+  EXPECT_TRUE(window->OfAnalysis());
+  EXPECT_TRUE(window->Banner().text().startsWith("Трансформатор: U₂ = "));
+  ASSERT_TRUE(RunToEnd(*window));
+  ASSERT_TRUE(window->LastReport() && window->LastReport()->Ok) << TableText(*window).toStdString();
+  EXPECT_TRUE(window->LastReport()->Method->Passed);
+  EXPECT_EQ(window->DesignReport(), nullptr);
+
+  form.Analysis().DesignItem()->trigger();
+  EXPECT_FALSE(window->OfAnalysis());
+  EXPECT_FALSE(window->LastReport());
+  EXPECT_TRUE(window->Banner().text().startsWith("U₀ = 12"));
 }
 
 TEST_F(SimulationWindowTest, ACrashingOrHangingHelperGivesAMessageAndTheWindowCarriesOn) {

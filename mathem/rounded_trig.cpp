@@ -102,11 +102,6 @@ constexpr long double kCosTail[] = {
 // are below a quarter of an ulp), and the pairs' products could underflow.
 constexpr long double kTiny = 0x1p-33L;
 
-struct PairSinCos {
-  Pair Sin;
-  Pair Cos;
-};
-
 // Σ tail[i]·z^i, Horner's scheme in single extended values.
 template <int N>
 long double TailAt(const long double (&tail)[N], long double z) {
@@ -115,17 +110,23 @@ long double TailAt(const long double (&tail)[N], long double z) {
   return t;
 }
 
-// Sine and cosine of r for |r| ≤ π/4 (plus a rounding), as pairs.
-PairSinCos SeriesAt(Pair r) {
-  Pair z = TwoProduct(r.Hi, r.Hi);
-  z = FastTwoSum(z.Hi, z.Lo + 2.0L * r.Hi * r.Lo);
+// r² for the series, as a pair.
+Pair SquareOf(Pair r) {
+  const Pair z = TwoProduct(r.Hi, r.Hi);
+  return FastTwoSum(z.Hi, z.Lo + 2.0L * r.Hi * r.Lo);
+}
+
+// sin r and cos r for |r| ≤ π/4 (plus a rounding), as pairs; z = r².
+Pair SinSeries(Pair r, Pair z) {
   Pair s = {TailAt(kSinTail, z.Hi), 0.0L};
+  for (int k = 4; k >= 0; --k) s = Add(kSinHead[k], Mul(z, s));
+  return Add(r, Mul(r, Mul(z, s)));
+}
+
+Pair CosSeries(Pair z) {
   Pair c = {TailAt(kCosTail, z.Hi), 0.0L};
-  for (int k = 4; k >= 0; --k) {
-    s = Add(kSinHead[k], Mul(z, s));
-    c = Add(kCosHead[k], Mul(z, c));
-  }
-  return {Add(r, Mul(r, Mul(z, s))), Add({1.0L, 0.0L}, Mul(z, c))};
+  for (int k = 4; k >= 0; --k) c = Add(kCosHead[k], Mul(z, c));
+  return Add({1.0L, 0.0L}, Mul(z, c));
 }
 
 // The bits of 2/π, 32 to a word, the first word the most significant: as
@@ -295,22 +296,10 @@ Reduced Reduce(long double x) {
   return {negative ? Negated(r) : r, quadrant};
 }
 
-// Sine and cosine of |x| as pairs, with n mod 4 applied; the caller has
-// dealt with tiny and non-finite x.
-PairSinCos PairsOf(long double size) {
-  if (size <= kQuarterPi) return SeriesAt({size, 0.0L});
-  const Reduced r = Reduce(size);
-  const PairSinCos v = SeriesAt(r.R);
-  switch (r.Quadrant) {
-    case 0:
-      return v;
-    case 1:
-      return {v.Cos, Negated(v.Sin)};
-    case 2:
-      return {Negated(v.Sin), Negated(v.Cos)};
-    default:
-      return {Negated(v.Cos), v.Sin};
-  }
+// |x| = n·π/2 + R, for a finite |x| not below kTiny.
+Reduced ReducedOf(long double size) {
+  if (size <= kQuarterPi) return {{size, 0.0L}, 0U};
+  return Reduce(size);
 }
 
 }  // namespace
@@ -320,7 +309,11 @@ long double NearestSin(long double x) {
   if (std::isinf(x)) return x - x;  // invalid operation
   const long double size = std::fabs(x);
   if (size < kTiny) return x;
-  const long double s = PairsOf(size).Sin.Hi;
+  const Reduced v = ReducedOf(size);
+  const Pair z = SquareOf(v.R);
+  // sin, cos, −sin, −cos of R in the quadrants 0 … 3.
+  long double s = (v.Quadrant & 1U) == 0 ? SinSeries(v.R, z).Hi : CosSeries(z).Hi;
+  if ((v.Quadrant & 2U) != 0) s = -s;
   return x < 0 ? -s : s;
 }
 
@@ -329,7 +322,11 @@ long double NearestCos(long double x) {
   if (std::isinf(x)) return x - x;
   const long double size = std::fabs(x);
   if (size < kTiny) return 1.0L;
-  return PairsOf(size).Cos.Hi;
+  const Reduced v = ReducedOf(size);
+  const Pair z = SquareOf(v.R);
+  // cos, −sin, −cos, sin of R in the quadrants 0 … 3.
+  const long double c = (v.Quadrant & 1U) == 0 ? CosSeries(z).Hi : SinSeries(v.R, z).Hi;
+  return v.Quadrant == 1U || v.Quadrant == 2U ? -c : c;
 }
 
 long double NearestTan(long double x) {
@@ -337,10 +334,12 @@ long double NearestTan(long double x) {
   if (std::isinf(x)) return x - x;
   const long double size = std::fabs(x);
   if (size < kTiny) return x;
-  const PairSinCos v = PairsOf(size);
-  // In the odd quadrants the pairs hold cos and −sin of the reduced angle, so
-  // sin/cos is −cos r/sin r there too.
-  const long double t = Div(v.Sin, v.Cos).Hi;
+  const Reduced v = ReducedOf(size);
+  const Pair z = SquareOf(v.R);
+  const Pair s = SinSeries(v.R, z);
+  const Pair c = CosSeries(z);
+  // sin/cos of R, or −cos/sin in the odd quadrants.
+  const long double t = (v.Quadrant & 1U) == 0 ? Div(s, c).Hi : -Div(c, s).Hi;
   return x < 0 ? -t : t;
 }
 

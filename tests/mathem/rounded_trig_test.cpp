@@ -9,7 +9,6 @@
 #include <cstring>
 #include <limits>
 #include <random>
-#include <utility>
 
 #include "common/extended_assertions.h"
 
@@ -115,22 +114,23 @@ TEST(RoundedTrig, IsCorrectlyRoundedAgainst113BitValues) {
 }
 #endif
 
-TEST(RoundedTrig, StaysWithinAnUlpOfTheCLibrary) {
-  // glibc's sine, cosine and tangent, an independent implementation within an
-  // ulp of the true values, over the angles the calculation meets.
+TEST(RoundedTrig, StaysCloseToTheCLibrary) {
+  // glibc's sine, cosine and tangent, an independent implementation, over
+  // the angles the calculation meets. Its sine and cosine are within an ulp
+  // of the true values; its tangent errs by up to about 1.5 ulps.
   std::mt19937_64 random(1225);
   std::uniform_real_distribution<double> angle(-10.0, 10.0);
-  long double worst = 0;
+  long double sinCos = 0;
+  long double tan = 0;
   for (int i = 0; i < 100000; ++i) {
     const long double x =
         static_cast<long double>(angle(random)) + static_cast<long double>(angle(random)) * 1e-17L;
-    for (const auto& [mine, library] :
-         {std::pair{NearestSin(x), std::sin(x)}, std::pair{NearestCos(x), std::cos(x)},
-          std::pair{NearestTan(x), std::tan(x)}}) {
-      worst = std::max(worst, std::fabs(mine - library) / Ulp(library));
-    }
+    sinCos = std::max({sinCos, std::fabs(NearestSin(x) - std::sin(x)) / Ulp(std::sin(x)),
+                       std::fabs(NearestCos(x) - std::cos(x)) / Ulp(std::cos(x))});
+    tan = std::max(tan, std::fabs(NearestTan(x) - std::tan(x)) / Ulp(std::tan(x)));
   }
-  EXPECT_LE(worst, 1.0L);
+  EXPECT_LE(sinCos, 1.0L);
+  EXPECT_LE(tan, 2.0L);
 }
 
 TEST(RoundedTrig, NonFiniteArgumentsAreInvalidAndFiniteOnesRaiseNoFault) {

@@ -44,7 +44,10 @@ FreeResponse Free(long double alpha, long double kappa2, long double kappa, long
     return {(slow + fast) / 2.0L, (slow - fast) / (2.0L * kappa)};
   }
   const long double e = ExpOf(-alpha * tau);
-  if (kappa2 < 0.0L) return {e * LibraryCos(kappa * tau), e * LibrarySin(kappa * tau) / kappa};
+  if (kappa2 < 0.0L) {
+    const SinCos v = SinCosOf(kappa * tau);
+    return {e * v.Cos, e * v.Sin / kappa};
+  }
   return {e, e * tau};
 }
 
@@ -57,8 +60,9 @@ ChargingPulse::ChargingPulse(const SeriesRlc& circuit, long double x0, long doub
   kappa_ = std::sqrt(std::fabs(kappa2_));
   X_ = c_.Omega * c_.L - 1.0L / (c_.Omega * c_.C);
   forcedScale_ = c_.Em / (c_.R * c_.R + X_ * X_);
-  const long double s = LibrarySin(x0);
-  const long double co = LibraryCos(x0);
+  const SinCos v = SinCosOf(x0);
+  const long double s = v.Sin;
+  const long double co = v.Cos;
   const long double forced = forcedScale_ * (c_.R * s - X_ * co);
   const long double forcedSlope = c_.Omega * forcedScale_ * (c_.R * co + X_ * s);
   const long double slope0 = (c_.Em * s - c_.Drop - V0) / c_.L;
@@ -67,8 +71,11 @@ ChargingPulse::ChargingPulse(const SeriesRlc& circuit, long double x0, long doub
 }
 
 RlcState ChargingPulse::At(long double x) const {
-  const long double s = LibrarySin(x);
-  const long double co = LibraryCos(x);
+  // Both at once, reduced by the steps' own routine: a search evaluates the
+  // pulse some ten thousand times, a few mains periods from zero.
+  const SinCos v = SinCosOf(x);
+  const long double s = v.Sin;
+  const long double co = v.Cos;
   const FreeResponse f = Free(alpha_, kappa2_, kappa_, (x - x0_) / c_.Omega);
   RlcState st;
   st.Current = forcedScale_ * (c_.R * s - X_ * co) + c1_ * f.C + c2_ * f.S;

@@ -6,6 +6,13 @@
 
 namespace tavro::app {
 
+#ifdef _WIN32
+
+// The desktop is always there on Windows, which has no DISPLAY to consult.
+bool DisplayAvailable() { return true; }
+
+#else  // POSIX
+
 bool DisplayAvailable() {
   // An explicit platform (offscreen, vnc, ...) or a Wayland session is trusted.
   if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
@@ -20,5 +27,7 @@ bool DisplayAvailable() {
   if (dot >= 0) number.truncate(dot);
   return QFileInfo::exists(QString::fromLatin1("/tmp/.X11-unix/X") + QString::fromLatin1(number));
 }
+
+#endif  // POSIX
 
 }  // namespace tavro::app

@@ -22,6 +22,7 @@
 #include "design/ratings/ratings_texts.h"
 #include "design/text_template.h"
 #include "i18n/catalogue.h"
+#include "mathem/decimal_reading.h"
 #include "simulation/child_process.h"
 #include "simulation/comparison_table.h"
 #include "simulation/diode_models.h"
@@ -331,8 +332,9 @@ BatchExtension SimulationColumns(const SimulateOptions& o, int jobs) {
               const std::string& s = f.at(static_cast<std::size_t>(k + 1));
               if (targets[k] == nullptr) {
                 in.Limbs = s == "2" ? 2 : 1;
-              } else {
-                std::from_chars(s.data(), s.data() + s.size(), *targets[k]);
+              } else if (const auto read = mathem::ReadDecimal(s);
+                         read && read->Range == mathem::DecimalRange::Within) {
+                *targets[k] = read->Value;
               }
             }
             SimulationRequest request = RequestOf(o, in, row.Mains);

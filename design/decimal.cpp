@@ -1,10 +1,8 @@
 #include "design/decimal.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <charconv>
-#include <cmath>
+
+#include "mathem/decimal_reading.h"
 
 namespace tavro::design {
 namespace {
@@ -17,20 +15,13 @@ std::string_view TakeDigits(std::string_view text, std::size_t& i) {
   return text.substr(start, i - start);
 }
 
-// The checked text is handed to the C library under the "C" locale, whatever
-// locale the process runs in.
-long double ConvertCanonical(const std::string& canonical) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return strtold_l(canonical.c_str(), nullptr, cLocale);
-}
-
 }  // namespace
 
 std::optional<long double> ParseDecimal(std::string_view text, char separator) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
 
-  // Rebuilt as "[-]D.DeSX", a form the C conversion reads in full.
+  // Rebuilt as "[-]D.DeSX", a form the exact reader takes in full.
   std::string canonical;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     if (text[i] == '-') canonical += '-';
@@ -63,9 +54,9 @@ std::optional<long double> ParseDecimal(std::string_view text, char separator) {
   while (i < text.size() && text[i] == ' ') ++i;
   if (i != text.size()) return std::nullopt;
 
-  const long double value = ConvertCanonical(canonical);
-  if (std::isinf(value)) return std::nullopt;
-  return value;
+  const auto value = mathem::ReadDecimal(canonical);
+  if (!value || value->Range == mathem::DecimalRange::Overflow) return std::nullopt;
+  return value->Value;
 }
 
 std::string FormatResult(long double value, char separator) {

@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "design/decimal.h"
+#include "mathem/decimal_reading.h"
 #include "design/text_template.h"
 #include "design/texts.h"
 
@@ -194,9 +195,9 @@ std::optional<DesignFileError> ReadInputs(const rapidjson::Value& inputs, char f
 long double Extended(double value) {
   char digits[64];
   const auto written = std::to_chars(digits, digits + sizeof digits, value);
-  long double extended = value;
-  std::from_chars(digits, written.ptr, extended);
-  return extended;
+  const auto read =
+      mathem::ReadDecimal(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+  return read && read->Range == mathem::DecimalRange::Within ? read->Value : value;
 }
 
 std::optional<DesignFileError> ReadSection(const rapidjson::Value& section, const char* name,

@@ -1,7 +1,11 @@
 #include "report/locale_clock.h"
 
+#ifdef _WIN32
+#include "files/windows_api.h"
+#else
 #include <langinfo.h>
 #include <locale.h>
+#endif
 
 #include <cctype>
 #include <cerrno>
@@ -11,6 +15,36 @@
 
 namespace tavro::report {
 namespace {
+
+ReportTime FromParts(const std::tm& parts) {
+  return ReportTime{parts.tm_mday, parts.tm_mon + 1, parts.tm_year + 1900, parts.tm_hour,
+                    parts.tm_min};
+}
+
+#ifdef _WIN32
+
+// One of the user's locale settings (LOCALE_SDECIMAL, LOCALE_STIMEFORMAT) in
+// UTF-8; empty when Windows gives none.
+std::string UserLocaleText(LCTYPE type) {
+  wchar_t text[128];
+  const int n = ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, 128);
+  if (n <= 1) return std::string();
+  return files::Utf8Text(std::wstring_view(text, static_cast<std::size_t>(n - 1)));
+}
+
+std::optional<ReportTime> UtcTime(std::time_t t) {
+  std::tm parts{};
+  if (gmtime_s(&parts, &t) != 0) return std::nullopt;
+  return FromParts(parts);
+}
+
+std::optional<ReportTime> LocalTimeNow() {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  return ReportTime{now.wDay, now.wMonth, now.wYear, now.wHour, now.wMinute};
+}
+
+#else  // POSIX
 
 // The user's locale for one category, as the environment (LC_ALL, LC_*,
 // LANG) names it; freed on leaving.
@@ -32,6 +66,21 @@ class UserLocale {
  private:
   locale_t locale_;
 };
+
+std::optional<ReportTime> UtcTime(std::time_t t) {
+  std::tm parts{};
+  if (gmtime_r(&t, &parts) == nullptr) return std::nullopt;
+  return FromParts(parts);
+}
+
+std::optional<ReportTime> LocalTimeNow() {
+  const std::time_t t = std::time(nullptr);
+  std::tm parts{};
+  if (localtime_r(&t, &parts) == nullptr) return std::nullopt;
+  return FromParts(parts);
+}
+
+#endif  // POSIX
 
 }  // namespace
 
@@ -63,6 +112,18 @@ std::string TimeSeparatorOf(std::string_view format) {
   return std::string(1, separator);
 }
 
+#ifdef _WIN32
+
+char UserDecimalSeparator() {
+  return DecimalSeparatorOf(UserLocaleText(LOCALE_SDECIMAL));
+}
+
+std::string UserTimeSeparator() {
+  return TimeSeparatorOf(UserLocaleText(LOCALE_STIMEFORMAT));
+}
+
+#else  // POSIX
+
 char UserDecimalSeparator() {
   const UserLocale numeric(LC_NUMERIC_MASK);
   const char* radix = numeric.Item(RADIXCHAR);
@@ -75,21 +136,17 @@ std::string UserTimeSeparator() {
   return TimeSeparatorOf(format == nullptr ? "" : format);
 }
 
+#endif  // POSIX
+
 std::optional<ReportTime> ReportTimeNow() {
-  std::tm parts{};
   if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
     char* end = nullptr;
     errno = 0;
     const long long seconds = std::strtoll(epoch, &end, 10);
     if (*epoch == '\0' || *end != '\0' || errno != 0 || seconds < 0) return std::nullopt;
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    if (gmtime_r(&t, &parts) == nullptr) return std::nullopt;
-  } else {
-    const std::time_t t = std::time(nullptr);
-    if (localtime_r(&t, &parts) == nullptr) return std::nullopt;
+    return UtcTime(static_cast<std::time_t>(seconds));
   }
-  return ReportTime{parts.tm_mday, parts.tm_mon + 1, parts.tm_year + 1900, parts.tm_hour,
-                    parts.tm_min};
+  return LocalTimeNow();
 }
 
 }  // namespace tavro::report

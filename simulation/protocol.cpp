@@ -15,6 +15,7 @@
 #include "design/calculate.h"
 #include "design/operating_point.h"
 #include "design/ratings/surge.h"
+#include "mathem/decimal_reading.h"
 #include "mathem/faults.h"
 #include "simulation/diode_models.h"
 #include "simulation/ngspice.h"
@@ -36,12 +37,11 @@ std::string Exact(long double value) {
 long double ReadExact(const Value& v, const char* what) {
   if (!v.IsString()) throw RejectedValue(std::string(what) + " must be a decimal text");
   const std::string_view s(v.GetString(), v.GetStringLength());
-  long double value = 0.0L;
-  const auto read = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (read.ec != std::errc{} || read.ptr != s.data() + s.size() || !std::isfinite(value)) {
+  const auto read = mathem::ReadDecimal(s);
+  if (!read || read->Used != s.size() || read->Range != mathem::DecimalRange::Within) {
     throw RejectedValue(std::string(what) + " is not a number");
   }
-  return value;
+  return read->Value;
 }
 
 // The member of that name, or nothing (also when `object` is no object).

@@ -1,0 +1,32 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
+# The libraries built for Windows (Qt, QCustomPlot, ngspice) live in one
+# prefix that tools/build-windows-deps.sh fills; TAVRO_WINDOWS_PREFIX points
+# elsewhere when it is not in the default cache folder.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(_tavro_triple x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${_tavro_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_tavro_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${_tavro_triple}-windres)
+
+if(NOT DEFINED TAVRO_WINDOWS_PREFIX)
+  if(DEFINED ENV{TAVRO_WINDOWS_PREFIX})
+    set(TAVRO_WINDOWS_PREFIX "$ENV{TAVRO_WINDOWS_PREFIX}")
+  else()
+    set(TAVRO_WINDOWS_PREFIX "$ENV{HOME}/.cache/tavro-windows/prefix")
+  endif()
+endif()
+# Seen by try_compile projects too.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TAVRO_WINDOWS_PREFIX)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${_tavro_triple} ${TAVRO_WINDOWS_PREFIX})
+set(CMAKE_PREFIX_PATH ${TAVRO_WINDOWS_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Qt's tools (moc, uic, rcc, lrelease) are the native ones.
+set(QT_HOST_PATH /usr)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +18,8 @@
 #include <string>
 
 #ifdef TAVRO_HAVE_QUADMATH
-#include <quadmath.h>
+// GCC's libquadmath (declared here: clang has no quadmath.h of its own).
+extern "C" int quadmath_snprintf(char* s, std::size_t size, const char* format, ...);
 #endif
 
 namespace tavro::mathem {

@@ -212,12 +212,7 @@ void SimulationWindow::SetAnalysis(const design::AnalysisInputs& inputs,
                                    const design::ratings::SupplyConditions& mains) {
   // The same transformer again keeps its results (the check's mode is left
   // and taken up again, an entry is edited).
-  const auto same = [](const design::AnalysisInputs& a, const design::AnalysisInputs& b) {
-    return a.U2 == b.U2 && a.Rtr == b.Rtr && a.Ls == b.Ls && a.Ud == b.Ud && a.Cf == b.Cf &&
-           a.I0 == b.I0 && a.Supply.Voltage == b.Supply.Voltage &&
-           a.Supply.Frequency == b.Supply.Frequency;
-  };
-  if (analysis_ && same(*analysis_, inputs) && mains_.Tolerance == mains.Tolerance) return;
+  if (analysis_ == inputs && mains_.Tolerance == mains.Tolerance) return;
   SetSubject(std::nullopt, inputs, mains);
 }
 

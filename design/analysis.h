@@ -24,6 +24,8 @@ struct AnalysisInputs {
   long double Cf;   // filter capacitance fitted, µF
   long double I0;   // load current, A
   Mains Supply{};
+
+  bool operator==(const AnalysisInputs&) const = default;
 };
 
 struct Analysis {

@@ -17,6 +17,8 @@ struct Mains {
   long double AngularFrequency() const { return 2.0L * mathem::kPi * Frequency; }
   // 1/U1, 1/V; for 220 V exactly the nearest extended value of 1/220.
   long double InverseVoltage() const { return 1.0L / Voltage; }
+
+  bool operator==(const Mains&) const = default;
 };
 
 }  // namespace tavro::design

@@ -21,6 +21,12 @@
 #include <cstring>
 
 namespace tavro::files {
+namespace {
+
+// The rest of an opened file, closing it: at most `limit` bytes.
+FileReading ReadOpened(int fd, std::size_t limit);
+
+}  // namespace
 
 #ifdef _WIN32
 
@@ -96,24 +102,19 @@ int CreateTemporary(const std::wstring& target, std::wstring& name) {
   return -1;
 }
 
-}  // namespace
-
-std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  // Each pass writes at least one byte or ends.
-  while (left > 0) {
-    const int n = ::_write(fd, p, static_cast<unsigned>(std::min(left, kChunk)));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return System(errno);
-    }
-    if (n == 0) return System(EIO);
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return std::nullopt;
+// The system's read, write and close of a descriptor: a count, or −1 with
+// errno set.
+long ReadSome(int fd, char* p, std::size_t n) {
+  return ::_read(fd, p, static_cast<unsigned>(std::min(n, kChunk)));
 }
+long WriteSome(int fd, const char* p, std::size_t n) {
+  return ::_write(fd, p, static_cast<unsigned>(std::min(n, kChunk)));
+}
+void CloseFile(int fd) {
+  ::_close(fd);
+}
+
+}  // namespace
 
 FileReading ReadRegularFile(const std::string& path, std::size_t limit) {
   // A device or a pipe is refused before it is opened, and once more after,
@@ -136,25 +137,7 @@ FileReading ReadRegularFile(const std::string& path, std::size_t limit) {
     ::_close(fd);
     return IsFolder(st) ? System(EISDIR) : FileError{FileFault::NotRegular};
   }
-  std::string bytes(limit + 1, '\0');
-  std::size_t got = 0;
-  // Each pass reads at least one byte or ends; at most limit + 1 bytes.
-  while (got < bytes.size()) {
-    const int n = ::_read(fd, bytes.data() + got,
-                          static_cast<unsigned>(std::min(bytes.size() - got, kChunk)));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int reason = errno;
-      ::_close(fd);
-      return System(reason);
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  ::_close(fd);
-  if (got > limit) return FileError{FileFault::TooLarge};
-  bytes.resize(got);
-  return bytes;
+  return ReadOpened(fd, limit);
 }
 
 std::optional<FileError> ReplaceFile(const std::string& path, std::string_view bytes) {
@@ -288,24 +271,17 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
-}  // namespace
-
-std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  // Each pass writes at least one byte or ends.
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return System(errno);
-    }
-    if (n == 0) return System(EIO);
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return std::nullopt;
+long ReadSome(int fd, char* p, std::size_t n) {
+  return ::read(fd, p, n);
 }
+long WriteSome(int fd, const char* p, std::size_t n) {
+  return ::write(fd, p, n);
+}
+void CloseFile(int fd) {
+  ::close(fd);
+}
+
+}  // namespace
 
 FileReading ReadRegularFile(const std::string& path, std::size_t limit) {
   // O_NONBLOCK: opening a FIFO without a writer must not wait for one.
@@ -321,24 +297,7 @@ FileReading ReadRegularFile(const std::string& path, std::size_t limit) {
     ::close(fd);
     return S_ISDIR(st.st_mode) ? System(EISDIR) : FileError{FileFault::NotRegular};
   }
-  std::string bytes(limit + 1, '\0');
-  std::size_t got = 0;
-  // Each pass reads at least one byte or ends; at most limit + 1 bytes.
-  while (got < bytes.size()) {
-    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int reason = errno;
-      ::close(fd);
-      return System(reason);
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  if (got > limit) return FileError{FileFault::TooLarge};
-  bytes.resize(got);
-  return bytes;
+  return ReadOpened(fd, limit);
 }
 
 std::optional<FileError> ReplaceFile(const std::string& path, std::string_view bytes) {
@@ -402,6 +361,48 @@ std::optional<FileError> CheckTarget(const std::string& path, TargetUse use) {
 }
 
 #endif  // POSIX
+
+std::optional<FileError> WriteAll(int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  // Each pass writes at least one byte or ends.
+  while (left > 0) {
+    const long n = WriteSome(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return System(errno);
+    }
+    if (n == 0) return System(EIO);
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+FileReading ReadOpened(int fd, std::size_t limit) {
+  std::string bytes(limit + 1, '\0');
+  std::size_t got = 0;
+  // Each pass reads at least one byte or ends; at most limit + 1 bytes.
+  while (got < bytes.size()) {
+    const long n = ReadSome(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int reason = errno;
+      CloseFile(fd);
+      return System(reason);
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  CloseFile(fd);
+  if (got > limit) return FileError{FileFault::TooLarge};
+  bytes.resize(got);
+  return bytes;
+}
+
+}  // namespace
 
 std::string SystemReason(const FileError& error) {
   return error.Fault == FileFault::System ? std::strerror(error.Errno) : std::string();

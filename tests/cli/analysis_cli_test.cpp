@@ -222,7 +222,8 @@ TEST(AnalysisCli, SimulateChecksTheAnalysedCircuitAsADesignIsChecked) {
   const long double ripple = design::CapacitorVoltage(worked)->PeakToPeak;
   const rapidjson::Value& circuit = doc["simulation"]["circuit"]["rows"];
   ASSERT_STREQ(circuit[2]["quantity"].GetString(), "RipplePP");
-  EXPECT_NEAR(circuit[2]["method"].GetDouble(), static_cast<double>(ripple), 1e-9 * ripple);
+  EXPECT_NEAR(circuit[2]["method"].GetDouble(), static_cast<double>(ripple),
+              1e-9 * static_cast<double>(ripple));
   EXPECT_NE(test::ReadFile(netlist).find("* Transformer: U2 = "), std::string::npos);
   std::filesystem::remove(netlist);
 }

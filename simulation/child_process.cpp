@@ -385,8 +385,10 @@ class HelperProcess::Child {
   Child(const Child&) = delete;
   Child& operator=(const Child&) = delete;
 
-  // Ends the helper at once.
+  // Ends the helper at once (never kill(-1): a helper already waited for
+  // has no process left).
   void Kill() {
+    if (pid_ <= 0) return;
     ::kill(pid_, SIGKILL);
     ::close(toChild_);
     ::close(fromChild_);

@@ -1,6 +1,7 @@
 #include "mathem/series_rlc.h"
 
 #include <cmath>
+#include <limits>
 
 #include "mathem/angle_trig.h"
 #include "mathem/exponential.h"
@@ -13,6 +14,8 @@ namespace {
 
 constexpr int kSamplesPerHalfPeriod = 128;
 constexpr int kLongestPulseHalfPeriods = 8;
+constexpr int kSamplesPerRingingHalfPeriod = 16;
+constexpr int kMostSamples = 65536;
 constexpr int kBisections = 64;
 constexpr int kPhaseGrid = 36;  // 5° steps at most
 constexpr int kGoldenSteps = 50;
@@ -70,6 +73,11 @@ ChargingPulse::ChargingPulse(const SeriesRlc& circuit, long double x0, long doub
   c2_ = slope0 - forcedSlope + alpha_ * c1_;
 }
 
+long double ChargingPulse::RingingHalfPhase() const {
+  if (!(kappa2_ < 0.0L)) return std::numeric_limits<long double>::infinity();
+  return kPi * c_.Omega / kappa_;
+}
+
 RlcState ChargingPulse::At(long double x) const {
   // Both at once, reduced by the steps' own routine: a search evaluates the
   // pulse some ten thousand times, a few mains periods from zero.
@@ -85,14 +93,53 @@ RlcState ChargingPulse::At(long double x) const {
   return st;
 }
 
-PulseExtent FollowPulse(const ChargingPulse& pulse) {
+namespace {
+
+// The end of a pulse whose current is positive at lo and not at hi: Newton's
+// steps on the current (its slope comes with it) from the bracket's positive
+// side, each kept strictly inside the bracket, which every evaluation narrows;
+// a step below the last bit looks at x's neighbour instead, and where a step
+// would leave the bracket, the bracket is halved. Near the end the current falls almost linearly,
+// so a few steps reach the last bits; the loop stops when lo and hi are neighbours. The result is
+// the last phase found with the current still positive.
+long double EndOfPulse(const ChargingPulse& pulse, long double lo, long double hi) {
+  long double x = lo;
+  RlcState at = pulse.At(x);
+  for (int n = 0; n < kBisections; ++n) {
+    long double next = at.Slope < 0.0L ? x - at.Current * pulse.Omega() / at.Slope : hi;
+    // A step below the last bit: the end is next to x, on the other side.
+    if (next == x) next = std::nextafter(x, at.Current > 0.0L ? hi : lo);
+    if (!(lo < next && next < hi)) {
+      next = (lo + hi) / 2.0L;
+      if (!(lo < next && next < hi)) break;  // neighbours: nothing left to halve
+    }
+    x = next;
+    at = pulse.At(x);
+    (at.Current > 0.0L ? lo : hi) = x;
+  }
+  return lo;
+}
+
+}  // namespace
+
+PulseExtent FollowPulse(const ChargingPulse& pulse, PulseDetail detail) {
   const long double x0 = pulse.Start();
-  const long double step = kPi / kSamplesPerHalfPeriod;
+  long double step = kPi / kSamplesPerHalfPeriod;
+  int samples = kSamplesPerHalfPeriod * kLongestPulseHalfPeriods;
+  // A loop ringing faster than the mains ends its pulse within about half a
+  // ringing period: the samples must see that, or the search takes some
+  // later sign change of the ringing for the end.
+  const long double ringingStep = pulse.RingingHalfPhase() / kSamplesPerRingingHalfPeriod;
+  if (ringingStep < step) {
+    const long double wanted = std::ceil(kLongestPulseHalfPeriods * kPi / ringingStep);
+    samples = wanted < kMostSamples ? static_cast<int>(wanted) : kMostSamples;
+    step = ringingStep;
+  }
   long double peakX = x0;
   long double peakI = 0.0L;
   long double x = x0;
   bool ended = false;
-  for (int k = 1; k <= kSamplesPerHalfPeriod * kLongestPulseHalfPeriods; ++k) {
+  for (int k = 1; k <= samples; ++k) {
     const long double next = x0 + k * step;
     const long double i = pulse.At(next).Current;
     if (!(i > 0.0L)) {
@@ -105,17 +152,11 @@ PulseExtent FollowPulse(const ChargingPulse& pulse) {
     }
     x = next;
   }
-  if (!ended) throw NumericalFailure("a charging pulse does not end within four mains periods");
+  if (!ended) throw NumericalFailure("a charging pulse does not end within the phase followed");
   if (x == x0) return {x0, 0.0L, x0, pulse.At(x0).Capacitor};
 
-  // The end: the current is positive at x and not at x + step.
-  long double lo = x;
-  long double hi = x + step;
-  for (int n = 0; n < kBisections; ++n) {
-    const long double mid = (lo + hi) / 2.0L;
-    (pulse.At(mid).Current > 0.0L ? lo : hi) = mid;
-  }
-  const long double end = lo;
+  const long double end = EndOfPulse(pulse, x, x + step);
+  if (detail == PulseDetail::EndOnly) return {peakX, peakI, end, pulse.At(end).Capacitor};
 
   // The peak: the slope changes sign around the largest sample.
   long double a = peakX - step < x0 ? x0 : peakX - step;
@@ -123,6 +164,7 @@ PulseExtent FollowPulse(const ChargingPulse& pulse) {
   if (pulse.At(a).Slope > 0.0L && pulse.At(b).Slope < 0.0L) {
     for (int n = 0; n < kBisections; ++n) {
       const long double mid = (a + b) / 2.0L;
+      if (!(a < mid && mid < b)) break;
       (pulse.At(mid).Slope > 0.0L ? a : b) = mid;
     }
     const long double refined = pulse.At(a).Current;

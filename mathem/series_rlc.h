@@ -44,6 +44,10 @@ class ChargingPulse {
   ChargingPulse(const SeriesRlc& circuit, long double x0, long double V0);
   RlcState At(long double x) const;
   long double Start() const { return x0_; }
+  long double Omega() const { return c_.Omega; }
+  // Half a period of the loop's free ringing as a mains phase, π·ω/ω_d;
+  // infinite for a loop that does not ring.
+  long double RingingHalfPhase() const;
 
  private:
   SeriesRlc c_;
@@ -63,9 +67,13 @@ struct PulseExtent {
 };
 
 // Follows a pulse from its start to the return of the current to zero,
-// sampling 512 points per half period and refining the peak and the end by
-// bisection. A pulse whose current never rises gives a peak of 0 at its start.
-PulseExtent FollowPulse(const ChargingPulse& pulse);
+// sampling 128 points per half period of the mains (16 per half period of
+// the ringing where the loop rings faster; at most 65536 samples); the end is refined by Newton's
+// steps kept inside the sampled bracket (bisection where a step would leave it) and the peak by
+// bisection of the slope, unless only the end is asked for (the peak is then the largest sample). A
+// pulse whose current never rises gives a peak of 0 at its start.
+enum class PulseDetail { PeakAndEnd, EndOnly };
+PulseExtent FollowPulse(const ChargingPulse& pulse, PulseDetail detail = PulseDetail::PeakAndEnd);
 
 // Switching on at mains phase θ (rad) with the capacitor empty: the largest
 // current of the pulses that follow, over the first kSwitchOnHalfPeriods half

@@ -135,7 +135,9 @@ CMAKE
 # ngspice: Debian's source as the shared library (libngspice-0.dll), the
 # simulator core only (no XSPICE code models, no OSDI): Tavro's netlists need
 # neither. configure looks for /proc/meminfo on the machine that builds; the
-# Windows library has none.
+# Windows library has none. libtool, finding no import library it recognises
+# for the C++ runtime, would quietly build a static library only: it is told
+# that any dependency will do, and the runtime is linked in statically.
 step_ngspice() {
   src=$(source_dir ngspice)
   rm -rf "$cache/build/ngspice"
@@ -144,10 +146,11 @@ step_ngspice() {
   (cd "$cache/build/ngspice" &&
     "$src/configure" --host=$triple --prefix="$prefix" --with-ngshared --disable-debug \
       --disable-xspice --disable-osdi --disable-openmp --enable-cider=no \
-      CFLAGS="-O2" LDFLAGS="-static-libgcc" \
-      ac_cv_header__proc_meminfo=no > configure.log &&
+      CFLAGS="-O2" LDFLAGS="-static-libgcc -static-libstdc++" \
+      ac_cv_header__proc_meminfo=no lt_cv_deplibs_check_method=pass_all > configure.log &&
     make -j "$jobs" > make.log &&
     make install > install.log)
+  [ -f "$prefix/bin/libngspice-0.dll" ] || { say "ngspice: no libngspice-0.dll was built"; exit 1; }
 }
 
 # Qt's own catalogues (its dialogs' buttons in Russian): Debian's built ones,

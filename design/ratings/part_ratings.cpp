@@ -71,22 +71,18 @@ CurrentBasis TypicalRise(long double U0) {
   return b;
 }
 
-PartRatings RateParts(const Design& d, const SupplyConditions& mains, const PartChoices& choices,
-                      const std::optional<SimulatedFigures>& simulated) {
-  PartRatings r;
-  r.Mains = mains;
-  r.Choices = choices;
-  r.Corners = CornersOf(d, mains.Tolerance);
+namespace {
 
+CapacitorRating CapacitorOf(const Design& d, const SupplyConditions& mains,
+                            const PartChoices& choices, const OperatingCorners& corners) {
   mathem::FaultScope faults;
   const DesignResults& res = d.Results;
   const long double I0 = d.Inputs.I0;
-
-  CapacitorRating& cap = r.Capacitor;
+  CapacitorRating cap;
   // (I2 − I0)·(I2 + I0): no overflow for large currents; I2 ≥ I0 (an rms is
   // never below the mean) up to rounding.
   cap.RippleCurrent = std::sqrt(std::fmax(0.0L, (res.I2 - I0) * (res.I2 + I0)));
-  cap.WorkingVoltage = r.Corners.NoLoadHighMains;
+  cap.WorkingVoltage = corners.NoLoadHighMains;
   try {
     const SwitchOnVoltage v = WorstSwitchOnVoltage(ChargingCircuit(d, mains));
     cap.SwitchOnPeak = v.Voltage;
@@ -101,6 +97,30 @@ PartRatings RateParts(const Design& d, const SupplyConditions& mains, const Part
   if (cap.VoltageClass) cap.Headroom = *cap.VoltageClass / cap.VoltageNeed - 1.0L;
   cap.NeededCapacitance = res.Cf / (1.0L - choices.CapacitanceTolerance);
   cap.Capacitance = PickSeriesValue(cap.NeededCapacitance, choices.Series);
+  faults.Check(cap.RippleCurrent, cap.NeededCapacitance, cap.NeededVoltage);
+  return cap;
+}
+
+}  // namespace
+
+CapacitorRating RateCapacitor(const Design& d, const SupplyConditions& mains,
+                              const PartChoices& choices) {
+  return CapacitorOf(d, mains, choices, CornersOf(d, mains.Tolerance));
+}
+
+PartRatings RateParts(const Design& d, const SupplyConditions& mains, const PartChoices& choices,
+                      const std::optional<SimulatedFigures>& simulated) {
+  PartRatings r;
+  r.Mains = mains;
+  r.Choices = choices;
+  r.Corners = CornersOf(d, mains.Tolerance);
+
+  mathem::FaultScope faults;
+  const DesignResults& res = d.Results;
+  const long double I0 = d.Inputs.I0;
+
+  r.Capacitor = CapacitorOf(d, mains, choices, r.Corners);
+  CapacitorRating& cap = r.Capacitor;
 
   DiodeRating& diode = r.Diodes;
   diode.ReverseVoltage = r.Corners.ReverseHighMains;

@@ -167,6 +167,11 @@ PartRatings RateParts(const Design& design, const SupplyConditions& mains,
                       const PartChoices& choices = {},
                       const std::optional<SimulatedFigures>& simulated = std::nullopt);
 
+// The capacitor's line of the parts list alone (as RateParts gives it):
+// what the transformer suggestion needs, without the diodes' surge search.
+CapacitorRating RateCapacitor(const Design& design, const SupplyConditions& mains,
+                              const PartChoices& choices = {});
+
 // The rms voltage at the secondary's terminals at rated load: the EMF while
 // no diode conducts, the rectified voltage plus the two diodes' drop while a
 // pair conducts.

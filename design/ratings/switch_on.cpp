@@ -16,7 +16,8 @@ constexpr int kMostPulses = 8 * mathem::kSwitchOnHalfPeriods;
 constexpr int kSimpsonIntervals = 512;
 
 // Every pulse from the first conduction at x0 in [0, π) with the capacitor
-// empty, handed to `visit` with its shift to the half period it belongs to;
+// empty, handed to `visit` with its shift to the half period it belongs to
+// (each pulse followed to its end only: its peak is the largest sample);
 // the pulse search of mathem::PeakAfterSwitchOn without its early stop (the
 // current's bound says nothing of the voltage or of ∫i²dt). Returns the
 // capacitor's final voltage.
@@ -31,7 +32,7 @@ long double WalkPulses(const mathem::SeriesRlc& c, long double x0, Visit visit) 
     }
     const long double shift = std::floor(onset / mathem::kPi) * mathem::kPi;
     const mathem::ChargingPulse pulse(c, onset - shift, V);
-    const mathem::PulseExtent p = mathem::FollowPulse(pulse);
+    const mathem::PulseExtent p = mathem::FollowPulse(pulse, mathem::PulseDetail::EndOnly);
     visit(pulse, p);
     const long double end = p.EndPhase + shift;
     V = std::fmax(V, p.EndVoltage);

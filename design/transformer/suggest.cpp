@@ -58,11 +58,12 @@ std::vector<Nameplate> NearestNameplates(Kind kind, long double emf, long double
   return nearest;
 }
 
-SuggestionSettings SettingsFrom(const Design& design, const ratings::PartRatings& rated) {
+SuggestionSettings SettingsFrom(const Design& design, const ratings::SupplyConditions& mains,
+                                const ratings::CapacitorRating& capacitor) {
   SuggestionSettings s;
-  s.Tolerance = rated.Mains.Tolerance;
-  s.Capacitance = rated.Capacitor.Capacitance.value_or(design.Results.Cf);
-  s.CapacitorVoltageClass = rated.Capacitor.VoltageClass;
+  s.Tolerance = mains.Tolerance;
+  s.Capacitance = capacitor.Capacitance.value_or(design.Results.Cf);
+  s.CapacitorVoltageClass = capacitor.VoltageClass;
   return s;
 }
 
@@ -126,8 +127,8 @@ Suggestion SuggestTransformers(const Design& design, const SuggestionSettings& s
 
 Suggestion SuggestTransformers(const Design& design, const ratings::SupplyConditions& mains,
                                const ratings::PartChoices& choices) {
-  return SuggestTransformers(design,
-                             SettingsFrom(design, ratings::RateParts(design, mains, choices)));
+  return SuggestTransformers(
+      design, SettingsFrom(design, mains, ratings::RateCapacitor(design, mains, choices)));
 }
 
 }  // namespace tavro::design::transformer

@@ -51,7 +51,8 @@ struct SuggestionSettings {
 
 // The capacitor the parts list picks (its standard value, or the design's
 // Cf where no standard value is picked) and the mains tolerance.
-SuggestionSettings SettingsFrom(const Design& design, const ratings::PartRatings& rated);
+SuggestionSettings SettingsFrom(const Design& design, const ratings::SupplyConditions& mains,
+                                const ratings::CapacitorRating& capacitor);
 
 struct CandidateCheck {
   Nameplate Plate;

@@ -147,10 +147,10 @@ BENCHMARK(SinCosOf);
 
 // The C library's own extended sine of an angle beyond π/4: a yardstick of
 // the machine's speed in the same run (a virtual machine's varies).
-void LibrarySine(benchmark::State& state) {
+void RoundedSine(benchmark::State& state) {
   OfAngle(state, 2.5L, [](long double x) { return std::sin(x); });
 }
-BENCHMARK(LibrarySine);
+BENCHMARK(RoundedSine);
 
 void TanOf(benchmark::State& state) {
   OfAngle(state, 1.2L, mathem::TanOf);

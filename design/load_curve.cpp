@@ -27,7 +27,7 @@ LoadCurve BuildLoadCurve(const Design& d, mathem::AngleSolver solve) {
     // A table row's own current, else the share of the 5 % step.
     const long double current = step % kStepsPerRow == 0 ? t.Current[step / kStepsPerRow]
                                                           : step * (t.CurrentStep / kStepsPerRow);
-    curve.Points.push_back({current, mathem::LibraryCos(Psi) * amplitude});
+    curve.Points.push_back({current, mathem::RoundedCos(Psi) * amplitude});
   }
   faults.Check(curve.Points);
   return curve;

@@ -72,12 +72,12 @@ LoadTable FillLoadTable(long double I0, long double U0, long double U2, long dou
   t.Psi = BuildLoadCharacteristic(Phi, t.Gamma[kLoadRows - 1], solve, observe).Psi;
 
   const long double sqrt2 = std::sqrt(2.0L);
-  for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = mathem::LibraryCos(t.Psi[k]) * (sqrt2 * U2);
+  for (int k = 1; k < kLoadRows; ++k) t.Voltage[k] = mathem::RoundedCos(t.Psi[k]) * (sqrt2 * U2);
   t.Voltage[0] = sqrt2 * U2;
   t.RatedRowModelVoltage = t.Voltage[kRatedRow];
   t.Voltage[kRatedRow] = U0;
 
-  for (int k = 1; k < kLoadRows; ++k) t.Sqrt2CosPsi[k] = mathem::LibraryCos(t.Psi[k]) * sqrt2;
+  for (int k = 1; k < kLoadRows; ++k) t.Sqrt2CosPsi[k] = mathem::RoundedCos(t.Psi[k]) * sqrt2;
   t.Sqrt2CosPsi[0] = sqrt2;
 
   faults.Check(t);

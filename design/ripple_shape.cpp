@@ -32,7 +32,7 @@ std::optional<CapacitorVoltageRange> CapacitorVoltage(const PulseCircuit& c) {
   const long double end = std::fmin(c.Beta, h + mathem::kPi);
   // ∫ i dx from h to x ≤ end, in closed form.
   const auto charge = [&](long double x) {
-    return p.R * (mathem::LibraryCos(h - c.Phi) - mathem::LibraryCos(x - c.Phi)) - (x - h) +
+    return p.R * (mathem::RoundedCos(h - c.Phi) - mathem::RoundedCos(x - c.Phi)) - (x - h) +
            p.S / p.k * (1.0L - mathem::ExpOf((h - x) * p.k));
   };
   const long double scale = c.U0 / c.Rsum;  // A per unit of the pulse
@@ -45,8 +45,8 @@ std::optional<CapacitorVoltageRange> CapacitorVoltage(const PulseCircuit& c) {
   // + (S/k)·(w − (1 − e^(−k·w))/k), w = end − h.
   const long double w = end - h;
   const long double chargeArea =
-      p.R * (mathem::LibraryCos(h - c.Phi) * w - mathem::LibrarySin(end - c.Phi) +
-             mathem::LibrarySin(h - c.Phi)) -
+      p.R * (mathem::RoundedCos(h - c.Phi) * w - mathem::RoundedSin(end - c.Phi) +
+             mathem::RoundedSin(h - c.Phi)) -
       w * w / 2.0L + p.S / p.k * (w - (1.0L - mathem::ExpOf(-w * p.k)) / p.k);
   const long double area = scale * (chargeArea + charge(end) * (h + mathem::kPi - end)) -
                            c.I0 * mathem::kPi * mathem::kPi / 2.0L;

@@ -140,10 +140,10 @@ ImpedanceAngle ImpedanceAngleOf(long double Phi) {
   FaultScope faults;
   ImpedanceAngle phi;
   phi.Phi = Phi;
-  phi.Tan = LibraryTan(Phi);
+  phi.Tan = RoundedTan(Phi);
   phi.Cot = 1.0L / phi.Tan;  // φ = 0 faults here, before any solve stores
-  phi.Sin = LibrarySin(Phi);
-  phi.Cos = LibraryCos(Phi);
+  phi.Sin = RoundedSin(Phi);
+  phi.Cos = RoundedCos(Phi);
   faults.Check(phi);
   return phi;
 }

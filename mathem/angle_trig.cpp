@@ -102,7 +102,7 @@ SinCos SinCosComputed(long double x) {
   const long double size = std::fabs(x);
   if (size < kTiny) return {x, 1.0L};
   if (size <= kQuarterPi) return SeriesAt(x, 0.0L);
-  if (!(size < kReductionLimit)) return {std::sin(x), std::cos(x)};
+  if (!(size < kReductionLimit)) return {NearestSin(x), NearestCos(x)};
   const Reduced r = Reduce(x);
   const SinCos v = SeriesAt(r.Hi, r.Lo);
   switch (r.Quadrant) {
@@ -117,13 +117,13 @@ SinCos SinCosComputed(long double x) {
   }
 }
 
+// The quotient of the sine and cosine above (each within an ulp): the
+// correctly rounded tangent costs both series in pairs and a division of
+// pairs, and a Newton step needs one on every evaluation.
 long double TanComputed(long double x) {
-  const long double size = std::fabs(x);
-  if (size <= kQuarterPi || !(size < kReductionLimit)) return std::tan(x);
-  const Reduced r = Reduce(x);
-  const long double t = std::tan(r.Hi);
-  const long double tanR = t + r.Lo * (1.0L + t * t);
-  return (r.Quadrant & 1U) == 0 ? tanR : -1.0L / tanR;
+  if (!(std::fabs(x) < kReductionLimit)) return NearestTan(x);
+  const SinCos v = SinCosComputed(x);
+  return v.Sin / v.Cos;
 }
 
 }  // namespace

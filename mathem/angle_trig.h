@@ -8,16 +8,17 @@
 // and Waite), exact for these angles to far below the last bit, and the sine
 // and cosine of the reduced angle r come from their Taylor series in r²,
 // evaluated side by side, with the part of r below its last bit added to first
-// order. The results agree with the library's to within one unit in the last
-// place (and are the same in most cases). Huge and non-finite arguments go to
-// the library, so its faults (the sine of an infinity is an invalid operation)
-// are the library's.
+// order. The results agree with the correctly rounded ones (rounded_trig.h)
+// to within one unit in the last place (and are the same in most cases).
+// Huge and non-finite arguments go to the correctly rounded routines, so the
+// faults are theirs (the sine of an infinity is an invalid operation).
 // See docs/method.md, section "Elementary functions".
 #pragma once
 
 #include <cmath>
 
 #include "mathem/perturb.h"
+#include "mathem/rounded_trig.h"
 
 namespace tavro::mathem {
 
@@ -28,16 +29,21 @@ struct SinCos {
 
 SinCos SinCosOf(long double x);
 
-// The library's tangent function of the reduced angle (−1/tan r in the odd
-// quadrants), never a quotient of sine and cosine.
+// The tangent as the quotient of the two above (within two ulps).
 long double TanOf(long double x);
 
-// The C library's sine, cosine and tangent (C code without x87 transcendental
-// instructions, so the same on every processor) for the closed forms outside
-// the Newton steps. Every trigonometric value of the calculation comes from
-// one of these functions or from the two above.
-inline long double LibrarySin(long double x) { return Perturbed(std::sin(x)); }
-inline long double LibraryCos(long double x) { return Perturbed(std::cos(x)); }
-inline long double LibraryTan(long double x) { return Perturbed(std::tan(x)); }
+// Sine, cosine and tangent rounded to the nearest extended value
+// (rounded_trig.h) for the closed forms outside the Newton steps. Every
+// trigonometric value of the calculation comes from one of these functions or
+// from the two above, none from the C library.
+inline long double RoundedSin(long double x) {
+  return Perturbed(NearestSin(x));
+}
+inline long double RoundedCos(long double x) {
+  return Perturbed(NearestCos(x));
+}
+inline long double RoundedTan(long double x) {
+  return Perturbed(NearestTan(x));
+}
 
 }  // namespace tavro::mathem

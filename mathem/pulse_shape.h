@@ -37,8 +37,8 @@ inline PulseShape ShapeFrom(long double cosPhi, long double cotPhi, long double 
 
 // The constants with the library's cosine and tangent.
 inline PulseShape ShapeOf(long double Psi, long double Phi) {
-  return ShapeFrom(LibraryCos(Phi), 1.0L / LibraryTan(Phi), Psi, LibraryCos(Psi),
-                   LibraryCos(Psi + Phi));
+  return ShapeFrom(RoundedCos(Phi), 1.0L / RoundedTan(Phi), Psi, RoundedCos(Psi),
+                   RoundedCos(Psi + Phi));
 }
 
 // exp((π/2 − β − ψ)·k): the exponential factor of the pulse at its end β.
@@ -47,11 +47,11 @@ inline long double ExpAtEnd(const PulseShape& p, long double Beta) {
 }
 
 inline long double CurrentAt(const PulseShape& p, long double Phi, long double x) {
-  return (p.R * LibrarySin(x - Phi) - 1.0L) + ExpOf((p.h - x) * p.k) * p.S;
+  return (p.R * RoundedSin(x - Phi) - 1.0L) + ExpOf((p.h - x) * p.k) * p.S;
 }
 
 inline long double SlopeAt(const PulseShape& p, long double Phi, long double x) {
-  return p.R * LibraryCos(x - Phi) - ExpOf((p.h - x) * p.k) * (p.k * p.S);
+  return p.R * RoundedCos(x - Phi) - ExpOf((p.h - x) * p.k) * (p.k * p.S);
 }
 
 }  // namespace tavro::mathem

@@ -24,23 +24,23 @@ long double RippleCapacitance(long double Psi, long double Phi, long double Beta
   const long double S = shape.S;
   const long double K = R * kOneThird;
   const long double k = shape.k;
-  const long double G = S / ((k * k + 4.0L) * LibrarySin(Phi));
+  const long double G = S / ((k * k + 4.0L) * RoundedSin(Phi));
   const long double E = ExpAtEnd(shape, Beta);
 
-  const long double Xa =
-      K * (LibrarySin(3.0L * Psi + Phi) + LibraryCos(3.0L * Beta - Phi) -
-           3.0L * (LibrarySin(Phi - Psi) + LibraryCos(Beta + Phi)));
-  const long double Xb = G * (E * (3.0L * LibraryCos(2.0L * Beta + Phi) - LibraryCos(2.0L * Beta - Phi)) +
-                              3.0L * LibraryCos(Phi - 2.0L * Psi) - LibraryCos(2.0L * Psi + Phi));
-  const long double Xc = LibrarySin(2.0L * Beta) - LibrarySin(2.0L * Psi);
+  const long double Xa = K * (RoundedSin(3.0L * Psi + Phi) + RoundedCos(3.0L * Beta - Phi) -
+                              3.0L * (RoundedSin(Phi - Psi) + RoundedCos(Beta + Phi)));
+  const long double Xb =
+      G * (E * (3.0L * RoundedCos(2.0L * Beta + Phi) - RoundedCos(2.0L * Beta - Phi)) +
+           3.0L * RoundedCos(Phi - 2.0L * Psi) - RoundedCos(2.0L * Psi + Phi));
+  const long double Xc = RoundedSin(2.0L * Beta) - RoundedSin(2.0L * Psi);
   const long double X = Xa + Xb + Xc;
 
-  const long double Ya =
-      K * (LibraryCos(3.0L * Psi + Phi) + LibrarySin(3.0L * Beta - Phi) +
-           3.0L * (LibraryCos(Psi - Phi) - LibrarySin(Beta + Phi)));
-  const long double Yb = G * (E * (3.0L * LibrarySin(2.0L * Beta + Phi) - LibrarySin(2.0L * Beta - Phi)) -
-                              3.0L * LibrarySin(2.0L * Psi - Phi) + LibrarySin(2.0L * Psi + Phi));
-  const long double Yc = -LibraryCos(2.0L * Beta) - LibraryCos(2.0L * Psi);
+  const long double Ya = K * (RoundedCos(3.0L * Psi + Phi) + RoundedSin(3.0L * Beta - Phi) +
+                              3.0L * (RoundedCos(Psi - Phi) - RoundedSin(Beta + Phi)));
+  const long double Yb =
+      G * (E * (3.0L * RoundedSin(2.0L * Beta + Phi) - RoundedSin(2.0L * Beta - Phi)) -
+           3.0L * RoundedSin(2.0L * Psi - Phi) + RoundedSin(2.0L * Psi + Phi));
+  const long double Yc = -RoundedCos(2.0L * Beta) - RoundedCos(2.0L * Psi);
   const long double Y = Ya + Yb + Yc;
 
   const long double result = std::sqrt(X * X + Y * Y) * (250000.0L / (kPi * kPi));

@@ -14,7 +14,7 @@ namespace tavro::mathem {
 long double InvSqrt2Cos(long double x) {
   FaultScope faults;
   const long double s = std::sqrt(2.0L);
-  const long double result = 1.0L / (LibraryCos(x) * s);
+  const long double result = 1.0L / (RoundedCos(x) * s);
   faults.Check(result);
   return result;
 }
@@ -25,13 +25,13 @@ long double RmsCurrentFactor(long double Psi, long double Phi, long double Beta,
   const long double R = shape.R;
   const long double S = shape.S;
   const long double E = ExpAtEnd(shape, Beta);
-  const long double T1 =
-      (LibrarySin(2.0L * (Psi + Phi)) - LibrarySin(2.0L * (Beta - Phi)) - kPi + 2.0L * (Beta + Psi)) *
-      (R * 0.125L);
-  const long double T2 = (T1 + LibraryCos(Beta - Phi) - LibrarySin(Psi + Phi)) * R;
-  const long double T3 = (1.0L - (R * LibraryCos(Phi)) * LibrarySin(Beta) - (S * 0.25L) * E) * E;
+  const long double T1 = (RoundedSin(2.0L * (Psi + Phi)) - RoundedSin(2.0L * (Beta - Phi)) - kPi +
+                          2.0L * (Beta + Psi)) *
+                         (R * 0.125L);
+  const long double T2 = (T1 + RoundedCos(Beta - Phi) - RoundedSin(Psi + Phi)) * R;
+  const long double T3 = (1.0L - (R * RoundedCos(Phi)) * RoundedSin(Beta) - (S * 0.25L) * E) * E;
   const long double T4 =
-      (LibraryCos(Phi) * LibraryCos(Phi) + T3 + S * 0.25L - 1.0L) * (LibraryTan(Phi) * S);
+      (RoundedCos(Phi) * RoundedCos(Phi) + T3 + S * 0.25L - 1.0L) * (RoundedTan(Phi) * S);
   // W is half the integral of i² over the conduction interval; a W below zero
   // (rounding at an empty interval) is an invalid square root.
   const long double W = T2 + T4 + (Beta + Psi) * 0.5L - kQuarterPi;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "mathem/angle_trig.h"
+#include "mathem/arctangent.h"
 #include "mathem/exponential.h"
 #include "mathem/extended.h"
 #include "mathem/faults.h"
@@ -179,13 +180,9 @@ PulseExtent FollowPulse(const ChargingPulse& pulse, PulseDetail detail) {
 long double PhaseOfSine(long double s) {
   if (!(s > 0.0L)) return 0.0L;
   if (!(s < 1.0L)) return kHalfPi;
-  long double lo = 0.0L;
-  long double hi = kHalfPi;
-  for (int n = 0; n < kBisections; ++n) {
-    const long double mid = (lo + hi) / 2.0L;
-    (LibrarySin(mid) < s ? lo : hi) = mid;
-  }
-  return (lo + hi) / 2.0L;
+  // arcsin s = arctan(s/√(1 − s²)); 1 − s is exact for s ≥ 1/2 (Sterbenz),
+  // so near the crest the cosine keeps its digits.
+  return ArcTanOf(s / std::sqrt((1.0L - s) * (1.0L + s)));
 }
 
 namespace {

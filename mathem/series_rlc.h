@@ -98,7 +98,8 @@ struct SwitchOnSurge {
 
 SwitchOnSurge WorstSwitchOn(const SeriesRlc& circuit);
 
-// The phase in [0, π/2] whose sine is s (0 ≤ s ≤ 1), by bisection.
+// The phase in [0, π/2] whose sine is s (0 ≤ s ≤ 1): arcsin s, within an
+// ulp or two.
 long double PhaseOfSine(long double s);
 
 }  // namespace tavro::mathem

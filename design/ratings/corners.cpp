@@ -21,7 +21,7 @@ LoadCorner LoadAt(const Design& d, long double mainsFactor, long double current)
   const LoadAngles angles = BuildLoadCharacteristic(Phi, c.Gamma);
   c.Psi = angles.Psi[kLoadRows - 1];
   c.Beta = angles.Beta[kLoadRows - 1];
-  c.MeanVoltage = std::sqrt(2.0L) * emf * mathem::LibraryCos(c.Psi);
+  c.MeanVoltage = std::sqrt(2.0L) * emf * mathem::RoundedCos(c.Psi);
   const long double H = mathem::RippleCapacitance(c.Psi, Phi, c.Beta);
   c.RippleFactor = d.Inputs.Kp * H / d.Coefficients.H;
   c.LowestVoltage = SwingOfPulse(d, c.Psi, c.Beta, c.MeanVoltage, current).Lowest;

@@ -29,7 +29,7 @@ long double SecondaryTerminalVoltage(const Design& d) {
   // Elsewhere in the half period the EMF Em·sin x with Em = √2·U2.
   const long double Em2 = 2.0L * d.Results.U2 * d.Results.U2;
   const auto primitive = [](long double x) {
-    return x / 2.0L - mathem::LibrarySin(2.0L * x) / 4.0L;
+    return x / 2.0L - mathem::RoundedSin(2.0L * x) / 4.0L;
   };
   const long double blocking = Em2 * (primitive(h + mathem::kPi) - primitive(end));
   const long double rms = std::sqrt((conducting + blocking) * mathem::kInvPi);

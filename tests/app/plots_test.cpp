@@ -195,8 +195,9 @@ TEST(PlotView, ACurveWithoutANameStaysOutOfTheLegendAndThePlotKeepsItsWidth) {
     plot.replot();
     EXPECT_EQ(plot.legend->itemCount(), name.isEmpty() ? 0 : 1);
     EXPECT_GT(plot.axisRect()->width(), 600) << name.toStdString();
-    if (!name.isEmpty())
+    if (!name.isEmpty()) {
       EXPECT_LT(plot.legend->outerRect().height(), 60);  // the axes take the rest
+    }
   }
 }
 

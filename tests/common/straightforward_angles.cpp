@@ -30,22 +30,23 @@ struct PulseTerms {
 
 PulseTerms Terms(long double psi, long double beta, long double phi, long double k) {
   PulseTerms p;
-  p.R = mathem::LibraryCos(phi) / mathem::LibraryCos(psi);
-  p.S = 1.0L - p.R * mathem::LibraryCos(psi + phi);
+  p.R = mathem::RoundedCos(phi) / mathem::RoundedCos(psi);
+  p.S = 1.0L - p.R * mathem::RoundedCos(psi + phi);
   p.E = mathem::ExpOf((kHalfPi - beta - psi) * k);
-  p.Q = p.R * (mathem::LibraryCos(beta - phi) - mathem::LibrarySin(psi + phi)) + (p.S / k) * (p.E - 1.0L) + beta + psi -
-        kHalfPi;
+  p.Q = p.R * (mathem::RoundedCos(beta - phi) - mathem::RoundedSin(psi + phi)) +
+        (p.S / k) * (p.E - 1.0L) + beta + psi - kHalfPi;
   return p;
 }
 
 void EndOfConductionRow(const PulseTerms& p, long double psi, long double beta, long double phi,
                         long double k, Linearisation& lin) {
-  const long double tanPsi = mathem::LibraryTan(psi);
-  lin.F[1] = p.R * mathem::LibrarySin(beta - phi) - 1.0L + p.S * p.E;
-  lin.J[1][0] = p.R * (p.E * (mathem::LibrarySin(psi + phi) - tanPsi * mathem::LibraryCos(psi + phi)) -
-                       tanPsi * mathem::LibrarySin(phi - beta)) -
-                p.S * p.E * k;
-  lin.J[1][1] = p.R * mathem::LibraryCos(phi - beta) - p.S * p.E * k;
+  const long double tanPsi = mathem::RoundedTan(psi);
+  lin.F[1] = p.R * mathem::RoundedSin(beta - phi) - 1.0L + p.S * p.E;
+  lin.J[1][0] =
+      p.R * (p.E * (mathem::RoundedSin(psi + phi) - tanPsi * mathem::RoundedCos(psi + phi)) -
+             tanPsi * mathem::RoundedSin(phi - beta)) -
+      p.S * p.E * k;
+  lin.J[1][1] = p.R * mathem::RoundedCos(phi - beta) - p.S * p.E * k;
 }
 
 Linearisation RatedSystem(long double psi, long double beta, long double t, long double phi,
@@ -53,13 +54,13 @@ Linearisation RatedSystem(long double psi, long double beta, long double t, long
   const PulseTerms p = Terms(psi, beta, phi, k);
   Linearisation lin;
   lin.F[0] = t + p.Q * kInvTwoPi;
-  const long double sinPhiOverCosPsi = mathem::LibrarySin(phi) / mathem::LibraryCos(psi);
-  lin.J[0][0] =
-      kInvTwoPi *
-      (sinPhiOverCosPsi * sinPhiOverCosPsi * (p.E - 1.0L) +
-       p.R * (mathem::LibraryTan(psi) * (mathem::LibraryCos(phi - beta) - mathem::LibrarySin(psi + phi)) - mathem::LibraryCos(psi + phi)) -
-       p.S * p.E + 1.0L);
-  lin.J[0][1] = kInvTwoPi * (p.R * mathem::LibrarySin(phi - beta) - p.S * p.E + 1.0L);
+  const long double sinPhiOverCosPsi = mathem::RoundedSin(phi) / mathem::RoundedCos(psi);
+  lin.J[0][0] = kInvTwoPi * (sinPhiOverCosPsi * sinPhiOverCosPsi * (p.E - 1.0L) +
+                             p.R * (mathem::RoundedTan(psi) * (mathem::RoundedCos(phi - beta) -
+                                                               mathem::RoundedSin(psi + phi)) -
+                                    mathem::RoundedCos(psi + phi)) -
+                             p.S * p.E + 1.0L);
+  lin.J[0][1] = kInvTwoPi * (p.R * mathem::RoundedSin(phi - beta) - p.S * p.E + 1.0L);
   EndOfConductionRow(p, psi, beta, phi, k, lin);
   return lin;
 }
@@ -68,12 +69,12 @@ Linearisation LoadSystem(long double psi, long double beta, long double t, long 
                          long double k) {
   const PulseTerms p = Terms(psi, beta, phi, k);
   const long double sqrt2Pi = std::sqrt(2.0L) * mathem::kPi;
-  const long double G = mathem::LibraryCos(psi) / sqrt2Pi;
+  const long double G = mathem::RoundedCos(psi) / sqrt2Pi;
   Linearisation lin;
   lin.F[0] = t + G * p.Q;
-  lin.J[0][0] =
-      -(1.0L / sqrt2Pi) * mathem::LibrarySin(psi) * (mathem::LibraryTan(phi) * (p.E - 1.0L) + beta + psi - kHalfPi);
-  lin.J[0][1] = G * (1.0L - p.R * mathem::LibrarySin(beta - phi) - p.S * p.E);
+  lin.J[0][0] = -(1.0L / sqrt2Pi) * mathem::RoundedSin(psi) *
+                (mathem::RoundedTan(phi) * (p.E - 1.0L) + beta + psi - kHalfPi);
+  lin.J[0][1] = G * (1.0L - p.R * mathem::RoundedSin(beta - phi) - p.S * p.E);
   EndOfConductionRow(p, psi, beta, phi, k, lin);
   return lin;
 }
@@ -83,7 +84,7 @@ using System = Linearisation (*)(long double, long double, long double, long dou
 void Solve(System system, long double& Psi, long double& Beta, long double t, long double Phi,
            long double Psi0, long double Beta0, mathem::NewtonTrace* trace) {
   mathem::FaultScope faults;
-  const long double k = 1.0L / mathem::LibraryTan(Phi);
+  const long double k = 1.0L / mathem::RoundedTan(Phi);
   faults.Check(k);
   Psi = Psi0;
   Beta = Beta0;

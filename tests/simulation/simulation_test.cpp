@@ -75,7 +75,8 @@ TEST(MethodCheck, AgreesWithinTheToleranceAcrossTheInputRange) {
 // the PDF read three or four with the separator.
 TEST(ComparisonTable, RowsKeepFiveDigitsOrReadReadable) {
   SimulationReport report;
-  report.Method = MethodCheck{{{"I0", 0.085849, 0.086, 0.176}, {"Beta", 143.2149, 12345.6, -1.0}}};
+  report.Method.emplace().Rows = {{"I0", 0.085849, 0.086, 0.176},
+                                  {"Beta", 143.2149, 12345.6, -1.0}};
   const struct {
     design::NumberStyle style;
     const char* first[2];

@@ -251,7 +251,7 @@ TEST(RatingsSweep, FastRingingIsFollowedAtItsPaceOrReportedNotComputed) {
         (c.Em - c.Drop) / std::sqrt(c.L / c.C) * std::exp(-alpha * mathem::kHalfPi / ringing);
     const PartRatings r = RateParts(d, {});
     ASSERT_TRUE(r.Diodes.Surge.has_value()) << r.Diodes.SurgeFailure;
-    EXPECT_NEAR(r.Diodes.Surge->Current / expected, 1.0L, 1e-5L);
+    EXPECT_NEAR(static_cast<double>(r.Diodes.Surge->Current / expected), 1.0, 1e-5);
   }
   const PartRatings r =
       RateParts(std::get<Design>(Calculate({1e12L, 1e3L, 15.0L, 1, 1e12L, 1e3L})), {});

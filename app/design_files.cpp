@@ -12,6 +12,7 @@
 
 #include "app/app_texts.h"
 #include "app/interface_language.h"
+#include "app/native_path.h"
 #include "app/qt_text.h"
 #include "i18n/catalogue.h"
 
@@ -23,10 +24,6 @@ using design::Field;
 constexpr const char* kRecentKey = "recent_files";
 constexpr const char* kLastInputsKey = "last_inputs";
 constexpr const char* kPositionKey = "window_position";
-
-std::string Native(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
 
 DesignFiles::UnsavedChoice AskAboutUnsaved(QWidget* parent, const QString& name) {
   QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
@@ -131,7 +128,7 @@ void DesignFiles::Apply(const design::DesignFile& file) {
 
 bool DesignFiles::Open(const QString& path) {
   if (!MayDiscard()) return false;
-  const design::DesignFileReading reading = design::ReadDesignFile(Native(path), separator_);
+  const design::DesignFileReading reading = design::ReadDesignFile(NativePath(path), separator_);
   const auto refuse = [&](const design::DesignFileError& error) {
     message_(Q(design::DescribeDesignFileError(path.toStdString(), error, i18n::TranslateUtf8)));
     return false;
@@ -182,7 +179,7 @@ void DesignFiles::SaveAs() {
 }
 
 bool DesignFiles::WriteTo(const QString& path) {
-  if (const auto error = design::WriteDesignFile(Native(path), Inputs())) {
+  if (const auto error = design::WriteDesignFile(NativePath(path), Inputs())) {
     message_(Q(design::DescribeDesignFileError(path.toStdString(), *error, i18n::TranslateUtf8)));
     return false;
   }

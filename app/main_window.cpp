@@ -25,6 +25,7 @@
 #include "app/fonts.h"
 #include "app/interface_language.h"
 #include "app/keyboard.h"
+#include "app/native_path.h"
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
 #include "app/tooltips.h"
@@ -232,7 +233,7 @@ void TForm1::Guarded(Handler&& handler) {
   } catch (const report::ReportWriteError& e) {
     // The reason is the system's, or the program's where the system has
     // none; the words around it are the window's.
-    error_(T(texts::kReportNotWritten) + " " + QFile::decodeName(e.Path().c_str()) + ": " +
+    error_(T(texts::kReportNotWritten) + " " + FromNativePath(e.Path()) + ": " +
            Q(design::DescribeFileFault(e.Error(), i18n::TranslateUtf8)));
   } catch (const std::exception& e) {
     error_(QString::fromUtf8(e.what()));
@@ -323,7 +324,7 @@ void TForm1::ExportPdf() {
     if (!checked.empty()) plots = pdf::SimulationPlots(*simulation_->DesignReport(), separator);
     for (pdf::PdfTable& table : checked) extra.push_back(std::move(table));
     pdf::WritePdfReport(
-        QFile::encodeName(fileName).toStdString(),
+        NativePath(fileName),
         {report::ContentOf(procedure_), design::DiodeCurrent(*procedure_.LastDesign()), clock_(),
          timeSeparator_, std::move(extra), std::move(plots)});
   });
@@ -512,7 +513,7 @@ void TForm1::N3Click() {
     if (fileName.isEmpty()) return;  // cancelled
     const report::ReportContent content = report::ContentOf(procedure_);
     // A write that fails throws; Guarded shows it in the error box.
-    report::AppendReport(QFile::encodeName(fileName).toStdString(), [&] {
+    report::AppendReport(NativePath(fileName), [&] {
       return report::EncodeReport(report::ReportLines(content, clock_(), timeSeparator_));
     });
   });

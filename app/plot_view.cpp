@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "app/native_path.h"
 #include "files/whole_file.h"
 
 namespace tavro::app {
@@ -389,7 +390,7 @@ bool ReplaceWith(const QString& path, const std::function<bool(const QString&)>&
   if (!file.open(QIODevice::ReadOnly)) return false;
   const QByteArray bytes = file.readAll();
   return !files::ReplaceFile(
-      QFile::encodeName(path).toStdString(),
+      NativePath(path),
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -23,6 +23,7 @@
 
 #include "app/app_texts.h"
 #include "app/interface_language.h"
+#include "app/native_path.h"
 #include "app/plot_windows.h"
 #include "app/qt_text.h"
 #include "app/screen_fit.h"
@@ -480,7 +481,7 @@ void ExportSpiceNetlist(QWidget* owner, const design::Design& design, const desi
         design, mains, setup, periods > 0 ? periods : simulation::kDefaultExportPeriods, source,
         sameCircuit ? simulation::SurgeNotes(*checked) : std::vector<std::string>{});
     // The old netlist stays whole until the new one is complete.
-    if (const auto error = files::ReplaceFile(QFile::encodeName(fileName).toStdString(), text)) {
+    if (const auto error = files::ReplaceFile(NativePath(fileName), text)) {
       message(T(texts::kSpiceNotWritten) + " " + fileName + ": " +
               Q(design::DescribeFileFault(*error, i18n::TranslateUtf8)));
     }

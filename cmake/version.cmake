@@ -14,7 +14,13 @@ set(TAVRO_MAINTAINER "mq270 <mq270@tavro.example>")
 # Helper programs that the programs start are installed here; the header
 # gives the path relative to the programs' own directory.
 include(GNUInstallDirs)
-set(TAVRO_INSTALL_HELPERDIR "${CMAKE_INSTALL_LIBEXECDIR}/tavro")
+if(WIN32)
+  # Windows keeps a program's files in its own folder: everything in one.
+  set(CMAKE_INSTALL_BINDIR ".")
+  set(TAVRO_INSTALL_HELPERDIR ".")
+else()
+  set(TAVRO_INSTALL_HELPERDIR "${CMAKE_INSTALL_LIBEXECDIR}/tavro")
+endif()
 file(RELATIVE_PATH TAVRO_HELPER_DIR_FROM_BIN "/${CMAKE_INSTALL_BINDIR}" "/${TAVRO_INSTALL_HELPERDIR}")
 
 set(TAVRO_GENERATED_INCLUDE "${PROJECT_BINARY_DIR}/generated")

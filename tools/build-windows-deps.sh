@@ -66,6 +66,12 @@ cmake_windows() {
 
 step_qt() {
   src=$(source_dir qt6-base)
+  # Debian's source leaves out Wacom's wintab.h (its licence forbids changes),
+  # which the Windows platform plugin's tablet support includes: the plugin is
+  # built without it (a pen then works as the mouse). Nothing else changes.
+  plugin=$src/src/plugins/platforms/windows
+  sed -i 's|QT_CONFIG(tabletevent)|0 /* no wintab.h */|' "$plugin"/*.cpp "$plugin"/*.h
+  sed -i 's|CONDITION QT_FEATURE_tabletevent|CONDITION OFF|' "$plugin/CMakeLists.txt"
   # Static: Qt's LGPL allows it in a GPL program, and one .exe needs no Qt DLLs.
   cmake_windows -S "$src" -B "$cache/build/qtbase" -DBUILD_SHARED_LIBS=OFF \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
@@ -171,5 +177,21 @@ run_step() {
   say "$1: done in $(cat "$cache/stamps/$1") s"
 }
 
+# The notices of every library built into the Windows programs (Debian's
+# copyright files, which name each licence), for the packages to carry.
+collect_notices() {
+  mkdir -p "$prefix/notices"
+  for p in qt6-base qt6-svg qcustomplot ngspice; do
+    dir=$(find "$cache/src" -maxdepth 1 -type d -name "$p-[0-9]*" | head -n 1)
+    [ -n "$dir" ] && cp "$dir/debian/copyright" "$prefix/notices/$p.txt"
+  done
+  cp /usr/share/doc/libcli11-dev/copyright "$prefix/notices/cli11.txt"
+  cp /usr/share/doc/rapidjson-dev/copyright "$prefix/notices/rapidjson.txt"
+  # The MinGW-w64 runtime and GCC's support libraries, linked in statically.
+  cp /usr/share/doc/mingw-w64-common/copyright "$prefix/notices/mingw-w64.txt"
+  cp /usr/share/doc/gcc-mingw-w64-base/copyright "$prefix/notices/gcc-runtime.txt"
+}
+
 steps=${*:-packages headers googletest ngspice translations qt qtsvg qcustomplot}
 for s in $steps; do run_step "$s"; done
+[ $# -gt 0 ] || collect_notices

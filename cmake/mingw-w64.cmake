@@ -27,6 +27,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# pkg-config (ngspice) looks in the prefix only, never at the Linux .pc files.
+set(ENV{PKG_CONFIG_LIBDIR} "${TAVRO_WINDOWS_PREFIX}/lib/pkgconfig")
+set(ENV{PKG_CONFIG_PATH} "")
+
 # Qt's tools (moc, uic, rcc, lrelease) are the native ones.
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)

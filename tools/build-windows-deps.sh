@@ -71,7 +71,8 @@ step_qt() {
   # built without it (a pen then works as the mouse). Nothing else changes.
   plugin=$src/src/plugins/platforms/windows
   sed -i 's|QT_CONFIG(tabletevent)|0 /* no wintab.h */|' "$plugin"/*.cpp "$plugin"/*.h
-  sed -i 's|CONDITION QT_FEATURE_tabletevent|CONDITION OFF|' "$plugin/CMakeLists.txt"
+  sed -i 's|CONDITION QT_FEATURE_tabletevent|CONDITION OFF|' "$plugin/CMakeLists.txt" \
+    "$plugin/../direct2d/CMakeLists.txt"
   # Static: Qt's LGPL allows it in a GPL program, and one .exe needs no Qt DLLs.
   cmake_windows -S "$src" -B "$cache/build/qtbase" -DBUILD_SHARED_LIBS=OFF \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \

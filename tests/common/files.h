@@ -32,11 +32,15 @@ class ScopedEnv {
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
   void Set(const char* value) {
+#ifdef _WIN32
+    ::_putenv_s(name_, value != nullptr ? value : "");  // "" removes it
+#else
     if (value != nullptr) {
       ::setenv(name_, value, 1);
     } else {
       ::unsetenv(name_);
     }
+#endif
   }
 
  private:

@@ -39,3 +39,7 @@ set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 # GoogleTest's cases are listed when ctest runs, not while building.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+
+# The programs carry MinGW's C++ runtime, GCC's support library and the
+# threads library in themselves: no DLLs beside them but ngspice's.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -12,6 +12,10 @@ foreach(program tavro tavro-cli tavro-simulate)
 endforeach()
 install(FILES "${TAVRO_WINDOWS_PREFIX}/bin/libngspice-0.dll" DESTINATION .)
 install(FILES "${TAVRO_WINDOWS_PREFIX}/translations/qtbase_ru.qm" DESTINATION translations)
+# A static Qt knows only the folder it was built for: qt.conf points it to
+# the program's own folder, where its Russian texts are.
+file(WRITE "${PROJECT_BINARY_DIR}/packaging/qt.conf" "[Paths]\nPrefix = .\nTranslations = translations\n")
+install(FILES "${PROJECT_BINARY_DIR}/packaging/qt.conf" DESTINATION .)
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION . RENAME LICENSE.txt)
 install(DIRECTORY "${TAVRO_WINDOWS_PREFIX}/notices/" DESTINATION notices)
 install(FILES "${PROJECT_SOURCE_DIR}/docs/method.md" DESTINATION doc)

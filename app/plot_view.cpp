@@ -1,7 +1,9 @@
 #include "app/plot_view.h"
 
 #include <QFile>
+#ifdef TAVRO_SVG_EXPORT
 #include <QSvgGenerator>
+#endif
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -410,6 +412,11 @@ bool PlotView::ExportSvg(const QString& path, QSize size) {
 }
 
 bool PlotView::ExportSvgTo(const QString& path, QSize size) {
+#ifndef TAVRO_SVG_EXPORT
+  static_cast<void>(path);
+  static_cast<void>(size);
+  return false;
+#else
   HideReadOut();
   QSvgGenerator svg;
   svg.setFileName(path);
@@ -423,6 +430,7 @@ bool PlotView::ExportSvgTo(const QString& path, QSize size) {
   toPainter(&painter, size.width(), size.height());
   FitTo(width());
   return painter.end();
+#endif
 }
 
 bool PlotView::ExportPdf(const QString& path, QSize size) {

@@ -97,7 +97,9 @@ PlotButtons::PlotButtons(std::function<PlotView*()> current, QWidget* parent)
   });
   grid_->addWidget(reset_, 0, 0);
   saves->addWidget(button(texts::kSavePng, "SavePng", [this] { Save(Format::Png); }));
+#ifdef TAVRO_SVG_EXPORT
   saves->addWidget(button(texts::kSaveSvg, "SaveSvg", [this] { Save(Format::Svg); }));
+#endif
   saves->addWidget(button(texts::kSavePdf, "SavePdf", [this] { Save(Format::Pdf); }));
   Arrange(false);
 }

@@ -1,5 +1,6 @@
 # The Windows installation and its packages (make windows-package): one
-# folder with the three programs, ngspice's DLL and start-up file, Qt's own
+# folder with the three programs, ngspice's DLL with its C++ runtime
+# (simulation/CMakeLists.txt) and start-up file, Qt's own
 # Russian texts, the licence and the notices of every library built in; from
 # it an installer (NSIS: Start-menu entry, icon, uninstaller, .tavro design
 # files opened by the program) and a portable zip.
@@ -10,7 +11,6 @@ foreach(program tavro tavro-cli tavro-simulate)
     install(TARGETS ${program} RUNTIME DESTINATION .)
   endif()
 endforeach()
-install(FILES "${TAVRO_WINDOWS_PREFIX}/bin/libngspice-0.dll" DESTINATION .)
 install(FILES "${TAVRO_WINDOWS_PREFIX}/translations/qtbase_ru.qm" DESTINATION translations)
 # A static Qt knows only the folder it was built for: qt.conf points it to
 # the program's own folder, where its Russian texts are.

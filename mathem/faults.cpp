@@ -31,8 +31,8 @@ FaultScope::~FaultScope() {
   std::fesetexceptflag(&saved_, FE_ALL_EXCEPT & ~raisedHere);
 }
 
-void FaultScope::ThrowIfRaised() {
-  const int raised = std::fetestexcept(kTrappedFlags);
+void FaultScope::ThrowIfRaised(bool nan) {
+  const int raised = std::fetestexcept(kTrappedFlags) | (nan ? FE_INVALID : 0);
   if (raised != 0) throw FloatingPointFault(raised);
 }
 

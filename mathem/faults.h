@@ -13,6 +13,7 @@
 #include <cfenv>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace tavro::mathem {
 
@@ -48,10 +49,13 @@ class FaultScope {
   // Throws FloatingPointFault when a trapped fault was raised in this scope.
   // The values about to be stored are pinned first, so the compiler cannot
   // move their computation past the test.
+  // A NaN among them counts as an invalid operation even where no flag was
+  // raised: MinGW-w64's sqrtl, for one, returns NaN for a negative argument
+  // without raising it.
   template <typename... Values>
   void Check(const Values&... values) const {
     (Pin(values), ...);
-    ThrowIfRaised();
+    ThrowIfRaised((IsNan(values) || ...));
   }
 
  private:
@@ -59,7 +63,15 @@ class FaultScope {
   static void Pin(const Value& value) {
     __asm__ volatile("" : : "m"(value) : "memory");
   }
-  static void ThrowIfRaised();
+  template <typename Value>
+  static bool IsNan(const Value& value) {
+    if constexpr (std::is_floating_point_v<Value>) {
+      return value != value;
+    } else {
+      return false;
+    }
+  }
+  static void ThrowIfRaised(bool nan);
 
   std::fexcept_t saved_{};
   bool restore_ = false;

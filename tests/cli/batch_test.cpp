@@ -22,6 +22,7 @@
 #include "common/files.h"
 #include "design/calculate.h"
 #include "design/texts.h"
+#include "mathem/decimal_reading.h"
 
 namespace tavro::cli {
 namespace {
@@ -56,11 +57,12 @@ BatchRun Batch(const std::string& input, std::vector<std::string> options = {}) 
   return Batch(in, std::move(options));
 }
 
+// The program's own reader: MinGW's from_chars reads long double only to
+// the nearest double.
 long double Number(const std::string& text) {
-  long double value = 0;
-  const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
-  EXPECT_EQ(r.ptr, text.data() + text.size()) << text;
-  return value;
+  const auto r = mathem::ReadDecimal(text);
+  EXPECT_TRUE(r && r->Used == text.size()) << text;
+  return r ? r->Value : 0.0L;
 }
 
 TEST(Batch, RowsCarryTheWindowsNumbersExactlyInInputOrder) {
@@ -268,7 +270,9 @@ TEST(Batch, AnInputThatCannotBeReadExitsWith7AfterTheRowsOfEveryLineRead) {
   EXPECT_EQ(run.err, "standard input could not be read after line 600: " +
                          std::generic_category().message(EIO) + "\n");
 
-  // Standard input a directory: nothing is read, which is no empty batch.
+#ifndef _WIN32
+  // Standard input a directory (a POSIX case): nothing is read, which is no
+  // empty batch.
   const int directory = ::open(std::filesystem::temp_directory_path().c_str(), O_RDONLY);
   ASSERT_GE(directory, 0);
   DescriptorInput standardInput(directory);
@@ -279,6 +283,7 @@ TEST(Batch, AnInputThatCannotBeReadExitsWith7AfterTheRowsOfEveryLineRead) {
   EXPECT_TRUE(none.rows.empty());
   EXPECT_EQ(none.err,
             "standard input could not be read: " + std::generic_category().message(EISDIR) + "\n");
+#endif
 
   // A file reads as the same text would.
   const std::string path =
@@ -383,6 +388,9 @@ std::string HelperScript(const std::string& name, const std::string& body) {
 }
 
 TEST(Batch, AFailedSimulationExitsWith5AfterEveryRowEvenWithRejectedRows) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the stand-in helpers are POSIX shell scripts";
+#endif
   const std::string exits = HelperScript("exits", "exit 9");
   const std::string ngspiceError = HelperScript(
       "ngspice_error",

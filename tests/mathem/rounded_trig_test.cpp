@@ -115,6 +115,11 @@ TEST(RoundedTrig, IsCorrectlyRoundedAgainst113BitValues) {
 #endif
 
 TEST(RoundedTrig, StaysCloseToTheCLibrary) {
+#ifdef _WIN32
+  // MinGW-w64's sinl is thousands of ulps off near multiples of π: no
+  // reference there.
+  GTEST_SKIP() << "glibc is the reference";
+#endif
   // glibc's sine, cosine and tangent, an independent implementation, over
   // the angles the calculation meets. Its sine and cosine are within an ulp
   // of the true values; its tangent errs by up to about 1.5 ulps.

@@ -15,10 +15,12 @@ cat > "$inner" <<'INNER'
 set -eu
 openbox >/dev/null 2>&1 &
 tools/wine-run.sh wineboot --init >/dev/null 2>&1 || true
+# The interface in Russian, as the settings keep it (the registry on Windows).
+tools/wine-run.sh reg add 'HKCU\Software\Tavro\Tavro\interface' /v language /d ru /f >/dev/null 2>&1
 tools/wine-run.sh "$1/app/tavro.exe" >/dev/null 2>&1 &
 main=
 for _ in $(seq 60); do
-  main=$(xdotool search --name "Tavro|Расч" 2>/dev/null | head -n 1) || true
+  main=$(xdotool search --name "rectifier|ыпрямител" 2>/dev/null | head -n 1) || true
   [ -n "$main" ] && break
   sleep 1
 done
@@ -28,7 +30,8 @@ xdotool windowactivate --sync "$main" || true
 sleep 0.5
 for v in 12 1 1; do xdotool type --delay 60 "$v"; sleep 0.3; xdotool key Tab; sleep 0.3; done
 xdotool key Tab; sleep 0.3
-for v in 1,2 0,7; do xdotool type --delay 60 "$v"; sleep 0.3; xdotool key Tab; sleep 0.3; done
+# The Wine prefix has the C locale: a point before the fraction.
+for v in 1.2 0.7; do xdotool type --delay 60 "$v"; sleep 0.3; xdotool key Tab; sleep 0.3; done
 xdotool key space
 sleep 3
 import -window root docs/window-windows.png

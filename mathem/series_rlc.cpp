@@ -98,11 +98,12 @@ namespace {
 
 // The end of a pulse whose current is positive at lo and not at hi: Newton's
 // steps on the current (its slope comes with it) from the bracket's positive
-// side, each kept strictly inside the bracket, which every evaluation narrows;
-// a step below the last bit looks at x's neighbour instead, and where a step
-// would leave the bracket, the bracket is halved. Near the end the current falls almost linearly,
-// so a few steps reach the last bits; the loop stops when lo and hi are neighbours. The result is
-// the last phase found with the current still positive.
+// side, each kept strictly inside the bracket, which every evaluation
+// narrows; a step below the last bit looks at x's neighbour instead, and
+// where a step would leave the bracket, the bracket is halved. Near the end
+// the current falls almost linearly, so a few steps reach the last bits; the
+// loop stops when lo and hi are neighbours. The result is the last phase
+// found with the current still positive.
 long double EndOfPulse(const ChargingPulse& pulse, long double lo, long double hi) {
   long double x = lo;
   RlcState at = pulse.At(x);

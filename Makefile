@@ -99,8 +99,9 @@ windows-package: windows
 	cmake --build $(WINDOWS_BUILD) --target package
 
 # The Windows build's tests and the command line's golden outputs under Wine,
-# headless, in a throw-away Wine prefix.
-check-windows: windows
+# headless, in a throw-away Wine prefix; then the installer installed,
+# used and uninstalled there.
+check-windows: windows-package
 	./tools/check-windows.sh $(WINDOWS_BUILD)
 
 clean:

@@ -34,6 +34,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_EXECUTABLES tavro Tavro)
 
 set(CPACK_NSIS_PACKAGE_NAME Tavro)
+# A 64-bit installer for 64-bit programs: Unicode texts and paths, the
+# programs in "Program Files" (not "Program Files (x86)") and its registry
+# entries in the 64-bit view, where Windows looks for them.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DISPLAY_NAME "Tavro ${PROJECT_VERSION}")
 set(CPACK_NSIS_URL_INFO_ABOUT "${TAVRO_HOMEPAGE}")
 set(CPACK_NSIS_MUI_ICON "${TAVRO_PACKAGING_SOURCE}/icons/tavro.ico")

@@ -15,8 +15,9 @@ jobs=${JOBS:-$(nproc)}
 WINEPREFIX=$(mktemp -d /tmp/tavro-wine.XXXXXX)
 export WINEPREFIX
 scratch=$(mktemp -d /tmp/tavro-check-windows.XXXXXX)
+wineserver=$(command -v wineserver64 || command -v wineserver || echo /usr/lib/wine/wineserver64)
 cleanup() {
-  wineserver -k 2>/dev/null || /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+  "$wineserver" -k 2>/dev/null || true
   rm -rf "$WINEPREFIX" "$scratch"
 }
 trap cleanup EXIT
@@ -25,6 +26,14 @@ wine() { "$root/tools/wine-run.sh" "$@"; }
 
 say "Wine prefix $WINEPREFIX"
 wine wineboot --init >/dev/null 2>&1 || true
+# The server wineboot leaves quits the moment its last program does; a test
+# starting in that moment dies with "recvmsg: Connection reset by peer".
+# One server kept for the whole check instead (killed on exit), and its
+# background services started here, away from ctest's pipes, which they
+# would otherwise hold open until ctest gives up on a finished test.
+"$wineserver" -w
+"$wineserver" -p
+wine wineboot > /dev/null 2>&1 < /dev/null || true
 
 say "tests"
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
@@ -79,3 +88,41 @@ wine "$cli_win" $example --simulate | sed 's/ ([-+][0-9.]* %)//' > "$scratch/sim
 cmp "$scratch/simulate.linux" "$scratch/simulate.windows" || { say "simulate differs"; exit 1; }
 say "simulate: every simulated figure as on Linux ($(grep -c ' / ' "$scratch/simulate.linux") rows)"
 say "all identical"
+
+# The installer, silent: the programs in Program Files, the Start-menu
+# entries, .tavro opening in the program, the uninstall entry; the installed
+# command line gives the Linux bytes; the uninstaller takes it all away.
+installer=
+for f in "$build"/tavro-*-windows-x64.exe; do [ -f "$f" ] && installer=$f; done
+[ -n "$installer" ] || { say "no installer in $build (make windows-package)"; exit 1; }
+drive_c="$WINEPREFIX/drive_c"
+installed="$drive_c/Program Files/Tavro"
+menu="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tavro"
+fail() { say "installer: $*"; exit 1; }
+wine "$installer" /S
+for f in tavro.exe tavro-cli.exe tavro-simulate.exe libngspice-0.dll LICENSE.txt Uninstall.exe; do
+  [ -f "$installed/$f" ] || fail "no $f in Program Files"
+done
+for f in Tavro.lnk Uninstall.lnk; do [ -f "$menu/$f" ] || fail "no Start-menu entry $f"; done
+wine reg query 'HKLM\Software\Classes\.tavro' | grep -q Tavro.Design || fail "no .tavro association"
+wine reg query 'HKLM\Software\Classes\Tavro.Design\shell\open\command' |
+  grep -qF '"C:\Program Files\Tavro\tavro.exe" "%1"' || fail "no open command for .tavro"
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavro' |
+  grep -q UninstallString || fail "no uninstall entry"
+# shellcheck disable=SC2086
+wine "C:\\Program Files\\Tavro\\tavro-cli.exe" $example --json --ratings > "$scratch/installed.windows"
+cmp "$scratch/json.linux" "$scratch/installed.windows" || fail "the installed program's JSON differs"
+# The uninstaller copies itself aside and returns at once: wait for it (a
+# minute at most).
+wine "C:\\Program Files\\Tavro\\Uninstall.exe" /S
+tries=0
+while [ -e "$installed" ] && [ $tries -lt 60 ]; do
+  sleep 1
+  tries=$((tries + 1))
+done
+[ ! -e "$installed" ] || fail "Program Files\\Tavro left after uninstalling"
+[ ! -e "$menu" ] || fail "Start-menu entries left after uninstalling"
+if wine reg query 'HKLM\Software\Classes\.tavro' > /dev/null 2>&1; then
+  fail ".tavro association left after uninstalling"
+fi
+say "installer: installs, associates .tavro, runs, uninstalls cleanly ($(basename "$installer"))"

@@ -3,9 +3,10 @@
 # prefix: every test of the build that needs no Linux facility (ctest starts
 # each .exe through tools/wine-run.sh), then the command line's outputs
 # against the Linux build's byte for byte: the worked example's JSON, its
-# report (Windows-1251, CR LF), a batch with the full-precision figures, a
-# design file written and read back, and a simulation with the bundled
-# ngspice DLL.
+# report (Windows-1251, CR LF), the PDF's text, a batch with the
+# full-precision figures, a design file written and read back, and a
+# simulation with the bundled ngspice DLL; last the installer, installed,
+# used and uninstalled.
 #   tools/check-windows.sh [WINDOWS_BUILD [LINUX_BUILD]]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -60,6 +61,18 @@ export SOURCE_DATE_EPOCH=1765000000
 # shellcheck disable=SC2086
 wine "$cli_win" $example --report "$scratch/report.windows" > /dev/null
 cmp "$scratch/report.linux" "$scratch/report.windows" && say "report: identical"
+# The PDF document: the same words as Linux's (the layout may differ by a
+# point where the systems place glyphs differently).
+pdf_words() { pdftotext "$1" - | tr -s ' \n'; }
+# shellcheck disable=SC2086
+"$cli_linux" $example --ratings --pdf "$scratch/linux.pdf" > /dev/null
+# shellcheck disable=SC2086
+wine "$cli_win" $example --ratings --pdf "$scratch/windows.pdf" > /dev/null
+pdf_words "$scratch/linux.pdf" > "$scratch/pdf.linux"
+pdf_words "$scratch/windows.pdf" > "$scratch/pdf.windows"
+[ -s "$scratch/pdf.windows" ] || { say "the Windows PDF has no text"; exit 1; }
+cmp "$scratch/pdf.linux" "$scratch/pdf.windows" || { say "PDF's text differs"; exit 1; }
+say "PDF: the same text ($(wc -w < "$scratch/pdf.linux") words)"
 # Full-precision figures of a spread of designs, the load characteristic's
 # bits among them.
 awk 'BEGIN { print "U0,I0,Kp,Limbs,Bm,Ud";

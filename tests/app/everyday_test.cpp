@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 #include "app/app_texts.h"
 #include "app/design_banner.h"
@@ -301,6 +302,7 @@ TEST_F(Everyday, ExportPdfWritesTheDocumentOfTheShownDesign) {
   Calculate();
   form.Actions().exportPdf->trigger();
   EXPECT_TRUE(errors.empty());
+  TAVRO_READ_PDF_OR_SKIP(path.toStdString());
   const std::string text = test::PdfText(path.toStdString());
   for (const std::string& expected : {std::string("08.12.2026 14:10"), Shown(Field::Edit7),
                                       Shown(Field::Edit19), Shown(Field::Edit11)}) {
@@ -414,6 +416,7 @@ TEST_F(DesignFilesInWindow, FilesKeepTheSimulationSettingsOfItsWindow) {
   QFile saved(Path("simulation.tavro"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   const QString text = QString::fromUtf8(saved.readAll()).remove(' ').remove('\n');
+  saved.close();  // Windows replaces no file that is open
   EXPECT_TRUE(text.contains(R"("simulation":{"diode":"1N5408","diode_model":"","esr":0.05,)"
                             R"("load":"current"})"))
       << text.toStdString();
@@ -483,10 +486,15 @@ TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
   ASSERT_TRUE(deep.open(QIODevice::WriteOnly));
   deep.write(QByteArray(150000, '['));
   deep.close();
+  std::vector<QString> paths{Path("damaged.tavro"), Path("missing.tavro"), Path("deep.tavro"),
+                             dir.path()};
+#ifndef _WIN32
   ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.tavro")).constData(), 0600), 0);
+  paths.push_back(Path("pipe.tavro"));
+  paths.push_back(QStringLiteral("/dev/zero"));
+#endif
   // None of them may crash, wait on a writer or read without end.
-  for (const QString& path : {Path("damaged.tavro"), Path("missing.tavro"), Path("deep.tavro"),
-                              Path("pipe.tavro"), dir.path(), QStringLiteral("/dev/zero")}) {
+  for (const QString& path : paths) {
     messages.clear();
     EXPECT_FALSE(form.Files().Open(path));
     ASSERT_EQ(messages.size(), 1u);
@@ -494,6 +502,7 @@ TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(AllTexts(), before);
     EXPECT_FALSE(form.Stale().Stale());
   }
+#ifndef _WIN32
   // Nor is a FIFO replaced by a saved design.
   messages.clear();
   Answer(Path("pipe.tavro"));
@@ -501,6 +510,7 @@ TEST_F(DesignFilesInWindow, AFileThatCannotBeReadChangesNothing) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].contains(Path("pipe.tavro"))) << messages[0].toStdString();
   EXPECT_TRUE(std::filesystem::is_fifo(Path("pipe.tavro").toStdString()));
+#endif
 }
 
 TEST_F(Everyday, HelpOpensInAWindowAndEveryFieldHasATooltip) {

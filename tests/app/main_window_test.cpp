@@ -125,6 +125,7 @@ TEST_F(MainWindow, TabOrderFollowsTheGroups) {
 }
 
 TEST_F(MainWindow, FontsAndTextsAreReadable) {
+  TAVRO_SKIP_WITHOUT_FONTS();
   const QFont field = Edit(Field::Edit7)->font();
   EXPECT_EQ(field.pixelSize(), 16);
   EXPECT_TRUE(QFontInfo(field).fixedPitch());
@@ -297,6 +298,10 @@ TEST(DisplayCheck, TellsWhetherTheWindowCanOpen) {
   test::ScopedEnv platform("QT_QPA_PLATFORM", nullptr);
   test::ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
   test::ScopedEnv display("DISPLAY", nullptr);
+#ifdef _WIN32
+  EXPECT_TRUE(DisplayAvailable());  // the desktop, with or without DISPLAY
+  return;
+#endif
   EXPECT_FALSE(DisplayAvailable());
   display.Set(":4711");
   EXPECT_FALSE(DisplayAvailable());

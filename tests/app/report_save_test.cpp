@@ -93,15 +93,18 @@ TEST_F(SaveReport, AppendsTheGoldenReportEachTime) {
 TEST_F(SaveReport, AFailedWriteGoesToTheErrorBoxAndKeepsTheFile) {
   TypeWorkedExample();
   Calculate();
+  std::size_t expected = 0;
+#ifndef _WIN32
   answer = "/dev/full";
   Save();
-  ASSERT_EQ(errors.size(), 1u);
+  ASSERT_EQ(errors.size(), ++expected);
   EXPECT_TRUE(errors[0].contains("/dev/full"));
   EXPECT_TRUE(messages.empty());
+#endif
 
   answer = QString::fromStdString(folder.string());  // a folder
   Save();
-  EXPECT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors.size(), ++expected);
   EXPECT_TRUE(fs::is_empty(folder));
 }
 

@@ -114,6 +114,7 @@ TEST_F(TransformerWindows, PdfCarriesTheirSectionWhileOpen) {
   for (const bool open : {true, false}) {
     SCOPED_TRACE(open);
     form.Actions().exportPdf->trigger();
+    TAVRO_READ_PDF_OR_SKIP(path.toStdString());
     const std::string text = test::PdfText(path.toStdString());
     ASSERT_FALSE(text.empty());
     for (const std::string& expected :

@@ -1,7 +1,7 @@
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
 # The libraries built for Windows (Qt, QCustomPlot, ngspice) live in one
-# prefix that tools/build-windows-deps.sh fills; TAVRO_WINDOWS_PREFIX points
-# elsewhere when it is not in the default cache folder.
+# prefix that tools/build-windows-deps.sh fills: "prefix" in its cache folder
+# (TAVRO_WINDOWS_CACHE, as for the script), or TAVRO_WINDOWS_PREFIX itself.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -13,6 +13,8 @@ set(CMAKE_RC_COMPILER ${_tavro_triple}-windres)
 if(NOT DEFINED TAVRO_WINDOWS_PREFIX)
   if(DEFINED ENV{TAVRO_WINDOWS_PREFIX})
     set(TAVRO_WINDOWS_PREFIX "$ENV{TAVRO_WINDOWS_PREFIX}")
+  elseif(DEFINED ENV{TAVRO_WINDOWS_CACHE})
+    set(TAVRO_WINDOWS_PREFIX "$ENV{TAVRO_WINDOWS_CACHE}/prefix")
   else()
     set(TAVRO_WINDOWS_PREFIX "$ENV{HOME}/.cache/tavro-windows/prefix")
   endif()

@@ -83,8 +83,8 @@ check-perturbed: deps
 	done
 
 # 64-bit Windows, cross-built with MinGW-w64 against the libraries that
-# tools/build-windows-deps.sh builds into its cache (the first time about an
-# hour on two cores; afterwards only what changed): tavro.exe, tavro-cli.exe,
+# tools/build-windows-deps.sh builds into its cache (the first time about 40
+# minutes on two cores; afterwards only what changed): tavro.exe, tavro-cli.exe,
 # tavro-simulate.exe and the tests, in $(WINDOWS_BUILD).
 WINDOWS_BUILD ?= build-windows
 windows: deps

@@ -16,9 +16,8 @@ jobs=${JOBS:-$(nproc)}
 WINEPREFIX=$(mktemp -d /tmp/tavro-wine.XXXXXX)
 export WINEPREFIX
 scratch=$(mktemp -d /tmp/tavro-check-windows.XXXXXX)
-wineserver=$(command -v wineserver64 || command -v wineserver || echo /usr/lib/wine/wineserver64)
 cleanup() {
-  "$wineserver" -k 2>/dev/null || true
+  "$root/tools/wine-run.sh" --server -k 2>/dev/null || true
   rm -rf "$WINEPREFIX" "$scratch"
 }
 trap cleanup EXIT
@@ -32,8 +31,8 @@ wine wineboot --init >/dev/null 2>&1 || true
 # One server kept for the whole check instead (killed on exit), and its
 # background services started here, away from ctest's pipes, which they
 # would otherwise hold open until ctest gives up on a finished test.
-"$wineserver" -w
-"$wineserver" -p
+wine --server -w
+wine --server -p
 wine wineboot > /dev/null 2>&1 < /dev/null || true
 
 say "tests"

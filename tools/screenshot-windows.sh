@@ -39,6 +39,6 @@ INNER
 chmod +x "$inner"
 xvfb-run -a -s "-screen 0 1366x900x24" "$inner" "$build"
 rm -f "$inner"
-WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+tools/wine-run.sh --server -k 2>/dev/null || true
 rm -rf "$WINEPREFIX"
 echo "docs/window-windows.png"

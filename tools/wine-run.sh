@@ -3,6 +3,8 @@
 # the cross build's test runner (CMake's emulator) and tools/check-windows.sh
 # start every .exe through this. WINEPREFIX is the caller's (check-windows
 # makes a throw-away one); the default is a prefix in the build's cache.
+#   tools/wine-run.sh PROGRAM.exe [ARGS]   a Windows program
+#   tools/wine-run.sh --server [ARGS]      the prefix's wineserver (-p, -w, -k)
 set -eu
 : "${WINEPREFIX:=${TAVRO_WINDOWS_CACHE:-$HOME/.cache/tavro-windows}/wineprefix}"
 export WINEPREFIX
@@ -11,5 +13,8 @@ export WINEDEBUG=-all
 export LC_ALL=C.UTF-8
 # No desktop integration, no Mono or Gecko prompts in a fresh prefix.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}"
-wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
-exec "$wine" "$@"
+if [ "${1:-}" = --server ]; then
+  shift
+  exec "$(command -v wineserver64 || command -v wineserver || echo /usr/lib/wine/wineserver64)" "$@"
+fi
+exec "$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)" "$@"

@@ -2,6 +2,8 @@
 // See docs/method.md, section "Numbers and floating-point faults".
 #include "mathem/faults.h"
 
+#include <exception>
+
 namespace tavro::mathem {
 namespace {
 
@@ -18,7 +20,7 @@ std::string Describe(int flags) {
 FloatingPointFault::FloatingPointFault(int raisedFlags)
     : NumericalFailure(Describe(raisedFlags)), flags_(raisedFlags) {}
 
-FaultScope::FaultScope() {
+FaultScope::FaultScope() : inFlight_(std::uncaught_exceptions()) {
   if (std::fetestexcept(kTrappedFlags) == 0) return;
   restore_ = true;
   std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
@@ -26,6 +28,15 @@ FaultScope::FaultScope() {
 }
 
 FaultScope::~FaultScope() {
+  if (std::uncaught_exceptions() > inFlight_) {
+    // Left by an exception: the caller's flags as they were on entry.
+    if (restore_) {
+      std::fesetexceptflag(&saved_, FE_ALL_EXCEPT);
+    } else {
+      std::feclearexcept(kTrappedFlags);
+    }
+    return;
+  }
   if (!restore_) return;
   const int raisedHere = std::fetestexcept(FE_ALL_EXCEPT);
   std::fesetexceptflag(&saved_, FE_ALL_EXCEPT & ~raisedHere);

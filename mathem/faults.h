@@ -38,7 +38,11 @@ inline constexpr int kTrappedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 // scope still sees them. A fault the caller had already raised is not this
 // scope's: the flags are then saved and cleared on entry and merged back on
 // exit. Otherwise nothing needs saving (a scope's cost is one read of the
-// flags; the Newton steps open many).
+// flags and of the count of exceptions in flight; the Newton steps open many).
+// A scope left by an exception hands back the caller's flags alone: nothing
+// computed inside is stored, and the exception says what failed. A caller
+// that catches a numerical failure and goes on without that value (a figure
+// shown as not computed) is then not failed by the flags the failure left.
 class FaultScope {
  public:
   FaultScope();
@@ -75,6 +79,7 @@ class FaultScope {
 
   std::fexcept_t saved_{};
   bool restore_ = false;
+  int inFlight_;
 };
 
 }  // namespace tavro::mathem

@@ -134,6 +134,42 @@ TEST(AnalysisCli, RefusalsAndTheirStatuses) {
   EXPECT_EQ(json.out.rfind("{\"error\":", 0), 0u) << json.out;
 }
 
+// Figures at the edges of what reads as a number: each ends in a result, a
+// refusal or a failed calculation on every output, never in an abort. A
+// capacitance of 1e-3995 µF once overflowed in the switch-on search, which
+// gave up as it should, but its fault then failed the capacitor's rating and
+// the program ended without output.
+TEST(AnalysisCli, ExtremeFiguresEndInAResultOrARefusal) {
+  const std::vector<std::string> extremes[] = {
+      {"--transformer-voltage", "121000", "--transformer-leakage", "0.2", "--capacitance",
+       "1e-3995", "--diode-drop", "2e-90", "--flux", "40"},
+      {"--capacitance", "1e4000"},
+      {"--transformer-voltage", "1e4000", "--load-current", "1e-4000"},
+      {"--transformer-leakage", "1e-4000", "--transformer-regulation", "1e-4000"},
+      {"--transformer-regulation", "1e4000", "--diode-drop", "11"},
+  };
+  for (const auto& extreme : extremes) {
+    for (const std::vector<std::string>& output :
+         {std::vector<std::string>{"--json"}, {"--ratings"}}) {
+      const CliRun r = Cli(With(With(kTransformer, extreme), output));
+      SCOPED_TRACE(extreme[1] + " " + output[0]);
+      EXPECT_TRUE(r.status == kExitDesigned || r.status == kExitInputRejected ||
+                  r.status == kExitCalculationFailed)
+          << r.status << r.err;
+      EXPECT_FALSE(r.out.empty() && r.err.empty());
+      // (Numbers beyond a double's range do not parse here: the fuzzer
+      // checks the JSON's form.)
+      if (output[0] == "--json") {
+        EXPECT_EQ(r.out.rfind('{', 0), 0u) << r.out;
+      }
+    }
+  }
+  // The first keeps its figures, with the switch-on peak not computed.
+  const CliRun tiny = Cli(With(With(kTransformer, extremes[0]), {"--json"}));
+  ASSERT_EQ(tiny.status, kExitDesigned) << tiny.err;
+  EXPECT_NE(tiny.out.find("\"switch_on_error\""), std::string::npos) << tiny.out;
+}
+
 // A design file saved while the window checked a transformer is that check
 // for tavro-cli --design, whatever the file's design inputs; the options of
 // a design are refused with it, and a file that only keeps the check opens

@@ -61,5 +61,34 @@ TEST(FaultScope, NestedScopesPassAFaultOutward) {
   std::feclearexcept(FE_ALL_EXCEPT);
 }
 
+// A routine that fails with a fault, caught by a caller that goes on without
+// its value: the caller's own figures are not failed by the flags left, and a
+// fault the caller raised itself is still its own.
+TEST(FaultScope, AFailureCaughtByTheCallerLeavesNoFlags) {
+  const auto failing = [] {
+    FaultScope scope;
+    std::feraiseexcept(FE_OVERFLOW);
+    {
+      FaultScope deeper;  // left by the same exception
+      std::feraiseexcept(FE_INVALID);
+      deeper.Check(0.0L);
+    }
+  };
+  for (const int callersOwn : {0, FE_DIVBYZERO}) {
+    SCOPED_TRACE(callersOwn);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    FaultScope caller;
+    if (callersOwn != 0) std::feraiseexcept(callersOwn);
+    EXPECT_THROW(failing(), FloatingPointFault);
+    EXPECT_EQ(std::fetestexcept(kTrappedFlags), callersOwn);
+    if (callersOwn == 0) {
+      EXPECT_NO_THROW(caller.Check(1.0L));
+    } else {
+      EXPECT_THROW(caller.Check(1.0L), FloatingPointFault);
+    }
+  }
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
+
 }  // namespace
 }  // namespace tavro::mathem

@@ -46,7 +46,12 @@ if [ "$check" = 1 ]; then
     if run "$target" 20 10 "$scratch"; then
       echo "== $target: $(grep -E '^stat::number_of_executed_units' "$out/$target.log")"
     else
-      echo "== $target FAILED:"; grep -E "ERROR|SUMMARY|timeout|^[a-z].*: " "$out/$target.log" | tail -n 8
+      # What failed, where in the project's code, and the input itself
+      # (libFuzzer's Base64 line), so a failure seen only in CI can be rerun.
+      echo "== $target FAILED:"
+      grep -E "ERROR|SUMMARY|timeout|terminate called|what\(\)|runtime error|^[a-z].*: |^Base64: " \
+        "$out/$target.log" | grep -v "^stat::" | tail -n 12
+      grep -E "^ +#[0-9]+ .* in tavro::" "$out/$target.log" | head -n 6
       failed="$failed $target"
     fi
     rm -rf "$scratch"

@@ -16,7 +16,15 @@ jobs=${JOBS:-$(nproc)}
 WINEPREFIX=$(mktemp -d /tmp/tavro-wine.XXXXXX)
 export WINEPREFIX
 scratch=$(mktemp -d /tmp/tavro-check-windows.XXXXXX)
+# Starts of the project's programs that Wine failed and tools/wine-run.sh
+# tried again, told at the end whatever the outcome.
+TAVRO_WINE_RETRY_LOG="$scratch/wine-restarts"
+export TAVRO_WINE_RETRY_LOG
 cleanup() {
+  if [ -s "$TAVRO_WINE_RETRY_LOG" ]; then
+    echo "check-windows: Wine failed to start a program $(wc -l < "$TAVRO_WINE_RETRY_LOG") time(s):"
+    cat "$TAVRO_WINE_RETRY_LOG"
+  fi
   "$root/tools/wine-run.sh" --server -k 2>/dev/null || true
   rm -rf "$WINEPREFIX" "$scratch"
 }
